@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds Vantora 95 with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test;
+# then builds the fuzz targets with clang and runs each for a short, bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+jobs=$(nproc)
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORA_SANITIZE=ON -DVANTORA_TESTS=ON >/dev/null
+cmake --build build-test -j "$jobs"
+export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 TZ=UTC
+(cd build-test && ctest --output-on-failure -j "$jobs" --timeout 300)
+if command -v clang++ >/dev/null && [ "${VANTORA_SKIP_FUZZ:-0}" != 1 ]; then
+  CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORA_FUZZ=ON -DVANTORA_TESTS=OFF >/dev/null
+  cmake --build build-fuzz -j "$jobs" --target fuzzers
+  for target in build-fuzz/*_fuzz; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    corpus=$(mktemp -d)
+    cp -r fuzz/corpus/"${name%_fuzz}"/. "$corpus"/ 2>/dev/null || true
+    echo "Fuzzing $name for 20 s"
+    "$target" -max_total_time=20 -timeout=5 -rss_limit_mb=2048 "$corpus" >"$corpus/log" 2>&1 \
+      || { tail -n 40 "$corpus/log"; echo "$name failed"; exit 1; }
+    rm -rf "$corpus"
+  done
+fi

@@ -1,0 +1,18 @@
+// Vantora 95: the program's entry point.
+#include <QApplication>
+#include <QFont>
+
+#include "shell/main_menu_window.h"
+#include "shell/window_catalog.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantora95"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vantora 95"));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(9);
+    QApplication::setFont(font);
+    DefineWindows();
+    StartProgram();
+    return QApplication::exec();
+}

@@ -1,0 +1,71 @@
+// The field codec of the program's files: comma-separated fields, "strings", #dates#, CR LF lines.
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+
+#include "common/money.h"
+
+// A file that ends early or breaks the field syntax.
+class FormatError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Text of the program's files: UTF-8 when the bytes are valid UTF-8, otherwise
+// Windows-1252 (the files of the earlier Windows version).
+QString decodeFileText(const QByteArray& bytes);
+// Windows-1252 when every character has a place there, otherwise UTF-8, so a
+// file read from the earlier version is written back byte for byte.
+QByteArray encodeFileText(const QString& text);
+
+class FieldWriter {
+public:
+    void text(const QString& value);  // in double quotes; a '"' cannot be stored and becomes '\''
+    void number(Money value);         // plain decimal
+    void integer(int64_t value);
+    void date(const QDate& value);    // #yyyy-mm-dd#
+    void endLine();                   // CR LF
+    const QString& contents() const { return out_; }
+    QByteArray bytes() const { return encodeFileText(out_); }
+
+private:
+    void separator();
+    QString out_;
+    bool lineStarted_ = false;
+};
+
+// One field as read: its kind tells how it was written.
+struct Field {
+    enum class Kind { Empty, Quoted, Date, Bare };
+    Kind kind = Kind::Empty;
+    QString text;  // the contents (without quotes or #)
+    QDate date;    // for Kind::Date
+};
+
+// Reads fields one after another, across line ends, as they were written.
+// Every read past the end, or of a field of the wrong kind, throws FormatError.
+class FieldReader {
+public:
+    explicit FieldReader(const QByteArray& bytes);
+    explicit FieldReader(QString text);
+
+    Field field();
+    QString text();         // a quoted (or bare) text field
+    int64_t integer();      // a bare whole number; an empty field reads as 0
+    Money money();          // a bare decimal number; an empty field reads as 0
+    QDate date();           // a #date# field
+    bool atEnd() const;     // nothing but blanks and line ends remain
+    int line() const { return line_; }
+
+private:
+    [[noreturn]] void fail(const char* what) const;
+    void skipBlanks();
+    void endOfField();
+    QString s_;
+    qsizetype pos_ = 0;
+    int line_ = 1;
+};

@@ -1,0 +1,85 @@
+// PrintDevice: the line printer every report is written against, and TextDevice, its text-page form.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+#include <vector>
+
+// A printer that cannot do what was asked (no printer, no such font, a failed write).
+class PrintError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class PrintDevice {
+public:
+    virtual ~PrintDevice() = default;
+
+    virtual void newPage() = 0;
+    // Ends the document and releases it (to the printer or its file).
+    virtual void endDoc() = 0;
+    // Current page number, counting from 1.
+    virtual int page() const = 0;
+    virtual void setFont(const QString& name, double points, bool bold) = 0;
+    // Height of `text` in the current font, in twips (1440 to the inch).
+    // Throws PrintError when it cannot be measured.
+    virtual double textHeight(const QString& text) const = 0;
+    // Moves to character column `column` (counting from 1) of the current line;
+    // when the line already reaches past it, to that column of the next line.
+    virtual void tab(int column) = 0;
+    virtual void print(const QString& text) = 0;
+    virtual void endLine() = 0;
+
+    // A whole line: `text` then a line end.
+    void line(const QString& text = QString()) {
+        print(text);
+        endLine();
+    }
+    // `text` at column `column` of the current line (the line is not ended).
+    void at(int column, const QString& text) {
+        tab(column);
+        print(text);
+    }
+};
+
+// Pages of text lines. Used by the tests and to keep a printout as text.
+class TextDevice : public PrintDevice {
+public:
+    TextDevice();
+
+    void newPage() override;
+    void endDoc() override;
+    int page() const override { return static_cast<int>(pages_.size()); }
+    void setFont(const QString& name, double points, bool bold) override;
+    double textHeight(const QString& text) const override;
+    void tab(int column) override;
+    void print(const QString& text) override;
+    void endLine() override;
+
+    // Pages as printed; the line being built is included once the document ends.
+    const std::vector<QStringList>& pages() const { return pages_; }
+    // One page as text, lines joined with "\n" (each line ends with "\n").
+    QString pageText(int index) const;
+    // Every page, separated by a form feed line.
+    QString allText() const;
+    bool ended() const { return ended_; }
+    int fontChanges() const { return fontChanges_; }
+    QString fontName() const { return fontName_; }
+    double fontSize() const { return fontSize_; }
+    // Makes the next textHeight() throw, as a device that cannot be measured does.
+    void setMeasurable(bool measurable) { measurable_ = measurable; }
+    // Twips per line of the standard font (default 240, a 12-point line).
+    void setStandardLineHeight(double twips) { standardHeight_ = twips; }
+
+private:
+    std::vector<QStringList> pages_;
+    QString current_;
+    bool lineOpen_ = false;
+    bool ended_ = false;
+    int fontChanges_ = 0;
+    QString fontName_;
+    double fontSize_ = 12;
+    double standardHeight_ = 240;
+    bool measurable_ = true;
+};

@@ -1,0 +1,5 @@
+#include "shell/window_catalog.h"
+
+void DefineInvestmentWindows() {
+    DefinePlaceholder(QStringLiteral("FundMenu"), QStringLiteral("Fund Management Menu"));
+}

@@ -1,0 +1,62 @@
+#include "platform/controls.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "platform/twips.h"
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left,
+                        int top, int width, int height) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    twips::place(b, left, top, width, height);
+    return b;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                  int width, int height, bool wrap) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    l->setWordWrap(wrap);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText);
+    twips::place(l, left, top, width, height);
+    return l;
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, int width,
+                       int height) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    twips::place(e, left, top, width, height);
+    return e;
+}
+
+QComboBox* makeInputList(QWidget* parent, const QString& name, int left, int top, int width,
+                         int height) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setMaxVisibleItems(10);
+    setBoxColour(c, colours::Yellow);
+    setBoxColour(c->lineEdit(), colours::Yellow);
+    c->lineEdit()->setAlignment(Qt::AlignRight);
+    twips::place(c, left, top, width, height);
+    return c;
+}
+
+QPlainTextEdit* makeTextPanel(QWidget* parent, const QString& name, int left, int top, int width,
+                              int height) {
+    auto* t = new QPlainTextEdit(parent);
+    t->setObjectName(name);
+    t->setReadOnly(true);
+    t->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    twips::place(t, left, top, width, height);
+    return t;
+}

@@ -1,0 +1,27 @@
+// Small makers for the controls of a window, placed in twips.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class QPushButton;
+class QLabel;
+class QLineEdit;
+class QComboBox;
+class QPlainTextEdit;
+
+// A command button with its caption ("&" marks the access key).
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left,
+                        int top, int width, int height);
+// A label; `wrap` lets a long caption run over several lines.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                  int width, int height, bool wrap = true);
+// A one-line text box.
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, int width,
+                       int height);
+// An editable drop-down list painted yellow (the calculators' input boxes).
+QComboBox* makeInputList(QWidget* parent, const QString& name, int left, int top, int width,
+                         int height);
+// A read-only multi-line text with a scroll bar (help panels).
+QPlainTextEdit* makeTextPanel(QWidget* parent, const QString& name, int left, int top, int width,
+                              int height);

@@ -1,0 +1,180 @@
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+namespace dialogs {
+namespace {
+
+Script* g_script = nullptr;
+
+// Ends an event loop when the watched window hides or goes away.
+class HideWatcher : public QObject {
+public:
+    HideWatcher(QWidget* w, QEventLoop* loop) : loop_(loop) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Hide) loop_->quit();
+        return false;
+    }
+
+private:
+    QEventLoop* loop_;
+};
+
+}  // namespace
+
+Script* activeScript() { return g_script; }
+
+Script::Script() { g_script = this; }
+Script::~Script() {
+    if (g_script == this) g_script = nullptr;
+}
+void Script::answer(Answer a) { answers_.push_back(a); }
+void Script::onModal(std::function<void(QWidget*)> handler) {
+    modalHandlers_.push_back(std::move(handler));
+}
+void Script::chooseFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
+ShownMessage Script::lastMessage() const {
+    return messages_.empty() ? ShownMessage{{}, {}, Buttons::Ok, Icon::None} : messages_.back();
+}
+void Script::clear() {
+    messages_.clear();
+    fileRequests_.clear();
+    modalWindows_.clear();
+    beeps_ = 0;
+}
+
+Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) {
+    if (g_script) {
+        g_script->messages_.push_back({text, title, buttons, icon});
+        if (!g_script->answers_.empty()) {
+            const Answer a = g_script->answers_.front();
+            g_script->answers_.erase(g_script->answers_.begin());
+            return a;
+        }
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    switch (icon) {
+        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    switch (buttons) {
+        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case Buttons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        case QMessageBox::Ok: return Answer::Ok;
+        default:
+            // Closed with Escape or the frame: the "no" answer of the box.
+            return buttons == Buttons::YesNo ? Answer::No
+                   : buttons == Buttons::OkCancel ? Answer::Cancel
+                                                  : Answer::Ok;
+    }
+}
+
+bool confirmPrintout() {
+    return message(QStringLiteral("Continue with Printout."), QStringLiteral("Printer"),
+                   Buttons::YesNo) == Answer::Yes;
+}
+
+void beep() {
+    if (g_script) {
+        ++g_script->beeps_;
+        return;
+    }
+    QApplication::beep();
+}
+
+void showModal(QWidget* window) {
+    if (!window) return;
+    if (g_script) {
+        g_script->modalWindows_.push_back(window->objectName());
+        QPointer<QWidget> guard(window);
+        window->show();
+        if (!g_script->modalHandlers_.empty()) {
+            auto handler = std::move(g_script->modalHandlers_.front());
+            g_script->modalHandlers_.erase(g_script->modalHandlers_.begin());
+            handler(window);
+        }
+        if (guard && guard->isVisible()) guard->hide();
+        return;
+    }
+    QPointer<QWidget> guard(window);
+    window->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    HideWatcher watcher(window, &loop);
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (window->isVisible()) loop.exec();
+    if (guard) {
+        guard->removeEventFilter(&watcher);
+        guard->setWindowModality(Qt::NonModal);
+    }
+}
+
+std::optional<QString> chooseFile(const FileRequest& request) {
+    if (g_script) {
+        g_script->fileRequests_.push_back(request);
+        if (g_script->files_.empty()) return std::nullopt;
+        auto r = g_script->files_.front();
+        g_script->files_.erase(g_script->files_.begin());
+        return r;
+    }
+    const QString description = request.filter.section(u'|', 0, 0);
+    const QString pattern = request.filter.section(u'|', 1, 1);  // "*.wms"
+    const QString ext = pattern.mid(pattern.lastIndexOf(u'.') + 1);
+    // Match the extension in any case: "*.wms" also shows "Dtasampl.WMS".
+    QString anyCase;
+    for (QChar c : ext) anyCase += QStringLiteral("[%1%2]").arg(c.toLower()).arg(c.toUpper());
+    QString nameFilter = description;
+    const int open = nameFilter.indexOf(u'(');
+    if (open >= 0) nameFilter = nameFilter.left(open).trimmed();
+    nameFilter += QStringLiteral(" (*.%1)").arg(anyCase);
+
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
+    dialog.setNameFilter(nameFilter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(ext.toLower());
+    dialog.setDirectory(request.folder.isEmpty() ? QDir::currentPath() : request.folder);
+    if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+WaitCursor::WaitCursor()
+    : active_(!g_script && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    if (active_) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+WaitCursor::~WaitCursor() {
+    if (active_) QApplication::restoreOverrideCursor();
+}
+
+}  // namespace dialogs

@@ -1,0 +1,83 @@
+// Grid: the table control of the tool windows (one fixed heading row, cells of text, no editing of its own).
+#pragma once
+
+#include <QTableWidget>
+#include <functional>
+
+// Row 0 is the fixed heading row (drawn as the column headers); rows 1.. are
+// the body. Rows() counts the heading row, as the tool windows expect. The grid
+// never edits a cell: a window that lets the user type into it handles the
+// keys (KeyHook or the key callbacks below) and writes the cell text.
+class Grid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit Grid(QWidget* parent = nullptr);
+
+    // The default column width in twips; the tool windows give widths as
+    // increments over it.
+    static constexpr int kDefaultColWidth = 600;
+    static constexpr int kDefaultRowHeight = 255;
+
+    int Rows() const { return rowCount() + 1; }
+    int Cols() const { return columnCount(); }
+    // Grows or shrinks; cells kept inside the new size keep their text.
+    void setRows(int rows);
+    void setCols(int cols);
+
+    void setColWidth(int col, int twips);
+    int colWidth(int col) const;  // twips
+    void setRowHeight(int row, int twips);
+    // 0 left, 1 right, 2 centre.
+    void setColAlignment(int col, int alignment);
+    void setFixedAlignment(int col, int alignment);
+
+    // Current cell.
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    void setRow(int row);
+    void setCol(int col);
+    // Writes the current cell, or every cell of the selection block when FillStyle is 1.
+    void setText(const QString& text);
+    QString text() const { return cellText(row_, col_); }
+
+    QString cellText(int row, int col) const;
+    void setCellText(int row, int col, const QString& text);
+
+    // Selection block.
+    void setSelStartRow(int r) { selStartRow_ = r; }
+    void setSelEndRow(int r) { selEndRow_ = r; }
+    void setSelStartCol(int c) { selStartCol_ = c; }
+    void setSelEndCol(int c) { selEndCol_ = c; }
+    int selStartRow() const { return selStartRow_; }
+    int selEndRow() const { return selEndRow_; }
+    int selStartCol() const { return selStartCol_; }
+    int selEndCol() const { return selEndCol_; }
+    void setFillStyle(int style) { fillStyle_ = style; }
+    int fillStyle() const { return fillStyle_; }
+
+    // Blanks the body rows 1 to the last, every column (the heading row stays).
+    void clearBody();
+
+    // Notifications with classic key codes (see KeyHook): keyDown may set the
+    // code to 0 to swallow the key; keyPress returns the code to use, 0 discards.
+    std::function<void(int& keyCode)> onKeyDown;
+    std::function<int(int keyAscii)> onKeyPress;
+
+signals:
+    void rowColChanged();  // the current cell moved (mouse or arrow keys)
+    void gotFocus();
+    void gridClicked();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    QTableWidgetItem* itemFor(int row, int col);
+    int row_ = 1, col_ = 0;
+    int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 0, selEndCol_ = 0;
+    int fillStyle_ = 0;
+    QVector<int> alignments_;
+    bool syncing_ = false;
+};

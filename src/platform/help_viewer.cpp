@@ -1,0 +1,93 @@
+#include "platform/help_viewer.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+int g_open = 0;
+}
+
+HelpViewer* HelpViewer::open(const QString& documentPath, const QString& title) {
+    auto* viewer = new HelpViewer(documentPath, title);
+    viewer->showMaximized();
+    return viewer;
+}
+
+int HelpViewer::openCount() { return g_open; }
+
+HelpViewer::HelpViewer(const QString& documentPath, const QString& title) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    ++g_open;
+    connect(this, &QObject::destroyed, [] { --g_open; });
+
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(true);
+    setCentralWidget(browser_);
+
+    QToolBar* bar = addToolBar(QStringLiteral("Help"));
+    bar->setMovable(false);
+    QAction* back = bar->addAction(QStringLiteral("< &Back"), browser_, &QTextBrowser::backward);
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    QAction* forward =
+        bar->addAction(QStringLiteral("&Forward >"), browser_, &QTextBrowser::forward);
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    QAction* contents = bar->addAction(QStringLiteral("&Contents"), browser_, &QTextBrowser::home);
+    Q_UNUSED(contents);
+    bar->addSeparator();
+    bar->addWidget(new QLabel(QStringLiteral(" Find: "), bar));
+    findBox_ = new QLineEdit(bar);
+    findBox_->setMaximumWidth(240);
+    bar->addWidget(findBox_);
+    QAction* findNext = bar->addAction(QStringLiteral("Find &Next"));
+    findStatus_ = new QLabel(bar);
+    bar->addWidget(findStatus_);
+    auto doFind = [this] {
+        const bool hit = find(findBox_->text());
+        findStatus_->setText(hit || findBox_->text().isEmpty() ? QString()
+                                                               : QStringLiteral("  Not found."));
+    };
+    connect(findNext, &QAction::triggered, this, doFind);
+    connect(findBox_, &QLineEdit::returnPressed, this, doFind);
+    QAction* focusFind = new QAction(this);
+    focusFind->setShortcut(QKeySequence::Find);
+    connect(focusFind, &QAction::triggered, findBox_, [this] {
+        findBox_->setFocus();
+        findBox_->selectAll();
+    });
+    addAction(focusFind);
+
+    const QFileInfo info(documentPath);
+    found_ = info.isFile() && info.isReadable();
+    if (found_) {
+        browser_->setSearchPaths({info.absolutePath()});
+        browser_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+    } else {
+        browser_->setHtml(
+            QStringLiteral("<h2>%1</h2><p>The help document <b>%2</b> could not be found.</p>"
+                           "<p>It should be in the help folder of the program: %3</p>")
+                .arg(title.toHtmlEscaped(), info.fileName().toHtmlEscaped(),
+                     info.absolutePath().toHtmlEscaped()));
+    }
+}
+
+bool HelpViewer::find(const QString& text) {
+    if (text.isEmpty()) return false;
+    if (browser_->find(text)) return true;
+    // Wrap round to the top.
+    QTextCursor start = browser_->textCursor();
+    start.movePosition(QTextCursor::Start);
+    browser_->setTextCursor(start);
+    return browser_->find(text);
+}

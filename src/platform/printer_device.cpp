@@ -1,0 +1,198 @@
+#include "platform/printer_device.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <cmath>
+
+#include "platform/dialogs.h"
+#include "shell/printing.h"
+#include "shell/program_folder.h"
+
+namespace {
+
+QFont deviceFont(const QString& name, double points, bool bold) {
+    // "Courier New" and the standard font are both served by Liberation Mono,
+    // which has Courier New's metrics.
+    Q_UNUSED(name);
+    QFont f(QStringLiteral("Liberation Mono"));
+    f.setStyleHint(QFont::Monospace);
+    f.setFixedPitch(true);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+std::function<std::unique_ptr<PrintDevice>(const QString&)>& factory() {
+    static std::function<std::unique_ptr<PrintDevice>(const QString&)> f;
+    return f;
+}
+
+QString newPdfPath(const QString& jobName) {
+    QDir().mkpath(PrintoutFolder());
+    QString base = jobName;
+    for (QChar& c : base)
+        if (!c.isLetterOrNumber()) c = u'-';
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString path = QStringLiteral("%1/%2-%3.pdf").arg(PrintoutFolder(), base, stamp);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QStringLiteral("%1/%2-%3-%4.pdf").arg(PrintoutFolder(), base, stamp).arg(n);
+    return path;
+}
+
+constexpr double kMarginInch = 0.5;
+
+}  // namespace
+
+PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName) : pdfPath_(pdfPath) {
+    if (pdfPath.isEmpty()) {
+        printer_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    } else {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(pdfPath);
+    }
+    printer_->setDocName(jobName);
+    printer_->setPageSize(QPageSize(QPageSize::Letter));
+    printer_->setPageMargins(QMarginsF(kMarginInch, kMarginInch, kMarginInch, kMarginInch),
+                             QPageLayout::Inch);
+    painter_ = std::make_unique<QPainter>();
+    font_ = std::make_unique<QFont>(deviceFont(QString(), 12, false));
+}
+
+PrinterDevice::~PrinterDevice() {
+    if (!ended_ && painter_ && painter_->isActive()) painter_->end();
+}
+
+// Nothing goes to the printer until the first output, so a device that is
+// only measured leaves no print job behind.
+void PrinterDevice::ensureStarted() {
+    if (painter_->isActive() || ended_) return;
+    if (!painter_->begin(printer_.get())) throw PrintError("The printer could not be started");
+    painter_->setFont(*font_);
+    painter_->setPen(Qt::black);
+}
+
+double PrinterDevice::lineHeightPx() const { return QFontMetricsF(*font_, printer_.get()).height(); }
+
+double PrinterDevice::columnWidthPx() const {
+    return QFontMetricsF(*font_, printer_.get()).horizontalAdvance(QLatin1Char('0'));
+}
+
+void PrinterDevice::newPage() {
+    if (ended_) return;
+    ensureStarted();
+    if (!printer_->newPage()) throw PrintError("The printer could not start a new page");
+    ++page_;
+    x_ = y_ = 0;
+}
+
+void PrinterDevice::endDoc() {
+    if (ended_) return;
+    ensureStarted();
+    ended_ = true;
+    painter_->end();
+    if (!pdfPath_.isEmpty())
+        dialogs::message(QStringLiteral("There is no printer on this system. The printout was saved as")
+                             + QStringLiteral("\r\n") + QDir::toNativeSeparators(pdfPath_),
+                         QStringLiteral("Printer"), dialogs::Buttons::Ok, dialogs::Icon::Information);
+}
+
+void PrinterDevice::setFont(const QString& name, double points, bool bold) {
+    *font_ = deviceFont(name, points, bold);
+    if (painter_->isActive()) painter_->setFont(*font_);
+}
+
+double PrinterDevice::textHeight(const QString& text) const {
+    Q_UNUSED(text);
+    const int dpi = printer_->resolution();
+    if (dpi <= 0) throw PrintError("The printer cannot be measured");
+    return lineHeightPx() * 1440.0 / dpi;
+}
+
+void PrinterDevice::tab(int column) {
+    if (column < 1) column = 1;
+    const double target = (column - 1) * columnWidthPx();
+    if (x_ > target + 0.5) endLine();
+    x_ = target;
+}
+
+void PrinterDevice::print(const QString& text) {
+    if (ended_) return;
+    ensureStarted();
+    // A page never overflows: a line that would pass the bottom starts a new page.
+    const double pageHeight = printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
+    if (y_ + lineHeightPx() > pageHeight) newPage();
+    const QFontMetricsF fm(*font_, printer_.get());
+    painter_->drawText(QPointF(x_, y_ + fm.ascent()), text);
+    x_ += fm.horizontalAdvance(text);
+}
+
+void PrinterDevice::endLine() {
+    if (ended_) return;
+    print(QString());
+    x_ = 0;
+    y_ += lineHeightPx();
+}
+
+void PrinterDevice::drawImage(const QImage& image) {
+    ensureStarted();
+    const QRect page = printer_->pageLayout().paintRectPixels(printer_->resolution());
+    QSizeF size = image.size();
+    size.scale(page.width(), page.height(), Qt::KeepAspectRatio);
+    painter_->drawImage(QRectF(QPointF(0, y_), size), image);
+    y_ += size.height();
+}
+
+std::unique_ptr<PrintDevice> OpenPrintDevice(const QString& jobName) {
+    if (factory()) return factory()(jobName);
+    if (HaveSystemPrinter()) return std::make_unique<PrinterDevice>(QString(), jobName);
+    return std::make_unique<PrinterDevice>(newPdfPath(jobName), jobName);
+}
+
+void setPrintDeviceFactory(std::function<std::unique_ptr<PrintDevice>(const QString&)> f) {
+    factory() = std::move(f);
+}
+
+bool HaveSystemPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+int16_t StartupLinesPerPage() {
+    try {
+        if (HaveSystemPrinter()) {
+            PrinterDevice probe(QString(), QStringLiteral("Vantora 95"));
+            // Measured, then abandoned: nothing is printed.
+            return MeasureLinesPerPage(probe);
+        }
+        // The PDF device's standard font, measured at a printer's resolution.
+        QFont f = deviceFont(QString(), 12, false);
+        f.setPixelSize(200);  // 12 points at 1200 dots per inch
+        const double twips = QFontMetricsF(f).height() * 1440.0 / 1200.0;
+        const double lines = std::nearbyint(15840.0 / twips - 7.0);
+        if (lines < 1) return 59;
+        return static_cast<int16_t>(lines);
+    } catch (const PrintError&) {
+        return 59;
+    }
+}
+
+bool PrintImage(const QImage& image, const QString& jobName) {
+    try {
+        auto device = OpenPrintDevice(jobName);
+        if (auto* printer = dynamic_cast<PrinterDevice*>(device.get())) {
+            printer->drawImage(image);
+        } else {
+            device->line(QStringLiteral("[window image %1 x %2]").arg(image.width()).arg(image.height()));
+        }
+        device->endDoc();
+        return true;
+    } catch (const PrintError&) {
+        return false;
+    }
+}

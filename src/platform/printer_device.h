@@ -1,0 +1,65 @@
+// The real print device: the system's default printer, or a PDF file in Printouts/ when there is none.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "common/print_device.h"
+
+class QFont;
+class QImage;
+class QPrinter;
+class QPainter;
+
+// Prints lines of text on a QPrinter, in character columns of the current font.
+// Its standard font is monospaced (Liberation Mono 12 point), so tables line up
+// with either font choice; "Courier New" is served by Liberation Mono.
+class PrinterDevice : public PrintDevice {
+public:
+    // A PDF file at `pdfPath` when it is not empty, else the system printer.
+    explicit PrinterDevice(const QString& pdfPath, const QString& jobName);
+    ~PrinterDevice() override;
+
+    void newPage() override;
+    void endDoc() override;
+    int page() const override { return page_; }
+    void setFont(const QString& name, double points, bool bold) override;
+    double textHeight(const QString& text) const override;
+    void tab(int column) override;
+    void print(const QString& text) override;
+    void endLine() override;
+
+    // Prints an image scaled to the page width (the chart window's printout).
+    void drawImage(const QImage& image);
+    QString pdfPath() const { return pdfPath_; }
+
+private:
+    void ensureStarted();
+    double lineHeightPx() const;
+    double columnWidthPx() const;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<QFont> font_;
+    QString pdfPath_;
+    int page_ = 1;
+    double x_ = 0, y_ = 0;  // pen position in device pixels, relative to the margins
+    bool ended_ = false;
+};
+
+// The device for the next printout: the system printer, or a new PDF file in
+// the Printouts folder (the user is told its name when the printout ends).
+// Tests replace it with setPrintDeviceFactory.
+std::unique_ptr<PrintDevice> OpenPrintDevice(const QString& jobName);
+void setPrintDeviceFactory(std::function<std::unique_ptr<PrintDevice>(const QString&)> factory);
+
+// True when the system has a default printer.
+bool HaveSystemPrinter();
+
+// LinesPerPage for the device that will print, in its standard font; 59 when
+// it cannot be measured.
+int16_t StartupLinesPerPage();
+
+// Prints a window image on the device for the next printout (the chart
+// window). Returns false when nothing could be printed.
+bool PrintImage(const QImage& image, const QString& jobName);

@@ -1,0 +1,66 @@
+#include "platform/window_registry.h"
+
+#include "platform/dialogs.h"
+
+WindowRegistry& WindowRegistry::instance() {
+    static WindowRegistry registry;
+    return registry;
+}
+
+void WindowRegistry::define(const QString& name, Factory factory) {
+    factories_.insert(name, std::move(factory));
+}
+
+QWidget* WindowRegistry::get(const QString& name) {
+    if (auto it = windows_.find(name); it != windows_.end() && *it) return *it;
+    const auto f = factories_.find(name);
+    if (f == factories_.end()) return nullptr;
+    QWidget* w = (*f)();
+    if (!w) return nullptr;
+    w->setObjectName(name);
+    windows_.insert(name, w);
+    return w;
+}
+
+bool WindowRegistry::exists(const QString& name) const {
+    const auto it = windows_.find(name);
+    return it != windows_.end() && !it->isNull();
+}
+
+bool WindowRegistry::visible(const QString& name) const {
+    const auto it = windows_.find(name);
+    return it != windows_.end() && *it && (*it)->isVisible();
+}
+
+void WindowRegistry::show(const QString& name) {
+    if (QWidget* w = get(name)) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void WindowRegistry::showModal(const QString& name) {
+    if (QWidget* w = get(name)) dialogs::showModal(w);
+}
+
+void WindowRegistry::hide(const QString& name) {
+    if (exists(name)) windows_.value(name)->hide();
+}
+
+void WindowRegistry::unload(const QString& name) {
+    const auto it = windows_.find(name);
+    if (it == windows_.end()) return;
+    QPointer<QWidget> w = *it;
+    windows_.erase(it);
+    if (w) {
+        w->hide();
+        // The window may be unloading itself from one of its own handlers.
+        w->deleteLater();
+    }
+}
+
+void WindowRegistry::unloadAll() {
+    const auto names = windows_.keys();
+    for (const QString& n : names) unload(n);
+}

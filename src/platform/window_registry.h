@@ -1,0 +1,44 @@
+// The window registry: every window exists at most once, is created when first
+// referred to, keeps its contents while hidden and is destroyed when unloaded.
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class WindowRegistry {
+public:
+    using Factory = std::function<QWidget*()>;
+
+    static WindowRegistry& instance();
+
+    // Says how the window of this name is made.
+    void define(const QString& name, Factory factory);
+    bool defined(const QString& name) const { return factories_.contains(name); }
+
+    // The window, created on first reference.
+    QWidget* get(const QString& name);
+    template <class W>
+    W* get(const QString& name) {
+        return qobject_cast<W*>(get(name));
+    }
+    // True while the window exists (created and not unloaded).
+    bool exists(const QString& name) const;
+    bool visible(const QString& name) const;
+
+    void show(const QString& name);       // modeless
+    void showModal(const QString& name);  // returns when it is hidden or unloaded
+    void hide(const QString& name);
+    // Destroys the window; the next reference creates a new one.
+    void unload(const QString& name);
+    void unloadAll();
+
+private:
+    QHash<QString, Factory> factories_;
+    QHash<QString, QPointer<QWidget>> windows_;
+};
+
+// Short forms used by the windows.
+inline WindowRegistry& Windows() { return WindowRegistry::instance(); }

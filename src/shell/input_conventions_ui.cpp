@@ -1,0 +1,91 @@
+#include "shell/input_conventions_ui.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "platform/dialogs.h"
+#include "platform/keys.h"
+#include "platform/twips.h"
+#include "shell/app_state.h"
+#include "shell/key_filters.h"
+
+int FilterKey(KeyFilter filter, int keyAscii) {
+    const int result = filter(keyAscii);
+    if (result == 0) dialogs::beep();
+    return result;
+}
+
+void ApplyNumberBoxRules(QWidget* box, KeyFilter filter, QWidget* next,
+                         std::function<void()> onDelete) {
+    KeyHook* hook = KeyHook::on(box);
+    hook->keyPress = [filter, next](int key) {
+        if (key == keycode::Enter) {
+            if (next) next->setFocus(Qt::TabFocusReason);
+            return 0;
+        }
+        return FilterKey(filter, key);
+    };
+    if (onDelete) {
+        hook->keyDown = [onDelete](int& code) {
+            if (code == keycode::Delete) onDelete();
+        };
+    }
+}
+
+HelpPanel::HelpPanel(Parts parts) : p_(std::move(parts)) {
+    p_.panel->hide();
+    setBoxColour(p_.panel, p_.colour);
+    KeyHook::on(p_.panel)->keyPress = [this](int key) {
+        if (key == keycode::Enter) {
+            if (p_.firstInput) p_.firstInput->setFocus(Qt::OtherFocusReason);
+        } else {
+            dialogs::beep();
+        }
+        return 0;
+    };
+    // Delete and Backspace edit nothing either.
+    KeyHook::on(p_.panel)->keyDown = [](int& code) {
+        if (code == keycode::Delete) {
+            dialogs::beep();
+            code = 0;
+        }
+    };
+}
+
+bool HelpPanel::isOpen() const {
+    return p_.button->text() == QStringLiteral("Close &Help");
+}
+
+void HelpPanel::toggle() {
+    AppState& s = State();
+    s.HelpShown = s.HelpShown == 1 ? 0 : 1;
+    if (!isOpen()) {
+        open();
+    } else if (p_.reset) {
+        p_.reset();
+    } else {
+        close();
+    }
+}
+
+void HelpPanel::open() {
+    p_.button->setText(QStringLiteral("Close &Help"));
+    for (QWidget* w : p_.disabledWhileOpen) w->setEnabled(false);
+    if (p_.grid) p_.grid->hide();
+    p_.panel->setPlainText(p_.text ? QString(p_.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                   : QString());
+    p_.panel->moveCursor(QTextCursor::Start);
+    p_.panel->show();
+    p_.panel->raise();
+    p_.panel->setFocus(Qt::OtherFocusReason);
+}
+
+void HelpPanel::close() {
+    clearText();
+    p_.panel->hide();
+    p_.button->setText(QStringLiteral("&Help"));
+    for (QWidget* w : p_.disabledWhileOpen) w->setEnabled(true);
+    if (p_.grid) p_.grid->show();
+}
+
+void HelpPanel::clearText() { p_.panel->clear(); }

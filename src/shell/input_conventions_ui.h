@@ -1,0 +1,55 @@
+// The entry conventions of the input boxes and the calculators' help panel, as reusable pieces.
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QPushButton;
+class QPlainTextEdit;
+class QWidget;
+
+using KeyFilter = int (*)(int keyAscii);
+
+// Passes a typed key through a filter; a refused key sounds the beep and gives 0.
+int FilterKey(KeyFilter filter, int keyAscii);
+
+// The usual rules of a number box: Enter moves the focus to `next` (the key is
+// discarded), other keys go through `filter`, and Delete (key down 46) runs
+// `onDelete` when one is given.
+void ApplyNumberBoxRules(QWidget* box, KeyFilter filter, QWidget* next,
+                         std::function<void()> onDelete = {});
+
+// The help panel of a calculator window: the Help button flips HelpShown; when
+// it reads "&Help" the panel opens (caption "Close &Help", the print and graph
+// buttons disabled, the grid hidden, the text shown and focused); otherwise the
+// window's reset routine runs, which closes it through close(). Inside the
+// panel Enter moves to the first input box and every other key beeps.
+class HelpPanel {
+public:
+    struct Parts {
+        QPushButton* button = nullptr;
+        QPlainTextEdit* panel = nullptr;
+        QList<QWidget*> disabledWhileOpen;  // To Printer, Show Graph
+        QWidget* grid = nullptr;
+        QWidget* firstInput = nullptr;
+        QColor colour = QColor(255, 255, 255);
+        std::function<QString()> text;  // the help text, lines joined with CR LF
+        std::function<void()> reset;    // the window's ResetResults
+    };
+    explicit HelpPanel(Parts parts);
+
+    // The Help button's click.
+    void toggle();
+    bool isOpen() const;
+    // Opens the panel with the window's text.
+    void open();
+    // Empties and hides the panel, restores the caption, the buttons and the grid.
+    void close();
+    // Empties the panel's text (ResetResults does this even while it is closed).
+    void clearText();
+
+private:
+    Parts p_;
+};

@@ -1,0 +1,144 @@
+#include "shell/main_menu_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/controls.h"
+#include "platform/help_viewer.h"
+#include "platform/printer_device.h"
+#include "platform/twips.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/program_folder.h"
+#include "shell/settings.h"
+
+namespace {
+
+constexpr int kMenuWidth = 9480, kMenuHeight = 6360, kMenuLeft = 60, kMenuTop = 345;
+
+struct MenuButton {
+    const char* name;
+    const char* caption;
+    int left, top, width;
+};
+
+// In tab order.
+constexpr MenuButton kButtons[] = {
+    {"Savings", "Planning your &Savings", 990, 210, 3450},
+    {"Plan401K", "Planning your &401(k)", 990, 990, 3450},
+    {"Retirement", "Planning your &Retirement", 990, 1740, 3450},
+    {"SavingComp", "Sa&vings Comparisons", 990, 2520, 3450},
+    {"HowMuch", "Amount of &Capital Required", 990, 3285, 3450},
+    {"LoanPmt", "&Payment on a Loan", 990, 4050, 3450},
+    {"Canadian", "&Mortgages", 990, 4815, 3450},
+    {"Manager", "&Investment Manager", 5200, 225, 3450},
+    {"NetWorth", "&Net Worth", 5220, 990, 3450},
+    {"Compound", "&Find Annual Compound Growth", 5220, 1755, 3450},
+    {"Prosperon", "&Prosperon", 5220, 2520, 3450},
+    {"HowTo", "&How to Use the Program", 5220, 3285, 3450},
+    {"InitCurrFont", "Persona&lize Settings", 5220, 4800, 3450},
+    {"ExitButten", "E&xit Vantora", 3645, 5460, 2460},
+};
+
+void openHelp(const QString& file, const QString& title) {
+    HelpViewer::open(HelpFolder() + u'/' + file, title);
+}
+
+}  // namespace
+
+MenuMain::MenuMain(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Vantora 95"));
+    twips::setClientSize(this, kMenuWidth, kMenuHeight);
+    twips::moveTo(this, kMenuLeft, kMenuTop);
+
+    QWidget* previous = nullptr;
+    for (const MenuButton& b : kButtons) {
+        QPushButton* button = makeButton(this, QString::fromLatin1(b.name),
+                                         QString::fromLatin1(b.caption), b.left, b.top, b.width, 450);
+        if (previous) setTabOrder(previous, button);
+        previous = button;
+    }
+    myName_ = makeLabel(this, QStringLiteral("MyName"), QString(), 4725, 6030, 100, 255, false);
+    myName_->hide();
+
+    auto on = [this](const char* name, auto action) {
+        connect(button(QString::fromLatin1(name)), &QPushButton::clicked, this, action);
+    };
+    on("Savings", [this] { openTool(QStringLiteral("CalcInpt"), 1); });
+    on("Plan401K", [this] { openTool(QStringLiteral("PlanK"), -1); });
+    on("Retirement", [this] { openTool(QStringLiteral("Income"), -1); });
+    on("SavingComp", [this] { openTool(QStringLiteral("CalcInpt"), 2); });
+    on("HowMuch", [this] { openTool(QStringLiteral("CalCaptl"), -1); });
+    on("LoanPmt", [this] { openTool(QStringLiteral("CdnMort"), 2); });
+    on("Canadian", [this] { openTool(QStringLiteral("CdnMort"), 1); });
+    on("Manager", [this] { openTool(QStringLiteral("FundMenu"), -1); });
+    on("NetWorth", [this] { openTool(QStringLiteral("DispNet"), -1); });
+    on("Compound", [this] { openTool(QStringLiteral("FindComp"), -1); });
+    on("Prosperon", [] { openHelp(QStringLiteral("prosprn.html"), QStringLiteral("Prosperon")); });
+    on("HowTo", [] {
+        openHelp(QStringLiteral("VTK.html"), QStringLiteral("How to Use the Program"));
+    });
+    on("InitCurrFont", [this] {
+        hide();
+        Windows().showModal(QStringLiteral("SymbolFonts"));
+    });
+    on("ExitButten", [] { EndProgram(); });
+}
+
+QPushButton* MenuMain::button(const QString& name) const {
+    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+}
+
+// The mode is set before the tool is shown: the tool reads it when it loads.
+void MenuMain::openTool(const QString& window, int callMode) {
+    if (callMode >= 0) State().CallMode = static_cast<int16_t>(callMode);
+    hide();
+    Windows().show(window);
+}
+
+void MenuMain::LoadPersonalSettings() {
+    LoadPersonalSettingsFile(QString::fromLatin1(kSettingsFileName));
+    ShowMyName();
+}
+
+void MenuMain::ShowMyName() {
+    const QString& name = State().UserName;
+    if (name.isEmpty()) {
+        myName_->hide();
+        return;
+    }
+    myName_->setText(name);
+    myName_->adjustSize();
+    myName_->show();
+}
+
+void MenuMain::closeEvent(QCloseEvent* e) {
+    // Closing the menu's frame ends the program, as its exit button does:
+    // otherwise the backdrop would stay alone on the screen.
+    e->accept();
+    EndProgram();
+}
+
+Bakgnd::Bakgnd(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Vantora 95"));
+    twips::setClientSize(this, kMenuWidth, kMenuHeight);
+    twips::moveTo(this, kMenuLeft, kMenuTop);
+}
+
+void EndProgram() {
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows) w->hide();
+    QCoreApplication::exit(0);
+}
+
+MenuMain* StartProgram() {
+    EnterProgramFolder();
+    State().LinesPerPage = StartupLinesPerPage();
+    auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
+    menu->LoadPersonalSettings();
+    Windows().show(QStringLiteral("bakgnd"));
+    menu->show();
+    return menu;
+}

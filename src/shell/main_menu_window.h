@@ -1,0 +1,43 @@
+// MenuMain, the main menu from which every tool starts, and bakgnd, the plain backdrop behind it.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class MenuMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit MenuMain(QWidget* parent = nullptr);
+
+    // Reads the personal settings file and shows the user's name.
+    void LoadPersonalSettings();
+    // Shows MyName with the user's name, or hides it when there is none.
+    void ShowMyName();
+
+    QPushButton* button(const QString& name) const;
+    QLabel* MyName() const { return myName_; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void openTool(const QString& window, int callMode);
+    QLabel* myName_;
+};
+
+class Bakgnd : public QWidget {
+    Q_OBJECT
+public:
+    explicit Bakgnd(QWidget* parent = nullptr);
+};
+
+// Ends the program: every window closes at once, nothing is saved.
+void EndProgram();
+
+// The program's start-up, in order: its folder becomes the current folder,
+// LinesPerPage is measured on the printing device (59 when it cannot be), the
+// personal settings are read, the backdrop is shown and then the main menu.
+// Returns the menu.
+MenuMain* StartProgram();

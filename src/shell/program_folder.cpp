@@ -1,0 +1,67 @@
+#include "shell/program_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString exeFolder() { return QCoreApplication::applicationDirPath(); }
+
+// Installed data: <prefix>/share/vantora95 beside <prefix>/bin.
+QString installedDataFolder() {
+    return QDir::cleanPath(exeFolder() + QStringLiteral("/../share/vantora95"));
+}
+
+bool writable(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isWritable()) return false;
+    // isWritable trusts the permission bits; try for real.
+    QFile probe(folder + QStringLiteral("/.vantora-write-test"));
+    if (!probe.open(QIODevice::WriteOnly)) return false;
+    probe.close();
+    probe.remove();
+    return true;
+}
+
+}  // namespace
+
+QString ProgramFolder() {
+    static const QString folder = [] {
+        const QString exe = exeFolder();
+        if (writable(exe)) return exe;
+        const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        return QDir::cleanPath(base + QStringLiteral("/Vantora95"));
+    }();
+    return folder;
+}
+
+void EnterProgramFolder() {
+    const QString folder = ProgramFolder();
+    QDir().mkpath(folder);
+    if (folder != exeFolder()) {
+        const QDir data(installedDataFolder());
+        const QStringList samples =
+            data.entryList({QStringLiteral("*.wms"), QStringLiteral("*.WMS"),
+                            QStringLiteral("*.wmw"), QStringLiteral("*.WMW")},
+                           QDir::Files);
+        for (const QString& name : samples) {
+            const QString target = folder + u'/' + name;
+            if (!QFileInfo::exists(target)) QFile::copy(data.filePath(name), target);
+        }
+    }
+    QDir::setCurrent(folder);
+}
+
+QString HelpFolder() {
+    const QStringList candidates = {ProgramFolder() + QStringLiteral("/help"),
+                                    exeFolder() + QStringLiteral("/help"),
+                                    installedDataFolder() + QStringLiteral("/help")};
+    for (const QString& c : candidates)
+        if (QFileInfo(c).isDir()) return c;
+    return candidates.front();
+}
+
+QString PrintoutFolder() { return ProgramFolder() + QStringLiteral("/Printouts"); }

@@ -1,0 +1,20 @@
+// The program's folder: where the settings, sample files and printouts live.
+#pragma once
+
+#include <QString>
+
+// The executable's folder when it is writable (a portable copy, the build
+// folder); otherwise the per-user data folder (XDG data home, "Vantora95").
+QString ProgramFolder();
+
+// Makes the program's folder the current folder. When it is the per-user
+// folder, it is created and the installed sample files are copied into it
+// (never over a file of the same name).
+void EnterProgramFolder();
+
+// Where the help documents are: "help" in the program's folder, beside the
+// executable, or in the installed data folder.
+QString HelpFolder();
+
+// The folder the printouts go to when there is no system printer.
+QString PrintoutFolder();

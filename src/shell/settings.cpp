@@ -1,0 +1,39 @@
+#include "shell/settings.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "common/field_codec.h"
+#include "shell/app_state.h"
+
+void LoadPersonalSettingsFile(const QString& path) {
+    AppState& s = State();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        // The file is one short line; anything much larger is not ours.
+        const QByteArray bytes = file.read(64 * 1024);
+        try {
+            FieldReader reader(bytes);
+            s.CurrencySymbol = reader.text();
+            const int64_t choice = reader.integer();
+            s.PrinterFontChoice = choice == 6 ? 6 : 0;
+            s.UserName = reader.text();
+        } catch (const FormatError&) {
+            // A damaged file keeps what was read before the fault.
+        }
+    }
+    if (s.CurrencySymbol.isEmpty()) s.CurrencySymbol = QStringLiteral("$");
+}
+
+bool SavePersonalSettingsFile(const QString& path) {
+    const AppState& s = State();
+    FieldWriter w;
+    w.text(s.CurrencySymbol);
+    w.integer(s.PrinterFontChoice);
+    w.text(s.UserName);
+    w.endLine();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(w.bytes());
+    return file.commit();
+}

@@ -1,0 +1,16 @@
+// Personal settings: the "Personal.vtp" file (currency symbol, printer font, name).
+#pragma once
+
+#include <QString>
+
+inline constexpr const char* kSettingsFileName = "Personal.vtp";
+
+// Reads the file into CurrencySymbol, PrinterFontChoice and UserName. A missing
+// or damaged file is not reported: fields read before the fault are kept, and
+// an empty symbol falls back to "$". A font choice other than 6 reads as 0.
+void LoadPersonalSettingsFile(const QString& path);
+
+// Writes the one line `"symbol",choice,"name"` + CR LF atomically. A value with
+// a double quote cannot be stored; it is written with the quote as "'".
+// Returns false when the file could not be written (the caller does not report it).
+bool SavePersonalSettingsFile(const QString& path);

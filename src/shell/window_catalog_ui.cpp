@@ -1,0 +1,25 @@
+#include "shell/window_catalog.h"
+
+#include "platform/window_registry.h"
+#include "shell/main_menu_window.h"
+#include "shell/settings_window.h"
+#include "shell/tool_placeholder_window.h"
+
+void DefinePlaceholder(const QString& name, const QString& caption, const QStringList& modes) {
+    Windows().define(name, [=] { return new ToolPlaceholder(name, caption, modes); });
+}
+
+void DefineShellWindows() {
+    WindowRegistry& w = Windows();
+    w.define(QStringLiteral("MenuMain"), [] { return new MenuMain; });
+    w.define(QStringLiteral("bakgnd"), [] { return new Bakgnd; });
+    w.define(QStringLiteral("SymbolFonts"), [] { return new SymbolFonts; });
+}
+
+void DefineWindows() {
+    DefineShellWindows();
+    DefinePlanningWindows();
+    DefineInvestmentWindows();
+    DefineChartWindow();
+    DefineNetWorthWindows();
+}

@@ -1,0 +1,61 @@
+#include "support/ui_test_support.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include "platform/printer_device.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/window_catalog.h"
+
+namespace {
+std::vector<std::shared_ptr<TextDevice>> g_printouts;
+
+// Hands out TextDevices and keeps them readable after the report ends.
+class KeptTextDevice : public PrintDevice {
+public:
+    explicit KeptTextDevice(std::shared_ptr<TextDevice> d) : d_(std::move(d)) {}
+    void newPage() override { d_->newPage(); }
+    void endDoc() override { d_->endDoc(); }
+    int page() const override { return d_->page(); }
+    void setFont(const QString& n, double p, bool b) override { d_->setFont(n, p, b); }
+    double textHeight(const QString& t) const override { return d_->textHeight(t); }
+    void tab(int c) override { d_->tab(c); }
+    void print(const QString& t) override { d_->print(t); }
+    void endLine() override { d_->endLine(); }
+
+private:
+    std::shared_ptr<TextDevice> d_;
+};
+}  // namespace
+
+void WindowTest::SetUp() {
+    ASSERT_TRUE(folder.isValid());
+    previousFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    State().reset();
+    State().CurrencySymbol = QStringLiteral("$");
+    State().LinesPerPage = 59;
+    DefineWindows();
+    g_printouts.clear();
+    setPrintDeviceFactory([](const QString&) -> std::unique_ptr<PrintDevice> {
+        auto d = std::make_shared<TextDevice>();
+        g_printouts.push_back(d);
+        return std::make_unique<KeptTextDevice>(d);
+    });
+}
+
+void WindowTest::TearDown() {
+    Windows().unloadAll();
+    settle();
+    setPrintDeviceFactory({});
+    QDir::setCurrent(previousFolder);
+}
+
+void WindowTest::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+std::vector<std::shared_ptr<TextDevice>>& WindowTest::printouts() { return g_printouts; }
