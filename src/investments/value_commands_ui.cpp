@@ -1,0 +1,5 @@
+#include "investments/value_commands.h"
+
+void CompValueCommand() {}
+void SortRecordsCommand() {}
+void DisplayDataCommand() {}
