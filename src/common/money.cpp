@@ -1,7 +1,10 @@
 #include "common/money.h"
 
+#include "common/decimal15.h"
+
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -33,15 +36,28 @@ Money Money::fromInt(int64_t units) {
     return fromRaw(r);
 }
 
+// The double is first taken to 15 significant digits, so a typed 0.00015 is the
+// decimal half it looks like, then rounded half to even to ten-thousandths.
 Money Money::fromDouble(double value) {
     if (!std::isfinite(value)) overflow();
-    const double scaled = value * static_cast<double>(kScale);
-    // 2^63 is exactly representable; anything at or beyond it cannot be held.
-    if (!(scaled < 9223372036854775808.0 && scaled >= -9223372036854775808.0)) overflow();
-    // nearbyint rounds half to even in the default rounding mode.
-    const double rounded = std::nearbyint(scaled);
-    if (!(rounded < 9223372036854775808.0 && rounded >= -9223372036854775808.0)) overflow();
-    return fromRaw(static_cast<int64_t>(rounded));
+    if (std::fabs(value) >= 1e15) overflow();
+    const Decimal15 d = toDecimal15(std::fabs(value));
+    // Digits down to the fourth decimal, then the rest decides the rounding.
+    const int keep = d.pointPos + 4;
+    __int128 raw = 0;
+    for (int i = 0; i < keep; ++i)
+        raw = raw * 10 + (i < static_cast<int>(d.digits.size()) && i >= 0 ? d.digits[i] - '0' : 0);
+    if (keep >= 0 && keep < static_cast<int>(d.digits.size())) {
+        const std::string rest = d.digits.substr(static_cast<size_t>(keep));
+        const bool half = rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string::npos;
+        if (rest[0] > '5' || (rest[0] == '5' && !half) || (half && raw % 2 != 0)) ++raw;
+    } else if (keep < 0) {
+        raw = 0;  // below a ten-thousandth by more than a digit
+    }
+    if (value < 0) raw = -raw;
+    if (raw > std::numeric_limits<int64_t>::max() || raw < std::numeric_limits<int64_t>::min())
+        overflow();
+    return fromRaw(static_cast<int64_t>(raw));
 }
 
 std::optional<Money> Money::parse(QStringView text) {

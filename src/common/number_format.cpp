@@ -4,36 +4,14 @@
 #include <cstdio>
 #include <string>
 
+#include "common/decimal15.h"
 #include "common/money.h"
 
 namespace {
 
-// A non-negative decimal number as digits and the position of the point:
-// value = 0.d1d2d3... x 10^pointPos.
-struct Decimal {
-    std::string digits;  // no leading zeros unless the value is zero ("")
-    int pointPos = 0;    // number of digits before the point
-};
-
-Decimal toDecimal15(double magnitude) {
-    Decimal d;
-    if (magnitude == 0) return d;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", magnitude);  // 15 significant digits
-    std::string s(buf);
-    const auto e = s.find('e');
-    const int exponent = std::stoi(s.substr(e + 1));
-    std::string mant = s.substr(0, e);
-    mant.erase(mant.find('.'), 1);
-    while (!mant.empty() && mant.back() == '0') mant.pop_back();
-    d.digits = mant;
-    d.pointPos = exponent + 1;
-    return d;
-}
-
 // Rounds to `places` decimals, half away from zero. Returns integer digits and
 // exactly `places` fraction digits.
-void roundDecimal(const Decimal& d, int places, std::string& intPart, std::string& fracPart) {
+void roundDecimal(const Decimal15& d, int places, std::string& intPart, std::string& fracPart) {
     // Build a digit string covering positions down to `places` after the point.
     std::string all;  // digits from the most significant integer position
     int intDigits = std::max(d.pointPos, 0);
@@ -122,7 +100,7 @@ QString Format(double value, QStringView picture) {
     const int places = fracMandatory + fracOptional;
 
     const bool negative = value < 0;
-    Decimal d = toDecimal15(std::fabs(value));
+    Decimal15 d = toDecimal15(std::fabs(value));
     if (percent && !d.digits.empty()) d.pointPos += 2;
     std::string intPart, fracPart;
     roundDecimal(d, places, intPart, fracPart);
