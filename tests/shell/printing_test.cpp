@@ -1,0 +1,76 @@
+#include "shell/printing.h"
+
+#include <gtest/gtest.h>
+
+#include "common/print_device.h"
+#include "shell/app_state.h"
+#include "shell/key_filters.h"
+
+TEST(KeyFilters, NumericBoxesTakeDigitsPointAndBackspace) {
+    for (int key : std::initializer_list<int>{'0', '5', '9', '.', 8, 127}) EXPECT_EQ(NumericKeyFilter(key), key);
+    for (int key : std::initializer_list<int>{'-', 'a', ' ', ',', '+', '/', 13}) EXPECT_EQ(NumericKeyFilter(key), 0);
+    for (int key : std::initializer_list<int>{'0', '9', 8, 127}) EXPECT_EQ(WholeNumberKeyFilter(key), key);
+    EXPECT_EQ(WholeNumberKeyFilter('.'), 0);  // a term in years has no point
+    EXPECT_EQ(WholeNumberKeyFilter('-'), 0);
+}
+
+TEST(Printing, LinesPerPageFromTheDevicesTextHeight) {
+    TextDevice d;
+    EXPECT_EQ(MeasureLinesPerPage(d), 59);  // 15840 / 240 - 7
+    d.setStandardLineHeight(250);
+    EXPECT_EQ(MeasureLinesPerPage(d), 56);  // 56.36 rounds to 56
+    d.setStandardLineHeight(15840.0 / 59.5);
+    EXPECT_EQ(MeasureLinesPerPage(d), 52);  // 52.5: a half goes to the even neighbour
+    d.setMeasurable(false);
+    EXPECT_THROW(MeasureLinesPerPage(d), PrintError);
+}
+
+TEST(Printing, CourierSwitchPrintsAnEmptyLineAndMeasuresAgain) {
+    State().reset();
+    State().LinesPerPage = 59;
+    TextDevice d;
+    State().PrinterFontChoice = 0;
+    ApplyChosenPrinterFont(d);  // standard font: nothing changes
+    EXPECT_EQ(d.fontChanges(), 0);
+    EXPECT_EQ(State().LinesPerPage, 59);
+
+    State().PrinterFontChoice = 6;
+    ApplyChosenPrinterFont(d);
+    d.line(QStringLiteral("Title"));
+    EXPECT_EQ(d.fontName(), "Courier New");
+    EXPECT_EQ(d.fontSize(), 11);
+    EXPECT_EQ(State().LinesPerPage, 65);  // 15840 / 220 - 7
+    EXPECT_EQ(d.pageText(0), "\nTitle\n");
+}
+
+TEST(Printing, FontFailureIsSilent) {
+    State().reset();
+    State().LinesPerPage = 59;
+    TextDevice d;
+    d.setMeasurable(false);
+    SetPrinterFont(d);
+    EXPECT_EQ(State().LinesPerPage, 59);
+}
+
+TEST(Printing, PageNumberLineAndTheEndOfAPrintout) {
+    TextDevice d;
+    d.line(QStringLiteral("body"));
+    PrintPageNumber(d);
+    d.newPage();
+    d.line(QStringLiteral("more"));
+    PrintPageNumber(d);
+    FinishPrintout(d);
+    EXPECT_TRUE(d.ended());
+    ASSERT_EQ(d.pages().size(), 3u);  // FinishPrintout asks for a new page first
+    EXPECT_EQ(d.pageText(0), "body\n\n\n" + QString(39, u' ') + "Page 1 \n");
+    EXPECT_EQ(d.pageText(1), "more\n\n\n" + QString(39, u' ') + "Page 2 \n");
+}
+
+TEST(TextDevice, TabMovesToAColumnOrToTheNextLine) {
+    TextDevice d;
+    d.at(5, QStringLiteral("abc"));
+    d.at(10, QStringLiteral("de"));
+    d.at(3, QStringLiteral("x"));  // already past column 3: next line
+    d.endLine();
+    EXPECT_EQ(d.pageText(0), "    abc  de\n  x\n");
+}
