@@ -178,6 +178,11 @@ void Grid::keyPressEvent(QKeyEvent* e) {
     int down = 0;
     switch (e->key()) {
         case Qt::Key_Delete: down = 46; break;
+        // Punctuation has key codes of its own: "." must not read as Delete (46).
+        case Qt::Key_Period: down = (e->modifiers() & Qt::KeypadModifier) ? 110 : 190; break;
+        case Qt::Key_Comma: down = 188; break;
+        case Qt::Key_Minus: down = (e->modifiers() & Qt::KeypadModifier) ? 109 : 189; break;
+        case Qt::Key_Slash: down = (e->modifiers() & Qt::KeypadModifier) ? 111 : 191; break;
         case Qt::Key_Down: down = 40; break;
         case Qt::Key_Up: down = 38; break;
         case Qt::Key_Left: down = 37; break;
@@ -185,7 +190,11 @@ void Grid::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Return:
         case Qt::Key_Enter: down = 13; break;
         case Qt::Key_Backspace: down = 8; break;
-        default: down = e->key() & 0xFF; break;
+        default: {
+            const int k = e->key();
+            down = (k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z) ? k : 255;
+            break;
+        }
     }
     if (onKeyDown) {
         onKeyDown(down);

@@ -29,12 +29,17 @@ int keyDownCode(const QKeyEvent* e) {
         case Qt::Key_Down: return 40;
         case Qt::Key_Insert: return 45;
         case Qt::Key_Delete: return 46;
+        // Punctuation has key codes of its own: "." must not read as Delete (46).
+        case Qt::Key_Period: return (e->modifiers() & Qt::KeypadModifier) ? 110 : 190;
+        case Qt::Key_Comma: return 188;
+        case Qt::Key_Minus: return (e->modifiers() & Qt::KeypadModifier) ? 109 : 189;
+        case Qt::Key_Slash: return (e->modifiers() & Qt::KeypadModifier) ? 111 : 191;
         default: break;
     }
     const int k = e->key();
     if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z)) return k;
     if (k >= Qt::Key_F1 && k <= Qt::Key_F12) return 112 + (k - Qt::Key_F1);
-    return k & 0xFF;
+    return 255;  // a key with no code of its own: never mistaken for one that has
 }
 
 // The character code of a typed key, or 0 when the key types nothing.
