@@ -1,0 +1,137 @@
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/help_viewer.h"
+#include "platform/twips.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/main_menu_window.h"
+#include "support/ui_test_support.h"
+
+namespace {
+
+class MainMenu : public WindowTest {
+protected:
+    MenuMain* menu() {
+        auto* m = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
+        m->show();
+        return m;
+    }
+    void closeHelpViewers() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<HelpViewer*>(w)) w->close();
+        settle();
+    }
+};
+
+struct Route {
+    const char* button;
+    const char* window;
+    int callMode;  // -1: the button leaves CallMode alone
+};
+
+}  // namespace
+
+TEST_F(MainMenu, EveryToolButtonHidesTheMenuAndOpensItsWindowWithItsMode) {
+    const Route routes[] = {
+        {"Savings", "CalcInpt", 1},   {"Plan401K", "PlanK", -1},    {"Retirement", "Income", -1},
+        {"SavingComp", "CalcInpt", 2}, {"HowMuch", "CalCaptl", -1}, {"LoanPmt", "CdnMort", 2},
+        {"Canadian", "CdnMort", 1},   {"Manager", "FundMenu", -1},  {"NetWorth", "DispNet", -1},
+        {"Compound", "FindComp", -1},
+    };
+    for (const Route& r : routes) {
+        SCOPED_TRACE(r.button);
+        State().CallMode = 77;
+        MenuMain* m = menu();
+        // The mode must be set before the window loads: record it at creation.
+        int modeAtLoad = -100;
+        const QString name = QString::fromLatin1(r.window);
+        Windows().define(name, [&modeAtLoad] {
+            modeAtLoad = State().CallMode;
+            return new QWidget;
+        });
+        QTest::mouseClick(m->button(QString::fromLatin1(r.button)), Qt::LeftButton);
+        EXPECT_FALSE(m->isVisible());
+        EXPECT_TRUE(Windows().visible(name));
+        EXPECT_EQ(modeAtLoad, r.callMode < 0 ? 77 : r.callMode);
+        Windows().unload(name);
+        settle();
+    }
+}
+
+TEST_F(MainMenu, PlaceholderToolReturnsToTheMenu) {
+    MenuMain* m = menu();
+    State().CallMode = 0;
+    QTest::mouseClick(m->button(QStringLiteral("LoanPmt")), Qt::LeftButton);
+    QWidget* tool = Windows().get(QStringLiteral("CdnMort"));
+    ASSERT_TRUE(tool);
+    EXPECT_EQ(tool->windowTitle(), "Monthly Payments on a Loan");
+    auto* exit = tool->findChild<QPushButton*>(QStringLiteral("ExitButton"));
+    ASSERT_TRUE(exit);
+    EXPECT_EQ(exit->text(), "E&xit to Menu");
+    exit->click();
+    settle();
+    EXPECT_TRUE(m->isVisible());
+    EXPECT_FALSE(Windows().exists(QStringLiteral("CdnMort")));
+}
+
+TEST_F(MainMenu, HelpButtonsLeaveTheMenuShownAndOpenOneViewerPerPress) {
+    MenuMain* m = menu();
+    const int before = HelpViewer::openCount();
+    QTest::mouseClick(m->button(QStringLiteral("HowTo")), Qt::LeftButton);
+    QTest::mouseClick(m->button(QStringLiteral("HowTo")), Qt::LeftButton);
+    QTest::mouseClick(m->button(QStringLiteral("Prosperon")), Qt::LeftButton);
+    EXPECT_TRUE(m->isVisible());
+    EXPECT_EQ(HelpViewer::openCount(), before + 3);
+    closeHelpViewers();
+    EXPECT_EQ(HelpViewer::openCount(), before);
+}
+
+TEST_F(MainMenu, ButtonsSitWhereTheLayoutPutsThemInTabOrder) {
+    MenuMain* m = menu();
+    EXPECT_EQ(m->windowTitle(), "Vantora 95");
+    EXPECT_EQ(m->size(), QSize(twips::px(9480), twips::px(6360)));
+    const char* order[] = {"Savings",  "Plan401K", "Retirement", "SavingComp", "HowMuch",
+                           "LoanPmt",  "Canadian", "Manager",    "NetWorth",   "Compound",
+                           "Prosperon", "HowTo",   "InitCurrFont", "ExitButten"};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        EXPECT_EQ(m->button(QString::fromLatin1(order[i]))->nextInFocusChain(),
+                  m->button(QString::fromLatin1(order[i + 1])))
+            << order[i];
+    EXPECT_EQ(m->button(QStringLiteral("Compound"))->geometry(), twips::rect(5220, 1755, 3450, 450));
+    EXPECT_EQ(m->button(QStringLiteral("ExitButten"))->geometry(), twips::rect(3645, 5460, 2460, 450));
+    EXPECT_EQ(m->button(QStringLiteral("InitCurrFont"))->text(), "Persona&lize Settings");
+    // Every caption fits its button.
+    for (QPushButton* b : m->findChildren<QPushButton*>()) {
+        const QFontMetrics fm(b->font());
+        EXPECT_LT(fm.horizontalAdvance(b->text().remove(u'&')), b->width() - 8) << b->objectName().toStdString();
+    }
+}
+
+TEST_F(MainMenu, MyNameShowsTheUsersNameOrHides) {
+    MenuMain* m = menu();
+    QFile f(QStringLiteral("Personal.vtp"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\"$\",0,\"Jane Smith\"\r\n");
+    f.close();
+    m->LoadPersonalSettings();
+    EXPECT_TRUE(m->MyName()->isVisible());
+    EXPECT_EQ(m->MyName()->text(), "Jane Smith");
+    EXPECT_EQ(m->MyName()->pos(), twips::rect(4725, 6030, 1, 1).topLeft());
+    State().UserName.clear();
+    m->ShowMyName();
+    EXPECT_FALSE(m->MyName()->isVisible());
+}
+
+TEST_F(MainMenu, StartUpReadsTheSettingsAndShowsBackdropAndMenu) {
+    State().reset();
+    MenuMain* m = StartProgram();
+    EXPECT_TRUE(m->isVisible());
+    EXPECT_TRUE(Windows().visible(QStringLiteral("bakgnd")));
+    EXPECT_EQ(State().CurrencySymbol, "$");  // no settings file: the default
+    EXPECT_GT(State().LinesPerPage, 0);
+    EXPECT_FALSE(m->MyName()->isVisible());
+}
