@@ -6,23 +6,24 @@
 #include "common/field_codec.h"
 #include "shell/app_state.h"
 
-void LoadPersonalSettingsFile(const QString& path) {
+void ReadPersonalSettings(const QByteArray& bytes) {
     AppState& s = State();
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        // The file is one short line; anything much larger is not ours.
-        const QByteArray bytes = file.read(64 * 1024);
-        try {
-            FieldReader reader(bytes);
-            s.CurrencySymbol = reader.text();
-            const int64_t choice = reader.integer();
-            s.PrinterFontChoice = choice == 6 ? 6 : 0;
-            s.UserName = reader.text();
-        } catch (const FormatError&) {
-            // A damaged file keeps what was read before the fault.
-        }
+    try {
+        FieldReader reader(bytes);
+        s.CurrencySymbol = reader.text();
+        const int64_t choice = reader.integer();
+        s.PrinterFontChoice = choice == 6 ? 6 : 0;
+        s.UserName = reader.text();
+    } catch (const FormatError&) {
+        // A damaged file keeps what was read before the fault.
     }
     if (s.CurrencySymbol.isEmpty()) s.CurrencySymbol = QStringLiteral("$");
+}
+
+void LoadPersonalSettingsFile(const QString& path) {
+    QFile file(path);
+    // The file is one short line; anything much larger is not ours.
+    ReadPersonalSettings(file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray());
 }
 
 bool SavePersonalSettingsFile(const QString& path) {

@@ -9,6 +9,8 @@ inline constexpr const char* kSettingsFileName = "Personal.vtp";
 // or damaged file is not reported: fields read before the fault are kept, and
 // an empty symbol falls back to "$". A font choice other than 6 reads as 0.
 void LoadPersonalSettingsFile(const QString& path);
+// The same for the file's bytes.
+void ReadPersonalSettings(const QByteArray& bytes);
 
 // Writes the one line `"symbol",choice,"name"` + CR LF atomically. A value with
 // a double quote cannot be stored; it is written with the quote as "'".
