@@ -1,3 +1,7 @@
+#include "investments/chart_window.h"
+#include "platform/window_registry.h"
 #include "shell/window_catalog.h"
 
-void DefineChartWindow() { DefinePlaceholder(QStringLiteral("Form1"), QStringLiteral("Charts")); }
+void DefineChartWindow() {
+    Windows().define(QStringLiteral("Form1"), [] { return new Form1; });
+}

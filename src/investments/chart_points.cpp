@@ -1,0 +1,150 @@
+#include "investments/chart_points.h"
+
+#include <algorithm>
+
+#include "shell/app_state.h"
+
+namespace {
+
+// A cell of a shared table, or an empty value where the table has none.
+template <class T>
+T cell(const SharedTable<T>& table, int row, int col) {
+    if (row < 0 || row >= table.rows() || col < 0 || col >= table.cols()) return T();
+    return table(row, col);
+}
+
+QString fundName(const AppState& s, int slot) {
+    if (slot < 0 || slot >= static_cast<int>(s.FundNames.size())) return QString();
+    return s.FundNames[static_cast<size_t>(slot)].FundName;
+}
+
+// The points handed over, no more than the rows 1.. of a table with `rows` rows.
+int pointsWithin(int count, int rows) {
+    return std::clamp(count, 0, std::max(rows - 1, 0));
+}
+
+// Adds the empty second point that a single point is drawn with.
+void padSinglePoint(ChartPoints& p) {
+    if (p.values.size() != 1) return;
+    p.labels.append(QString());
+    p.values.push_back(0.0);
+}
+
+}  // namespace
+
+int ChartPointCount(int count) {
+    if (count <= 0) return 0;
+    return count == 1 ? 2 : count;
+}
+
+bool ShowsComparisons(const AppState& s) {
+    return s.GraphSource == 6 || (s.GraphSource == 1 && s.CallMode != 1);
+}
+
+int OpeningChart(const AppState& s) {
+    switch (s.GraphSource) {
+        case 0:
+            return chart_shown::PerCent;
+        case 1:
+        case 6:
+            return ShowsComparisons(s) ? chart_shown::Comparison : chart_shown::Year;
+        case 2:
+        case 3:
+        case 4:
+        case 5:
+        case 7:
+            return chart_shown::Year;
+        default:
+            return 0;
+    }
+}
+
+void PrepareYearValues(AppState& s) {
+    SharedTable<Money>& t = s.YearTable;
+    if (!t.created() || t.cols() < 6) return;
+    const int n = pointsWithin(s.GraphPoints, t.rows());
+    if (s.GraphSource == 3 || s.GraphSource == 4) {
+        // Bar 1 is the starting amount, bar i + 1 the value at the end of
+        // period i. The value after the last period is not drawn: the row
+        // that would take it is the opener's total row, which keeps its figures.
+        for (int i = n - 1; i >= 1; --i) t(i + 1, 5) = t(i, 4);
+        if (n >= 1) t(1, 5) = s.CalcInputs.size() > 1 ? s.CalcInputs[1] : Money();
+        return;
+    }
+    for (int i = 1; i <= n; ++i) t(i, 5) = t(i, 4);
+}
+
+ChartPoints PerCentPoints(const AppState& s) {
+    ChartPoints p;
+    p.title = QStringLiteral("Current Value ");
+    p.axisTitle = QStringLiteral("Gain %");
+    const int n = std::clamp<int>(s.FundCount(), 0, 30);
+    for (int k = 1; k <= n; ++k) {
+        p.labels.append(fundName(s, k));
+        p.values.push_back(cell(s.FundTotals, k, 5).toDouble());
+    }
+    padSinglePoint(p);
+    return p;
+}
+
+ChartPoints ValuePoints(const AppState& s) {
+    ChartPoints p;
+    p.title = QStringLiteral("Distribution");
+    p.axisTitle = QStringLiteral("Value");
+    const int n = std::clamp<int>(s.FundCount(), 0, 30);
+    for (int k = 1; k <= n; ++k) {
+        p.labels.append(fundName(s, k));
+        p.values.push_back(static_cast<double>(cell(s.FundTotals, k, 3).wholePart()));
+    }
+    padSinglePoint(p);
+    return p;
+}
+
+ChartPoints YearPoints(const AppState& s) {
+    ChartPoints p;
+    p.title = s.GraphTitle;
+    const int n = pointsWithin(s.GraphPoints, s.YearTable.rows());
+    for (int i = 1; i <= n; ++i) {
+        p.labels.append(cell(s.YearTable, i, 1).toFileText());
+        p.values.push_back(cell(s.YearTable, i, 5).toDouble());
+    }
+    padSinglePoint(p);
+    return p;
+}
+
+ChartPoints ComparisonPoints(const AppState& s) {
+    ChartPoints p;
+    p.title = s.GraphTitle;
+    p.axisTitle =
+        s.CallMode == 2 ? QStringLiteral("Value ") + s.CurrencySymbol : QStringLiteral("Gain %");
+    const int n =
+        pointsWithin(s.GraphPoints, std::min(s.ComparisonTable.rows(), s.ComparisonLabels.rows()));
+    for (int i = 1; i <= n; ++i) {
+        p.labels.append(cell(s.ComparisonLabels, i, 0));
+        p.values.push_back(cell(s.ComparisonTable, i, 5).toDouble());
+    }
+    padSinglePoint(p);
+    return p;
+}
+
+QString ChartOpener(int graphSource) {
+    switch (graphSource) {
+        case 0:
+            return QStringLiteral("Table1");
+        case 1:
+            return QStringLiteral("CalcInpt");
+        case 2:
+        case 3:
+            return QStringLiteral("Income");
+        case 4:
+            return QStringLiteral("CdnMort");
+        case 5:
+            return QStringLiteral("CalCaptl");
+        case 6:
+            return QStringLiteral("FindComp");
+        case 7:
+            return QStringLiteral("PlanK");
+        default:
+            return QString();
+    }
+}

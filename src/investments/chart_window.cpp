@@ -1,0 +1,308 @@
+#include "investments/chart_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "investments/chart_points.h"
+#include "platform/chart_view.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/printer_device.h"
+#include "platform/twips.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+
+namespace {
+
+constexpr int kWidth = 6765;  // twips
+constexpr int kHeight = 6360;
+
+const QString kDistribution = QStringLiteral("Distribution");
+
+}  // namespace
+
+Form1::Form1() {
+    setWindowTitle(QStringLiteral("Charts"));
+    twips::setClientSize(this, kWidth, kHeight);
+    Graph1 = new ChartView(this);
+    Graph1->setObjectName(QStringLiteral("Graph1"));
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QString(), 0, 0, kWidth, 900);
+    setBackColour(Label1, colours::Grey);
+    Oned = makeButton(this, QStringLiteral("Oned"), QStringLiteral("&Gain/Loss %"), 0, 0, 1, 1);
+    Pie2d = makeButton(this, QStringLiteral("Pie2d"), QStringLiteral("&Value of each fund"), 0, 0,
+                       1, 1);
+    Sav2D =
+        makeButton(this, QStringLiteral("Sav2D"), QStringLiteral("&2D of Chart shown"), 0, 0, 1, 1);
+    ThreeDee = makeButton(this, QStringLiteral("ThreeDee"), QStringLiteral("&3D of Chart shown"), 0,
+                          0, 1, 1);
+    Ptr = makeButton(this, QStringLiteral("Ptr"), QStringLiteral("&To Printer"), 0, 0, 1, 1);
+    ExitBut =
+        makeButton(this, QStringLiteral("ExitBut"), QStringLiteral("E&xit to Menu"), 0, 0, 1, 1);
+    setTabOrder(Oned, Pie2d);
+    setTabOrder(Pie2d, Sav2D);
+    setTabOrder(Sav2D, ThreeDee);
+    setTabOrder(ThreeDee, Ptr);
+    setTabOrder(Ptr, ExitBut);
+    connect(Oned, &QPushButton::clicked, this, &Form1::onOned);
+    connect(Pie2d, &QPushButton::clicked, this, &Form1::onPie2d);
+    connect(Sav2D, &QPushButton::clicked, this, &Form1::onSav2D);
+    connect(ThreeDee, &QPushButton::clicked, this, &Form1::onThreeDee);
+    connect(Ptr, &QPushButton::clicked, this, &Form1::onPtr);
+    connect(ExitBut, &QPushButton::clicked, this, &Form1::onExitBut);
+    arrangeButtons();
+}
+
+QPushButton* Form1::button(const QString& name) const {
+    return findChild<QPushButton*>(name);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!opened_) open();
+}
+
+void Form1::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Shown again after a hide (not a minimise), the window reads the hand-over anew.
+    if (!event->spontaneous()) opened_ = false;
+}
+
+void Form1::open() {
+    opened_ = true;
+    ChartShown = 0;
+    ChartColour = 0;
+    drawInColour_ = true;
+    const AppState& s = State();
+    const bool funds = s.GraphSource == 0;
+    // The investment charts switch between per cent and value; the
+    // calculators' charts between their flat and 3D forms.
+    Oned->setVisible(funds);
+    Pie2d->setVisible(funds);
+    Sav2D->setVisible(!funds);
+    ThreeDee->setEnabled(true);
+    Sav2D->setEnabled(false);
+    switch (OpeningChart(s)) {
+        case chart_shown::PerCent:
+            ChartShown = chart_shown::PerCent;
+            perCentChart();
+            break;
+        case chart_shown::Year:
+            PrepareYearValues(State());
+            ChartShown = chart_shown::Year;
+            yearChart();
+            break;
+        case chart_shown::Comparison:
+            ChartShown = chart_shown::Comparison;
+            comparisonChart();
+            break;
+        default:
+            break;  // an unknown source: nothing to draw
+    }
+    arrangeButtons();
+}
+
+void Form1::showPoints(const ChartPoints& points, bool pie) {
+    Graph1->setPoints(points.labels, points.values);
+    Graph1->setTitle(points.title);
+    Graph1->setAxisTitle(points.axisTitle);
+    Graph1->setKind(pie ? ChartView::Kind::Pie : ChartView::Kind::Bars);
+    Graph1->setThreeD(false);
+    Graph1->setColour(drawInColour_);
+    Graph1->draw();
+}
+
+void Form1::perCentChart() {
+    ThreeDee->setEnabled(true);
+    showPoints(PerCentPoints(State()), false);
+}
+
+void Form1::valueChart() {
+    ThreeDee->setEnabled(true);
+    showPoints(ValuePoints(State()), true);
+}
+
+void Form1::fundThreeD() {
+    ThreeDee->setEnabled(false);
+    if (Graph1->title() == kDistribution) Pie2d->setFocus();
+    Graph1->setColour(drawInColour_);
+    Graph1->setThreeD(true);
+    Graph1->draw();
+}
+
+void Form1::yearChart() {
+    if (!ThreeDee->isEnabled()) {
+        ThreeDee->setEnabled(true);
+        ThreeDee->setFocus();
+    }
+    Sav2D->show();
+    Sav2D->setEnabled(false);
+    Oned->hide();
+    Pie2d->hide();
+    showPoints(YearPoints(State()), false);
+}
+
+void Form1::comparisonChart() {
+    if (!ThreeDee->isEnabled()) {
+        ThreeDee->setEnabled(true);
+        ThreeDee->setFocus();
+    }
+    Sav2D->show();
+    Sav2D->setEnabled(false);
+    Oned->hide();
+    Pie2d->hide();
+    showPoints(ComparisonPoints(State()), false);
+}
+
+void Form1::calculatorThreeD() {
+    Sav2D->show();
+    Oned->hide();
+    if (!Sav2D->isEnabled()) {
+        Sav2D->setEnabled(true);
+        ThreeDee->setEnabled(false);
+    }
+    Sav2D->setFocus();
+    Graph1->setColour(drawInColour_);
+    Graph1->setThreeD(true);
+    Graph1->draw();
+}
+
+void Form1::redrawShown() {
+    switch (ChartShown) {
+        case chart_shown::PerCent:
+            perCentChart();
+            break;
+        case chart_shown::Value:
+            valueChart();
+            break;
+        case chart_shown::Year:
+            yearChart();
+            break;
+        case chart_shown::Fund3D:
+            fundThreeD();
+            break;
+        case chart_shown::Year3D:
+        case chart_shown::Comparison3D:
+            calculatorThreeD();
+            break;
+        case chart_shown::Comparison:
+            comparisonChart();
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::onOned() {
+    ChartShown = chart_shown::PerCent;
+    perCentChart();
+}
+
+void Form1::onPie2d() {
+    ChartShown = chart_shown::Value;
+    valueChart();
+}
+
+void Form1::onThreeDee() {
+    if (State().GraphSource == 0) {
+        ChartShown = chart_shown::Fund3D;
+        fundThreeD();
+        return;
+    }
+    ChartShown = ShowsComparisons(State()) ? chart_shown::Comparison3D : chart_shown::Year3D;
+    calculatorThreeD();
+}
+
+void Form1::onSav2D() {
+    if (State().GraphSource == 0) return;
+    if (ShowsComparisons(State())) {
+        ChartShown = chart_shown::Comparison;
+        comparisonChart();
+    } else {
+        ChartShown = chart_shown::Year;
+        yearChart();
+    }
+}
+
+void Form1::onPtr() {
+    if (!dialogs::confirmPrintout()) return;
+    const auto answer = dialogs::message(QStringLiteral("Print in Color."),
+                                         QStringLiteral("Printer"), dialogs::Buttons::YesNo);
+    ChartColour = answer == dialogs::Answer::Yes ? 1 : 0;
+    bool printed = false;
+    {
+        dialogs::WaitCursor wait;
+        drawInColour_ = ChartColour == 1;
+        redrawShown();
+        const QScreen* sc = screen() ? screen() : QGuiApplication::primaryScreen();
+        const int screenWidth = sc ? sc->geometry().width() : width();
+        resize(std::max(static_cast<int>(screenWidth * 0.88), 1), height());
+        QCoreApplication::processEvents();
+        const QImage image = grab().toImage();
+        printed = PrintImage(image, QStringLiteral("Charts"));
+        resize(twips::px(kWidth), height());
+        // The screen keeps its colours; black and white was for the paper.
+        if (!drawInColour_) {
+            drawInColour_ = true;
+            redrawShown();
+        }
+    }
+    if (!printed)
+        dialogs::message(QStringLiteral("The printout could not be made."),
+                         QStringLiteral("Printer"), dialogs::Buttons::Ok,
+                         dialogs::Icon::Exclamation);
+}
+
+void Form1::onExitBut() {
+    QString opener = ChartOpener(State().GraphSource);
+    if (opener.isEmpty() || !Windows().defined(opener)) opener = QStringLiteral("MenuMain");
+    Windows().unload(QStringLiteral("Form1"));
+    Windows().show(opener);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing the window from its frame leaves it the same way as the button.
+    event->ignore();
+    onExitBut();
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrangeButtons();
+}
+
+void Form1::arrangeButtons() {
+    // The buttons in use sit in one row under the chart when they fit, else in two.
+    std::vector<QPushButton*> shown;
+    for (QPushButton* b : {Oned, Pie2d, Sav2D, ThreeDee, Ptr, ExitBut})
+        if (!b->isHidden()) shown.push_back(b);
+    const int gap = 6, rowH = twips::px(375);
+    int needed = gap;
+    int widest = 0;
+    for (QPushButton* b : shown) {
+        widest = std::max(widest, b->sizeHint().width() + 12);
+        needed += b->sizeHint().width() + 12 + gap;
+    }
+    const int n = static_cast<int>(shown.size());
+    const int rows = (needed <= width() || n < 2) ? 1 : 2;
+    const int perRow = (n + rows - 1) / rows;
+    const int stripH = rows * rowH + (rows + 1) * gap;
+    const int chartH = std::max(height() - stripH, 0);
+    Graph1->setGeometry(0, 0, width(), chartH);
+    Label1->setGeometry(0, chartH, width(), stripH);
+    Label1->lower();
+    for (int i = 0; i < n; ++i) {
+        const int row = i / perRow, col = i % perRow;
+        const int inRow = std::min(perRow, n - row * perRow);
+        const int w = std::min(widest, (width() - gap * (inRow + 1)) / std::max(inRow, 1));
+        const int total = inRow * w + (inRow - 1) * gap;
+        const int x = (width() - total) / 2 + col * (w + gap);
+        const int y = chartH + gap + row * (rowH + gap);
+        shown[static_cast<size_t>(i)]->setGeometry(x, y, w, rowH);
+        shown[static_cast<size_t>(i)]->raise();
+    }
+}

@@ -1,0 +1,239 @@
+#include "platform/chart_view.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QFontMetricsF>
+#include <QLegendMarker>
+#include <QLocale>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QStackedLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/chart_3d.h"
+
+namespace cs = chart_style;
+
+namespace {
+
+QFont titleFont(const QFont& base) {
+    QFont f = base;
+    f.setBold(true);
+    f.setPointSizeF(base.pointSizeF() + 1);
+    return f;
+}
+
+QFont labelFont(const QFont& base) {
+    QFont f = base;
+    f.setPointSizeF(std::max(base.pointSizeF() - 1, 6.0));
+    return f;
+}
+
+}  // namespace
+
+ChartView::ChartView(QWidget* parent) : QWidget(parent) {
+    stack_ = new QStackedLayout(this);
+    stack_->setContentsMargins(0, 0, 0, 0);
+    auto* chart = new QChart;
+    chart->setBackgroundRoundness(0);
+    chart->setBackgroundBrush(Qt::white);
+    chart->setMargins(QMargins(4, 4, 8, 4));
+    chart->setLocalizeNumbers(true);
+    chart->legend()->hide();
+    flat_ = new QChartView(chart, this);
+    flat_->setRenderHint(QPainter::Antialiasing);
+    flat_->setFrameShape(QFrame::NoFrame);
+    solid_ = new Chart3DCanvas(this);
+    stack_->addWidget(flat_);
+    stack_->addWidget(solid_);
+    connect(chart, &QChart::plotAreaChanged, this, [this] { placeBarLabels(); });
+}
+
+QChart* ChartView::flatChart() const {
+    return flat_->chart();
+}
+
+void ChartView::setPoints(const QStringList& labels, const std::vector<double>& values) {
+    content_.values = values;
+    content_.labels = labels;
+    while (content_.labels.size() < static_cast<qsizetype>(values.size()))
+        content_.labels.append(QString());
+    content_.labels = content_.labels.mid(0, static_cast<qsizetype>(values.size()));
+}
+
+void ChartView::setTitle(const QString& title) {
+    content_.title = title;
+}
+void ChartView::setAxisTitle(const QString& title) {
+    content_.axisTitle = title;
+}
+void ChartView::setKind(Kind kind) {
+    content_.kind = kind;
+}
+void ChartView::setThreeD(bool threeD) {
+    threeD_ = threeD;
+}
+void ChartView::setColour(bool colour) {
+    content_.colour = colour;
+}
+
+double ChartView::value(int point) const {
+    if (point < 0 || point >= pointCount()) return 0;
+    return content_.values[static_cast<size_t>(point)];
+}
+
+void ChartView::draw() {
+    solid_->setFont(font());
+    if (threeD_) {
+        solid_->setContent(content_);
+        stack_->setCurrentWidget(solid_);
+        return;
+    }
+    QChart* chart = flatChart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    shownLabels_.clear();
+    labelStep_ = 0;
+    chart->setLocale(QLocale());
+    chart->setTitleFont(titleFont(font()));
+    chart->setTitle(content_.title.trimmed().toHtmlEscaped());
+    if (content_.kind == Kind::Pie)
+        buildPie();
+    else
+        buildBars();
+    stack_->setCurrentWidget(flat_);
+}
+
+void ChartView::buildBars() {
+    QChart* chart = flatChart();
+    chart->legend()->hide();
+    const int n = pointCount();
+    auto* set = new QBarSet(QString());
+    double lo = 0, hi = 0;
+    for (double v : content_.values) {
+        const double shown = std::isfinite(v) ? v : 0;
+        *set << shown;
+        lo = std::min(lo, shown);
+        hi = std::max(hi, shown);
+    }
+    set->setBrush(cs::barBrush(content_.colour));
+    set->setPen(cs::outlinePen(content_.colour));
+    auto* series = new QBarSeries;
+    series->append(set);
+    series->setBarWidth(0.6);
+    chart->addSeries(series);
+
+    auto* across = new QCategoryAxis;
+    across->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    across->setRange(-0.5, std::max(n, 1) - 0.5);
+    across->setStartValue(-0.5);
+    across->setGridLineVisible(false);
+    across->setLabelsFont(labelFont(font()));
+    chart->addAxis(across, Qt::AlignBottom);
+    series->attachAxis(across);
+
+    const QFontMetricsF fm(labelFont(font()));
+    const int maxTicks = std::clamp(static_cast<int>(height() / (fm.height() * 2.6)), 3, 11);
+    const cs::Scale scale = cs::niceScale(lo, hi, maxTicks);
+    auto* up = new QValueAxis;
+    up->setRange(scale.lo, scale.hi);
+    up->setTickCount(scale.ticks());
+    up->setLabelFormat(QStringLiteral("%.%1f").arg(cs::decimalsFor(scale.step)));
+    up->setLabelsFont(labelFont(font()));
+    QFont axisTitle = labelFont(font());
+    axisTitle.setBold(true);
+    up->setTitleFont(axisTitle);
+    up->setTitleText(content_.axisTitle.trimmed().toHtmlEscaped());
+    chart->addAxis(up, Qt::AlignLeft);
+    series->attachAxis(up);
+    placeBarLabels();
+}
+
+void ChartView::placeBarLabels() {
+    QChart* chart = flatChart();
+    if (threeD_ || content_.kind != Kind::Bars) return;
+    const auto axes = chart->axes(Qt::Horizontal);
+    auto* across = axes.isEmpty() ? nullptr : qobject_cast<QCategoryAxis*>(axes.first());
+    if (!across) return;
+    const int n = pointCount();
+    double plotW = chart->plotArea().width();
+    if (plotW < 10) plotW = std::max(width(), 200) - 90;
+    const double slot = n > 0 ? plotW / n : plotW;
+    const QFontMetricsF fm(labelFont(font()));
+    const bool numbered = cs::numberedLabels(content_.labels);
+    double labelW = 0;
+    for (const QString& l : content_.labels) labelW = std::max(labelW, fm.horizontalAdvance(l));
+    const bool upright = !numbered && labelW + 8 > slot;
+    const double needed = upright ? fm.height() + 2 : labelW + 8;
+    const int step = cs::labelStep(n, slot, needed);
+    if (step == labelStep_ && upright == upright_) return;
+    labelStep_ = step;
+    upright_ = upright;
+
+    for (const QString& l : across->categoriesLabels()) across->remove(l);
+    shownLabels_.clear();
+    QStringList used;
+    for (int i : cs::labelledPoints(n, step, numbered, slot, needed)) {
+        QString text = content_.labels.value(i);
+        shownLabels_.append(text);
+        // The axis keeps one category per distinct text: repeated names (or
+        // empty ones) are told apart by invisible zero-width spaces.
+        while (used.contains(text)) text += QChar(0x200B);
+        used.append(text);
+        across->append(text, i);
+    }
+    across->setLabelsAngle(upright ? -90 : 0);
+}
+
+void ChartView::buildPie() {
+    QChart* chart = flatChart();
+    const std::vector<cs::Slice> slices = cs::pieSlices(content_);
+    auto* series = new QPieSeries;
+    series->setPieSize(0.62);
+    const QFont small = labelFont(font());
+    const QFontMetricsF fm(small);
+    const double rowH = fm.height() + 4;
+    const double room = height() - QFontMetricsF(titleFont(font())).height() - 24;
+    const bool legend = !slices.empty() && static_cast<double>(slices.size()) * rowH <= room;
+    int k = 0;
+    for (const cs::Slice& s : slices) {
+        const QString name = content_.labels.value(s.point);
+        QString text = cs::percentText(s.share);
+        if (!legend) text = fm.elidedText(name, Qt::ElideRight, 90) + QLatin1Char(' ') + text;
+        QPieSlice* slice = series->append(text, content_.values[static_cast<size_t>(s.point)]);
+        slice->setBrush(cs::sliceBrush(k, content_.colour));
+        slice->setPen(content_.colour ? QPen(Qt::white, 1) : QPen(Qt::black, 1));
+        slice->setLabelFont(small);
+        slice->setLabelColor(Qt::black);
+        slice->setLabelVisible(s.share >= cs::kLabelledShare);
+        slice->setLabelPosition(QPieSlice::LabelOutside);
+        slice->setLabelArmLengthFactor(0.08);
+        ++k;
+    }
+    chart->addSeries(series);
+    if (!legend) {
+        chart->legend()->hide();
+        return;
+    }
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setFont(small);
+    chart->legend()->show();
+    const auto markers = chart->legend()->markers(series);
+    for (qsizetype i = 0; i < markers.size() && i < static_cast<qsizetype>(slices.size()); ++i) {
+        const QString name = content_.labels.value(slices[static_cast<size_t>(i)].point);
+        markers[i]->setLabel(fm.elidedText(name, Qt::ElideRight, std::max(width() * 0.3, 60.0)));
+    }
+}
+
+void ChartView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeBarLabels();
+}
