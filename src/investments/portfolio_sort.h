@@ -1,11 +1,15 @@
-// Portfolio ordering: funds by name and records by fund, then by trade date.
+// Portfolio ordering: fund slots by name, records by trade date.
 #pragma once
 
-// Orders the fund slots alphabetically by name (deleted slots last) and renumbers
-// every record's fund to follow its fund.
+// Orders the fund slots by name (plain character codes; the number texts stay
+// with their slots) and relabels every record to follow its fund.
 void SortFunds();
 
-// Orders the records by fund number, then by trade date. Returns false (after
-// showing the message) when a record's date does not convert; the records are then
-// left as they were.
+// Orders the records by trade date, then writes the fund menu's status line.
+// Returns false, after showing the message, when a record's date does not
+// convert; the records are then left as they were.
 bool SortRecords();
+
+// The ordering step of SortRecords, without messages: false (records left as
+// they were) when a record's date does not convert.
+bool SortRecordsByDate();

@@ -1,5 +1,62 @@
-#include "investments/value_commands.h"
+#include <QLabel>
 
-void CompValueCommand() {}
-void SortRecordsCommand() {}
-void DisplayDataCommand() {}
+#include "investments/current_value_window.h"
+#include "investments/fund_menu_window.h"
+#include "investments/portfolio.h"
+#include "investments/portfolio_sort.h"
+#include "investments/table_window.h"
+#include "investments/value_commands.h"
+#include "platform/dialogs.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+
+namespace {
+
+bool haveRecords() {
+    const AppState& s = State();
+    if (s.Records.size() > 1 && !s.Records[1].TypeCode.isEmpty()) return true;
+    dialogs::message(QStringLiteral("No Records in Memory"), QStringLiteral("Help"));
+    return false;
+}
+
+}  // namespace
+
+void CompValueCommand() {
+    if (!haveRecords()) return;
+    State().CallMode = 0;
+    CheckEmptyFunds();
+    if (State().CallMode == 7) return;
+    Windows().hide(QStringLiteral("FundMenu"));
+    Windows().unload(QStringLiteral("CurrValue"));
+    Windows().show(QStringLiteral("CurrValue"));
+}
+
+void SortRecordsCommand() {
+    AppState& s = State();
+    s.FileChanged = 1;
+    ResetFundTotals(7);
+    if (Windows().exists(QStringLiteral("FundMenu"))) {
+        if (auto* menu = Windows().get<FundMenu>(QStringLiteral("FundMenu")))
+            menu->InfoBox()->setText(QStringLiteral(" Sorting Funds and Records. "));
+    }
+    {
+        dialogs::WaitCursor wait;
+        SortFunds();
+    }
+    SortRecords();
+}
+
+void DisplayDataCommand() {
+    if (!haveRecords()) return;
+    State().CallMode = 2;
+    State().CurrentFund = 0;
+    Windows().unload(QStringLiteral("FunChose"));
+    Windows().showModal(QStringLiteral("FunChose"));
+    if (State().CurrentFund == 0) return;
+    Windows().hide(QStringLiteral("FundMenu"));
+    TableMode = 0;
+    Windows().unload(QStringLiteral("Table1"));
+    Windows().get(QStringLiteral("Table1"));
+    DisplayRecords();
+    Windows().show(QStringLiteral("Table1"));
+}

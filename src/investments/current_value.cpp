@@ -1,0 +1,188 @@
+#include "investments/current_value.h"
+
+#include <algorithm>
+
+#include "common/number_format.h"
+#include "investments/portfolio.h"
+#include "shell/app_state.h"
+
+namespace {
+
+constexpr int kTotalRow = kAllRecordsSlot;   // row 31 of FundTotals holds the portfolio total
+const Money kHalfCent = Money::fromRaw(50);  // 0.005
+
+int lastRecord() {
+    const AppState& s = State();
+    return std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
+}
+
+int lastFund() {
+    const AppState& s = State();
+    return std::min<int>(
+        {static_cast<int>(s.FundCount()), kMaxFunds, static_cast<int>(s.FundNames.size()) - 1});
+}
+
+const QString& fundName(int slot) {
+    return State().FundNames[static_cast<size_t>(slot)].FundName;
+}
+
+Money percentOf(Money part, Money base) {
+    return Money::fromDouble(part.toDouble() / base.toDouble() * 100.0);
+}
+
+QString crlfJoin(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+// A figure right-justified in a field; a figure wider than its field is kept
+// whole, one blank apart from what precedes it.
+QString Fit(const QString& text, int width) {
+    return text.size() < width ? RightJustify(text, width) : u' ' + text;
+}
+
+}  // namespace
+
+int FirstFundWithoutRecords() {
+    for (int f = 1; f <= lastFund(); ++f) {
+        if (fundName(f).isEmpty()) continue;
+        if (FundRecordCount(FundNumberValue(f)) == 0) return f;
+    }
+    return 0;
+}
+
+void PrepareFundTotals() {
+    SharedTable<Money>& t = State().FundTotals;
+    // The load, the sort and the fund menu make the seven-column form, whose
+    // prices are all zero; any other table keeps the prices typed so far.
+    if (t.rows() < kFundRows || t.cols() < 9) t.create(kFundRows, 9);
+    ClearComputedTotals();
+}
+
+void ClearComputedTotals() {
+    SharedTable<Money>& t = State().FundTotals;
+    if (!t.created()) return;
+    for (int f = 1; f <= kTotalRow && f < t.rows(); ++f)
+        for (int c : {0, 1, 3, 4, 5, 6})
+            if (c < t.cols()) t(f, c) = Money();
+}
+
+void AccumulateHoldings() {
+    AppState& s = State();
+    ClearComputedTotals();
+    SharedTable<Money>& t = s.FundTotals;
+    const int funds = lastFund();
+    for (int r = 1; r <= lastRecord(); ++r) {
+        const FundRecord& rec = s.Records[static_cast<size_t>(r)];
+        if (rec.FundNo.raw() % Money::kScale != 0) continue;
+        const int64_t f = rec.FundNo.wholePart();
+        if (f < 1 || f > funds) continue;
+        const int row = static_cast<int>(f);
+        t(row, 0) += rec.Shares;
+        t(row, 1) += rec.BookValue;
+        if (rec.TypeCode != u"S") t(row, 6) += rec.BookValue;
+    }
+}
+
+int FirstUnpricedHolding() {
+    const SharedTable<Money>& t = State().FundTotals;
+    for (int f = 1; f <= lastFund(); ++f) {
+        if (fundName(f).isEmpty()) continue;
+        if (t(f, 2).isZero() && !t(f, 0).isZero()) return f;
+    }
+    return 0;
+}
+
+Money FundGainPercent(Money gain, Money book, Money putIn) {
+    if (book < kHalfCent && !putIn.isZero()) return percentOf(gain, putIn);
+    if (!book.isZero()) return percentOf(gain, book);
+    return Money::fromInt(100);
+}
+
+Money TotalGainPercent(Money gain, Money book, Money putIn) {
+    if (book.isZero()) return Money();
+    if (book < kHalfCent) return putIn.isZero() ? Money() : percentOf(gain, putIn);
+    return percentOf(gain, book);
+}
+
+Money PortfolioShare(Money value, Money total) {
+    if (value.isZero() || total.isZero()) return Money();
+    const Money share = percentOf(value, total);
+    return Money::fromRaw(share.raw() / 100 * 100);  // cut to hundredths, toward zero
+}
+
+QStringList ValueTableHeadings() {
+    return {QStringLiteral("    Name of      Fund/Company"),
+            QStringLiteral("Number of Shares"),
+            QStringLiteral("   Book     Cost "),
+            QStringLiteral("  Current     Price "),
+            QStringLiteral("Current   Total "),
+            QStringLiteral("Gain or  Loss "),
+            QStringLiteral("Gain or   Loss %")};
+}
+
+QStringList ValueReportHeadings() {
+    return {
+        QStringLiteral(
+            "  Name of     Number          Book    Current      Current      Gain/    Gain/"),
+        QStringLiteral("     Fund     Shares          Cost      Price        Total      Loss ") +
+            State().CurrencySymbol + QStringLiteral("   Loss %"),
+        QStringLiteral("  ") + QString(77, u'_')};
+}
+
+CurrentValueView ComputeFundValues() {
+    AppState& s = State();
+    SharedTable<Money> t = s.FundTotals;  // worked on a copy: a failure changes nothing
+    const QString& cur = s.CurrencySymbol;
+    const int funds = lastFund();
+
+    for (int c : {0, 1, 3, 4, 5, 6}) t(kTotalRow, c) = Money();
+    for (int f = 1; f <= funds; ++f) {
+        t(f, 3) = t(f, 0) * t(f, 2);
+        t(f, 4) = t(f, 3) - t(f, 1);
+        t(f, 5) = FundGainPercent(t(f, 4), t(f, 1), t(f, 6));
+        for (int c : {0, 1, 3, 4, 6}) t(kTotalRow, c) += t(f, c);
+    }
+    t(kTotalRow, 5) = TotalGainPercent(t(kTotalRow, 4), t(kTotalRow, 1), t(kTotalRow, 6));
+
+    CurrentValueView view;
+    QStringList first = {QStringLiteral("                           Current Value of all Funds."),
+                         QString()};
+    first += ValueReportHeadings();
+    QStringList second;
+    for (int f = 1; f <= funds; ++f) {
+        view.rows.push_back(
+            {fundName(f), Format(t(f, 0), u"####,,###.0000"), Format(t(f, 1), u"####,,###.00"),
+             cur + Format(t(f, 2), u"####,,###.00"), Format(t(f, 3), u"####,,###.00"),
+             Format(t(f, 4), u"####,,###.00"), Format(t(f, 5), u"####,,###.00") + u'%'});
+        const Money share = PortfolioShare(t(f, 3), t(kTotalRow, 3));
+        QStringList& page = f <= 11 ? first : second;
+        page << QStringLiteral("  ") + fundName(f) + QStringLiteral(" (") +
+                    NumText(share.toDouble()).trimmed() + QStringLiteral("%)");
+        page << QString(9, u' ') + Fit(Format(t(f, 0), u"##,,###.0000"), 12) +
+                    Fit(Format(t(f, 1), u"####,,###.00"), 13) +
+                    Fit(Format(t(f, 2), u"###.0000"), 11) +
+                    Fit(Format(t(f, 3), u"###,,###.00"), 13) +
+                    Fit(Format(t(f, 4), u"##,,###.00"), 12) + Format(t(f, 5), u"##.00") + u'%';
+        page << QString();
+    }
+    view.rows.push_back(QStringList(7));
+    view.rows.push_back({QStringLiteral("Total:"), Format(t(kTotalRow, 0), u"####,,###.0000"),
+                         cur + Format(t(kTotalRow, 1), u"####,,###.00"), QString(),
+                         cur + Format(t(kTotalRow, 3), u"####,,###.00"),
+                         cur + Format(t(kTotalRow, 4), u"####,,###.00"),
+                         Format(t(kTotalRow, 5), u"####,,###.00") + u'%'});
+
+    // The totals line keeps the columns of the fund lines above it.
+    const QString totals =
+        QStringLiteral("  Total: ") + Fit(Format(t(kTotalRow, 0), u"###,,###.0000"), 12) +
+        Fit(cur + Format(t(kTotalRow, 1), u"###,,###.00"), 13) + QString(10, u' ') +
+        Fit(cur + Format(t(kTotalRow, 3), u"###,,###.00"), 14) +
+        Fit(cur + Format(t(kTotalRow, 4), u"###,,###.00"), 12) +
+        Format(t(kTotalRow, 5), u"##0.00") + u'%';
+    (second.isEmpty() ? first : second) << totals;
+
+    view.page1 = crlfJoin(first);
+    view.page2 = second.isEmpty() ? QString() : crlfJoin(second);
+    s.FundTotals = t;
+    return view;
+}

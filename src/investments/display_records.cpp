@@ -1,0 +1,131 @@
+#include "investments/display_records.h"
+
+#include <algorithm>
+
+#include "common/dates.h"
+#include "common/number_format.h"
+#include "investments/portfolio.h"
+#include "shell/app_state.h"
+
+namespace {
+
+constexpr int kTotalRow = kAllRecordsSlot;
+const Money kHalfCent = Money::fromRaw(50);
+
+bool belongs(const FundRecord& rec, int fund, bool all) {
+    return all || rec.FundNo == Money::fromInt(fund);
+}
+
+QString dateText(const FundRecord& rec) {
+    if (rec.TradeDate.typeId() == QMetaType::QDate) return dates::toText(rec.TradeDate.toDate());
+    return rec.TradeDate.toString();
+}
+
+}  // namespace
+
+QStringList RecordTableHeadings() {
+    return {QStringLiteral("Type of Transaction"), QStringLiteral("Date of Transaction"),
+            QStringLiteral("Price of Each Share"), QStringLiteral("Number of Shares"),
+            QStringLiteral("Commission or Fees"),  QStringLiteral("Div. Shares Value"),
+            QStringLiteral("Cash Dividend"),       QStringLiteral("   Book    Value")};
+}
+
+Money DividendSharesValue(int record) {
+    const FundRecord& rec = State().Records[static_cast<size_t>(record)];
+    if (rec.TypeCode == u"D" || rec.TypeCode == u"U") return rec.Price * rec.Shares;
+    return Money();
+}
+
+RecordView BuildRecordView(int fund) {
+    AppState& s = State();
+    const QString& cur = s.CurrencySymbol;
+    RecordView v;
+    const bool all = FundNumberValue(fund) == kAllRecordsSlot || fund == kAllRecordsSlot;
+    v.caption = s.FundNames[static_cast<size_t>(fund)].FundName;
+
+    const int last = std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
+    for (int r = 1; r <= last; ++r)
+        if (belongs(s.Records[static_cast<size_t>(r)], fund, all)) v.records.push_back(r);
+    const int n = static_cast<int>(v.records.size());
+    v.gridRows = n + 11 < 25 ? 25 : n + 11;
+
+    SharedTable<Money>& t = s.FundTotals;
+    for (int c : {0, 1, 2, 4, 5}) t(kTotalRow, c) = Money();
+    for (int r : v.records) {
+        const FundRecord& rec = s.Records[static_cast<size_t>(r)];
+        const Money divShares = DividendSharesValue(r);
+        v.rows.push_back({TypeDescription(r), dateText(rec), Format(rec.Price, u"####,,###.0000"),
+                          Format(rec.Shares, u"####,,###.0000"), Format(rec.Fee, u"####,,###.00"),
+                          Format(divShares, u"####,,###.00"), Format(rec.CashDiv, u"####,,###.00"),
+                          Format(rec.BookValue, u"####,,###.00")});
+        t(kTotalRow, 4) += rec.Fee;
+        t(kTotalRow, 5) += rec.CashDiv;
+        t(kTotalRow, 0) += rec.Shares;
+        t(kTotalRow, 1) += rec.BookValue;
+        if (rec.TypeCode != u"S") t(kTotalRow, 2) += rec.BookValue;
+        v.divSharesTotal += divShares;
+    }
+
+    const Money shares = t(kTotalRow, 0), book = t(kTotalRow, 1);
+    if (shares > kHalfCent && !(book < kHalfCent))
+        v.avgCost = Money::fromDouble(book.toDouble() / shares.toDouble());
+
+    v.rows.push_back(QStringList(8));
+    v.rows.push_back(
+        {QStringLiteral("Total:"), QString(), QString(), Format(shares, u"####,,###.0000"),
+         cur + Format(t(kTotalRow, 4), u"###,,###.00"), Format(v.divSharesTotal, u"###,,###.00"),
+         cur + Format(t(kTotalRow, 5), u"###,,###.00"), cur + Format(book, u"####,,###.00")});
+    v.rows.push_back(QStringList(8));
+    QStringList avg(8);
+    avg[0] = QStringLiteral("Average per");
+    avg[1] = QStringLiteral("share cost = ");
+    avg[2] = cur + Format(v.avgCost, u"####,,###.0000");
+    v.rows.push_back(avg);
+    v.nextRow = static_cast<int>(v.rows.size()) + 1;
+    return v;
+}
+
+FundPricing PriceFund(double price) {
+    const AppState& s = State();
+    const SharedTable<Money>& t = s.FundTotals;
+    const QString& cur = s.CurrencySymbol;
+    FundPricing p;
+    p.price = Money::fromDouble(price);
+    const Money shares = t(kTotalRow, 0), book = t(kTotalRow, 1), putIn = t(kTotalRow, 2);
+    p.value = p.price * shares;
+    p.gain = p.value - book;
+    if (!p.value.isZero() && !p.gain.isZero() && (!shares.isZero() || !book.isZero())) {
+        const Money base = book < kHalfCent ? putIn : book;
+        if (base.isZero()) throw MoneyOverflow("no base for the gain in per cent");
+        p.gainPercent = Money::fromDouble(p.gain.toDouble() / base.toDouble() * 100.0);
+    }
+
+    p.rows.push_back({QStringLiteral("Current   "), QStringLiteral("Total      "),
+                      QStringLiteral("Gain or   "), QStringLiteral("Gain or   ")});
+    p.rows.push_back({QStringLiteral("Price   "), QStringLiteral("Value    "),
+                      QStringLiteral("Loss ") + cur + QStringLiteral("   "),
+                      QStringLiteral("Loss %   ")});
+    p.rows.push_back({QStringLiteral("___________"), QStringLiteral("___________"),
+                      QStringLiteral("__________"), QStringLiteral("__________")});
+    p.rows.push_back({Format(p.price, u"####,,###.00"), Format(p.value, u"####,,###.00"),
+                      Format(p.gain, u"####,,###.00"), Format(p.gainPercent, u"###.00") + u'%'});
+
+    // Each figure in a 12-character field, under the end of its heading.
+    QString figures(78, u' ');
+    auto put = [&figures](int endColumn, const QString& text) {
+        const QString field = RightJustify(text, std::max<int>(12, text.size()));
+        const int start = std::max<int>(0, endColumn - static_cast<int>(field.size()));
+        figures.replace(start, field.size(), field);
+    };
+    put(14, cur + Format(p.price, u"#,,###.0000"));
+    put(38, cur + Format(p.value, u"####,,###.00"));
+    put(60, cur + Format(p.gain, u"###,,###.00"));
+    put(78, Format(p.gainPercent, u"##0.00") + u'%');
+    p.summary =
+        QStringList{
+            QStringLiteral(
+                " Current Price                   Value                Gain $            Gain %"),
+            u' ' + QString(77, u'_'), figures.trimmed().isEmpty() ? QString() : figures}
+            .join(QStringLiteral("\r\n"));
+    return p;
+}

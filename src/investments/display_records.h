@@ -1,0 +1,42 @@
+// The record view of the table window: one fund's (or every) transaction with totals and average
+// cost.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "common/money.h"
+
+// What DisplayRecords shows for the fund in slot `fund` (31 = all records).
+struct RecordView {
+    QString caption;                // the fund's name, "All Records" for the whole file
+    int gridRows = 25;              // rows of the grid, the heading row included
+    std::vector<QStringList> rows;  // grid rows 1.. (eight cells each), totals included
+    int nextRow = 2;                // TableRow: the first free row after the average cost
+    std::vector<int> records;       // the record indices shown, in table order
+    Money divSharesTotal;           // the dividend shares values added up
+    Money avgCost;                  // AvgCost
+};
+
+// Builds the record view of `fund` and keeps the fund's totals in FundTotals
+// row 31: column 0 shares, 1 book value, 2 money put in, 4 fees, 5 cash dividends.
+RecordView BuildRecordView(int fund);
+
+// The grid's column headings in the record view.
+QStringList RecordTableHeadings();
+
+// The value of shares received as dividends or sold for a fee (codes D and U); 0 otherwise.
+Money DividendSharesValue(int record);
+
+// One fund priced on the spot ("&Current Value" in the record view), from the
+// totals in FundTotals row 31.
+struct FundPricing {
+    Money price, value, gain, gainPercent;
+    std::vector<QStringList>
+        rows;         // four grid rows (headings, underline, figures), four cells each
+    QString summary;  // the printable summary, lines joined with CR LF
+};
+// Throws MoneyOverflow when a figure cannot be formed (no base for the per cent,
+// or a figure out of range).
+FundPricing PriceFund(double price);

@@ -1,0 +1,82 @@
+#include "investments/input_value_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/number_format.h"
+#include "platform/controls.h"
+#include "platform/keys.h"
+#include "platform/twips.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/input_conventions_ui.h"
+#include "shell/key_filters.h"
+
+int16_t InsertLineNumber = 0;
+
+namespace {
+const QString kName = QStringLiteral("InCurVal");
+}
+
+InCurVal::InCurVal(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Input "));
+    twips::setClientSize(this, 3600, 2160);
+    setBackColour(this, colours::Grey);
+
+    QString prompt = QStringLiteral("   Current Price per         Share");
+    const int16_t mode = State().CallMode;
+    if (mode == 1 || mode == 2) {
+        prompt = QStringLiteral("   Insert a blank line       at line number ") +
+                 NumText(static_cast<int64_t>(InsertLineNumber)) + QStringLiteral(" ?");
+        InsertLineNumber = 0;
+    }
+    label1_ = makeLabel(this, QStringLiteral("Label1"), prompt, 240, 150, 3120, 600);
+    setBackColour(label1_, colours::Aqua);
+    label2_ = makeLabel(this, QStringLiteral("Label2"), QString(), 0, 1620, 3600, 540);
+    label2_->lower();
+    curVal_ = makeTextBox(this, QStringLiteral("CurVal"), 840, 900, 1920, 360);
+    setBoxColour(curVal_, colours::Yellow);
+    curVal_->setAlignment(Qt::AlignRight);
+    curVal_->setMaxLength(15);
+    accept_ =
+        makeButton(this, QStringLiteral("Accept"), QStringLiteral("&OK"), 360, 1680, 1320, 380);
+    noAccept_ = makeButton(this, QStringLiteral("NoAccept"), QStringLiteral("&Cancel"), 1920, 1680,
+                           1320, 380);
+    setTabOrder(curVal_, accept_);
+    setTabOrder(accept_, noAccept_);
+
+    KeyHook::on(curVal_)->keyPress = [this](int key) {
+        if (key == keycode::Enter) {
+            accept_->setFocus(Qt::TabFocusReason);
+            return 0;
+        }
+        return FilterKey(NumericKeyFilter, key);
+    };
+    connect(accept_, &QPushButton::clicked, this, [this] { finish(curVal_->text()); });
+    connect(noAccept_, &QPushButton::clicked, this, [this] { finish(QString()); });
+    curVal_->setFocus();
+}
+
+void InCurVal::finish(const QString& reply) {
+    if (finished_) return;
+    finished_ = true;
+    State().InputReply = reply;
+    Windows().unload(kName);
+}
+
+void InCurVal::closeEvent(QCloseEvent* e) {
+    // Closing the frame is Cancel.
+    if (!finished_) finish(QString());
+    e->accept();
+}
+
+QString AskCurrentValue() {
+    if (!Windows().defined(kName)) Windows().define(kName, [] { return new InCurVal; });
+    Windows().unload(kName);
+    State().InputReply.clear();
+    Windows().get(kName);
+    Windows().showModal(kName);
+    return State().InputReply;
+}

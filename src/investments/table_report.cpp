@@ -1,0 +1,169 @@
+#include "investments/table_report.h"
+
+#include <algorithm>
+
+#include "common/dates.h"
+#include "common/number_format.h"
+#include "common/print_device.h"
+#include "investments/current_value.h"
+#include "investments/display_records.h"
+#include "investments/portfolio.h"
+#include "shell/app_state.h"
+#include "shell/printing.h"
+
+namespace {
+
+QStringList linesOf(const QString& text) {
+    if (text.isEmpty()) return {};
+    return text.split(QStringLiteral("\r\n"));
+}
+
+// The header line asked for before printing, centred over the 78 columns.
+QString centred(const QString& header) {
+    const int pad = std::max<int>(1, (78 - static_cast<int>(header.size())) / 2);
+    return QString(pad, u' ') + header;
+}
+
+QStringList recordHeadings(int fund) {
+    const AppState& s = State();
+    return {QString(31, u' ') + s.FundNames[static_cast<size_t>(fund)].FundName, QString(78, u'_'),
+            QStringLiteral(
+                "Trans-           Trade    Share   Number     Comm     Div.    Cash        Book"),
+            QStringLiteral(
+                "action            Date    Price   Shares     Fees   Shares    Div.       Value")};
+}
+
+// Blocks of lines ended by an empty line (the empty line goes with its block).
+QList<QStringList> blocksOf(const QStringList& lines) {
+    QList<QStringList> blocks;
+    QStringList current;
+    for (const QString& l : lines) {
+        current << l;
+        if (l.isEmpty()) {
+            blocks << current;
+            current.clear();
+        }
+    }
+    if (!current.isEmpty()) blocks << current;
+    return blocks;
+}
+
+}  // namespace
+
+PagedReport::PagedReport(PrintDevice& device, int capacity, QStringList headings)
+    : device_(device), capacity_(std::max(capacity, 1)), headings_(std::move(headings)) {
+    // The Courier switch has already printed its empty line on this page.
+    if (State().PrinterFontChoice == 6) used_ = 1;
+}
+
+void PagedReport::line(const QString& text) {
+    if (used_ >= capacity_) newPage();
+    device_.line(text);
+    ++used_;
+}
+
+void PagedReport::block(const QStringList& lines) {
+    // Trailing empty lines may fall off the end of a page.
+    int solid = static_cast<int>(lines.size());
+    while (solid > 0 && lines[solid - 1].isEmpty()) --solid;
+    if (used_ + solid > capacity_) newPage();
+    for (const QString& l : lines) {
+        if (l.isEmpty() && used_ >= capacity_) continue;  // no page of empty lines
+        line(l);
+    }
+}
+
+void PagedReport::newPage() {
+    device_.newPage();
+    used_ = 0;
+    device_.at(40, QStringLiteral("Page") + NumText(static_cast<int64_t>(device_.page())) + u' ');
+    device_.endLine();
+    ++used_;
+    if (State().PrinterFontChoice == 6) {
+        ApplyChosenPrinterFont(device_);
+        ++used_;
+    }
+    device_.line();
+    ++used_;
+    for (const QString& h : headings_) {
+        device_.line(h);
+        ++used_;
+    }
+}
+
+int TablePageCapacity() {
+    // Room for the page number, the font line, a blank line, four headings and some figures.
+    return std::max<int>(State().LinesPerPage, 12);
+}
+
+void PlaceRight(QString& line, int endColumn, const QString& text) {
+    const int width = static_cast<int>(text.size());
+    int start = endColumn - width;  // index of the first character
+    const int earliest = line.trimmed().isEmpty() ? 0 : static_cast<int>(line.size()) + 1;
+    if (start < earliest) start = earliest;
+    if (line.size() < start) line += QString(start - line.size(), u' ');
+    line = line.left(start) + text;
+}
+
+QString RecordReportLine(int record) {
+    const FundRecord& rec = State().Records[static_cast<size_t>(record)];
+    QString l = TypeDescription(record);
+    const QString date = rec.TradeDate.typeId() == QMetaType::QDate
+                             ? dates::toText(rec.TradeDate.toDate())
+                             : rec.TradeDate.toString();
+    if (l.size() < 13)
+        l += QString(13 - l.size(), u' ');
+    else
+        l += u' ';
+    l += date;
+    PlaceRight(l, 31, Format(rec.Price, u"##,,##0.00"));
+    PlaceRight(l, 40, Format(rec.Shares, u"##,,##0.000"));
+    PlaceRight(l, 49, Format(rec.Fee, u"##,,##0.00"));
+    if (rec.TypeCode == u"D" || rec.TypeCode == u"U")
+        PlaceRight(l, 58, Format(DividendSharesValue(record), u"##,,##0.00"));
+    PlaceRight(l, 66, Format(rec.CashDiv, u"#,,##0.00"));
+    PlaceRight(l, 78, Format(rec.BookValue, u"###,,##0.00"));
+    return l;
+}
+
+void PrintValueReport(PrintDevice& device, const QString& header) {
+    const AppState& s = State();
+    PagedReport report(device, TablePageCapacity(), ValueReportHeadings());
+    report.line(centred(header));
+    report.line();
+    const QString page1 = s.ReportPages.value(1), page2 = s.ReportPages.value(2);
+    const QStringList first = linesOf(page1);
+    // The title and the column headings of entry 1 stay together on the first page.
+    const int headLines = std::min<int>(first.size(), 5);
+    report.block(first.mid(0, headLines));
+    for (const QStringList& b : blocksOf(first.mid(headLines))) report.block(b);
+    if (!page2.isEmpty()) {
+        report.newPage();
+        for (const QStringList& b : blocksOf(linesOf(page2))) report.block(b);
+    }
+}
+
+void PrintRecordReport(PrintDevice& device, const QString& header, int fund) {
+    const AppState& s = State();
+    const RecordView view = BuildRecordView(fund);
+    const QStringList headings = recordHeadings(fund);
+    PagedReport report(device, TablePageCapacity(), headings.mid(2));
+    report.line(centred(header));
+    report.line();
+    report.block(headings);
+    for (int r : view.records) report.line(RecordReportLine(r));
+
+    const SharedTable<Money>& t = s.FundTotals;
+    QString totals = QStringLiteral("Total:");
+    PlaceRight(totals, 40, Format(t(kAllRecordsSlot, 0), u"###,,###.000"));
+    PlaceRight(totals, 49, Format(t(kAllRecordsSlot, 4), u"##,,###.00"));
+    PlaceRight(totals, 58, Format(view.divSharesTotal, u"##,,###.00"));
+    PlaceRight(totals, 66, Format(t(kAllRecordsSlot, 5), u"##,,###.00"));
+    PlaceRight(totals, 78, Format(t(kAllRecordsSlot, 1), u"###,,###.00"));
+    QStringList tail = {QString(), totals,
+                        QStringLiteral("Average Cost per Share   = ") + s.CurrencySymbol +
+                            Format(view.avgCost, u"##,,###.0000")};
+    const QString summary = s.ReportPages.value(1);
+    if (!summary.isEmpty()) tail << QString() << linesOf(summary);
+    report.block(tail);
+}

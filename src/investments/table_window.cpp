@@ -1,0 +1,176 @@
+#include "investments/table_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "common/money.h"
+#include "common/number_format.h"
+#include "investments/current_value.h"
+#include "investments/display_records.h"
+#include "investments/input_value_window.h"
+#include "investments/name_input_window.h"
+#include "investments/portfolio.h"
+#include "investments/table_report.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/print_action_ui.h"
+
+int16_t TableMode = 0;
+
+namespace {
+const QString kName = QStringLiteral("Table1");
+}
+
+Table1::Table1(QWidget* parent) : QWidget(parent) {
+    twips::setClientSize(this, 9480, 6360);
+    setBackColour(this, colours::Grey);
+    grid5_ = new Grid(this);
+    grid5_->setObjectName(QStringLiteral("Grid5"));
+    twips::place(grid5_, 120, 120, 9240, 5460);
+    label1_ = makeLabel(this, QStringLiteral("Label1"), QString(), 0, 5700, 9480, 660);
+    label1_->lower();
+    printr_ = makeButton(this, QStringLiteral("Printr"), QStringLiteral("To &Printer"), 1080, 5820,
+                         2040, 400);
+    drwGraph_ = makeButton(this, QStringLiteral("DrwGraph"), QStringLiteral("&Show Graph"), 3720,
+                           5820, 2040, 400);
+    exitBut_ = makeButton(this, QStringLiteral("ExitBut"), QStringLiteral("E&xit to Menu"), 6360,
+                          5820, 2040, 400);
+
+    // Opening: empty report lists, the first free row, the grid of the view.
+    State().ReportText = QStringList(4);
+    State().ReportPages = QStringList(4);
+    TableRow = 2;
+    grid5_->setRowHeight(0, 500);
+    if (TableMode == 1) {
+        setColumns({2280, 1260, 1140, 1080, 1200, 1140, 1080});
+    } else {
+        setColumns({1200, 1080, 1140, 1200, 1080, 1080, 1080, 1200});
+        drwGraph_->setText(QStringLiteral("&Current Value"));
+        if (State().CurrentFund == kAllRecordsSlot) drwGraph_->hide();
+    }
+
+    connect(printr_, &QPushButton::clicked, this, &Table1::Print);
+    connect(drwGraph_, &QPushButton::clicked, this, [this] {
+        if (TableMode == 1) {
+            ShowGraph();
+        } else {
+            PriceShownFund();
+        }
+    });
+    connect(exitBut_, &QPushButton::clicked, this, &Table1::ExitToMenu);
+}
+
+void Table1::setColumns(const QList<int>& widths) {
+    grid5_->setCols(static_cast<int>(widths.size()));
+    for (int c = 0; c < widths.size(); ++c) {
+        grid5_->setColWidth(c, widths[c]);
+        grid5_->setColAlignment(c, c == 0 ? 0 : 1);
+    }
+}
+
+void Table1::ShowValues(const CurrentValueView& view) {
+    setWindowTitle(QStringLiteral("Current Value of all Funds"));
+    grid5_->setRows(35);
+    grid5_->clearBody();
+    const QStringList headings = ValueTableHeadings();
+    for (int c = 0; c < headings.size() && c < grid5_->Cols(); ++c)
+        grid5_->setCellText(0, c, headings[c]);
+    if (grid5_->Rows() < static_cast<int>(view.rows.size()) + 1)
+        grid5_->setRows(static_cast<int>(view.rows.size()) + 1);
+    for (size_t r = 0; r < view.rows.size(); ++r)
+        for (int c = 0; c < view.rows[r].size() && c < grid5_->Cols(); ++c)
+            grid5_->setCellText(static_cast<int>(r) + 1, c, view.rows[r][c]);
+    State().ReportPages[1] = view.page1;
+    State().ReportPages[2] = view.page2;
+    grid5_->setSelEndRow(1);
+    grid5_->setSelEndCol(0);
+}
+
+void Table1::ShowRecords(const RecordView& view) {
+    setWindowTitle(view.caption);
+    grid5_->setRows(view.gridRows);
+    grid5_->clearBody();
+    const QStringList headings = RecordTableHeadings();
+    for (int c = 0; c < headings.size() && c < grid5_->Cols(); ++c)
+        grid5_->setCellText(0, c, headings[c]);
+    for (size_t r = 0; r < view.rows.size(); ++r)
+        for (int c = 0; c < view.rows[r].size() && c < grid5_->Cols(); ++c)
+            grid5_->setCellText(static_cast<int>(r) + 1, c, view.rows[r][c]);
+    TableRow = view.nextRow;
+}
+
+void Table1::PriceShownFund() {
+    State().CallMode = 0;
+    const QString reply = AskCurrentValue();
+    if (reply.isEmpty()) return;
+    FundPricing pricing;
+    try {
+        pricing = PriceFund(LeadingNumber(reply));
+    } catch (const MoneyOverflow&) {
+        dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
+        return;
+    }
+    const int first = TableRow + 2;
+    if (grid5_->Rows() < first + static_cast<int>(pricing.rows.size()))
+        grid5_->setRows(first + static_cast<int>(pricing.rows.size()));
+    for (size_t r = 0; r < pricing.rows.size(); ++r)
+        for (int c = 0; c < pricing.rows[r].size(); ++c)
+            grid5_->setCellText(first + static_cast<int>(r), 2 + c, pricing.rows[r][c]);
+    State().ReportPages[1] = pricing.summary;
+}
+
+void Table1::ShowGraph() {
+    State().GraphSource = 0;
+    Windows().show(QStringLiteral("Form1"));
+    Windows().hide(kName);
+}
+
+void Table1::Print() {
+    if (!dialogs::confirmPrintout()) return;
+    const QString header = AskName(QStringLiteral("Enter Printout Header"));
+    if (header == u"1") return;  // Cancel
+    const int fund = State().CurrentFund;
+    if (TableMode == 1) {
+        PrintReport(QStringLiteral("Current Value of all Funds"),
+                    [&](PrintDevice& d) { PrintValueReport(d, header); });
+    } else {
+        PrintReport(windowTitle(), [&](PrintDevice& d) { PrintRecordReport(d, header, fund); });
+    }
+}
+
+void Table1::ExitToMenu() {
+    AppState& s = State();
+    TableMode = 0;
+    s.CallMode = 0;
+    drwGraph_->show();
+    // The lists stay four entries long: other windows index them.
+    s.ReportText = QStringList(4);
+    s.ReportPages = QStringList(4);
+    s.CurrentFund = 0;
+    leaving_ = true;
+    Windows().unload(kName);
+    Windows().show(QStringLiteral("FundMenu"));
+}
+
+void Table1::closeEvent(QCloseEvent* e) {
+    // Closing the frame is "E&xit to Menu".
+    e->accept();
+    if (!leaving_) ExitToMenu();
+}
+
+void DisplayRecords() {
+    dialogs::WaitCursor wait;
+    auto* table = Windows().get<Table1>(kName);
+    table->DrwGraph()->hide();
+    const int fund = State().CurrentFund;
+    table->ShowRecords(BuildRecordView(fund));
+    if (fund != kAllRecordsSlot) {
+        table->DrwGraph()->show();
+        table->DrwGraph()->setFocus();
+    }
+}

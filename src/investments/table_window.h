@@ -1,0 +1,56 @@
+// Table1, the table window: one fund's records with totals, or the current value of every fund.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+class Grid;
+class QLabel;
+class QPushButton;
+struct CurrentValueView;
+struct RecordView;
+
+// 1 while Table1 shows current values, 0 while it shows records.
+extern int16_t TableMode;
+
+class Table1 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Table1(QWidget* parent = nullptr);
+
+    Grid* Grid5() const { return grid5_; }
+    QPushButton* Printr() const { return printr_; }
+    QPushButton* DrwGraph() const { return drwGraph_; }
+    QPushButton* ExitBut() const { return exitBut_; }
+    int tableRow() const { return TableRow; }
+
+    // Fills the grid with the current value table.
+    void ShowValues(const CurrentValueView& view);
+    // Fills the grid with a record view.
+    void ShowRecords(const RecordView& view);
+
+    // "&Current Value" in the record view: prices the shown fund.
+    void PriceShownFund();
+    // "&Show Graph" in the current value view: the charts, Table1 hidden.
+    void ShowGraph();
+    // "To &Printer".
+    void Print();
+    // "E&xit to Menu".
+    void ExitToMenu();
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    void setColumns(const QList<int>& widths);
+    Grid* grid5_;
+    QPushButton* printr_;
+    QPushButton* drwGraph_;
+    QPushButton* exitBut_;
+    QLabel* label1_;
+    int TableRow = 2;
+    bool leaving_ = false;
+};
+
+// Fills Table1 with the records of CurrentFund (31 = all records) and their totals.
+void DisplayRecords();
