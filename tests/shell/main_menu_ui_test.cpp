@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
+#include "shell/program_folder.h"
 #include "support/ui_test_support.h"
 
 namespace {
@@ -131,7 +133,10 @@ TEST_F(MainMenu, StartUpReadsTheSettingsAndShowsBackdropAndMenu) {
     MenuMain* m = StartProgram();
     EXPECT_TRUE(m->isVisible());
     EXPECT_TRUE(Windows().visible(QStringLiteral("bakgnd")));
-    EXPECT_EQ(State().CurrencySymbol, "$");  // no settings file: the default
+    // The program's folder (here the test binary's, which is writable) is the current folder.
+    EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    EXPECT_EQ(ProgramFolder(), QCoreApplication::applicationDirPath());
+    EXPECT_FALSE(State().CurrencySymbol.isEmpty());  // the settings were read
     EXPECT_GT(State().LinesPerPage, 0);
-    EXPECT_FALSE(m->MyName()->isVisible());
+    EXPECT_EQ(m->MyName()->isVisible(), !State().UserName.isEmpty());
 }

@@ -1,0 +1,41 @@
+#include "platform/help_viewer.h"
+
+#include <gtest/gtest.h>
+
+#include <QTextBrowser>
+#include <QUrl>
+
+TEST(HelpViewer, OpensTheManualMaximizedWithItsContents) {
+    HelpViewer* v = HelpViewer::open(QStringLiteral(VANTORA_HELP_DIR "/VTK.html"),
+                                     QStringLiteral("How to Use the Program"));
+    ASSERT_TRUE(v->documentFound());
+    EXPECT_TRUE(v->windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(v->isModal());
+    const QString text = v->browser()->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("How to Use the Program")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Contents")));
+    EXPECT_TRUE(v->find(QStringLiteral("Printing")));
+    EXPECT_TRUE(v->find(QStringLiteral("Printing")));  // wraps round to the first again
+    EXPECT_FALSE(v->find(QStringLiteral("no such words anywhere")));
+    // Following a contents link can be undone with Back.
+    v->browser()->setSource(QUrl(QStringLiteral("#printing")));
+    EXPECT_TRUE(v->browser()->isBackwardAvailable());
+    delete v;
+}
+
+TEST(HelpViewer, AMissingDocumentIsSaidInTheViewer) {
+    HelpViewer* v = HelpViewer::open(QStringLiteral("/nowhere/prosprn.html"), QStringLiteral("Prosperon"));
+    EXPECT_FALSE(v->documentFound());
+    EXPECT_TRUE(v->browser()->toPlainText().contains(
+        QStringLiteral("The help document prosprn.html could not be found.")));
+    delete v;
+}
+
+TEST(HelpViewer, TheGuideHasItsTitleAndContents) {
+    HelpViewer* v = HelpViewer::open(QStringLiteral(VANTORA_HELP_DIR "/prosprn.html"),
+                                     QStringLiteral("Prosperon"));
+    ASSERT_TRUE(v->documentFound());
+    EXPECT_TRUE(v->browser()->toPlainText().contains(QStringLiteral("Prosperon")));
+    EXPECT_TRUE(v->browser()->toPlainText().contains(QStringLiteral("Contents")));
+    delete v;
+}
