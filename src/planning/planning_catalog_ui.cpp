@@ -1,10 +1,13 @@
+#include "planning/calcyear_window.h"
+#include "planning/savings_plan_window.h"
+#include "platform/window_registry.h"
 #include "shell/window_catalog.h"
 
 void DefinePlanningWindows() {
-    DefinePlaceholder(QStringLiteral("CalcInpt"), QStringLiteral("Investment Growth Calculations"),
-                      {QStringLiteral("Investment Growth Calculations"),
-                       QStringLiteral("Investment Growth Comparisons")});
-    DefinePlaceholder(QStringLiteral("PlanK"), QStringLiteral("401(k) Investment Growth Calculations"));
+    Windows().define(QStringLiteral("CalcInpt"), [] { return new CalcInpt; });
+    Windows().define(QStringLiteral("Calcyear"), [] { return new Calcyear; });
+    DefinePlaceholder(QStringLiteral("PlanK"),
+                      QStringLiteral("401(k) Investment Growth Calculations"));
     DefinePlaceholder(QStringLiteral("Income"), QStringLiteral("Retirement Income Calculation"));
     DefinePlaceholder(QStringLiteral("CalCaptl"),
                       QStringLiteral("Amount of Annual Investment Required"));

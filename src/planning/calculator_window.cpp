@@ -1,0 +1,293 @@
+#include "planning/calculator_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "common/number_format.h"
+#include "platform/dialogs.h"
+#include "platform/grid.h"
+#include "platform/keys.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/key_filters.h"
+#include "shell/print_action_ui.h"
+
+namespace {
+const QString kHelpTitle = QStringLiteral("Help");
+const QString kWrongEntry = QStringLiteral("Wrong entry, try again");
+}  // namespace
+
+struct CalculatorWindow::Input {
+    QWidget* box = nullptr;
+    int slot = 0;
+    KeyFilter filter = nullptr;
+    BoxFormat format;
+    InputOptions options;
+};
+
+void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout) {
+    const int cols = static_cast<int>(layout.widthIncrements.size());
+    grid->setCols(cols);
+    grid->setRows(layout.rows);
+    grid->setRowHeight(0, layout.headingHeight);
+    for (int c = 0; c < cols; ++c) {
+        grid->setColWidth(c,
+                          Grid::kDefaultColWidth + layout.widthIncrements[static_cast<size_t>(c)]);
+        grid->setColAlignment(c, c < layout.centredColumns ? 2 : 1);
+        grid->setFixedAlignment(c, 2);
+        grid->setCellText(0, c, c < layout.headings.size() ? layout.headings.at(c) : QString());
+    }
+    grid->setSelEndRow(1);
+    grid->setSelEndCol(0);
+}
+
+CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent) {
+    AppState& s = State();
+    s.createCalculatorTables();
+    s.InputEdited = 0;
+    s.HelpShown = 0;
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+void CalculatorWindow::addInput(QWidget* box, int slot, KeyFilter filter, const BoxFormat& format,
+                                InputOptions options) {
+    auto in = std::make_unique<Input>();
+    in->box = box;
+    in->slot = slot;
+    in->filter = filter;
+    in->format = format;
+    in->options = options;
+    wireInput(*in);
+    inputs_.push_back(std::move(in));
+}
+
+void CalculatorWindow::setControls(const Controls& c) {
+    controls_ = c;
+    HelpPanel::Parts parts;
+    parts.button = c.help;
+    parts.panel = c.helpPanel;
+    parts.disabledWhileOpen = {c.print, c.graph};
+    parts.grid = c.grid;
+    parts.firstInput = inputs_.empty() ? nullptr : inputs_.front()->box;
+    parts.colour = c.helpColour;
+    parts.text = [this] { return helpText(); };
+    parts.reset = [this] { ResetResults(); };
+    help_ = std::make_unique<HelpPanel>(parts);
+
+    connect(c.calculate, &QPushButton::clicked, this, [this] { Calculate(); });
+    connect(c.graph, &QPushButton::clicked, this, [this] { ShowGraph(); });
+    connect(c.print, &QPushButton::clicked, this, [this] { PrintResults(); });
+    connect(c.exit, &QPushButton::clicked, this, [this] { ExitToMenu(); });
+    connect(c.help, &QPushButton::clicked, this, [this] { ToggleHelp(); });
+}
+
+QLineEdit* CalculatorWindow::editOf(const Input& in) const {
+    if (auto* list = qobject_cast<QComboBox*>(in.box)) return list->lineEdit();
+    return qobject_cast<QLineEdit*>(in.box);
+}
+
+CalculatorWindow::Input* CalculatorWindow::find(int slot) const {
+    for (const auto& in : inputs_)
+        if (in->slot == slot) return in.get();
+    return nullptr;
+}
+
+CalculatorWindow::Input* CalculatorWindow::find(QWidget* box) const {
+    for (const auto& in : inputs_)
+        if (in->box == box || editOf(*in) == box) return in.get();
+    return nullptr;
+}
+
+void CalculatorWindow::wireInput(Input& in) {
+    Input* p = &in;
+    KeyHook* hook = KeyHook::on(in.box);
+    hook->keyPress = [this, p](int key) { return keyPress(*p, key); };
+    hook->keyDown = [this, p](int& code) {
+        if (code != keycode::Delete) return;
+        if (p->options.deleteEmpties) editOf(*p)->clear();
+        pending_ = p;
+        ResetResults();
+    };
+    if (auto* list = qobject_cast<QComboBox*>(in.box)) {
+        connect(list, &QComboBox::activated, this, [this, p](int) {
+            pending_ = p;
+            ResetResults();
+        });
+    }
+    in.box->installEventFilter(this);
+    if (QLineEdit* edit = editOf(in); edit && edit != in.box) edit->installEventFilter(this);
+}
+
+int CalculatorWindow::keyPress(Input& in, int key) {
+    AppState& s = State();
+    if (key == keycode::Enter) {
+        focusNext(in);
+        return 0;
+    }
+    if (key == keycode::Minus && in.options.acceptsMinus) {
+        editOf(in)->clear();
+        pending_ = &in;
+        ResetResults();
+        return key;
+    }
+    const int typed = FilterKey(in.filter, key);
+    if (typed == 0) return 0;
+    if (s.InputEdited == 0) {
+        // The first key typed into a filled box replaces its figure.
+        editOf(in)->clear();
+        ResetResults();
+    }
+    pending_ = &in;
+    return typed;
+}
+
+void CalculatorWindow::focusNext(const Input& in) {
+    bool after = false;
+    for (const auto& other : inputs_) {
+        if (after && !other->box->isHidden() && other->box->isEnabled()) {
+            other->box->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        if (other.get() == &in) after = true;
+    }
+    if (controls_.calculate) controls_.calculate->setFocus(Qt::TabFocusReason);
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !exiting_) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Opening the list or leaving the application keeps the box in use.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            if (Input* in = find(qobject_cast<QWidget*>(watched)); in && State().InputEdited == 1)
+                commit(*in);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CalculatorWindow::commit(Input& in) {
+    AppState& s = State();
+    if (in.slot < 0 || static_cast<size_t>(in.slot) >= s.CalcInputs.size()) return;
+    s.InputEdited = 0;
+    pending_ = nullptr;
+    const double typed = LeadingNumber(editOf(in)->text());
+    try {
+        s.CalcInputs[static_cast<size_t>(in.slot)] = Money::fromDouble(typed);
+    } catch (const MoneyOverflow&) {
+        // A figure beyond the currency's range: the box keeps its old figure.
+        editOf(in)->setText(
+            in.format.text(s.CalcInputs[static_cast<size_t>(in.slot)], s.CurrencySymbol));
+        dialogs::message(kWrongEntry, kHelpTitle);
+        return;
+    }
+    editOf(in)->setText(
+        in.format.text(s.CalcInputs[static_cast<size_t>(in.slot)], s.CurrencySymbol));
+}
+
+void CalculatorWindow::commitPendingEdit() {
+    if (pending_ && State().InputEdited == 1) commit(*pending_);
+}
+
+void CalculatorWindow::setInput(int slot, Money value) {
+    AppState& s = State();
+    if (slot < 0 || static_cast<size_t>(slot) >= s.CalcInputs.size()) return;
+    s.CalcInputs[static_cast<size_t>(slot)] = value;
+    if (Input* in = find(slot)) editOf(*in)->setText(in->format.text(value, s.CurrencySymbol));
+}
+
+void CalculatorWindow::setInputFormat(int slot, const BoxFormat& format) {
+    if (Input* in = find(slot)) in->format = format;
+}
+
+void CalculatorWindow::setInputText(int slot, const QString& text) {
+    if (Input* in = find(slot)) editOf(*in)->setText(text);
+}
+
+QWidget* CalculatorWindow::inputBox(int slot) const {
+    Input* in = find(slot);
+    return in ? in->box : nullptr;
+}
+
+QString CalculatorWindow::inputText(int slot) const {
+    Input* in = find(slot);
+    return in ? editOf(*in)->text() : QString();
+}
+
+void CalculatorWindow::ResetResults() {
+    AppState& s = State();
+    clearResultLabels();
+    s.InputEdited = 1;
+    if (s.HelpShown == 1) return;
+    help_->clearText();
+    if (blanksGridOnReset()) controls_.grid->clearBody();
+    if (help_->isOpen()) {
+        help_->close();
+        s.InputEdited = 0;
+    }
+    s.HelpShown = 0;
+    if (!graphPointsCountEntries()) s.GraphPoints = 0;
+}
+
+void CalculatorWindow::ToggleHelp() {
+    help_->toggle();
+}
+
+void CalculatorWindow::Calculate() {
+    AppState& s = State();
+    commitPendingEdit();
+    s.HelpShown = 0;
+    ResetResults();
+    if (!graphPointsCountEntries()) s.GraphPoints = 0;
+    s.InputEdited = 0;
+    try {
+        calculation();
+    } catch (...) {
+        // Huge figures, a figure out of range, any other surprise: the
+        // calculation ends and leaves nothing half-written.
+        dialogs::message(kWrongEntry, kHelpTitle);
+    }
+}
+
+void CalculatorWindow::ShowGraph() {
+    AppState& s = State();
+    if (s.GraphPoints == 0) {
+        dialogs::message(QStringLiteral("No Data to work with. Calculate."),
+                         QStringLiteral("Advisory"));
+        return;
+    }
+    if (graphSource() >= 0) s.GraphSource = static_cast<int16_t>(graphSource());
+    Windows().show(QStringLiteral("Form1"));
+    Windows().hide(objectName());
+}
+
+void CalculatorWindow::PrintResults() {
+    if (PrintWithConfirmation(windowTitle(), [this](PrintDevice& d) { printReport(d); }))
+        afterPrintout();
+}
+
+void CalculatorWindow::releaseTables() {
+    State().releaseCalculatorTables();
+}
+
+void CalculatorWindow::ExitToMenu() {
+    if (exiting_) return;
+    exiting_ = true;
+    AppState& s = State();
+    releaseTables();
+    s.CallMode = 0;
+    s.GraphPoints = 0;
+    s.GraphSource = 0;
+    Windows().unload(objectName());
+    Windows().show(QStringLiteral("MenuMain"));
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    // Closing the frame leaves the tool as its exit button does, so the menu comes back.
+    event->accept();
+    ExitToMenu();
+}

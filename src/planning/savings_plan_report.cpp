@@ -1,0 +1,85 @@
+#include "planning/savings_plan_report.h"
+
+#include <QStringList>
+
+#include "common/number_format.h"
+#include "common/print_device.h"
+
+namespace {
+
+void inputLine(PrintDevice& d, const QString& label, const QString& value) {
+    d.at(2, label);
+    d.at(52, value);
+    d.endLine();
+}
+
+QString rateField(Money percent) {
+    return RightJustify(Format(percent, u"###.00"), 14) + u'%';
+}
+
+}  // namespace
+
+void PrintSavingsCalculation(PrintDevice& d, const SavingsPlanInputs& in, const SavingsPlan& plan,
+                             const QString& symbol) {
+    const QString inputMoney = QStringLiteral("##,,###.00");
+    d.line();
+    d.at(25, QStringLiteral("Investment Growth Calculation"));
+    d.endLine();
+    d.line();
+    d.line();
+    inputLine(d, QStringLiteral("Amount of Lump Sum Invested at Start"),
+              RightJustify(symbol + Format(in.lumpSum, inputMoney), 14));
+    inputLine(d, QStringLiteral("Annual Amount Invested each Year"),
+              RightJustify(symbol + Format(in.annual, inputMoney), 14));
+    inputLine(d, QStringLiteral("Increase the annual Investment Rate by"),
+              rateField(in.increasePercent));
+    inputLine(d, QStringLiteral("Annual Interest/Growth Rate(%)"), rateField(in.ratePercent));
+    inputLine(d, QStringLiteral("Time in Years"), RightJustify(Format(in.years, u"###"), 14));
+    inputLine(d, QStringLiteral("Adjust for Annual Inflation Rate(%)"),
+              rateField(in.inflationPercent));
+    d.line();
+    d.line();
+    const QString separator(72, u'_');
+    d.at(2, QStringLiteral(
+                "Year        Annual Investment      Interest/Growth         Current Value"));
+    d.endLine();
+    d.at(2, separator);
+    d.endLine();
+    d.line();
+
+    const QString money = QStringLiteral("####,,###.00");
+    for (const SavingsYear& y : plan.rows) {
+        d.at(2, RightJustify(Format(static_cast<double>(y.year), u"###"), 3));
+        d.at(17, RightJustify(Format(y.invested, money), 14));
+        d.at(39, RightJustify(Format(y.interest, money), 13));
+        d.at(61, RightJustify(Format(y.value, money), 13));
+        d.endLine();
+    }
+    d.at(2, separator);
+    d.endLine();
+    d.line();
+    d.at(2, QStringLiteral("Total:"));
+    d.at(17, RightJustify(symbol + Format(plan.totalInvested, money), 14));
+    d.at(39, RightJustify(symbol + Format(plan.totalInterest, money), 13));
+    d.at(61, RightJustify(symbol + Format(plan.finalValue, money), 13));
+    d.endLine();
+}
+
+void PrintSavingsComparisons(PrintDevice& d, const QString& reportText) {
+    d.line();
+    d.at(30, QStringLiteral("Investment Growth Comparisons"));
+    d.endLine();
+    d.line();
+    d.line();
+    d.at(2, QStringLiteral(
+                "Year Lump Sum   Annual     Interest Salary   Inflation   Total       Current"));
+    d.endLine();
+    d.at(2, QStringLiteral(
+                "End  Investment Investment /Growth  Increase Rate(%)     Invested    Value"));
+    d.endLine();
+    d.at(2, QString(77, u'_'));
+    d.endLine();
+    d.line();
+    // The accumulated text as one printed item: its own line breaks, then the item's.
+    for (const QString& part : reportText.split(QStringLiteral("\r\n"))) d.line(part);
+}

@@ -1,0 +1,272 @@
+#include "planning/savings_plan_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "common/number_format.h"
+#include "planning/savings_plan_help.h"
+#include "planning/savings_plan_report.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/key_filters.h"
+
+namespace {
+
+constexpr int kClientWidth = 9480, kClientHeight = 6360;
+// The input column: one block per box, label above and box below.
+constexpr int kBlockTop = 60, kBlockHeight = 840, kLabelWidth = 1980;
+constexpr int kBoxLeft = 75, kBoxOffset = 450, kBoxWidth = 1830, kBoxHeight = 330;
+constexpr int kGridLeft = 2010, kGridTop = 60, kGridWidth = 7440, kGridHeight = 5835;
+constexpr int kComparisonRowHeight = 225;
+constexpr int kReportSlot = 1;  // ReportText's place in the report list
+
+struct Box {
+    const char* name;
+    const char* labelName;
+    const char* label;
+    int slot;
+    int defaultValue;
+    QStringList entries;
+};
+
+QString& reportText() {
+    QStringList& list = State().ReportText;
+    while (list.size() <= kReportSlot) list << QString();
+    return list[kReportSlot];
+}
+
+}  // namespace
+
+int CalcInpt::mode() {
+    return State().CallMode == 2 ? 2 : 1;
+}
+
+CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(parent) {
+    ComparisonCount = 0;
+    setWindowTitle(mode() == 2 ? QStringLiteral("Investment Growth Comparisons")
+                               : QStringLiteral("Investment Growth Calculations"));
+    twips::setClientSize(this, kClientWidth, kClientHeight);
+    setBackColour(this, colours::Grey);
+
+    const QStringList money = {QStringLiteral("10000"), QStringLiteral("15000"),
+                               QStringLiteral("20000"), QStringLiteral("25000"),
+                               QStringLiteral("30000"), QStringLiteral("35000")};
+    const QStringList annual = {QStringLiteral("1000"), QStringLiteral("1500"),
+                                QStringLiteral("2000"), QStringLiteral("2500"),
+                                QStringLiteral("3000"), QStringLiteral("3500")};
+    const QStringList rates = {QStringLiteral("10"), QStringLiteral("12.5"), QStringLiteral("15"),
+                               QStringLiteral("17.5"), QStringLiteral("20")};
+    const QStringList years = {QStringLiteral("5"),  QStringLiteral("10"), QStringLiteral("15"),
+                               QStringLiteral("20"), QStringLiteral("25"), QStringLiteral("30")};
+    const QStringList small = {QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                               QStringLiteral("6"), QStringLiteral("7")};
+    // Top to bottom, which is also the Enter order.
+    const Box boxes[] = {
+        {"InLumpInv", "Label5", " Amount of  Lump Sum      Invested at Start.", 1, 0, money},
+        {"InInvest", "Label1", " Annual Amount Invested   each Year.", 2, 1000, annual},
+        {"InIncrRate", "Label8", " Increase the annual         Investment rate(%) by", 6, 0, small},
+        {"InRate", "Label2", " Annual Interest/Growth     Rate (%).", 3, 20, rates},
+        {"InTerm", "Label3", " Time in Years.", 4, 25, years},
+        {"inInflatRate", "Label4", " Adjust for Annual             Inflation Rate (%).", 5, 0,
+         small},
+    };
+
+    QList<QWidget*> tabOrder;
+    int block = 0;
+    for (const Box& b : boxes) {
+        const int top = kBlockTop + block * kBlockHeight;
+        QLabel* label =
+            makeLabel(this, QString::fromLatin1(b.labelName), QString::fromLatin1(b.label), 0, top,
+                      kLabelWidth, kBlockHeight - 30);
+        setBackColour(label, colours::Aqua);
+        QComboBox* box = makeInputList(this, QString::fromLatin1(b.name), kBoxLeft,
+                                       top + kBoxOffset, kBoxWidth, kBoxHeight);
+        BoxFormat format;
+        InputOptions options;
+        switch (b.slot) {
+            case 1:
+            case 2:
+                format = BoxFormat::money(18, QStringLiteral("###,,###.00"));
+                break;
+            case 4:
+                format = BoxFormat::years(21);
+                break;
+            default:
+                format = BoxFormat::rate(18);
+                break;
+        }
+        options.acceptsMinus = b.slot == 5 || b.slot == 6;
+        addInput(box, b.slot, b.slot == 4 ? WholeNumberKeyFilter : NumericKeyFilter, format,
+                 options);
+        tabOrder << box;
+        ++block;
+    }
+    const int yearTop = kBlockTop + block * kBlockHeight;
+    QLabel* label6 = makeLabel(this, QStringLiteral("Label6"),
+                               QStringLiteral(" Calculate for Amounts      Invested throughout  "
+                                              "       each:"),
+                               0, yearTop, kLabelWidth, kBlockHeight - 30);
+    setBackColour(label6, colours::Aqua);
+    QPushButton* year = makeButton(this, QStringLiteral("SmalSav"), QStringLiteral("&Year"), 1020,
+                                   yearTop + 480, 870, 300);
+    connect(year, &QPushButton::clicked, this, [this] { OpenYearWindow(); });
+
+    Grid* grid = new Grid(this);
+    grid->setObjectName(QStringLiteral("Grid1"));
+    twips::place(grid, kGridLeft, kGridTop, kGridWidth, kGridHeight);
+    QPlainTextEdit* panel =
+        makeTextPanel(this, QStringLiteral("TxtBox"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
+
+    makeLabel(this, QStringLiteral("Label7"), QString(), 0, 5940, kClientWidth, 420);
+    Controls c;
+    c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 270,
+                        6000, 1545, 325);
+    c.print = makeButton(this, QStringLiteral("Prt"), QStringLiteral("To &Printer"), 2160, 6000,
+                         1635, 325);
+    c.graph = makeButton(this, QStringLiteral("Graphs"), QStringLiteral("&Show Graph"), 4095, 6000,
+                         1500, 325);
+    c.help =
+        makeButton(this, QStringLiteral("Help1"), QStringLiteral("&Help"), 5940, 6000, 1410, 325);
+    c.calculate = makeButton(this, QStringLiteral("Calc"), QStringLiteral("&Calculate"), 7650, 6000,
+                             1590, 325);
+    c.grid = grid;
+    c.helpPanel = panel;
+    setControls(c);
+
+    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << year << panel;
+    for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+
+    SetupGrid();
+    for (const Box& b : boxes) {
+        setInput(b.slot, Money::fromInt(b.defaultValue));
+        auto* box = qobject_cast<QComboBox*>(inputBox(b.slot));
+        const QString shown = box->currentText();
+        box->addItems(b.entries);
+        box->setCurrentIndex(-1);
+        box->setEditText(shown);
+    }
+}
+
+void CalcInpt::SetupGrid() {
+    CalculatorGridLayout layout;
+    if (mode() == 2) {
+        layout.rows = 24;
+        layout.headingHeight = 510;
+        layout.widthIncrements = {-80, 410, 400, 225, 225, 225, 500, 660};
+        layout.headings = {
+            QStringLiteral("End Year"),          QStringLiteral("Lump Sum Investment"),
+            QStringLiteral("Annual Investment"), QStringLiteral("Interest/ Growth"),
+            QStringLiteral("Increase Rate"),     QStringLiteral("Inflation Rate"),
+            QStringLiteral("Total Invested"),    QStringLiteral("Current  Value")};
+    } else {
+        layout.rows = 25;
+        layout.headingHeight = 500;
+        layout.widthIncrements = {300, 1400, 1400, 1510};
+        layout.headings = {QStringLiteral(" Year Number"),
+                           QStringLiteral("     Annual       Investment"),
+                           QStringLiteral(" Interest/Growth  Compounded"),
+                           QStringLiteral("        Current          Value")};
+    }
+    LayOutCalculatorGrid(grid(), layout);
+    // The 23 comparison rows show at once, without scrolling.
+    if (mode() == 2)
+        for (int r = 1; r < layout.rows; ++r) grid()->setRowHeight(r, kComparisonRowHeight);
+}
+
+QString CalcInpt::helpText() const {
+    return SavingsPlanHelpText(mode(), State().CurrencySymbol);
+}
+
+void CalcInpt::calculation() {
+    AppState& s = State();
+    if (mode() == 2 && ComparisonCount >= 23) {
+        dialogs::message(QStringLiteral("Limit is 23 entries"), QStringLiteral("Help"));
+        s.GraphPoints = static_cast<int16_t>(ComparisonCount);
+        return;
+    }
+    const SavingsPlanInputs in = SavingsPlanInputs::fromCalcInputs(s.CalcInputs);
+    const bool pastLimit = PastSavingsYearLimit(in);
+    if (ComparisonCount <= 0) {
+        // A refused term leaves the grid its size: only a term that will be
+        // computed sizes it.
+        if (mode() == 1 && !pastLimit) {
+            const int64_t years = RoundedYears(in.years);
+            grid()->setRows(years + 4 <= 25 ? 25 : static_cast<int>(years) + 4);
+        }
+        grid()->clearBody();
+    }
+    if (pastLimit) {
+        dialogs::message(QStringLiteral("Wrong entry, 50 Years limit."), windowTitle());
+        return;
+    }
+    const SavingsPlan plan = CalculateSavingsPlan(in);
+    StoreYearTable(plan, s.YearTable);
+    if (mode() == 2) {
+        addComparison(in, plan);
+        s.GraphPoints = static_cast<int16_t>(ComparisonCount);
+        s.GraphTitle = QStringLiteral("Savings Comparisons");
+    } else {
+        showYears(plan);
+        s.GraphPoints = static_cast<int16_t>(plan.years);
+        s.GraphTitle = QStringLiteral("Investment value at end of each Year");
+    }
+    grid()->setSelEndRow(1);
+    grid()->setSelEndCol(0);
+    last_ = Calculated{in, plan};
+}
+
+void CalcInpt::showYears(const SavingsPlan& plan) {
+    const std::vector<QStringList> rows = SavingsGridRows(plan, State().CurrencySymbol);
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            grid()->setCellText(static_cast<int>(r) + 1, c, rows[r].at(c));
+}
+
+void CalcInpt::addComparison(const SavingsPlanInputs& in, const SavingsPlan& plan) {
+    AppState& s = State();
+    const int k = ComparisonCount + 1;
+    const QStringList cells = ComparisonCells(in, plan);
+    s.ComparisonLabels(k, 0) = ComparisonLabel(k);
+    s.ComparisonTable(k, 5) = plan.finalValue;
+    reportText() += ComparisonReportEntry(in, plan);
+    ComparisonCount = k;
+    for (int c = 0; c < cells.size(); ++c) grid()->setCellText(k, c, cells.at(c));
+}
+
+void CalcInpt::printReport(PrintDevice& device) {
+    if (mode() == 2) {
+        PrintSavingsComparisons(device, reportText());
+        return;
+    }
+    if (last_) {
+        PrintSavingsCalculation(device, last_->inputs, last_->plan, State().CurrencySymbol);
+    } else {
+        PrintSavingsCalculation(device, SavingsPlanInputs::fromCalcInputs(State().CalcInputs),
+                                SavingsPlan{}, State().CurrencySymbol);
+    }
+}
+
+void CalcInpt::afterPrintout() {
+    // Each comparisons printout holds the rows calculated since the last one.
+    if (mode() == 2) reportText().clear();
+}
+
+void CalcInpt::OpenYearWindow() {
+    commitPendingEdit();
+    Windows().showModal(QStringLiteral("Calcyear"));
+    ResetResults();
+    State().InputEdited = 0;
+}
+
+void CalcInpt::InsertAnnualAmount(Money amount) {
+    AppState& s = State();
+    if (s.CalcInputs.size() <= 2) return;
+    s.CalcInputs[2] = amount;
+    setInputText(2, RightJustify(Format(amount, u"####,,###.00"), 18));
+}
