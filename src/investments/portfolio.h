@@ -70,3 +70,11 @@ bool WritePortfolioFile(const QString& path);
 // The date check after a load: the first three records' dates (fewer when
 // there are fewer records) must convert; false when one does not.
 bool LoadedDatesConvert();
+
+// Removes record r; the records after it move up one row and RecordCount
+// drops by one. Nothing happens when r is not a record in use.
+void RemoveRecord(int record);
+// Removes fund slot `slot` (a fund without records): the slots after it move up one place, their
+// records follow them, and FundCount drops by one. Nothing happens when the
+// slot is not in use.
+void RemoveFundSlot(int slot);

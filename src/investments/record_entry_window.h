@@ -1,0 +1,90 @@
+// RecordEntry, the record window: browse a fund's transactions, add, correct and delete them, add
+// funds.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "common/money.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+class RecordEntry : public QWidget {
+    Q_OBJECT
+  public:
+    explicit RecordEntry(QWidget* parent = nullptr);
+
+    // Controls by their names.
+    QPushButton* Correctrec() const { return correctrec_; }
+    QPushButton* createfund() const { return createfund_; }
+    QPushButton* PrevRec() const { return prevRec_; }
+    QPushButton* ExBut() const { return exBut_; }
+    QPushButton* DelRec() const { return delRec_; }
+    QPushButton* AddaRec() const { return addaRec_; }
+    QPushButton* NextRec() const { return nextRec_; }
+    QLineEdit* InTrans() const { return inTrans_; }
+    QLineEdit* InDate() const { return inDate_; }
+    QLineEdit* InPrice() const { return inPrice_; }
+    QLineEdit* InNumber() const { return inNumber_; }
+    QLineEdit* InComm() const { return inComm_; }
+    QLineEdit* InCashDiv() const { return inCashDiv_; }
+    QPlainTextEdit* TxtBox() const { return txtBox_; }
+    QComboBox* Funds() const { return funds_; }
+    QLabel* label(const QString& name) const;
+
+    // Choosing line `index` (0 = first fund slot) of the fund list.
+    void ChooseFund(int index);
+    // Opens an entry (adding: CallMode 0, correcting: CallMode 1), or saves the open one.
+    void BeginEntry();
+    void StoreRecord();
+    void DeleteRecord();
+    void AddNewFund();
+    void NextRecord();
+    void PreviousRecord();
+    void ExitToMenu();
+    // True while the completion blink is on.
+    bool flashing() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    bool CheckEntry();
+    void ClearEntryBoxes();
+    void EnableEntryBoxes();
+    void LockEntryBoxes();
+    void ResetCodeEntry();
+    void ShowNextRecord();
+    void ShowPrevRecord();
+    void ShowRecordPosition();
+    void DisplayRecord(int record);
+    void FlashDone();
+    void RejectEntry();
+    void ShowCounts();
+    void SetToolButtonsVisible(bool visible);
+    void HideBoxesForCode(const QString& code);
+    void TakeTypedFigure(QLineEdit* box);
+    QString CodeText() const;
+    QString CurrentFundName() const;
+    bool EntryOpen() const;
+    int BoxIndex(QLineEdit* box) const;
+
+    QPushButton *correctrec_, *createfund_, *prevRec_, *exBut_, *delRec_, *addaRec_, *nextRec_;
+    QLineEdit *inTrans_, *inDate_, *inPrice_, *inNumber_, *inComm_, *inCashDiv_;
+    QPlainTextEdit* txtBox_;
+    QComboBox* funds_;
+    QLabel *label9_, *numRec_, *done_, *numFunds_, *label8_, *label11_, *label13_;
+    QTimer* flash_;
+    int flashStep_ = 0;
+
+    std::array<Money, 6> EntryValues{};
+    int EntryStarted = 0;
+    int EntryFailed = 0;
+    bool checkingDate_ = false;
+};
