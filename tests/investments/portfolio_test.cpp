@@ -1,0 +1,251 @@
+// The portfolio tables and the .wms file: reading, writing, refusing, and the table helpers.
+#include "investments/portfolio.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "common/dates.h"
+#include "investments/record_entry.h"
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+QByteArray samplePortfolio() {
+    return readFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"));
+}
+
+class Portfolio : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        State().reset();
+        dates::setShortFormat(QStringLiteral("M/d/yyyy"));
+        ResetTables();
+    }
+    void TearDown() override { State().reset(); }
+
+    // A portfolio of two funds with a purchase and a sale, built as the record window stores them.
+    void twoFunds() {
+        AppState& s = State();
+        s.FundCount() = 2;
+        s.FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
+        s.FundNames[2] = {QStringLiteral("Beta"), QStringLiteral(" 2")};
+        s.Records[1] =
+            MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
+                       {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
+        s.Records[2] =
+            MakeRecord(2, QStringLiteral("S"), QDate(1997, 1, 2),
+                       {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
+        s.RecordCount = 2;
+    }
+};
+
+TEST_F(Portfolio, SampleLoadsAndSavesBackByteForByte) {
+    const QByteArray bytes = samplePortfolio();
+    ASSERT_FALSE(bytes.isEmpty());
+    auto data = ParsePortfolio(bytes);
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->fundCount, 5);
+    EXPECT_EQ(data->recordCount, 23);
+    InstallPortfolio(std::move(*data));
+    EXPECT_EQ(State().FundNames[1].FundNumberText, QStringLiteral(" 1"));
+    EXPECT_EQ(State().FundNames[31].FundName, QStringLiteral("All Records"));
+    // Every one of the six codes is in the sample.
+    QString codes;
+    for (int r = 1; r <= State().RecordCount; ++r)
+        if (!codes.contains(State().Records[r].TypeCode)) codes += State().Records[r].TypeCode;
+    EXPECT_EQ(codes.size(), 6) << codes.toStdString();
+    const auto again = PortfolioBytes();
+    ASSERT_TRUE(again);
+    EXPECT_EQ(*again, bytes);
+}
+
+TEST_F(Portfolio, WritesTheLayoutOfTheFile) {
+    twoFunds();
+    const auto bytes = PortfolioBytes();
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(*bytes, QByteArray("2,2,\"All Records\",\"31\"\r\n"
+                                 "\"Alpha\",\" 1\"\r\n"
+                                 "\"Beta\",\" 2\"\r\n"
+                                 "1,10,100,50,0,1050,\"B\",#1996-03-15#\r\n"
+                                 "2,10,-100,50,0,-950,\"S\",#1997-01-02#\r\n"));
+}
+
+TEST_F(Portfolio, EarlierVersionNamesInWindows1252RoundTrip) {
+    const QByteArray bytes(
+        "1,1,\"All Records\",\"31\"\r\n"
+        "\"Soci\xe9t\xe9 G\xe9n\xe9rale \x80\",\" 1\"\r\n"
+        "1,10.25,3,0,0,30.75,\"B\",#2001-07-04#\r\n");
+    auto data = ParsePortfolio(bytes);
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->funds[1].FundName,
+              QString::fromUtf8("Soci\u00e9t\u00e9 G\u00e9n\u00e9rale \u20ac"));
+    InstallPortfolio(std::move(*data));
+    EXPECT_EQ(*PortfolioBytes(), bytes);
+}
+
+TEST_F(Portfolio, DeletedFundSlotIsWrittenAndReadBackEmpty) {
+    twoFunds();
+    State().FundNames[2].FundName.clear();
+    State().RecordCount = 1;
+    const auto bytes = PortfolioBytes();
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(bytes->contains("\"\",\" 2\"\r\n"));
+    auto data = ParsePortfolio(*bytes);
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->fundCount, 2);
+    EXPECT_TRUE(data->funds[2].FundName.isEmpty());
+    EXPECT_EQ(data->funds[2].FundNumberText, QStringLiteral(" 2"));
+}
+
+TEST_F(Portfolio, BrokenFilesAreRefusedWhole) {
+    const char* good =
+        "1,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n";
+    ASSERT_TRUE(ParsePortfolio(good));
+    const char* broken[] = {
+        "",                                                   // empty
+        "-1,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n",    // negative records
+        "0,-2,\"All Records\",\"31\"\r\n",                    // negative funds
+        "1001,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n",  // over 1000 records
+        "0,31,\"All Records\",\"31\"\r\n",                    // over 30 funds
+        "2,1,\"All Records\",\"31\"\r\n\"A\",\" "
+        "1\"\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n",  // ends early
+        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
+        "1\"\r\n1,ten,3,0,0,30,\"B\",#2001-07-04#\r\n",  // a number
+        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
+        "1\"\r\n1,10,3,0,0,30,\"B\",#2001-02-30#\r\n",  // a date
+        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
+        "1\"\r\n1,10,3,0,0,30,\"B\",\"7/4/2001\"\r\n",  // no #date#
+        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
+        "1\"\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n9,9\r\n",  // more
+        "1,1,\"All Records\",\"31\"\r\n\"A,\" "
+        "1\"\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n",  // quotes
+        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
+        "1\"\r\n1.5,10,3,0,0,30,\"B\",#2001-07-04#\r\n",  // fund
+        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
+        "1\"\r\n1,99999999999999999,3,0,0,30,\"B\",#2001-07-04#\r\n",
+        "x,1,\"All Records\",\"31\"\r\n",
+    };
+    for (const char* b : broken) EXPECT_FALSE(ParsePortfolio(QByteArray(b))) << b;
+}
+
+TEST_F(Portfolio, ReadingABrokenFileLeavesTheTablesAsTheyWere) {
+    twoFunds();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bad.wms"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("3,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n");
+    f.close();
+    EXPECT_FALSE(ReadPortfolioFile(path));
+    EXPECT_FALSE(ReadPortfolioFile(dir.filePath(QStringLiteral("missing.wms"))));
+    EXPECT_EQ(State().RecordCount, 2);
+    EXPECT_EQ(State().FundNames[1].FundName, QStringLiteral("Alpha"));
+}
+
+TEST_F(Portfolio, AFailedSaveLeavesTheFileOnDiskAsItWas) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mine.wms"));
+    twoFunds();
+    ASSERT_TRUE(WritePortfolioFile(path));
+    const QByteArray before = readFile(path);
+    // A record whose date does not convert: nothing may be written.
+    State().Records[2].TradeDate = QStringLiteral("not a date");
+    EXPECT_FALSE(WritePortfolioFile(path));
+    EXPECT_EQ(readFile(path), before);
+    // A path that cannot be created.
+    EXPECT_FALSE(WritePortfolioFile(dir.filePath(QStringLiteral("mine.wms/inner.wms"))));
+    EXPECT_EQ(readFile(path), before);
+}
+
+TEST_F(Portfolio, DateCheckLooksAtTheFirstThreeRecordsOnly) {
+    twoFunds();
+    EXPECT_TRUE(LoadedDatesConvert());
+    State().Records[2].TradeDate = QDate(50, 1, 1);  // year 50 reads back as no date
+    EXPECT_FALSE(LoadedDatesConvert());
+    State().RecordCount = 1;  // only record 1 is checked now
+    EXPECT_TRUE(LoadedDatesConvert());
+    State().Records[4].TradeDate = QDate(50, 1, 1);
+    State().RecordCount = 4;
+    State().Records[2].TradeDate = QDate(1999, 1, 1);
+    State().Records[3].TradeDate = QDate(1999, 1, 1);
+    EXPECT_TRUE(LoadedDatesConvert());
+}
+
+TEST_F(Portfolio, StatusLineWithAndWithoutAFileName) {
+    twoFunds();
+    EXPECT_EQ(FileInfoText(), QStringLiteral(" Funds = 2    Records = 2 "));
+    State().FundFileName = QStringLiteral("MINE.WMS");
+    EXPECT_EQ(FileInfoText(), QStringLiteral(" MINE.WMS    Funds = 2    Records = 2 "));
+}
+
+TEST_F(Portfolio, ResetAndEraseTables) {
+    twoFunds();
+    State().FileChanged = 1;
+    State().FundFileName = QStringLiteral("A.WMS");
+    ResetTables();
+    EXPECT_EQ(State().Records.size(), 1003u);
+    EXPECT_EQ(State().FundNames.size(), 32u);
+    EXPECT_EQ(State().FundNames[31].FundNumberText, QStringLiteral("31"));
+    EXPECT_EQ(State().FundTotals.cols(), 7);
+    EXPECT_EQ(State().ReportPages.size(), 4);
+    EraseTables();
+    EXPECT_TRUE(State().Records.empty());
+    EXPECT_FALSE(State().FundTotals.created());
+    EXPECT_EQ(State().FileChanged, 0);
+    EXPECT_EQ(State().RecordCount, 0);
+    EXPECT_EQ(State().FundCount(), 0);
+    EXPECT_TRUE(State().FundFileName.isEmpty());
+}
+
+TEST_F(Portfolio, TypeDescriptions) {
+    AppState& s = State();
+    const char* codes[] = {"B", "S", "C", "D", "F", "U", "F", "U"};
+    const int prices[] = {1, 1, 0, 1, 0, 1, 1, 0};
+    for (int i = 0; i < 8; ++i) {
+        s.Records[i + 1].TypeCode = QString::fromLatin1(codes[i]);
+        s.Records[i + 1].Price = Money::fromInt(prices[i]);
+    }
+    s.RecordCount = 8;
+    const QStringList expected = {"Bought  ", "Sold    ", "Cash Div.", "Div. Shares",
+                                  "Fee Cash", "Unit Fee", "",          ""};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(TypeDescription(i + 1), expected[i]) << i;
+}
+
+TEST_F(Portfolio, RemovingARecordKeepsTheOthersInOrder) {
+    twoFunds();
+    State().Records[3] = State().Records[1];
+    State().RecordCount = 3;
+    RemoveRecord(1);
+    EXPECT_EQ(State().RecordCount, 2);
+    EXPECT_EQ(State().Records[1].TypeCode, QStringLiteral("S"));
+    EXPECT_EQ(State().Records[2].TypeCode, QStringLiteral("B"));
+    EXPECT_TRUE(State().Records[3].TypeCode.isEmpty());
+    RemoveRecord(5);  // not in use: nothing happens
+    EXPECT_EQ(State().RecordCount, 2);
+}
+
+TEST_F(Portfolio, RemovingAnEmptyFundMovesTheLaterFundsAndTheirRecords) {
+    twoFunds();
+    AppState& s = State();
+    s.FundCount() = 3;
+    s.FundNames[3] = {QStringLiteral("~Gamma"), QStringLiteral(" 3")};
+    s.Records[2].FundNo = Money::fromInt(3);  // Beta (slot 2) is empty now
+    RemoveFundSlot(2);
+    EXPECT_EQ(s.FundCount(), 2);
+    EXPECT_EQ(s.FundNames[2].FundName, QStringLiteral("~Gamma"));
+    EXPECT_EQ(s.FundNames[2].FundNumberText, QStringLiteral(" 2"));
+    EXPECT_TRUE(s.FundNames[3].FundName.isEmpty());
+    EXPECT_EQ(s.Records[2].FundNo, Money::fromInt(2));
+    EXPECT_EQ(s.Records[1].FundNo, Money::fromInt(1));
+    EXPECT_EQ(FundRecordCount(2), 1);
+}
+
+}  // namespace
