@@ -105,7 +105,7 @@ QString SavingsPlanHelpText(int mode, const QString& s) {
             "Another situation may be investing varying amounts each year over 25 years. Enter as "
             "a lump sum each year and calculate for the remaining years (25, 24, ...1).");
     }
-    addBlank(lines, mode == 2 ? 20 : 4);
+    addBlank(lines, mode == 2 ? 20 : 5);
     lines << QString(50, u' ') + QStringLiteral("End");
     return lines.join(QStringLiteral("\r\n"));
 }
