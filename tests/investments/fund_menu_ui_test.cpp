@@ -1,0 +1,263 @@
+// FundMenu: opening, the status line, open and save through the file dialog, exit with unsaved
+// changes.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+#include "investments/fund_menu_window.h"
+#include "investments/portfolio.h"
+#include "investments/record_entry.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/main_menu_window.h"
+#include "support/ui_test_support.h"
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+const QString kSample = QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS");
+const QString kLoadError =
+    QStringLiteral("File not found or wrong format. Check Filename and/or Directory");
+
+class FundMenuTest : public WindowTest {
+  protected:
+    FundMenu* openMenu() {
+        auto* m = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
+        m->show();
+        m->button(QStringLiteral("Manager"))->click();
+        return Windows().get<FundMenu>(QStringLiteral("FundMenu"));
+    }
+    void click(const char* name) {
+        Windows()
+            .get<FundMenu>(QStringLiteral("FundMenu"))
+            ->button(QString::fromLatin1(name))
+            ->click();
+    }
+    QString info() {
+        return Windows().get<FundMenu>(QStringLiteral("FundMenu"))->InfoBox()->text();
+    }
+    void openSample() {
+        script.chooseFile(kSample);
+        click("Loadfile");
+    }
+    // One purchase in one fund, as the record window leaves it: changed, unsaved.
+    static void typedPortfolio() {
+        AppState& s = State();
+        s.FundCount() = 1;
+        s.FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
+        s.Records[1] =
+            MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
+                       {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
+        s.RecordCount = 1;
+        s.FileChanged = 1;
+    }
+};
+
+TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
+    State().GraphSource = 3;
+    FundMenu* menu = openMenu();
+    ASSERT_TRUE(menu);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->windowTitle(), "Fund Management Menu");
+    const char* buttons[][2] = {{"Exitbutton", "E&xit to Main Menu"},
+                                {"Editrec", "&Add and Edit Records"},
+                                {"Help7", "&Help"},
+                                {"CompCurr", "&Compute Current Value"},
+                                {"SortRec", "S&ort Records"},
+                                {"Display", "&Display Data"},
+                                {"SaveFile", "&Save Current File to Disk"},
+                                {"Loadfile", "&Open a File from Disk"}};
+    for (auto& b : buttons) {
+        QPushButton* button = menu->button(QString::fromLatin1(b[0]));
+        ASSERT_TRUE(button) << b[0];
+        EXPECT_EQ(button->text(), QString::fromLatin1(b[1]));
+    }
+    EXPECT_EQ(menu->findChild<QLabel*>(QStringLiteral("Label1"))->text(), "   Information");
+    EXPECT_EQ(info(), " Funds = 0    Records = 0 ");
+    EXPECT_EQ(State().Records.size(), 1003u);
+    EXPECT_EQ(State().FundNames[31].FundName, "All Records");
+    EXPECT_EQ(State().GraphSource, 0);
+    click("Help7");
+    EXPECT_EQ(script.lastMessage().title, "Help");
+    EXPECT_TRUE(script.lastMessage().text.startsWith(
+        "To use all commands you must have a file in memory.\r\n\r\nGo to Add and Edit Records"));
+    EXPECT_TRUE(script.lastMessage().text.endsWith(
+        "called Dtasampl.WMS. Load it and try all the various features."));
+}
+
+TEST_F(FundMenuTest, OpeningTheSampleFillsTheTablesAndTheStatusLine) {
+    openMenu();
+    State().FundTotals(1, 2) = Money::fromInt(20);  // a typed price is lost by a load
+    openSample();
+    EXPECT_TRUE(script.messages().empty()) << script.lastMessage().text.toStdString();
+    ASSERT_EQ(script.fileRequests().size(), 1u);
+    EXPECT_FALSE(script.fileRequests()[0].save);
+    EXPECT_EQ(info(), " Dtasampl.WMS    Funds = 5    Records = 23 ");
+    EXPECT_EQ(State().FundFileName, "Dtasampl.WMS");
+    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_EQ(State().ChosenPath, "");
+    EXPECT_EQ(State().FileChanged, 0);
+    EXPECT_EQ(State().FundTotals(1, 2), Money());
+    EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
+    EXPECT_TRUE(Windows().visible(QStringLiteral("bakgnd")));
+}
+
+TEST_F(FundMenuTest, LoadThenSaveGivesBackTheSameBytes) {
+    openMenu();
+    openSample();
+    const QString copy = folder.filePath(QStringLiteral("Copy.WMS"));
+    script.chooseFile(copy);
+    click("SaveFile");
+    EXPECT_TRUE(script.messages().empty());
+    EXPECT_TRUE(script.fileRequests().back().save);
+    EXPECT_EQ(script.fileRequests().back().proposedName, "Dtasampl.WMS");
+    EXPECT_EQ(readFile(copy), readFile(kSample));
+    EXPECT_EQ(State().FundFileName, "Copy.WMS");
+    EXPECT_EQ(info(), " Copy.WMS    Funds = 5    Records = 23 ");
+}
+
+TEST_F(FundMenuTest, ABrokenFileIsRefusedWithTheLoadMessageAndEmptyTables) {
+    openMenu();
+    openSample();
+    const QString bad = folder.filePath(QStringLiteral("bad.wms"));
+    writeFile(bad, "1001,2,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n");
+    State().GraphSource = 4;
+    script.chooseFile(bad);
+    click("Loadfile");
+    EXPECT_EQ(script.lastMessage().text, kLoadError);
+    EXPECT_EQ(script.lastMessage().title, "Load File");
+    EXPECT_EQ(State().RecordCount, 0);
+    EXPECT_EQ(State().FundCount(), 0);
+    EXPECT_EQ(State().FundFileName, "");
+    EXPECT_EQ(State().GraphSource, 0);
+    EXPECT_TRUE(State().FundNames[1].FundName.isEmpty());
+    EXPECT_EQ(State().FundNames[31].FundNumberText, "31");
+    EXPECT_EQ(info(), " Funds = 0    Records = 0 ");
+
+    script.chooseFile(folder.filePath(QStringLiteral("missing.wms")));
+    click("Loadfile");
+    EXPECT_EQ(script.lastMessage().text, kLoadError);
+}
+
+TEST_F(FundMenuTest, CancellingTheDialogChangesNothing) {
+    openMenu();
+    openSample();
+    State().FileChanged = 1;
+    script.answer(dialogs::Answer::No);  // drop the changes
+    script.chooseFile(std::nullopt);
+    click("Loadfile");
+    EXPECT_EQ(State().RecordCount, 23);
+    EXPECT_EQ(State().FundFileName, "Dtasampl.WMS");
+    EXPECT_EQ(State().CallMode, 0);
+    script.clear();
+    script.chooseFile(std::nullopt);
+    click("SaveFile");
+    EXPECT_TRUE(script.messages().empty());
+    EXPECT_EQ(State().RecordCount, 23);
+    // Nothing was written, so the portfolio still counts as unsaved.
+    EXPECT_EQ(State().FileChanged, 1);
+}
+
+TEST_F(FundMenuTest, AFileWithDatesTheSystemCannotReadLoadsWithAWarning) {
+    openMenu();
+    const QString old = folder.filePath(QStringLiteral("old.wms"));
+    writeFile(old,
+              "2,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n"
+              "1,10,3,0,0,30,\"B\",#2001-07-04#\r\n1,10,3,0,0,30,\"B\",#0050-07-04#\r\n");
+    State().DateExample = QStringLiteral("3/15/2024");
+    script.chooseFile(old);
+    click("Loadfile");
+    EXPECT_EQ(script.lastMessage().title, "Warning");
+    EXPECT_EQ(script.lastMessage().text,
+              "File loaded has wrong format. Correct Records to current Date format 3/15/2024");
+    EXPECT_EQ(State().RecordCount, 2);  // the data stay
+}
+
+TEST_F(FundMenuTest, OpeningOverUnsavedChangesAsksFirst) {
+    openMenu();
+    typedPortfolio();
+    State().FundFileName = QStringLiteral("MINE.WMS");
+    script.answer(dialogs::Answer::Yes);  // go back and save
+    click("Loadfile");
+    EXPECT_EQ(script.lastMessage().title, "Changed File in Memory");
+    EXPECT_EQ(script.lastMessage().text,
+              "MINE.WMS file in memory will be erased. Do you want to go back and Save Current "
+              "File to Disk?.");
+    EXPECT_EQ(script.lastMessage().buttons, dialogs::Buttons::YesNo);
+    EXPECT_TRUE(script.fileRequests().empty());
+    EXPECT_EQ(State().RecordCount, 1);
+
+    script.answer(dialogs::Answer::No);
+    script.chooseFile(kSample);
+    click("Loadfile");
+    EXPECT_EQ(State().RecordCount, 23);
+    EXPECT_EQ(State().FileChanged, 0);
+}
+
+TEST_F(FundMenuTest, SavingWithoutRecordsWritesNothing) {
+    openMenu();
+    click("SaveFile");
+    EXPECT_EQ(script.lastMessage().text, "No Records to Save");
+    EXPECT_EQ(script.lastMessage().title, "Help");
+    EXPECT_TRUE(script.fileRequests().empty());
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(FundMenuTest, AFailedSaveShowsTheMessageAndKeepsTheFileAndTheChanges) {
+    openMenu();
+    typedPortfolio();
+    State().FundFileName = QStringLiteral("MINE.WMS");
+    const QString target = folder.filePath(QStringLiteral("MINE.WMS"));
+    writeFile(target, "the old file");
+    // A record whose date cannot be written makes the save fail half way.
+    State().Records[1].TradeDate = QStringLiteral("13/45/1999");
+    script.chooseFile(target);
+    click("SaveFile");
+    EXPECT_EQ(script.lastMessage().text, "MINE.WMS Bad filename, must be in the form MYFILE.WMS");
+    EXPECT_EQ(script.lastMessage().title, "Saving Error");
+    EXPECT_EQ(readFile(target), "the old file");
+    EXPECT_EQ(State().FileChanged, 1);
+    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
+}
+
+TEST_F(FundMenuTest, ExitAsksAboutUnsavedChanges) {
+    openMenu();
+    typedPortfolio();
+    script.answer(dialogs::Answer::Yes);
+    click("Exitbutton");
+    EXPECT_EQ(script.lastMessage().title, "Changed File in Memory");
+    EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
+    EXPECT_EQ(State().RecordCount, 1);
+
+    script.answer(dialogs::Answer::No);
+    click("Exitbutton");
+    settle();
+    EXPECT_FALSE(Windows().exists(QStringLiteral("FundMenu")));
+    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
+    EXPECT_TRUE(State().Records.empty());
+    EXPECT_EQ(State().FileChanged, 0);
+}
+
+TEST_F(FundMenuTest, ExitWithoutChangesAsksNothing) {
+    openMenu();
+    openSample();
+    click("Exitbutton");
+    EXPECT_TRUE(script.messages().empty());
+    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
+    EXPECT_EQ(State().RecordCount, 0);
+    EXPECT_EQ(State().FundFileName, "");
+}
+
+}  // namespace
