@@ -219,7 +219,8 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
         const int steps = std::max(2, static_cast<int>((hi - lo) / 3));
         for (int j = 0; j <= steps; ++j) wallShape << edgePoint(lo + (hi - lo) * j / steps, 0);
         for (int j = steps; j >= 0; --j) wallShape << edgePoint(lo + (hi - lo) * j / steps, depth);
-        p.setPen(c.colour ? QPen(cs::shade(cs::sliceWallColour(k, true), 20), 1) : edge);
+        p.setPen(c.colour ? QPen(cs::shade(cs::sliceWallColour(static_cast<int>(k), true), 20), 1)
+                          : edge);
         p.setBrush(cs::sliceWallColour(static_cast<int>(k), c.colour));
         p.drawPolygon(wallShape);
     }
@@ -242,8 +243,9 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
 
     // Shares beside the larger slices; names too when there is no legend.
     p.setPen(Qt::black);
+    const std::vector<bool> labelled = cs::labelledSlices(slices, ry + 6, fm.height() + 1);
     for (size_t k = 0; k < slices.size(); ++k) {
-        if (slices[k].share < cs::kLabelledShare) continue;
+        if (!labelled[k]) continue;
         const double mid = (spans[k].first + spans[k].second) / 2;
         const double m = std::fmod(mid + 720.0, 360.0);
         const bool front = m > 180.0;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace chart_style {
 
@@ -157,6 +158,27 @@ std::vector<Slice> pieSlices(const ChartContent& c) {
         if (v > 0 && std::isfinite(v)) slices.push_back({static_cast<int>(i), v / total});
     }
     return slices;
+}
+
+std::vector<bool> labelledSlices(const std::vector<Slice>& slices, double radiusY, double lineH) {
+    std::vector<bool> shown(slices.size(), false);
+    double start = 0;
+    bool haveRight = false, haveLeft = false;
+    double lastRight = 0, lastLeft = 0;
+    for (size_t k = 0; k < slices.size(); ++k) {
+        const double mid = 2 * std::numbers::pi * (start + slices[k].share / 2);
+        start += slices[k].share;
+        if (slices[k].share < kLabelledShare) continue;
+        const double y = -radiusY * std::cos(mid);
+        const bool right = std::sin(mid) >= 0;
+        bool& have = right ? haveRight : haveLeft;
+        double& last = right ? lastRight : lastLeft;
+        if (have && std::abs(y - last) < lineH) continue;
+        shown[k] = true;
+        have = true;
+        last = y;
+    }
+    return shown;
 }
 
 QString percentText(double share) {

@@ -64,5 +64,9 @@ std::vector<Slice> pieSlices(const ChartContent& c);
 // The share a slice needs for its label to be drawn beside it.
 inline constexpr double kLabelledShare = 0.04;
 QString percentText(double share);
+// Which slices get their label beside the pie: those of kLabelledShare or
+// more, while the labels down each side stay a line apart. Slices run
+// clockwise from twelve o'clock; `radiusY` is the pie's height over two.
+std::vector<bool> labelledSlices(const std::vector<Slice>& slices, double radiusY, double lineH);
 
 }  // namespace chart_style

@@ -172,7 +172,7 @@ void ChartView::placeBarLabels() {
     double labelW = 0;
     for (const QString& l : content_.labels) labelW = std::max(labelW, fm.horizontalAdvance(l));
     const bool upright = !numbered && labelW + 8 > slot;
-    const double needed = upright ? fm.height() + 2 : labelW + 8;
+    const double needed = upright ? fm.height() + 8 : labelW + 8;
     const int step = cs::labelStep(n, slot, needed);
     if (step == labelStep_ && upright == upright_) return;
     labelStep_ = step;
@@ -184,6 +184,8 @@ void ChartView::placeBarLabels() {
     for (int i : cs::labelledPoints(n, step, numbered, slot, needed)) {
         QString text = content_.labels.value(i);
         shownLabels_.append(text);
+        // An empty category text would take the axis's labels away altogether.
+        if (text.isEmpty()) text = QChar(0x200B);
         // The axis keeps one category per distinct text: repeated names (or
         // empty ones) are told apart by invisible zero-width spaces.
         while (used.contains(text)) text += QChar(0x200B);
@@ -202,34 +204,46 @@ void ChartView::buildPie() {
     const QFontMetricsF fm(small);
     const double rowH = fm.height() + 4;
     const double room = height() - QFontMetricsF(titleFont(font())).height() - 24;
-    const bool legend = !slices.empty() && static_cast<double>(slices.size()) * rowH <= room;
-    int k = 0;
+    // The legend's swatches are too small to show a hatching: in black and
+    // white the names stand beside the slices instead.
+    const bool legend =
+        content_.colour && !slices.empty() && static_cast<double>(slices.size()) * rowH <= room;
+    const double plotW = legend ? width() * 0.62 : width() - 40.0;
+    const double radius = 0.62 * std::min(plotW, room) / 2;
+    const std::vector<bool> labelled = cs::labelledSlices(slices, radius * 1.15, fm.height() + 1);
     for (const cs::Slice& s : slices) {
         const QString name = content_.labels.value(s.point);
         QString text = cs::percentText(s.share);
-        if (!legend) text = fm.elidedText(name, Qt::ElideRight, 90) + QLatin1Char(' ') + text;
-        QPieSlice* slice = series->append(text, content_.values[static_cast<size_t>(s.point)]);
-        slice->setBrush(cs::sliceBrush(k, content_.colour));
+        if (!legend) text = fm.elidedText(name, Qt::ElideRight, 100) + QLatin1Char(' ') + text;
+        series->append(text, content_.values[static_cast<size_t>(s.point)]);
+    }
+    chart->addSeries(series);
+    // Brushes and pens after the series joins the chart, which gives it its theme's.
+    const auto all = series->slices();
+    for (qsizetype k = 0; k < all.size(); ++k) {
+        QPieSlice* slice = all[k];
+        slice->setBrush(cs::sliceBrush(static_cast<int>(k), content_.colour));
         slice->setPen(content_.colour ? QPen(Qt::white, 1) : QPen(Qt::black, 1));
         slice->setLabelFont(small);
         slice->setLabelColor(Qt::black);
-        slice->setLabelVisible(s.share >= cs::kLabelledShare);
+        slice->setLabelBrush(QBrush(Qt::black));
+        slice->setLabelVisible(labelled[static_cast<size_t>(k)]);
         slice->setLabelPosition(QPieSlice::LabelOutside);
         slice->setLabelArmLengthFactor(0.08);
-        ++k;
     }
-    chart->addSeries(series);
     if (!legend) {
         chart->legend()->hide();
         return;
     }
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->legend()->setFont(small);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
     chart->legend()->show();
     const auto markers = chart->legend()->markers(series);
     for (qsizetype i = 0; i < markers.size() && i < static_cast<qsizetype>(slices.size()); ++i) {
         const QString name = content_.labels.value(slices[static_cast<size_t>(i)].point);
         markers[i]->setLabel(fm.elidedText(name, Qt::ElideRight, std::max(width() * 0.3, 60.0)));
+        markers[i]->setPen(content_.colour ? QPen(Qt::NoPen) : QPen(Qt::black, 1));
     }
 }
 
