@@ -162,7 +162,8 @@ CurrentValueView ComputeFundValues() {
                     Fit(Format(t(f, 1), u"####,,###.00"), 13) +
                     Fit(Format(t(f, 2), u"###.0000"), 11) +
                     Fit(Format(t(f, 3), u"###,,###.00"), 13) +
-                    Fit(Format(t(f, 4), u"##,,###.00"), 12) + Format(t(f, 5), u"##.00") + u'%';
+                    Fit(Format(t(f, 4), u"##,,###.00"), 12) +
+                    Fit(Format(t(f, 5), u"##.00") + u'%', 9);
         page << QString();
     }
     view.rows.push_back(QStringList(7));
@@ -178,7 +179,7 @@ CurrentValueView ComputeFundValues() {
         Fit(cur + Format(t(kTotalRow, 1), u"###,,###.00"), 13) + QString(10, u' ') +
         Fit(cur + Format(t(kTotalRow, 3), u"###,,###.00"), 14) +
         Fit(cur + Format(t(kTotalRow, 4), u"###,,###.00"), 12) +
-        Format(t(kTotalRow, 5), u"##0.00") + u'%';
+        Fit(Format(t(kTotalRow, 5), u"##0.00") + u'%', 9);
     (second.isEmpty() ? first : second) << totals;
 
     view.page1 = crlfJoin(first);

@@ -116,13 +116,13 @@ QString RecordReportLine(int record) {
     else
         l += u' ';
     l += date;
-    PlaceRight(l, 31, Format(rec.Price, u"##,,##0.00"));
-    PlaceRight(l, 40, Format(rec.Shares, u"##,,##0.000"));
-    PlaceRight(l, 49, Format(rec.Fee, u"##,,##0.00"));
+    PlaceRight(l, 32, Format(rec.Price, u"##,,##0.00"));
+    PlaceRight(l, 41, Format(rec.Shares, u"##,,##0.000"));
+    PlaceRight(l, 50, Format(rec.Fee, u"##,,##0.00"));
     if (rec.TypeCode == u"D" || rec.TypeCode == u"U")
-        PlaceRight(l, 58, Format(DividendSharesValue(record), u"##,,##0.00"));
-    PlaceRight(l, 66, Format(rec.CashDiv, u"#,,##0.00"));
-    PlaceRight(l, 78, Format(rec.BookValue, u"###,,##0.00"));
+        PlaceRight(l, 59, Format(DividendSharesValue(record), u"##,,##0.00"));
+    PlaceRight(l, 68, Format(rec.CashDiv, u"#,,##0.00"));
+    PlaceRight(l, 79, Format(rec.BookValue, u"###,,##0.00"));
     return l;
 }
 
@@ -155,11 +155,11 @@ void PrintRecordReport(PrintDevice& device, const QString& header, int fund) {
 
     const SharedTable<Money>& t = s.FundTotals;
     QString totals = QStringLiteral("Total:");
-    PlaceRight(totals, 40, Format(t(kAllRecordsSlot, 0), u"###,,###.000"));
-    PlaceRight(totals, 49, Format(t(kAllRecordsSlot, 4), u"##,,###.00"));
-    PlaceRight(totals, 58, Format(view.divSharesTotal, u"##,,###.00"));
-    PlaceRight(totals, 66, Format(t(kAllRecordsSlot, 5), u"##,,###.00"));
-    PlaceRight(totals, 78, Format(t(kAllRecordsSlot, 1), u"###,,###.00"));
+    PlaceRight(totals, 41, Format(t(kAllRecordsSlot, 0), u"###,,###.000"));
+    PlaceRight(totals, 50, Format(t(kAllRecordsSlot, 4), u"##,,###.00"));
+    PlaceRight(totals, 59, Format(view.divSharesTotal, u"##,,###.00"));
+    PlaceRight(totals, 68, Format(t(kAllRecordsSlot, 5), u"##,,###.00"));
+    PlaceRight(totals, 79, Format(t(kAllRecordsSlot, 1), u"###,,###.00"));
     QStringList tail = {QString(), totals,
                         QStringLiteral("Average Cost per Share   = ") + s.CurrencySymbol +
                             Format(view.avgCost, u"##,,###.0000")};

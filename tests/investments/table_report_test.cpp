@@ -1,0 +1,198 @@
+// The table window's printouts as text pages: layouts, page breaks and page numbers.
+#include "investments/table_report.h"
+
+#include <gtest/gtest.h>
+
+#include "common/number_format.h"
+#include "common/print_device.h"
+#include "investments/current_value.h"
+#include "investments/display_records.h"
+#include "investments/table_test_portfolio.h"
+#include "shell/printing.h"
+
+using namespace testportfolio;
+
+namespace {
+
+// What the To Printer action does around a report.
+template <class Report>
+TextDevice Print(Report report) {
+    TextDevice d;
+    ApplyChosenPrinterFont(d);
+    report(d);
+    FinishPrintout(d);
+    return d;
+}
+
+// Pages that hold something (the printout ends by asking for a new page).
+std::vector<QStringList> Pages(const TextDevice& d) {
+    std::vector<QStringList> pages = d.pages();
+    while (!pages.empty() && pages.back().isEmpty()) pages.pop_back();
+    return pages;
+}
+
+QString PageLine(int n) {
+    return QString(39, ' ') + "Page " + QString::number(n) + " ";
+}
+
+}  // namespace
+
+class TableReport : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        State().reset();
+        Fresh();
+        State().LinesPerPage = 59;
+        State().FundTotals.create(32, 9);
+        ReportPagesClear();
+    }
+    static void ReportPagesClear() { State().ReportPages = QStringList(4); }
+};
+
+TEST_F(TableReport, RecordListingGolden) {
+    AddFund("Alpha");
+    AddRecord(1, "B", 10, 100, 50, 0, QDate(1996, 3, 15));
+    AddRecord(1, "D", 12.5, 4, 0, 0, QDate(1996, 12, 20));
+    AddRecord(1, "C", 0, 0, 0, 1234.5, QDate(1997, 1, 2));
+    AddRecord(1, "S", 20, 50, 25, 0, QDate(1997, 6, 30));
+    const TextDevice d = Print([](PrintDevice& p) { PrintRecordReport(p, "My Funds", 1); });
+    const auto pages = Pages(d);
+    ASSERT_EQ(pages.size(), 1u);
+    const QStringList expected = {
+        QString(35, ' ') + "My Funds",
+        "",
+        QString(31, ' ') + "Alpha",
+        QString(78, '_'),
+        "Trans-           Trade    Share   Number     Comm     Div.    Cash        Book",
+        "action            Date    Price   Shares     Fees   Shares    Div.       Value",
+        "Bought       3/15/1996     10.00  100.000    50.00              0.00   1,050.00",
+        "Div. Shares  12/20/1996    12.50    4.000     0.00    50.00     0.00       0.00",
+        "Cash Div.    1/2/1997       0.00    0.000     0.00          1,234.50  -1,234.50",
+        "Sold         6/30/1997     20.00  -50.000    25.00              0.00    -975.00",
+        "",
+        "Total:                             54.000    75.00    50.00 1,234.50  -1,159.50",
+        "Average Cost per Share   = $.0000",
+    };
+    EXPECT_EQ(pages[0], expected) << pages[0].join("|\n").toStdString();
+}
+
+// Every page holds at most LinesPerPage lines; each later page is numbered at
+// column 40 and repeats the column headings; no record is lost or repeated.
+TEST_F(TableReport, LongListingBreaksIntoNumberedPagesThatFit) {
+    AddFund("Alpha");
+    for (int i = 0; i < 80; ++i) AddRecord(1, "B", i + 1, 1, 0, 0, QDate(1990, 1, 1).addDays(i));
+    State().LinesPerPage = 30;
+    BuildRecordView(1);
+    State().ReportPages[1] = PriceFund(100).summary;
+    const TextDevice d = Print([](PrintDevice& p) { PrintRecordReport(p, "Header", 1); });
+    const auto pages = Pages(d);
+    ASSERT_GE(pages.size(), 4u);
+    int records = 0;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_LE(pages[i].size(), 30) << "page " << i + 1;
+        if (i > 0) {
+            EXPECT_EQ(pages[i][0], PageLine(static_cast<int>(i) + 1));
+            EXPECT_EQ(pages[i][1], "");
+            EXPECT_TRUE(pages[i][2].startsWith("Trans-"));
+            EXPECT_TRUE(pages[i][3].startsWith("action"));
+        }
+        for (const QString& l : pages[i]) records += l.startsWith("Bought") ? 1 : 0;
+    }
+    EXPECT_EQ(records, 80);
+    // The totals, the average and the price summary stay together at the end.
+    const QStringList& last = pages.back();
+    EXPECT_TRUE(last.contains(QString(" ") + QString(77, '_')));
+    EXPECT_TRUE(std::any_of(last.begin(), last.end(),
+                            [](const QString& l) { return l.startsWith("Total:"); }));
+    EXPECT_TRUE(last.last().endsWith("%"));
+}
+
+TEST_F(TableReport, CourierIsSetAgainOnEveryPage) {
+    AddFund("Alpha");
+    for (int i = 0; i < 150; ++i) AddRecord(1, "B", 1, 1, 0, 0, QDate(1990, 1, 1).addDays(i));
+    State().PrinterFontChoice = 6;
+    const TextDevice d = Print([](PrintDevice& p) { PrintRecordReport(p, "H", 1); });
+    const auto pages = Pages(d);
+    const int capacity = State().LinesPerPage;  // measured in Courier
+    EXPECT_EQ(capacity, 65);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[0][0], "");  // the font switch's empty line
+    for (size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_LE(pages[i].size(), capacity);
+        if (i > 0) {
+            EXPECT_EQ(pages[i][0], PageLine(static_cast<int>(i) + 1));
+            EXPECT_EQ(pages[i][1], "");  // the font again
+            EXPECT_EQ(pages[i][2], "");
+        }
+    }
+    EXPECT_EQ(d.fontChanges(), 3);
+}
+
+TEST_F(TableReport, ValueReportGolden) {
+    AddFund("Alpha");
+    AddFund("Beta");
+    AddRecord(1, "B", 10, 100, 50, 0, QDate(1996, 3, 15));
+    AddRecord(2, "B", 20, 50, 0, 0, QDate(1996, 3, 15));
+    PrepareFundTotals();
+    State().FundTotals(1, 2) = M(12);
+    State().FundTotals(2, 2) = M(30);
+    AccumulateHoldings();
+    const CurrentValueView v = ComputeFundValues();
+    State().ReportPages[1] = v.page1;
+    State().ReportPages[2] = v.page2;
+    const TextDevice d = Print([](PrintDevice& p) { PrintValueReport(p, "Family Portfolio"); });
+    const auto pages = Pages(d);
+    ASSERT_EQ(pages.size(), 1u);
+    QStringList expected = {QString(31, ' ') + "Family Portfolio", ""};
+    expected += v.page1.split("\r\n");
+    EXPECT_EQ(pages[0], expected) << pages[0].join("|\n").toStdString();
+    EXPECT_EQ(pages[0][8],
+              "             100.0000     1,050.00    12.0000     1,200.00      150.00   14.29%");
+}
+
+// Funds 12 and later go on a page of their own; a small page splits them further,
+// never between a fund's two lines.
+TEST_F(TableReport, ThirtyFundsOnNumberedPages) {
+    for (int f = 1; f <= 30; ++f) {
+        AddFund(QStringLiteral("Fund %1").arg(f, 2, 10, QLatin1Char('0')));
+        AddRecord(f, "B", 10, f, 0, 0, QDate(1996, 1, 1));
+    }
+    PrepareFundTotals();
+    for (int f = 1; f <= 30; ++f) State().FundTotals(f, 2) = M(11);
+    AccumulateHoldings();
+    const CurrentValueView v = ComputeFundValues();
+    State().ReportPages[1] = v.page1;
+    State().ReportPages[2] = v.page2;
+    State().LinesPerPage = 40;
+    const TextDevice d = Print([](PrintDevice& p) { PrintValueReport(p, "H"); });
+    const auto pages = Pages(d);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_TRUE(pages[0].last().isEmpty() || pages[0].last().contains("%"));
+    EXPECT_EQ(pages[1][0], PageLine(2));
+    EXPECT_EQ(pages[1][4], "  " + QString(77, '_'));
+    EXPECT_EQ(pages[1][5].left(11), "  Fund 12 (");
+    EXPECT_EQ(pages[2][0], PageLine(3));
+    int names = 0;
+    for (const auto& p : pages) {
+        EXPECT_LE(p.size(), 40);
+        for (int i = 0; i < p.size(); ++i)
+            if (p[i].startsWith("  Fund ")) {
+                ++names;
+                ASSERT_LT(i + 1, p.size());
+                EXPECT_TRUE(p[i + 1].endsWith("%"));  // its figures on the same page
+            }
+    }
+    EXPECT_EQ(names, 30);
+    EXPECT_TRUE(pages[2].last().startsWith("  Total:"));
+}
+
+TEST_F(TableReport, FiguresWiderThanTheirFieldsAreKeptWhole) {
+    AddFund("Big");
+    AddRecord(1, "B", 123456.78, 98765.432, 10000, 0, QDate(1996, 1, 1));
+    const QString line = RecordReportLine(1);
+    EXPECT_TRUE(line.contains(" 123,456.78 ")) << line.toStdString();
+    EXPECT_TRUE(line.contains(" 98,765.432 ")) << line.toStdString();
+    const QString book = Format(State().Records[1].BookValue, u"###,,##0.00");
+    EXPECT_EQ(book.size(), 17);
+    EXPECT_TRUE(line.endsWith(" " + book)) << line.toStdString();
+}
