@@ -240,11 +240,11 @@ void Form1::onPtr() {
         redrawShown();
         const QScreen* sc = screen() ? screen() : QGuiApplication::primaryScreen();
         const int screenWidth = sc ? sc->geometry().width() : width();
-        resize(std::max(static_cast<int>(screenWidth * 0.88), 1), height());
+        setFixedWidth(std::max(static_cast<int>(screenWidth * 0.88), 1));
         QCoreApplication::processEvents();
         const QImage image = grab().toImage();
         printed = PrintImage(image, QStringLiteral("Charts"));
-        resize(twips::px(kWidth), height());
+        setFixedWidth(twips::px(kWidth));
         // The screen keeps its colours; black and white was for the paper.
         if (!drawInColour_) {
             drawInColour_ = true;

@@ -1,0 +1,345 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include "investments/chart_window.h"
+#include "platform/chart_view.h"
+#include "platform/printer_device.h"
+#include "platform/twips.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "support/ui_test_support.h"
+
+namespace {
+
+class ChartWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        // The openers stand in as plain windows, so that each test sees where
+        // the chart returns whatever state those tools are in.
+        for (const char* name :
+             {"Table1", "CalcInpt", "Income", "CdnMort", "CalCaptl", "FindComp", "PlanK"})
+            Windows().define(QString::fromLatin1(name), [] { return new QWidget; });
+    }
+
+    void funds(const QStringList& names, const std::vector<double>& gains,
+               const std::vector<double>& values) {
+        State().FundNames.assign(32, FundNameRow());
+        State().FundTotals.create(32, 9);
+        for (int k = 1; k <= names.size(); ++k) {
+            State().FundNames[static_cast<size_t>(k)].FundName = names[k - 1];
+            State().FundTotals(k, 5) = Money::fromDouble(gains[static_cast<size_t>(k - 1)]);
+            State().FundTotals(k, 3) = Money::fromDouble(values[static_cast<size_t>(k - 1)]);
+        }
+        State().FundCount() = static_cast<int16_t>(names.size());
+        State().GraphSource = 0;
+    }
+
+    // The savings plan's defaults (1,000.00 a year at 20 %), `years` of them.
+    void savingsYears(int years) {
+        State().createCalculatorTables();
+        double v = 0;
+        for (int y = 1; y <= years; ++y) {
+            v = (v + 1000) * 1.2;
+            State().YearTable(y, 1) = Money::fromInt(y);
+            State().YearTable(y, 4) = Money::fromDouble(v);
+        }
+        State().CallMode = 1;
+        State().GraphSource = 1;
+        State().GraphPoints = static_cast<int16_t>(years);
+        State().GraphTitle = QStringLiteral("Investment value at end of each Year");
+    }
+
+    void comparisons(int rows, int source, int callMode) {
+        State().createCalculatorTables();
+        for (int k = 1; k <= rows; ++k) {
+            State().ComparisonLabels(k, 0) =
+                QStringLiteral("Row ") + QString::number(k).prepend(' ');
+            State().ComparisonTable(k, 5) = Money::fromDouble(1000.0 * k);
+        }
+        State().GraphPoints = static_cast<int16_t>(rows);
+        State().GraphSource = static_cast<int16_t>(source);
+        State().CallMode = static_cast<int16_t>(callMode);
+        State().GraphTitle = source == 6 ? QStringLiteral("Annual compound growth comparisons")
+                                         : QStringLiteral("Savings Comparisons");
+    }
+
+    Form1* open() {
+        Windows().show(QStringLiteral("Form1"));
+        return Windows().get<Form1>(QStringLiteral("Form1"));
+    }
+
+    static void click(Form1* f, const char* name) { f->button(QString::fromLatin1(name))->click(); }
+    static bool shown(Form1* f, const char* name) {
+        return !f->button(QString::fromLatin1(name))->isHidden();
+    }
+    static bool enabled(Form1* f, const char* name) {
+        return f->button(QString::fromLatin1(name))->isEnabled();
+    }
+    static QStringList labels(ChartView* g) {
+        QStringList l;
+        for (int i = 0; i < g->pointCount(); ++i) l << g->label(i);
+        return l;
+    }
+    static std::vector<double> values(ChartView* g) {
+        std::vector<double> v;
+        for (int i = 0; i < g->pointCount(); ++i) v.push_back(g->value(i));
+        return v;
+    }
+};
+
+TEST_F(ChartWindowTest, InvestmentChartsSwitchBetweenPerCentValueAnd3D) {
+    funds({"Growth Fund", "Bond Fund", "Index Fund"}, {50, -12.5, 100}, {1500.75, 980.2, 2000});
+    Form1* f = open();
+    ChartView* g = f->graph();
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Charts"));
+    EXPECT_EQ(f->chartShown(), 1);
+    EXPECT_EQ(f->chartColour(), 0);
+    EXPECT_EQ(g->title(), QStringLiteral("Current Value "));
+    EXPECT_EQ(g->axisTitle(), QStringLiteral("Gain %"));
+    EXPECT_EQ(g->kind(), ChartView::Kind::Bars);
+    EXPECT_FALSE(g->threeD());
+    EXPECT_EQ(labels(g), QStringList({"Growth Fund", "Bond Fund", "Index Fund"}));
+    EXPECT_EQ(values(g), (std::vector<double>{50, -12.5, 100}));
+    EXPECT_TRUE(shown(f, "Oned") && shown(f, "Pie2d") && shown(f, "ThreeDee"));
+    EXPECT_FALSE(shown(f, "Sav2D"));
+    EXPECT_TRUE(enabled(f, "ThreeDee"));
+
+    click(f, "Pie2d");
+    EXPECT_EQ(f->chartShown(), 2);
+    EXPECT_EQ(g->title(), QStringLiteral("Distribution"));
+    EXPECT_EQ(g->axisTitle(), QStringLiteral("Value"));
+    EXPECT_EQ(g->kind(), ChartView::Kind::Pie);
+    EXPECT_EQ(values(g), (std::vector<double>{1500, 980, 2000}));
+
+    click(f, "ThreeDee");
+    EXPECT_EQ(f->chartShown(), 4);
+    EXPECT_TRUE(g->threeD());
+    EXPECT_EQ(g->kind(), ChartView::Kind::Pie);  // the same chart, not reloaded
+    EXPECT_FALSE(enabled(f, "ThreeDee"));
+    EXPECT_EQ(f->focusWidget(), f->button(QStringLiteral("Pie2d")));
+
+    click(f, "Oned");
+    EXPECT_EQ(f->chartShown(), 1);
+    EXPECT_FALSE(g->threeD());
+    EXPECT_EQ(g->kind(), ChartView::Kind::Bars);
+    EXPECT_TRUE(enabled(f, "ThreeDee"));
+    click(f, "ThreeDee");
+    EXPECT_EQ(f->chartShown(), 4);
+    EXPECT_EQ(g->kind(), ChartView::Kind::Bars);
+    EXPECT_TRUE(g->threeD());
+}
+
+TEST_F(ChartWindowTest, SingleFundChartsTwoPoints) {
+    funds({"Only Fund"}, {100}, {1000});
+    ChartView* g = open()->graph();
+    EXPECT_EQ(labels(g), QStringList({"Only Fund", ""}));
+    EXPECT_EQ(values(g), (std::vector<double>{100, 0}));
+}
+
+TEST_F(ChartWindowTest, YearChartTogglesItsFlatAnd3DForms) {
+    savingsYears(25);
+    Form1* f = open();
+    ChartView* g = f->graph();
+    EXPECT_EQ(f->chartShown(), 3);
+    EXPECT_EQ(g->title(), QStringLiteral("Investment value at end of each Year"));
+    ASSERT_EQ(g->pointCount(), 25);
+    EXPECT_EQ(g->label(0), QStringLiteral("1"));
+    EXPECT_EQ(g->label(24), QStringLiteral("25"));
+    EXPECT_EQ(g->value(0), 1200);  // 1,000.00 at 20 %
+    EXPECT_EQ(g->value(1), 2640);  // (1,200.00 + 1,000.00) at 20 %
+    EXPECT_EQ(State().YearTable(25, 5), State().YearTable(25, 4));
+    EXPECT_FALSE(shown(f, "Oned") || shown(f, "Pie2d"));
+    EXPECT_TRUE(shown(f, "Sav2D"));
+    EXPECT_FALSE(enabled(f, "Sav2D"));
+    EXPECT_TRUE(enabled(f, "ThreeDee"));
+
+    click(f, "ThreeDee");
+    EXPECT_EQ(f->chartShown(), 5);
+    EXPECT_TRUE(g->threeD());
+    EXPECT_TRUE(enabled(f, "Sav2D"));
+    EXPECT_FALSE(enabled(f, "ThreeDee"));
+    EXPECT_EQ(f->focusWidget(), f->button(QStringLiteral("Sav2D")));
+
+    click(f, "Sav2D");
+    EXPECT_EQ(f->chartShown(), 3);  // so that a printout redraws the flat chart
+    EXPECT_FALSE(g->threeD());
+    EXPECT_FALSE(enabled(f, "Sav2D"));
+    EXPECT_TRUE(enabled(f, "ThreeDee"));
+    EXPECT_EQ(f->focusWidget(), f->button(QStringLiteral("ThreeDee")));
+    EXPECT_EQ(g->pointCount(), 25);
+}
+
+TEST_F(ChartWindowTest, ComparisonChartsOfBothTools) {
+    comparisons(3, 1, 2);
+    Form1* f = open();
+    ChartView* g = f->graph();
+    EXPECT_EQ(f->chartShown(), 6);
+    EXPECT_EQ(g->title(), QStringLiteral("Savings Comparisons"));
+    EXPECT_EQ(g->axisTitle(), QStringLiteral("Value $"));
+    EXPECT_EQ(labels(g), QStringList({"Row  1", "Row  2", "Row  3"}));
+    EXPECT_EQ(values(g), (std::vector<double>{1000, 2000, 3000}));
+    click(f, "ThreeDee");
+    EXPECT_EQ(f->chartShown(), 7);
+    EXPECT_TRUE(g->threeD());
+    click(f, "Sav2D");
+    EXPECT_EQ(f->chartShown(), 6);
+    EXPECT_FALSE(g->threeD());
+    click(f, "ExitBut");
+    settle();
+
+    comparisons(1, 6, 0);
+    f = open();
+    g = f->graph();
+    EXPECT_EQ(f->chartShown(), 6);
+    EXPECT_EQ(g->axisTitle(), QStringLiteral("Gain %"));
+    EXPECT_EQ(labels(g), QStringList({"Row  1", ""}));
+    EXPECT_EQ(values(g), (std::vector<double>{1000, 0}));
+}
+
+TEST_F(ChartWindowTest, MortgageAndRetirementBarsStartWithTheStartingAmount) {
+    for (int source : {3, 4}) {
+        State().YearTable.create(501, 6);
+        State().CalcInputs.assign(6, Money());
+        State().CalcInputs[1] = Money::fromDouble(100000);
+        for (int t = 1; t <= 25; ++t) {
+            State().YearTable(t, 1) = Money::fromInt(t);
+            State().YearTable(t, 4) = Money::fromDouble(100000 - 4000.0 * t);
+        }
+        State().GraphSource = static_cast<int16_t>(source);
+        State().CallMode = 1;
+        State().GraphPoints = 25;
+        State().GraphTitle = QStringLiteral("Mortgage balance at start of each Year");
+        Form1* f = open();
+        ChartView* g = f->graph();
+        EXPECT_EQ(f->chartShown(), 3);
+        ASSERT_EQ(g->pointCount(), 25);
+        EXPECT_EQ(g->value(0), 100000) << "source " << source;
+        EXPECT_EQ(g->value(24), 4000) << "source " << source;  // the start of year 25
+        // Drawing it again in 2D uses the values already prepared.
+        click(f, "ThreeDee");
+        click(f, "Sav2D");
+        EXPECT_EQ(g->value(0), 100000);
+        EXPECT_EQ(g->value(1), 96000);
+        click(f, "ExitBut");
+        settle();
+    }
+}
+
+TEST_F(ChartWindowTest, ExitReturnsToTheOpener) {
+    const struct {
+        int source;
+        const char* opener;
+    } cases[] = {{0, "Table1"},   {1, "CalcInpt"}, {2, "Income"}, {3, "Income"},   {4, "CdnMort"},
+                 {5, "CalCaptl"}, {6, "FindComp"}, {7, "PlanK"},  {12, "MenuMain"}};
+    for (const auto& c : cases) {
+        savingsYears(3);
+        State().GraphSource = static_cast<int16_t>(c.source);
+        Form1* f = open();
+        click(f, "ExitBut");
+        settle();
+        EXPECT_FALSE(Windows().exists(QStringLiteral("Form1"))) << c.source;
+        EXPECT_TRUE(Windows().visible(QString::fromLatin1(c.opener))) << c.source;
+        Windows().unloadAll();
+        settle();
+    }
+}
+
+TEST_F(ChartWindowTest, ClosingTheFrameLeavesLikeTheExitButton) {
+    funds({"A", "B"}, {1, 2}, {3, 4});
+    Form1* f = open();
+    f->close();
+    settle();
+    EXPECT_FALSE(Windows().exists(QStringLiteral("Form1")));
+    EXPECT_TRUE(Windows().visible(QStringLiteral("Table1")));
+}
+
+TEST_F(ChartWindowTest, ReopenedWindowStartsAfresh) {
+    funds({"A", "B"}, {1, 2}, {3, 4});
+    Form1* f = open();
+    click(f, "Pie2d");
+    click(f, "ThreeDee");
+    Windows().hide(QStringLiteral("Form1"));
+    savingsYears(5);
+    f = open();
+    EXPECT_EQ(f->chartShown(), 3);
+    EXPECT_FALSE(f->graph()->threeD());
+    EXPECT_EQ(f->graph()->pointCount(), 5);
+    EXPECT_TRUE(enabled(f, "ThreeDee"));
+}
+
+TEST_F(ChartWindowTest, PrinterQuestionsSetTheColourAndPrintTheWideWindow) {
+    savingsYears(10);
+    Form1* f = open();
+    click(f, "ThreeDee");
+    const int normalWidth = f->width();
+    EXPECT_EQ(normalWidth, twips::px(6765));
+
+    script.answer(dialogs::Answer::No);  // "Continue with Printout."
+    click(f, "Ptr");
+    EXPECT_TRUE(printouts().empty());
+    EXPECT_EQ(f->chartColour(), 0);
+
+    int widthWhilePrinting = 0;
+    bool colourWhilePrinting = true;
+    std::vector<std::shared_ptr<TextDevice>> pages;
+    setPrintDeviceFactory([&](const QString&) -> std::unique_ptr<PrintDevice> {
+        widthWhilePrinting = f->width();
+        colourWhilePrinting = f->graph()->colour();
+        return std::make_unique<TextDevice>();
+    });
+    script.clear();
+    script.answer(dialogs::Answer::Yes);
+    script.answer(dialogs::Answer::No);  // "Print in Color."
+    click(f, "Ptr");
+    ASSERT_EQ(script.messages().size(), 2u);
+    EXPECT_EQ(script.messages()[0].text, QStringLiteral("Continue with Printout."));
+    EXPECT_EQ(script.messages()[1].text, QStringLiteral("Print in Color."));
+    EXPECT_EQ(script.messages()[1].title, QStringLiteral("Printer"));
+    EXPECT_EQ(script.messages()[1].buttons, dialogs::Buttons::YesNo);
+    EXPECT_EQ(f->chartColour(), 0);
+    EXPECT_FALSE(colourWhilePrinting);
+    EXPECT_EQ(widthWhilePrinting, static_cast<int>(f->screen()->geometry().width() * 0.88));
+    EXPECT_EQ(f->width(), normalWidth);
+    EXPECT_TRUE(f->graph()->colour());  // black and white was for the paper only
+    EXPECT_EQ(f->chartShown(), 5);
+    EXPECT_TRUE(f->graph()->threeD());
+
+    script.clear();
+    script.answer(dialogs::Answer::Yes);
+    script.answer(dialogs::Answer::Yes);
+    click(f, "Ptr");
+    EXPECT_EQ(f->chartColour(), 1);
+    EXPECT_TRUE(colourWhilePrinting);
+}
+
+TEST_F(ChartWindowTest, PrintedChartIsAnImagePageInThePdf) {
+    funds({"Growth Fund", "Bond Fund"}, {50, -10}, {1500, 900});
+    Form1* f = open();
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("chart.pdf"));
+    setPrintDeviceFactory([&](const QString& job) -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<PrinterDevice>(pdf, job);
+    });
+    script.answer(dialogs::Answer::Yes);
+    script.answer(dialogs::Answer::Yes);
+    click(f, "Ptr");
+    ASSERT_TRUE(QFile::exists(pdf));
+    QProcess list;
+    list.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    ASSERT_TRUE(list.waitForFinished(20000));
+    const QStringList lines = QString::fromUtf8(list.readAllStandardOutput()).split('\n');
+    // A heading, a rule, then one line per image: page 1, type "image", its width.
+    ASSERT_GE(lines.size(), 3);
+    const QStringList image = lines[2].simplified().split(' ');
+    ASSERT_GE(image.size(), 4);
+    EXPECT_EQ(image[0], QStringLiteral("1"));
+    EXPECT_EQ(image[2], QStringLiteral("image"));
+    EXPECT_EQ(image[3].toInt(), static_cast<int>(f->screen()->geometry().width() * 0.88));
+}
+
+}  // namespace
