@@ -503,6 +503,10 @@ void RecordEntry::ChooseFund(int index) {
         return;
     }
     if (index < 0 || index >= s.FundCount()) return;
+    if (funds_->currentIndex() != index) {
+        const QSignalBlocker block(funds_);
+        funds_->setCurrentIndex(index);
+    }
     // The line chosen, not the first or last fund of the same name.
     s.CurrentFund = static_cast<int16_t>(index + 1);
     s.BrowseFund = s.CurrentFund;
