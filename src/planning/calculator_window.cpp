@@ -254,6 +254,7 @@ void CalculatorWindow::Calculate() {
 }
 
 void CalculatorWindow::ShowGraph() {
+    commitPendingEdit();
     AppState& s = State();
     if (s.GraphPoints == 0) {
         dialogs::message(QStringLiteral("No Data to work with. Calculate."),
@@ -266,6 +267,7 @@ void CalculatorWindow::ShowGraph() {
 }
 
 void CalculatorWindow::PrintResults() {
+    commitPendingEdit();
     if (PrintWithConfirmation(windowTitle(), [this](PrintDevice& d) { printReport(d); }))
         afterPrintout();
 }

@@ -93,7 +93,9 @@ class CalculatorWindow : public QWidget {
     void setInputFormat(int slot, const BoxFormat& format);
     // Shows `text` in a box without touching its figure.
     void setInputText(int slot, const QString& text);
-    // Reads a box that was typed into but has not yet lost the focus.
+    // Reads a box that was typed into but has not yet lost the focus. Every
+    // button runs it first: an access key (Alt+C) presses a button without
+    // taking the focus from the box, and the figure must count all the same.
     void commitPendingEdit();
 
     Grid* grid() const { return controls_.grid; }
