@@ -343,3 +343,57 @@ TEST_F(ChartWindowTest, PrintedChartIsAnImagePageInThePdf) {
 }
 
 }  // namespace
+
+namespace {
+
+// The savings plan as the user drives it: Calculate, Show Graph, back again.
+class ChartFromSavingsPlan : public WindowTest {
+  protected:
+    QWidget* openPlan(int mode) {
+        State().CallMode = static_cast<int16_t>(mode);
+        Windows().show(QStringLiteral("CalcInpt"));
+        return Windows().get(QStringLiteral("CalcInpt"));
+    }
+    static void press(QWidget* w, const char* name) {
+        auto* b = w->findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_TRUE(b) << name;
+        b->click();
+    }
+};
+
+TEST_F(ChartFromSavingsPlan, YearChartOfTheDefaultsAndBack) {
+    QWidget* plan = openPlan(1);
+    press(plan, "Calc");
+    press(plan, "Graphs");
+    ASSERT_TRUE(Windows().visible(QStringLiteral("Form1")));
+    EXPECT_FALSE(plan->isVisible());
+    auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
+    ChartView* g = f->graph();
+    EXPECT_EQ(f->chartShown(), 3);
+    EXPECT_EQ(g->title(), QStringLiteral("Investment value at end of each Year"));
+    ASSERT_EQ(g->pointCount(), 25);
+    EXPECT_EQ(g->value(0), 1200);  // 1,000.00 a year at 20 %
+    EXPECT_EQ(g->value(1), 2640);
+    f->button(QStringLiteral("ExitBut"))->click();
+    settle();
+    EXPECT_TRUE(Windows().visible(QStringLiteral("CalcInpt")));
+    EXPECT_FALSE(Windows().exists(QStringLiteral("Form1")));
+}
+
+TEST_F(ChartFromSavingsPlan, ComparisonRowsChartAsValues) {
+    QWidget* plan = openPlan(2);
+    press(plan, "Calc");
+    press(plan, "Calc");
+    press(plan, "Graphs");
+    auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_EQ(f->chartShown(), 6);
+    EXPECT_EQ(f->graph()->axisTitle(), QStringLiteral("Value $"));
+    EXPECT_EQ(f->graph()->title(), QStringLiteral("Savings Comparisons"));
+    ASSERT_EQ(f->graph()->pointCount(), 2);
+    EXPECT_EQ(f->graph()->label(1), QStringLiteral("Row  2"));
+    EXPECT_EQ(f->graph()->value(0), f->graph()->value(1));  // the same figures twice
+    EXPECT_GT(f->graph()->value(0), 25000);
+}
+
+}  // namespace
