@@ -234,6 +234,7 @@ void CalculatorWindow::ResetResults() {
 }
 
 void CalculatorWindow::ToggleHelp() {
+    commitPendingEdit();
     help_->toggle();
 }
 

@@ -42,6 +42,8 @@ QComboBox* makeInputList(QWidget* parent, const QString& name, int left, int top
     c->setObjectName(name);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
+    // No completion from the list: typing "3" into a term box must not become "30".
+    c->setCompleter(nullptr);
     c->setMaxVisibleItems(10);
     setBoxColour(c, colours::Yellow);
     setBoxColour(c->lineEdit(), colours::Yellow);
