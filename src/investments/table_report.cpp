@@ -116,7 +116,7 @@ QString RecordReportLine(int record) {
     else
         l += u' ';
     l += date;
-    PlaceRight(l, 32, Format(rec.Price, u"##,,##0.00"));
+    PlaceRight(l, 31, Format(rec.Price, u"##,,##0.00"));
     PlaceRight(l, 41, Format(rec.Shares, u"##,,##0.000"));
     PlaceRight(l, 50, Format(rec.Fee, u"##,,##0.00"));
     if (rec.TypeCode == u"D" || rec.TypeCode == u"U")
