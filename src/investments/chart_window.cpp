@@ -236,25 +236,35 @@ void Form1::onPtr() {
     bool printed = false;
     {
         dialogs::WaitCursor wait;
-        drawInColour_ = ChartColour == 1;
-        redrawShown();
         const QScreen* sc = screen() ? screen() : QGuiApplication::primaryScreen();
         const int screenWidth = sc ? sc->geometry().width() : width();
         setFixedWidth(std::max(static_cast<int>(screenWidth * 0.88), 1));
-        QCoreApplication::processEvents();
+        // Drawn again at the new width, so that labels and ticks are placed for it.
+        drawInColour_ = ChartColour == 1;
+        redrawShown();
+        settleLayout();
         const QImage image = grab().toImage();
         printed = PrintImage(image, QStringLiteral("Charts"));
         setFixedWidth(twips::px(kWidth));
         // The screen keeps its colours; black and white was for the paper.
-        if (!drawInColour_) {
-            drawInColour_ = true;
-            redrawShown();
-        }
+        drawInColour_ = true;
+        redrawShown();
     }
     if (!printed)
         dialogs::message(QStringLiteral("The printout could not be made."),
                          QStringLiteral("Printer"), dialogs::Buttons::Ok,
                          dialogs::Icon::Exclamation);
+}
+
+void Form1::settleLayout() {
+    // The chart lays itself out in posted events, and the drawing of the
+    // chart it replaced goes only when deferred deletions run: both must have
+    // happened before the window is grabbed.
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
 }
 
 void Form1::onExitBut() {

@@ -39,6 +39,7 @@ class Form1 : public QWidget {
     void redrawShown();
     void showPoints(const ChartPoints& points, bool pie);
     void arrangeButtons();
+    void settleLayout();
 
     void onOned();
     void onPie2d();
