@@ -43,6 +43,16 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
     for (double v : c.values)
         if (std::isfinite(v)) lo = std::min(lo, v), hi = std::max(hi, v);
 
+    // Each bar's figure over it when there is room for all of them, with a
+    // little headroom on the scale.
+    const double slotEstimate = (area.width() - 100.0) / std::max(n, 1);
+    const bool figures = cs::valuesFit(c.values, slotEstimate, fm);
+    if (figures) {
+        const double pad = (hi - lo) * 0.1;
+        if (hi > 0) hi += pad;
+        if (lo < 0) lo -= pad;
+    }
+
     // The value axis: room for its title and its widest tick label.
     const double top0 = area.top() + titleH + kMargin;
     const int maxTicks =
@@ -126,6 +136,14 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
             {face.topLeft(), face.topLeft() + bback, face.topRight() + bback, face.topRight()}));
         p.setBrush(front);
         p.drawRect(face);
+        if (figures) {
+            p.setPen(Qt::black);
+            const QString text = cs::number(v, cs::valueDecimals(c.values));
+            const double tw = fm.horizontalAdvance(text) + 2;
+            const double ty = v >= 0 ? face.top() - bd - fm.height() - 1 : face.bottom() + 1;
+            p.drawText(QRectF(x + (barW + bd) / 2 - tw / 2, ty, tw, fm.height()), Qt::AlignCenter,
+                       text);
+        }
     }
 
     // Point labels.

@@ -121,6 +121,21 @@ int decimalsFor(double step) {
     return d;
 }
 
+int valueDecimals(const std::vector<double>& values) {
+    for (double v : values)
+        if (std::isfinite(v) && std::abs(v - std::round(v)) > 1e-9) return 2;
+    return 0;
+}
+
+bool valuesFit(const std::vector<double>& values, double slotPx, const QFontMetricsF& fm) {
+    if (values.empty() || values.size() > 12) return false;
+    const int decimals = valueDecimals(values);
+    for (double v : values)
+        if (!std::isfinite(v) || fm.horizontalAdvance(number(v, decimals)) + 4 > slotPx)
+            return false;
+    return true;
+}
+
 int Scale::ticks() const {
     if (step <= 0) return 2;
     return static_cast<int>(std::lround((hi - lo) / step)) + 1;

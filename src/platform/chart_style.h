@@ -3,6 +3,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QFontMetricsF>
 #include <QPen>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,12 @@ bool numberedLabels(const QStringList& labels);
 QString number(double value, int decimals);
 // Decimals that tell apart the ticks of a scale with this step.
 int decimalsFor(double step);
+
+// Decimals of the figures written over the bars: 2 when any value has cents.
+int valueDecimals(const std::vector<double>& values);
+// True when the bars have room for their figures: a dozen bars or fewer, and
+// each figure narrower than the room a bar has.
+bool valuesFit(const std::vector<double>& values, double slotPx, const QFontMetricsF& fm);
 
 // A value axis from `lo` to `hi` with round ticks; it always includes 0.
 struct Scale {

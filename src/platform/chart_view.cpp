@@ -141,6 +141,20 @@ void ChartView::buildBars() {
     series->attachAxis(across);
 
     const QFontMetricsF fm(labelFont(font()));
+    // Each bar's figure over it, when there is room for all of them; the
+    // scale then leaves a little headroom for the figures at the ends.
+    const double slotGuess = (std::max(width(), 100) - 100.0) / std::max(n, 1);
+    const bool figures = cs::valuesFit(content_.values, slotGuess, fm);
+    series->setLabelsVisible(figures);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsPrecision(12);
+    set->setLabelColor(Qt::black);
+    set->setLabelFont(labelFont(font()));
+    if (figures) {
+        const double pad = (hi - lo) * 0.1;
+        if (hi > 0) hi += pad;
+        if (lo < 0) lo -= pad;
+    }
     const int maxTicks = std::clamp(static_cast<int>(height() / (fm.height() * 2.6)), 3, 11);
     const cs::Scale scale = cs::niceScale(lo, hi, maxTicks);
     auto* up = new QValueAxis;
