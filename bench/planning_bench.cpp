@@ -1,0 +1,67 @@
+// Benchmarks of the savings plan: Calculate at its largest sizes, the grid filled as on screen.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "planning/savings_plan.h"
+#include "planning/savings_plan_window.h"
+#include "platform/dialogs.h"
+#include "shell/app_state.h"
+
+namespace {
+
+void prepare(int mode) {
+    State().reset();
+    State().CurrencySymbol = QStringLiteral("$");
+    State().CallMode = static_cast<int16_t>(mode);
+}
+
+// The year loop alone: 50 years with every rate in use.
+void BM_SavingsPlanYearLoop(benchmark::State& state) {
+    SavingsPlanInputs in;
+    in.lumpSum = Money::fromInt(25000);
+    in.annual = Money::fromInt(3500);
+    in.ratePercent = Money::fromDouble(12.5);
+    in.years = Money::fromInt(50);
+    in.inflationPercent = Money::fromInt(3);
+    in.increasePercent = Money::fromInt(5);
+    for (auto _ : state) benchmark::DoNotOptimize(CalculateSavingsPlan(in));
+}
+BENCHMARK(BM_SavingsPlanYearLoop);
+
+// Calculate in the calculations mode at 50 years: the loop, the shared
+// tables and 51 grid rows of text.
+void BM_SavingsCalculateFiftyYears(benchmark::State& state) {
+    dialogs::Script script;
+    prepare(1);
+    CalcInpt window;
+    window.setInput(1, Money::fromInt(25000));
+    window.setInput(4, Money::fromInt(50));
+    window.setInput(6, Money::fromInt(5));
+    for (auto _ : state) window.Calculate();
+    if (State().GraphPoints != 50) state.SkipWithError("the calculation did not run");
+    State().releaseCalculatorTables();
+}
+BENCHMARK(BM_SavingsCalculateFiftyYears)->Unit(benchmark::kMicrosecond);
+
+// The comparisons mode filled to its 23 rows: each iteration opens a fresh
+// window and times the 23 Calculates, the last one with 22 rows on screen.
+void BM_SavingsComparisonsTwentyThreeRows(benchmark::State& state) {
+    dialogs::Script script;
+    for (auto _ : state) {
+        state.PauseTiming();
+        prepare(2);
+        auto window = std::make_unique<CalcInpt>();
+        window->setInput(4, Money::fromInt(50));
+        state.ResumeTiming();
+        for (int i = 0; i < 23; ++i) window->Calculate();
+        state.PauseTiming();
+        if (window->comparisonCount() != 23) state.SkipWithError("the rows were not added");
+        window.reset();
+        State().releaseCalculatorTables();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SavingsComparisonsTwentyThreeRows)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
