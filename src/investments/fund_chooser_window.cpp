@@ -25,8 +25,9 @@ FunChose::FunChose(QWidget* parent) : QWidget(parent) {
         makeLabel(this, QStringLiteral("Label2"),
                   QStringLiteral(" Double click a Fund name to show its     records or All "
                                  "Records for complete list."),
-                  240, 120, 4080, 600);
+                  600, 120, 3360, 600);
     setBackColour(label2, colours::Aqua);
+    label2->setAlignment(Qt::AlignCenter);
     fund_ = new QListWidget(this);
     fund_->setObjectName(QStringLiteral("Fund"));
     twips::place(fund_, 240, 840, 4080, 3720);

@@ -32,8 +32,9 @@ InCurVal::InCurVal(QWidget* parent) : QWidget(parent) {
                  NumText(static_cast<int64_t>(InsertLineNumber)) + QStringLiteral(" ?");
         InsertLineNumber = 0;
     }
-    label1_ = makeLabel(this, QStringLiteral("Label1"), prompt, 240, 150, 3120, 600);
+    label1_ = makeLabel(this, QStringLiteral("Label1"), prompt, 840, 150, 1920, 600);
     setBackColour(label1_, colours::Aqua);
+    label1_->setAlignment(Qt::AlignCenter);
     label2_ = makeLabel(this, QStringLiteral("Label2"), QString(), 0, 1620, 3600, 540);
     label2_->lower();
     curVal_ = makeTextBox(this, QStringLiteral("CurVal"), 840, 900, 1920, 360);

@@ -46,10 +46,12 @@ Table1::Table1(QWidget* parent) : QWidget(parent) {
     State().ReportPages = QStringList(4);
     TableRow = 2;
     grid5_->setRowHeight(0, 500);
+    // Underlines and labels wider than their cells are cut, not replaced by "...".
+    grid5_->setTextElideMode(Qt::ElideNone);
     if (TableMode == 1) {
-        setColumns({2280, 1260, 1140, 1080, 1200, 1140, 1080});
+        setColumns({2000, 1200, 1150, 1100, 1200, 1150, 1100});
     } else {
-        setColumns({1200, 1080, 1140, 1200, 1080, 1080, 1080, 1200});
+        setColumns({1150, 1200, 1100, 1100, 1050, 1050, 1000, 1200});
         drwGraph_->setText(QStringLiteral("&Current Value"));
         if (State().CurrentFund == kAllRecordsSlot) drwGraph_->hide();
     }
