@@ -212,24 +212,32 @@ void ChartView::placeBarLabels() {
 void ChartView::buildPie() {
     QChart* chart = flatChart();
     const std::vector<cs::Slice> slices = cs::pieSlices(content_);
-    auto* series = new QPieSeries;
-    series->setPieSize(0.62);
     const QFont small = labelFont(font());
     const QFontMetricsF fm(small);
     const double rowH = fm.height() + 4;
     const double room = height() - QFontMetricsF(titleFont(font())).height() - 24;
     // The legend's swatches are too small to show a hatching: in black and
-    // white the names stand beside the slices instead.
+    // white the names stand beside the slices instead, and the pie is a
+    // little smaller to leave them room.
     const bool legend =
         content_.colour && !slices.empty() && static_cast<double>(slices.size()) * rowH <= room;
-    const double plotW = legend ? width() * 0.62 : width() - 40.0;
-    const double radius = 0.62 * std::min(plotW, room) / 2;
+    const double pieSize = legend ? 0.62 : 0.5;
+    auto* series = new QPieSeries;
+    series->setPieSize(pieSize);
+    const double plotW = legend ? width() * 0.62 : width() - 24.0;
+    const double radius = pieSize * std::min(plotW, room) / 2;
     const std::vector<bool> labelled = cs::labelledSlices(slices, radius * 1.15, fm.height() + 1);
+    // A name is shortened so that its share, the part that matters, is never cut.
+    const double labelRoom = (plotW - 2 * radius) / 2 - radius * 0.15 - 8;
     for (const cs::Slice& s : slices) {
-        const QString name = content_.labels.value(s.point);
         QString text = cs::percentText(s.share);
-        if (!legend) text = fm.elidedText(name, Qt::ElideRight, 100) + QLatin1Char(' ') + text;
-        series->append(text, content_.values[static_cast<size_t>(s.point)]);
+        if (!legend) {
+            const double nameRoom = labelRoom - fm.horizontalAdvance(text + QLatin1Char(' '));
+            text = fm.elidedText(content_.labels.value(s.point), Qt::ElideRight,
+                                 std::max(nameRoom, 0.0)) +
+                   QLatin1Char(' ') + text;
+        }
+        series->append(text.trimmed(), content_.values[static_cast<size_t>(s.point)]);
     }
     chart->addSeries(series);
     // Brushes and pens after the series joins the chart, which gives it its theme's.
