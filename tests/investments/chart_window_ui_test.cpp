@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "investments/chart_window.h"
+#include "investments/table_window.h"
 #include "platform/chart_view.h"
 #include "platform/printer_device.h"
 #include "platform/twips.h"
@@ -394,6 +395,43 @@ TEST_F(ChartFromSavingsPlan, ComparisonRowsChartAsValues) {
     EXPECT_EQ(f->graph()->label(1), QStringLiteral("Row  2"));
     EXPECT_EQ(f->graph()->value(0), f->graph()->value(1));  // the same figures twice
     EXPECT_GT(f->graph()->value(0), 25000);
+}
+
+}  // namespace
+
+namespace {
+
+class ChartFromCurrentValue : public WindowTest {
+  protected:
+    void TearDown() override {
+        TableMode = 0;
+        WindowTest::TearDown();
+    }
+};
+
+TEST_F(ChartFromCurrentValue, ShowGraphChartsTheFundsAndReturnsToTheTable) {
+    State().FundNames.assign(32, FundNameRow());
+    State().FundTotals.create(32, 9);
+    State().FundNames[1].FundName = QStringLiteral("Growth Fund");
+    State().FundNames[2].FundName = QStringLiteral("Bond Fund");
+    State().FundTotals(1, 5) = Money::fromDouble(50);  // 1000 grown to 1500
+    State().FundTotals(2, 5) = Money::fromDouble(-5);
+    State().FundCount() = 2;
+    State().GraphSource = 3;  // left over from a calculator
+    TableMode = 1;
+    Windows().show(QStringLiteral("Table1"));
+    auto* table = Windows().get<Table1>(QStringLiteral("Table1"));
+    table->DrwGraph()->click();
+    auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_FALSE(table->isVisible());
+    EXPECT_EQ(f->chartShown(), 1);
+    EXPECT_EQ(f->graph()->label(0), QStringLiteral("Growth Fund"));
+    EXPECT_EQ(f->graph()->value(1), -5);
+    f->button(QStringLiteral("ExitBut"))->click();
+    settle();
+    EXPECT_TRUE(Windows().visible(QStringLiteral("Table1")));
+    EXPECT_FALSE(Windows().visible(QStringLiteral("FundMenu")));
 }
 
 }  // namespace
