@@ -70,6 +70,16 @@ TEST(ChartStyle, LabelsAreThinnedToRoundSteps) {
     EXPECT_FALSE(cs::numberedLabels({"Row  1", "Row  2"}));
 }
 
+TEST(ChartStyle, FiguresOverBarsOnlyWhenTheyFit) {
+    const QFontMetricsF fm(QApplication::font());
+    EXPECT_EQ(cs::valueDecimals({1200, 2640}), 0);
+    EXPECT_EQ(cs::valueDecimals({14.8698, 2}), 2);
+    EXPECT_TRUE(cs::valuesFit({50, -12.5, 100}, 80, fm));
+    EXPECT_FALSE(cs::valuesFit({1234567.5}, 30, fm));                 // too wide for its bar
+    EXPECT_FALSE(cs::valuesFit(std::vector<double>(13, 1), 80, fm));  // too many bars
+    EXPECT_FALSE(cs::valuesFit({}, 80, fm));
+}
+
 TEST(ChartStyle, ScalesIncludeZeroAndEndOnRoundTicks) {
     cs::Scale s = cs::niceScale(-12.5, 100, 6);
     EXPECT_LE(s.lo, -12.5);
