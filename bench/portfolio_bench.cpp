@@ -57,3 +57,21 @@ void BM_PortfolioLoad(benchmark::State& state) {
 BENCHMARK(BM_PortfolioLoad)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// The two halves without the disk: the text of the file, and reading it back.
+void BM_PortfolioText(benchmark::State& state) {
+    fillLargePortfolio();
+    for (auto _ : state) benchmark::DoNotOptimize(PortfolioBytes());
+}
+BENCHMARK(BM_PortfolioText)->Unit(benchmark::kMillisecond);
+
+void BM_PortfolioParse(benchmark::State& state) {
+    fillLargePortfolio();
+    const QByteArray bytes = *PortfolioBytes();
+    for (auto _ : state) benchmark::DoNotOptimize(ParsePortfolio(bytes));
+}
+BENCHMARK(BM_PortfolioParse)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -13,6 +13,8 @@ constexpr char16_t kCp1252High[32] = {
 
 int cp1252Byte(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    // The five bytes the code page leaves unassigned were read as themselves.
+    if (c >= 0x80 && c <= 0x9F && kCp1252High[c - 0x80] == 0) return c;
     for (int i = 0; i < 32; ++i)
         if (kCp1252High[i] == c && c != 0) return 0x80 + i;
     return -1;

@@ -93,6 +93,9 @@ std::optional<QDate> RecordDate(const FundRecord& record) {
     if (v.typeId() == QMetaType::QDate) {
         const QDate d = v.toDate();
         if (!d.isValid()) return std::nullopt;
+        // The short format always shows four-digit years, so a date of the
+        // years 100 to 9999 reads back as itself; only others need the trip.
+        if (d.year() >= 100 && d.year() <= 9999) return d;
         return dates::fromText(dates::toText(d));
     }
     if (v.typeId() == QMetaType::QString) return dates::fromText(v.toString());

@@ -1,13 +1,19 @@
 // FundMenu: opening, the status line, open and save through the file dialog, exit with unsaved
 // changes.
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "investments/fund_menu_window.h"
+#include "investments/name_input_window.h"
 #include "investments/portfolio.h"
 #include "investments/record_entry.h"
+#include "investments/record_entry_window.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
@@ -258,6 +264,54 @@ TEST_F(FundMenuTest, ExitWithoutChangesAsksNothing) {
     EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
     EXPECT_EQ(State().RecordCount, 0);
     EXPECT_EQ(State().FundFileName, "");
+}
+
+TEST_F(FundMenuTest, AUserStartsAPortfolioSavesItQuitsAndOpensItAgain) {
+    openMenu();
+    click("Editrec");
+    auto* w = Windows().get<RecordEntry>(QStringLiteral("RecordEntry"));
+    ASSERT_TRUE(w && w->isVisible());
+    QApplication::setActiveWindow(w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    script.onModal([](QWidget* win) {
+        auto* n = qobject_cast<NamInput*>(win);
+        QTest::keyClicks(n->InFName(), QStringLiteral("Maple Leaf Fund"));
+        n->Acept()->click();
+    });
+    QTest::mouseClick(w->createfund(), Qt::LeftButton);
+    for (const char* key : {"b", "\r", "3/15/1996", "\r", "10", "\r", "100", "\r", "50", "\r"}) {
+        if (QString::fromLatin1(key) == u"\r")
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        else
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(key));
+    }
+    QTest::mouseClick(w->AddaRec(), Qt::LeftButton);
+    QTest::mouseClick(w->ExBut(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(info(), " Funds = 1    Records = 1 ");
+
+    const QString path = folder.filePath(QStringLiteral("maple.wms"));
+    script.chooseFile(path);
+    click("SaveFile");
+    EXPECT_EQ(readFile(path),
+              QByteArray("1,1,\"All Records\",\"31\"\r\n\"Maple Leaf Fund\",\" 1\"\r\n"
+                         "1,10,100,50,0,1050,\"B\",#1996-03-15#\r\n"));
+    EXPECT_EQ(info(), " maple.wms    Funds = 1    Records = 1 ");
+    click("Exitbutton");
+    EXPECT_TRUE(script.messages().empty()) << script.lastMessage().text.toStdString();
+    settle();
+
+    openMenu();
+    EXPECT_EQ(info(), " Funds = 0    Records = 0 ");
+    script.chooseFile(path);
+    click("Loadfile");
+    EXPECT_EQ(info(), " maple.wms    Funds = 1    Records = 1 ");
+    click("Editrec");
+    w = Windows().get<RecordEntry>(QStringLiteral("RecordEntry"));
+    EXPECT_EQ(w->Funds()->itemText(0), "Maple Leaf Fund");
+    w->ChooseFund(0);
+    EXPECT_EQ(w->InTrans()->text(), "Bought  ");
+    EXPECT_EQ(w->InComm()->text(), "$50.0000");
 }
 
 }  // namespace

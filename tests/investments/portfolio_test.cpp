@@ -249,3 +249,28 @@ TEST_F(Portfolio, RemovingAnEmptyFundMovesTheLaterFundsAndTheirRecords) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Portfolio, AFileOfTheEarlierVersionReadsAndWritesBackTheSameBytes) {
+    QTemporaryDir dir;
+    QByteArray bytes = readFile(QStringLiteral(VANTORA_TEST_DATA "/earlier_version.wms"));
+    ASSERT_FALSE(bytes.isEmpty());
+    // A byte the code page leaves unassigned survives too.
+    bytes.replace("Soci",
+                  "So\x81"
+                  "ci");
+    const QString in = dir.filePath(QStringLiteral("in.WMS"));
+    const QString out = dir.filePath(QStringLiteral("out.WMS"));
+    QFile f(in);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    ASSERT_TRUE(ReadPortfolioFile(in));
+    EXPECT_EQ(State().RecordCount, 2);
+    EXPECT_EQ(TypeDescription(2), "Cash Div.");
+    ASSERT_TRUE(WritePortfolioFile(out));
+    EXPECT_EQ(readFile(out), bytes);
+}
+
+}  // namespace
