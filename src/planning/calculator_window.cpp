@@ -63,6 +63,7 @@ void CalculatorWindow::addInput(QWidget* box, int slot, KeyFilter filter, const 
     in->format = format;
     in->options = options;
     wireInput(*in);
+    enterOrder_.push_back(box);
     inputs_.push_back(std::move(in));
 }
 
@@ -73,7 +74,7 @@ void CalculatorWindow::setControls(const Controls& c) {
     parts.panel = c.helpPanel;
     parts.disabledWhileOpen = {c.print, c.graph};
     parts.grid = c.grid;
-    parts.firstInput = inputs_.empty() ? nullptr : inputs_.front()->box;
+    parts.firstInput = enterOrder_.empty() ? nullptr : enterOrder_.front();
     parts.colour = c.helpColour;
     parts.text = [this] { return helpText(); };
     parts.reset = [this] { ResetResults(); };
@@ -126,7 +127,7 @@ void CalculatorWindow::wireInput(Input& in) {
 int CalculatorWindow::keyPress(Input& in, int key) {
     AppState& s = State();
     if (key == keycode::Enter) {
-        focusNext(in);
+        focusNextAfter(in.box);
         return 0;
     }
     if (key == keycode::Minus && in.options.acceptsMinus) {
@@ -146,16 +147,24 @@ int CalculatorWindow::keyPress(Input& in, int key) {
     return typed;
 }
 
-void CalculatorWindow::focusNext(const Input& in) {
+void CalculatorWindow::addEnterStop(QWidget* control) {
+    enterOrder_.push_back(control);
+}
+
+void CalculatorWindow::focusNextAfter(QWidget* control) {
     bool after = false;
-    for (const auto& other : inputs_) {
-        if (after && !other->box->isHidden() && other->box->isEnabled()) {
-            other->box->setFocus(Qt::TabFocusReason);
+    for (QWidget* other : enterOrder_) {
+        if (after && !other->isHidden() && other->isEnabled()) {
+            other->setFocus(Qt::TabFocusReason);
             return;
         }
-        if (other.get() == &in) after = true;
+        if (other == control) after = true;
     }
     if (controls_.calculate) controls_.calculate->setFocus(Qt::TabFocusReason);
+}
+
+void CalculatorWindow::refreshHelpText() {
+    if (help_ && help_->isOpen()) help_->open();
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -89,6 +89,14 @@ class CalculatorWindow : public QWidget {
     // shows its figure with `format`.
     void addInput(QWidget* box, int slot, KeyFilter filter, const BoxFormat& format,
                   InputOptions options = {});
+    // Puts another control (a choice list, a name box) into the Enter order
+    // after the boxes added so far; the window handles its keys and moves on
+    // with focusNextAfter().
+    void addEnterStop(QWidget* control);
+    // Enter's move: the next visible control of the Enter order, else Calculate.
+    void focusNextAfter(QWidget* control);
+    // Fills the open help panel again (a window whose help depends on a choice).
+    void refreshHelpText();
     // Changes how a box shows its figure (a window whose boxes change meaning).
     void setInputFormat(int slot, const BoxFormat& format);
     // Shows `text` in a box without touching its figure.
@@ -130,11 +138,11 @@ class CalculatorWindow : public QWidget {
     void wireInput(Input& in);
     int keyPress(Input& in, int key);
     void commit(Input& in);
-    void focusNext(const Input& in);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::vector<std::unique_ptr<Input>> inputs_;
+    std::vector<QWidget*> enterOrder_;
     Controls controls_;
     std::unique_ptr<HelpPanel> help_;
     Input* pending_ = nullptr;  // the box typed into since it was last read
