@@ -49,7 +49,7 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
     const bool figures = cs::valuesFit(c.values, slotEstimate, fm);
     if (figures) {
         const double pad = (hi - lo) * 0.1;
-        if (hi > 0) hi += pad;
+        hi += pad;
         if (lo < 0) lo -= pad;
     }
 
@@ -136,7 +136,7 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
             {face.topLeft(), face.topLeft() + bback, face.topRight() + bback, face.topRight()}));
         p.setBrush(front);
         p.drawRect(face);
-        if (figures) {
+        if (figures && !(v == 0 && c.labels.value(i).isEmpty())) {
             p.setPen(Qt::black);
             const QString text = cs::number(v, cs::valueDecimals(c.values));
             const double tw = fm.horizontalAdvance(text) + 2;

@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLocale>
 #include <QPieSeries>
@@ -51,7 +52,10 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     solid_ = new Chart3DCanvas(this);
     stack_->addWidget(flat_);
     stack_->addWidget(solid_);
-    connect(chart, &QChart::plotAreaChanged, this, [this] { placeBarLabels(); });
+    connect(chart, &QChart::plotAreaChanged, this, [this] {
+        placeBarLabels();
+        placeFigures();
+    });
 }
 
 QChart* ChartView::flatChart() const {
@@ -95,6 +99,8 @@ void ChartView::draw() {
         return;
     }
     QChart* chart = flatChart();
+    for (QGraphicsSimpleTextItem* item : figures_) delete item;
+    figures_.clear();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
@@ -145,14 +151,21 @@ void ChartView::buildBars() {
     // scale then leaves a little headroom for the figures at the ends.
     const double slotGuess = (std::max(width(), 100) - 100.0) / std::max(n, 1);
     const bool figures = cs::valuesFit(content_.values, slotGuess, fm);
-    series->setLabelsVisible(figures);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    series->setLabelsPrecision(12);
-    set->setLabelColor(Qt::black);
-    set->setLabelFont(labelFont(font()));
     if (figures) {
+        const int decimals = cs::valueDecimals(content_.values);
+        for (int i = 0; i < n; ++i) {
+            const double v = content_.values[static_cast<size_t>(i)];
+            // An empty slot (no name, nothing in it) gets no figure.
+            const bool empty = v == 0 && content_.labels.value(i).isEmpty();
+            auto* item =
+                new QGraphicsSimpleTextItem(empty ? QString() : cs::number(v, decimals), chart);
+            item->setFont(labelFont(font()));
+            item->setBrush(Qt::black);
+            item->setZValue(10);
+            figures_.push_back(item);
+        }
         const double pad = (hi - lo) * 0.1;
-        if (hi > 0) hi += pad;
+        hi += pad;
         if (lo < 0) lo -= pad;
     }
     const int maxTicks = std::clamp(static_cast<int>(height() / (fm.height() * 2.6)), 3, 11);
@@ -169,6 +182,21 @@ void ChartView::buildBars() {
     chart->addAxis(up, Qt::AlignLeft);
     series->attachAxis(up);
     placeBarLabels();
+    placeFigures();
+}
+
+void ChartView::placeFigures() {
+    if (figures_.empty()) return;
+    QChart* chart = flatChart();
+    const auto series = chart->series();
+    if (series.isEmpty()) return;
+    for (size_t i = 0; i < figures_.size() && i < content_.values.size(); ++i) {
+        const double v = std::isfinite(content_.values[i]) ? content_.values[i] : 0;
+        const QPointF end = chart->mapToPosition(QPointF(static_cast<double>(i), v), series[0]);
+        const QRectF box = figures_[i]->boundingRect();
+        const double y = v >= 0 ? end.y() - box.height() - 1 : end.y() + 1;
+        figures_[i]->setPos(end.x() - box.width() / 2, y);
+    }
 }
 
 void ChartView::placeBarLabels() {

@@ -12,6 +12,7 @@ class QChart;
 class QChartView;
 class QStackedLayout;
 class Chart3DCanvas;
+class QGraphicsSimpleTextItem;
 
 class ChartView : public QWidget {
     Q_OBJECT
@@ -51,6 +52,7 @@ class ChartView : public QWidget {
     void buildBars();
     void buildPie();
     void placeBarLabels();
+    void placeFigures();
 
     ChartContent content_;
     bool threeD_ = false;
@@ -59,5 +61,7 @@ class ChartView : public QWidget {
     QStackedLayout* stack_ = nullptr;
     QStringList shownLabels_;
     int labelStep_ = 0;
+    // The figures written over the flat bars.
+    std::vector<QGraphicsSimpleTextItem*> figures_;
     bool upright_ = false;
 };
