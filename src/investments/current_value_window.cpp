@@ -146,7 +146,13 @@ int CurrValue::keyPress(int key) {
 }
 
 void CurrValue::Calculate() {
-    AccumulateHoldings();
+    try {
+        AccumulateHoldings();
+    } catch (const MoneyOverflow&) {
+        ClearComputedTotals();
+        dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
+        return;
+    }
     if (FirstUnpricedHolding() != 0) {
         dialogs::message(QStringLiteral("Check missing entry"), QStringLiteral("Entry Error"));
         ClearComputedTotals();

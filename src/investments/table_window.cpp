@@ -6,6 +6,7 @@
 
 #include "common/money.h"
 #include "common/number_format.h"
+#include "common/print_device.h"
 #include "investments/current_value.h"
 #include "investments/display_records.h"
 #include "investments/input_value_window.h"
@@ -141,7 +142,13 @@ void Table1::Print() {
         PrintReport(QStringLiteral("Current Value of all Funds"),
                     [&](PrintDevice& d) { PrintValueReport(d, header); });
     } else {
-        PrintReport(windowTitle(), [&](PrintDevice& d) { PrintRecordReport(d, header, fund); });
+        PrintReport(windowTitle(), [&](PrintDevice& d) {
+            try {
+                PrintRecordReport(d, header, fund);
+            } catch (const MoneyOverflow&) {
+                d.line(QStringLiteral("Cannot calculate."));
+            }
+        });
     }
 }
 
@@ -165,14 +172,22 @@ void Table1::closeEvent(QCloseEvent* e) {
     if (!leaving_) ExitToMenu();
 }
 
-void DisplayRecords() {
-    dialogs::WaitCursor wait;
+bool DisplayRecords() {
     auto* table = Windows().get<Table1>(kName);
     table->DrwGraph()->hide();
     const int fund = State().CurrentFund;
-    table->ShowRecords(BuildRecordView(fund));
+    RecordView view;
+    try {
+        dialogs::WaitCursor wait;
+        view = BuildRecordView(fund);
+    } catch (const MoneyOverflow&) {
+        dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
+        return false;
+    }
+    table->ShowRecords(view);
     if (fund != kAllRecordsSlot) {
         table->DrwGraph()->show();
         table->DrwGraph()->setFocus();
     }
+    return true;
 }

@@ -52,5 +52,7 @@ class Table1 : public QWidget {
     bool leaving_ = false;
 };
 
-// Fills Table1 with the records of CurrentFund (31 = all records) and their totals.
-void DisplayRecords();
+// Fills Table1 with the records of CurrentFund (31 = all records) and their
+// totals. Returns false, after the "Cannot calculate." message, when the totals
+// leave the money range.
+bool DisplayRecords();

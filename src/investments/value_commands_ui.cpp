@@ -57,6 +57,10 @@ void DisplayDataCommand() {
     TableMode = 0;
     Windows().unload(QStringLiteral("Table1"));
     Windows().get(QStringLiteral("Table1"));
-    DisplayRecords();
+    if (!DisplayRecords()) {
+        Windows().unload(QStringLiteral("Table1"));
+        Windows().show(QStringLiteral("FundMenu"));
+        return;
+    }
     Windows().show(QStringLiteral("Table1"));
 }

@@ -242,3 +242,14 @@ TEST_F(SamplePortfolio, TwentyAShareEndToEnd) {
     EXPECT_TRUE(Windows().visible("FundMenu"));
     EXPECT_EQ(TableMode, 0);
 }
+
+TEST_F(PriceGrid, HoldingsBeyondTheMoneyRangeCannotCalculate) {
+    AddRecord(2, "B", 1, 6e14, 0, 0, d2);
+    AddRecord(2, "B", 1, 6e14, 0, 0, d2);
+    CurrValue* w = OpenPrices();
+    keys::type(w->Grid8(), "1\r1\r");
+    w->CurValOK()->click();
+    EXPECT_EQ(script.lastMessage().text, "Cannot calculate.");
+    EXPECT_TRUE(Windows().visible("CurrValue"));
+    EXPECT_FALSE(Windows().exists("Table1"));
+}

@@ -198,3 +198,14 @@ TEST_F(DisplayData, NothingToDisplay) {
     EXPECT_EQ(script.lastMessage().text, "No Records in Memory");
     EXPECT_TRUE(script.modalWindows().empty());
 }
+
+TEST_F(DisplayData, TotalsBeyondTheMoneyRangeCannotCalculate) {
+    AddRecord(2, "B", 1, 6e14, 0, 0, QDate(1997, 1, 1));
+    AddRecord(2, "B", 1, 6e14, 0, 0, QDate(1997, 1, 2));
+    script.onModal(Choose(2));
+    DisplayDataCommand();
+    settle();
+    EXPECT_EQ(script.lastMessage().text, "Cannot calculate.");
+    EXPECT_FALSE(Windows().exists("Table1"));
+    EXPECT_TRUE(Windows().visible("FundMenu"));
+}
