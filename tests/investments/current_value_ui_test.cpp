@@ -7,6 +7,7 @@
 #include "common/number_format.h"
 #include "investments/current_value_window.h"
 #include "investments/fund_menu_window.h"
+#include "investments/input_value_window.h"
 #include "investments/name_input_window.h"
 #include "investments/table_test_portfolio.h"
 #include "investments/table_window.h"
@@ -252,4 +253,37 @@ TEST_F(PriceGrid, HoldingsBeyondTheMoneyRangeCannotCalculate) {
     EXPECT_EQ(script.lastMessage().text, "Cannot calculate.");
     EXPECT_TRUE(Windows().visible("CurrValue"));
     EXPECT_FALSE(Windows().exists("Table1"));
+}
+
+// InCurVal asks for a price, or (for the net worth window) whether to insert a line.
+class InputValue : public WindowTest {};
+
+TEST_F(InputValue, ModesKeysAndAnswers) {
+    State().CallMode = 2;
+    InsertLineNumber = 5;
+    script.onModal([this](QWidget* w) {
+        auto* input = qobject_cast<InCurVal*>(w);
+        ASSERT_TRUE(input);
+        EXPECT_EQ(input->windowTitle(), "Input ");
+        EXPECT_EQ(input->Label1()->text(), "   Insert a blank line       at line number  5 ?");
+        keys::type(input->CurVal(), "1a.5");
+        EXPECT_EQ(input->CurVal()->text(), "1.5");
+        EXPECT_EQ(script.beeps(), 1);
+        input->NoAccept()->click();
+    });
+    EXPECT_EQ(AskCurrentValue(), "");
+    EXPECT_EQ(InsertLineNumber, 0);
+
+    State().CallMode = 0;
+    script.onModal([](QWidget* w) {
+        auto* input = qobject_cast<InCurVal*>(w);
+        EXPECT_EQ(input->Label1()->text(), "   Current Price per         Share");
+        keys::type(input->CurVal(), "20.00");
+        input->Accept()->click();
+    });
+    EXPECT_EQ(AskCurrentValue(), "20.00");
+    EXPECT_EQ(State().InputReply, "20.00");
+
+    script.onModal([](QWidget* w) { w->close(); });  // closing the window is Cancel
+    EXPECT_EQ(AskCurrentValue(), "");
 }
