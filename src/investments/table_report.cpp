@@ -54,6 +54,7 @@ PagedReport::PagedReport(PrintDevice& device, int capacity, QStringList headings
     : device_(device), capacity_(std::max(capacity, 1)), headings_(std::move(headings)) {
     // The Courier switch has already printed its empty line on this page.
     if (State().PrinterFontChoice == 6) used_ = 1;
+    headerLines_ = used_;
 }
 
 void PagedReport::line(const QString& text) {
@@ -66,7 +67,8 @@ void PagedReport::block(const QStringList& lines) {
     // Trailing empty lines may fall off the end of a page.
     int solid = static_cast<int>(lines.size());
     while (solid > 0 && lines[solid - 1].isEmpty()) --solid;
-    if (used_ + solid > capacity_) newPage();
+    // A block too long for any page starts on the page it meets, so no page is left empty.
+    if (used_ + solid > capacity_ && used_ > headerLines_) newPage();
     for (const QString& l : lines) {
         if (l.isEmpty() && used_ >= capacity_) continue;  // no page of empty lines
         line(l);
@@ -89,6 +91,7 @@ void PagedReport::newPage() {
         device_.line(h);
         ++used_;
     }
+    headerLines_ = used_;
 }
 
 int TablePageCapacity() {

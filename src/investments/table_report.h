@@ -27,6 +27,7 @@ class PagedReport {
     int capacity_;
     QStringList headings_;
     int used_ = 0;
+    int headerLines_ = 0;  // lines the page began with before any of the report's own
 };
 
 // The page capacity for the table window's printouts: LinesPerPage, but never

@@ -196,3 +196,17 @@ TEST_F(TableReport, FiguresWiderThanTheirFieldsAreKeptWhole) {
     EXPECT_EQ(book.size(), 17);
     EXPECT_TRUE(line.endsWith(" " + book)) << line.toStdString();
 }
+
+TEST_F(TableReport, BlockLongerThanAPageLeavesNoEmptyPage) {
+    TextDevice d;
+    PagedReport report(d, 12, {"heading"});
+    QStringList block;
+    for (int i = 0; i < 20; ++i) block << QString::number(i);
+    report.block(block);
+    ASSERT_EQ(d.pages().size(), 2u);
+    EXPECT_EQ(d.pages()[0].first(), "0");
+    EXPECT_EQ(d.pages()[0].size(), 12);
+    EXPECT_EQ(d.pages()[1][0], PageLine(2));
+    EXPECT_EQ(d.pages()[1][2], "heading");
+    EXPECT_EQ(d.pages()[1].last(), "19");
+}
