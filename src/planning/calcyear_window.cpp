@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "common/number_format.h"
+#include "planning/calculator_figures.h"
 #include "planning/savings_plan_window.h"
 #include "planning/year_end_amount.h"
 #include "platform/controls.h"
@@ -91,8 +92,8 @@ int Calcyear::slotOf(const QLineEdit* box) const {
 
 QString Calcyear::shown(const QLineEdit* box, Money value) const {
     if (box == inDeposit_)
-        return RightJustify(State().CurrencySymbol + Format(value, u"####,,###.00"), 13);
-    return RightJustify(Format(value, u"###.00"), 15) + u'%';
+        return RightJustifyWhole(State().CurrencySymbol + Format(value, u"####,,###.00"), 13);
+    return RightJustifyWhole(Format(value, u"###.00"), 15) + u'%';
 }
 
 void Calcyear::wireBox(QLineEdit* box, QWidget* next) {
@@ -168,7 +169,7 @@ void Calcyear::Calculate() {
         return;
     }
     resultAnt_->setText(
-        RightJustify(State().CurrencySymbol + Format(YearEndAmount, u"####,,###.00"), 13));
+        RightJustifyWhole(State().CurrencySymbol + Format(YearEndAmount, u"####,,###.00"), 13));
 }
 
 void Calcyear::Insert() {

@@ -111,13 +111,13 @@ QString ComparisonLabel(int row) {
 QString ComparisonReportEntry(const SavingsPlanInputs& in, const SavingsPlan& plan) {
     const QString money = QStringLiteral("###,,###.00");
     const QString total = QStringLiteral("####,,##0.00");
-    QString line = RightJustify(Format(static_cast<double>(plan.yearsComputed), u"##"), 3) +
-                   RightJustify(Format(in.lumpSum, money), 12) +
-                   RightJustify(Format(in.annual, money), 12) +
-                   RightJustify(Format(in.ratePercent, u"##.00"), 7) + u'%' +
-                   RightJustify(Format(in.increasePercent, u"##.00"), 7) + u'%' +
-                   RightJustify(Format(in.inflationPercent, u"##.00"), 7) + u'%' +
-                   RightJustify(Format(plan.totalInvested, total), 13) +
-                   RightJustify(Format(plan.finalValue, total), 14);
+    QString line = RightJustifyWhole(Format(static_cast<double>(plan.yearsComputed), u"##"), 3) +
+                   RightJustifyWhole(Format(in.lumpSum, money), 12) +
+                   RightJustifyWhole(Format(in.annual, money), 12) +
+                   RightJustifyWhole(Format(in.ratePercent, u"##.00"), 7) + u'%' +
+                   RightJustifyWhole(Format(in.increasePercent, u"##.00"), 7) + u'%' +
+                   RightJustifyWhole(Format(in.inflationPercent, u"##.00"), 7) + u'%' +
+                   RightJustifyWhole(Format(plan.totalInvested, total), 13) +
+                   RightJustifyWhole(Format(plan.finalValue, total), 14);
     return line + kCrLf + u' ' + QString(77, u'_') + kCrLf + kCrLf;
 }

@@ -4,6 +4,7 @@
 
 #include "common/number_format.h"
 #include "common/print_device.h"
+#include "planning/calculator_figures.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ void inputLine(PrintDevice& d, const QString& label, const QString& value) {
 }
 
 QString rateField(Money percent) {
-    return RightJustify(Format(percent, u"###.00"), 14) + u'%';
+    return RightJustifyWhole(Format(percent, u"###.00"), 14) + u'%';
 }
 
 }  // namespace
@@ -28,13 +29,13 @@ void PrintSavingsCalculation(PrintDevice& d, const SavingsPlanInputs& in, const 
     d.line();
     d.line();
     inputLine(d, QStringLiteral("Amount of Lump Sum Invested at Start"),
-              RightJustify(symbol + Format(in.lumpSum, inputMoney), 14));
+              RightJustifyWhole(symbol + Format(in.lumpSum, inputMoney), 14));
     inputLine(d, QStringLiteral("Annual Amount Invested each Year"),
-              RightJustify(symbol + Format(in.annual, inputMoney), 14));
+              RightJustifyWhole(symbol + Format(in.annual, inputMoney), 14));
     inputLine(d, QStringLiteral("Increase the annual Investment Rate by"),
               rateField(in.increasePercent));
     inputLine(d, QStringLiteral("Annual Interest/Growth Rate(%)"), rateField(in.ratePercent));
-    inputLine(d, QStringLiteral("Time in Years"), RightJustify(Format(in.years, u"###"), 14));
+    inputLine(d, QStringLiteral("Time in Years"), RightJustifyWhole(Format(in.years, u"###"), 14));
     inputLine(d, QStringLiteral("Adjust for Annual Inflation Rate(%)"),
               rateField(in.inflationPercent));
     d.line();
@@ -49,19 +50,19 @@ void PrintSavingsCalculation(PrintDevice& d, const SavingsPlanInputs& in, const 
 
     const QString money = QStringLiteral("####,,###.00");
     for (const SavingsYear& y : plan.rows) {
-        d.at(2, RightJustify(Format(static_cast<double>(y.year), u"###"), 3));
-        d.at(17, RightJustify(Format(y.invested, money), 14));
-        d.at(39, RightJustify(Format(y.interest, money), 13));
-        d.at(61, RightJustify(Format(y.value, money), 13));
+        d.at(2, RightJustifyWhole(Format(static_cast<double>(y.year), u"###"), 3));
+        d.at(17, RightJustifyWhole(Format(y.invested, money), 14));
+        d.at(39, RightJustifyWhole(Format(y.interest, money), 13));
+        d.at(61, RightJustifyWhole(Format(y.value, money), 13));
         d.endLine();
     }
     d.at(2, separator);
     d.endLine();
     d.line();
     d.at(2, QStringLiteral("Total:"));
-    d.at(17, RightJustify(symbol + Format(plan.totalInvested, money), 14));
-    d.at(39, RightJustify(symbol + Format(plan.totalInterest, money), 13));
-    d.at(61, RightJustify(symbol + Format(plan.finalValue, money), 13));
+    d.at(17, RightJustifyWhole(symbol + Format(plan.totalInvested, money), 14));
+    d.at(39, RightJustifyWhole(symbol + Format(plan.totalInterest, money), 13));
+    d.at(61, RightJustifyWhole(symbol + Format(plan.finalValue, money), 13));
     d.endLine();
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "common/number_format.h"
+#include "planning/calculator_figures.h"
 #include "planning/savings_plan_help.h"
 #include "planning/savings_plan_report.h"
 #include "platform/controls.h"
@@ -268,5 +269,5 @@ void CalcInpt::InsertAnnualAmount(Money amount) {
     AppState& s = State();
     if (s.CalcInputs.size() <= 2) return;
     s.CalcInputs[2] = amount;
-    setInputText(2, RightJustify(Format(amount, u"####,,###.00"), 18));
+    setInputText(2, RightJustifyWhole(Format(amount, u"####,,###.00"), 18));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/number_format.h"
 #include "common/print_device.h"
 
 namespace {
@@ -87,4 +88,22 @@ TEST(SavingsPlanReport, EmptyComparisonsTextPrintsTheHeadingsAlone) {
     const QStringList lines = d.pages().at(0);
     ASSERT_EQ(lines.size(), 9);
     EXPECT_EQ(lines.at(8), "");
+}
+
+TEST(SavingsPlanReport, FiguresWiderThanTheirColumnArePrintedWhole) {
+    SavingsPlanInputs in;
+    in.lumpSum = M(10000);
+    in.annual = M(1000);
+    in.ratePercent = M(20);
+    in.years = M(50);
+    const SavingsPlan plan = CalculateSavingsPlan(in);
+    TextDevice d;
+    PrintSavingsCalculation(d, in, plan, QStringLiteral("$"));
+    d.endDoc();
+    const QString page = d.allText();
+    // 14 characters in a 13-character column: the line grows instead.
+    EXPECT_TRUE(page.contains(QStringLiteral("   101,109,991.01\n"))) << page.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral(" $145,541,027.78       $145,601,027.78")));
+    EXPECT_TRUE(page.contains(Format(plan.totalInterest, u"####,,###.00")));
+    EXPECT_TRUE(ComparisonReportEntry(in, plan).contains(Format(plan.finalValue, u"####,,##0.00")));
 }

@@ -198,6 +198,8 @@ TEST(CalculatorFigures, InputBoxTexts) {
     EXPECT_EQ(BoxFormat::rate(18).text(M(12.5), "$"), "             12.50%");
     EXPECT_EQ(BoxFormat::rate(18).text(M(-5), "$"), "             -5.00%");
     EXPECT_EQ(BoxFormat::years(21).text(M(25), "$"), QString(19, u' ') + "25");
+    // A figure wider than its box is shown whole, never cut to another number.
+    EXPECT_EQ(BoxFormat::money(18).text(M(900e9), "$"), "$900,000,000,000.00");
 }
 
 TEST(YearEndAmount, DepositsMadeDuringTheYear) {
