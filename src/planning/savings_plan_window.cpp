@@ -36,6 +36,15 @@ struct Box {
     QStringList entries;
 };
 
+// The input column's captions in 8 points: their blanks break them into lines
+// at the column's width.
+void captionFont(QLabel* label) {
+    QFont f = label->font();
+    f.setPointSize(8);
+    label->setFont(f);
+    setBackColour(label, colours::Aqua);
+}
+
 QString& reportText() {
     QStringList& list = State().ReportText;
     while (list.size() <= kReportSlot) list << QString();
@@ -85,7 +94,7 @@ CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(parent) {
         QLabel* label =
             makeLabel(this, QString::fromLatin1(b.labelName), QString::fromLatin1(b.label), 0, top,
                       kLabelWidth, kBlockHeight - 30);
-        setBackColour(label, colours::Aqua);
+        captionFont(label);
         QComboBox* box = makeInputList(this, QString::fromLatin1(b.name), kBoxLeft,
                                        top + kBoxOffset, kBoxWidth, kBoxHeight);
         BoxFormat format;
@@ -113,7 +122,7 @@ CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(parent) {
                                QStringLiteral(" Calculate for Amounts      Invested throughout  "
                                               "       each:"),
                                0, yearTop, kLabelWidth, kBlockHeight - 30);
-    setBackColour(label6, colours::Aqua);
+    captionFont(label6);
     QPushButton* year = makeButton(this, QStringLiteral("SmalSav"), QStringLiteral("&Year"), 1020,
                                    yearTop + 480, 870, 300);
     connect(year, &QPushButton::clicked, this, [this] { OpenYearWindow(); });
