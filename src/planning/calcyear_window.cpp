@@ -65,6 +65,7 @@ Calcyear::Calcyear(QWidget* parent) : QWidget(parent) {
     resultAnt_ =
         makeLabel(this, QStringLiteral("ResultAnt"), QString(), 120, 2130, 2520, 345, false);
     resultAnt_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    resultAnt_->setContentsMargins(0, 0, 4, 0);
     setBackColour(resultAnt_, colours::Green);
 
     calc_ = makeButton(this, QStringLiteral("Calc"), QStringLiteral("&Calculate"), 2880, 1800, 1200,
