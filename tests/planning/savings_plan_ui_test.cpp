@@ -371,6 +371,14 @@ TEST_F(SavingsWindow, ShowGraphHandsOverAndExitReleasesTheTables) {
     EXPECT_EQ(State().CallMode, 0);
     EXPECT_EQ(State().GraphPoints, 0);
     EXPECT_EQ(State().GraphSource, 0);
+
+    // Closing the frame leaves for the menu as the exit button does.
+    open(2);
+    w->close();
+    settle();
+    EXPECT_FALSE(Windows().exists(QStringLiteral("CalcInpt")));
+    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
+    EXPECT_TRUE(State().CalcInputs.empty());
 }
 
 TEST_F(SavingsWindow, CalculationsPrintout) {
@@ -386,6 +394,8 @@ TEST_F(SavingsWindow, CalculationsPrintout) {
     script.answer(dialogs::Answer::No);
     button("Prt")->click();
     EXPECT_TRUE(printouts().empty());
+    // Figures typed after the calculation do not slip into its printout.
+    enter("InTerm", QStringLiteral("7"));
     button("Prt")->click();
     EXPECT_EQ(script.lastMessage().text, "Continue with Printout.");
     EXPECT_EQ(script.lastMessage().title, "Printer");
