@@ -1,5 +1,6 @@
 #include "investments/name_input_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,9 @@ QString AskName(const QString& prompt) {
     auto* w = Windows().get<NamInput>(kName);
     w->FName()->setText(prompt.isEmpty() ? kFundPrompt : prompt);
     State().InputReply.clear();
+    // Over the middle of the window that asks.
+    if (QWidget* asking = QApplication::activeWindow(); asking && asking != w)
+        w->move(asking->geometry().center() - w->rect().center());
     Windows().showModal(kName);
     return State().InputReply;
 }

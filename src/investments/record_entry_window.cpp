@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "common/dates.h"
@@ -34,7 +35,7 @@ const QString kFigurePicture = QStringLiteral("####,,##0.0000");
 const QString kCompleted = QStringLiteral(" Instruction completed");
 
 // Rows of the entry column, in twips.
-constexpr int kLabelLeft = 120, kLabelWidth = 2640, kBoxLeft = 2820, kBoxWidth = 1680;
+constexpr int kLabelLeft = 120, kLabelWidth = 2940, kBoxLeft = 3120, kBoxWidth = 1620;
 constexpr int kRowHeight = 330;
 constexpr int rowTop(int row) {
     return 120 + row * 420;
@@ -52,6 +53,10 @@ QLineEdit* inputBox(QWidget* parent, const char* name, int row) {
     QLineEdit* e = makeTextBox(parent, QString::fromLatin1(name), kBoxLeft, rowTop(row), kBoxWidth,
                                kRowHeight);
     setBoxColour(e, colours::Yellow);
+    // A record shown while browsing stays readable in the locked boxes.
+    QPalette p = e->palette();
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x30, 0x30, 0x30));
+    e->setPalette(p);
     return e;
 }
 
@@ -77,24 +82,26 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     twips::moveTo(this, 60, 345);
 
     // Buttons along the bottom, in the form's order.
-    constexpr int bw = 2280, bh = 420, row1 = 5160, row2 = 5700;
+    constexpr int bw = 2220, bh = 420, row1 = 5160, row2 = 5700;
+    constexpr int col1 = 120, col2 = 2430, col3 = 4740, col4 = 7050;
     correctrec_ = makeButton(this, QStringLiteral("Correctrec"), QStringLiteral("&Correct Record"),
-                             4860, row1, bw, bh);
+                             col3, row1, bw, bh);
     createfund_ = makeButton(this, QStringLiteral("createfund"), QStringLiteral("Add New &Fund"),
-                             120, row2, bw, bh);
-    prevRec_ =
-        makeButton(this, QStringLiteral("PrevRec"), QStringLiteral("&Previous"), 120, row1, bw, bh);
-    exBut_ = makeButton(this, QStringLiteral("ExBut"), QStringLiteral("E&xit to Menu"), 7080, row2,
+                             col1, row2, bw, bh);
+    prevRec_ = makeButton(this, QStringLiteral("PrevRec"), QStringLiteral("&Previous"), col1, row1,
+                          bw, bh);
+    exBut_ = makeButton(this, QStringLiteral("ExBut"), QStringLiteral("E&xit to Menu"), col4, row2,
                         bw, bh);
-    delRec_ = makeButton(this, QStringLiteral("DelRec"), QStringLiteral("&Delete Record"), 2490,
+    delRec_ = makeButton(this, QStringLiteral("DelRec"), QStringLiteral("&Delete Record"), col2,
                          row2, bw, bh);
-    addaRec_ = makeButton(this, QStringLiteral("AddaRec"), kAddCaption, 4860, row2, bw, bh);
+    addaRec_ = makeButton(this, QStringLiteral("AddaRec"), kAddCaption, col3, row2, bw, bh);
     addaRec_->setAutoDefault(true);  // Enter on the focused button saves
     nextRec_ =
-        makeButton(this, QStringLiteral("NextRec"), QStringLiteral("&Next"), 2490, row1, bw, bh);
+        makeButton(this, QStringLiteral("NextRec"), QStringLiteral("&Next"), col2, row1, bw, bh);
 
     // The entry column.
-    descriptive(this, "Label7", QStringLiteral(" Name of Fund"), 0);
+    descriptive(this, "Label7", QStringLiteral(" Name of Fund"), 0)
+        ->resize(twips::px(1740), twips::px(kRowHeight));
     funds_ = new QComboBox(this);
     funds_->setObjectName(QStringLiteral("Funds"));
     funds_->setEditable(true);
@@ -126,14 +133,14 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
 
     // The counts: "Funds =" and "Records =" with their figures.
     auto* label15 = makeLabel(this, QStringLiteral("Label15"), QString(), kLabelLeft, rowTop(9),
-                              4380, 360, false);
+                              4620, 390, false);
     label15->setFrameStyle(QFrame::Box | QFrame::Plain);
     auto* fundsCaption = makeLabel(label15, QStringLiteral("Label15a"), QStringLiteral("Funds ="),
                                    120, 30, 900, 300);
     numFunds_ = result(label15, "NumFunds", 1020, 15, 840);
     auto* recordsCaption = makeLabel(label15, QStringLiteral("Label15b"),
                                      QStringLiteral("Records ="), 2160, 30, 1200, 300);
-    numRec_ = result(label15, "NumRec", 3360, 15, 900);
+    numRec_ = result(label15, "NumRec", 3480, 15, 1020);
     Q_UNUSED(fundsCaption);
     Q_UNUSED(recordsCaption);
     done_ = makeLabel(this, QStringLiteral("Done"), QString(), kLabelLeft, rowTop(10), 4380,
@@ -148,7 +155,11 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     label10->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackColour(label10, colours::Aqua);
     txtBox_ = makeTextPanel(this, QStringLiteral("TxtBox"), 4860, 480, 4500, 4560);
-    label9_ = makeLabel(this, QStringLiteral("Label9"), CodeLegend(), 4860, 480, 2400, 1500, true);
+    // The legend's items, one a line, beside the code box.
+    label9_ = makeLabel(
+        this, QStringLiteral("Label9"),
+        CodeLegend().trimmed().split(QRegularExpression(QStringLiteral(" {2,}"))).join(u'\n'), 4860,
+        480, 2160, 1560, false);
     setBackColour(label9_, colours::Yellow);
     label9_->setFrameStyle(QFrame::Box | QFrame::Plain);
     label9_->raise();

@@ -148,13 +148,10 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     const QString description = request.filter.section(u'|', 0, 0);
     const QString pattern = request.filter.section(u'|', 1, 1);  // "*.wms"
     const QString ext = pattern.mid(pattern.lastIndexOf(u'.') + 1);
-    // Match the extension in any case: "*.wms" also shows "Dtasampl.WMS".
-    QString anyCase;
-    for (QChar c : ext) anyCase += QStringLiteral("[%1%2]").arg(c.toLower()).arg(c.toUpper());
+    // The dialog's file list matches patterns in any case, so "*.wms" also
+    // shows "Dtasampl.WMS"; the user sees the pattern as the program names it.
     QString nameFilter = description;
-    const int open = nameFilter.indexOf(u'(');
-    if (open >= 0) nameFilter = nameFilter.left(open).trimmed();
-    nameFilter += QStringLiteral(" (*.%1)").arg(anyCase);
+    if (!nameFilter.contains(u'(')) nameFilter += QStringLiteral(" (%1)").arg(pattern);
 
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
