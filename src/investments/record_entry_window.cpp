@@ -592,7 +592,8 @@ void RecordEntry::AddNewFund() {
 void RecordEntry::BeginEntry() {
     AppState& s = State();
     const bool correcting = s.CallMode == 1;
-    if (!EntryOpen() && (funds_->currentText() != CurrentFundName() || s.CurrentFund < 1)) {
+    if (!EntryOpen() && (funds_->currentText() != CurrentFundName() || s.CurrentFund < 1 ||
+                         s.CurrentFund > s.FundCount())) {
         if (correcting)
             dialogs::message(QStringLiteral("No Record selected. See Entry Help."),
                              QStringLiteral("Correct Record"));
@@ -713,7 +714,8 @@ void RecordEntry::StoreRecord() {
 
 void RecordEntry::DeleteRecord() {
     AppState& s = State();
-    if (funds_->currentText() != CurrentFundName() || s.CurrentFund < 1) {
+    if (funds_->currentText() != CurrentFundName() || s.CurrentFund < 1 ||
+        s.CurrentFund > s.FundCount()) {
         dialogs::message(QStringLiteral("No Record Selected. See Entry Help."),
                          QStringLiteral("Delete Record"));
         return;

@@ -65,6 +65,21 @@ TEST_F(Portfolio, SampleLoadsAndSavesBackByteForByte) {
     const auto again = PortfolioBytes();
     ASSERT_TRUE(again);
     EXPECT_EQ(*again, bytes);
+    // At 20.00 a share (the price its help suggests) every fund still holds
+    // shares, and the table shows gains as well as a loss.
+    int gains = 0, losses = 0;
+    for (int f = 1; f <= 5; ++f) {
+        Money shares, book;
+        for (int r = 1; r <= State().RecordCount; ++r) {
+            if (State().Records[r].FundNo != Money::fromInt(f)) continue;
+            shares += State().Records[r].Shares;
+            book += State().Records[r].BookValue;
+        }
+        EXPECT_GT(shares, Money()) << f;
+        (shares * Money::fromInt(20) > book ? gains : losses) += 1;
+    }
+    EXPECT_EQ(gains, 4);
+    EXPECT_EQ(losses, 1);
 }
 
 TEST_F(Portfolio, WritesTheLayoutOfTheFile) {
