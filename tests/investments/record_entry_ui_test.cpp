@@ -326,6 +326,10 @@ TEST_F(RecordWindow, TheThirtyFirstFundAndTheThousandAndFirstRecordAreRefused) {
     EXPECT_FALSE(w->InCashDiv()->isEnabled());
     w->InPrice()->setFocus();
     type(QStringLiteral("3"));
+    enter();
+    enter();  // moving on with Enter keeps the shares shown
+    EXPECT_EQ(focused(), "InComm");
+    EXPECT_EQ(w->InNumber()->text(), "1.0000");
     save(w);
     EXPECT_EQ(State().RecordCount, 1000);
     EXPECT_EQ(State().Records[1].Price, m(3));
