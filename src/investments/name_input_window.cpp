@@ -67,15 +67,15 @@ void NamInput::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-QString AskName(const QString& prompt) {
+QString AskName(const QString& prompt, QWidget* over) {
     if (!Windows().defined(kName)) Windows().define(kName, [] { return new NamInput; });
     Windows().unload(kName);
     auto* w = Windows().get<NamInput>(kName);
     w->FName()->setText(prompt.isEmpty() ? kFundPrompt : prompt);
     State().InputReply.clear();
     // Over the middle of the window that asks.
-    if (QWidget* asking = QApplication::activeWindow(); asking && asking != w)
-        w->move(asking->geometry().center() - w->rect().center());
+    if (!over) over = QApplication::activeWindow();
+    if (over && over != w) w->move(over->geometry().center() - w->rect().center());
     Windows().showModal(kName);
     return State().InputReply;
 }

@@ -31,6 +31,7 @@ class NamInput : public QWidget {
     bool finished_ = false;
 };
 
-// Shows NamInput modally with this prompt (the fund name prompt when empty)
-// and returns InputReply.
-QString AskName(const QString& prompt = QString());
+// Shows NamInput modally with this prompt (the fund name prompt when empty),
+// over the middle of `over` (the active window when none is given), and
+// returns InputReply.
+QString AskName(const QString& prompt = QString(), QWidget* over = nullptr);

@@ -101,7 +101,7 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
 
     // The entry column.
     descriptive(this, "Label7", QStringLiteral(" Name of Fund"), 0)
-        ->resize(twips::px(1740), twips::px(kRowHeight));
+        ->resize(twips::px(1380), twips::px(kRowHeight));
     funds_ = new QComboBox(this);
     funds_->setObjectName(QStringLiteral("Funds"));
     funds_->setEditable(true);
@@ -109,7 +109,7 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     funds_->lineEdit()->setReadOnly(true);
     setBoxColour(funds_, colours::Yellow);
     setBoxColour(funds_->lineEdit(), colours::Yellow);
-    twips::place(funds_, kBoxLeft - 1200, rowTop(0), kBoxWidth + 1200, kRowHeight);
+    twips::place(funds_, 1560, rowTop(0), kBoxLeft + kBoxWidth - 1560, kRowHeight);
     label11_ = descriptive(this, "Label11", QStringLiteral(" Transaction Type."), 1);
     inTrans_ = inputBox(this, "InTrans", 1);
     auto* label2 = descriptive(this, "Label2", QString(), 2);
@@ -181,6 +181,7 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
         funds_->addItem(s.FundNames[static_cast<size_t>(k)].FundName);
     funds_->setCurrentIndex(-1);
     funds_->setEditText(QStringLiteral("Click Dn/Arrow for Funds List"));
+    funds_->lineEdit()->setCursorPosition(0);
     done_->setText(QStringLiteral("      ") + s.FundFileName);
     ShowCounts();
     s.BrowseFund = 0;
@@ -563,7 +564,7 @@ void RecordEntry::PreviousRecord() {
 void RecordEntry::AddNewFund() {
     AppState& s = State();
     s.CallMode = 0;
-    const QString name = AskName();
+    const QString name = AskName(QString(), this);
     if (name == u"1" || name.isEmpty()) return;
     if (s.FundCount() >= kMaxFunds) {
         dialogs::message(QStringLiteral("Funds are limited to 30. \r\nYou will have to start a "
