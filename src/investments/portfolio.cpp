@@ -146,6 +146,10 @@ std::optional<PortfolioData> ParsePortfolio(const QByteArray& bytes) {
             const Field code = in.field();
             if (code.kind != Field::Kind::Quoted && code.kind != Field::Kind::Bare)
                 return std::nullopt;
+            // One of the six transaction codes (the earlier version may have
+            // stored a lower-case one; it is kept as written).
+            if (code.text.size() != 1 || !QStringLiteral("BSCDFU").contains(code.text.toUpper()))
+                return std::nullopt;
             rec.TypeCode = code.text;
             rec.TradeDate = in.date();
         }

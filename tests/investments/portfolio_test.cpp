@@ -121,34 +121,31 @@ TEST_F(Portfolio, DeletedFundSlotIsWrittenAndReadBackEmpty) {
 }
 
 TEST_F(Portfolio, BrokenFilesAreRefusedWhole) {
-    const char* good =
-        "1,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n";
-    ASSERT_TRUE(ParsePortfolio(good));
-    const char* broken[] = {
-        "",                                                   // empty
-        "-1,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n",    // negative records
-        "0,-2,\"All Records\",\"31\"\r\n",                    // negative funds
-        "1001,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n",  // over 1000 records
-        "0,31,\"All Records\",\"31\"\r\n",                    // over 30 funds
-        "2,1,\"All Records\",\"31\"\r\n\"A\",\" "
-        "1\"\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n",  // ends early
-        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
-        "1\"\r\n1,ten,3,0,0,30,\"B\",#2001-07-04#\r\n",  // a number
-        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
-        "1\"\r\n1,10,3,0,0,30,\"B\",#2001-02-30#\r\n",  // a date
-        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
-        "1\"\r\n1,10,3,0,0,30,\"B\",\"7/4/2001\"\r\n",  // no #date#
-        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
-        "1\"\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n9,9\r\n",  // more
-        "1,1,\"All Records\",\"31\"\r\n\"A,\" "
-        "1\"\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n",  // quotes
-        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
-        "1\"\r\n1.5,10,3,0,0,30,\"B\",#2001-07-04#\r\n",  // fund
-        "1,1,\"All Records\",\"31\"\r\n\"A\",\" "
-        "1\"\r\n1,99999999999999999,3,0,0,30,\"B\",#2001-07-04#\r\n",
+    // One fund, then one record line; each case below breaks one thing.
+    const QByteArray head = "1,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n";
+    const QByteArray record = "1,10,3,0,0,30,\"B\",#2001-07-04#\r\n";
+    ASSERT_TRUE(ParsePortfolio(head + record));
+    const QByteArray broken[] = {
+        "",
+        "-1,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n",
+        "0,-2,\"All Records\",\"31\"\r\n",
+        "1001,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n",
+        "0,31,\"All Records\",\"31\"\r\n",
         "x,1,\"All Records\",\"31\"\r\n",
+        "2,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n" + record,  // ends early
+        head + "1,ten,3,0,0,30,\"B\",#2001-07-04#\r\n",
+        head + "1,99999999999999999,3,0,0,30,\"B\",#2001-07-04#\r\n",  // beyond money
+        head + "1.5,10,3,0,0,30,\"B\",#2001-07-04#\r\n",               // no fund number
+        head + "1,10,3,0,0,30,\"B\",#2001-02-30#\r\n",
+        head + "1,10,3,0,0,30,\"B\",\"7/4/2001\"\r\n",  // a date must be a #date#
+        head + "1,10,3,0,0,30,\"X\",#2001-07-04#\r\n",
+        head + "1,10,3,0,0,30,\"\",#2001-07-04#\r\n",
+        head + record + "9,9\r\n",                                // more than announced
+        "1,1,\"All Records\",\"31\"\r\n\"A,\" 1\"\r\n" + record,  // a stray quote
     };
-    for (const char* b : broken) EXPECT_FALSE(ParsePortfolio(QByteArray(b))) << b;
+    for (const QByteArray& b : broken) EXPECT_FALSE(ParsePortfolio(b)) << b.toStdString();
+    // A lower-case code of the earlier version is kept as written.
+    EXPECT_TRUE(ParsePortfolio(head + "1,10,3,0,0,30,\"b\",#2001-07-04#\r\n"));
 }
 
 TEST_F(Portfolio, ReadingABrokenFileLeavesTheTablesAsTheyWere) {
