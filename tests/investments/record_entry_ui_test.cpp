@@ -454,6 +454,24 @@ TEST_F(RecordWindow, DeleteRemovesTheRecordShownEvenBesideAFarFutureDate) {
     EXPECT_EQ(w->label("Done")->text(), " Instruction completed");
 }
 
+TEST_F(RecordWindow, DeleteRemovesTheRecordShownEvenWhenADateDoesNotConvert) {
+    addFund(QStringLiteral("Alpha"), 1);
+    addFund(QStringLiteral("Beta"), 2);
+    addRecord(2, "B", QDate(50, 5, 5), {m(20), m(1), {}, {}});  // reads back as no date
+    addRecord(1, "B", QDate(2000, 1, 3), {m(10), m(1), {}, {}});
+    addRecord(1, "B", QDate(2001, 1, 3), {m(30), m(1), {}, {}});
+    RecordEntry* w = open();
+    w->ChooseFund(0);
+    QTest::mouseClick(w->NextRec(), Qt::LeftButton);
+    ASSERT_EQ(w->InPrice()->text(), "$30.0000");
+    QTest::mouseClick(w->DelRec(), Qt::LeftButton);
+    EXPECT_TRUE(script.lastMessage().text.startsWith("Cannot sort file as dates are different"));
+    ASSERT_EQ(State().RecordCount, 2);
+    EXPECT_EQ(State().Records[1].Price, m(20));
+    EXPECT_EQ(State().Records[2].Price, m(10));
+    EXPECT_EQ(w->InPrice()->text(), "$10.0000");
+}
+
 TEST_F(RecordWindow, DeletingAnEmptyFundRemovesThatFundWhateverTheOtherNames) {
     addFund(QStringLiteral("~Tilde"), 1);
     addFund(QStringLiteral("Empty"), 2);
