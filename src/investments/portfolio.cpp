@@ -88,6 +88,36 @@ int FundRecordCount(int fundNumber) {
     return n;
 }
 
+int NextFundRecord(int from, int fundNumber) {
+    const AppState& s = State();
+    const Money fund = Money::fromInt(fundNumber);
+    const int last = std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
+    for (int k = std::max(1, from); k <= last; ++k)
+        if (s.Records[static_cast<size_t>(k)].FundNo == fund) return k;
+    return 0;
+}
+
+int PreviousFundRecord(int from, int fundNumber) {
+    const AppState& s = State();
+    const Money fund = Money::fromInt(fundNumber);
+    const int last = std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
+    for (int k = std::min(from, last); k >= 1; --k)
+        if (s.Records[static_cast<size_t>(k)].FundNo == fund) return k;
+    return 0;
+}
+
+int FundRecordPosition(int record, int fundNumber) {
+    const AppState& s = State();
+    const Money fund = Money::fromInt(fundNumber);
+    if (record < 1 || record > s.RecordCount || record >= static_cast<int>(s.Records.size()) ||
+        s.Records[static_cast<size_t>(record)].FundNo != fund)
+        return 0;
+    int position = 0;
+    for (int k = 1; k <= record; ++k)
+        if (s.Records[static_cast<size_t>(k)].FundNo == fund) ++position;
+    return position;
+}
+
 std::optional<QDate> RecordDate(const FundRecord& record) {
     const QVariant& v = record.TradeDate;
     if (v.typeId() == QMetaType::QDate) {

@@ -33,6 +33,13 @@ QString TypeDescription(int record);
 int FundNumberValue(int slot);
 // How many records belong to the fund with this number.
 int FundRecordCount(int fundNumber);
+// The first record of the fund at or after record `from` (from 1 when it is
+// lower), or 0 when there is none; the same searching back towards record 1.
+int NextFundRecord(int from, int fundNumber);
+int PreviousFundRecord(int from, int fundNumber);
+// Which of the fund's records (1 = its first in table order) record r is; 0
+// when r is not one of the fund's records.
+int FundRecordPosition(int record, int fundNumber);
 // A record's trade date converted to text and back with the system date rules;
 // nothing when it does not convert.
 std::optional<QDate> RecordDate(const FundRecord& record);

@@ -471,36 +471,23 @@ void RecordEntry::DisplayRecord(int k) {
 
 void RecordEntry::ShowNextRecord() {
     AppState& s = State();
-    const Money fund = Money::fromInt(s.BrowseFund);
-    for (int k = std::max<int>(1, s.BrowsePos); k <= s.RecordCount; ++k) {
-        if (s.Records[static_cast<size_t>(k)].FundNo == fund) {
-            s.BrowsePos = s.ShownRecord = static_cast<int16_t>(k);
-            DisplayRecord(k);
-            return;
-        }
+    if (const int k = NextFundRecord(s.BrowsePos, s.BrowseFund)) {
+        s.BrowsePos = s.ShownRecord = static_cast<int16_t>(k);
+        DisplayRecord(k);
     }
 }
 
 void RecordEntry::ShowPrevRecord() {
     AppState& s = State();
-    const Money fund = Money::fromInt(s.BrowseFund);
-    for (int k = std::min<int>(s.BrowsePos, s.RecordCount); k >= 1; --k) {
-        if (s.Records[static_cast<size_t>(k)].FundNo == fund) {
-            s.BrowsePos = s.ShownRecord = static_cast<int16_t>(k);
-            DisplayRecord(k);
-            return;
-        }
+    if (const int k = PreviousFundRecord(s.BrowsePos, s.BrowseFund)) {
+        s.BrowsePos = s.ShownRecord = static_cast<int16_t>(k);
+        DisplayRecord(k);
     }
 }
 
 void RecordEntry::ShowRecordPosition() {
     const AppState& s = State();
-    const Money fund = Money::fromInt(s.BrowseFund);
-    int PositionCount = 0;
-    for (int k = 1; k <= s.RecordCount && k <= s.ShownRecord; ++k)
-        if (s.Records[static_cast<size_t>(k)].FundNo == fund) ++PositionCount;
-    if (s.ShownRecord >= 1 && s.ShownRecord <= s.RecordCount &&
-        s.Records[static_cast<size_t>(s.ShownRecord)].FundNo == fund)
+    if (const int PositionCount = FundRecordPosition(s.ShownRecord, s.BrowseFund))
         label8_->setText(NumText(PositionCount));
 }
 
