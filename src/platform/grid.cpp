@@ -137,12 +137,26 @@ QTableWidgetItem* Grid::itemFor(int row, int col) {
 
 QString Grid::cellText(int row, int col) const {
     if (col < 0 || col >= columnCount() || row < 0 || row > rowCount()) return QString();
-    const QTableWidgetItem* it = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
+    if (row == 0) {
+        const QTableWidgetItem* h = horizontalHeaderItem(col);
+        return h ? h->data(Qt::UserRole).toString() : QString();
+    }
+    const QTableWidgetItem* it = item(row - 1, col);
     return it ? it->text() : QString();
 }
 
 void Grid::setCellText(int row, int col, const QString& text) {
-    if (QTableWidgetItem* it = itemFor(row, col)) it->setText(text);
+    QTableWidgetItem* it = itemFor(row, col);
+    if (!it) return;
+    if (row == 0) {
+        // Headings are padded with blanks to break where a narrow column would
+        // wrap them; the header wraps by its own width, so it shows them with
+        // single blanks. The text itself is kept as it was set.
+        it->setData(Qt::UserRole, text);
+        it->setText(text.simplified());
+    } else {
+        it->setText(text);
+    }
 }
 
 void Grid::setText(const QString& text) {

@@ -64,8 +64,9 @@ TEST(Grid, CurrentCellWritesAndReadsExactlyThatCell) {
     EXPECT_EQ(g.cellText(2, 2), "2,2");
     g.setRow(0);
     g.setCol(2);
-    g.setText(QStringLiteral("Heading"));
-    EXPECT_EQ(g.horizontalHeaderItem(2)->text(), "Heading");
+    g.setText(QStringLiteral("        Current          Value"));
+    EXPECT_EQ(g.cellText(0, 2), "        Current          Value");  // read back as set
+    EXPECT_EQ(g.horizontalHeaderItem(2)->text(), "Current Value");   // shown with single blanks
 }
 
 TEST(Grid, WidthsInTwipsAndAlignments) {
