@@ -133,10 +133,38 @@ void EndProgram() {
     QCoreApplication::exit(0);
 }
 
+namespace {
+
+// Measures the printer once the menu has first been drawn. Asking the system
+// for its printer and loading the printer's font take longer than drawing the
+// menu, and nothing prints before the user has clicked something, so the
+// answer is in place well before any printout needs it.
+class MeasureAfterFirstPaint : public QObject {
+public:
+    explicit MeasureAfterFirstPaint(QWidget* menu) : QObject(menu) { menu->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    State().LinesPerPage = StartupLinesPerPage();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
 MenuMain* StartProgram() {
     EnterProgramFolder();
-    State().LinesPerPage = StartupLinesPerPage();
+    // The page capacity of a 12-point line until the printer has been measured.
+    State().LinesPerPage = 59;
     auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
+    new MeasureAfterFirstPaint(menu);
     menu->LoadPersonalSettings();
     Windows().show(QStringLiteral("bakgnd"));
     menu->show();

@@ -37,7 +37,7 @@ public:
 void EndProgram();
 
 // The program's start-up, in order: its folder becomes the current folder,
-// LinesPerPage is measured on the printing device (59 when it cannot be), the
-// personal settings are read, the backdrop is shown and then the main menu.
-// Returns the menu.
+// the personal settings are read, the backdrop is shown and then the main
+// menu. LinesPerPage is measured on the printing device (59 when it cannot be)
+// as soon as the menu has been drawn. Returns the menu.
 MenuMain* StartProgram();

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "platform/help_viewer.h"
+#include "platform/printer_device.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
@@ -137,6 +138,10 @@ TEST_F(MainMenu, StartUpReadsTheSettingsAndShowsBackdropAndMenu) {
     EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
     EXPECT_EQ(ProgramFolder(), QCoreApplication::applicationDirPath());
     EXPECT_FALSE(State().CurrencySymbol.isEmpty());  // the settings were read
-    EXPECT_GT(State().LinesPerPage, 0);
+    EXPECT_EQ(State().LinesPerPage, 59);  // usable at once
+    // Once the menu has been drawn, the page capacity is that of the printing device.
+    m->repaint();
+    settle();
+    EXPECT_EQ(State().LinesPerPage, StartupLinesPerPage());
     EXPECT_EQ(m->MyName()->isVisible(), !State().UserName.isEmpty());
 }
