@@ -134,7 +134,9 @@ void Form1::fundThreeD() {
     Graph1->draw();
 }
 
-void Form1::yearChart() {
+// The buttons of a calculator's flat chart: 3D on offer, 2D shown but off,
+// the fund charts' buttons hidden.
+void Form1::calculatorFlatButtons() {
     if (!ThreeDee->isEnabled()) {
         ThreeDee->setEnabled(true);
         ThreeDee->setFocus();
@@ -143,18 +145,15 @@ void Form1::yearChart() {
     Sav2D->setEnabled(false);
     Oned->hide();
     Pie2d->hide();
+}
+
+void Form1::yearChart() {
+    calculatorFlatButtons();
     showPoints(YearPoints(State()), false);
 }
 
 void Form1::comparisonChart() {
-    if (!ThreeDee->isEnabled()) {
-        ThreeDee->setEnabled(true);
-        ThreeDee->setFocus();
-    }
-    Sav2D->show();
-    Sav2D->setEnabled(false);
-    Oned->hide();
-    Pie2d->hide();
+    calculatorFlatButtons();
     showPoints(ComparisonPoints(State()), false);
 }
 

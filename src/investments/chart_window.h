@@ -33,6 +33,7 @@ class Form1 : public QWidget {
     void perCentChart();
     void valueChart();
     void fundThreeD();
+    void calculatorFlatButtons();
     void yearChart();
     void comparisonChart();
     void calculatorThreeD();

@@ -637,13 +637,18 @@ bool RecordEntry::CheckEntry() {
     }
     const EntryFigures f{EntryValues[1], EntryValues[2], EntryValues[3], EntryValues[4]};
     if (EntryMatchesCode(CodeText(), f)) return true;
+    RejectMismatchedEntry(correcting);
+    return false;
+}
+
+// The entry does not match its code as Entry Help shows it: said, and dropped.
+void RecordEntry::RejectMismatchedEntry(bool correcting) {
     dialogs::message((correcting ? QStringLiteral("Record not Corrected.")
                                  : QStringLiteral("Record not Saved.")) +
                          QStringLiteral(" Entries must be exactly\r\nas shown in Entry Help. "
                                         "Select it,\r\nthen Pg/Dn to your transaction type."),
                      QStringLiteral("Entry Error"));
     RejectEntry();
-    return false;
 }
 
 void RecordEntry::StoreRecord() {
@@ -675,12 +680,7 @@ void RecordEntry::StoreRecord() {
     try {
         record = MakeRecord(s.CurrentFund, CodeText(), *date, f);
     } catch (const MoneyOverflow&) {
-        dialogs::message((correcting ? QStringLiteral("Record not Corrected.")
-                                     : QStringLiteral("Record not Saved.")) +
-                             QStringLiteral(" Entries must be exactly\r\nas shown in Entry Help. "
-                                            "Select it,\r\nthen Pg/Dn to your transaction type."),
-                         QStringLiteral("Entry Error"));
-        RejectEntry();
+        RejectMismatchedEntry(correcting);
         return;
     }
     int r = s.BrowsePos;

@@ -65,6 +65,7 @@ class RecordEntry : public QWidget {
     void ShowRecordPosition();
     void DisplayRecord(int record);
     void FlashDone();
+    void RejectMismatchedEntry(bool correcting);
     void RejectEntry();
     void ShowCounts();
     void SetToolButtonsVisible(bool visible);
