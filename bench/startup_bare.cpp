@@ -9,14 +9,16 @@
 
 namespace {
 class PaintWatch : public QObject {
-public:
+  public:
     bool painted = false;
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint) painted = true;
         return false;
     }
 };
-int px(int twips) { return twips * 96 / 1440; }
+int px(int twips) {
+    return twips * 96 / 1440;
+}
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -24,7 +24,7 @@ namespace {
 
 // Notes the first paint of a window.
 class PaintWatch : public QObject {
-public:
+  public:
     bool painted = false;
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint) painted = true;
@@ -110,8 +110,10 @@ int compare(int runs) {
     }
     const double tv = median(vt), tb = median(bt);
     const long mv = median(vm), mb = median(bm);
-    std::printf("platform: %s, runs: %d\n", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default"
-                                                 : qgetenv("QT_QPA_PLATFORM").constData(), runs);
+    std::printf(
+        "platform: %s, runs: %d\n",
+        qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData(),
+        runs);
     std::printf("Vantora 95 menu : median %.1f ms, peak %ld KiB\n", tv, mv);
     std::printf("bare Qt window  : median %.1f ms, peak %ld KiB\n", tb, mb);
     std::printf("time ratio %.2f, peak-memory ratio %.2f (target: both at most 1.30)\n", tv / tb,

@@ -32,8 +32,12 @@ QString order() {
 
 }  // namespace
 
-QString shortFormat() { return currentFormat(); }
-void setShortFormat(const QString& qtFormat) { currentFormat() = normalise(qtFormat); }
+QString shortFormat() {
+    return currentFormat();
+}
+void setShortFormat(const QString& qtFormat) {
+    currentFormat() = normalise(qtFormat);
+}
 void useSystemFormat() {
     currentFormat() = normalise(QLocale::system().dateFormat(QLocale::ShortFormat));
 }
@@ -42,9 +46,13 @@ QString toText(const QDate& date) {
     return date.isValid() ? date.toString(currentFormat()) : QString();
 }
 
-QString todayText() { return toText(QDate::currentDate()); }
+QString todayText() {
+    return toText(QDate::currentDate());
+}
 
-std::optional<QDate> fromText(QStringView text) { return fromText(text, QDate::currentDate()); }
+std::optional<QDate> fromText(QStringView text) {
+    return fromText(text, QDate::currentDate());
+}
 
 std::optional<QDate> fromText(QStringView text, const QDate& today) {
     const QString t = text.trimmed().toString();

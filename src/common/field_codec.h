@@ -11,7 +11,7 @@
 
 // A file that ends early or breaks the field syntax.
 class FormatError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -23,16 +23,16 @@ QString decodeFileText(const QByteArray& bytes);
 QByteArray encodeFileText(const QString& text);
 
 class FieldWriter {
-public:
+  public:
     void text(const QString& value);  // in double quotes; a '"' cannot be stored and becomes '\''
     void number(Money value);         // plain decimal
     void integer(int64_t value);
-    void date(const QDate& value);    // #yyyy-mm-dd#
-    void endLine();                   // CR LF
+    void date(const QDate& value);  // #yyyy-mm-dd#
+    void endLine();                 // CR LF
     const QString& contents() const { return out_; }
     QByteArray bytes() const { return encodeFileText(out_); }
 
-private:
+  private:
     void separator();
     QString out_;
     bool lineStarted_ = false;
@@ -49,19 +49,19 @@ struct Field {
 // Reads fields one after another, across line ends, as they were written.
 // Every read past the end, or of a field of the wrong kind, throws FormatError.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(const QByteArray& bytes);
     explicit FieldReader(QString text);
 
     Field field();
-    QString text();         // a quoted (or bare) text field
-    int64_t integer();      // a bare whole number; an empty field reads as 0
-    Money money();          // a bare decimal number; an empty field reads as 0
-    QDate date();           // a #date# field
-    bool atEnd() const;     // nothing but blanks and line ends remain
+    QString text();      // a quoted (or bare) text field
+    int64_t integer();   // a bare whole number; an empty field reads as 0
+    Money money();       // a bare decimal number; an empty field reads as 0
+    QDate date();        // a #date# field
+    bool atEnd() const;  // nothing but blanks and line ends remain
     int line() const { return line_; }
 
-private:
+  private:
     [[noreturn]] void fail(const char* what) const;
     void skipBlanks();
     void endOfField();

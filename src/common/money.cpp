@@ -1,14 +1,16 @@
 #include "common/money.h"
 
-#include "common/decimal15.h"
-
 #include <cmath>
 #include <limits>
 #include <string>
 
+#include "common/decimal15.h"
+
 namespace {
 
-[[noreturn]] void overflow() { throw MoneyOverflow("Money value out of range"); }
+[[noreturn]] void overflow() {
+    throw MoneyOverflow("Money value out of range");
+}
 
 int64_t checkedAdd(int64_t a, int64_t b) {
     int64_t r;
@@ -131,7 +133,9 @@ Money Money::operator-() const {
     return fromRaw(-raw_);
 }
 
-Money Money::operator+(Money other) const { return fromRaw(checkedAdd(raw_, other.raw_)); }
+Money Money::operator+(Money other) const {
+    return fromRaw(checkedAdd(raw_, other.raw_));
+}
 
 Money Money::operator-(Money other) const {
     int64_t r;

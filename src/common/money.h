@@ -11,12 +11,12 @@
 // Raised when an amount would leave the range of a signed 64-bit count of
 // ten-thousandths, or when a figure that is not a number is stored.
 class MoneyOverflow : public std::overflow_error {
-public:
+  public:
     using std::overflow_error::overflow_error;
 };
 
 class Money {
-public:
+  public:
     static constexpr int64_t kScale = 10000;
 
     constexpr Money() = default;
@@ -58,6 +58,6 @@ public:
     friend constexpr bool operator==(Money a, Money b) = default;
     friend constexpr auto operator<=>(Money a, Money b) = default;
 
-private:
+  private:
     int64_t raw_ = 0;
 };

@@ -53,7 +53,7 @@ QString Format(double value, QStringView picture) {
     int first = -1, last = -1;
     for (int i = 0; i < picture.size(); ++i) {
         const QChar c = picture[i];
-        if (c == u'#' || c == u'0' || (c == u'.' ) || (c == u',' && first >= 0)) {
+        if (c == u'#' || c == u'0' || (c == u'.') || (c == u',' && first >= 0)) {
             if (first < 0) first = i;
             last = i;
         }
@@ -131,7 +131,9 @@ QString Format(double value, QStringView picture) {
     return out;
 }
 
-QString Format(Money value, QStringView picture) { return Format(value.toDouble(), picture); }
+QString Format(Money value, QStringView picture) {
+    return Format(value.toDouble(), picture);
+}
 
 QString NumText(int64_t value) {
     return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);

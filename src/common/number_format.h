@@ -20,7 +20,9 @@ QString Format(Money value, QStringView picture);
 // Number text as counts, labels and fund numbers show it: a blank before a
 // non-negative number, "-" before a negative one (5 -> " 5", -5 -> "-5").
 QString NumText(int64_t value);
-inline QString NumText(int value) { return NumText(static_cast<int64_t>(value)); }
+inline QString NumText(int value) {
+    return NumText(static_cast<int64_t>(value));
+}
 // The same for a fractional value, up to 15 significant digits, no leading zero
 // before the point (0.5 -> " .5").
 QString NumText(double value);

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-TextDevice::TextDevice() { pages_.emplace_back(); }
+TextDevice::TextDevice() {
+    pages_.emplace_back();
+}
 
 void TextDevice::newPage() {
     if (lineOpen_) endLine();

@@ -1,4 +1,5 @@
-// PrintDevice: the line printer every report is written against, and TextDevice, its text-page form.
+// PrintDevice: the line printer every report is written against, and TextDevice, its text-page
+// form.
 #pragma once
 
 #include <QString>
@@ -8,12 +9,12 @@
 
 // A printer that cannot do what was asked (no printer, no such font, a failed write).
 class PrintError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class PrintDevice {
-public:
+  public:
     virtual ~PrintDevice() = default;
 
     virtual void newPage() = 0;
@@ -45,7 +46,7 @@ public:
 
 // Pages of text lines. Used by the tests and to keep a printout as text.
 class TextDevice : public PrintDevice {
-public:
+  public:
     TextDevice();
 
     void newPage() override;
@@ -72,7 +73,7 @@ public:
     // Twips per line of the standard font (default 240, a 12-point line).
     void setStandardLineHeight(double twips) { standardHeight_ = twips; }
 
-private:
+  private:
     std::vector<QStringList> pages_;
     QString current_;
     bool lineOpen_ = false;

@@ -17,30 +17,38 @@ Script* g_script = nullptr;
 
 // Ends an event loop when the watched window hides or goes away.
 class HideWatcher : public QObject {
-public:
+  public:
     HideWatcher(QWidget* w, QEventLoop* loop) : loop_(loop) { w->installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Hide) loop_->quit();
         return false;
     }
 
-private:
+  private:
     QEventLoop* loop_;
 };
 
 }  // namespace
 
-Script* activeScript() { return g_script; }
+Script* activeScript() {
+    return g_script;
+}
 
-Script::Script() { g_script = this; }
+Script::Script() {
+    g_script = this;
+}
 Script::~Script() {
     if (g_script == this) g_script = nullptr;
 }
-void Script::answer(Answer a) { answers_.push_back(a); }
+void Script::answer(Answer a) {
+    answers_.push_back(a);
+}
 void Script::onModal(std::function<void(QWidget*)> handler) {
     modalHandlers_.push_back(std::move(handler));
 }
-void Script::chooseFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
+void Script::chooseFile(std::optional<QString> path) {
+    files_.push_back(std::move(path));
+}
 ShownMessage Script::lastMessage() const {
     return messages_.empty() ? ShownMessage{{}, {}, Buttons::Ok, Icon::None} : messages_.back();
 }
@@ -65,14 +73,26 @@ Answer message(const QString& text, const QString& title, Buttons buttons, Icon 
     box.setWindowTitle(title);
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (icon) {
-        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
     }
     switch (buttons) {
-        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
         case Buttons::YesNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(QMessageBox::Yes);
@@ -83,13 +103,17 @@ Answer message(const QString& text, const QString& title, Buttons buttons, Icon 
             break;
     }
     switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        case QMessageBox::Cancel: return Answer::Cancel;
-        case QMessageBox::Ok: return Answer::Ok;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        case QMessageBox::Ok:
+            return Answer::Ok;
         default:
             // Closed with Escape or the frame: the "no" answer of the box.
-            return buttons == Buttons::YesNo ? Answer::No
+            return buttons == Buttons::YesNo      ? Answer::No
                    : buttons == Buttons::OkCancel ? Answer::Cancel
                                                   : Answer::Ok;
     }

@@ -44,13 +44,13 @@ std::optional<QString> chooseFile(const FileRequest& request);
 
 // The hourglass pointer while an object of this kind lives.
 class WaitCursor {
-public:
+  public:
     WaitCursor();
     ~WaitCursor();
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
-private:
+  private:
     bool active_ = false;
 };
 
@@ -69,7 +69,7 @@ struct ShownMessage {
 // handler leaves them shown), the file chooser returns the queued results
 // (cancel when none is queued), and beeps are counted.
 class Script {
-public:
+  public:
     Script();
     ~Script();
     Script(const Script&) = delete;
@@ -87,7 +87,7 @@ public:
     int beeps() const { return beeps_; }
     void clear();
 
-private:
+  private:
     friend Answer message(const QString&, const QString&, Buttons, Icon);
     friend void beep();
     friend void showModal(QWidget*);

@@ -1,4 +1,5 @@
-// Grid: the table control of the tool windows (one fixed heading row, cells of text, no editing of its own).
+// Grid: the table control of the tool windows (one fixed heading row, cells of text, no editing of
+// its own).
 #pragma once
 
 #include <QTableWidget>
@@ -10,7 +11,7 @@
 // keys (KeyHook or the key callbacks below) and writes the cell text.
 class Grid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit Grid(QWidget* parent = nullptr);
 
     // The default column width in twips; the tool windows give widths as
@@ -63,17 +64,17 @@ public:
     std::function<void(int& keyCode)> onKeyDown;
     std::function<int(int keyAscii)> onKeyPress;
 
-signals:
+  signals:
     void rowColChanged();  // the current cell moved (mouse or arrow keys)
     void gotFocus();
     void gridClicked();
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+  private:
     QTableWidgetItem* itemFor(int row, int col);
     int row_ = 1, col_ = 0;
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 0, selEndCol_ = 0;

@@ -20,7 +20,9 @@ HelpViewer* HelpViewer::open(const QString& documentPath, const QString& title) 
     return viewer;
 }
 
-int HelpViewer::openCount() { return g_open; }
+int HelpViewer::openCount() {
+    return g_open;
+}
 
 HelpViewer::HelpViewer(const QString& documentPath, const QString& title) {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -9,7 +9,7 @@ class QLabel;
 
 class HelpViewer : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Opens a new viewer on `documentPath` (an HTML file); a missing document
     // is said in the viewer itself.
     static HelpViewer* open(const QString& documentPath, const QString& title);
@@ -21,7 +21,7 @@ public:
     // Finds the next occurrence of `text`, wrapping at the end. False when absent.
     bool find(const QString& text);
 
-private:
+  private:
     HelpViewer(const QString& documentPath, const QString& title);
     QTextBrowser* browser_;
     QLineEdit* findBox_;

@@ -10,31 +10,54 @@ namespace {
 
 int keyDownCode(const QKeyEvent* e) {
     switch (e->key()) {
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Tab: return 9;
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Tab:
+            return 9;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Shift: return 16;
-        case Qt::Key_Control: return 17;
-        case Qt::Key_Alt: return 18;
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Space: return 32;
-        case Qt::Key_PageUp: return 33;
-        case Qt::Key_PageDown: return 34;
-        case Qt::Key_End: return 35;
-        case Qt::Key_Home: return 36;
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Up: return 38;
-        case Qt::Key_Right: return 39;
-        case Qt::Key_Down: return 40;
-        case Qt::Key_Insert: return 45;
-        case Qt::Key_Delete: return 46;
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Shift:
+            return 16;
+        case Qt::Key_Control:
+            return 17;
+        case Qt::Key_Alt:
+            return 18;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Space:
+            return 32;
+        case Qt::Key_PageUp:
+            return 33;
+        case Qt::Key_PageDown:
+            return 34;
+        case Qt::Key_End:
+            return 35;
+        case Qt::Key_Home:
+            return 36;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Insert:
+            return 45;
+        case Qt::Key_Delete:
+            return 46;
         // Punctuation has key codes of its own: "." must not read as Delete (46).
-        case Qt::Key_Period: return (e->modifiers() & Qt::KeypadModifier) ? 110 : 190;
-        case Qt::Key_Comma: return 188;
-        case Qt::Key_Minus: return (e->modifiers() & Qt::KeypadModifier) ? 109 : 189;
-        case Qt::Key_Slash: return (e->modifiers() & Qt::KeypadModifier) ? 111 : 191;
-        default: break;
+        case Qt::Key_Period:
+            return (e->modifiers() & Qt::KeypadModifier) ? 110 : 190;
+        case Qt::Key_Comma:
+            return 188;
+        case Qt::Key_Minus:
+            return (e->modifiers() & Qt::KeypadModifier) ? 109 : 189;
+        case Qt::Key_Slash:
+            return (e->modifiers() & Qt::KeypadModifier) ? 111 : 191;
+        default:
+            break;
     }
     const int k = e->key();
     if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z)) return k;
@@ -45,14 +68,19 @@ int keyDownCode(const QKeyEvent* e) {
 // The character code of a typed key, or 0 when the key types nothing.
 int keyPressCode(const QKeyEvent* e) {
     switch (e->key()) {
-        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Backspace:
+            return 8;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Escape: return 27;
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-        case Qt::Key_Delete: return 0;
-        default: break;
+        case Qt::Key_Delete:
+            return 0;
+        default:
+            break;
     }
     const QString t = e->text();
     if (t.isEmpty()) return 0;

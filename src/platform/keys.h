@@ -1,4 +1,5 @@
-// Key events in the classic codes: key down (46 Delete, 40 Down...) and key press (characters, 8, 13).
+// Key events in the classic codes: key down (46 Delete, 40 Down...) and key press (characters, 8,
+// 13).
 #pragma once
 
 #include <QObject>
@@ -13,17 +14,17 @@ class QWidget;
 // navigation. An editable drop-down list is hooked through its edit box.
 class KeyHook : public QObject {
     Q_OBJECT
-public:
+  public:
     std::function<void(int& keyCode)> keyDown;
     std::function<int(int keyAscii)> keyPress;
 
     // The control's hook, installed on first use.
     static KeyHook* on(QWidget* control);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     explicit KeyHook(QWidget* control);
     QWidget* target_;
     bool replaying_ = false;

@@ -53,7 +53,8 @@ constexpr double kMarginInch = 0.5;
 
 PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName) : pdfPath_(pdfPath) {
     if (pdfPath.isEmpty()) {
-        printer_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        printer_ =
+            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     } else {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setOutputFormat(QPrinter::PdfFormat);
@@ -80,7 +81,9 @@ void PrinterDevice::ensureStarted() {
     painter_->setPen(Qt::black);
 }
 
-double PrinterDevice::lineHeightPx() const { return QFontMetricsF(*font_, printer_.get()).height(); }
+double PrinterDevice::lineHeightPx() const {
+    return QFontMetricsF(*font_, printer_.get()).height();
+}
 
 double PrinterDevice::columnWidthPx() const {
     return QFontMetricsF(*font_, printer_.get()).horizontalAdvance(QLatin1Char('0'));
@@ -100,9 +103,10 @@ void PrinterDevice::endDoc() {
     ended_ = true;
     painter_->end();
     if (!pdfPath_.isEmpty())
-        dialogs::message(QStringLiteral("There is no printer on this system. The printout was saved as")
-                             + QStringLiteral("\r\n") + QDir::toNativeSeparators(pdfPath_),
-                         QStringLiteral("Printer"), dialogs::Buttons::Ok, dialogs::Icon::Information);
+        dialogs::message(
+            QStringLiteral("There is no printer on this system. The printout was saved as") +
+                QStringLiteral("\r\n") + QDir::toNativeSeparators(pdfPath_),
+            QStringLiteral("Printer"), dialogs::Buttons::Ok, dialogs::Icon::Information);
 }
 
 void PrinterDevice::setFont(const QString& name, double points, bool bold) {
@@ -128,7 +132,8 @@ void PrinterDevice::print(const QString& text) {
     if (ended_) return;
     ensureStarted();
     // A page never overflows: a line that would pass the bottom starts a new page.
-    const double pageHeight = printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
+    const double pageHeight =
+        printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
     if (y_ + lineHeightPx() > pageHeight) newPage();
     const QFontMetricsF fm(*font_, printer_.get());
     painter_->drawText(QPointF(x_, y_ + fm.ascent()), text);
@@ -161,7 +166,9 @@ void setPrintDeviceFactory(std::function<std::unique_ptr<PrintDevice>(const QStr
     factory() = std::move(f);
 }
 
-bool HaveSystemPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+bool HaveSystemPrinter() {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
 
 int16_t StartupLinesPerPage() {
     try {
@@ -188,7 +195,8 @@ bool PrintImage(const QImage& image, const QString& jobName) {
         if (auto* printer = dynamic_cast<PrinterDevice*>(device.get())) {
             printer->drawImage(image);
         } else {
-            device->line(QStringLiteral("[window image %1 x %2]").arg(image.width()).arg(image.height()));
+            device->line(
+                QStringLiteral("[window image %1 x %2]").arg(image.width()).arg(image.height()));
         }
         device->endDoc();
         return true;

@@ -1,4 +1,5 @@
-// The real print device: the system's default printer, or a PDF file in Printouts/ when there is none.
+// The real print device: the system's default printer, or a PDF file in Printouts/ when there is
+// none.
 #pragma once
 
 #include <QString>
@@ -16,7 +17,7 @@ class QPainter;
 // Its standard font is monospaced (Liberation Mono 12 point), so tables line up
 // with either font choice; "Courier New" is served by Liberation Mono.
 class PrinterDevice : public PrintDevice {
-public:
+  public:
     // A PDF file at `pdfPath` when it is not empty, else the system printer.
     explicit PrinterDevice(const QString& pdfPath, const QString& jobName);
     ~PrinterDevice() override;
@@ -34,7 +35,7 @@ public:
     void drawImage(const QImage& image);
     QString pdfPath() const { return pdfPath_; }
 
-private:
+  private:
     void ensureStarted();
     double lineHeightPx() const;
     double columnWidthPx() const;

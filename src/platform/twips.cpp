@@ -15,16 +15,24 @@ double dpi() {
 }
 }  // namespace
 
-int px(int t) { return static_cast<int>(std::lround(t * dpi() / 1440.0)); }
-int fromPx(int p) { return static_cast<int>(std::lround(p * 1440.0 / dpi())); }
+int px(int t) {
+    return static_cast<int>(std::lround(t * dpi() / 1440.0));
+}
+int fromPx(int p) {
+    return static_cast<int>(std::lround(p * 1440.0 / dpi()));
+}
 QRect rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
 void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(rect(left, top, width, height));
 }
-void setClientSize(QWidget* w, int width, int height) { w->setFixedSize(px(width), px(height)); }
-void moveTo(QWidget* w, int left, int top) { w->move(px(left), px(top)); }
+void setClientSize(QWidget* w, int width, int height) {
+    w->setFixedSize(px(width), px(height));
+}
+void moveTo(QWidget* w, int left, int top) {
+    w->move(px(left), px(top));
+}
 
 }  // namespace twips
 

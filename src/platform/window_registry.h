@@ -9,7 +9,7 @@
 #include <functional>
 
 class WindowRegistry {
-public:
+  public:
     using Factory = std::function<QWidget*()>;
 
     static WindowRegistry& instance();
@@ -35,10 +35,12 @@ public:
     void unload(const QString& name);
     void unloadAll();
 
-private:
+  private:
     QHash<QString, Factory> factories_;
     QHash<QString, QPointer<QWidget>> windows_;
 };
 
 // Short forms used by the windows.
-inline WindowRegistry& Windows() { return WindowRegistry::instance(); }
+inline WindowRegistry& Windows() {
+    return WindowRegistry::instance();
+}

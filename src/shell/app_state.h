@@ -17,7 +17,7 @@
 // table (or a released table) throws std::out_of_range, never reads garbage.
 template <class T>
 class SharedTable {
-public:
+  public:
     void create(int rows, int cols) {
         rows_ = rows;
         cols_ = cols;
@@ -34,7 +34,7 @@ public:
     T& operator()(int row, int col) { return cells_[index(row, col)]; }
     const T& operator()(int row, int col) const { return cells_[index(row, col)]; }
 
-private:
+  private:
     size_t index(int row, int col) const {
         if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
             throw std::out_of_range("table index out of range");

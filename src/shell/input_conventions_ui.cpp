@@ -72,8 +72,9 @@ void HelpPanel::open() {
     p_.button->setText(QStringLiteral("Close &Help"));
     for (QWidget* w : p_.disabledWhileOpen) w->setEnabled(false);
     if (p_.grid) p_.grid->hide();
-    p_.panel->setPlainText(p_.text ? QString(p_.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                                   : QString());
+    p_.panel->setPlainText(
+        p_.text ? QString(p_.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                : QString());
     p_.panel->moveCursor(QTextCursor::Start);
     p_.panel->show();
     p_.panel->raise();
@@ -88,4 +89,6 @@ void HelpPanel::close() {
     if (p_.grid) p_.grid->show();
 }
 
-void HelpPanel::clearText() { p_.panel->clear(); }
+void HelpPanel::clearText() {
+    p_.panel->clear();
+}

@@ -27,7 +27,7 @@ void ApplyNumberBoxRules(QWidget* box, KeyFilter filter, QWidget* next,
 // window's reset routine runs, which closes it through close(). Inside the
 // panel Enter moves to the first input box and every other key beeps.
 class HelpPanel {
-public:
+  public:
     struct Parts {
         QPushButton* button = nullptr;
         QPlainTextEdit* panel = nullptr;
@@ -50,6 +50,6 @@ public:
     // Empties the panel's text (ResetResults does this even while it is closed).
     void clearText();
 
-private:
+  private:
     Parts p_;
 };

@@ -55,8 +55,9 @@ MenuMain::MenuMain(QWidget* parent) : QWidget(parent) {
 
     QWidget* previous = nullptr;
     for (const MenuButton& b : kButtons) {
-        QPushButton* button = makeButton(this, QString::fromLatin1(b.name),
-                                         QString::fromLatin1(b.caption), b.left, b.top, b.width, 450);
+        QPushButton* button =
+            makeButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption), b.left,
+                       b.top, b.width, 450);
         if (previous) setTabOrder(previous, button);
         previous = button;
     }
@@ -77,9 +78,8 @@ MenuMain::MenuMain(QWidget* parent) : QWidget(parent) {
     on("NetWorth", [this] { openTool(QStringLiteral("DispNet"), -1); });
     on("Compound", [this] { openTool(QStringLiteral("FindComp"), -1); });
     on("Prosperon", [] { openHelp(QStringLiteral("prosprn.html"), QStringLiteral("Prosperon")); });
-    on("HowTo", [] {
-        openHelp(QStringLiteral("VTK.html"), QStringLiteral("How to Use the Program"));
-    });
+    on("HowTo",
+       [] { openHelp(QStringLiteral("VTK.html"), QStringLiteral("How to Use the Program")); });
     on("InitCurrFont", [this] {
         hide();
         Windows().showModal(QStringLiteral("SymbolFonts"));
@@ -140,8 +140,10 @@ namespace {
 // menu, and nothing prints before the user has clicked something, so the
 // answer is in place well before any printout needs it.
 class MeasureAfterFirstPaint : public QObject {
-public:
-    explicit MeasureAfterFirstPaint(QWidget* menu) : QObject(menu) { menu->installEventFilter(this); }
+  public:
+    explicit MeasureAfterFirstPaint(QWidget* menu) : QObject(menu) {
+        menu->installEventFilter(this);
+    }
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::Paint) {
             watched->removeEventFilter(this);

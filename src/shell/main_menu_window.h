@@ -8,7 +8,7 @@ class QPushButton;
 
 class MenuMain : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MenuMain(QWidget* parent = nullptr);
 
     // Reads the personal settings file and shows the user's name.
@@ -19,17 +19,17 @@ public:
     QPushButton* button(const QString& name) const;
     QLabel* MyName() const { return myName_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void openTool(const QString& window, int callMode);
     QLabel* myName_;
 };
 
 class Bakgnd : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Bakgnd(QWidget* parent = nullptr);
 };
 

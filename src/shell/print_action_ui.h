@@ -1,4 +1,5 @@
-// A tool's To Printer action: the confirmation, the chosen font, the report, the end of the printout.
+// A tool's To Printer action: the confirmation, the chosen font, the report, the end of the
+// printout.
 #pragma once
 
 #include <QString>

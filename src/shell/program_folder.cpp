@@ -8,7 +8,9 @@
 
 namespace {
 
-QString exeFolder() { return QCoreApplication::applicationDirPath(); }
+QString exeFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
 // Installed data: <prefix>/share/vantora95 beside <prefix>/bin.
 QString installedDataFolder() {
@@ -64,4 +66,6 @@ QString HelpFolder() {
     return candidates.front();
 }
 
-QString PrintoutFolder() { return ProgramFolder() + QStringLiteral("/Printouts"); }
+QString PrintoutFolder() {
+    return ProgramFolder() + QStringLiteral("/Printouts");
+}

@@ -34,8 +34,8 @@ SymbolFonts::SymbolFonts(QWidget* parent) : QWidget(parent) {
     option2_ = new QRadioButton(QStringLiteral("Courier New 11 Point Font"), frame);
     option2_->setObjectName(QStringLiteral("Option2"));
     twips::place(option2_, 180, 990, 3030, 285);
-    makeLabel(this, QStringLiteral("Label2"), QStringLiteral("  Change Currency Symbol."), 225, 1830,
-              3075, 285, false);
+    makeLabel(this, QStringLiteral("Label2"), QStringLiteral("  Change Currency Symbol."), 225,
+              1830, 3075, 285, false);
     inCurrency_ = makeTextBox(this, QStringLiteral("InCurrency"), 3285, 1830, 240, 285);
     inCurrency_->setAlignment(Qt::AlignCenter);
     inCurrency_->setTextMargins(0, 0, 0, 0);
@@ -78,7 +78,8 @@ SymbolFonts::SymbolFonts(QWidget* parent) : QWidget(parent) {
 }
 
 bool SymbolFonts::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == inMyName_ && event->type() == QEvent::FocusOut) State().UserName = inMyName_->text();
+    if (watched == inMyName_ && event->type() == QEvent::FocusOut)
+        State().UserName = inMyName_->text();
     return QWidget::eventFilter(watched, event);
 }
 

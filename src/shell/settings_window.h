@@ -9,7 +9,7 @@ class QPushButton;
 
 class SymbolFonts : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SymbolFonts(QWidget* parent = nullptr);
 
     // The click action of ExitFonts: stores the settings and returns to the menu.
@@ -21,11 +21,11 @@ public:
     QLineEdit* InMyName() const { return inMyName_; }
     QPushButton* ExitFonts() const { return exitFonts_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QRadioButton* option1_;
     QRadioButton* option2_;
     QLineEdit* inCurrency_;

@@ -5,7 +5,7 @@
 
 class ToolPlaceholder : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `caption` is the window's title; `modeCaptions` (by CallMode 1, 2) replaces
     // it for the windows that serve two menu buttons.
     ToolPlaceholder(const QString& name, const QString& caption,

@@ -30,9 +30,10 @@ TEST(FieldWriter, AQuoteCannotBreakTheFile) {
 }
 
 TEST(FieldReader, ReadsFieldByFieldAcrossLineEnds) {
-    FieldReader r(QByteArray("12, 3 ,\"All Records\",\"31\"\r\n"
-                             "\"Fund, one\",\" 1\"\n"
-                             "1,10.5,-100,,0,1050,\"B\",#1996-03-15#\r\n"));
+    FieldReader r(
+        QByteArray("12, 3 ,\"All Records\",\"31\"\r\n"
+                   "\"Fund, one\",\" 1\"\n"
+                   "1,10.5,-100,,0,1050,\"B\",#1996-03-15#\r\n"));
     EXPECT_EQ(r.integer(), 12);
     EXPECT_EQ(r.integer(), 3);
     EXPECT_EQ(r.text(), "All Records");

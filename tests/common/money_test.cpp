@@ -10,8 +10,8 @@ TEST(Money, FromDoubleRoundsHalfToEven) {
     EXPECT_EQ(Money::fromDouble(1.00005).raw(), 10000);
     EXPECT_EQ(Money::fromDouble(1.00015).raw(), 10002);
     EXPECT_EQ(Money::fromDouble(0.00005).raw(), 0);
-    EXPECT_EQ(Money::fromDouble(0.00015).raw(), 2);      // 1.5 -> 2
-    EXPECT_EQ(Money::fromDouble(0.00025).raw(), 2);      // 2.5 -> 2
+    EXPECT_EQ(Money::fromDouble(0.00015).raw(), 2);  // 1.5 -> 2
+    EXPECT_EQ(Money::fromDouble(0.00025).raw(), 2);  // 2.5 -> 2
     EXPECT_EQ(Money::fromDouble(-0.00015).raw(), -2);
     EXPECT_EQ(Money::fromDouble(1234.5678).raw(), 12345678);
     EXPECT_EQ(Money::fromDouble(0.000051).raw(), 1);
@@ -21,7 +21,7 @@ TEST(Money, FromDoubleRoundsHalfToEven) {
 }
 
 TEST(Money, ProductRoundsHalfToEven) {
-    const Money half = Money::fromRaw(5000);  // 0.5
+    const Money half = Money::fromRaw(5000);         // 0.5
     EXPECT_EQ((Money::fromRaw(1) * half).raw(), 0);  // 0.00005 -> 0
     EXPECT_EQ((Money::fromRaw(3) * half).raw(), 2);  // 0.00015 -> 0.0002
     EXPECT_EQ((Money::fromInt(10) * Money::fromInt(100)).raw(), Money::fromInt(1000).raw());
@@ -58,7 +58,7 @@ TEST(Money, ParseReadsWhatTheFilesHold) {
     EXPECT_EQ(Money::parse(u"10.50")->raw(), 105000);  // trailing zeros are accepted
     EXPECT_EQ(Money::parse(u"-950")->raw(), -9500000);
     EXPECT_EQ(Money::parse(u" .5 ")->raw(), 5000);
-    EXPECT_EQ(Money::parse(u"0.00005")->raw(), 0);   // more decimals: half to even
+    EXPECT_EQ(Money::parse(u"0.00005")->raw(), 0);  // more decimals: half to even
     EXPECT_EQ(Money::parse(u"0.00015")->raw(), 2);
     EXPECT_FALSE(Money::parse(u""));
     EXPECT_FALSE(Money::parse(u"-"));

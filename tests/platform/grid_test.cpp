@@ -66,7 +66,7 @@ TEST(Grid, CurrentCellWritesAndReadsExactlyThatCell) {
     g.setCol(2);
     g.setText(QStringLiteral("        Current          Value"));
     EXPECT_EQ(g.cellText(0, 2), "        Current          Value");  // read back as set
-    EXPECT_EQ(g.horizontalHeaderItem(2)->text(), "Current Value");   // shown with single blanks
+    EXPECT_EQ(g.horizontalHeaderItem(2)->text(), "Current Value");  // shown with single blanks
 }
 
 TEST(Grid, WidthsInTwipsAndAlignments) {

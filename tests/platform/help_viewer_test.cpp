@@ -24,7 +24,8 @@ TEST(HelpViewer, OpensTheManualMaximizedWithItsContents) {
 }
 
 TEST(HelpViewer, AMissingDocumentIsSaidInTheViewer) {
-    HelpViewer* v = HelpViewer::open(QStringLiteral("/nowhere/prosprn.html"), QStringLiteral("Prosperon"));
+    HelpViewer* v =
+        HelpViewer::open(QStringLiteral("/nowhere/prosprn.html"), QStringLiteral("Prosperon"));
     EXPECT_FALSE(v->documentFound());
     EXPECT_TRUE(v->browser()->toPlainText().contains(
         QStringLiteral("The help document prosprn.html could not be found.")));

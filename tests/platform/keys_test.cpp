@@ -50,7 +50,7 @@ TEST(KeyHook, AReplacedKeyIsTypedInsteadAndListsAreHookedThroughTheirEditBox) {
     list->setEditText(QString());
     QTest::keyClicks(list->lineEdit(), QStringLiteral("1a"));
     EXPECT_EQ(list->currentText(), "17");
-    EXPECT_EQ(presses, 2);  // each key is seen once
+    EXPECT_EQ(presses, 2);                        // each key is seen once
     QTest::keyClicks(list, QStringLiteral("2"));  // keys sent to the list itself
     EXPECT_EQ(list->currentText(), "172");
     EXPECT_EQ(presses, 3);

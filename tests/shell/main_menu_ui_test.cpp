@@ -17,7 +17,7 @@
 namespace {
 
 class MainMenu : public WindowTest {
-protected:
+  protected:
     MenuMain* menu() {
         auto* m = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
         m->show();
@@ -40,9 +40,9 @@ struct Route {
 
 TEST_F(MainMenu, EveryToolButtonHidesTheMenuAndOpensItsWindowWithItsMode) {
     const Route routes[] = {
-        {"Savings", "CalcInpt", 1},   {"Plan401K", "PlanK", -1},    {"Retirement", "Income", -1},
+        {"Savings", "CalcInpt", 1},    {"Plan401K", "PlanK", -1},   {"Retirement", "Income", -1},
         {"SavingComp", "CalcInpt", 2}, {"HowMuch", "CalCaptl", -1}, {"LoanPmt", "CdnMort", 2},
-        {"Canadian", "CdnMort", 1},   {"Manager", "FundMenu", -1},  {"NetWorth", "DispNet", -1},
+        {"Canadian", "CdnMort", 1},    {"Manager", "FundMenu", -1}, {"NetWorth", "DispNet", -1},
         {"Compound", "FindComp", -1},
     };
     for (const Route& r : routes) {
@@ -97,20 +97,23 @@ TEST_F(MainMenu, ButtonsSitWhereTheLayoutPutsThemInTabOrder) {
     MenuMain* m = menu();
     EXPECT_EQ(m->windowTitle(), "Vantora 95");
     EXPECT_EQ(m->size(), QSize(twips::px(9480), twips::px(6360)));
-    const char* order[] = {"Savings",  "Plan401K", "Retirement", "SavingComp", "HowMuch",
-                           "LoanPmt",  "Canadian", "Manager",    "NetWorth",   "Compound",
-                           "Prosperon", "HowTo",   "InitCurrFont", "ExitButten"};
+    const char* order[] = {"Savings",   "Plan401K", "Retirement",   "SavingComp", "HowMuch",
+                           "LoanPmt",   "Canadian", "Manager",      "NetWorth",   "Compound",
+                           "Prosperon", "HowTo",    "InitCurrFont", "ExitButten"};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         EXPECT_EQ(m->button(QString::fromLatin1(order[i]))->nextInFocusChain(),
                   m->button(QString::fromLatin1(order[i + 1])))
             << order[i];
-    EXPECT_EQ(m->button(QStringLiteral("Compound"))->geometry(), twips::rect(5220, 1755, 3450, 450));
-    EXPECT_EQ(m->button(QStringLiteral("ExitButten"))->geometry(), twips::rect(3645, 5460, 2460, 450));
+    EXPECT_EQ(m->button(QStringLiteral("Compound"))->geometry(),
+              twips::rect(5220, 1755, 3450, 450));
+    EXPECT_EQ(m->button(QStringLiteral("ExitButten"))->geometry(),
+              twips::rect(3645, 5460, 2460, 450));
     EXPECT_EQ(m->button(QStringLiteral("InitCurrFont"))->text(), "Persona&lize Settings");
     // Every caption fits its button.
     for (QPushButton* b : m->findChildren<QPushButton*>()) {
         const QFontMetrics fm(b->font());
-        EXPECT_LT(fm.horizontalAdvance(b->text().remove(u'&')), b->width() - 8) << b->objectName().toStdString();
+        EXPECT_LT(fm.horizontalAdvance(b->text().remove(u'&')), b->width() - 8)
+            << b->objectName().toStdString();
     }
 }
 
@@ -138,7 +141,7 @@ TEST_F(MainMenu, StartUpReadsTheSettingsAndShowsBackdropAndMenu) {
     EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
     EXPECT_EQ(ProgramFolder(), QCoreApplication::applicationDirPath());
     EXPECT_FALSE(State().CurrencySymbol.isEmpty());  // the settings were read
-    EXPECT_EQ(State().LinesPerPage, 59);  // usable at once
+    EXPECT_EQ(State().LinesPerPage, 59);             // usable at once
     // Once the menu has been drawn, the page capacity is that of the printing device.
     m->repaint();
     settle();

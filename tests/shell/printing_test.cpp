@@ -7,9 +7,12 @@
 #include "shell/key_filters.h"
 
 TEST(KeyFilters, NumericBoxesTakeDigitsPointAndBackspace) {
-    for (int key : std::initializer_list<int>{'0', '5', '9', '.', 8, 127}) EXPECT_EQ(NumericKeyFilter(key), key);
-    for (int key : std::initializer_list<int>{'-', 'a', ' ', ',', '+', '/', 13}) EXPECT_EQ(NumericKeyFilter(key), 0);
-    for (int key : std::initializer_list<int>{'0', '9', 8, 127}) EXPECT_EQ(WholeNumberKeyFilter(key), key);
+    for (int key : std::initializer_list<int>{'0', '5', '9', '.', 8, 127})
+        EXPECT_EQ(NumericKeyFilter(key), key);
+    for (int key : std::initializer_list<int>{'-', 'a', ' ', ',', '+', '/', 13})
+        EXPECT_EQ(NumericKeyFilter(key), 0);
+    for (int key : std::initializer_list<int>{'0', '9', 8, 127})
+        EXPECT_EQ(WholeNumberKeyFilter(key), key);
     EXPECT_EQ(WholeNumberKeyFilter('.'), 0);  // a term in years has no point
     EXPECT_EQ(WholeNumberKeyFilter('-'), 0);
 }

@@ -10,7 +10,7 @@
 namespace {
 
 class SettingsFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         State().reset();
         ASSERT_TRUE(dir.isValid());

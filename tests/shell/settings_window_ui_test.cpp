@@ -16,7 +16,7 @@
 namespace {
 
 class Personalize : public WindowTest {
-protected:
+  protected:
     // Opens the window from the menu as a user does; `act` runs while it is up.
     void openFromMenu(std::function<void(SymbolFonts*)> act) {
         auto* m = Windows().get<MenuMain>(QStringLiteral("MenuMain"));

@@ -13,7 +13,7 @@ std::vector<std::shared_ptr<TextDevice>> g_printouts;
 
 // Hands out TextDevices and keeps them readable after the report ends.
 class KeptTextDevice : public PrintDevice {
-public:
+  public:
     explicit KeptTextDevice(std::shared_ptr<TextDevice> d) : d_(std::move(d)) {}
     void newPage() override { d_->newPage(); }
     void endDoc() override { d_->endDoc(); }
@@ -24,7 +24,7 @@ public:
     void print(const QString& t) override { d_->print(t); }
     void endLine() override { d_->endLine(); }
 
-private:
+  private:
     std::shared_ptr<TextDevice> d_;
 };
 }  // namespace
@@ -58,4 +58,6 @@ void WindowTest::settle() {
     QCoreApplication::processEvents();
 }
 
-std::vector<std::shared_ptr<TextDevice>>& WindowTest::printouts() { return g_printouts; }
+std::vector<std::shared_ptr<TextDevice>>& WindowTest::printouts() {
+    return g_printouts;
+}

@@ -14,7 +14,7 @@
 // folder (the current folder), with every dialog answered by script and every
 // printout captured as text pages.
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
