@@ -148,3 +148,19 @@ TEST_F(MainMenu, StartUpReadsTheSettingsAndShowsBackdropAndMenu) {
     EXPECT_EQ(State().LinesPerPage, StartupLinesPerPage());
     EXPECT_EQ(m->MyName()->isVisible(), !State().UserName.isEmpty());
 }
+
+TEST_F(MainMenu, ExitEndsTheProgramWithEveryWindowClosed) {
+    MenuMain* m = menu();
+    Windows().show(QStringLiteral("bakgnd"));
+    Windows().show(QStringLiteral("FundMenu"));
+    QTest::mouseClick(m->button(QStringLiteral("ExitButten")), Qt::LeftButton);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_TRUE(script.messages().empty());  // no question, nothing saved
+
+    // Closing the menu's frame does the same: the backdrop is never left alone.
+    m->show();
+    Windows().show(QStringLiteral("bakgnd"));
+    m->close();
+    EXPECT_FALSE(Windows().visible(QStringLiteral("bakgnd")));
+}
