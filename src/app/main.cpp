@@ -1,6 +1,7 @@
 // Vantora 95: the program's entry point.
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 #include "shell/main_menu_window.h"
 #include "shell/window_catalog.h"
@@ -8,7 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantora95"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vantora 95"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantora95.png")));
+    QApplication::setDesktopFileName(QStringLiteral("vantora95"));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(9);
     QApplication::setFont(font);
