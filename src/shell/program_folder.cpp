@@ -30,30 +30,34 @@ bool writable(const QString& folder) {
 
 }  // namespace
 
+QString ChooseProgramFolder(const QString& exe, const QString& dataHome) {
+    if (writable(exe)) return exe;
+    return QDir::cleanPath(dataHome + QStringLiteral("/Vantora95"));
+}
+
+int CopySampleFiles(const QString& from, const QString& to) {
+    const QDir data(from);
+    // Name filters match in any case: "Dtasampl.WMS" is a sample too.
+    const QStringList samples =
+        data.entryList({QStringLiteral("*.wms"), QStringLiteral("*.wmw")}, QDir::Files);
+    int copied = 0;
+    for (const QString& name : samples) {
+        const QString target = to + u'/' + name;
+        if (!QFileInfo::exists(target) && QFile::copy(data.filePath(name), target)) ++copied;
+    }
+    return copied;
+}
+
 QString ProgramFolder() {
-    static const QString folder = [] {
-        const QString exe = exeFolder();
-        if (writable(exe)) return exe;
-        const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        return QDir::cleanPath(base + QStringLiteral("/Vantora95"));
-    }();
+    static const QString folder = ChooseProgramFolder(
+        exeFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     return folder;
 }
 
 void EnterProgramFolder() {
     const QString folder = ProgramFolder();
     QDir().mkpath(folder);
-    if (folder != exeFolder()) {
-        const QDir data(installedDataFolder());
-        const QStringList samples =
-            data.entryList({QStringLiteral("*.wms"), QStringLiteral("*.WMS"),
-                            QStringLiteral("*.wmw"), QStringLiteral("*.WMW")},
-                           QDir::Files);
-        for (const QString& name : samples) {
-            const QString target = folder + u'/' + name;
-            if (!QFileInfo::exists(target)) QFile::copy(data.filePath(name), target);
-        }
-    }
+    if (folder != exeFolder()) CopySampleFiles(installedDataFolder(), folder);
     QDir::setCurrent(folder);
 }
 

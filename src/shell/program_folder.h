@@ -18,3 +18,11 @@ QString HelpFolder();
 
 // The folder the printouts go to when there is no system printer.
 QString PrintoutFolder();
+
+// The choice behind ProgramFolder: `exeFolder` when it is writable, else
+// "Vantora95" in `dataHome`.
+QString ChooseProgramFolder(const QString& exeFolder, const QString& dataHome);
+
+// Copies the sample files (*.wms, *.wmw in any case) of `from` into `to`,
+// never over a file of the same name. Returns how many were copied.
+int CopySampleFiles(const QString& from, const QString& to);
