@@ -17,6 +17,14 @@ double radians(double degrees) {
 }
 
 // The title across the top; returns its height.
+// The labels' font, a point smaller than the chart's, made the painter's font.
+QFont useLabelFont(QPainter& p, const QFont& font) {
+    QFont labelFont = font;
+    labelFont.setPointSizeF(std::max(font.pointSizeF() - 1, 6.0));
+    p.setFont(labelFont);
+    return labelFont;
+}
+
 double paintTitle(QPainter& p, const QRectF& area, const QString& title, const QFont& font) {
     if (title.trimmed().isEmpty()) return 0;
     QFont f = font;
@@ -33,10 +41,8 @@ double paintTitle(QPainter& p, const QRectF& area, const QString& title, const Q
 void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFont& font) {
     namespace cs = chart_style;
     const double titleH = paintTitle(p, area, c.title, font);
-    QFont labelFont = font;
-    labelFont.setPointSizeF(std::max(font.pointSizeF() - 1, 6.0));
+    const QFont labelFont = useLabelFont(p, font);
     const QFontMetricsF fm(labelFont);
-    p.setFont(labelFont);
     const int n = static_cast<int>(c.values.size());
 
     double lo = 0, hi = 0;
@@ -185,10 +191,8 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
 void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFont& font) {
     namespace cs = chart_style;
     const double titleH = paintTitle(p, area, c.title, font);
-    QFont labelFont = font;
-    labelFont.setPointSizeF(std::max(font.pointSizeF() - 1, 6.0));
+    const QFont labelFont = useLabelFont(p, font);
     const QFontMetricsF fm(labelFont);
-    p.setFont(labelFont);
     const std::vector<cs::Slice> slices = cs::pieSlices(c);
     if (slices.empty()) return;
 

@@ -192,61 +192,14 @@ void Grid::mousePressEvent(QMouseEvent* e) {
 
 void Grid::keyPressEvent(QKeyEvent* e) {
     // Keys reach the window first; the grid itself only moves the current cell.
-    int down = 0;
-    switch (e->key()) {
-        case Qt::Key_Delete:
-            down = 46;
-            break;
-        // Punctuation has key codes of its own: "." must not read as Delete (46).
-        case Qt::Key_Period:
-            down = (e->modifiers() & Qt::KeypadModifier) ? 110 : 190;
-            break;
-        case Qt::Key_Comma:
-            down = 188;
-            break;
-        case Qt::Key_Minus:
-            down = (e->modifiers() & Qt::KeypadModifier) ? 109 : 189;
-            break;
-        case Qt::Key_Slash:
-            down = (e->modifiers() & Qt::KeypadModifier) ? 111 : 191;
-            break;
-        case Qt::Key_Down:
-            down = 40;
-            break;
-        case Qt::Key_Up:
-            down = 38;
-            break;
-        case Qt::Key_Left:
-            down = 37;
-            break;
-        case Qt::Key_Right:
-            down = 39;
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            down = 13;
-            break;
-        case Qt::Key_Backspace:
-            down = 8;
-            break;
-        default: {
-            const int k = e->key();
-            down =
-                (k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z) ? k : 255;
-            break;
-        }
-    }
+    int down = keys::downCode(e);
     if (onKeyDown) {
         onKeyDown(down);
         if (down == 0) return;
     }
-    int ascii = 0;
-    if (e->key() == Qt::Key_Backspace)
-        ascii = 8;
-    else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
-        ascii = 13;
-    else if (!e->text().isEmpty() && e->key() != Qt::Key_Delete && e->text().at(0).unicode() >= 32)
-        ascii = e->text().at(0).unicode();
+    int ascii = keys::pressCode(e);
+    // Of the control characters the grid hands on only Backspace and Enter.
+    if (ascii < 32 && ascii != 8 && ascii != 13) ascii = 0;
     if (ascii != 0 && onKeyPress) {
         onKeyPress(ascii);
         return;

@@ -6,9 +6,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-namespace {
-
-int keyDownCode(const QKeyEvent* e) {
+int keys::downCode(const QKeyEvent* e) {
     switch (e->key()) {
         case Qt::Key_Backspace:
             return 8;
@@ -66,7 +64,7 @@ int keyDownCode(const QKeyEvent* e) {
 }
 
 // The character code of a typed key, or 0 when the key types nothing.
-int keyPressCode(const QKeyEvent* e) {
+int keys::pressCode(const QKeyEvent* e) {
     switch (e->key()) {
         case Qt::Key_Backspace:
             return 8;
@@ -89,6 +87,8 @@ int keyPressCode(const QKeyEvent* e) {
     if (c < 32 && !(e->modifiers() & Qt::ControlModifier)) return 0;
     return c;
 }
+
+namespace {
 
 QKeyEvent makePress(int code) {
     Qt::Key key = Qt::Key_unknown;
@@ -143,11 +143,11 @@ bool KeyHook::eventFilter(QObject* watched, QEvent* event) {
         return true;
     };
     if (keyDown) {
-        int code = keyDownCode(e);
+        int code = keys::downCode(e);
         keyDown(code);
         if (code == 0) return true;
     }
-    const int code = keyPress ? keyPressCode(e) : 0;
+    const int code = keyPress ? keys::pressCode(e) : 0;
     if (code == 0) return editOfList ? deliver(e) : false;
     const int result = keyPress(code);
     if (result == 0) return true;

@@ -30,7 +30,15 @@ class KeyHook : public QObject {
     bool replaying_ = false;
 };
 
+class QKeyEvent;
+
 namespace keys {
+// The classic key-down code of a key event (46 Delete, 40 Down, 13 Enter, the
+// upper-case letter or digit; 255 for a key with no code of its own).
+int downCode(const QKeyEvent* e);
+// The character code a key types (8 Backspace, 13 Enter, the character), or 0
+// when it types nothing.
+int pressCode(const QKeyEvent* e);
 // Sends a Down-arrow key stroke to `w` (the focused control), as a person would.
 void sendDown(QWidget* w);
 // Types `text` into `w` key by key, through its hooks (for tests and scripted input).
