@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "common/dates.h"
 #include "common/field_codec.h"
 #include "common/number_format.h"
+#include "common/safe_write.h"
 
 namespace {
 
@@ -246,13 +246,7 @@ bool ReadPortfolioFile(const QString& path) {
 bool WritePortfolioFile(const QString& path) {
     const auto bytes = PortfolioBytes();
     if (!bytes) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(*bytes) != bytes->size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileSafely(path, *bytes);
 }
 
 bool LoadedDatesConvert() {

@@ -1,9 +1,9 @@
 #include "shell/settings.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "common/field_codec.h"
+#include "common/safe_write.h"
 #include "shell/app_state.h"
 
 void ReadPersonalSettings(const QByteArray& bytes) {
@@ -33,8 +33,5 @@ bool SavePersonalSettingsFile(const QString& path) {
     w.integer(s.PrinterFontChoice);
     w.text(s.UserName);
     w.endLine();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(w.bytes());
-    return file.commit();
+    return WriteFileSafely(path, w.bytes());
 }

@@ -1,0 +1,155 @@
+// The safe writer: whole files or none, on a full disk too, and no temporaries left behind.
+#include "common/safe_write.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "investments/portfolio.h"
+#include "investments/record_entry.h"
+#include "shell/settings.h"
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writePlain(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+}  // namespace
+
+TEST(SafeWrite, ReplacesTheFileAndKeepsItsPermissionsAndLinks) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.wms"));
+    ASSERT_TRUE(WriteFileSafely(path, "first\r\n"));
+    EXPECT_EQ(readFile(path), "first\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    ASSERT_TRUE(WriteFileSafely(path, ""));
+    EXPECT_EQ(readFile(path), "");
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    // Saving through a link replaces the file it points at; the link stays a link.
+    const QString link = dir.filePath(QStringLiteral("link.wms"));
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_TRUE(WriteFileSafely(link, "through the link"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readFile(path), "through the link");
+    EXPECT_EQ(entries(dir.path()), QStringList({"a.wms", "link.wms"}));
+}
+
+TEST(SafeWrite, AFailureLeavesTheTargetAndSaysWhy) {
+    QTemporaryDir dir;
+    QString why;
+    EXPECT_FALSE(WriteFileSafely(dir.filePath(QStringLiteral("missing/a.wms")), "x", &why));
+    EXPECT_FALSE(why.isEmpty());
+    // A folder where the file should be.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.wms")));
+    why.clear();
+    EXPECT_FALSE(WriteFileSafely(dir.filePath(QStringLiteral("taken.wms")), "x", &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(WriteFileSafely(QString(), "x"));
+    EXPECT_EQ(entries(dir.path()), QStringList());
+}
+
+TEST(SafeWrite, LeftoversOfAKilledSaveGoAtTheNextSaveToTheFolder) {
+    QTemporaryDir dir;
+    const QString dead = dir.filePath(QStringLiteral(".vantora95-0badf00d.part"));
+    const QString live = dir.filePath(QStringLiteral(".vantora95-12345678.part"));
+    writePlain(dead, "half a file");
+    writePlain(live, "being written");
+    // Names that only look alike are the user's.
+    const QStringList users = {"a.wms.Ab12Cd", ".vantora95-0BADF00D.part",
+                               ".vantora95-0badf00d.part.bak", "vantora95-0badf00d.part"};
+    for (const QString& name : users) writePlain(dir.filePath(name), "mine");
+    // A save in progress holds the lock on its temporary.
+    const int fd = ::open(QFile::encodeName(live).constData(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+
+    ASSERT_TRUE(WriteFileSafely(dir.filePath(QStringLiteral("a.wms")), "saved"));
+    ::close(fd);
+    EXPECT_FALSE(QFile::exists(dead));
+    EXPECT_TRUE(QFile::exists(live));
+    for (const QString& name : users)
+        EXPECT_EQ(readFile(dir.filePath(name)), "mine") << name.toStdString();
+    EXPECT_TRUE(IsSafeWriteTemporaryName(QStringLiteral(".vantora95-0badf00d.part")));
+    EXPECT_FALSE(IsSafeWriteTemporaryName(QStringLiteral(".vantora95-0BADF00D.part")));
+}
+
+// A small file system of its own, filled to the last block: needs root to mount.
+class FullDisk : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        if (::geteuid() != 0) GTEST_SKIP() << "not root: cannot mount a small file system";
+        if (::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0,
+                    "size=64k,mode=0755") != 0)
+            GTEST_SKIP() << "mounting a small file system failed: " << strerror(errno);
+        mounted = true;
+    }
+    void TearDown() override {
+        if (mounted) ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
+    }
+    // Fills the file system up to its last byte.
+    void fill() {
+        QFile f(dir.filePath(QStringLiteral("filler")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(512, 'x');
+        while (f.write(block) == block.size()) {
+        }
+        while (f.write("x", 1) == 1) {
+        }
+    }
+    QTemporaryDir dir;
+    bool mounted = false;
+};
+
+TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
+    // An 11 KB portfolio of the kind the program writes.
+    const QString path = dir.filePath(QStringLiteral("Big.wms"));
+    QByteArray original;
+    for (int i = 0; i < 500; ++i) original += "1,10,100,50,0,1050,\"B\",#1996-03-15#\r\n";
+    writePlain(path, original);
+    fill();
+
+    State().reset();
+    ResetTables();
+    AppState& s = State();
+    s.FundCount() = 1;
+    s.FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
+    for (int r = 1; r <= 300; ++r)
+        s.Records[r] = MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
+                                  {Money::fromInt(10), Money::fromInt(r), {}, {}});
+    s.RecordCount = 300;  // about 11 KB: small enough to sit in a write buffer
+    EXPECT_FALSE(WritePortfolioFile(path));
+    EXPECT_EQ(readFile(path), original);
+
+    QString why;
+    EXPECT_FALSE(WriteFileSafely(path, QByteArray(20000, 'y'), &why));
+    EXPECT_TRUE(why.contains(QString::fromLocal8Bit(strerror(ENOSPC)))) << why.toStdString();
+    EXPECT_EQ(readFile(path), original);
+
+    State().UserName = QStringLiteral("Ann");
+    EXPECT_FALSE(SavePersonalSettingsFile(dir.filePath(QStringLiteral("Personal.vtp"))));
+    EXPECT_EQ(entries(dir.path()), QStringList({"Big.wms", "filler"}));
+    State().reset();
+}
