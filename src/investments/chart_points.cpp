@@ -78,6 +78,8 @@ ChartPoints PerCentPoints(const AppState& s) {
     ChartPoints p;
     p.title = QStringLiteral("Current Value ");
     p.axisTitle = QStringLiteral("Gain %");
+    p.unit = ChartPoints::Unit::Percent;
+    p.currencySymbol = s.CurrencySymbol;
     const int n = std::clamp<int>(s.FundCount(), 0, 30);
     for (int k = 1; k <= n; ++k) {
         p.labels.append(fundName(s, k));
@@ -91,6 +93,7 @@ ChartPoints ValuePoints(const AppState& s) {
     ChartPoints p;
     p.title = QStringLiteral("Distribution");
     p.axisTitle = QStringLiteral("Value");
+    p.currencySymbol = s.CurrencySymbol;
     const int n = std::clamp<int>(s.FundCount(), 0, 30);
     for (int k = 1; k <= n; ++k) {
         p.labels.append(fundName(s, k));
@@ -103,6 +106,7 @@ ChartPoints ValuePoints(const AppState& s) {
 ChartPoints YearPoints(const AppState& s) {
     ChartPoints p;
     p.title = s.GraphTitle;
+    p.currencySymbol = s.CurrencySymbol;  // every year chart shows amounts
     const int n = pointsWithin(s.GraphPoints, s.YearTable.rows());
     for (int i = 1; i <= n; ++i) {
         p.labels.append(cell(s.YearTable, i, 1).toFileText());
@@ -117,6 +121,8 @@ ChartPoints ComparisonPoints(const AppState& s) {
     p.title = s.GraphTitle;
     p.axisTitle =
         s.CallMode == 2 ? QStringLiteral("Value ") + s.CurrencySymbol : QStringLiteral("Gain %");
+    p.unit = s.CallMode == 2 ? ChartPoints::Unit::Money : ChartPoints::Unit::Percent;
+    p.currencySymbol = s.CurrencySymbol;
     const int n =
         pointsWithin(s.GraphPoints, std::min(s.ComparisonTable.rows(), s.ComparisonLabels.rows()));
     for (int i = 1; i <= n; ++i) {

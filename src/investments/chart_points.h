@@ -9,10 +9,14 @@
 struct AppState;
 
 // One data set of the chart window: a title, a value-axis title and one label
-// and value per point.
+// and value per point, and what the values are: amounts of money, shown with
+// the currency symbol, or rates in per cent.
 struct ChartPoints {
+    enum class Unit { Money, Percent };
     QString title;
     QString axisTitle;
+    Unit unit = Unit::Money;
+    QString currencySymbol;
     QStringList labels;
     std::vector<double> values;
 };

@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 #include "investments/chart_points.h"
+#include "platform/chart_style.h"
 #include "platform/chart_view.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -19,8 +21,12 @@
 
 namespace {
 
-constexpr int kWidth = 6765;  // twips
+constexpr int kWidth = 6765;  // twips: the size the window opens at
 constexpr int kHeight = 6360;
+// The smallest size the window can be made, and the least size of its text on paper.
+constexpr int kMinWidth = 4500;
+constexpr int kMinHeight = 3600;
+constexpr double kPaperPoints = 9.0;
 
 const QString kDistribution = QStringLiteral("Distribution");
 
@@ -28,7 +34,9 @@ const QString kDistribution = QStringLiteral("Distribution");
 
 Form1::Form1() {
     setWindowTitle(QStringLiteral("Charts"));
-    twips::setClientSize(this, kWidth, kHeight);
+    // Not a fixed-size window: it can be resized and maximized, and the chart grows with it.
+    setMinimumSize(twips::px(kMinWidth), twips::px(kMinHeight));
+    resize(twips::px(kWidth), twips::px(kHeight));
     Graph1 = new ChartView(this);
     Graph1->setObjectName(QStringLiteral("Graph1"));
     Label1 = makeLabel(this, QStringLiteral("Label1"), QString(), 0, 0, kWidth, 900);
@@ -111,6 +119,9 @@ void Form1::showPoints(const ChartPoints& points, bool pie) {
     Graph1->setTitle(points.title);
     Graph1->setAxisTitle(points.axisTitle);
     Graph1->setKind(pie ? ChartView::Kind::Pie : ChartView::Kind::Bars);
+    Graph1->setUnit(points.unit == ChartPoints::Unit::Percent ? ChartView::Unit::Percent
+                                                              : ChartView::Unit::Money,
+                    points.currencySymbol);
     Graph1->setThreeD(false);
     Graph1->setColour(drawInColour_);
     Graph1->draw();
@@ -235,24 +246,64 @@ void Form1::onPtr() {
     bool printed = false;
     {
         dialogs::WaitCursor wait;
-        const QScreen* sc = screen() ? screen() : QGuiApplication::primaryScreen();
-        const int screenWidth = sc ? sc->geometry().width() : width();
-        setFixedWidth(std::max(static_cast<int>(screenWidth * 0.88), 1));
-        // Drawn again at the new width, so that labels and ticks are placed for it.
-        drawInColour_ = ChartColour == 1;
-        redrawShown();
-        settleLayout();
-        const QImage image = grab().toImage();
-        printed = PrintImage(image, QStringLiteral("Charts"));
-        setFixedWidth(twips::px(kWidth));
-        // The screen keeps its colours; black and white was for the paper.
-        drawInColour_ = true;
-        redrawShown();
+        printed = PrintImageForPage(QStringLiteral("Charts"), [this](double pageInches, int dpi) {
+            return printImage(pageInches, dpi);
+        });
     }
     if (!printed)
         dialogs::message(QStringLiteral("The printout could not be made."),
                          QStringLiteral("Printer"), dialogs::Buttons::Ok,
                          dialogs::Icon::Exclamation);
+}
+
+QImage Form1::printImage(double pageInches, int dpi) {
+    // The window is printed 0.88 of the screen wide, as tall as suits a page,
+    // with its text large enough to read once the image is scaled to the
+    // page's width; then it goes back to its size and state on screen.
+    const QScreen* sc = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect screenRect = sc ? sc->geometry() : QRect(0, 0, width(), height());
+    const QRect room = sc ? sc->availableGeometry() : screenRect;
+    const int printWidth = std::max(static_cast<int>(screenRect.width() * 0.88), 1);
+    const int printHeight = std::max(
+        std::min(static_cast<int>(printWidth * 0.62), room.height() - 60), twips::px(kMinHeight));
+    const Qt::WindowStates states = windowState();
+    const QSize screenSize =
+        states & (Qt::WindowMaximized | Qt::WindowFullScreen) ? normalGeometry().size() : size();
+    const QFont screenFont = font();
+    const bool ownFont = testAttribute(Qt::WA_SetFont);
+
+    if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) setWindowState(Qt::WindowNoState);
+    resize(printWidth, printHeight);
+    QFont paperFont = screenFont;
+    const double points =
+        chart_style::printPointSize(printWidth, pageInches, logicalDpiX(), kPaperPoints);
+    paperFont.setPointSizeF(std::max(screenFont.pointSizeF(), std::ceil(points * 4) / 4 + 0.25));
+    setFont(paperFont);
+    drawInColour_ = ChartColour == 1;
+    redrawShown();
+    settleLayout();
+    // A window manager may have answered with a size of its own meanwhile.
+    if (size() != QSize(printWidth, printHeight)) resize(printWidth, printHeight);
+    arrangeButtons();
+
+    const double scale = pageInches * dpi / std::max(width(), 1);
+    QImage image(QSize(static_cast<int>(std::ceil(width() * scale)),
+                       static_cast<int>(std::ceil(height() * scale))),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    render(&image);
+    image.setDevicePixelRatio(1);
+
+    // The screen keeps its colours and its look; black and white was for the paper.
+    setFont(ownFont ? screenFont : QFont());
+    resize(screenSize);
+    if (states != windowState()) setWindowState(states);
+    drawInColour_ = true;
+    redrawShown();
+    arrangeButtons();
+    if (ChartColour == 0) return image.convertToFormat(QImage::Format_Grayscale8);
+    return image;
 }
 
 void Form1::settleLayout() {
@@ -289,7 +340,9 @@ void Form1::arrangeButtons() {
     std::vector<QPushButton*> shown;
     for (QPushButton* b : {Oned, Pie2d, Sav2D, ThreeDee, Ptr, ExitBut})
         if (!b->isHidden()) shown.push_back(b);
-    const int gap = 6, rowH = twips::px(375);
+    const int gap = 6;
+    int rowH = twips::px(375);
+    for (QPushButton* b : shown) rowH = std::max(rowH, b->sizeHint().height());
     int needed = gap;
     int widest = 0;
     for (QPushButton* b : shown) {

@@ -2,6 +2,7 @@
 // returns to it.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 class ChartView;
@@ -40,6 +41,8 @@ class Form1 : public QWidget {
     void redrawShown();
     void showPoints(const ChartPoints& points, bool pie);
     void arrangeButtons();
+    // The window drawn for a printed page `pageInches` wide at `dpi`.
+    QImage printImage(double pageInches, int dpi);
     void settleLayout();
 
     void onOned();

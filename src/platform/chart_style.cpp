@@ -1,12 +1,13 @@
 #include "platform/chart_style.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
+
+#include "common/number_format.h"
 
 namespace chart_style {
 
@@ -78,20 +79,20 @@ int labelStep(int count, double slotPx, double neededPx) {
     return count;
 }
 
-std::vector<int> labelledPoints(int count, int step, bool numbered, double slotPx,
-                                double neededPx) {
+std::vector<int> labelledPoints(int count, double slotPx, double neededPx) {
     std::vector<int> shown;
-    if (step <= 1) {
-        for (int i = 0; i < count; ++i) shown.push_back(i);
-        return shown;
+    if (count <= 0) return shown;
+    shown.push_back(0);
+    if (count == 1) return shown;
+    const int step = labelStep(count, slotPx, neededPx);
+    // Positions are counted from 1, as years and rows are.
+    for (int pos = 2; pos < count; ++pos) {
+        const bool onStep = step == 2 ? pos % 2 == 1 : pos % step == 0;
+        if (!onStep) continue;
+        if ((pos - 1) * slotPx < neededPx || (count - pos) * slotPx < neededPx) continue;
+        shown.push_back(pos - 1);
     }
-    if (!numbered) {
-        for (int i = 0; i < count; i += step) shown.push_back(i);
-        return shown;
-    }
-    // The first point, when it stands far enough from the first round one.
-    if ((step - 1) * slotPx >= neededPx) shown.push_back(0);
-    for (int i = step - 1; i < count; i += step) shown.push_back(i);
+    shown.push_back(count - 1);
     return shown;
 }
 
@@ -107,9 +108,67 @@ bool numberedLabels(const QStringList& labels) {
     return any;
 }
 
-QString number(double value, int decimals) {
+namespace {
+
+double finiteOr0(double v) {
+    return std::isfinite(v) ? v : 0.0;
+}
+
+QString withUnit(const QString& number, const ChartContent& c) {
+    switch (c.unit) {
+        case ChartContent::Unit::Money:
+            return c.currencySymbol + number;
+        case ChartContent::Unit::Percent:
+            return number + QLatin1Char('%');
+        case ChartContent::Unit::Plain:
+            break;
+    }
+    return number;
+}
+
+// The word for one point of a year chart, from a title such as "Loan
+// balance at start of each Month"; empty when the title names none.
+QString periodWord(const QString& title) {
+    const QStringList words = title.simplified().split(QLatin1Char(' '));
+    if (words.size() < 2 || words[words.size() - 2].compare(u"each", Qt::CaseInsensitive) != 0)
+        return QString();
+    return words.last();
+}
+
+}  // namespace
+
+QString figureText(double value, const ChartContent& c) {
+    return withUnit(Format(finiteOr0(value), u"####,,###.00"), c);
+}
+
+QString tickText(double value, int decimals, const ChartContent& c) {
+    value = finiteOr0(value);
+    decimals = std::clamp(decimals, 0, 4);
     if (std::abs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;  // no "-0"
-    return QLocale().toString(value, 'f', decimals);
+    QString picture = QStringLiteral("####,,##0");
+    if (decimals > 0) picture += QLatin1Char('.') + QString(decimals, QLatin1Char('0'));
+    return withUnit(Format(value, picture), c);
+}
+
+QString shareText(double share) {
+    return Format(finiteOr0(share) * 100.0, u"##0.0") + QLatin1Char('%');
+}
+
+QString toolTipText(const ChartContent& c, int point) {
+    if (point < 0 || point >= static_cast<int>(c.values.size())) return QString();
+    const double v = c.values[static_cast<size_t>(point)];
+    QString label = c.labels.value(point);
+    if (label.trimmed().isEmpty() && v == 0) return QString();
+    if (numberedLabels(c.labels) && !label.isEmpty()) {
+        const QString word = periodWord(c.title);
+        if (!word.isEmpty()) label = word + QLatin1Char(' ') + label.trimmed();
+    }
+    QString figure = figureText(v, c);
+    if (c.kind == ChartContent::Kind::Pie) {
+        for (const Slice& s : pieSlices(c))
+            if (s.point == point) figure += QStringLiteral("  (") + shareText(s.share) + u')';
+    }
+    return label.isEmpty() ? figure : label + QLatin1Char('\n') + figure;
 }
 
 int decimalsFor(double step) {
@@ -119,21 +178,6 @@ int decimalsFor(double step) {
                         1e-6 * std::pow(10.0, d))
         ++d;
     return d;
-}
-
-int valueDecimals(const std::vector<double>& values) {
-    for (double v : values)
-        if (std::isfinite(v) && std::abs(v - std::round(v)) > 1e-9) return 2;
-    return 0;
-}
-
-bool valuesFit(const std::vector<double>& values, double slotPx, const QFontMetricsF& fm) {
-    if (values.empty() || values.size() > 12) return false;
-    const int decimals = valueDecimals(values);
-    for (double v : values)
-        if (!std::isfinite(v) || fm.horizontalAdvance(number(v, decimals)) + 4 > slotPx)
-            return false;
-    return true;
 }
 
 int Scale::ticks() const {
@@ -196,8 +240,11 @@ std::vector<bool> labelledSlices(const std::vector<Slice>& slices, double radius
     return shown;
 }
 
-QString percentText(double share) {
-    return number(share * 100.0, 1) + QLatin1Char('%');
+double printPointSize(double windowPx, double pageInches, double dpi, double paperPoints) {
+    if (windowPx <= 0 || pageInches <= 0 || dpi <= 0) return paperPoints;
+    // A point of text on the window is dpi / 72 pixels; the page shows
+    // pageInches * 72 points over windowPx pixels.
+    return paperPoints * windowPx / (dpi * pageInches);
 }
 
 }  // namespace chart_style

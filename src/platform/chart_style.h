@@ -1,9 +1,9 @@
-// The chart's content and the look its flat and 3D forms share: colours, patterns, labels, scales.
+// The chart's content and the look its flat and 3D forms share: colours, patterns, labels, scales,
+// and the texts of figures.
 #pragma once
 
 #include <QBrush>
 #include <QColor>
-#include <QFontMetricsF>
 #include <QPen>
 #include <QString>
 #include <QStringList>
@@ -12,11 +12,16 @@
 // One data set as the chart shows it.
 struct ChartContent {
     enum class Kind { Bars, Pie };
+    // What the values are: amounts of money (shown with the currency symbol),
+    // rates in per cent, or plain numbers.
+    enum class Unit { Plain, Money, Percent };
     QString title;
     QString axisTitle;
     QStringList labels;
     std::vector<double> values;
     Kind kind = Kind::Bars;
+    Unit unit = Unit::Plain;
+    QString currencySymbol = QStringLiteral("$");
     bool colour = true;  // false: black and white (greys and patterns, black outlines)
 };
 
@@ -37,23 +42,28 @@ QColor sliceWallColour(int k, bool colour);
 // How many points apart the point labels stand so that each has `neededPx`
 // room when points are `slotPx` apart: 1, 2, 5, 10, 20, 25, 50, 100, ...
 int labelStep(int count, double slotPx, double neededPx);
-// The points that are labelled with that step. Numbered points (years,
-// months) are labelled at their round numbers (5, 10, 15 ... and the first
-// when there is room); named points from the first on.
-std::vector<int> labelledPoints(int count, int step, bool numbered, double slotPx, double neededPx);
+// The points that carry a label: always the first and the last; between
+// them every step-th point counted from 1 (5, 10, 15 ...; with a step of 2
+// the odd ones, 3, 5, 7 ...), leaving out those that would stand too close
+// to the first or the last.
+std::vector<int> labelledPoints(int count, double slotPx, double neededPx);
 // True when every label reads as a number.
 bool numberedLabels(const QStringList& labels);
 
-// A value as the axes show it, grouped in thousands ("1,250,000").
-QString number(double value, int decimals);
+// Figures as the program shows them ("####,,###.00"): the currency symbol
+// before an amount ("$1,250.00"), "%" after a rate ("12.50%").
+QString figureText(double value, const ChartContent& c);
+// A value-axis tick: the same, with the decimals the scale needs ("$25,000",
+// "12.5%", "0%").
+QString tickText(double value, int decimals, const ChartContent& c);
+// A share of the pie ("37.5%").
+QString shareText(double share);
+// What hovering point `point` tells: its label and its figure (and, in a
+// pie, its share). Empty for the blank point that pads a single one.
+QString toolTipText(const ChartContent& c, int point);
+
 // Decimals that tell apart the ticks of a scale with this step.
 int decimalsFor(double step);
-
-// Decimals of the figures written over the bars: 2 when any value has cents.
-int valueDecimals(const std::vector<double>& values);
-// True when the bars have room for their figures: a dozen bars or fewer, and
-// each figure narrower than the room a bar has.
-bool valuesFit(const std::vector<double>& values, double slotPx, const QFontMetricsF& fm);
 
 // A value axis from `lo` to `hi` with round ticks; it always includes 0.
 struct Scale {
@@ -70,10 +80,14 @@ struct Slice {
 std::vector<Slice> pieSlices(const ChartContent& c);
 // The share a slice needs for its label to be drawn beside it.
 inline constexpr double kLabelledShare = 0.04;
-QString percentText(double share);
 // Which slices get their label beside the pie: those of kLabelledShare or
 // more, while the labels down each side stay a line apart. Slices run
 // clockwise from twelve o'clock; `radiusY` is the pie's height over two.
 std::vector<bool> labelledSlices(const std::vector<Slice>& slices, double radiusY, double lineH);
+
+// The point size for the chart window's text while it is printed: a window
+// `windowPx` wide is scaled to a page `pageInches` wide, and text must
+// measure at least `paperPoints` there. `dpi` is the screen's logical DPI.
+double printPointSize(double windowPx, double pageInches, double dpi, double paperPoints);
 
 }  // namespace chart_style

@@ -1,5 +1,5 @@
-// The chart component: one data set as flat bars or a pie on Qt Charts, or their 3D forms painted
-// in the same widget.
+// The chart component: one data set as bars or a pie, flat or in 3D, with tooltips on its bars and
+// slices.
 #pragma once
 
 #include <QStringList>
@@ -8,16 +8,11 @@
 
 #include "platform/chart_style.h"
 
-class QChart;
-class QChartView;
-class QStackedLayout;
-class Chart3DCanvas;
-class QGraphicsSimpleTextItem;
-
 class ChartView : public QWidget {
     Q_OBJECT
   public:
     using Kind = ChartContent::Kind;
+    using Unit = ChartContent::Unit;
 
     explicit ChartView(QWidget* parent = nullptr);
 
@@ -26,6 +21,8 @@ class ChartView : public QWidget {
     void setTitle(const QString& title);
     void setAxisTitle(const QString& title);
     void setKind(Kind kind);
+    // Amounts of money carry `currencySymbol`, rates "%".
+    void setUnit(Unit unit, const QString& currencySymbol = QStringLiteral("$"));
     void setThreeD(bool threeD);
     void setColour(bool colour);
     // Draws the chart as it is now set.
@@ -37,31 +34,26 @@ class ChartView : public QWidget {
     QString title() const { return content_.title; }
     QString axisTitle() const { return content_.axisTitle; }
     Kind kind() const { return content_.kind; }
+    Unit unit() const { return content_.unit; }
     bool threeD() const { return threeD_; }
     bool colour() const { return content_.colour; }
-    // The flat chart (shown while threeD() is false).
-    QChart* flatChart() const;
-    // The point labels written under the flat bars (the others are left out
-    // so that they do not run into each other).
-    QStringList shownBarLabels() const { return shownLabels_; }
+
+    // What the drawn chart shows at its present size: the point labels
+    // written under the bars, the value axis's tick texts, and whether the
+    // labels stand upright.
+    QStringList shownBarLabels() const;
+    QStringList axisTexts() const;
+    bool labelsUpright() const;
+    // The tooltip at a position in the widget ("" over no bar or slice).
+    QString toolTipAt(const QPoint& at) const;
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
-    void buildBars();
-    void buildPie();
-    void placeBarLabels();
-    void placeFigures();
-
-    ChartContent content_;
+    ChartContent content_;  // as set
+    ChartContent shown_;    // as drawn
     bool threeD_ = false;
-    QChartView* flat_ = nullptr;
-    Chart3DCanvas* solid_ = nullptr;
-    QStackedLayout* stack_ = nullptr;
-    QStringList shownLabels_;
-    int labelStep_ = 0;
-    // The figures written over the flat bars.
-    std::vector<QGraphicsSimpleTextItem*> figures_;
-    bool upright_ = false;
+    bool shownThreeD_ = false;
 };

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/dialogs.h"
@@ -156,6 +157,14 @@ void PrinterDevice::drawImage(const QImage& image) {
     y_ += size.height();
 }
 
+double PrinterDevice::pageWidthInches() const {
+    return printer_->pageLayout().paintRect(QPageLayout::Inch).width();
+}
+
+int PrinterDevice::resolution() const {
+    return printer_->resolution();
+}
+
 std::unique_ptr<PrintDevice> OpenPrintDevice(const QString& jobName) {
     if (factory()) return factory()(jobName);
     if (HaveSystemPrinter()) return std::make_unique<PrinterDevice>(QString(), jobName);
@@ -195,6 +204,30 @@ bool PrintImage(const QImage& image, const QString& jobName) {
         if (auto* printer = dynamic_cast<PrinterDevice*>(device.get())) {
             printer->drawImage(image);
         } else {
+            device->line(
+                QStringLiteral("[window image %1 x %2]").arg(image.width()).arg(image.height()));
+        }
+        device->endDoc();
+        return true;
+    } catch (const PrintError&) {
+        return false;
+    }
+}
+
+bool PrintImageForPage(const QString& jobName,
+                       const std::function<QImage(double pageInches, int dpi)>& draw) {
+    // Beyond 600 dots per inch an image only grows, it does not get sharper.
+    constexpr int kMaxDpi = 600;
+    try {
+        auto device = OpenPrintDevice(jobName);
+        if (auto* printer = dynamic_cast<PrinterDevice*>(device.get())) {
+            const int dpi = std::clamp(printer->resolution(), 72, kMaxDpi);
+            const QImage image = draw(printer->pageWidthInches(), dpi);
+            if (image.isNull()) return false;
+            printer->drawImage(image);
+        } else {
+            // A text device: a Letter page's printable width at the screen's resolution.
+            const QImage image = draw(7.5, 96);
             device->line(
                 QStringLiteral("[window image %1 x %2]").arg(image.width()).arg(image.height()));
         }

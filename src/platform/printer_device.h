@@ -33,6 +33,9 @@ class PrinterDevice : public PrintDevice {
 
     // Prints an image scaled to the page width (the chart window's printout).
     void drawImage(const QImage& image);
+    // The width of the page's printable area, and the device's dots per inch.
+    double pageWidthInches() const;
+    int resolution() const;
     QString pdfPath() const { return pdfPath_; }
 
   private:
@@ -64,3 +67,11 @@ int16_t StartupLinesPerPage();
 // Prints a window image on the device for the next printout (the chart
 // window). Returns false when nothing could be printed.
 bool PrintImage(const QImage& image, const QString& jobName);
+
+// Prints an image drawn for the page of the device that will print (the
+// chart window): `draw` is told the width of the page's printable area in
+// inches and the dots per inch to draw at (the printer's, at most 600), and
+// the image it returns is printed scaled to that width. Returns false when
+// nothing could be printed.
+bool PrintImageForPage(const QString& jobName,
+                       const std::function<QImage(double pageInches, int dpi)>& draw);

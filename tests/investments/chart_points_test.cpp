@@ -179,6 +179,29 @@ TEST_F(ChartPointsTest, ComparisonAxisTitleFollowsTheTool) {
     EXPECT_EQ(p.title, QStringLiteral("Annual compound growth comparisons"));
 }
 
+TEST_F(ChartPointsTest, AmountsCarryTheCurrencySymbolAndRatesPerCent) {
+    s.createCalculatorTables();
+    s.CurrencySymbol = QStringLiteral("DM");
+    funds({QStringLiteral("A"), QStringLiteral("B")});
+    EXPECT_EQ(PerCentPoints(s).unit, ChartPoints::Unit::Percent);
+    EXPECT_EQ(ValuePoints(s).unit, ChartPoints::Unit::Money);
+    EXPECT_EQ(ValuePoints(s).currencySymbol, QStringLiteral("DM"));
+    // Every year chart shows amounts: savings, retirement, mortgage, capital, 401(k).
+    for (int source : {1, 2, 3, 4, 5, 7}) {
+        s.GraphSource = static_cast<int16_t>(source);
+        const ChartPoints p = YearPoints(s);
+        EXPECT_EQ(p.unit, ChartPoints::Unit::Money) << source;
+        EXPECT_EQ(p.currencySymbol, QStringLiteral("DM")) << source;
+    }
+    // Comparison rows: amounts for the savings plan, growth rates otherwise.
+    s.GraphSource = 1;
+    s.CallMode = 2;
+    EXPECT_EQ(ComparisonPoints(s).unit, ChartPoints::Unit::Money);
+    s.GraphSource = 6;
+    s.CallMode = 0;
+    EXPECT_EQ(ComparisonPoints(s).unit, ChartPoints::Unit::Percent);
+}
+
 TEST_F(ChartPointsTest, CountsBeyondTheTablesStopAtTheirEdge) {
     // A count the tables cannot hold, or tables already released, draw what
     // there is and never read outside them.

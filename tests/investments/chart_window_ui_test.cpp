@@ -2,9 +2,11 @@
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include "investments/chart_points.h"
 #include "investments/chart_window.h"
 #include "investments/table_window.h"
 #include "platform/chart_view.h"
@@ -273,26 +275,58 @@ TEST_F(ChartWindowTest, ReopenedWindowStartsAfresh) {
     EXPECT_TRUE(enabled(f, "ThreeDee"));
 }
 
+// Watches the chart as the printout is drawn: the window's width and the
+// chart's font and colours when it was widest.
+class PrintWatch : public QObject {
+  public:
+    explicit PrintWatch(Form1* f) : f_(f) { f->graph()->installEventFilter(this); }
+    int width = 0;
+    QFont font;
+    bool colour = true;
+    // The size of the chart's smallest text on a page `pageInches` wide.
+    double paperPoints(double pageInches) const {
+        return font.pointSizeF() * f_->logicalDpiX() * pageInches / width;
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && f_->width() > width) {
+            width = f_->width();
+            font = f_->graph()->font();
+            colour = f_->graph()->colour();
+        }
+        return false;
+    }
+
+  private:
+    Form1* f_;
+};
+
 TEST_F(ChartWindowTest, PrinterQuestionsSetTheColourAndPrintTheWideWindow) {
     savingsYears(10);
     Form1* f = open();
     click(f, "ThreeDee");
     const int normalWidth = f->width();
     EXPECT_EQ(normalWidth, twips::px(6765));
+    const QFont screenFont = f->graph()->font();
 
     script.answer(dialogs::Answer::No);  // "Continue with Printout."
     click(f, "Ptr");
     EXPECT_TRUE(printouts().empty());
     EXPECT_EQ(f->chartColour(), 0);
 
-    int widthWhilePrinting = 0;
-    bool colourWhilePrinting = true;
-    std::vector<std::shared_ptr<TextDevice>> pages;
+    // A text device that leaves its text behind when the printout is done with it.
+    struct KeptText : TextDevice {
+        QString* kept = nullptr;
+        ~KeptText() override { *kept = allText(); }
+    };
+    QString printed;
     setPrintDeviceFactory([&](const QString&) -> std::unique_ptr<PrintDevice> {
-        widthWhilePrinting = f->width();
-        colourWhilePrinting = f->graph()->colour();
-        return std::make_unique<TextDevice>();
+        auto device = std::make_unique<KeptText>();
+        device->kept = &printed;
+        return device;
     });
+    PrintWatch watch(f);
     script.clear();
     script.answer(dialogs::Answer::Yes);
     script.answer(dialogs::Answer::No);  // "Print in Color."
@@ -303,9 +337,15 @@ TEST_F(ChartWindowTest, PrinterQuestionsSetTheColourAndPrintTheWideWindow) {
     EXPECT_EQ(script.messages()[1].title, QStringLiteral("Printer"));
     EXPECT_EQ(script.messages()[1].buttons, dialogs::Buttons::YesNo);
     EXPECT_EQ(f->chartColour(), 0);
-    EXPECT_FALSE(colourWhilePrinting);
-    EXPECT_EQ(widthWhilePrinting, static_cast<int>(f->screen()->geometry().width() * 0.88));
+    EXPECT_FALSE(watch.colour);
+    EXPECT_EQ(watch.width, static_cast<int>(f->screen()->geometry().width() * 0.88));
+    // Scaled to the 7.5 inches of a Letter page, the text is 9 points or more.
+    EXPECT_GE(watch.paperPoints(7.5), 9.0);
+    EXPECT_TRUE(printed.startsWith(QStringLiteral("[window image 720 x ")))
+        << printed.toStdString();
+    // The window is back as it was.
     EXPECT_EQ(f->width(), normalWidth);
+    EXPECT_EQ(f->graph()->font(), screenFont);
     EXPECT_TRUE(f->graph()->colour());  // black and white was for the paper only
     EXPECT_EQ(f->chartShown(), 5);
     EXPECT_TRUE(f->graph()->threeD());
@@ -313,34 +353,108 @@ TEST_F(ChartWindowTest, PrinterQuestionsSetTheColourAndPrintTheWideWindow) {
     script.clear();
     script.answer(dialogs::Answer::Yes);
     script.answer(dialogs::Answer::Yes);
+    watch.width = 0;
     click(f, "Ptr");
     EXPECT_EQ(f->chartColour(), 1);
-    EXPECT_TRUE(colourWhilePrinting);
+    EXPECT_TRUE(watch.colour);
 }
 
-TEST_F(ChartWindowTest, PrintedChartIsAnImagePageInThePdf) {
+TEST_F(ChartWindowTest, PrintedChartFillsThePageWidthAtPrinterResolution) {
     funds({"Growth Fund", "Bond Fund"}, {50, -10}, {1500, 900});
     Form1* f = open();
     QTemporaryDir out;
-    const QString pdf = out.filePath(QStringLiteral("chart.pdf"));
-    setPrintDeviceFactory([&](const QString& job) -> std::unique_ptr<PrintDevice> {
-        return std::make_unique<PrinterDevice>(pdf, job);
-    });
-    script.answer(dialogs::Answer::Yes);
-    script.answer(dialogs::Answer::Yes);
-    click(f, "Ptr");
-    ASSERT_TRUE(QFile::exists(pdf));
-    QProcess list;
-    list.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-    ASSERT_TRUE(list.waitForFinished(20000));
-    const QStringList lines = QString::fromUtf8(list.readAllStandardOutput()).split('\n');
-    // A heading, a rule, then one line per image: page 1, type "image", its width.
-    ASSERT_GE(lines.size(), 3);
-    const QStringList image = lines[2].simplified().split(' ');
-    ASSERT_GE(image.size(), 4);
-    EXPECT_EQ(image[0], QStringLiteral("1"));
-    EXPECT_EQ(image[2], QStringLiteral("image"));
-    EXPECT_EQ(image[3].toInt(), static_cast<int>(f->screen()->geometry().width() * 0.88));
+    for (bool colour : {true, false}) {
+        const QString pdf =
+            out.filePath(colour ? QStringLiteral("colour.pdf") : QStringLiteral("mono.pdf"));
+        setPrintDeviceFactory([&](const QString& job) -> std::unique_ptr<PrintDevice> {
+            return std::make_unique<PrinterDevice>(pdf, job);
+        });
+        script.clear();
+        script.answer(dialogs::Answer::Yes);
+        script.answer(colour ? dialogs::Answer::Yes : dialogs::Answer::No);
+        click(f, "Ptr");
+        ASSERT_TRUE(QFile::exists(pdf));
+        QProcess list;
+        list.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        ASSERT_TRUE(list.waitForFinished(20000));
+        const QStringList lines = QString::fromUtf8(list.readAllStandardOutput()).split('\n');
+        // A heading, a rule, then one line per image: page, number, type,
+        // width, height, colour ... x-ppi, y-ppi.
+        ASSERT_GE(lines.size(), 3);
+        EXPECT_TRUE(lines.size() == 3 || lines[3].trimmed().isEmpty()) << "one image only";
+        const QStringList image = lines[2].simplified().split(' ');
+        ASSERT_GE(image.size(), 14);
+        EXPECT_EQ(image[0], QStringLiteral("1"));
+        EXPECT_EQ(image[2], QStringLiteral("image"));
+        const double width = image[3].toDouble(), height = image[4].toDouble();
+        const double ppi = image[12].toDouble();
+        // Drawn at 600 dots per inch (the PDF printer's 1200, capped) across
+        // the 7.5 inches between the margins of a Letter page, and shorter
+        // than the page.
+        EXPECT_EQ(ppi, 600);
+        EXPECT_NEAR(width / ppi, 7.5, 0.01);
+        EXPECT_GT(height / ppi, 3.5);
+        EXPECT_LT(height / ppi, 10);
+        EXPECT_EQ(f->width(), twips::px(6765));
+    }
+}
+
+TEST_F(ChartWindowTest, ValueAxisShowsTheCurrencyForAmountsAndPerCentForRates) {
+    State().CurrencySymbol = QStringLiteral("£");
+    const struct {
+        int source, mode;
+        bool rate;
+    } cases[] = {{1, 1, false}, {1, 2, false}, {2, 1, false}, {3, 1, false},
+                 {4, 1, false}, {5, 1, false}, {6, 0, true},  {7, 1, false}};
+    for (const auto& c : cases) {
+        savingsYears(10);
+        for (int k = 1; k <= 3; ++k) {
+            State().ComparisonLabels(k, 0) = QStringLiteral("Row  ") + QString::number(k);
+            State().ComparisonTable(k, 5) = Money::fromDouble(12.5 * k);
+        }
+        State().CalcInputs.assign(6, Money::fromDouble(1000));
+        State().GraphSource = static_cast<int16_t>(c.source);
+        State().CallMode = static_cast<int16_t>(c.mode);
+        if (ShowsComparisons(State())) State().GraphPoints = 3;
+        Form1* f = open();
+        const QStringList ticks = f->graph()->axisTexts();
+        ASSERT_GE(ticks.size(), 2) << c.source;
+        for (const QString& t : ticks) {
+            if (c.rate)
+                EXPECT_TRUE(t.endsWith(u'%')) << c.source << " " << t.toStdString();
+            else
+                EXPECT_TRUE(t.startsWith(u'£')) << c.source << " " << t.toStdString();
+        }
+        click(f, "ExitBut");
+        settle();
+    }
+    funds({"Growth Fund", "Bond Fund"}, {1250, -10}, {1500, 900});
+    Form1* f = open();
+    // Rates above a thousand per cent are grouped as the table shows them.
+    const QRegularExpression grouped(QStringLiteral("^\\d{1,3}(,\\d{3})+%$"));
+    EXPECT_FALSE(f->graph()->axisTexts().filter(grouped).isEmpty())
+        << f->graph()->axisTexts().join(' ').toStdString();
+}
+
+TEST_F(ChartWindowTest, WindowOpensAtItsSizeAndTheChartGrowsWithIt) {
+    savingsYears(25);
+    Form1* f = open();
+    EXPECT_EQ(f->size(), QSize(twips::px(6765), twips::px(6360)));
+    // Not a fixed-size window: it can be resized and maximized.
+    EXPECT_NE(f->minimumSize(), f->maximumSize());
+    const QSize opening = f->graph()->size();
+    EXPECT_EQ(f->graph()->shownBarLabels().last(), QStringLiteral("25"));
+    f->resize(1200, 900);
+    EXPECT_GT(f->graph()->width(), opening.width() * 2);
+    EXPECT_GT(f->graph()->height(), opening.height() * 2);
+    EXPECT_EQ(f->graph()->shownBarLabels().first(), QStringLiteral("1"));
+    EXPECT_EQ(f->graph()->shownBarLabels().last(), QStringLiteral("25"));
+    // The buttons stay at the bottom, inside the window.
+    for (const char* name : {"Sav2D", "ThreeDee", "Ptr", "ExitBut"}) {
+        const QRect b = f->button(QString::fromLatin1(name))->geometry();
+        EXPECT_TRUE(f->rect().contains(b)) << name;
+        EXPECT_GE(b.top(), f->graph()->geometry().bottom()) << name;
+    }
 }
 
 }  // namespace

@@ -3,39 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QChart>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPieSeries>
-#include <QValueAxis>
+#include <QLocale>
 #include <limits>
+#include <string>
 
-#include "platform/chart_3d.h"
+#include "platform/chart_paint.h"
 #include "platform/chart_style.h"
 
 namespace {
 
 namespace cs = chart_style;
-
-ChartView* yearChart(int years, int width) {
-    auto* v = new ChartView;
-    v->resize(width, 360);
-    QStringList labels;
-    std::vector<double> values;
-    for (int y = 1; y <= years; ++y) {
-        labels << QString::number(y);
-        values.push_back(1000.0 * y * y);
-    }
-    v->setPoints(labels, values);
-    v->setTitle(QStringLiteral("Investment value at end of each Year"));
-    v->draw();
-    v->show();
-    QCoreApplication::processEvents();
-    return v;
-}
 
 // Pixels that are clearly coloured (not a grey).
 int colouredPixels(const QImage& image) {
@@ -50,34 +29,84 @@ int colouredPixels(const QImage& image) {
     return n;
 }
 
-TEST(ChartStyle, LabelsAreThinnedToRoundSteps) {
-    // 50 years in a 400-pixel plot: 8 pixels a year, labels need 20.
-    EXPECT_EQ(cs::labelStep(50, 8, 20), 5);
-    EXPECT_EQ(cs::labelStep(10, 40, 20), 1);
-    EXPECT_EQ(cs::labelStep(480, 0.8, 30), 50);
-    const std::vector<int> years = cs::labelledPoints(50, 5, true, 8, 20);
-    // 1 (four slots before 5 leave 32 pixels), 5, 10, ... 50.
-    ASSERT_EQ(years.size(), 11u);
-    EXPECT_EQ(years.front(), 0);
-    EXPECT_EQ(years[1], 4);
-    EXPECT_EQ(years.back(), 49);
-    // With no room for the first, it is left out.
-    EXPECT_EQ(cs::labelledPoints(20, 2, true, 10, 19),
-              (std::vector<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19}));
-    // Names are taken from the first on.
-    EXPECT_EQ(cs::labelledPoints(7, 3, false, 10, 25), (std::vector<int>{0, 3, 6}));
+TEST(ChartStyle, ThinnedLabelsKeepTheFirstAndLastPoint) {
+    // 50 years with 8 pixels a year and labels needing 20: 1, 5, 10 ... 45, 50.
+    std::vector<int> expected = {0};
+    for (int y = 5; y <= 50; y += 5) expected.push_back(y - 1);
+    EXPECT_EQ(cs::labelledPoints(50, 8, 20), expected);
+    // A step of 2 takes the odd years, so that 25 years end on their last.
+    EXPECT_EQ(cs::labelledPoints(25, 10, 19),
+              (std::vector<int>{0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24}));
+    // 50 years by twos: 49 would crowd 50 and is left out, not 50.
+    const std::vector<int> twos = cs::labelledPoints(50, 10, 19);
+    EXPECT_EQ(twos.back(), 49);
+    EXPECT_EQ(twos[twos.size() - 2], 46);
+    // Every size, wide or cramped: first and last labelled, none closer than its room.
+    for (int count : {2, 5, 23, 25, 50})
+        for (double slot : {2.0, 7.0, 16.0, 40.0}) {
+            const double needed = 30;
+            const std::vector<int> shown = cs::labelledPoints(count, slot, needed);
+            ASSERT_GE(shown.size(), 2u);
+            EXPECT_EQ(shown.front(), 0) << count << " at " << slot;
+            EXPECT_EQ(shown.back(), count - 1) << count << " at " << slot;
+            for (size_t k = 1; k + 1 < shown.size(); ++k)
+                EXPECT_GE((shown[k + 1] - shown[k]) * slot, needed) << count << " at " << slot;
+            if (shown.size() > 2) EXPECT_GE((shown[1] - shown[0]) * slot, needed);
+        }
+    EXPECT_EQ(cs::labelledPoints(1, 10, 50), std::vector<int>{0});
+    EXPECT_TRUE(cs::labelledPoints(0, 10, 50).empty());
     EXPECT_TRUE(cs::numberedLabels({"1", "2", ""}));
     EXPECT_FALSE(cs::numberedLabels({"Row  1", "Row  2"}));
 }
 
-TEST(ChartStyle, FiguresOverBarsOnlyWhenTheyFit) {
-    const QFontMetricsF fm(QApplication::font());
-    EXPECT_EQ(cs::valueDecimals({1200, 2640}), 0);
-    EXPECT_EQ(cs::valueDecimals({14.8698, 2}), 2);
-    EXPECT_TRUE(cs::valuesFit({50, -12.5, 100}, 80, fm));
-    EXPECT_FALSE(cs::valuesFit({1234567.5}, 30, fm));                 // too wide for its bar
-    EXPECT_FALSE(cs::valuesFit(std::vector<double>(13, 1), 80, fm));  // too many bars
-    EXPECT_FALSE(cs::valuesFit({}, 80, fm));
+TEST(ChartStyle, FiguresInTheProgramsFormats) {
+    ChartContent money;
+    money.unit = ChartContent::Unit::Money;
+    money.currencySymbol = QStringLiteral("£");
+    ChartContent rate;
+    rate.unit = ChartContent::Unit::Percent;
+    // Grouped and placed as the tables show them, whatever the desktop's locale.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(cs::figureText(1234567.891, money), QStringLiteral("£1,234,567.89"));
+    EXPECT_EQ(cs::figureText(-12.3456, rate), QStringLiteral("-12.35%"));
+    EXPECT_EQ(cs::tickText(250000, 0, money), QStringLiteral("£250,000"));
+    EXPECT_EQ(cs::tickText(0, 0, money), QStringLiteral("£0"));
+    EXPECT_EQ(cs::tickText(2.5, 2, money), QStringLiteral("£2.50"));
+    EXPECT_EQ(cs::tickText(-25, 0, rate), QStringLiteral("-25%"));
+    EXPECT_EQ(cs::tickText(-0.00001, 1, rate), QStringLiteral("0.0%"));  // no "-0"
+    EXPECT_EQ(cs::shareText(0.375), QStringLiteral("37.5%"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(cs::decimalsFor(0.25), 2);
+    EXPECT_EQ(cs::decimalsFor(500), 0);
+}
+
+TEST(ChartStyle, ToolTipsTellLabelAndFigure) {
+    ChartContent loan;
+    loan.title = QStringLiteral("Loan balance at start of each Month");
+    loan.unit = ChartContent::Unit::Money;
+    loan.labels = {"1", "2"};
+    loan.values = {100000, 96000.5};
+    EXPECT_EQ(cs::toolTipText(loan, 1), QStringLiteral("Month 2\n$96,000.50"));
+    ChartContent funds;
+    funds.title = QStringLiteral("Current Value ");
+    funds.unit = ChartContent::Unit::Percent;
+    funds.labels = {"Growth Fund", ""};
+    funds.values = {50, 0};
+    EXPECT_EQ(cs::toolTipText(funds, 0), QStringLiteral("Growth Fund\n50.00%"));
+    EXPECT_EQ(cs::toolTipText(funds, 1), QString());  // the blank second point of a single fund
+    EXPECT_EQ(cs::toolTipText(funds, 2), QString());
+    funds.kind = ChartContent::Kind::Pie;
+    funds.unit = ChartContent::Unit::Money;
+    funds.labels = {"Growth", "Bonds"};
+    funds.values = {3000, 1000};
+    EXPECT_EQ(cs::toolTipText(funds, 1), QStringLiteral("Bonds\n$1,000.00  (25.0%)"));
+}
+
+TEST(ChartStyle, PrintedTextSizeFollowsTheScaleToThePage) {
+    // A window 1126 pixels wide (0.88 of a 1280 screen) on 7.5 inches of
+    // paper: 9 points there need 14.1 points on a 96 DPI screen.
+    EXPECT_NEAR(cs::printPointSize(1126, 7.5, 96, 9), 14.075, 0.001);
+    EXPECT_NEAR(cs::printPointSize(720, 7.5, 96, 9), 9, 1e-9);  // a one-to-one scale
 }
 
 TEST(ChartStyle, ScalesIncludeZeroAndEndOnRoundTicks) {
@@ -91,10 +120,6 @@ TEST(ChartStyle, ScalesIncludeZeroAndEndOnRoundTicks) {
     EXPECT_EQ(s.hi, 3000);
     s = cs::niceScale(0, 0, 5);  // nothing to show: a unit axis, not a division by zero
     EXPECT_GT(s.hi, s.lo);
-    EXPECT_EQ(cs::number(1234567.0, 0), QStringLiteral("1,234,567"));
-    EXPECT_EQ(cs::number(-0.0001, 2), QStringLiteral("0.00"));
-    EXPECT_EQ(cs::decimalsFor(0.25), 2);
-    EXPECT_EQ(cs::decimalsFor(500), 0);
 }
 
 TEST(ChartStyle, PieLeavesOutEmptyAndNegativeSlicesAndCrowdedLabels) {
@@ -117,57 +142,140 @@ TEST(ChartStyle, PieLeavesOutEmptyAndNegativeSlicesAndCrowdedLabels) {
     EXPECT_FALSE(cs::labelledSlices({{0, 0.01}, {1, 0.99}}, 100, 14)[0]);
 }
 
-TEST(ChartView, FiftyYearsOfLabelsDoNotRunIntoEachOther) {
-    std::unique_ptr<ChartView> v(yearChart(50, 451));
-    const QStringList shown = v->shownBarLabels();
-    EXPECT_LT(shown.size(), 50);
-    EXPECT_TRUE(shown.contains(QStringLiteral("50")));
-    EXPECT_TRUE(shown.contains(QStringLiteral("10")));
-    // The labels written have room: their count times their width fits the plot.
-    const QFontMetricsF fm(v->font());
-    const double plot = v->flatChart()->plotArea().width();
-    EXPECT_LE(shown.size() * (fm.horizontalAdvance(QStringLiteral("50")) + 4), plot);
-    // A short chart labels every bar.
-    std::unique_ptr<ChartView> few(yearChart(5, 451));
-    EXPECT_EQ(few->shownBarLabels(), QStringList({"1", "2", "3", "4", "5"}));
+// Checks what a user would see of the labels under the bars: first and
+// last written, none cut by the edges, none running into another or into
+// the value axis's figures.
+void expectReadableLabels(const QRectF& area, const ChartContent& c, const QFont& font, bool threeD,
+                          const std::string& what) {
+    const BarLayout L = LayoutBars(area, c, font, threeD);
+    const QFontMetricsF fm(font);
+    ASSERT_GE(L.labelled.size(), 2u) << what;
+    EXPECT_EQ(L.labelled.front(), 0) << what;
+    EXPECT_EQ(L.labelled.back(), static_cast<int>(c.values.size()) - 1) << what;
+    const double shift = threeD ? (L.depth - L.barDepth) / 2 : 0;
+    double lastRight = -1e9;
+    for (int i : L.labelled) {
+        const double cx = L.bars[static_cast<size_t>(i)].center().x() + shift;
+        const double w = L.upright ? fm.height() : fm.horizontalAdvance(c.labels.value(i));
+        EXPECT_GE(cx - w / 2, area.left()) << what << " label " << i;
+        EXPECT_LE(cx + w / 2, area.right()) << what << " label " << i;
+        EXPECT_GT(cx - w / 2, lastRight) << what << " label " << i;
+        lastRight = cx + w / 2;
+    }
+    const double bottom =
+        L.upright ? L.plot.bottom() + 4 + L.uprightLength : L.labelTop + fm.height();
+    EXPECT_LE(bottom, area.bottom()) << what;
+    // The first label clears the lowest tick text, to its right or under it.
+    const double firstLeft =
+        L.bars[0].center().x() + shift -
+        (L.upright ? fm.height() : fm.horizontalAdvance(c.labels.value(0))) / 2;
+    const double tickBottom = L.plot.bottom() + fm.height() / 2;
+    const double labelTop = L.upright ? L.plot.bottom() + 4 : L.labelTop;
+    EXPECT_TRUE(firstLeft >= L.plot.left() - fm.height() * 0.25 || labelTop >= tickBottom) << what;
 }
 
-TEST(ChartView, RepeatedAndEmptyNamesKeepOneBarEach) {
-    ChartView v;
-    v.resize(451, 360);
-    v.setPoints({"Fund", "", "Fund", ""}, {10, 0, 20, 0});
-    v.draw();
-    auto* axis = qobject_cast<QCategoryAxis*>(v.flatChart()->axes(Qt::Horizontal).value(0));
-    ASSERT_TRUE(axis);
-    EXPECT_EQ(axis->count(), 4);
-    auto* bars = qobject_cast<QBarSeries*>(v.flatChart()->series().value(0));
-    ASSERT_TRUE(bars);
-    EXPECT_EQ(bars->barSets().value(0)->count(), 4);
+ChartContent years(int count, double perYear) {
+    ChartContent c;
+    c.title = QStringLiteral("Investment value at end of each Year");
+    c.unit = ChartContent::Unit::Money;
+    for (int y = 1; y <= count; ++y) {
+        c.labels << QString::number(y);
+        c.values.push_back(perYear * y * y);
+    }
+    return c;
 }
 
-TEST(ChartView, FlatPieAndTitles) {
+ChartContent rows(int count) {
+    ChartContent c;
+    c.title = QStringLiteral("Savings Comparisons");
+    c.unit = ChartContent::Unit::Money;
+    for (int k = 1; k <= count; ++k) {
+        c.labels << QStringLiteral("Row ") + QString::number(k).prepend(' ');
+        c.values.push_back(1000.0 * k);
+    }
+    return c;
+}
+
+TEST(ChartLayout, YearsAndRowsAreLabelledReadablyAtEverySize) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(9);
+    // The opening size, a maximized window, and a printed one with its larger text.
+    const struct {
+        QRectF area;
+        double points;
+    } sizes[] = {
+        {QRectF(0, 0, 451, 380), 9}, {QRectF(0, 0, 1280, 940), 9}, {QRectF(0, 0, 1126, 620), 14.5}};
+    for (const auto& size : sizes)
+        for (bool threeD : {false, true}) {
+            font.setPointSizeF(size.points);
+            const std::string at = std::to_string(int(size.area.width())) + (threeD ? " 3D" : "");
+            for (int n : {5, 25, 50})
+                expectReadableLabels(size.area, years(n, 1000), font, threeD,
+                                     std::to_string(n) + " years at " + at);
+            expectReadableLabels(size.area, rows(23), font, threeD, "23 rows at " + at);
+        }
+}
+
+TEST(ChartLayout, FlatAnd3DFormsCarryTheSameTexts) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(9);
+    ChartContent c = years(25, 1000);
+    const BarLayout flat = LayoutBars(QRectF(0, 0, 451, 380), c, font, false);
+    const BarLayout solid = LayoutBars(QRectF(0, 0, 451, 380), c, font, true);
+    EXPECT_EQ(flat.ticks.first(), QStringLiteral("$0"));
+    EXPECT_TRUE(flat.ticks.last().startsWith(u'$'));
+    EXPECT_TRUE(solid.ticks.last().startsWith(u'$'));
+    EXPECT_EQ(flat.labelled.back(), solid.labelled.back());
+    // A few bars carry their figures over them in both forms.
+    c = years(5, 1000);
+    EXPECT_TRUE(LayoutBars(QRectF(0, 0, 451, 380), c, font, false).figures);
+    EXPECT_TRUE(LayoutBars(QRectF(0, 0, 451, 380), c, font, true).figures);
+    // The names of 23 rows keep their two blanks and stand upright.
     ChartView v;
-    v.resize(451, 360);
-    v.setPoints({"Growth", "Bonds", "Gone"}, {3000, 1000, 0});
-    v.setTitle(QStringLiteral("Distribution"));
-    v.setAxisTitle(QStringLiteral("Value"));
-    v.setKind(ChartView::Kind::Pie);
+    v.resize(451, 380);
+    c = rows(23);
+    v.setPoints(c.labels, c.values);
+    v.setUnit(ChartView::Unit::Money);
     v.draw();
-    EXPECT_EQ(v.flatChart()->title(), QStringLiteral("Distribution"));
-    auto* pie = qobject_cast<QPieSeries*>(v.flatChart()->series().value(0));
-    ASSERT_TRUE(pie);
-    ASSERT_EQ(pie->count(), 2);  // the empty fund has no slice
-    EXPECT_EQ(pie->slices()[0]->label(), QStringLiteral("75.0%"));
-    EXPECT_DOUBLE_EQ(pie->slices()[1]->value(), 1000);
-    // Bars again: the pie is gone, the value axis has its title.
-    v.setKind(ChartView::Kind::Bars);
-    v.setAxisTitle(QStringLiteral("Gain %"));
-    v.draw();
-    ASSERT_EQ(v.flatChart()->series().size(), 1);
-    EXPECT_TRUE(qobject_cast<QBarSeries*>(v.flatChart()->series()[0]));
-    auto* up = qobject_cast<QValueAxis*>(v.flatChart()->axes(Qt::Vertical).value(0));
-    ASSERT_TRUE(up);
-    EXPECT_EQ(up->titleText(), QStringLiteral("Gain %"));
+    EXPECT_TRUE(v.labelsUpright());
+    EXPECT_EQ(v.shownBarLabels().first(), QStringLiteral("Row  1"));
+    EXPECT_EQ(v.shownBarLabels().last(), QStringLiteral("Row  23"));
+}
+
+TEST(ChartView, ToolTipsOnBarsAndSlicesInBothForms) {
+    for (bool threeD : {false, true}) {
+        ChartView v;
+        v.resize(451, 380);
+        v.setPoints({"Growth Fund", "Bond Fund", "Index Fund"}, {50, -12.5, 100});
+        v.setUnit(ChartView::Unit::Percent);
+        v.setThreeD(threeD);
+        v.draw();
+        const BarLayout L =
+            LayoutBars(v.rect(),
+                       ChartContent{.labels = {"Growth Fund", "Bond Fund", "Index Fund"},
+                                    .values = {50, -12.5, 100},
+                                    .unit = ChartContent::Unit::Percent},
+                       v.font(), threeD);
+        EXPECT_EQ(v.toolTipAt(L.bars[1].center().toPoint()), QStringLiteral("Bond Fund\n-12.50%"))
+            << threeD;
+        EXPECT_EQ(v.toolTipAt(QPoint(2, 2)), QString());  // the title's corner: no bar
+
+        v.setKind(ChartView::Kind::Pie);
+        v.setUnit(ChartView::Unit::Money, QStringLiteral("£"));
+        v.setPoints({"Growth", "Bonds"}, {3000, 1000});
+        v.draw();
+        ChartContent pie;
+        pie.kind = ChartContent::Kind::Pie;
+        pie.labels = {"Growth", "Bonds"};
+        pie.values = {3000, 1000};
+        const PieLayout P = LayoutPie(v.rect(), pie, v.font(), threeD);
+        // Slices run clockwise from twelve o'clock: the large one round to
+        // nine o'clock, the small one from there back up to twelve.
+        const QPoint lowerRight = (P.centre + QPointF(P.rx * 0.4, P.ry * 0.4)).toPoint();
+        const QPoint upperLeft = (P.centre + QPointF(-P.rx * 0.4, -P.ry * 0.4)).toPoint();
+        EXPECT_EQ(v.toolTipAt(lowerRight), QStringLiteral("Growth\n£3,000.00  (75.0%)")) << threeD;
+        EXPECT_EQ(v.toolTipAt(upperLeft), QStringLiteral("Bonds\n£1,000.00  (25.0%)")) << threeD;
+    }
 }
 
 TEST(ChartView, ThreeDFormsAreDrawnAndBlackAndWhiteHasNoColour) {
