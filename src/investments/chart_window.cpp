@@ -302,7 +302,6 @@ QImage Form1::printImage(double pageInches, int dpi) {
     drawInColour_ = true;
     redrawShown();
     arrangeButtons();
-    if (ChartColour == 0) return image.convertToFormat(QImage::Format_Grayscale8);
     return image;
 }
 

@@ -46,7 +46,8 @@ QRectF titleLine(const QRectF& area, const ChartContent& c, const QFont& font, d
 
 // The blank point that pads a single one: no figure, no label, no tip.
 bool padding(const ChartContent& c, int i) {
-    return finiteOr0(c.values[static_cast<size_t>(i)]) == 0 && c.labels.value(i).trimmed().isEmpty();
+    return finiteOr0(c.values[static_cast<size_t>(i)]) == 0 &&
+           c.labels.value(i).trimmed().isEmpty();
 }
 
 }  // namespace
@@ -352,21 +353,18 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
     // In 3D the front wall: the part of each slice between nine and three
     // o'clock below the centre (angles -180..0).
     for (size_t k = 0; threeD && k < L.slices.size(); ++k) {
-        for (double turn : {0.0, -360.0}) {
-            const double lo = std::max(L.spans[k].first + turn, -180.0);
-            const double hi = std::min(L.spans[k].second + turn, 0.0);
-            if (hi <= lo) continue;
-            QPolygonF wallShape;
-            const int steps = std::max(2, static_cast<int>((hi - lo) / 3));
-            for (int j = 0; j <= steps; ++j) wallShape << edgePoint(lo + (hi - lo) * j / steps, 0);
-            for (int j = steps; j >= 0; --j)
-                wallShape << edgePoint(lo + (hi - lo) * j / steps, L.depth);
-            p.setPen(c.colour
-                         ? QPen(cs::shade(cs::sliceWallColour(static_cast<int>(k), true), 20), 1)
-                         : edge);
-            p.setBrush(cs::sliceWallColour(static_cast<int>(k), c.colour));
-            p.drawPolygon(wallShape);
-        }
+        const double lo = std::max(L.spans[k].first, -180.0);
+        const double hi = std::min(L.spans[k].second, 0.0);
+        if (hi <= lo) continue;
+        QPolygonF wallShape;
+        const int steps = std::max(2, static_cast<int>((hi - lo) / 3));
+        for (int j = 0; j <= steps; ++j) wallShape << edgePoint(lo + (hi - lo) * j / steps, 0);
+        for (int j = steps; j >= 0; --j)
+            wallShape << edgePoint(lo + (hi - lo) * j / steps, L.depth);
+        const QColor wallColour = cs::sliceWallColour(static_cast<int>(k), c.colour);
+        p.setPen(c.colour ? QPen(cs::shade(wallColour, 20), 1) : edge);
+        p.setBrush(wallColour);
+        p.drawPolygon(wallShape);
     }
     // The top.
     for (size_t k = 0; k < L.slices.size(); ++k) {
