@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLocale>
+#include <QToolTip>
 #include <limits>
 #include <string>
 
@@ -259,6 +261,13 @@ TEST(ChartView, ToolTipsOnBarsAndSlicesInBothForms) {
         EXPECT_EQ(v.toolTipAt(L.bars[1].center().toPoint()), QStringLiteral("Bond Fund\n-12.50%"))
             << threeD;
         EXPECT_EQ(v.toolTipAt(QPoint(2, 2)), QString());  // the title's corner: no bar
+        // Hovering shows it.
+        v.show();
+        const QPoint over = L.bars[0].center().toPoint();
+        QHelpEvent hover(QEvent::ToolTip, over, v.mapToGlobal(over));
+        QApplication::sendEvent(&v, &hover);
+        EXPECT_EQ(QToolTip::text(), QStringLiteral("Growth Fund\n50.00%"));
+        QToolTip::hideText();
 
         v.setKind(ChartView::Kind::Pie);
         v.setUnit(ChartView::Unit::Money, QStringLiteral("£"));
