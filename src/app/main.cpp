@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QIcon>
 
+#include "shell/help_key_ui.h"
 #include "shell/main_menu_window.h"
 #include "shell/window_catalog.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     font.setPointSize(9);
     QApplication::setFont(font);
     DefineWindows();
+    InstallHelpKey();
     StartProgram();
     return QApplication::exec();
 }

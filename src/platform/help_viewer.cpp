@@ -14,8 +14,11 @@ namespace {
 int g_open = 0;
 }
 
-HelpViewer* HelpViewer::open(const QString& documentPath, const QString& title) {
+HelpViewer* HelpViewer::open(const QString& documentPath, const QString& title,
+                             const QString& anchor, bool modal) {
     auto* viewer = new HelpViewer(documentPath, title);
+    if (modal) viewer->setWindowModality(Qt::ApplicationModal);
+    viewer->showSection(anchor);
     viewer->showMaximized();
     return viewer;
 }
@@ -70,11 +73,18 @@ HelpViewer::HelpViewer(const QString& documentPath, const QString& title) {
     });
     addAction(focusFind);
 
+    // Links between the two documents change the title to the document shown.
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString docTitle = browser_->documentTitle();
+        if (!docTitle.isEmpty()) setWindowTitle(docTitle);
+    });
+
     const QFileInfo info(documentPath);
     found_ = info.isFile() && info.isReadable();
     if (found_) {
         browser_->setSearchPaths({info.absolutePath()});
-        browser_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+        documentUrl_ = QUrl::fromLocalFile(info.absoluteFilePath());
+        browser_->setSource(documentUrl_);
     } else {
         browser_->setHtml(
             QStringLiteral("<h2>%1</h2><p>The help document <b>%2</b> could not be found.</p>"
@@ -82,6 +92,17 @@ HelpViewer::HelpViewer(const QString& documentPath, const QString& title) {
                 .arg(title.toHtmlEscaped(), info.fileName().toHtmlEscaped(),
                      info.absolutePath().toHtmlEscaped()));
     }
+}
+
+void HelpViewer::showSection(const QString& anchor) {
+    if (!found_ || anchor.isEmpty()) return;
+    QUrl url = documentUrl_;
+    url.setFragment(anchor);
+    browser_->setSource(url);
+}
+
+QString HelpViewer::currentSection() const {
+    return browser_->source().fragment();
 }
 
 bool HelpViewer::find(const QString& text) {

@@ -40,3 +40,37 @@ TEST(HelpViewer, TheGuideHasItsTitleAndContents) {
     EXPECT_TRUE(v->browser()->toPlainText().contains(QStringLiteral("Contents")));
     delete v;
 }
+
+TEST(HelpViewer, OpensAtASectionAndBackLeadsToTheTop) {
+    HelpViewer* v =
+        HelpViewer::open(QStringLiteral(VANTORA_HELP_DIR "/VTK.html"),
+                         QStringLiteral("How to Use the Program"), QStringLiteral("mortgages"));
+    ASSERT_TRUE(v->documentFound());
+    EXPECT_EQ(v->currentSection(), QStringLiteral("mortgages"));
+    ASSERT_TRUE(v->browser()->isBackwardAvailable());
+    v->browser()->backward();
+    EXPECT_EQ(v->currentSection(), QString());
+    v->browser()->forward();
+    EXPECT_EQ(v->currentSection(), QStringLiteral("mortgages"));
+    v->showSection(QStringLiteral("keys"));
+    EXPECT_EQ(v->currentSection(), QStringLiteral("keys"));
+    delete v;
+}
+
+TEST(HelpViewer, TheTwoDocumentsLeadToEachOtherAndTheTitleFollows) {
+    HelpViewer* v = HelpViewer::open(QStringLiteral(VANTORA_HELP_DIR "/VTK.html"),
+                                     QStringLiteral("How to Use the Program"));
+    v->browser()->setSource(QUrl(QStringLiteral("prosprn.html#income")));
+    EXPECT_EQ(v->windowTitle(), QStringLiteral("Prosperon"));
+    EXPECT_TRUE(
+        v->browser()->toPlainText().contains(QStringLiteral("Drawing income from capital")));
+    v->browser()->setSource(QUrl(QStringLiteral("VTK.html#compounding")));
+    EXPECT_EQ(v->windowTitle(), QStringLiteral("How to Use the Program"));
+    EXPECT_EQ(v->currentSection(), QStringLiteral("compounding"));
+    // Find selects the word it found.
+    EXPECT_TRUE(v->find(QStringLiteral("semi-annually")));
+    EXPECT_EQ(v->browser()->textCursor().selectedText(), QStringLiteral("semi-annually"));
+    v->browser()->backward();
+    EXPECT_EQ(v->windowTitle(), QStringLiteral("Prosperon"));
+    delete v;
+}

@@ -1,0 +1,103 @@
+// F1 in a window opens the manual at that window's section.
+#include "shell/help_key_ui.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "platform/help_viewer.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "support/ui_test_support.h"
+
+namespace {
+
+QList<HelpViewer*> Viewers() {
+    QList<HelpViewer*> list;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* v = qobject_cast<HelpViewer*>(w); v && v->isVisible()) list << v;
+    return list;
+}
+
+// A key pressed where the user would press it: in a control of the window.
+void PressF1In(QWidget* window) {
+    QWidget* target = window;
+    for (QWidget* child : window->findChildren<QWidget*>())
+        if (child->focusPolicy() != Qt::NoFocus && child->isVisible()) {
+            target = child;
+            break;
+        }
+    QTest::keyClick(target, Qt::Key_F1);
+}
+
+}  // namespace
+
+class HelpKey : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        InstallHelpKey();
+        SetManualPath(QStringLiteral(VANTORA_HELP_DIR "/VTK.html"));
+    }
+    void TearDown() override {
+        for (HelpViewer* v : Viewers()) v->close();
+        WindowTest::TearDown();
+    }
+};
+
+TEST_F(HelpKey, F1InEachToolOpensItsSectionInOneManualWindow) {
+    struct Case {
+        const char* window;
+        int callMode;
+        const char* anchor;
+    };
+    const Case cases[] = {
+        {"MenuMain", 0, "menu"},     {"CalcInpt", 1, "savings"},  {"CalcInpt", 2, "comparisons"},
+        {"CdnMort", 1, "mortgages"}, {"CdnMort", 2, "loans"},     {"FundMenu", 0, "fundmenu"},
+        {"DispNet", 0, "networth"},  {"FindComp", 0, "compound"}, {"PlanK", 0, "k401"},
+        {"Income", 0, "retirement"}, {"CalCaptl", 0, "capital"},  {"SymbolFonts", 0, "settings"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
+        State().CallMode = static_cast<int16_t>(c.callMode);
+        QWidget* w = Windows().get(QString::fromLatin1(c.window));
+        ASSERT_NE(w, nullptr);
+        w->show();
+        PressF1In(w);
+        settle();
+        const QList<HelpViewer*> viewers = Viewers();
+        ASSERT_EQ(viewers.size(), 1);  // F1 again uses the manual window already open
+        EXPECT_TRUE(viewers[0]->documentFound());
+        EXPECT_EQ(viewers[0]->currentSection(), QString::fromLatin1(c.anchor));
+        EXPECT_EQ(viewers[0]->windowTitle(), QStringLiteral("How to Use the Program"));
+        Windows().unload(QString::fromLatin1(c.window));
+        settle();
+    }
+}
+
+TEST_F(HelpKey, OverAModalWindowTheManualOpensModalAndCanBeClosed) {
+    QWidget* w = Windows().get(QStringLiteral("SymbolFonts"));
+    w->setWindowModality(Qt::ApplicationModal);
+    w->show();
+    ASSERT_EQ(QApplication::activeModalWidget(), w);
+    PressF1In(w);
+    settle();
+    const QList<HelpViewer*> viewers = Viewers();
+    ASSERT_EQ(viewers.size(), 1);
+    EXPECT_TRUE(viewers[0]->isModal());
+    EXPECT_EQ(viewers[0]->currentSection(), QStringLiteral("settings"));
+    viewers[0]->close();
+    settle();
+    EXPECT_TRUE(Viewers().isEmpty());
+    EXPECT_EQ(QApplication::activeModalWidget(), w);
+    w->setWindowModality(Qt::NonModal);
+}
+
+TEST_F(HelpKey, F1InTheManualItselfOpensNothingMore) {
+    HelpViewer* v = OpenManualAt(QStringLiteral("keys"));
+    QTest::keyClick(v->browser(), Qt::Key_F1);
+    settle();
+    EXPECT_EQ(Viewers().size(), 1);
+    EXPECT_EQ(v->currentSection(), QStringLiteral("keys"));
+}
