@@ -90,8 +90,10 @@ ExampleFigures FundGain(const ExampleInputs& in) {
 ExampleFigures Sample(const ExampleInputs& in) {
     State().reset();
     State().CurrencySymbol = QStringLiteral("$");
+    ResetTables();
     ExampleFigures f;
     if (!ReadPortfolioFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"))) return f;
+    ResetFundTotals();
     const int fund = static_cast<int>(Num(in, "fund"));
     const RecordView view = BuildRecordView(fund);
     const auto& t = State().FundTotals;
