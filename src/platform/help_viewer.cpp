@@ -1,10 +1,12 @@
 #include "platform/help_viewer.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolBar>
@@ -35,6 +37,8 @@ HelpViewer::HelpViewer(const QString& documentPath, const QString& title) {
 
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
+    browser_->installEventFilter(this);
+    browser_->viewport()->installEventFilter(this);
     setCentralWidget(browser_);
 
     QToolBar* bar = addToolBar(QStringLiteral("Help"));
@@ -74,7 +78,8 @@ HelpViewer::HelpViewer(const QString& documentPath, const QString& title) {
     addAction(focusFind);
 
     // Links between the two documents change the title to the document shown.
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        if (url.fragment() != pendingSection_) pendingSection_.clear();
         const QString docTitle = browser_->documentTitle();
         if (!docTitle.isEmpty()) setWindowTitle(docTitle);
     });
@@ -99,6 +104,31 @@ void HelpViewer::showSection(const QString& anchor) {
     QUrl url = documentUrl_;
     url.setFragment(anchor);
     browser_->setSource(url);
+    pendingSection_ = anchor;
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+            pendingSection_.clear();
+            break;
+        case QEvent::Resize:
+            // The text is laid out again for the new width: keep the section
+            // asked for at the top.
+            if (watched == browser_ && !pendingSection_.isEmpty())
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        if (!pendingSection_.isEmpty()) browser_->scrollToAnchor(pendingSection_);
+                    },
+                    Qt::QueuedConnection);
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, e);
 }
 
 QString HelpViewer::currentSection() const {

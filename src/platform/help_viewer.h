@@ -30,8 +30,14 @@ class HelpViewer : public QMainWindow {
     // The anchor of the section last shown ("" at the document's top).
     QString currentSection() const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
   private:
     HelpViewer(const QString& documentPath, const QString& title);
+    // The section asked for, kept in view while the window is laid out and
+    // maximized, until the reader scrolls or clicks.
+    QString pendingSection_;
     QUrl documentUrl_;
     QTextBrowser* browser_;
     QLineEdit* findBox_;

@@ -189,7 +189,8 @@ TEST(HelpDocuments, WorkedExampleFiguresAreThoseTheProgramShows) {
         ASSERT_TRUE(f.contains(e.output))
             << e.calc.toStdString() << " gives no " << e.output.toStdString();
         EXPECT_EQ(f[e.output].toStdString(), e.figure.toStdString())
-            << "FIGURE " << e.line << " " << e.output.toStdString() << " " << f[e.output].toStdString();
+            << "FIGURE " << e.line << " " << e.output.toStdString() << " "
+            << f[e.output].toStdString();
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -47,6 +49,12 @@ TEST(HelpViewer, OpensAtASectionAndBackLeadsToTheTop) {
                          QStringLiteral("How to Use the Program"), QStringLiteral("mortgages"));
     ASSERT_TRUE(v->documentFound());
     EXPECT_EQ(v->currentSection(), QStringLiteral("mortgages"));
+    // Laid out again at another size, the section is still the first thing in view.
+    v->showNormal();
+    v->resize(700, 400);
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(v->browser()->cursorForPosition(QPoint(4, 4)).block().text(),
+              QStringLiteral("Mortgages"));
     ASSERT_TRUE(v->browser()->isBackwardAvailable());
     v->browser()->backward();
     EXPECT_EQ(v->currentSection(), QString());
