@@ -9,5 +9,7 @@ struct Decimal15 {
     int pointPos = 0;    // value = 0.digits x 10^pointPos
 };
 
-// `magnitude` must be finite and not negative.
+// `magnitude` must be finite and not negative. Neither depends on the C locale.
 Decimal15 toDecimal15(double magnitude);
+// Every digit of the double's exact binary value, in the same form.
+Decimal15 toExactDecimal(double magnitude);

@@ -43,10 +43,43 @@ QString decodeFileText(const QByteArray& bytes) {
 QByteArray encodeFileText(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
+    bool high = false;
     for (QChar c : text) {
         const int b = cp1252Byte(c.unicode());
         if (b < 0) return text.toUtf8();
+        high = high || b >= 0x80;
         out += static_cast<char>(b);
+    }
+    // Bytes such as "\xC9\xAE" (an accented capital followed by a sign) are
+    // valid UTF-8 as well and would read back as another letter.
+    if (high) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString probe = utf8.decode(out);  // decodes only when taken as a QString
+        if (!utf8.hasError()) return text.toUtf8();
+    }
+    return out;
+}
+
+QString WithoutControlCharacters(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // The five bytes Windows-1252 leaves unassigned are read as the C1
+        // characters of the same number; they stay, so that such a file of the
+        // earlier version is written back as it was.
+        if (c.category() == QChar::Other_Control &&
+            (c.unicode() < 0x80 || c.unicode() > 0x9F || kCp1252High[c.unicode() - 0x80] != 0))
+            continue;
+        if (c.isHighSurrogate()) {
+            if (i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                out += c;
+                out += text[++i];
+            }
+            continue;
+        }
+        if (c.isLowSurrogate()) continue;
+        out += c;
     }
     return out;
 }
@@ -58,7 +91,7 @@ void FieldWriter::separator() {
 
 void FieldWriter::text(const QString& value) {
     separator();
-    QString v = value;
+    QString v = WithoutControlCharacters(value);
     v.replace(u'"', u'\'');
     out_ += u'"' + v + u'"';
 }
@@ -163,7 +196,7 @@ Field FieldReader::field() {
 QString FieldReader::text() {
     Field f = field();
     if (f.kind == Field::Kind::Date) fail("date where a text was expected");
-    return f.text;
+    return WithoutControlCharacters(f.text);
 }
 
 int64_t FieldReader::integer() {

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 #include <stdexcept>
 
@@ -15,17 +16,27 @@ class FormatError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Text of the program's files: UTF-8 when the bytes are valid UTF-8, otherwise
-// Windows-1252 (the files of the earlier Windows version).
+// Text of the program's files, decided from the whole file: UTF-8 when all of
+// its bytes are valid UTF-8, otherwise Windows-1252 (the files of the earlier
+// Windows version).
 QString decodeFileText(const QByteArray& bytes);
-// Windows-1252 when every character has a place there, otherwise UTF-8, so a
-// file read from the earlier version is written back byte for byte.
+// Windows-1252 when every character has a place there and those bytes cannot
+// be taken for UTF-8 (no byte above 127, or not valid UTF-8); otherwise UTF-8.
+// So decodeFileText gives back exactly the text written, and a file of the
+// earlier version is written back byte for byte.
 QByteArray encodeFileText(const QString& text);
+
+// The text without control characters (C0, DEL and C1, but for the five C1
+// characters that stand for the bytes Windows-1252 leaves unassigned) and
+// without halves of surrogate pairs standing alone: what a name in a file may hold.
+QString WithoutControlCharacters(QStringView text);
 
 class FieldWriter {
   public:
-    void text(const QString& value);  // in double quotes; a '"' cannot be stored and becomes '\''
-    void number(Money value);         // plain decimal
+    // In double quotes; a '"' cannot be stored and becomes '\'', control
+    // characters are left out.
+    void text(const QString& value);
+    void number(Money value);  // plain decimal
     void integer(int64_t value);
     void date(const QDate& value);  // #yyyy-mm-dd#
     void endLine();                 // CR LF
@@ -54,7 +65,7 @@ class FieldReader {
     explicit FieldReader(QString text);
 
     Field field();
-    QString text();      // a quoted (or bare) text field
+    QString text();      // a quoted (or bare) text field, without control characters
     int64_t integer();   // a bare whole number; an empty field reads as 0
     Money money();       // a bare decimal number; an empty field reads as 0
     QDate date();        // a #date# field

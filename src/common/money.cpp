@@ -40,10 +40,14 @@ Money Money::fromInt(int64_t units) {
 
 // The double is first taken to 15 significant digits, so a typed 0.00015 is the
 // decimal half it looks like, then rounded half to even to ten-thousandths.
+// From 10^11 on, 15 digits no longer reach the fourth decimal: there the
+// double's exact value is rounded instead, so every ten-thousandth it holds is
+// kept up to the end of the money range.
 Money Money::fromDouble(double value) {
     if (!std::isfinite(value)) overflow();
     if (std::fabs(value) >= 1e15) overflow();
-    const Decimal15 d = toDecimal15(std::fabs(value));
+    const double magnitude = std::fabs(value);
+    const Decimal15 d = magnitude < 1e11 ? toDecimal15(magnitude) : toExactDecimal(magnitude);
     // Digits down to the fourth decimal, then the rest decides the rounding.
     const int keep = d.pointPos + 4;
     __int128 raw = 0;

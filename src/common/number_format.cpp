@@ -1,7 +1,7 @@
 #include "common/number_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "common/decimal15.h"
@@ -142,8 +142,11 @@ QString NumText(int64_t value) {
 QString NumText(double value) {
     if (!std::isfinite(value)) return QStringLiteral(" 0");
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", std::fabs(value));
-    QString s = QString::fromLatin1(buf);
+    // Up to 15 significant digits, as "%.15g" would give them in the C locale
+    // whatever locale the desktop has set.
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::general, 15);
+    QString s = ec == std::errc() ? QString::fromLatin1(buf, end - buf) : QStringLiteral("0");
     if (s.startsWith(QLatin1String("0."))) s.remove(0, 1);
     return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + s;
 }

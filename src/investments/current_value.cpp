@@ -79,7 +79,7 @@ void AccumulateHoldings() {
         const int row = static_cast<int>(f);
         t(row, 0) += rec.Shares;
         t(row, 1) += rec.BookValue;
-        if (rec.TypeCode != u"S") t(row, 6) += rec.BookValue;
+        if (!HasTypeCode(rec, u'S')) t(row, 6) += rec.BookValue;
     }
 }
 

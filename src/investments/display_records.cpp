@@ -32,7 +32,7 @@ QStringList RecordTableHeadings() {
 
 Money DividendSharesValue(int record) {
     const FundRecord& rec = State().Records[static_cast<size_t>(record)];
-    if (rec.TypeCode == u"D" || rec.TypeCode == u"U") return rec.Price * rec.Shares;
+    if (HasTypeCode(rec, u'D') || HasTypeCode(rec, u'U')) return rec.Price * rec.Shares;
     return Money();
 }
 
@@ -62,7 +62,7 @@ RecordView BuildRecordView(int fund) {
         t(kTotalRow, 5) += rec.CashDiv;
         t(kTotalRow, 0) += rec.Shares;
         t(kTotalRow, 1) += rec.BookValue;
-        if (rec.TypeCode != u"S") t(kTotalRow, 2) += rec.BookValue;
+        if (!HasTypeCode(rec, u'S')) t(kTotalRow, 2) += rec.BookValue;
         v.divSharesTotal += divShares;
     }
 

@@ -22,9 +22,11 @@ PortfolioData emptyPortfolio() {
     return d;
 }
 
-// A fund number as stored in a record: a whole number of a fund slot (or 0).
-bool validFundNumber(Money m) {
-    return m.raw() % Money::kScale == 0 && m.wholePart() >= 0 && m.wholePart() <= kAllRecordsSlot;
+// A fund number as stored in a record: the whole number of one of the file's
+// fund slots. A record of fund 0, of 31 (all records) or beyond the funds in
+// use would be left out of every total.
+bool validFundNumber(Money m, int fundCount) {
+    return m.raw() % Money::kScale == 0 && m.wholePart() >= 1 && m.wholePart() <= fundCount;
 }
 
 }  // namespace
@@ -55,6 +57,10 @@ void EraseTables() {
     s.FundFileName.clear();
     s.RecordCount = 0;
     s.FundCount() = 0;
+}
+
+bool HasTypeCode(const FundRecord& record, char16_t code) {
+    return record.TypeCode.size() == 1 && record.TypeCode[0].toUpper() == QChar(code);
 }
 
 QString TypeDescription(int record) {
@@ -167,7 +173,7 @@ std::optional<PortfolioData> ParsePortfolio(const QByteArray& bytes) {
         for (int r = 1; r <= d.recordCount; ++r) {
             FundRecord& rec = d.records[static_cast<size_t>(r)];
             rec.FundNo = in.money();
-            if (!validFundNumber(rec.FundNo)) return std::nullopt;
+            if (!validFundNumber(rec.FundNo, d.fundCount)) return std::nullopt;
             rec.Price = in.money();
             rec.Shares = in.money();
             rec.Fee = in.money();
@@ -181,7 +187,12 @@ std::optional<PortfolioData> ParsePortfolio(const QByteArray& bytes) {
             if (code.text.size() != 1 || !QStringLiteral("BSCDFU").contains(code.text.toUpper()))
                 return std::nullopt;
             rec.TypeCode = code.text;
-            rec.TradeDate = in.date();
+            const QDate date = in.date();
+            rec.TradeDate = date;
+            // A date the program could not write back (the years 1 to 99)
+            // would make every later save fail: refuse the file now.
+            const auto writable = RecordDate(rec);
+            if (!writable || *writable != date) return std::nullopt;
         }
         if (!in.atEnd()) return std::nullopt;
         return d;

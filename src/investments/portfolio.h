@@ -25,6 +25,9 @@ void EraseTables();
 // Re-creates FundTotals with zeros (rows 0..31, `columns` columns).
 void ResetFundTotals(int columns = 7);
 
+// Whether a record has the transaction code `code` (an upper-case letter); a
+// lower-case code written by hand in a file counts as the same code.
+bool HasTypeCode(const FundRecord& record, char16_t code);
 // The description shown for record r: "Bought  ", "Sold    ", "Cash Div.",
 // "Div. Shares", "Fee Cash" (F with price 0), "Unit Fee" (U with a positive
 // price); "" otherwise.
@@ -58,8 +61,9 @@ struct PortfolioData {
 
 // Reads a .wms file's bytes. Returns nothing when the file breaks the format
 // anywhere: a count that is negative or beyond the capacity, a field of the
-// wrong kind, a date that is not a date, an early end, or anything after the
-// last record.
+// wrong kind, a date that is not a date or that the program could not write
+// back, a record of a fund number outside 1..FundCount, an early end, or
+// anything after the last record.
 std::optional<PortfolioData> ParsePortfolio(const QByteArray& bytes);
 // The .wms text of the tables in State(); nothing when a record's date does
 // not convert.

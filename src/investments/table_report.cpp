@@ -122,7 +122,7 @@ QString RecordReportLine(int record) {
     PlaceRight(l, 31, Format(rec.Price, u"##,,##0.00"));
     PlaceRight(l, 41, Format(rec.Shares, u"##,,##0.000"));
     PlaceRight(l, 50, Format(rec.Fee, u"##,,##0.00"));
-    if (rec.TypeCode == u"D" || rec.TypeCode == u"U")
+    if (HasTypeCode(rec, u'D') || HasTypeCode(rec, u'U'))
         PlaceRight(l, 59, Format(DividendSharesValue(record), u"##,,##0.00"));
     PlaceRight(l, 68, Format(rec.CashDiv, u"#,,##0.00"));
     PlaceRight(l, 79, Format(rec.BookValue, u"###,,##0.00"));

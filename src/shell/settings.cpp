@@ -26,12 +26,16 @@ void LoadPersonalSettingsFile(const QString& path) {
     ReadPersonalSettings(file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray());
 }
 
-bool SavePersonalSettingsFile(const QString& path) {
+QByteArray PersonalSettingsBytes() {
     const AppState& s = State();
     FieldWriter w;
     w.text(s.CurrencySymbol);
     w.integer(s.PrinterFontChoice);
     w.text(s.UserName);
     w.endLine();
-    return WriteFileSafely(path, w.bytes());
+    return w.bytes();
+}
+
+bool SavePersonalSettingsFile(const QString& path) {
+    return WriteFileSafely(path, PersonalSettingsBytes());
 }

@@ -1,6 +1,7 @@
 // Personal settings: the "Personal.vtp" file (currency symbol, printer font, name).
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 inline constexpr const char* kSettingsFileName = "Personal.vtp";
@@ -12,6 +13,8 @@ void LoadPersonalSettingsFile(const QString& path);
 // The same for the file's bytes.
 void ReadPersonalSettings(const QByteArray& bytes);
 
+// The file's one line for the settings in State().
+QByteArray PersonalSettingsBytes();
 // Writes the one line `"symbol",choice,"name"` + CR LF atomically. A value with
 // a double quote cannot be stored; it is written with the quote as "'".
 // Returns false when the file could not be written (the caller does not report it).

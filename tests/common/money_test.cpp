@@ -68,3 +68,17 @@ TEST(Money, ParseReadsWhatTheFilesHold) {
     for (const Money m : {Money::fromRaw(123456789), Money::fromRaw(-1), Money::fromInt(7)})
         EXPECT_EQ(*Money::parse(m.toFileText()), m);
 }
+
+// From 10^11 on, 15 significant digits no longer reach the fourth decimal; the
+// figures below are the doubles' exact values rounded half to even by hand.
+TEST(Money, FromDoubleKeepsEveryTenThousandthUpToTheRange) {
+    EXPECT_EQ(Money::fromDouble(123456789012.34).raw(), 1234567890123400);
+    EXPECT_EQ(Money::fromDouble(1234567890123.4567).raw(), 12345678901234568);
+    EXPECT_EQ(Money::fromDouble(98765432109876.55).raw(), 987654321098765469);
+    EXPECT_EQ(Money::fromDouble(-900000000000000.25).raw(), -9000000000000002500);
+    // Exact halves still go to the even neighbour.
+    EXPECT_EQ(Money::fromDouble(100000000000.03125).raw(), 1000000000000312);
+    EXPECT_EQ(Money::fromDouble(100000000000.09375).raw(), 1000000000000938);
+    EXPECT_EQ(Money::fromDouble(922337203685477.5).raw(), 9223372036854775000);
+    EXPECT_THROW(Money::fromDouble(922337203685477.7), MoneyOverflow);
+}

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include "common/dates.h"
+#include "investments/current_value.h"
+#include "investments/display_records.h"
 #include "investments/record_entry.h"
 
 namespace {
@@ -142,6 +144,16 @@ TEST_F(Portfolio, BrokenFilesAreRefusedWhole) {
         head + "1,10,3,0,0,30,\"\",#2001-07-04#\r\n",
         head + record + "9,9\r\n",                                // more than announced
         "1,1,\"All Records\",\"31\"\r\n\"A,\" 1\"\r\n" + record,  // a stray quote
+        // Records no total would count: fund 0, the all-records slot 31, a fund
+        // beyond the one in use.
+        head + "0,10,3,0,0,30,\"B\",#2001-07-04#\r\n",
+        head + "31,10,3,0,0,30,\"B\",#2001-07-04#\r\n",
+        head + "2,10,3,0,0,30,\"B\",#2001-07-04#\r\n",
+        // A date of the years 1 to 99 loads as a date but could never be saved
+        // again, whichever record it is in.
+        head + "1,10,3,0,0,30,\"B\",#0050-07-04#\r\n",
+        "4,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n" + record + record + record +
+            "1,10,3,0,0,30,\"B\",#0099-12-31#\r\n",
     };
     for (const QByteArray& b : broken) EXPECT_FALSE(ParsePortfolio(b)) << b.toStdString();
     // A lower-case code of the earlier version is kept as written.
@@ -283,6 +295,45 @@ TEST_F(Portfolio, AFileOfTheEarlierVersionReadsAndWritesBackTheSameBytes) {
     EXPECT_EQ(TypeDescription(2), "Cash Div.");
     ASSERT_TRUE(WritePortfolioFile(out));
     EXPECT_EQ(readFile(out), bytes);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Portfolio, LowerCaseCodesCountAsTheirCodesAndAreWrittenBackAsTheyWere) {
+    // A purchase, a sale and a dividend in shares, all written by hand in lower case.
+    const QByteArray bytes =
+        "3,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n"
+        "1,10,100,0,0,1000,\"b\",#2001-01-02#\r\n"
+        "1,12,-50,0,0,-600,\"s\",#2001-02-02#\r\n"
+        "1,11,10,0,0,0,\"d\",#2001-03-02#\r\n";
+    auto data = ParsePortfolio(bytes);
+    ASSERT_TRUE(data);
+    InstallPortfolio(std::move(*data));
+    EXPECT_EQ(TypeDescription(2), "Sold    ");
+    // Money put in leaves the sale out: 1000 + 0, not 1000 - 600 + 0.
+    ResetFundTotals(9);
+    AccumulateHoldings();
+    EXPECT_EQ(State().FundTotals(1, 6), Money::fromInt(1000));
+    EXPECT_EQ(DividendSharesValue(3), Money::fromInt(110));
+    const RecordView view = BuildRecordView(1);
+    EXPECT_EQ(view.divSharesTotal, Money::fromInt(110));
+    EXPECT_EQ(State().FundTotals(31, 2), Money::fromInt(1000));
+    EXPECT_EQ(*PortfolioBytes(), bytes);
+}
+
+TEST_F(Portfolio, NamesWithLineBreaksAreSavedWithoutThemAndReadBack) {
+    twoFunds();
+    State().FundNames[1].FundName = QStringLiteral("Pasted\r\nname\t");
+    State().FundNames[2].FundName = QString::fromUtf8("NESTL\u00c9\u00ae");
+    const auto bytes = PortfolioBytes();
+    ASSERT_TRUE(bytes);
+    auto data = ParsePortfolio(*bytes);
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->funds[1].FundName, QStringLiteral("Pastedname"));
+    EXPECT_EQ(data->funds[2].FundName, QString::fromUtf8("NESTL\u00c9\u00ae"));
+    EXPECT_EQ(data->recordCount, 2);
 }
 
 }  // namespace
