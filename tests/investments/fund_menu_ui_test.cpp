@@ -175,19 +175,20 @@ TEST_F(FundMenuTest, CancellingTheDialogChangesNothing) {
     EXPECT_EQ(State().FileChanged, 1);
 }
 
-TEST_F(FundMenuTest, AFileWithDatesTheSystemCannotReadLoadsWithAWarning) {
+// A date of the year 50 would load, and then every save would fail.
+TEST_F(FundMenuTest, AFileWithDatesThatCouldNotBeSavedAgainIsRefusedWhole) {
     openMenu();
     const QString old = folder.filePath(QStringLiteral("old.wms"));
     writeFile(old,
-              "2,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n"
+              "4,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n"
+              "1,10,3,0,0,30,\"B\",#2001-07-04#\r\n1,10,3,0,0,30,\"B\",#2001-07-04#\r\n"
               "1,10,3,0,0,30,\"B\",#2001-07-04#\r\n1,10,3,0,0,30,\"B\",#0050-07-04#\r\n");
-    State().DateExample = QStringLiteral("3/15/2024");
     script.chooseFile(old);
     click("Loadfile");
-    EXPECT_EQ(script.lastMessage().title, "Warning");
+    EXPECT_EQ(script.lastMessage().title, "Load File");
     EXPECT_EQ(script.lastMessage().text,
-              "File loaded has wrong format. Correct Records to current Date format 3/15/2024");
-    EXPECT_EQ(State().RecordCount, 2);  // the data stay
+              "File not found or wrong format. Check Filename and/or Directory");
+    EXPECT_EQ(State().RecordCount, 0);
 }
 
 TEST_F(FundMenuTest, OpeningOverUnsavedChangesAsksFirst) {
