@@ -12,6 +12,7 @@
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
+#include "shell/input_conventions_ui.h"
 #include "shell/key_filters.h"
 
 namespace {
@@ -35,17 +36,8 @@ NamInput::NamInput(QWidget* parent) : QWidget(parent) {
     setTabOrder(inFName_, acept_);
     setTabOrder(acept_, nAcept_);
 
-    KeyHook::on(inFName_)->keyPress = [this](int key) {
-        if (key == keycode::Enter) {
-            acept_->setFocus(Qt::TabFocusReason);
-            return 0;
-        }
-        if (key == '"') {
-            dialogs::beep();
-            return 0;
-        }
-        return key;
-    };
+    // Enter goes to OK; no quote and no line break, however the name comes in.
+    ApplyNameBoxRules(inFName_, acept_);
     connect(acept_, &QPushButton::clicked, this, [this] {
         // Pasted text can bring a quote the keys would have refused.
         finish(inFName_->text().remove(u'"'));

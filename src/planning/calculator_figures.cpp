@@ -28,6 +28,38 @@ QString BoxFormat::text(Money value, const QString& symbol) const {
     return t;
 }
 
+std::optional<Money> BoxFormat::read(const QString& text, const QString& symbol) {
+    QStringView t = QStringView(text).trimmed();
+    // A symbol that could be part of a figure is never passed over.
+    const bool plainSymbol = !symbol.isEmpty() && !symbol.front().isDigit() &&
+                             symbol.front() != u'.' && symbol.front() != u'-' &&
+                             symbol.front() != u'+';
+    if (plainSymbol && t.startsWith(symbol))
+        t = t.mid(symbol.size());
+    else if (t.startsWith(u'$'))
+        t = t.mid(1);
+    QString figure;
+    int i = 0;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) figure += t[i++];
+    bool digits = false, point = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c >= u'0' && c <= u'9') {
+            digits = true;
+            figure += c;
+        } else if (c == u'.' && !point) {
+            point = true;
+            figure += c;
+        } else if (c == u',' && digits && !point) {
+            continue;  // grouping
+        } else {
+            break;
+        }
+    }
+    if (!digits) return Money();
+    return Money::parse(figure);
+}
+
 BoxFormat BoxFormat::money(int width, const QString& picture) {
     return BoxFormat{picture, width, true, false};
 }

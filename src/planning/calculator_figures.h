@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 #include "common/money.h"
 
@@ -30,6 +31,14 @@ struct BoxFormat {
     bool percent = false;
 
     QString text(Money value, const QString& symbol) const;
+    // The figure a box's text stands for. The box's own forms read as the
+    // figure they show: blanks, a currency symbol in front (`symbol`, or the
+    // "$" of a default text), grouping commas and a "%" after the figure are
+    // passed over, so "$1,500.00" is 1500 even after a Delete that removed
+    // nothing. Otherwise the leading number counts ("12.5.3" is 12.5; empty
+    // or non-numeric text is 0). The digits are read exactly, with no double
+    // in between. Nothing when the figure is beyond the currency's range.
+    static std::optional<Money> read(const QString& text, const QString& symbol);
 
     static BoxFormat money(int width, const QString& picture = QStringLiteral("####,,###.00"));
     static BoxFormat rate(int width);   // "###.00" then "%"

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
+#include "platform/typed_entry.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/key_filters.h"
@@ -19,6 +21,7 @@
 namespace {
 const QString kHelpTitle = QStringLiteral("Help");
 const QString kWrongEntry = QStringLiteral("Wrong entry, try again");
+constexpr int kReportSlot = 1;  // ReportText's place in the report list
 }  // namespace
 
 struct CalculatorWindow::Input {
@@ -45,9 +48,10 @@ void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout) {
     grid->setSelEndCol(0);
 }
 
-CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent) {
+CalculatorWindow::CalculatorWindow(const CalculatorTableShape& shape, QWidget* parent)
+    : QWidget(parent) {
     AppState& s = State();
-    s.createCalculatorTables();
+    s.createCalculatorTables(shape);
     s.InputEdited = 0;
     s.HelpShown = 0;
 }
@@ -122,6 +126,16 @@ void CalculatorWindow::wireInput(Input& in) {
     }
     in.box->installEventFilter(this);
     if (QLineEdit* edit = editOf(in); edit && edit != in.box) edit->installEventFilter(this);
+    // Pasted and dropped text comes in as typed keys; any other change of the
+    // text by the user (the context menu's Cut or Delete, Undo) is an edit too.
+    TypedEntry::install(in.box, [this, p] { edited(*p); });
+}
+
+void CalculatorWindow::edited(Input& in) {
+    // A key already counted it (the first-key rule, Delete, "-").
+    if (State().InputEdited == 1 && pending_ == &in) return;
+    pending_ = &in;
+    ResetResults();
 }
 
 int CalculatorWindow::keyPress(Input& in, int key) {
@@ -149,6 +163,40 @@ int CalculatorWindow::keyPress(Input& in, int key) {
 
 void CalculatorWindow::addEnterStop(QWidget* control) {
     enterOrder_.push_back(control);
+}
+
+void CalculatorWindow::addChoiceList(QComboBox* list) {
+    addEnterStop(list);
+    KeyHook* hook = KeyHook::on(list);
+    hook->keyPress = [this, list](int key) {
+        if (key == keycode::Enter) {
+            focusNextAfter(list);
+        } else {
+            dialogs::beep();
+            ResetResults();
+        }
+        return 0;
+    };
+    connect(list, &QComboBox::activated, this, [this](int) { ResetResults(); });
+}
+
+void CalculatorWindow::addNameBox(QLineEdit* box) {
+    addEnterStop(box);
+    KeyHook::on(box)->keyPress = [this, box](int key) {
+        if (key == keycode::Enter) {
+            focusNextAfter(box);
+            return 0;
+        }
+        ResetResults();
+        return key;
+    };
+    TypedEntry::install(box, [this] {
+        if (State().InputEdited == 0) ResetResults();
+    });
+}
+
+void CalculatorWindow::addResultLabel(QLabel* label) {
+    resultLabels_ << label;
 }
 
 void CalculatorWindow::focusNextAfter(QWidget* control) {
@@ -184,18 +232,12 @@ void CalculatorWindow::commit(Input& in) {
     if (in.slot < 0 || static_cast<size_t>(in.slot) >= s.CalcInputs.size()) return;
     s.InputEdited = 0;
     pending_ = nullptr;
-    const double typed = LeadingNumber(editOf(in)->text());
-    try {
-        s.CalcInputs[static_cast<size_t>(in.slot)] = Money::fromDouble(typed);
-    } catch (const MoneyOverflow&) {
-        // A figure beyond the currency's range: the box keeps its old figure.
-        editOf(in)->setText(
-            in.format.text(s.CalcInputs[static_cast<size_t>(in.slot)], s.CurrencySymbol));
-        dialogs::message(kWrongEntry, kHelpTitle);
-        return;
-    }
-    editOf(in)->setText(
-        in.format.text(s.CalcInputs[static_cast<size_t>(in.slot)], s.CurrencySymbol));
+    Money& figure = s.CalcInputs[static_cast<size_t>(in.slot)];
+    const std::optional<Money> typed = BoxFormat::read(editOf(in)->text(), s.CurrencySymbol);
+    // A figure beyond the currency's range is refused: the box keeps its old figure.
+    if (typed) figure = *typed;
+    editOf(in)->setText(in.format.text(figure, s.CurrencySymbol));
+    if (!typed) dialogs::message(kWrongEntry, kHelpTitle);
 }
 
 void CalculatorWindow::commitPendingEdit() {
@@ -229,6 +271,7 @@ QString CalculatorWindow::inputText(int slot) const {
 
 void CalculatorWindow::ResetResults() {
     AppState& s = State();
+    for (QLabel* label : resultLabels_) label->clear();
     clearResultLabels();
     s.InputEdited = 1;
     if (s.HelpShown == 1) return;
@@ -271,7 +314,9 @@ void CalculatorWindow::ShowGraph() {
                          QStringLiteral("Advisory"));
         return;
     }
-    if (graphSource() >= 0) s.GraphSource = static_cast<int16_t>(graphSource());
+    const GraphHandOver handOver = graphHandOver();
+    if (handOver.source >= 0) s.GraphSource = static_cast<int16_t>(handOver.source);
+    if (!handOver.title.isEmpty()) s.GraphTitle = handOver.title;
     Windows().show(QStringLiteral("Form1"));
     Windows().hide(objectName());
 }
@@ -280,6 +325,54 @@ void CalculatorWindow::PrintResults() {
     commitPendingEdit();
     if (PrintWithConfirmation(windowTitle(), [this](PrintDevice& d) { printReport(d); }))
         afterPrintout();
+}
+
+bool CalculatorWindow::refusedPastYearLimit(double term, int limit, int messageYears) {
+    if (!PastYearLimit(term, limit)) return false;
+    dialogs::message(YearLimitMessage(messageYears < 0 ? limit : messageYears), windowTitle());
+    return true;
+}
+
+void CalculatorWindow::prepareGrid(int64_t term, int extraRows) {
+    grid()->setRows(GridRowsFor(term, extraRows));
+    grid()->clearBody();
+}
+
+void CalculatorWindow::fillGrid(int firstRow, const std::vector<QStringList>& rows) {
+    int r = firstRow;
+    for (const QStringList& cells : rows) {
+        for (int c = 0; c < cells.size(); ++c) grid()->setCellText(r, c, cells.at(c));
+        ++r;
+    }
+}
+
+void CalculatorWindow::fillYearGrid(int years, const YearGridColumns& columns, int firstRow) {
+    fillGrid(firstRow, YearGridRows(State().YearTable, years, columns, State().CurrencySymbol));
+    resetGridSelection();
+}
+
+void CalculatorWindow::resetGridSelection() {
+    grid()->setSelEndRow(1);
+    grid()->setSelEndCol(0);
+}
+
+QString& CalculatorWindow::reportText() {
+    QStringList& list = State().ReportText;
+    while (list.size() <= kReportSlot) list << QString();
+    return list[kReportSlot];
+}
+
+int CalculatorWindow::addComparisonRow(const QStringList& cells, Money chartValue,
+                                       const QString& reportEntry) {
+    AppState& s = State();
+    const int k = comparisonCount_ + 1;
+    // The tables first: a row past their shape fails before anything is kept.
+    s.ComparisonTable(k, 5) = chartValue;
+    s.ComparisonLabels(k, 0) = ComparisonRowLabel(k);
+    reportText() += reportEntry;
+    comparisonCount_ = k;
+    fillGrid(k, {cells});
+    return k;
 }
 
 void CalculatorWindow::releaseTables() {

@@ -1,5 +1,5 @@
-// CalculatorWindow: the form the calculator windows share (yellow input boxes, Calculate, help
-// panel, graph, printout, exit).
+// CalculatorWindow: the base of every calculator window (input boxes, Calculate, help panel,
+// graph, printout, exit, the year grid and the comparison rows).
 #pragma once
 
 #include <QList>
@@ -11,11 +11,15 @@
 
 #include "common/money.h"
 #include "planning/calculator_figures.h"
+#include "planning/calculator_tables.h"
+#include "shell/app_state.h"
 #include "shell/input_conventions_ui.h"
 
 class Grid;
 class HelpPanel;
 class PrintDevice;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -38,11 +42,22 @@ struct CalculatorInputOptions {
     bool deleteEmpties = false;  // the Delete key also empties the box
 };
 
-// A calculator window names only what differs: its controls and their places,
-// its input boxes (in Enter order) with their filters and display formats, the
-// grid, the calculation, the help text, the printout and its chart code. This
-// base runs the rest: the key protocol of the input boxes, ResetResults, the
-// help panel, Show Graph, To Printer, Exit to Menu and Calculate's failure message.
+// What Show Graph hands the chart window besides the tables: GraphSource and
+// GraphTitle, set after the "No Data" check and before the chart opens. A
+// negative source or an empty title leaves the global as Calculate set it.
+struct GraphHandOver {
+    int source = -1;
+    QString title;
+};
+
+// A calculator window names only what differs: its table shape, its controls
+// and their places, its input boxes (in Enter order) with their filters and
+// display formats, the grid layout, the calculation, the help text, the
+// printout and what Show Graph hands over. This base runs the rest: the key
+// protocol of the boxes (every paste, drop and Delete counts as typing does),
+// reading the boxes, ResetResults, the help panel, Show Graph, To Printer, Exit
+// to Menu, Calculate's failure message, the year limit, the year grid and the
+// comparison rows. See DEVELOPERS.md, "Building a calculator on the base".
 class CalculatorWindow : public QWidget {
     Q_OBJECT
   public:
@@ -55,8 +70,9 @@ class CalculatorWindow : public QWidget {
     void ExitToMenu();
     void ToggleHelp();
 
-    // Marks the inputs edited and, unless the help panel holds, clears the
-    // results shown, closes the help panel and forgets the chart's points.
+    // Marks the inputs edited and, unless the help panel holds, empties the
+    // result labels, clears the results shown (the grid body while no
+    // comparison row is kept), closes the help panel and forgets the chart's points.
     void ResetResults();
 
     // Stores a figure in its CalcInputs slot and shows it in its box.
@@ -65,11 +81,17 @@ class CalculatorWindow : public QWidget {
     QWidget* inputBox(int slot) const;
     // The text a box shows.
     QString inputText(int slot) const;
+    // The comparison rows kept since the window opened (0..23).
+    int comparisonCount() const { return comparisonCount_; }
 
   protected:
-    // Creates the calculators' shared tables and clears the window flags (load).
-    explicit CalculatorWindow(QWidget* parent = nullptr);
+    // Load: creates the shared tables in the window's shape and clears the
+    // window flags. The subclass then builds its controls, adds its boxes,
+    // calls setControls(), lays out the grid and shows its defaults.
+    explicit CalculatorWindow(const CalculatorTableShape& shape = CalculatorTableShape(),
+                              QWidget* parent = nullptr);
 
+    // ---- Building the window ----
     struct Controls {
         QPushButton* exit = nullptr;
         QPushButton* print = nullptr;
@@ -80,20 +102,30 @@ class CalculatorWindow : public QWidget {
         QPlainTextEdit* helpPanel = nullptr;
         QColor helpColour = QColor(0, 255, 255);
     };
-    // Wires the common buttons and the help panel (after the input boxes are added).
+    // Wires the common buttons and the help panel (after the input boxes are
+    // added: the first box is where Enter in the help panel goes).
     void setControls(const Controls& controls);
 
     using InputOptions = CalculatorInputOptions;
     // Adds a number box (an editable drop-down list or a text box), in Enter
     // order: its figure lives in CalcInputs(slot), keys pass `filter`, and it
-    // shows its figure with `format`.
+    // shows its figure with `format`. Typing, pasting, dropping and Delete all
+    // count as edits; the box is read (BoxFormat::read) when it loses the focus.
     void addInput(QWidget* box, int slot, KeyFilter filter, const BoxFormat& format,
                   InputOptions options = {});
-    // Puts another control (a choice list, a name box) into the Enter order
-    // after the boxes added so far; the window handles its keys and moves on
-    // with focusNextAfter().
+    // Adds a drop-down list that only offers choices (a compounding period), in
+    // Enter order: picking an entry runs ResetResults; any other key than
+    // Enter beeps, is swallowed and runs ResetResults.
+    void addChoiceList(QComboBox* list);
+    // Adds a free-text box read at Calculate (an investment's name), in Enter
+    // order: every key or paste other than Enter runs ResetResults and stays.
+    void addNameBox(QLineEdit* box);
+    // Puts another control into the Enter order after the boxes added so far;
+    // the window handles its keys and moves on with focusNextAfter().
     void addEnterStop(QWidget* control);
-    // Enter's move: the next visible control of the Enter order, else Calculate.
+    // A result label: ResetResults empties it before anything else.
+    void addResultLabel(QLabel* label);
+    // Enter's move: the next visible, enabled control of the Enter order, else Calculate.
     void focusNextAfter(QWidget* control);
     // Fills the open help panel again (a window whose help depends on a choice).
     void refreshHelpText();
@@ -106,22 +138,47 @@ class CalculatorWindow : public QWidget {
     // taking the focus from the box, and the figure must count all the same.
     void commitPendingEdit();
 
+    // ---- Pieces for the calculation ----
     Grid* grid() const { return controls_.grid; }
+    // "Wrong entry, N Years limit." titled with the window caption when `term`
+    // is past `limit` (PastYearLimit); N is `messageYears` when given (a loan
+    // in months says "40 Years"), else the limit. True when refused.
+    bool refusedPastYearLimit(double term, int limit, int messageYears = -1);
+    // Sizes the grid for a table of `term` rows (GridRowsFor) and blanks its body.
+    void prepareGrid(int64_t term, int extraRows);
+    // Writes rows of cells into the grid from grid row `firstRow` on.
+    void fillGrid(int firstRow, const std::vector<QStringList>& rows);
+    // The year grid from YearTable: year rows 1..years and the total row
+    // (YearGridRows), from grid row `firstRow` on; then the selection end goes
+    // back to row 1, column 0.
+    void fillYearGrid(int years, const YearGridColumns& columns, int firstRow = 1);
+    // The grid's selection end at row 1, column 0, as after every calculation.
+    void resetGridSelection();
+    // The comparison rows. A new row k = comparisonCount() + 1 fills grid row k
+    // with `cells`, ComparisonLabels(k, 0) with "Row  k", ComparisonTable(k, 5)
+    // with `chartValue`, and appends `reportEntry` to reportText(); returns k.
+    // Check comparisonsFull() first (23 rows kept).
+    int addComparisonRow(const QStringList& cells, Money chartValue, const QString& reportEntry);
+    bool comparisonsFull() const { return comparisonCount_ >= kComparisonLimit; }
+    // ReportText element 1: the accumulated printable entries.
+    QString& reportText();
 
     // ---- What each calculator supplies ----
     virtual QString helpText() const = 0;
-    // The calculation proper, after Calculate's common steps. Any exception it
-    // raises ends it with "Wrong entry, try again".
+    // The calculation proper, after Calculate's common steps (HelpShown 0,
+    // ResetResults, GraphPoints 0 unless entries are counted, InputEdited 0).
+    // Any exception it raises ends it with "Wrong entry, try again".
     virtual void calculation() = 0;
     virtual void printReport(PrintDevice& device) = 0;
-    // GraphSource set by Show Graph; -1 leaves it as Calculate set it.
-    virtual int graphSource() const = 0;
-    // ResetResults blanks the grid body only when this says so.
-    virtual bool blanksGridOnReset() const { return true; }
+    // What Show Graph sets before the chart window opens.
+    virtual GraphHandOver graphHandOver() const = 0;
+    // ResetResults blanks the grid body only when this says so (by default
+    // while no comparison row is kept).
+    virtual bool blanksGridOnReset() const { return comparisonCount_ == 0; }
     // True when GraphPoints counts the entries kept while the window is open
     // (then neither ResetResults nor Calculate clears it).
     virtual bool graphPointsCountEntries() const { return false; }
-    // Result labels emptied by ResetResults before anything else.
+    // Result labels emptied by ResetResults besides those of addResultLabel().
     virtual void clearResultLabels() {}
     // After a printout was made.
     virtual void afterPrintout() {}
@@ -137,14 +194,17 @@ class CalculatorWindow : public QWidget {
     QLineEdit* editOf(const Input& in) const;
     void wireInput(Input& in);
     int keyPress(Input& in, int key);
+    void edited(Input& in);
     void commit(Input& in);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::vector<std::unique_ptr<Input>> inputs_;
     std::vector<QWidget*> enterOrder_;
+    QList<QLabel*> resultLabels_;
     Controls controls_;
     std::unique_ptr<HelpPanel> help_;
     Input* pending_ = nullptr;  // the box typed into since it was last read
+    int comparisonCount_ = 0;
     bool exiting_ = false;
 };

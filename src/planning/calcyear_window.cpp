@@ -15,6 +15,7 @@
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
+#include "platform/typed_entry.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/input_conventions_ui.h"
@@ -92,9 +93,8 @@ int Calcyear::slotOf(const QLineEdit* box) const {
 }
 
 QString Calcyear::shown(const QLineEdit* box, Money value) const {
-    if (box == inDeposit_)
-        return RightJustifyWhole(State().CurrencySymbol + Format(value, u"####,,###.00"), 13);
-    return RightJustifyWhole(Format(value, u"###.00"), 15) + u'%';
+    const BoxFormat format = box == inDeposit_ ? BoxFormat::money(13) : BoxFormat::rate(15);
+    return format.text(value, State().CurrencySymbol);
 }
 
 void Calcyear::wireBox(QLineEdit* box, QWidget* next) {
@@ -117,12 +117,21 @@ void Calcyear::wireBox(QLineEdit* box, QWidget* next) {
         return typed;
     };
     hook->keyDown = [this, box](int& code) {
-        if (code != keycode::Delete) return;
-        resultAnt_->clear();
-        State().InputEdited = 1;
-        pending_ = box;
+        if (code == keycode::Delete) edited(box);
     };
     box->installEventFilter(this);
+    // Pasted and dropped text comes in as typed keys; a change made otherwise
+    // (the context menu's Cut or Delete, Undo) is an edit as Delete is.
+    TypedEntry::install(box, [this, box] {
+        if (State().InputEdited == 1 && pending_ == box) return;  // a key counted it
+        edited(box);
+    });
+}
+
+void Calcyear::edited(QLineEdit* box) {
+    resultAnt_->clear();
+    State().InputEdited = 1;
+    pending_ = box;
 }
 
 bool Calcyear::eventFilter(QObject* watched, QEvent* event) {
@@ -140,14 +149,11 @@ void Calcyear::commit(QLineEdit* box) {
     State().InputEdited = 0;
     pending_ = nullptr;
     Money& target = slot(slotOf(box));
-    try {
-        target = Money::fromDouble(LeadingNumber(box->text()));
-    } catch (const MoneyOverflow&) {
-        box->setText(shown(box, target));
-        dialogs::message(QStringLiteral("Wrong entry, try again"), QStringLiteral("Help"));
-        return;
-    }
+    const std::optional<Money> typed = BoxFormat::read(box->text(), State().CurrencySymbol);
+    // A figure beyond the currency's range is refused: the box keeps its old figure.
+    if (typed) target = *typed;
     box->setText(shown(box, target));
+    if (!typed) dialogs::message(QStringLiteral("Wrong entry, try again"), QStringLiteral("Help"));
 }
 
 int Calcyear::periods() const {

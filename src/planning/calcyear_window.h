@@ -32,6 +32,8 @@ class Calcyear : public QWidget {
   private:
     void wireBox(QLineEdit* box, QWidget* next);
     int periods() const;
+    // A change of a box's text that no typed key counted: the result goes, the box will be read.
+    void edited(QLineEdit* box);
     void commit(QLineEdit* box);
     int slotOf(const QLineEdit* box) const;
     QString shown(const QLineEdit* box, Money value) const;

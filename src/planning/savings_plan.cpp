@@ -25,7 +25,7 @@ SavingsPlanInputs SavingsPlanInputs::fromCalcInputs(const std::vector<Money>& c)
 }
 
 bool PastSavingsYearLimit(const SavingsPlanInputs& in) {
-    return RoundedYears(in.years) > kSavingsYearLimit;
+    return PastYearLimit(static_cast<double>(RoundedYears(in.years)), kSavingsYearLimit);
 }
 
 SavingsPlan CalculateSavingsPlan(const SavingsPlanInputs& in) {
@@ -78,17 +78,10 @@ void StoreYearTable(const SavingsPlan& plan, SharedTable<Money>& t) {
 }
 
 std::vector<QStringList> SavingsGridRows(const SavingsPlan& plan, const QString& symbol) {
-    std::vector<QStringList> rows;
-    rows.reserve(plan.rows.size() + 1);
-    const QString money = QStringLiteral("####,,###.00");
-    for (const SavingsYear& y : plan.rows)
-        rows.push_back({QString::number(y.year), Format(y.invested, money),
-                        Format(y.interest, money), Format(y.value, money)});
-    const QString total = QStringLiteral("####,,##0.00");
-    rows.push_back({QStringLiteral("Total:"), symbol + Format(plan.totalInvested, total),
-                    symbol + Format(plan.totalInterest, total),
-                    symbol + Format(plan.finalValue, total)});
-    return rows;
+    SharedTable<Money> table;
+    table.create(plan.yearsComputed + 2, 6);
+    StoreYearTable(plan, table);
+    return YearGridRows(table, plan.yearsComputed, kSavingsGridColumns, symbol);
 }
 
 QStringList ComparisonCells(const SavingsPlanInputs& in, const SavingsPlan& plan) {
@@ -105,7 +98,7 @@ QStringList ComparisonCells(const SavingsPlanInputs& in, const SavingsPlan& plan
 }
 
 QString ComparisonLabel(int row) {
-    return QStringLiteral("Row ") + NumText(static_cast<int64_t>(row));
+    return ComparisonRowLabel(row);
 }
 
 QString ComparisonReportEntry(const SavingsPlanInputs& in, const SavingsPlan& plan) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/money.h"
+#include "planning/calculator_tables.h"
 #include "shell/app_state.h"
 
 // The six figures of the savings plan window, as typed (rates in percent).
@@ -57,6 +58,10 @@ SavingsPlan CalculateSavingsPlan(const SavingsPlanInputs& in);
 // YearTable rows 1..m: (-, year, invested, interest, value) in columns 1..4;
 // row m + 1 the totals: (m, total invested, total interest/growth, final value).
 void StoreYearTable(const SavingsPlan& plan, SharedTable<Money>& yearTable);
+
+// The calculations grid: amount invested, interest/growth and value of each
+// year, and their totals.
+inline const YearGridColumns kSavingsGridColumns{};
 
 // Grid rows of the calculations mode, for grid rows 1 .. m + 1: the year rows
 // and the "Total:" row (4 cells each).

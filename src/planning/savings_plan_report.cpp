@@ -5,8 +5,12 @@
 #include "common/number_format.h"
 #include "common/print_device.h"
 #include "planning/calculator_figures.h"
+#include "planning/calculator_tables.h"
 
 namespace {
+
+// Year, amount invested, interest/growth and value.
+const YearPrintLayout kSavingsPrintLayout{{2, 3}, {{17, 14}, {39, 13}, {61, 13}}};
 
 void inputLine(PrintDevice& d, const QString& label, const QString& value) {
     d.at(2, label);
@@ -48,22 +52,13 @@ void PrintSavingsCalculation(PrintDevice& d, const SavingsPlanInputs& in, const 
     d.endLine();
     d.line();
 
-    const QString money = QStringLiteral("####,,###.00");
-    for (const SavingsYear& y : plan.rows) {
-        d.at(2, RightJustifyWhole(Format(static_cast<double>(y.year), u"###"), 3));
-        d.at(17, RightJustifyWhole(Format(y.invested, money), 14));
-        d.at(39, RightJustifyWhole(Format(y.interest, money), 13));
-        d.at(61, RightJustifyWhole(Format(y.value, money), 13));
-        d.endLine();
-    }
+    for (const SavingsYear& y : plan.rows)
+        PrintYearLine(d, kSavingsPrintLayout, y.year, {y.invested, y.interest, y.value});
     d.at(2, separator);
     d.endLine();
     d.line();
-    d.at(2, QStringLiteral("Total:"));
-    d.at(17, RightJustifyWhole(symbol + Format(plan.totalInvested, money), 14));
-    d.at(39, RightJustifyWhole(symbol + Format(plan.totalInterest, money), 13));
-    d.at(61, RightJustifyWhole(symbol + Format(plan.finalValue, money), 13));
-    d.endLine();
+    PrintTotalLine(d, kSavingsPrintLayout,
+                   {plan.totalInvested, plan.totalInterest, plan.finalValue}, symbol);
 }
 
 void PrintSavingsComparisons(PrintDevice& d, const QString& reportText) {

@@ -25,7 +25,6 @@ constexpr int kBlockTop = 60, kBlockHeight = 840, kLabelWidth = 1980;
 constexpr int kBoxLeft = 75, kBoxOffset = 450, kBoxWidth = 1830, kBoxHeight = 330;
 constexpr int kGridLeft = 2010, kGridTop = 60, kGridWidth = 7440, kGridHeight = 5835;
 constexpr int kComparisonRowHeight = 225;
-constexpr int kReportSlot = 1;  // ReportText's place in the report list
 
 struct Box {
     const char* name;
@@ -45,20 +44,13 @@ void captionFont(QLabel* label) {
     setBackColour(label, colours::Aqua);
 }
 
-QString& reportText() {
-    QStringList& list = State().ReportText;
-    while (list.size() <= kReportSlot) list << QString();
-    return list[kReportSlot];
-}
-
 }  // namespace
 
 int CalcInpt::mode() {
     return State().CallMode == 2 ? 2 : 1;
 }
 
-CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(parent) {
-    ComparisonCount = 0;
+CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, parent) {
     setWindowTitle(mode() == 2 ? QStringLiteral("Investment Growth Comparisons")
                                : QStringLiteral("Investment Growth Calculations"));
     twips::setClientSize(this, kClientWidth, kClientHeight);
@@ -195,58 +187,35 @@ QString CalcInpt::helpText() const {
 
 void CalcInpt::calculation() {
     AppState& s = State();
-    if (mode() == 2 && ComparisonCount >= 23) {
+    if (mode() == 2 && comparisonsFull()) {
         dialogs::message(QStringLiteral("Limit is 23 entries"), QStringLiteral("Help"));
-        s.GraphPoints = static_cast<int16_t>(ComparisonCount);
+        s.GraphPoints = static_cast<int16_t>(comparisonCount());
         return;
     }
     const SavingsPlanInputs in = SavingsPlanInputs::fromCalcInputs(s.CalcInputs);
     const bool pastLimit = PastSavingsYearLimit(in);
-    if (ComparisonCount <= 0) {
+    if (comparisonCount() <= 0) {
         // A refused term leaves the grid its size: only a term that will be
         // computed sizes it.
-        if (mode() == 1 && !pastLimit) {
-            const int64_t years = RoundedYears(in.years);
-            grid()->setRows(years + 4 <= 25 ? 25 : static_cast<int>(years) + 4);
-        }
+        if (mode() == 1 && !pastLimit) grid()->setRows(GridRowsFor(RoundedYears(in.years), 4));
         grid()->clearBody();
     }
-    if (pastLimit) {
-        dialogs::message(QStringLiteral("Wrong entry, 50 Years limit."), windowTitle());
+    if (refusedPastYearLimit(static_cast<double>(RoundedYears(in.years)), kSavingsYearLimit))
         return;
-    }
     const SavingsPlan plan = CalculateSavingsPlan(in);
     StoreYearTable(plan, s.YearTable);
     if (mode() == 2) {
-        addComparison(in, plan);
-        s.GraphPoints = static_cast<int16_t>(ComparisonCount);
+        addComparisonRow(ComparisonCells(in, plan), plan.finalValue,
+                         ComparisonReportEntry(in, plan));
+        s.GraphPoints = static_cast<int16_t>(comparisonCount());
         s.GraphTitle = QStringLiteral("Savings Comparisons");
     } else {
-        showYears(plan);
+        fillYearGrid(plan.yearsComputed, kSavingsGridColumns);
         s.GraphPoints = static_cast<int16_t>(plan.years);
         s.GraphTitle = QStringLiteral("Investment value at end of each Year");
     }
-    grid()->setSelEndRow(1);
-    grid()->setSelEndCol(0);
+    resetGridSelection();
     last_ = Calculated{in, plan};
-}
-
-void CalcInpt::showYears(const SavingsPlan& plan) {
-    const std::vector<QStringList> rows = SavingsGridRows(plan, State().CurrencySymbol);
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < rows[r].size(); ++c)
-            grid()->setCellText(static_cast<int>(r) + 1, c, rows[r].at(c));
-}
-
-void CalcInpt::addComparison(const SavingsPlanInputs& in, const SavingsPlan& plan) {
-    AppState& s = State();
-    const int k = ComparisonCount + 1;
-    const QStringList cells = ComparisonCells(in, plan);
-    s.ComparisonLabels(k, 0) = ComparisonLabel(k);
-    s.ComparisonTable(k, 5) = plan.finalValue;
-    reportText() += ComparisonReportEntry(in, plan);
-    ComparisonCount = k;
-    for (int c = 0; c < cells.size(); ++c) grid()->setCellText(k, c, cells.at(c));
 }
 
 void CalcInpt::printReport(PrintDevice& device) {

@@ -20,24 +20,17 @@ class CalcInpt : public CalculatorWindow {
     // The year window's Insert: the amount becomes the annual amount invested.
     void InsertAnnualAmount(Money amount);
 
-    int comparisonCount() const { return ComparisonCount; }
-
   protected:
     QString helpText() const override;
     void calculation() override;
     void printReport(PrintDevice& device) override;
-    int graphSource() const override { return 1; }
-    bool blanksGridOnReset() const override { return ComparisonCount == 0; }
+    GraphHandOver graphHandOver() const override { return {1, {}}; }
     void afterPrintout() override;
 
   private:
     // 1 calculations, 2 comparisons: read from CallMode, as the window is used.
     static int mode();
     void SetupGrid();
-    void showYears(const SavingsPlan& plan);
-    void addComparison(const SavingsPlanInputs& in, const SavingsPlan& plan);
-
-    int ComparisonCount = 0;
     // The last calculation and the inputs it used: the calculations printout.
     struct Calculated {
         SavingsPlanInputs inputs;

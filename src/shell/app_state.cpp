@@ -1,11 +1,15 @@
 #include "shell/app_state.h"
 
-void AppState::createCalculatorTables() {
-    CalcInputs.assign(9, Money());
-    YearTable.create(102, 6);
-    ComparisonTable.create(25, 6);
-    ComparisonLabels.create(25, 2);
+void AppState::createCalculatorTables(const CalculatorTableShape& shape) {
+    CalcInputs.assign(static_cast<size_t>(shape.lastInput) + 1, Money());
+    YearTable.create(shape.lastYearRow + 1, 6);
+    ComparisonTable.create(shape.lastComparisonRow + 1, shape.lastComparisonCol + 1);
+    ComparisonLabels.create(shape.lastComparisonRow + 1, 2);
     ReportText = QStringList(4);
+}
+
+void AppState::createCalculatorTables() {
+    createCalculatorTables(CalculatorTableShape{});
 }
 
 void AppState::releaseCalculatorTables() {

@@ -57,6 +57,16 @@ struct FundNameRow {
     QString FundNumberText;
 };
 
+// The shape a calculator creates its tables in, by last index (the savings
+// plan's by default; loans use lastYearRow 500, retirement income 362, the
+// compound rate lastComparisonRow 28 and lastComparisonCol 6).
+struct CalculatorTableShape {
+    int lastInput = 8;
+    int lastYearRow = 101;
+    int lastComparisonRow = 24;
+    int lastComparisonCol = 5;
+};
+
 struct AppState {
     // Shell and personal settings.
     int16_t CallMode = 0;
@@ -96,15 +106,17 @@ struct AppState {
     QStringList ReportText;
     QStringList ReportPages;
 
-    // Calculator tables: CalcInputs 0..8, YearTable 0..101 x 0..5,
-    // ComparisonTable 0..24 x 0..5, ComparisonLabels 0..24 x 0..1.
+    // Calculator tables, each calculator in its own shape (CalculatorTableShape):
+    // CalcInputs 0..lastInput, YearTable 0..lastYearRow x 0..5, ComparisonTable
+    // 0..lastComparisonRow x 0..lastComparisonCol, ComparisonLabels 0..lastComparisonRow x 0..1.
     std::vector<Money> CalcInputs;  // read with .at(i)
     SharedTable<Money> YearTable;
     SharedTable<Money> ComparisonTable;
     SharedTable<QString> ComparisonLabels;
 
-    // Creates the calculators' tables (empty) and the report lists.
-    void createCalculatorTables();
+    // Creates the calculators' tables (empty) in `shape` and the report lists.
+    void createCalculatorTables(const CalculatorTableShape& shape);
+    void createCalculatorTables();  // the savings plan's shape
     void releaseCalculatorTables();
 
     // Back to the start-of-run state (tests call this between cases).

@@ -1,11 +1,13 @@
 #include "shell/input_conventions_ui.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
+#include "platform/typed_entry.h"
 #include "shell/app_state.h"
 #include "shell/key_filters.h"
 
@@ -30,6 +32,61 @@ void ApplyNumberBoxRules(QWidget* box, KeyFilter filter, QWidget* next,
             if (code == keycode::Delete) onDelete();
         };
     }
+}
+
+namespace {
+constexpr int kQuote = '"';
+
+// The last character of `text` that is not a double quote (a surrogate pair counts as one).
+QString lastSymbolCharacter(const QString& text) {
+    for (int i = static_cast<int>(text.size()) - 1; i >= 0; --i) {
+        if (text.at(i) == QChar(kQuote) || text.at(i).isLowSurrogate()) {
+            if (text.at(i).isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())
+                return text.mid(i - 1, 2);
+            continue;
+        }
+        return text.mid(i, 1);
+    }
+    return QString();
+}
+}  // namespace
+
+void ApplyNameBoxRules(QLineEdit* box, QWidget* next) {
+    KeyHook::on(box)->keyPress = [next](int key) {
+        if (key == keycode::Enter && next) {
+            next->setFocus(Qt::TabFocusReason);
+            return 0;
+        }
+        if (key == kQuote) {
+            dialogs::beep();
+            return 0;
+        }
+        return key;
+    };
+    TypedEntry::install(box);
+}
+
+void ApplySymbolBoxRules(QLineEdit* box) {
+    KeyHook::on(box)->keyPress = [box](int key) {
+        if (key == kQuote) {
+            dialogs::beep();
+            return 0;
+        }
+        if (key == keycode::Backspace) {
+            box->clear();
+            return 0;
+        }
+        // Other control keys (Ctrl+C, Ctrl+A...) are commands, not characters.
+        if (key >= 32) box->clear();
+        return key;
+    };
+    // Whatever else changed the text (undo, a drop of several characters typed
+    // one by one) leaves one character.
+    TypedEntry::install(box, [box] {
+        const QString text = box->text();
+        const QString kept = lastSymbolCharacter(text);
+        if (kept != text) box->setText(kept);
+    });
 }
 
 HelpPanel::HelpPanel(Parts parts) : p_(std::move(parts)) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QLineEdit;
 class QPushButton;
 class QPlainTextEdit;
 class QWidget;
@@ -20,6 +21,17 @@ int FilterKey(KeyFilter filter, int keyAscii);
 // `onDelete` when one is given.
 void ApplyNumberBoxRules(QWidget* box, KeyFilter filter, QWidget* next,
                          std::function<void()> onDelete = {});
+
+// A name box (a fund name, the user's name): Enter moves the focus to `next`
+// when one is given (the key is discarded), a double quote is refused with the
+// beep (the files keep names between quotes), and pasted or dropped text is
+// typed through these rules with its line breaks and other control characters
+// dropped (TypedEntry), so a name never holds one.
+void ApplyNameBoxRules(QLineEdit* box, QWidget* next = nullptr);
+
+// The currency symbol box: it holds one character, the last one typed, pasted
+// or dropped; a double quote is refused with the beep, Backspace empties it.
+void ApplySymbolBoxRules(QLineEdit* box);
 
 // The help panel of a calculator window: the Help button flips HelpShown; when
 // it reads "&Help" the panel opens (caption "Close &Help", the print and graph

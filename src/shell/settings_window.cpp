@@ -15,6 +15,7 @@
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
+#include "shell/input_conventions_ui.h"
 #include "shell/main_menu_window.h"
 #include "shell/settings.h"
 
@@ -60,19 +61,11 @@ SymbolFonts::SymbolFonts(QWidget* parent) : QWidget(parent) {
     connect(option1_, &QRadioButton::clicked, this, [] { State().PrinterFontChoice = 0; });
     connect(option2_, &QRadioButton::clicked, this, [] { State().PrinterFontChoice = 6; });
 
-    // The symbol box holds only the last character typed.
-    KeyHook::on(inCurrency_)->keyPress = [this](int key) {
-        inCurrency_->clear();
-        return key == 8 ? 0 : key;
-    };
-    // A double quote cannot be stored in the settings file.
-    KeyHook::on(inMyName_)->keyPress = [](int key) {
-        if (key == '"') {
-            dialogs::beep();
-            return 0;
-        }
-        return key;
-    };
+    // The symbol box holds only the last character typed or pasted; neither box
+    // takes a double quote (the settings file keeps texts between quotes) nor,
+    // in the name, a line break.
+    ApplySymbolBoxRules(inCurrency_);
+    ApplyNameBoxRules(inMyName_);
     inMyName_->installEventFilter(this);
     connect(exitFonts_, &QPushButton::clicked, this, &SymbolFonts::SavePersonalSettings);
 }

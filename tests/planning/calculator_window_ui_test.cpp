@@ -87,7 +87,7 @@ class ProbeCalculator : public CalculatorWindow {
         result->setText(QStringLiteral("new"));
     }
     void printReport(PrintDevice& d) override { d.line(QStringLiteral("probe")); }
-    int graphSource() const override { return -1; }
+    GraphHandOver graphHandOver() const override { return {}; }
     bool graphPointsCountEntries() const override { return true; }
     bool blanksGridOnReset() const override { return State().GraphPoints == 0; }
     void clearResultLabels() override { result->clear(); }

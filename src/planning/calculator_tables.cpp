@@ -1,0 +1,75 @@
+#include "planning/calculator_tables.h"
+
+#include <algorithm>
+
+#include "common/number_format.h"
+#include "common/print_device.h"
+#include "planning/calculator_figures.h"
+
+bool PastYearLimit(double term, int limit) {
+    return term >= static_cast<double>(limit) + 1.0;
+}
+
+QString YearLimitMessage(int years) {
+    return QStringLiteral("Wrong entry, %1 Years limit.").arg(years);
+}
+
+int GridRowsFor(int64_t term, int extraRows) {
+    constexpr int64_t kLeast = 25;
+    // A term far past every limit never makes a grid of millions of rows.
+    const int64_t rows = std::clamp<int64_t>(term, 0, 100000) + extraRows;
+    return static_cast<int>(std::max(kLeast, rows));
+}
+
+std::vector<QStringList> YearGridRows(const SharedTable<Money>& t, int years,
+                                      const YearGridColumns& columns, const QString& symbol) {
+    std::vector<QStringList> rows;
+    rows.reserve(static_cast<size_t>(std::max(years, 0)) + 1);
+    for (int y = 1; y <= years; ++y) {
+        QStringList cells{QString::number(y)};
+        for (int c : columns.yearColumns) cells << Format(t(y, c), columns.picture);
+        rows.push_back(cells);
+    }
+    QStringList total{QStringLiteral("Total:")};
+    for (int c : columns.totalColumns)
+        total << (c < 0 ? QString() : symbol + Format(t(years + 1, c), columns.totalPicture));
+    rows.push_back(total);
+    return rows;
+}
+
+namespace {
+void printFigures(PrintDevice& d, const YearPrintLayout& layout, const std::vector<Money>& figures,
+                  const QString& symbol) {
+    const size_t n = std::min(figures.size(), layout.figures.size());
+    for (size_t i = 0; i < n; ++i) {
+        const PrintColumn& col = layout.figures[i];
+        d.at(col.tab, RightJustifyWhole(symbol + Format(figures[i], layout.picture), col.width));
+    }
+    d.endLine();
+}
+}  // namespace
+
+void PrintYearLine(PrintDevice& d, const YearPrintLayout& layout, int64_t year,
+                   const std::vector<Money>& figures) {
+    d.at(layout.year.tab,
+         RightJustifyWhole(Format(static_cast<double>(year), u"###"), layout.year.width));
+    printFigures(d, layout, figures, QString());
+}
+
+void PrintTotalLine(PrintDevice& d, const YearPrintLayout& layout, const std::vector<Money>& totals,
+                    const QString& symbol) {
+    d.at(layout.year.tab, QStringLiteral("Total:"));
+    printFigures(d, layout, totals, symbol);
+}
+
+std::vector<Money> YearTableRow(const SharedTable<Money>& t, int row,
+                                const std::vector<int>& columns) {
+    std::vector<Money> figures;
+    figures.reserve(columns.size());
+    for (int c : columns) figures.push_back(t(row, c));
+    return figures;
+}
+
+QString ComparisonRowLabel(int row) {
+    return QStringLiteral("Row ") + NumText(static_cast<int64_t>(row));
+}

@@ -1,0 +1,68 @@
+// What the calculators share about their results: the year limit, the grid's row count, the year
+// rows of the grid and of the printout, and the comparison rows' labels.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+#include "common/money.h"
+#include "shell/app_state.h"
+
+class PrintDevice;
+
+// True when a term is past a calculator's limit: `term`, as the calculation
+// reads it (rounded or not), is limit + 1 or more (50 years: 50.5 passes,
+// 51 does not).
+bool PastYearLimit(double term, int limit);
+// The message for a term past the limit: "Wrong entry, 50 Years limit." for 50.
+QString YearLimitMessage(int years);
+
+// The result grid's row count for a table of `term` rows: 25, or term +
+// `extraRows` when that is more (extraRows counts the heading, the total row
+// and the spare rows: 4 for most calculators, 5 for the 401(k)). Call it once
+// the term has passed the limit check, so a refused term never sizes the grid.
+int GridRowsFor(int64_t term, int extraRows);
+
+// Which YearTable columns a year grid shows. Year row y (grid columns 1..)
+// shows YearTable(y, yearColumns[i]) with `picture`, after the year as plain
+// text in column 0; the total row (YearTable row years + 1) shows "Total:" and
+// symbol + YearTable(years + 1, totalColumns[i]) with `totalPicture`, where -1
+// leaves the cell empty.
+struct YearGridColumns {
+    std::vector<int> yearColumns{2, 3, 4};
+    std::vector<int> totalColumns{2, 3, 4};
+    QString picture = QStringLiteral("####,,###.00");
+    QString totalPicture = QStringLiteral("####,,##0.00");
+};
+// The year rows 1..years and the total row, as the grid shows them.
+std::vector<QStringList> YearGridRows(const SharedTable<Money>& yearTable, int years,
+                                      const YearGridColumns& columns, const QString& symbol);
+
+// One printed figure: right-justified in `width` characters from character column `tab`.
+struct PrintColumn {
+    int tab = 0;
+    int width = 0;
+};
+// The year lines of a printout: the year (Format "###") in `year`, then the
+// figures of the line in `figures`, each with `picture`. The total line puts
+// "Total:" at the year's column and the totals in the same columns, each with
+// the currency symbol in front. A figure wider than its column is printed whole.
+struct YearPrintLayout {
+    PrintColumn year{2, 3};
+    std::vector<PrintColumn> figures;
+    QString picture = QStringLiteral("####,,###.00");
+};
+void PrintYearLine(PrintDevice& device, const YearPrintLayout& layout, int64_t year,
+                   const std::vector<Money>& figures);
+void PrintTotalLine(PrintDevice& device, const YearPrintLayout& layout,
+                    const std::vector<Money>& totals, const QString& symbol);
+// The figures of one YearTable row, from the given columns in order.
+std::vector<Money> YearTableRow(const SharedTable<Money>& yearTable, int row,
+                                const std::vector<int>& columns);
+
+// Comparison rows: a calculator that compares entries keeps at most this many.
+constexpr int kComparisonLimit = 23;
+// The chart's label of comparison row k: "Row " and k with its sign blank ("Row  3").
+QString ComparisonRowLabel(int row);
