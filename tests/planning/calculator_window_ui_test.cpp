@@ -163,3 +163,165 @@ TEST_F(CalculatorBase, HelpTextCanBeRebuiltWhileOpen) {
     EXPECT_FALSE(panel->isVisible());  // a closed panel stays closed
     EXPECT_EQ(panel->toPlainText(), "");
 }
+
+namespace {
+
+// A calculator in another shape, with the pieces the loan and compound-rate
+// windows take from the base: a choice list, a name box, result labels, the
+// year limit, the year grid and comparison rows.
+class ShapedProbe : public CalculatorWindow {
+  public:
+    ShapedProbe()
+        : CalculatorWindow(CalculatorTableShape{.lastInput = 3,
+                                                .lastYearRow = 500,
+                                                .lastComparisonRow = 28,
+                                                .lastComparisonCol = 6}) {
+        setObjectName(QStringLiteral("Shaped"));
+        setWindowTitle(QStringLiteral("Shaped Caption"));
+        term = makeTextBox(this, QStringLiteral("InTerm"), 0, 0, 1500, 300);
+        period = new QComboBox(this);
+        period->addItems({QStringLiteral("      Monthly"), QStringLiteral("     Annually")});
+        name = makeTextBox(this, QStringLiteral("NamInv"), 0, 800, 1500, 300);
+        payment = makeLabel(this, QStringLiteral("InMonthPI"), QStringLiteral("$908.70"), 0, 1200,
+                            1500, 300);
+        addInput(term, 3, WholeNumberKeyFilter, BoxFormat::years(16));
+        addChoiceList(period);
+        addNameBox(name);
+        addResultLabel(payment);
+        Controls c;
+        c.exit = makeButton(this, QStringLiteral("Exit"), QStringLiteral("E&xit to Menu"), 0, 2000,
+                            900, 300);
+        c.print = makeButton(this, QStringLiteral("Prt"), QStringLiteral("To &Printer"), 0, 2400,
+                             900, 300);
+        c.graph = makeButton(this, QStringLiteral("Graph"), QStringLiteral("&Show Graph"), 0, 2800,
+                             900, 300);
+        c.help =
+            makeButton(this, QStringLiteral("Help4"), QStringLiteral("&Help"), 0, 3200, 900, 300);
+        c.calculate = makeButton(this, QStringLiteral("Calc4"), QStringLiteral("&Calculate"), 0,
+                                 3600, 900, 300);
+        c.grid = new Grid(this);
+        c.helpPanel = makeTextPanel(this, QStringLiteral("TxtBox"), 2000, 0, 3000, 3000);
+        setControls(c);
+        LayOutCalculatorGrid(grid(), CalculatorGridLayout{25, 500, {480, 1300, 1410, 1410}});
+        setInput(3, Money::fromInt(25));
+    }
+    QLineEdit* term;
+    QComboBox* period;
+    QLineEdit* name;
+    QLabel* payment;
+    bool compare = false;
+    Grid* table() const { return grid(); }
+
+  protected:
+    QString helpText() const override { return QStringLiteral("help"); }
+    void calculation() override {
+        AppState& s = State();
+        const double n = s.CalcInputs.at(3).toDouble();
+        if (refusedPastYearLimit(n, 480, 40)) return;
+        if (compare) {
+            if (!comparisonsFull())
+                addComparisonRow({name->text(), QStringLiteral("x")}, Money::fromInt(7),
+                                 QStringLiteral("entry\r\n"));
+            s.GraphPoints = static_cast<int16_t>(comparisonCount());
+            return;
+        }
+        const int t = static_cast<int>(RoundedYears(s.CalcInputs.at(3)));
+        prepareGrid(t, 4);
+        for (int y = 1; y <= t + 1; ++y) {
+            s.YearTable(y, 1) = Money::fromInt(y);
+            s.YearTable(y, 4) = Money::fromInt(1000 - y);
+        }
+        s.YearTable(t + 1, 4) = Money();
+        fillYearGrid(t,
+                     YearGridColumns{
+                         {4}, {4}, QStringLiteral("####,,###.00"), QStringLiteral("####,,###.00")});
+        payment->setText(QStringLiteral("$1.00"));
+        s.GraphPoints = static_cast<int16_t>(t);
+    }
+    void printReport(PrintDevice& d) override { d.line(reportText()); }
+    GraphHandOver graphHandOver() const override {
+        return {6, QStringLiteral("Annual compound growth comparisons")};
+    }
+};
+
+class CalculatorPieces : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        w = new ShapedProbe;
+        w->show();
+        QApplication::setActiveWindow(w);
+    }
+    void TearDown() override {
+        delete w;
+        WindowTest::TearDown();
+    }
+    ShapedProbe* w = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CalculatorPieces, TablesInTheWindowsShapeAndTheYearGrid) {
+    EXPECT_EQ(State().CalcInputs.size(), 4u);
+    EXPECT_EQ(State().YearTable.rows(), 501);
+    EXPECT_EQ(State().ComparisonTable.rows(), 29);
+    EXPECT_EQ(State().ComparisonTable.cols(), 7);
+    EXPECT_EQ(State().ComparisonLabels.cols(), 2);
+
+    State().CalcInputs[3] = Money::fromInt(480);
+    w->Calculate();
+    EXPECT_EQ(w->table()->Rows(), 484);
+    EXPECT_EQ(w->table()->cellText(480, 0), "480");
+    EXPECT_EQ(w->table()->cellText(480, 1), "520.00");
+    EXPECT_EQ(w->table()->cellText(481, 0), "Total:");
+    EXPECT_EQ(w->table()->cellText(481, 1), "$.00");
+    EXPECT_EQ(w->payment->text(), "$1.00");
+
+    // Past the limit: the message names the years and the caption, the grid stays.
+    State().CalcInputs[3] = Money::fromInt(481);
+    w->Calculate();
+    EXPECT_EQ(script.lastMessage().text, "Wrong entry, 40 Years limit.");
+    EXPECT_EQ(script.lastMessage().title, "Shaped Caption");
+    EXPECT_EQ(w->table()->Rows(), 484);
+    EXPECT_EQ(w->table()->cellText(1, 1), "");
+    EXPECT_EQ(w->payment->text(), "");  // a result label is emptied by ResetResults
+}
+
+TEST_F(CalculatorPieces, ChoiceListsAndNameBoxesCountAsEdits) {
+    w->Calculate();
+    ASSERT_EQ(w->payment->text(), "$1.00");
+    w->period->setFocus();
+    QTest::keyClicks(w->period, QStringLiteral("a"));
+    EXPECT_EQ(script.beeps(), 1);
+    EXPECT_EQ(w->payment->text(), "");
+    EXPECT_EQ(w->table()->cellText(1, 1), "");
+    QTest::keyClick(w->period, Qt::Key_Return);
+    EXPECT_TRUE(w->name->hasFocus());
+
+    w->Calculate();
+    QTest::keyClicks(w->name, QStringLiteral("Bond"));
+    EXPECT_EQ(w->name->text(), "Bond");  // the text stays, the results go
+    EXPECT_EQ(w->payment->text(), "");
+    QTest::keyClick(w->name, Qt::Key_Return);
+    EXPECT_TRUE(w->findChild<QPushButton*>(QStringLiteral("Calc4"))->hasFocus());
+}
+
+TEST_F(CalculatorPieces, ComparisonRowsKeepTwentyThreeEntries) {
+    w->compare = true;
+    w->name->setText(QStringLiteral("Fund A"));
+    for (int i = 0; i < 25; ++i) w->Calculate();
+    EXPECT_EQ(w->comparisonCount(), 23);
+    EXPECT_EQ(State().GraphPoints, 23);
+    EXPECT_EQ(w->table()->cellText(23, 0), "Fund A");
+    EXPECT_EQ(State().ComparisonLabels(23, 0), "Row  23");
+    EXPECT_EQ(State().ComparisonTable(23, 5), Money::fromInt(7));
+    EXPECT_EQ(State().ReportText.at(1).count(QStringLiteral("entry")), 23);
+    w->ShowGraph();
+    EXPECT_EQ(State().GraphSource, 6);
+    EXPECT_EQ(State().GraphTitle, "Annual compound growth comparisons");
+
+    // While rows are kept an edit leaves them on screen.
+    w->term->setFocus();
+    QTest::keyClicks(w->term, QStringLiteral("3"));
+    EXPECT_EQ(w->table()->cellText(1, 0), "Fund A");
+}
