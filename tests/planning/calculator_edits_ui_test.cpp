@@ -186,10 +186,10 @@ TEST_F(CalculatorEdits, AFigureLongerThanMoneyCanHoldIsRefused) {
     EXPECT_EQ(edit("InLumpInv")->text(), "              $.00");
 }
 
-// Needs money from a double to keep every ten-thousandth up to the money
-// range (the year loop's values pass through a double); enable it when it does.
-// The figures come from tests/tools/savings_year_loop.py.
-TEST_F(CalculatorEdits, DISABLED_ALargeLumpSumKeepsEveryTenThousandth) {
+// The box reads the lump sum exactly, and the year loop's values, which pass
+// through a double, keep every ten-thousandth. The figures come from
+// tests/tools/savings_year_loop.py.
+TEST_F(CalculatorEdits, ALargeLumpSumKeepsEveryTenThousandth) {
     edit("InLumpInv")->setFocus();
     QTest::keyClicks(edit("InLumpInv"), QStringLiteral("123456789012.34"));
     button("Calc")->click();
