@@ -8,11 +8,16 @@ TextDevice::TextDevice() {
 
 void TextDevice::newPage() {
     if (lineOpen_) endLine();
-    pages_.emplace_back();
+    ++pendingPages_;
+}
+
+void TextDevice::startPendingPages() {
+    for (; pendingPages_ > 0; --pendingPages_) pages_.emplace_back();
 }
 
 void TextDevice::endDoc() {
     if (lineOpen_) endLine();
+    pendingPages_ = 0;
     ended_ = true;
 }
 
@@ -29,6 +34,7 @@ double TextDevice::textHeight(const QString&) const {
 }
 
 void TextDevice::tab(int column) {
+    startPendingPages();
     if (column < 1) column = 1;
     if (current_.size() > column - 1) {
         endLine();
@@ -38,11 +44,13 @@ void TextDevice::tab(int column) {
 }
 
 void TextDevice::print(const QString& text) {
+    startPendingPages();
     current_ += text;
     lineOpen_ = true;
 }
 
 void TextDevice::endLine() {
+    startPendingPages();
     pages_.back().append(current_);
     current_.clear();
     lineOpen_ = false;

@@ -26,6 +26,9 @@ class PrintDevice {
     // Height of `text` in the current font, in twips (1440 to the inch).
     // Throws PrintError when it cannot be measured.
     virtual double textHeight(const QString& text) const = 0;
+    // Height of the printable part of one sheet, in twips; 0 when the device
+    // has no sheet of fixed height.
+    virtual double sheetHeight() const { return 0; }
     // Moves to character column `column` (counting from 1) of the current line;
     // when the line already reaches past it, to that column of the next line.
     virtual void tab(int column) = 0;
@@ -45,15 +48,18 @@ class PrintDevice {
 };
 
 // Pages of text lines. Used by the tests and to keep a printout as text.
+// Like a printer, it makes a page only once something is printed on it: a page
+// break with nothing after it leaves no empty page.
 class TextDevice : public PrintDevice {
   public:
     TextDevice();
 
     void newPage() override;
     void endDoc() override;
-    int page() const override { return static_cast<int>(pages_.size()); }
+    int page() const override { return static_cast<int>(pages_.size()) + pendingPages_; }
     void setFont(const QString& name, double points, bool bold) override;
     double textHeight(const QString& text) const override;
+    double sheetHeight() const override { return sheetHeight_; }
     void tab(int column) override;
     void print(const QString& text) override;
     void endLine() override;
@@ -72,9 +78,14 @@ class TextDevice : public PrintDevice {
     void setMeasurable(bool measurable) { measurable_ = measurable; }
     // Twips per line of the standard font (default 240, a 12-point line).
     void setStandardLineHeight(double twips) { standardHeight_ = twips; }
+    // The printable height of a sheet the device stands for (0 = none).
+    void setSheetHeight(double twips) { sheetHeight_ = twips; }
 
   private:
+    void startPendingPages();
     std::vector<QStringList> pages_;
+    int pendingPages_ = 0;
+    double sheetHeight_ = 0;
     QString current_;
     bool lineOpen_ = false;
     bool ended_ = false;

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/window_rules.h"
+
 namespace dialogs {
 namespace {
 
@@ -27,6 +29,17 @@ class HideWatcher : public QObject {
   private:
     QEventLoop* loop_;
 };
+
+// The window a modal window belongs to: the active one; when the window that
+// asks has just hidden itself, the backdrop, which stands where it stood.
+QWidget* modalOwner(QWidget* window) {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != window && active->isVisible()) return active;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows)
+        if (w->isVisible() && window_rules::isBackdrop(w)) return w;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -134,6 +147,7 @@ void beep() {
 
 void showModal(QWidget* window) {
     if (!window) return;
+    window_rules::prepareModal(window, modalOwner(window));
     if (g_script) {
         g_script->modalWindows_.push_back(window->objectName());
         QPointer<QWidget> guard(window);
@@ -184,7 +198,9 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(ext.toLower());
-    dialog.setDirectory(request.folder.isEmpty() ? QDir::currentPath() : request.folder);
+    // A folder that has gone since is no place to start: the current folder is.
+    const bool folderThere = !request.folder.isEmpty() && QFileInfo(request.folder).isDir();
+    dialog.setDirectory(folderThere ? request.folder : QDir::currentPath());
     if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front();

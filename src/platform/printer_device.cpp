@@ -13,9 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/lines_per_page.h"
 #include "platform/dialogs.h"
-#include "shell/printing.h"
-#include "shell/program_folder.h"
 
 namespace {
 
@@ -36,15 +35,21 @@ std::function<std::unique_ptr<PrintDevice>(const QString&)>& factory() {
     return f;
 }
 
+QString& printoutFolder() {
+    static QString folder = QStringLiteral("Printouts");
+    return folder;
+}
+
 QString newPdfPath(const QString& jobName) {
-    QDir().mkpath(PrintoutFolder());
+    const QString folder = QDir(printoutFolder()).absolutePath();
+    QDir().mkpath(folder);
     QString base = jobName;
     for (QChar& c : base)
         if (!c.isLetterOrNumber()) c = u'-';
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path = QStringLiteral("%1/%2-%3.pdf").arg(PrintoutFolder(), base, stamp);
+    QString path = QStringLiteral("%1/%2-%3.pdf").arg(folder, base, stamp);
     for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QStringLiteral("%1/%2-%3-%4.pdf").arg(PrintoutFolder(), base, stamp).arg(n);
+        path = QStringLiteral("%1/%2-%3-%4.pdf").arg(folder, base, stamp).arg(n);
     return path;
 }
 
@@ -52,14 +57,18 @@ constexpr double kMarginInch = 0.5;
 
 }  // namespace
 
-PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName) : pdfPath_(pdfPath) {
-    if (pdfPath.isEmpty()) {
+PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName)
+    : PrinterDevice(pdfPath, jobName, !pdfPath.isEmpty()) {}
+
+PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName, bool pdf)
+    : pdfPath_(pdfPath) {
+    if (!pdf) {
         printer_ =
             std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     } else {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_ = std::make_unique<QPrinter>(QPrinterInfo(), QPrinter::HighResolution);
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdfPath);
+        if (!pdfPath.isEmpty()) printer_->setOutputFileName(pdfPath);
     }
     printer_->setDocName(jobName);
     printer_->setPageSize(QPageSize(QPageSize::Letter));
@@ -67,6 +76,11 @@ PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName) : p
                              QPageLayout::Inch);
     painter_ = std::make_unique<QPainter>();
     font_ = std::make_unique<QFont>(deviceFont(QString(), 12, false));
+}
+
+std::unique_ptr<PrinterDevice> PrinterDevice::pdfForMeasuring() {
+    // Without a file name it could not start printing; it is only measured.
+    return std::unique_ptr<PrinterDevice>(new PrinterDevice(QString(), QString(), true));
 }
 
 PrinterDevice::~PrinterDevice() {
@@ -90,17 +104,36 @@ double PrinterDevice::columnWidthPx() const {
     return QFontMetricsF(*font_, printer_.get()).horizontalAdvance(QLatin1Char('0'));
 }
 
+double PrinterDevice::sheetHeightPx() const {
+    return printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
+}
+
+double PrinterDevice::sheetHeight() const {
+    const int dpi = printer_->resolution();
+    if (dpi <= 0) return 0;
+    return sheetHeightPx() * 1440.0 / dpi;
+}
+
+// The page is counted at once (the footer of the next page prints its
+// number), but fed only when something is printed on it.
 void PrinterDevice::newPage() {
     if (ended_) return;
-    ensureStarted();
-    if (!printer_->newPage()) throw PrintError("The printer could not start a new page");
+    ++pendingPages_;
     ++page_;
     x_ = y_ = 0;
+}
+
+void PrinterDevice::startPage() {
+    ensureStarted();
+    for (; pendingPages_ > 0; --pendingPages_)
+        if (!printer_->newPage()) throw PrintError("The printer could not start a new page");
 }
 
 void PrinterDevice::endDoc() {
     if (ended_) return;
     ensureStarted();
+    // A page break with nothing printed after it makes no page.
+    pendingPages_ = 0;
     ended_ = true;
     painter_->end();
     if (!pdfPath_.isEmpty())
@@ -131,11 +164,15 @@ void PrinterDevice::tab(int column) {
 
 void PrinterDevice::print(const QString& text) {
     if (ended_) return;
-    ensureStarted();
-    // A page never overflows: a line that would pass the bottom starts a new page.
-    const double pageHeight =
-        printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
-    if (y_ + lineHeightPx() > pageHeight) newPage();
+    startPage();
+    // A page never overflows: a line that would pass the bottom goes on a new
+    // page, where it keeps the column it was placed at.
+    if (y_ > 0 && y_ + lineHeightPx() > sheetHeightPx()) {
+        const double column = x_;
+        newPage();
+        startPage();
+        x_ = column;
+    }
     const QFontMetricsF fm(*font_, printer_.get());
     painter_->drawText(QPointF(x_, y_ + fm.ascent()), text);
     x_ += fm.horizontalAdvance(text);
@@ -149,7 +186,7 @@ void PrinterDevice::endLine() {
 }
 
 void PrinterDevice::drawImage(const QImage& image) {
-    ensureStarted();
+    startPage();
     const QRect page = printer_->pageLayout().paintRectPixels(printer_->resolution());
     QSizeF size = image.size();
     size.scale(page.width(), page.height(), Qt::KeepAspectRatio);
@@ -171,6 +208,10 @@ std::unique_ptr<PrintDevice> OpenPrintDevice(const QString& jobName) {
     return std::make_unique<PrinterDevice>(newPdfPath(jobName), jobName);
 }
 
+void setPrintoutFolder(const QString& folder) {
+    printoutFolder() = folder;
+}
+
 void setPrintDeviceFactory(std::function<std::unique_ptr<PrintDevice>(const QString&)> f) {
     factory() = std::move(f);
 }
@@ -186,13 +227,8 @@ int16_t StartupLinesPerPage() {
             // Measured, then abandoned: nothing is printed.
             return MeasureLinesPerPage(probe);
         }
-        // The PDF device's standard font, measured at a printer's resolution.
-        QFont f = deviceFont(QString(), 12, false);
-        f.setPixelSize(200);  // 12 points at 1200 dots per inch
-        const double twips = QFontMetricsF(f).height() * 1440.0 / 1200.0;
-        const double lines = std::nearbyint(15840.0 / twips - 7.0);
-        if (lines < 1) return 59;
-        return static_cast<int16_t>(lines);
+        // The PDF device the printouts will go to, in its standard font.
+        return MeasureLinesPerPage(*PrinterDevice::pdfForMeasuring());
     } catch (const PrintError&) {
         return 59;
     }

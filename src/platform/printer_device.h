@@ -15,18 +15,24 @@ class QPainter;
 
 // Prints lines of text on a QPrinter, in character columns of the current font.
 // Its standard font is monospaced (Liberation Mono 12 point), so tables line up
-// with either font choice; "Courier New" is served by Liberation Mono.
+// with either font choice; "Courier New" is served by Liberation Mono. A page
+// is fed only when something is printed on it, and a line that would pass the
+// foot of a sheet goes on the next one in the same column.
 class PrinterDevice : public PrintDevice {
   public:
     // A PDF file at `pdfPath` when it is not empty, else the system printer.
     explicit PrinterDevice(const QString& pdfPath, const QString& jobName);
     ~PrinterDevice() override;
 
+    // A PDF device that is only measured (it has no file to print to).
+    static std::unique_ptr<PrinterDevice> pdfForMeasuring();
+
     void newPage() override;
     void endDoc() override;
     int page() const override { return page_; }
     void setFont(const QString& name, double points, bool bold) override;
     double textHeight(const QString& text) const override;
+    double sheetHeight() const override;
     void tab(int column) override;
     void print(const QString& text) override;
     void endLine() override;
@@ -39,7 +45,11 @@ class PrinterDevice : public PrintDevice {
     QString pdfPath() const { return pdfPath_; }
 
   private:
+    PrinterDevice(const QString& pdfPath, const QString& jobName, bool pdf);
     void ensureStarted();
+    // Starts the page breaks asked for since the last output.
+    void startPage();
+    double sheetHeightPx() const;
     double lineHeightPx() const;
     double columnWidthPx() const;
     std::unique_ptr<QPrinter> printer_;
@@ -47,14 +57,17 @@ class PrinterDevice : public PrintDevice {
     std::unique_ptr<QFont> font_;
     QString pdfPath_;
     int page_ = 1;
+    int pendingPages_ = 0;
     double x_ = 0, y_ = 0;  // pen position in device pixels, relative to the margins
     bool ended_ = false;
 };
 
 // The device for the next printout: the system printer, or a new PDF file in
-// the Printouts folder (the user is told its name when the printout ends).
+// the printout folder (the user is told its name when the printout ends).
 // Tests replace it with setPrintDeviceFactory.
 std::unique_ptr<PrintDevice> OpenPrintDevice(const QString& jobName);
+// Where the PDF printouts go ("Printouts" in the current folder until set).
+void setPrintoutFolder(const QString& folder);
 void setPrintDeviceFactory(std::function<std::unique_ptr<PrintDevice>(const QString&)> factory);
 
 // True when the system has a default printer.

@@ -1,6 +1,7 @@
 #include "platform/window_registry.h"
 
 #include "platform/dialogs.h"
+#include "platform/window_rules.h"
 
 WindowRegistry& WindowRegistry::instance() {
     static WindowRegistry registry;
@@ -18,6 +19,9 @@ QWidget* WindowRegistry::get(const QString& name) {
     QWidget* w = (*f)();
     if (!w) return nullptr;
     w->setObjectName(name);
+    // The window manager and desktop tools tell the program's windows apart by their role.
+    w->setWindowRole(name);
+    window_rules::apply(w);
     windows_.insert(name, w);
     return w;
 }
@@ -32,12 +36,30 @@ bool WindowRegistry::visible(const QString& name) const {
     return it != windows_.end() && *it && (*it)->isVisible();
 }
 
+void WindowRegistry::place(QWidget* w) {
+    if (home_.isEmpty() || w->objectName() == home_ || !exists(home_)) return;
+    const QWidget* home = windows_.value(home_);
+    const bool backdrop = window_rules::isBackdrop(w);
+    // The backdrop always stands where the menu does; other windows are placed
+    // once, unless their own code placed them.
+    if (!backdrop && w->testAttribute(Qt::WA_Moved)) return;
+    if (w->size() == home->size())
+        w->move(home->pos());
+    else if (!backdrop)
+        w->move(home->frameGeometry().center() - QPoint(w->width() / 2, w->height() / 2));
+}
+
 void WindowRegistry::show(const QString& name) {
-    if (QWidget* w = get(name)) {
-        w->show();
-        w->raise();
-        w->activateWindow();
+    QWidget* w = get(name);
+    if (!w) return;
+    place(w);
+    w->show();
+    if (window_rules::isBackdrop(w)) {
+        w->lower();
+        return;
     }
+    w->raise();
+    w->activateWindow();
 }
 
 void WindowRegistry::showModal(const QString& name) {

@@ -1,5 +1,6 @@
 // The window registry: every window exists at most once, is created when first
 // referred to, keeps its contents while hidden and is destroyed when unloaded.
+// Every window it makes follows the desktop rules of platform/window_rules.h.
 #pragma once
 
 #include <QHash>
@@ -28,14 +29,23 @@ class WindowRegistry {
     bool exists(const QString& name) const;
     bool visible(const QString& name) const;
 
-    void show(const QString& name);       // modeless
+    // Shows the window modelessly, on top and with the focus. A window shown
+    // for the first time that its own code has not placed opens where the
+    // home window stands: exactly there when it has the home window's size,
+    // centred on it otherwise. The backdrop is shown behind, without the focus.
+    void show(const QString& name);
     void showModal(const QString& name);  // returns when it is hidden or unloaded
     void hide(const QString& name);
     // Destroys the window; the next reference creates a new one.
     void unload(const QString& name);
     void unloadAll();
 
+    // The window whose place the tool windows take (the main menu).
+    void setHome(const QString& name) { home_ = name; }
+
   private:
+    void place(QWidget* w);
+    QString home_;
     QHash<QString, Factory> factories_;
     QHash<QString, QPointer<QWidget>> windows_;
 };

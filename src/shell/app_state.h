@@ -73,6 +73,9 @@ struct AppState {
     QString InputReply;
     QString ChosenPath;
     QString FundFileName;
+    // The folder of the file last opened or saved: where the next file dialog
+    // starts ("" = the program's folder).
+    QString FileFolder;
     QString CurrencySymbol;
     int16_t PrinterFontChoice = 0;
     QString UserName;

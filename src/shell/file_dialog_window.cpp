@@ -24,9 +24,11 @@ void FileDir::ChooseFile() {
         request.save = mode == 2 || mode == 4;
         request.filter = QString::fromLatin1(mode <= 2 ? kInvestmentFilter : kNetWorthFilter);
         request.proposedName = s.FundFileName;
+        request.folder = s.FileFolder;
         if (const auto path = dialogs::chooseFile(request); path && !path->isEmpty()) {
             s.ChosenPath = *path;
             const QFileInfo found(*path);
+            s.FileFolder = found.absolutePath();
             s.FundFileName = found.exists() && found.isFile() ? found.fileName() : QString();
             chosen = true;
         }

@@ -11,7 +11,8 @@ class FileDir : public QWidget {
     explicit FileDir(QWidget* parent = nullptr);
 
     // Shows the dialog CallMode asks for (1 open / 2 save an investment
-    // database, 3 open / 4 save a net worth file), proposing FundFileName.
+    // database, 3 open / 4 save a net worth file), proposing FundFileName in
+    // the folder of the file last chosen (at first the program's folder).
     // Afterwards ChosenPath holds the full path and FundFileName the name of
     // that file when it exists ("" when it does not yet). A cancel (or any
     // failure) gives CallMode 6 and ChosenPath "", FundFileName unchanged.

@@ -10,6 +10,7 @@
 #include "platform/printer_device.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
+#include "platform/window_rules.h"
 #include "shell/app_state.h"
 #include "shell/program_folder.h"
 #include "shell/settings.h"
@@ -121,10 +122,18 @@ void MenuMain::closeEvent(QCloseEvent* e) {
     EndProgram();
 }
 
+void MenuMain::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    // The backdrop stays exactly behind the menu, also when the menu is moved.
+    if (isVisible() && Windows().exists(QStringLiteral("bakgnd")))
+        Windows().get(QStringLiteral("bakgnd"))->move(pos());
+}
+
 Bakgnd::Bakgnd(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Vantora 95"));
     twips::setClientSize(this, kMenuWidth, kMenuHeight);
     twips::moveTo(this, kMenuLeft, kMenuTop);
+    window_rules::makeBackdrop(this);
 }
 
 void EndProgram() {
@@ -163,12 +172,14 @@ class MeasureAfterFirstPaint : public QObject {
 
 MenuMain* StartProgram() {
     EnterProgramFolder();
+    setPrintoutFolder(PrintoutFolder());
     // The page capacity of a 12-point line until the printer has been measured.
     State().LinesPerPage = 59;
     auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
     new MeasureAfterFirstPaint(menu);
     menu->LoadPersonalSettings();
+    // The backdrop first, behind; then the menu on top of it, with the focus.
     Windows().show(QStringLiteral("bakgnd"));
-    menu->show();
+    Windows().show(QStringLiteral("MenuMain"));
     return menu;
 }

@@ -21,12 +21,15 @@ class MenuMain : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
   private:
     void openTool(const QString& window, int callMode);
     QLabel* myName_;
 };
 
+// Stays behind the program's other windows, never takes the focus and is no
+// taskbar entry of its own.
 class Bakgnd : public QWidget {
     Q_OBJECT
   public:

@@ -1,24 +1,25 @@
 #include "shell/printing.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include "common/number_format.h"
 #include "common/print_device.h"
 #include "shell/app_state.h"
 
-int16_t MeasureLinesPerPage(const PrintDevice& device) {
-    const double height = device.textHeight(QStringLiteral("abc"));
-    if (!(height > 0)) throw PrintError("The printer reports no text height");
-    const double lines = std::nearbyint(15840.0 / height - 7.0);
-    if (lines < 1 || lines > 32767) throw PrintError("The printer reports an unusable text height");
-    return static_cast<int16_t>(lines);
-}
-
 void SetPrinterFont(PrintDevice& device) {
     try {
         device.line();
+        // Each page starts with this empty line: in the old font on the first
+        // page, in Courier on the pages after a page break. The page logic does
+        // not count it, so the page capacity leaves room for it.
+        double setUpLine = 0;
+        try {
+            setUpLine = device.textHeight(QStringLiteral("abc"));
+        } catch (const PrintError&) {
+        }
         device.setFont(QStringLiteral("Courier New"), 11, false);
-        State().LinesPerPage = MeasureLinesPerPage(device);
+        setUpLine = std::max(setUpLine, device.textHeight(QStringLiteral("abc")));
+        State().LinesPerPage = MeasureLinesPerPage(device, setUpLine);
     } catch (const PrintError&) {
         // The printout goes on in whatever font the printer has.
     }

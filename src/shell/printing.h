@@ -4,12 +4,9 @@
 #include <QString>
 #include <cstdint>
 
-class PrintDevice;
+#include "common/lines_per_page.h"
 
-// Lines of the device's current font on an 11-inch page, less 7 lines of
-// margin: 15840 twips / height of "abc", minus 7, rounded half to even.
-// Throws PrintError when the device cannot be measured.
-int16_t MeasureLinesPerPage(const PrintDevice& device);
+class PrintDevice;
 
 // Switches the printer to Courier New 11 point: prints one empty line, sets the
 // font and measures LinesPerPage again. Any printer failure ends it silently.
@@ -18,7 +15,8 @@ void SetPrinterFont(PrintDevice& device);
 // Runs SetPrinterFont when the personal settings chose Courier (6).
 void ApplyChosenPrinterFont(PrintDevice& device);
 
-// Asks for a new page, then ends the document.
+// Asks for a new page, then ends the document. The devices make a page only
+// when something is printed on it, so no printout ends with an empty sheet.
 void FinishPrintout(PrintDevice& device);
 
 // The page footer of a long report: two blank lines, then at column 40 "Page"

@@ -13,6 +13,8 @@ void DefineShellWindows() {
     w.define(QStringLiteral("MenuMain"), [] { return new MenuMain; });
     w.define(QStringLiteral("bakgnd"), [] { return new Bakgnd; });
     w.define(QStringLiteral("SymbolFonts"), [] { return new SymbolFonts; });
+    // Tool windows open where the menu stands.
+    w.setHome(QStringLiteral("MenuMain"));
 }
 
 void DefineWindows() {

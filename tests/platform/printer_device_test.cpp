@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include "common/number_format.h"
+#include "planning/savings_plan.h"
+#include "planning/savings_plan_report.h"
 #include "shell/app_state.h"
 #include "shell/printing.h"
 #include "support/ui_test_support.h"
@@ -74,7 +76,7 @@ TEST_F(PdfPrintout, ColumnsAndPageBreaksSurviveTheRealDevice) {
     EXPECT_TRUE(script.lastMessage().text.contains(QStringLiteral("report.pdf")));
 
     const QStringList pages = pdfPages(pdf);
-    ASSERT_EQ(pages.size(), 3);  // two report pages and the page FinishPrintout asks for
+    ASSERT_EQ(pages.size(), 2);  // FinishPrintout's page break makes no empty page
     for (int i = 0; i < 2; ++i) {
         const QString& page = pages[i];
         EXPECT_EQ(columnOf(page, QStringLiteral("Investment Growth")), 25) << page.toStdString();
@@ -124,4 +126,101 @@ TEST_F(PdfPrintout, ALongReportNeverRunsOffThePage) {
         EXPECT_GT(m.capturedStart(), last);
         last = static_cast<int>(m.capturedStart());
     }
+}
+
+namespace {
+
+// The column (counting from 1) where the first line holding `needle` starts
+// its text on `page`, or -1.
+int indentOf(const QString& page, const QString& needle) {
+    for (const QString& l : page.split(u'\n'))
+        if (l.contains(needle)) return static_cast<int>(l.size() - l.trimmed().size() + 1);
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(PdfPrintout, FullPagesOfThePageLogicFitTheirSheetWithEitherFont) {
+    for (int font : {0, 6}) {
+        SCOPED_TRACE(font);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("paged.pdf"));
+        int footers = 0;
+        {
+            PrinterDevice device(pdf, QStringLiteral("Paged"));
+            State().PrinterFontChoice = static_cast<int16_t>(font);
+            State().LinesPerPage = MeasureLinesPerPage(device);
+            ApplyChosenPrinterFont(device);
+            const int perPage = State().LinesPerPage;
+            // A long table's page logic: a count of the lines printed; at each
+            // multiple of LinesPerPage the footer, a new page, the font again,
+            // the headings again, and the count restarts at 3.
+            int count = 0;
+            auto headings = [&] {
+                device.line();
+                device.at(2, QStringLiteral("Year      Interest"));
+                device.endLine();
+                device.at(2, QString(40, u'_'));
+                device.endLine();
+                count = 3;
+            };
+            headings();
+            for (int row = 1; row <= 3 * perPage; ++row) {
+                device.at(2, RightJustify(QString::number(row), 4));
+                device.at(15, QStringLiteral("row %1").arg(row));
+                device.endLine();
+                if (++count % perPage == 0) {
+                    PrintPageNumber(device);
+                    ++footers;
+                    device.newPage();
+                    ApplyChosenPrinterFont(device);
+                    headings();
+                }
+            }
+            FinishPrintout(device);
+        }
+        const QStringList pages = pdfPages(pdf, font == 6 ? 6.6 : 7.2);
+        // Every footer ends its own sheet: nothing spilled onto a sheet of its own.
+        ASSERT_EQ(pages.size(), footers + 1);
+        for (int i = 0; i < footers; ++i) {
+            const QStringList lines = pages[i].trimmed().split(u'\n');
+            EXPECT_EQ(lines.last().trimmed(), QStringLiteral("Page %1").arg(i + 1));
+            EXPECT_TRUE(pages[i + 1].contains(QStringLiteral("Year      Interest")));
+        }
+    }
+}
+
+TEST_F(PdfPrintout, FiftyYearSavingsPlanContinuesInItsColumnsWithNoEmptyPage) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("savings.pdf"));
+    SavingsPlanInputs in;
+    in.lumpSum = Money::fromInt(10000);
+    in.annual = Money::fromInt(1000);
+    in.ratePercent = Money::fromInt(8);
+    in.years = Money::fromInt(50);
+    {
+        PrinterDevice device(pdf, QStringLiteral("Savings"));
+        PrintSavingsCalculation(device, in, CalculateSavingsPlan(in), QStringLiteral("$"));
+        FinishPrintout(device);
+    }
+    const QStringList pages = pdfPages(pdf);
+    // The plan runs past the foot of the first sheet and ends on the second.
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Total:")));
+    // The year carried over to the second sheet stands where the years of the
+    // first sheet stand, and so do its figures.
+    QStringList second;
+    for (const QString& l : pages[1].split(u'\n'))
+        if (!l.trimmed().isEmpty()) second << l;
+    const QString carried = second.first().trimmed().section(u' ', 0, 0);
+    const int year = carried.toInt();
+    ASSERT_GT(year, 30) << pages[1].toStdString();
+    ASSERT_LT(year, 50);
+    const QString previous = QString::number(year - 1) + QStringLiteral("  ");
+    EXPECT_EQ(indentOf(pages[1], carried + QStringLiteral("  ")), indentOf(pages[0], previous));
+    const int end1 = static_cast<int>(second.first().size());
+    QString last1;
+    for (const QString& l : pages[0].split(u'\n'))
+        if (l.trimmed().startsWith(previous)) last1 = l;
+    EXPECT_EQ(end1, last1.size()) << "the current value column";
 }

@@ -64,9 +64,43 @@ TEST(Printing, PageNumberLineAndTheEndOfAPrintout) {
     PrintPageNumber(d);
     FinishPrintout(d);
     EXPECT_TRUE(d.ended());
-    ASSERT_EQ(d.pages().size(), 3u);  // FinishPrintout asks for a new page first
+    // FinishPrintout's page break has nothing after it: no empty last page.
+    ASSERT_EQ(d.pages().size(), 2u);
     EXPECT_EQ(d.pageText(0), "body\n\n\n" + QString(39, u' ') + "Page 1 \n");
     EXPECT_EQ(d.pageText(1), "more\n\n\n" + QString(39, u' ') + "Page 2 \n");
+}
+
+TEST(Printing, APageBreakMakesAPageOnlyWhenSomethingFollows) {
+    TextDevice d;
+    d.line(QStringLiteral("one"));
+    d.newPage();
+    EXPECT_EQ(d.page(), 2);  // counted at once: the next footer prints it
+    EXPECT_EQ(d.pages().size(), 1u);
+    d.newPage();
+    d.line(QStringLiteral("three"));  // a page asked for twice stays, blank
+    d.newPage();
+    d.endDoc();
+    ASSERT_EQ(d.pages().size(), 3u);
+    EXPECT_TRUE(d.pages()[1].isEmpty());
+    EXPECT_EQ(d.pageText(2), "three\n");
+}
+
+TEST(Printing, LinesPerPageLeavesRoomForTheFooterWithEitherFont) {
+    // A sheet with 10 printable inches (Letter with half-inch margins).
+    State().reset();
+    TextDevice d;
+    d.setSheetHeight(14400);
+    // 12-point lines: 60 fit; 59 counted lines and the 3 footer lines would not.
+    EXPECT_EQ(MeasureLinesPerPage(d), 57);
+    State().PrinterFontChoice = 6;
+    SetPrinterFont(d);
+    // 11-point lines (220 twips) after the 12-point set-up line: 64 fit beside
+    // it, less the footer: 61, where the page formula alone gives 65.
+    EXPECT_EQ(State().LinesPerPage, 61);
+    // A sheet with room to spare leaves the page formula alone.
+    TextDevice tall;
+    tall.setSheetHeight(15840);
+    EXPECT_EQ(MeasureLinesPerPage(tall), 59);
 }
 
 TEST(TextDevice, TabMovesToAColumnOrToTheNextLine) {

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual X display under a real window manager (openbox) and
+# checks from the X server what a user sees: at start-up the menu is on top with the focus and
+# the backdrop behind it, out of the taskbar; a tool window opens exactly over the backdrop;
+# after leaving the tool (by its exit button, and by its frame) the menu is on top with the
+# focus again; a modal window cannot be minimized and stays with its owner.
+# Usage: scripts/desktop_smoke.sh [program]   (default build-test/vantora)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build-test/vantora}")
+wait_limit=${VANTORA_SMOKE_WAIT:-20}  # seconds for any one thing to happen
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "desktop smoke test FAILED: $*" >&2
+  echo "  windows, bottom to top: $(stacking_roles)" >&2
+  echo "  focused: $(role_of "$(active_window)")" >&2
+  exit 1
+}
+
+# Waits until the command succeeds, at most wait_limit seconds.
+wait_for() {
+  local deadline=$((SECONDS + wait_limit))
+  until "$@" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+
+# ---- The display, the window manager, the program ----
+Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+wait_for test -s "$work/display" || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+wait_for wm_ready || { echo "openbox did not start" >&2; exit 1; }
+
+# A program folder of its own: the program keeps its settings beside the executable.
+cp "$program" "$work/vantora"
+(cd "$work" && QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0 ./vantora >"$work/program.log" 2>&1) &
+program_pid=$!
+pids+=($program_pid)
+
+# ---- What the X server says ----
+stacking() { xprop -root -notype _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' || true; }
+active_window() { xprop -root -notype _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*' || true; }
+role_of() {
+  [ -n "$1" ] && [ "$1" != 0x0 ] || { echo "(none)"; return; }
+  xprop -id "$1" -notype WM_WINDOW_ROLE 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p'
+}
+stacking_roles() { local w; for w in $(stacking); do printf '%s ' "$(role_of "$w")"; done; }
+window_of() { local w; for w in $(stacking); do [ "$(role_of "$w")" = "$1" ] && echo "$w"; done; }
+geometry_of() { xwininfo -id "$1" | awk '/Absolute upper-left|Width:|Height:/ {print $NF}' | paste -sd' '; }
+
+# The window with this role is the top one and has the focus; the backdrop is the bottom one.
+on_top_with_focus() {
+  local top bottom
+  read -r -a order <<<"$(stacking_roles)"
+  [ ${#order[@]} -ge 2 ] || return 1
+  top=${order[-1]}
+  bottom=${order[0]}
+  [ "$top" = "$1" ] && [ "$bottom" = bakgnd ] && [ "$(role_of "$(active_window)")" = "$1" ]
+}
+expect_on_top() {
+  wait_for on_top_with_focus "$1" || fail "$2: $1 should be on top with the focus, the backdrop behind it"
+}
+same_place_as_backdrop() {
+  [ "$(geometry_of "$(window_of "$1")")" = "$(geometry_of "$(window_of bakgnd)")" ]
+}
+gone() { ! kill -0 "$program_pid" 2>/dev/null; }
+
+# ---- The checks ----
+expect_on_top MenuMain "at start-up"
+backdrop=$(window_of bakgnd)
+xprop -id "$backdrop" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR \
+  || fail "the backdrop should not be a taskbar entry"
+same_place_as_backdrop MenuMain || fail "the menu should stand exactly over the backdrop"
+xprop -id "$(window_of MenuMain)" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE \
+  && fail "the menu has a fixed size and should offer no maximize"
+
+xdotool key alt+s  # "Planning your &Savings"
+expect_on_top CalcInpt "after opening a tool"
+same_place_as_backdrop CalcInpt || fail "the tool window should stand exactly over the backdrop"
+xdotool key alt+x  # "E&xit to Menu"
+expect_on_top MenuMain "after leaving the tool by its exit button"
+
+xdotool key alt+f  # "&Find Annual Compound Growth"
+expect_on_top FindComp "after opening another tool"
+wmctrl -i -c "$(window_of FindComp)"  # the frame's close button
+expect_on_top MenuMain "after closing the tool by its frame"
+
+xdotool key alt+l  # "Persona&lize Settings", a modal window
+wait_for test -n "$(window_of SymbolFonts)" || fail "the settings window should open"
+expect_on_top SymbolFonts "with the settings window open"
+settings=$(window_of SymbolFonts)
+xprop -id "$settings" _NET_WM_ALLOWED_ACTIONS | grep -q MINIMIZE \
+  && fail "a modal window should offer no minimize"
+xdotool key alt+x  # "E&xit to Menu"
+expect_on_top MenuMain "after leaving the settings"
+
+xdotool key alt+x  # "E&xit Vantora"
+wait_for gone || fail "the program should end on its exit button"
+status=0
+wait "$program_pid" || status=$?
+[ "$status" -eq 0 ] || { cat "$work/program.log" >&2; fail "the program ended with status $status"; }
+echo "desktop smoke test passed"

@@ -1,0 +1,19 @@
+#include "common/lines_per_page.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/print_device.h"
+
+int16_t MeasureLinesPerPage(const PrintDevice& device, double reservedTwips) {
+    const double height = device.textHeight(QStringLiteral("abc"));
+    if (!(height > 0)) throw PrintError("The printer reports no text height");
+    double lines = std::nearbyint(15840.0 / height - 7.0);
+    if (const double sheet = device.sheetHeight(); sheet > 0) {
+        // A hair of tolerance: a sheet of exactly n lines holds n lines.
+        const double fit = std::floor((sheet - reservedTwips) / height + 1e-9);
+        lines = std::min(lines, fit - kPageFooterLines);
+    }
+    if (lines < 1 || lines > 32767) throw PrintError("The printer reports an unusable text height");
+    return static_cast<int16_t>(lines);
+}

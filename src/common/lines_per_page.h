@@ -1,0 +1,18 @@
+// LinesPerPage: how many counted lines a long report puts on one page of a print device.
+#pragma once
+
+#include <cstdint>
+
+class PrintDevice;
+
+// The lines the page logic of a long report prints beyond the lines it
+// counts: two blank lines and "Page n" at the foot of each page.
+inline constexpr int kPageFooterLines = 3;
+
+// Lines of the device's current font on an 11-inch page, less 7 lines of
+// margin: 15840 twips / height of "abc", minus 7, rounded half to even. On a
+// device whose sheet holds fewer, no more than leave room on the sheet for the
+// footer lines and for `reservedTwips` more (the font set-up line that starts
+// every page of a Courier printout), so a full page never spills onto another
+// sheet. Throws PrintError when the device cannot be measured.
+int16_t MeasureLinesPerPage(const PrintDevice& device, double reservedTwips = 0);

@@ -1,0 +1,198 @@
+#include "platform/window_rules.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <QWindow>
+
+#if defined(VANTORA_XCB) && QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#define VANTORA_X11 1
+#endif
+
+namespace window_rules {
+namespace {
+
+constexpr char kApplied[] = "vantoraWindowRules";
+constexpr char kBackdrop[] = "vantoraBackdrop";
+constexpr char kExitButton[] = "vantoraExitButton";
+
+bool fixedSize(const QWidget* w) {
+    return w->minimumSize() == w->maximumSize();
+}
+
+Qt::WindowFlags withType(Qt::WindowFlags flags, Qt::WindowType type) {
+    return (flags & ~Qt::WindowType_Mask) | type;
+}
+
+// A frame with a title, a system menu and the given buttons, nothing else.
+Qt::WindowFlags frameFlags(const QWidget* w, Qt::WindowType type, Qt::WindowFlags buttons) {
+    Qt::WindowFlags f =
+        w->windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                             Qt::WindowContextHelpButtonHint | Qt::WindowFullscreenButtonHint);
+    return withType(f, type) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+           Qt::WindowSystemMenuHint | buttons;
+}
+
+void setFlagsIfChanged(QWidget* w, Qt::WindowFlags flags) {
+    if (w->windowFlags() != flags) w->setWindowFlags(flags);
+}
+
+bool isEnter(const QKeyEvent* e) {
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && mods == Qt::NoModifier;
+}
+
+// Frame close and Enter on a button, for one window.
+class Rules : public QObject {
+  public:
+    explicit Rules(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_) return false;
+        if (event->type() == QEvent::Close) return close(static_cast<QCloseEvent*>(event));
+        // A key the focused control left unhandled arrives here.
+        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
+            auto* button = qobject_cast<QPushButton*>(window_->focusWidget());
+            if (button && button->isEnabled() && button->isVisible()) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    bool close(QCloseEvent* e) {
+        if (isBackdrop(window_)) {
+            e->ignore();
+            return true;
+        }
+        QAbstractButton* exit = exitButton(window_);
+        // While the exit action runs, a close it asks for itself goes through.
+        if (!exit || exiting_) return false;
+        e->ignore();
+        exiting_ = true;
+        QPointer<Rules> alive(this);
+        exit->click();
+        if (alive) exiting_ = false;
+        return true;
+    }
+
+    QWidget* window_;
+    bool exiting_ = false;
+};
+
+#ifdef VANTORA_X11
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
+    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    free(reply);
+    return a;
+}
+#endif
+
+// Asks the window manager to leave the backdrop out of the taskbar and the
+// pager. Set on the window before it is mapped; Qt adds its own states
+// (below the other windows) to these when it maps the window.
+void skipTaskbar(QWidget* w) {
+#ifdef VANTORA_X11
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection()) return;
+    xcb_connection_t* c = x11->connection();
+    const xcb_atom_t state = atom(c, "_NET_WM_STATE");
+    const xcb_atom_t states[] = {atom(c, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                 atom(c, "_NET_WM_STATE_SKIP_PAGER"),
+                                 atom(c, "_NET_WM_STATE_BELOW")};
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(w->winId()), state,
+                        XCB_ATOM_ATOM, 32, 3, states);
+    xcb_flush(c);
+#else
+    Q_UNUSED(w);
+#endif
+}
+
+class Backdrop : public QObject {
+  public:
+    explicit Backdrop(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The show event comes before the window is mapped.
+        if (event->type() == QEvent::Show) skipTaskbar(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
+}  // namespace
+
+void apply(QWidget* window) {
+    if (!window || window->property(kApplied).toBool()) return;
+    window->setProperty(kApplied, true);
+    new Rules(window);
+    if (fixedSize(window) && !isBackdrop(window))
+        setFlagsIfChanged(window,
+                          frameFlags(window, Qt::Window,
+                                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint));
+}
+
+void setExitButton(QAbstractButton* button) {
+    if (button && button->window())
+        button->window()->setProperty(kExitButton, button->objectName());
+}
+
+QAbstractButton* exitButton(QWidget* window) {
+    const QString marked = window->property(kExitButton).toString();
+    const auto buttons = window->findChildren<QAbstractButton*>();
+    for (QAbstractButton* b : buttons)
+        if (!marked.isEmpty() && b->objectName() == marked) return b;
+    if (!marked.isEmpty()) return nullptr;
+    for (QAbstractButton* b : buttons)
+        if (b->window() == window && b->text().startsWith(QStringLiteral("E&xit"))) return b;
+    return nullptr;
+}
+
+void makeBackdrop(QWidget* window) {
+    if (isBackdrop(window)) return;
+    window->setProperty(kBackdrop, true);
+    window->setFocusPolicy(Qt::NoFocus);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    setFlagsIfChanged(window, frameFlags(window, Qt::Window, {}) | Qt::WindowStaysOnBottomHint |
+                                  Qt::WindowDoesNotAcceptFocus);
+    new Backdrop(window);
+}
+
+bool isBackdrop(const QWidget* window) {
+    return window && window->property(kBackdrop).toBool();
+}
+
+void prepareModal(QWidget* window, QWidget* owner) {
+    setFlagsIfChanged(window, frameFlags(window, Qt::Dialog, Qt::WindowCloseButtonHint));
+    if (owner == window) owner = nullptr;
+    if (owner && !window->testAttribute(Qt::WA_Moved)) {
+        const QRect over = owner->frameGeometry();
+        window->move(over.center() - QPoint(window->width() / 2, window->height() / 2));
+    }
+    // Kept above its owner and minimized with it; with no owner shown, Qt makes
+    // a dialog stay above every window of the program.
+    window->winId();
+    if (QWindow* handle = window->windowHandle()) {
+        QWindow* parent = nullptr;
+        if (owner && owner->isVisible() && !isBackdrop(owner)) {
+            owner->winId();
+            parent = owner->windowHandle();
+        }
+        handle->setTransientParent(parent);
+    }
+}
+
+}  // namespace window_rules

@@ -1,0 +1,35 @@
+// The rules every window of the program follows on a desktop, whatever window it is.
+#pragma once
+
+class QAbstractButton;
+class QWidget;
+
+namespace window_rules {
+
+// Applied by the window registry to each window it makes:
+// - closing the window by its frame acts as its exit button: a click on the
+//   button marked with setExitButton, else on the button captioned "E&xit...".
+//   A window with no such button handles its own close;
+// - Enter (as well as Space) presses a focused command button;
+// - a window of fixed size offers no maximize button.
+void apply(QWidget* window);
+
+// Marks `button` as the exit button of its window (for an exit button whose
+// caption does not begin with "E&xit").
+void setExitButton(QAbstractButton* button);
+// The window's exit button, or null when it has none.
+QAbstractButton* exitButton(QWidget* window);
+
+// Makes `window` the backdrop: it stays behind the program's other windows,
+// never takes the focus, is no taskbar or window-switcher entry and cannot be
+// closed, maximized or minimized from its frame.
+void makeBackdrop(QWidget* window);
+bool isBackdrop(const QWidget* window);
+
+// Readies `window` to be shown modally over `owner` (may be null): a dialog
+// frame with no minimize or maximize button, kept above its owner by the
+// window manager and minimized with it. A window its own code has not placed
+// is centred over the owner.
+void prepareModal(QWidget* window, QWidget* owner);
+
+}  // namespace window_rules

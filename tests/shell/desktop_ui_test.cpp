@@ -1,0 +1,117 @@
+// The program on a desktop: start-up stacking, tool placement, frame close, keys, file folders.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "investments/input_value_window.h"
+#include "platform/keys.h"
+#include "platform/window_registry.h"
+#include "platform/window_rules.h"
+#include "shell/app_state.h"
+#include "shell/file_dialog_window.h"
+#include "shell/main_menu_window.h"
+#include "shell/window_catalog.h"
+#include "support/ui_test_support.h"
+
+namespace {
+
+class Desktop : public WindowTest {
+  protected:
+    MenuMain* menu() {
+        Windows().show(QStringLiteral("MenuMain"));
+        return Windows().get<MenuMain>(QStringLiteral("MenuMain"));
+    }
+};
+
+}  // namespace
+
+TEST_F(Desktop, StartUpPutsTheMenuOverTheBackdropWithTheFocus) {
+    MenuMain* m = StartProgram();
+    settle();
+    QWidget* back = Windows().get(QStringLiteral("bakgnd"));
+    EXPECT_TRUE(window_rules::isBackdrop(back));
+    EXPECT_TRUE(back->isVisible());
+    EXPECT_EQ(back->geometry(), m->geometry());
+    EXPECT_EQ(QApplication::activeWindow(), m);
+    // A large tool window covers both exactly; a smaller one sits over their middle.
+    QTest::mouseClick(m->button(QStringLiteral("Savings")), Qt::LeftButton);
+    EXPECT_EQ(Windows().get(QStringLiteral("CalcInpt"))->geometry(), back->geometry());
+    Windows().unload(QStringLiteral("CalcInpt"));
+    Windows().show(QStringLiteral("MenuMain"));
+    // Moving the menu takes the backdrop along.
+    m->move(m->pos() + QPoint(30, 20));
+    settle();
+    EXPECT_EQ(back->pos(), m->pos());
+}
+
+TEST_F(Desktop, ClosingAToolByItsFrameReturnsToTheMenu) {
+    DefinePlaceholder(QStringLiteral("TestTool"), QStringLiteral("A tool still to be built"));
+    MenuMain* m = menu();
+    m->hide();
+    Windows().show(QStringLiteral("TestTool"));
+    State().CallMode = 2;
+    Windows().get(QStringLiteral("TestTool"))->close();
+    settle();
+    EXPECT_TRUE(m->isVisible());
+    EXPECT_FALSE(Windows().exists(QStringLiteral("TestTool")));
+    EXPECT_EQ(State().CallMode, 0);  // as its exit button leaves it
+}
+
+TEST_F(Desktop, EnterOnAFocusedMenuButtonPressesIt) {
+    MenuMain* m = menu();
+    QPushButton* compound = m->button(QStringLiteral("Compound"));
+    compound->setFocus();
+    QTest::keyClick(compound, Qt::Key_Return);
+    EXPECT_FALSE(m->isVisible());
+    EXPECT_TRUE(Windows().visible(QStringLiteral("FindComp")));
+}
+
+TEST_F(Desktop, InCurValTakesTheFigureWithTwoEnters) {
+    State().CallMode = 0;
+    bool focusedOk = false;
+    script.onModal([&](QWidget* w) {
+        auto* in = qobject_cast<InCurVal*>(w);
+        ASSERT_TRUE(in);
+        keys::type(in->CurVal(), QStringLiteral("12.5"));
+        QTest::keyClick(in->CurVal(), Qt::Key_Return);  // the figure is done
+        focusedOk = in->focusWidget() == in->Accept();
+        QTest::keyClick(in->focusWidget(), Qt::Key_Return);  // presses OK
+    });
+    EXPECT_EQ(AskCurrentValue(), "12.5");
+    EXPECT_TRUE(focusedOk);
+    settle();
+    EXPECT_FALSE(Windows().exists(QStringLiteral("InCurVal")));
+}
+
+TEST_F(Desktop, TheFileDialogStartsInTheFolderOfTheLastFile) {
+    QTemporaryDir elsewhere;
+    const QString opened = elsewhere.filePath(QStringLiteral("Family.wms"));
+    QFile f(opened);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+
+    State().CallMode = 1;
+    script.chooseFile(opened);
+    ChooseFile();
+    EXPECT_EQ(script.fileRequests().back().folder, "");  // the first time: the program's folder
+
+    // Saving proposes the file just opened, in its own folder.
+    State().CallMode = 2;
+    script.chooseFile(std::nullopt);
+    ChooseFile();
+    EXPECT_EQ(QDir(script.fileRequests().back().folder), QDir(elsewhere.path()));
+    EXPECT_EQ(script.fileRequests().back().proposedName, "Family.wms");
+
+    // A cancelled dialog changes nothing; a file saved elsewhere moves the folder on.
+    const QString saved = folder.filePath(QStringLiteral("Copy.wmw"));
+    State().CallMode = 4;
+    script.chooseFile(saved);
+    ChooseFile();
+    State().CallMode = 3;
+    script.chooseFile(std::nullopt);
+    ChooseFile();
+    EXPECT_EQ(QDir(script.fileRequests().back().folder), QDir(folder.path()));
+}
