@@ -9,6 +9,7 @@ packages=(
   fonts-liberation2 poppler-utils
   xvfb xauth imagemagick
   locales
+  libx11-dev libxcb1-dev openbox x11-utils xdotool wmctrl
 )
 missing=()
 for p in "${packages[@]}"; do

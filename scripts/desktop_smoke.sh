@@ -3,7 +3,7 @@
 # checks from the X server what a user sees: at start-up the menu is on top with the focus and
 # the backdrop behind it, out of the taskbar; a tool window opens exactly over the backdrop;
 # after leaving the tool (by its exit button, and by its frame) the menu is on top with the
-# focus again; a modal window cannot be minimized and stays with its owner.
+# focus again; a modal window cannot be minimized away.
 # Usage: scripts/desktop_smoke.sh [program]   (default build-test/vantora)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,7 +43,7 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+wm_ready() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
 wait_for wm_ready || { echo "openbox did not start" >&2; exit 1; }
 
 # A program folder of its own: the program keeps its settings beside the executable.
@@ -60,7 +60,14 @@ role_of() {
   xprop -id "$1" -notype WM_WINDOW_ROLE 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p'
 }
 stacking_roles() { local w; for w in $(stacking); do printf '%s ' "$(role_of "$w")"; done; }
-window_of() { local w; for w in $(stacking); do [ "$(role_of "$w")" = "$1" ] && echo "$w"; done; }
+window_of() {
+  local w
+  for w in $(stacking); do
+    if [ "$(role_of "$w")" = "$1" ]; then echo "$w"; fi
+  done
+}
+# The X property of a window, as one line of text.
+property() { xprop -id "$1" "$2" 2>/dev/null || true; }
 geometry_of() { xwininfo -id "$1" | awk '/Absolute upper-left|Width:|Height:/ {print $NF}' | paste -sd' '; }
 
 # The window with this role is the top one and has the focus; the backdrop is the bottom one.
@@ -79,14 +86,18 @@ same_place_as_backdrop() {
   [ "$(geometry_of "$(window_of "$1")")" = "$(geometry_of "$(window_of bakgnd)")" ]
 }
 gone() { ! kill -0 "$program_pid" 2>/dev/null; }
+# The modal window is kept above the window it belongs to.
+transient() { [[ $(property "$1" WM_TRANSIENT_FOR) == *"window id"* ]]; }
 
 # ---- The checks ----
 expect_on_top MenuMain "at start-up"
 backdrop=$(window_of bakgnd)
-xprop -id "$backdrop" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR \
+[[ $(property "$backdrop" _NET_WM_STATE) == *_NET_WM_STATE_SKIP_TASKBAR* ]] \
   || fail "the backdrop should not be a taskbar entry"
+[[ $(property "$backdrop" _NET_WM_STATE) == *_NET_WM_STATE_BELOW* ]] \
+  || fail "the backdrop should be kept below the other windows"
 same_place_as_backdrop MenuMain || fail "the menu should stand exactly over the backdrop"
-xprop -id "$(window_of MenuMain)" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE \
+[[ $(property "$(window_of MenuMain)" _NET_WM_ALLOWED_ACTIONS) == *MAXIMIZE* ]] \
   && fail "the menu has a fixed size and should offer no maximize"
 
 xdotool key alt+s  # "Planning your &Savings"
@@ -101,11 +112,14 @@ wmctrl -i -c "$(window_of FindComp)"  # the frame's close button
 expect_on_top MenuMain "after closing the tool by its frame"
 
 xdotool key alt+l  # "Persona&lize Settings", a modal window
-wait_for test -n "$(window_of SymbolFonts)" || fail "the settings window should open"
 expect_on_top SymbolFonts "with the settings window open"
 settings=$(window_of SymbolFonts)
-xprop -id "$settings" _NET_WM_ALLOWED_ACTIONS | grep -q MINIMIZE \
-  && fail "a modal window should offer no minimize"
+transient "$settings" || fail "a modal window should be kept with the window it belongs to"
+# Minimized on its own (the window menu offers it), it comes straight back.
+xdotool windowminimize "$settings"
+sleep 0.3
+expect_on_top SymbolFonts "after minimizing the settings window"
+[[ $(property "$settings" _NET_WM_STATE) == *HIDDEN* ]] && fail "the settings window stayed minimized"
 xdotool key alt+x  # "E&xit to Menu"
 expect_on_top MenuMain "after leaving the settings"
 

@@ -12,6 +12,8 @@ ctest_log=$(mktemp)
 (cd build-test && ctest --output-on-failure -j "$jobs" --timeout 300) | tee "$ctest_log"
 total=$(sed -n 's/.* tests failed out of \([0-9]*\).*/\1/p' "$ctest_log" | tail -n 1)
 rm -f "$ctest_log"
+# The real program on a virtual display under a window manager: what the user sees first.
+scripts/desktop_smoke.sh build-test/vantora
 if command -v clang++ >/dev/null && [ "${VANTORA_SKIP_FUZZ:-0}" != 1 ]; then
   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORA_FUZZ=ON -DVANTORA_TESTS=OFF >/dev/null
   cmake --build build-fuzz -j "$jobs" --target fuzzers

@@ -133,6 +133,45 @@ class Backdrop : public QObject {
     }
 };
 
+// A modal window minimized on its own (some window managers offer it from the
+// window menu whatever the frame says) comes back at once: the windows behind
+// it wait for it, so the user would be left with nothing to click. Minimized
+// together with the window it belongs to, it stays with that window.
+class KeepModalShown : public QObject {
+  public:
+    explicit KeepModalShown(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::WindowStateChange &&
+            window_->isMinimized() && window_->isVisible() && !ownerMinimized()) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (!window_->isVisible() || !window_->isMinimized()) return;
+                    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+                    window_->show();
+                    window_->raise();
+                    window_->activateWindow();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    bool ownerMinimized() const {
+        const QWindow* handle = window_->windowHandle();
+        const QWindow* owner = handle ? handle->transientParent() : nullptr;
+        return owner && owner->windowStates().testFlag(Qt::WindowMinimized);
+    }
+    QWidget* window_;
+};
+
+constexpr char kModal[] = "vantoraModal";
+
 }  // namespace
 
 void apply(QWidget* window) {
@@ -177,6 +216,10 @@ bool isBackdrop(const QWidget* window) {
 
 void prepareModal(QWidget* window, QWidget* owner) {
     setFlagsIfChanged(window, frameFlags(window, Qt::Dialog, Qt::WindowCloseButtonHint));
+    if (!window->property(kModal).toBool()) {
+        window->setProperty(kModal, true);
+        new KeepModalShown(window);
+    }
     if (owner == window) owner = nullptr;
     if (owner && !window->testAttribute(Qt::WA_Moved)) {
         const QRect over = owner->frameGeometry();

@@ -28,8 +28,8 @@ bool isBackdrop(const QWidget* window);
 
 // Readies `window` to be shown modally over `owner` (may be null): a dialog
 // frame with no minimize or maximize button, kept above its owner by the
-// window manager and minimized with it. A window its own code has not placed
-// is centred over the owner.
+// window manager and minimized only with it (minimized alone, it comes back
+// at once). A window its own code has not placed is centred over the owner.
 void prepareModal(QWidget* window, QWidget* owner);
 
 }  // namespace window_rules
