@@ -257,7 +257,7 @@ bool ReadPortfolioFile(const QString& path) {
 bool WritePortfolioFile(const QString& path) {
     const auto bytes = PortfolioBytes();
     if (!bytes) return false;
-    return WriteFileSafely(path, *bytes);
+    return WriteFileSafely(path, *bytes, nullptr, SafeWriteBackup::KeepPrevious);
 }
 
 bool LoadedDatesConvert() {

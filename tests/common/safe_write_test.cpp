@@ -95,6 +95,61 @@ TEST(SafeWrite, LeftoversOfAKilledSaveGoAtTheNextSaveToTheFolder) {
     EXPECT_FALSE(IsSafeWriteTemporaryName(QStringLiteral(".vantora95-0BADF00D.part")));
 }
 
+TEST(SafeWrite, ASaveOverAFileKeepsThePreviousOneAsItsBackup) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Family.wms"));
+    const QString bak = dir.filePath(QStringLiteral("Family.wms.bak"));
+    EXPECT_EQ(BackupPathFor(path), bak);
+    // A new file has nothing to keep.
+    ASSERT_TRUE(WriteFileSafely(path, "first", nullptr, SafeWriteBackup::KeepPrevious));
+    EXPECT_FALSE(QFile::exists(bak));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    ASSERT_TRUE(WriteFileSafely(path, "second", nullptr, SafeWriteBackup::KeepPrevious));
+    EXPECT_EQ(readFile(path), "second");
+    EXPECT_EQ(readFile(bak), "first");
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(bak).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    // One generation: the backup is the file as it was before this save.
+    ASSERT_TRUE(WriteFileSafely(path, "third", nullptr, SafeWriteBackup::KeepPrevious));
+    EXPECT_EQ(readFile(path), "third");
+    EXPECT_EQ(readFile(bak), "second");
+    // Writing the file again changes the file, not its backup (they are not one file).
+    ASSERT_TRUE(WriteFileSafely(path, "fourth"));
+    EXPECT_EQ(readFile(bak), "second");
+    EXPECT_EQ(entries(dir.path()), QStringList({"Family.wms", "Family.wms.bak"}));
+
+    // Through a link the backup goes beside the file linked to.
+    const QString link = dir.filePath(QStringLiteral("link.wms"));
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_TRUE(WriteFileSafely(link, "fifth", nullptr, SafeWriteBackup::KeepPrevious));
+    EXPECT_EQ(readFile(bak), "fourth");
+    EXPECT_EQ(entries(dir.path()), QStringList({"Family.wms", "Family.wms.bak", "link.wms"}));
+
+    // A folder with the backup's name is the user's: the save goes ahead without a backup.
+    const QString other = dir.filePath(QStringLiteral("Other.wmw"));
+    writePlain(other, "old");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Other.wmw.bak")));
+    ASSERT_TRUE(WriteFileSafely(other, "new", nullptr, SafeWriteBackup::KeepPrevious));
+    EXPECT_EQ(readFile(other), "new");
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Other.wmw.bak"))).isDir());
+    EXPECT_EQ(entries(dir.path()),
+              QStringList({"Family.wms", "Family.wms.bak", "Other.wmw", "link.wms"}));
+}
+
+TEST(SafeWrite, SavingAPortfolioKeepsItsBackup) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Funds.wms"));
+    writePlain(path, "as it was");
+    State().reset();
+    ResetTables();
+    State().FundCount() = 1;
+    State().FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
+    ASSERT_TRUE(WritePortfolioFile(path));
+    EXPECT_EQ(readFile(BackupPathFor(path)), "as it was");
+    State().reset();
+}
+
 // A small file system of its own, filled to the last block: needs root to mount.
 class FullDisk : public ::testing::Test {
   protected:
@@ -129,6 +184,7 @@ TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
     QByteArray original;
     for (int i = 0; i < 500; ++i) original += "1,10,100,50,0,1050,\"B\",#1996-03-15#\r\n";
     writePlain(path, original);
+    writePlain(dir.filePath(QStringLiteral("Big.wms.bak")), "older");
     fill();
 
     State().reset();
@@ -150,6 +206,12 @@ TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
 
     State().UserName = QStringLiteral("Ann");
     EXPECT_FALSE(SavePersonalSettingsFile(dir.filePath(QStringLiteral("Personal.vtp"))));
-    EXPECT_EQ(entries(dir.path()), QStringList({"Big.wms", "filler"}));
+    // A failed save with a backup to keep touches neither the file nor its backup.
+    EXPECT_FALSE(
+        WriteFileSafely(path, QByteArray(20000, 'y'), nullptr, SafeWriteBackup::KeepPrevious));
+    EXPECT_FALSE(WritePortfolioFile(path));
+    EXPECT_EQ(readFile(path), original);
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("Big.wms.bak"))), "older");
+    EXPECT_EQ(entries(dir.path()), QStringList({"Big.wms", "Big.wms.bak", "filler"}));
     State().reset();
 }
