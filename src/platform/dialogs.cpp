@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
 
 #include "platform/window_rules.h"
@@ -69,6 +71,7 @@ void Script::clear() {
     messages_.clear();
     fileRequests_.clear();
     modalWindows_.clear();
+    openedDocuments_.clear();
     beeps_ = 0;
 }
 
@@ -143,6 +146,14 @@ void beep() {
         return;
     }
     QApplication::beep();
+}
+
+bool openDocument(const QString& path) {
+    if (g_script) {
+        g_script->openedDocuments_.push_back(path);
+        return true;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void showModal(QWidget* window) {

@@ -26,6 +26,10 @@ bool confirmPrintout();
 // The system beep.
 void beep();
 
+// Opens a file in the program the desktop uses for its kind (the PDF viewer for a printout).
+// False when the desktop could not open it. Under a Script the path is only recorded.
+bool openDocument(const QString& path);
+
 // Shows `window` modally and returns when it is hidden or destroyed.
 void showModal(QWidget* window);
 
@@ -85,6 +89,7 @@ class Script {
     const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
     const std::vector<QString>& modalWindows() const { return modalWindows_; }
     int beeps() const { return beeps_; }
+    const std::vector<QString>& openedDocuments() const { return openedDocuments_; }
     void clear();
 
   private:
@@ -92,6 +97,7 @@ class Script {
     friend void beep();
     friend void showModal(QWidget*);
     friend std::optional<QString> chooseFile(const FileRequest&);
+    friend bool openDocument(const QString&);
 
     std::vector<Answer> answers_;
     std::vector<std::function<void(QWidget*)>> modalHandlers_;
@@ -99,6 +105,7 @@ class Script {
     std::vector<ShownMessage> messages_;
     std::vector<FileRequest> fileRequests_;
     std::vector<QString> modalWindows_;
+    std::vector<QString> openedDocuments_;
     int beeps_ = 0;
 };
 

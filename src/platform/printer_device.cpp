@@ -57,6 +57,19 @@ constexpr double kMarginInch = 0.5;
 
 }  // namespace
 
+void TellWherePdfWent(const QString& pdfPath) {
+    const QString title = QStringLiteral("Printer");
+    const dialogs::Answer answer = dialogs::message(
+        QStringLiteral("There is no printer on this system. The printout was saved as") +
+            QStringLiteral("\r\n") + QDir::toNativeSeparators(pdfPath) +
+            QStringLiteral("\r\n\r\nOpen it now?"),
+        title, dialogs::Buttons::YesNo, dialogs::Icon::Information);
+    if (answer != dialogs::Answer::Yes || dialogs::openDocument(pdfPath)) return;
+    dialogs::message(QStringLiteral("No program to show PDF files was found. The printout is in") +
+                         QStringLiteral("\r\n") + QDir::toNativeSeparators(pdfPath),
+                     title, dialogs::Buttons::Ok, dialogs::Icon::Exclamation);
+}
+
 PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName)
     : PrinterDevice(pdfPath, jobName, !pdfPath.isEmpty()) {}
 
@@ -136,11 +149,7 @@ void PrinterDevice::endDoc() {
     pendingPages_ = 0;
     ended_ = true;
     painter_->end();
-    if (!pdfPath_.isEmpty())
-        dialogs::message(
-            QStringLiteral("There is no printer on this system. The printout was saved as") +
-                QStringLiteral("\r\n") + QDir::toNativeSeparators(pdfPath_),
-            QStringLiteral("Printer"), dialogs::Buttons::Ok, dialogs::Icon::Information);
+    if (!pdfPath_.isEmpty()) TellWherePdfWent(pdfPath_);
 }
 
 void PrinterDevice::setFont(const QString& name, double points, bool bold) {

@@ -66,6 +66,9 @@ class PrinterDevice : public PrintDevice {
 // the printout folder (the user is told its name when the printout ends).
 // Tests replace it with setPrintDeviceFactory.
 std::unique_ptr<PrintDevice> OpenPrintDevice(const QString& jobName);
+// Tells the user a printout went to the PDF file `pdfPath` (there is no printer) and offers to
+// open it in the desktop's PDF viewer.
+void TellWherePdfWent(const QString& pdfPath);
 // Where the PDF printouts go ("Printouts" in the current folder until set).
 void setPrintoutFolder(const QString& folder);
 void setPrintDeviceFactory(std::function<std::unique_ptr<PrintDevice>(const QString&)> factory);

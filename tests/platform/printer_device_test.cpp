@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -70,10 +71,14 @@ TEST_F(PdfPrintout, ColumnsAndPageBreaksSurviveTheRealDevice) {
         }
         FinishPrintout(device);
     }
-    // The PDF device tells the user where the printout went.
+    // The PDF device tells the user where the printout went and opens it when asked.
     ASSERT_FALSE(script.messages().empty());
     EXPECT_EQ(script.lastMessage().title, "Printer");
-    EXPECT_TRUE(script.lastMessage().text.contains(QStringLiteral("report.pdf")));
+    EXPECT_EQ(script.lastMessage().text,
+              "There is no printer on this system. The printout was saved as\r\n" + pdf +
+                  "\r\n\r\nOpen it now?");
+    EXPECT_EQ(script.lastMessage().buttons, dialogs::Buttons::YesNo);
+    EXPECT_EQ(script.openedDocuments(), std::vector<QString>{pdf});
 
     const QStringList pages = pdfPages(pdf);
     ASSERT_EQ(pages.size(), 2);  // FinishPrintout's page break makes no empty page
@@ -85,6 +90,20 @@ TEST_F(PdfPrintout, ColumnsAndPageBreaksSurviveTheRealDevice) {
         EXPECT_EQ(columnOf(page, QStringLiteral("1,200.00")), 61 + 13 - 8);
         EXPECT_EQ(columnOf(page, QStringLiteral("Page %1").arg(i + 1)), 40);
     }
+}
+
+TEST_F(PdfPrintout, AnsweringNoOpensNothing) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("kept.pdf"));
+    script.answer(dialogs::Answer::No);
+    {
+        PrinterDevice device(pdf, QStringLiteral("Kept"));
+        device.line(QStringLiteral("one line"));
+        device.endDoc();
+    }
+    EXPECT_EQ(script.messages().size(), 1u);
+    EXPECT_TRUE(script.openedDocuments().empty());
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
 }
 
 TEST_F(PdfPrintout, CourierElevenLinesUpToo) {
