@@ -21,7 +21,8 @@ Qt::Alignment toQt(int a) {
 
 Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block of cells can be selected to copy it.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -191,6 +192,10 @@ void Grid::mousePressEvent(QMouseEvent* e) {
 }
 
 void Grid::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Copy)) {
+        copyToClipboard();
+        return;
+    }
     // Keys reach the window first; the grid itself only moves the current cell.
     int down = keys::downCode(e);
     if (onKeyDown) {

@@ -2,8 +2,12 @@
 // its own).
 #pragma once
 
+#include <QStringList>
 #include <QTableWidget>
 #include <functional>
+#include <vector>
+
+class QMenu;
 
 // Row 0 is the fixed heading row (drawn as the column headers); rows 1.. are
 // the body. Rows() counts the heading row, as the tool windows expect. The grid
@@ -59,6 +63,21 @@ class Grid : public QTableWidget {
     // Blanks the body rows 1 to the last, every column (the heading row stays).
     void clearBody();
 
+    // Export. Ctrl+C and the context menu's "Copy" put the selected cells on the clipboard as
+    // tab-separated text, or the whole table with its headings when nothing is selected; "Save
+    // as CSV..." writes the whole table to a comma-separated file the user chooses. Figures go
+    // as plain numbers (common/table_text.h). Columns of no width and blank rows at the end are
+    // left out.
+    std::vector<QStringList> tableRows() const;
+    std::vector<QStringList> selectedRows() const;  // the whole table when nothing is selected
+    void copyToClipboard() const;
+    // False when the user cancelled or the file could not be written (the user is told why).
+    bool saveAsCsv();
+    // The context menu ("Copy", "Save as CSV..."), owned by `parent`.
+    QMenu* exportMenu(QWidget* parent);
+    // Where the export reads the currency symbol the figures are shown with (set at start-up).
+    static void setCurrencySymbolSource(std::function<QString()> source);
+
     // Notifications with classic key codes (see KeyHook): keyDown may set the
     // code to 0 to swallow the key; keyPress returns the code to use, 0 discards.
     std::function<void(int& keyCode)> onKeyDown;
@@ -73,9 +92,12 @@ class Grid : public QTableWidget {
     void focusInEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
   private:
     QTableWidgetItem* itemFor(int row, int col);
+    std::vector<QStringList> rowsOf(int firstRow, int lastRow, int firstCol, int lastCol,
+                                    bool headings) const;
     int row_ = 1, col_ = 0;
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 0, selEndCol_ = 0;
     int fillStyle_ = 0;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "platform/controls.h"
+#include "platform/grid.h"
 #include "platform/help_viewer.h"
 #include "platform/printer_device.h"
 #include "platform/twips.h"
@@ -173,6 +174,7 @@ class MeasureAfterFirstPaint : public QObject {
 MenuMain* StartProgram() {
     EnterProgramFolder();
     setPrintoutFolder(PrintoutFolder());
+    Grid::setCurrencySymbolSource([] { return State().CurrencySymbol; });
     // The page capacity of a 12-point line until the printer has been measured.
     State().LinesPerPage = 59;
     auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));

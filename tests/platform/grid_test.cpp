@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
+#include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
 
@@ -112,4 +120,80 @@ TEST(Grid, KeysGoToTheWindowAndDownArrowMovesOneRow) {
     EXPECT_EQ(g.Row(), 2);
     EXPECT_EQ(g.Col(), 1);
     EXPECT_EQ(moves, 1);
+}
+
+namespace {
+// A result table as a calculator shows it: padded headings, figures, spare rows at the end.
+void fillResults(Grid& g) {
+    g.setRows(25);
+    g.setCols(3);
+    const QStringList heading = {"  Year", " Deposits  ", "Growth  %"};
+    const QStringList one = {"1996", "   $1,200.00", "  -12.5%"};
+    const QStringList two = {"Smith, \"A\"", "  ($300.50)", "   14.870%"};
+    for (int c = 0; c < 3; ++c) {
+        g.setCellText(0, c, heading[c]);
+        g.setCellText(1, c, one[c]);
+        g.setCellText(2, c, two[c]);
+    }
+}
+}  // namespace
+
+TEST(Grid, CopiesTheSelectedBlockOrTheWholeTableAsTabText) {
+    Grid g;
+    fillResults(g);
+    g.clearSelection();
+    QTest::keyClick(&g, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Year\tDeposits\tGrowth %\n"
+              "1996\t1200.00\t-12.5\n"
+              "Smith, \"A\"\t-300.50\t14.870\n");
+    // A block of cells, dragged or Shift-extended; no headings.
+    g.setCurrentCell(0, 1);
+    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&g, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&g, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "1200.00\t-12.5\n-300.50\t14.870\n");
+    // A hidden column is no part of the copy.
+    g.setColWidth(1, 0);
+    g.clearSelection();
+    QTest::keyClick(&g, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Year\tGrowth %\n1996\t-12.5\nSmith, \"A\"\t14.870\n");
+}
+
+TEST(Grid, ContextMenuCopiesAndSavesTheTableAsCsv) {
+    QTemporaryDir dir;
+    dialogs::Script script;
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Savings &Plan"));
+    auto* g = new Grid(&window);
+    fillResults(*g);
+    std::unique_ptr<QMenu> menu(g->exportMenu(nullptr));
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), "&Copy");
+    EXPECT_EQ(actions[1]->text(), "&Save as CSV\u2026");
+
+    // Cancelled: nothing written.
+    actions[1]->trigger();
+    ASSERT_EQ(script.fileRequests().size(), 1u);
+    EXPECT_TRUE(script.fileRequests()[0].save);
+    EXPECT_EQ(script.fileRequests()[0].proposedName, "Savings Plan.csv");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    const QString path = dir.filePath(QStringLiteral("plan.csv"));
+    script.chooseFile(path);
+    actions[1]->trigger();
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(),
+              "Year,Deposits,Growth %\r\n"
+              "1996,1200.00,-12.5\r\n"
+              "\"Smith, \"\"A\"\"\",-300.50,14.870\r\n");
+
+    // A file that cannot be written is reported, not taken for saved.
+    script.chooseFile(dir.filePath(QStringLiteral("missing/plan.csv")));
+    EXPECT_FALSE(g->saveAsCsv());
+    EXPECT_EQ(script.lastMessage().title, "Save as CSV");
+    EXPECT_TRUE(script.lastMessage().text.startsWith("The table could not be saved."));
 }
