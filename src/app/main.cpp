@@ -1,10 +1,15 @@
 // Vantora 95: the program's entry point.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QIcon>
+#include <QTextStream>
 
+#include "shell/file_open_ui.h"
 #include "shell/help_key_ui.h"
 #include "shell/main_menu_window.h"
+#include "shell/program_folder.h"
 #include "shell/window_catalog.h"
 
 int main(int argc, char* argv[]) {
@@ -15,8 +20,21 @@ int main(int argc, char* argv[]) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(9);
     QApplication::setFont(font);
+    if (argc > 1 && QByteArray(argv[1]) == "--folders") {
+        // Where this copy keeps its files and finds its help (the sample files are copied on
+        // the first start, this one too).
+        EnterProgramFolder();
+        QTextStream(stdout) << "Program folder: " << ProgramFolder()
+                            << "\nHelp folder: " << HelpFolder() << "\n";
+        return 0;
+    }
     DefineWindows();
     InstallHelpKey();
+    // A file opened from the desktop: the first argument (Qt has taken its own options out).
+    // Its path is relative to where the program was started, not to its own folder.
+    const QString startFolder = QDir::currentPath();
+    const QString file = argc > 1 && argv[1][0] != '-' ? QFile::decodeName(argv[1]) : QString();
     StartProgram();
+    if (!file.isEmpty()) OpenFileInItsTool(file, startFolder);
     return QApplication::exec();
 }

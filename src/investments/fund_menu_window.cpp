@@ -137,14 +137,12 @@ void ShowFileInfo() {
     if (auto* menu = Windows().get<FundMenu>(kFundMenu)) menu->InfoBox()->setText(FileInfoText());
 }
 
-void LoadPortfolio() {
+namespace {
+
+// Reads the file at ChosenPath (nothing when the chooser was cancelled) and brings the menu back
+// with fresh totals; a file that cannot be read leaves an empty portfolio and says so.
+void LoadChosenPortfolio() {
     AppState& s = State();
-    // Opening a file replaces the portfolio in memory: unsaved changes are
-    // guarded by the same question as the exit.
-    if (WantsToKeepChanges()) return;
-    hideFundMenuBehindBackdrop();
-    s.CallMode = 1;
-    ChooseFile();
     if (s.CallMode != 6) {
         dialogs::WaitCursor wait;
         if (ReadPortfolioFile(s.ChosenPath)) {
@@ -174,6 +172,28 @@ void LoadPortfolio() {
     s.CallMode = 0;
     s.ChosenPath.clear();
     showFundMenu();
+}
+
+}  // namespace
+
+void LoadPortfolio() {
+    AppState& s = State();
+    // Opening a file replaces the portfolio in memory: unsaved changes are
+    // guarded by the same question as the exit.
+    if (WantsToKeepChanges()) return;
+    hideFundMenuBehindBackdrop();
+    s.CallMode = 1;
+    ChooseFile();
+    LoadChosenPortfolio();
+}
+
+void LoadPortfolioFrom(const QString& path) {
+    AppState& s = State();
+    if (WantsToKeepChanges()) return;
+    hideFundMenuBehindBackdrop();
+    s.CallMode = 1;
+    s.ChosenPath = path;
+    LoadChosenPortfolio();
 }
 
 void SavePortfolio() {

@@ -29,6 +29,8 @@ void ShowFileInfo();
 
 // "&Open a File from Disk" and "&Save Current File to Disk".
 void LoadPortfolio();
+// The same for a file named without the chooser (a file opened from the desktop).
+void LoadPortfolioFrom(const QString& path);
 void SavePortfolio();
 
 // The question asked before unsaved changes in memory are released: true when

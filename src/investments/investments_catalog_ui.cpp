@@ -6,6 +6,7 @@
 #include "investments/record_entry_window.h"
 #include "investments/table_window.h"
 #include "platform/window_registry.h"
+#include "shell/file_open_ui.h"
 #include "shell/window_catalog.h"
 
 void DefineInvestmentWindows() {
@@ -17,4 +18,5 @@ void DefineInvestmentWindows() {
     w.define(QStringLiteral("Table1"), [] { return new Table1; });
     w.define(QStringLiteral("FunChose"), [] { return new FunChose; });
     w.define(QStringLiteral("InCurVal"), [] { return new InCurVal; });
+    DefineFileOpener(QStringLiteral("wms"), QStringLiteral("FundMenu"), LoadPortfolioFrom);
 }

@@ -17,6 +17,8 @@ class MenuMain : public QWidget {
     void ShowMyName();
 
     QPushButton* button(const QString& name) const;
+    // Hides the menu and shows a tool, as the tool's button does (`callMode` < 0 keeps CallMode).
+    void OpenTool(const QString& window, int callMode = -1) { openTool(window, callMode); }
     QLabel* MyName() const { return myName_; }
 
   protected:

@@ -1,0 +1,43 @@
+#include "shell/file_open_ui.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <map>
+
+#include "platform/dialogs.h"
+#include "platform/window_registry.h"
+#include "shell/main_menu_window.h"
+
+namespace {
+
+struct Opener {
+    QString tool;
+    std::function<void(const QString&)> open;
+};
+
+std::map<QString, Opener>& openers() {
+    static std::map<QString, Opener> table;
+    return table;
+}
+
+}  // namespace
+
+void DefineFileOpener(const QString& extension, const QString& tool,
+                      std::function<void(const QString& path)> open) {
+    openers()[extension.toLower()] = {tool, std::move(open)};
+}
+
+bool OpenFileInItsTool(const QString& path, const QString& startFolder) {
+    const QString absolute = QDir(startFolder).absoluteFilePath(path);
+    const auto it = openers().find(QFileInfo(absolute).suffix().toLower());
+    if (it == openers().end()) {
+        dialogs::message(QDir::toNativeSeparators(absolute) +
+                             QStringLiteral("\r\nThis is not a file the program can open."),
+                         QStringLiteral("Open"), dialogs::Buttons::Ok, dialogs::Icon::Exclamation);
+        return false;
+    }
+    if (auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain")))
+        menu->OpenTool(it->second.tool);
+    it->second.open(absolute);
+    return true;
+}

@@ -1,0 +1,59 @@
+// A file named on the command line opens in its tool, with the tool's own messages when broken.
+#include "shell/file_open_ui.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+
+#include "investments/fund_menu_window.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/main_menu_window.h"
+#include "support/ui_test_support.h"
+
+namespace {
+
+class FileOpenTest : public WindowTest {
+  protected:
+    bool fundMenuShown() {
+        return Windows().exists(QStringLiteral("FundMenu")) &&
+               Windows().get<QWidget>(QStringLiteral("FundMenu"))->isVisible();
+    }
+};
+
+TEST_F(FileOpenTest, APortfolioOpensInTheFundMenuFromTheFolderTheProgramStartedIn) {
+    StartProgram();
+    QDir start(folder.path());
+    ASSERT_TRUE(start.mkdir(QStringLiteral("from")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"),
+                            start.filePath(QStringLiteral("from/Mine.WMS"))));
+    EXPECT_TRUE(
+        OpenFileInItsTool(QStringLiteral("Mine.WMS"), start.filePath(QStringLiteral("from"))));
+    EXPECT_TRUE(script.messages().empty());
+    EXPECT_TRUE(fundMenuShown());
+    EXPECT_FALSE(Windows().get<QWidget>(QStringLiteral("MenuMain"))->isVisible());
+    EXPECT_EQ(State().FundFileName, "Mine.WMS");
+    EXPECT_EQ(State().FundCount(), 5);
+}
+
+TEST_F(FileOpenTest, ABrokenOrUnknownFileGetsTheMessagesOfTheOpenCommand) {
+    StartProgram();
+    const QString bad = folder.filePath(QStringLiteral("bad.wms"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("1001,2,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n");
+    f.close();
+    EXPECT_TRUE(OpenFileInItsTool(bad, QString()));
+    EXPECT_EQ(script.lastMessage().text,
+              "File not found or wrong format. Check Filename and/or Directory");
+    EXPECT_EQ(script.lastMessage().title, "Load File");
+    EXPECT_EQ(State().RecordCount, 0);
+    EXPECT_TRUE(fundMenuShown());
+
+    script.clear();
+    EXPECT_FALSE(OpenFileInItsTool(folder.filePath(QStringLiteral("notes.txt")), QString()));
+    EXPECT_EQ(script.lastMessage().title, "Open");
+    EXPECT_TRUE(script.lastMessage().text.endsWith("This is not a file the program can open."));
+}
+
+}  // namespace
