@@ -48,6 +48,15 @@ int CopySampleFiles(const QString& from, const QString& to) {
     return copied;
 }
 
+bool CopySampleFilesOnce(const QString& from, const QString& to) {
+    // A mark in the folder: samples the user has deleted since stay deleted.
+    QFile mark(to + QStringLiteral("/.vantora95-samples-copied"));
+    if (mark.exists() || !QFileInfo(from).isDir()) return false;
+    CopySampleFiles(from, to);
+    if (mark.open(QIODevice::WriteOnly)) mark.close();
+    return true;
+}
+
 QString ProgramFolder() {
     static const QString folder = ChooseProgramFolder(
         exeFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
@@ -57,7 +66,7 @@ QString ProgramFolder() {
 void EnterProgramFolder() {
     const QString folder = ProgramFolder();
     QDir().mkpath(folder);
-    if (folder != exeFolder()) CopySampleFiles(installedDataFolder(), folder);
+    if (folder != exeFolder()) CopySampleFilesOnce(installedDataFolder(), folder);
     QDir::setCurrent(folder);
 }
 

@@ -9,7 +9,7 @@ QString ProgramFolder();
 
 // Makes the program's folder the current folder. When it is the per-user
 // folder, it is created and the installed sample files are copied into it
-// (never over a file of the same name).
+// the first time (never over a file of the same name).
 void EnterProgramFolder();
 
 // Where the help documents are: "help" in the program's folder, beside the
@@ -26,3 +26,7 @@ QString ChooseProgramFolder(const QString& exeFolder, const QString& dataHome);
 // Copies the sample files (*.wms, *.wmw in any case) of `from` into `to`,
 // never over a file of the same name. Returns how many were copied.
 int CopySampleFiles(const QString& from, const QString& to);
+
+// CopySampleFiles the first time only: a mark left in `to` says the samples were copied, so that
+// samples the user deleted do not come back. True when it copied now.
+bool CopySampleFilesOnce(const QString& from, const QString& to);

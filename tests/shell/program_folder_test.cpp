@@ -38,4 +38,12 @@ TEST(ProgramFolder, SamplesAreCopiedOnceAndNeverOverTheUsersFiles) {
     EXPECT_FALSE(QFile::exists(user.filePath(QStringLiteral("readme.txt"))));
     EXPECT_EQ(CopySampleFiles(installed.path(), user.path()), 0);
     EXPECT_EQ(CopySampleFiles(installed.filePath(QStringLiteral("nowhere")), user.path()), 0);
+
+    // At start-up they are copied the first time only: a sample the user deleted stays deleted.
+    QTemporaryDir fresh;
+    EXPECT_TRUE(CopySampleFilesOnce(installed.path(), fresh.path()));
+    EXPECT_EQ(readFile(fresh.filePath(QStringLiteral("house.wmw"))), "net worth");
+    ASSERT_TRUE(QFile::remove(fresh.filePath(QStringLiteral("house.wmw"))));
+    EXPECT_FALSE(CopySampleFilesOnce(installed.path(), fresh.path()));
+    EXPECT_FALSE(QFile::exists(fresh.filePath(QStringLiteral("house.wmw"))));
 }
