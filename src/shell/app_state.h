@@ -57,6 +57,16 @@ struct FundNameRow {
     QString FundNumberText;
 };
 
+// One cell of the net worth statement: empty, a text or a number. A number
+// read from a file keeps the text it was written as, so an unchanged
+// statement saves back as it was read.
+struct NetCell {
+    enum class Kind : uint8_t { Empty, Text, Number };
+    Kind kind = Kind::Empty;
+    QString text;  // the text; for a number its file text ("" when typed or computed)
+    double number = 0;
+};
+
 // The shape a calculator creates its tables in, by last index (the savings
 // plan's by default; loans use lastYearRow 500, retirement income 362, the
 // compound rate lastComparisonRow 28 and lastComparisonCol 6).
@@ -108,6 +118,15 @@ struct AppState {
     // table window's printable pages.
     QStringList ReportText;
     QStringList ReportPages;
+
+    // Net worth statement: NetAssets and NetLiabilities rows 0..31 x columns
+    // 0..1 (name, value); the counts of the last calculation; NetChanged = 1
+    // while the statement holds changes not saved.
+    SharedTable<NetCell> NetAssets;
+    SharedTable<NetCell> NetLiabilities;
+    int16_t AssetCount = 0;
+    int16_t LiabilityCount = 0;
+    int16_t NetChanged = 0;
 
     // Calculator tables, each calculator in its own shape (CalculatorTableShape):
     // CalcInputs 0..lastInput, YearTable 0..lastYearRow x 0..5, ComparisonTable

@@ -1,0 +1,410 @@
+#include "networth/networth_window.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cmath>
+
+#include "common/number_format.h"
+#include "investments/input_value_window.h"
+#include "investments/name_input_window.h"
+#include "networth/networth_file.h"
+#include "networth/networth_report.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/grid.h"
+#include "platform/keys.h"
+#include "platform/twips.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/file_dialog_window.h"
+#include "shell/key_filters.h"
+#include "shell/print_action_ui.h"
+
+namespace {
+
+const QString kName = QStringLiteral("DispNet");
+constexpr int kGridRows = 35;
+
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    int left;
+    int width;
+};
+
+// The button row, in tab order.
+constexpr ButtonSpec kButtons[] = {
+    {"Calc7", "&Calculate", 8010, 1230},   {"SaveNet", "&Save File", 6435, 1230},
+    {"Loadnet", "&Open File", 4905, 1230}, {"Help9", "&Help", 3510, 1140},
+    {"Printr", "To &Printer", 1980, 1230}, {"Exit1", "E&xit to Menu", 225, 1455},
+};
+
+}  // namespace
+
+DispNet::DispNet(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Net Worth Statement"));
+    twips::setClientSize(this, 9480, 6360);
+    twips::moveTo(this, 60, 345);
+    setBackColour(this, colours::Grey);
+
+    auto* strip = makeLabel(this, QStringLiteral("Label1"), QString(), 0, 5940, 9480, 420);
+    strip->lower();
+    assets_.grid = new Grid(this);
+    assets_.grid->setObjectName(QStringLiteral("Grid6"));
+    twips::place(assets_.grid, 0, 90, 4700, 5145);
+    liabilities_.grid = new Grid(this);
+    liabilities_.grid->setObjectName(QStringLiteral("Grid7"));
+    twips::place(liabilities_.grid, 4770, 90, 4695, 5145);
+    liabilities_.liabilities = true;
+
+    auto* insertAss = makeButton(this, QStringLiteral("InsertAss"),
+                                 QStringLiteral("&Insert blank line"), 0, 5250, 4695, 325);
+    auto* insertLiab = makeButton(this, QStringLiteral("InsertLiab"),
+                                  QStringLiteral("Insert &blank line"), 4770, 5250, 4695, 325);
+    auto* label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral(" Net Worth  ="), 3240,
+                             5610, 1545, 285, false);
+    setBackColour(label3, colours::Aqua);
+    label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    net_ = makeLabel(this, QStringLiteral("Net"), QString(), 4725, 5610, 100, 285, false);
+    setBackColour(net_, colours::Green);
+    net_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    netInfo_ = makeLabel(this, QStringLiteral("NetInfo"), QStringLiteral("Changes made, Calculate"),
+                         7155, 5610, 2265, 285, false);
+    setBackColour(netInfo_, colours::Aqua);
+    netInfo_->setAlignment(Qt::AlignCenter);
+    netInfo_->hide();
+
+    QWidget* previous = liabilities_.grid;
+    setTabOrder(assets_.grid, liabilities_.grid);
+    for (const ButtonSpec& b : kButtons) {
+        QPushButton* button =
+            makeButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption), b.left,
+                       6000, b.width, 325);
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    hlpTxt_ = makeTextPanel(this, QStringLiteral("HlpTxt"), 0, 3240, 9450, 2670);
+    setBoxColour(hlpTxt_, colours::Aqua);
+    hlpTxt_->hide();
+    setTabOrder(previous, insertAss);
+    setTabOrder(insertAss, insertLiab);
+    setTabOrder(insertLiab, hlpTxt_);
+
+    // The help box reads only: Enter closes it, other keys beep.
+    KeyHook::on(hlpTxt_)->keyPress = [this](int key) {
+        if (key == keycode::Enter)
+            closeHelp();
+        else
+            dialogs::beep();
+        return 0;
+    };
+    KeyHook::on(hlpTxt_)->keyDown = [](int& code) {
+        if (code == keycode::Delete) {
+            dialogs::beep();
+            code = 0;
+        }
+    };
+    hlpTxt_->installEventFilter(this);
+
+    auto on = [this](const char* name, auto action) {
+        connect(button(QString::fromLatin1(name)), &QPushButton::clicked, this, action);
+    };
+    on("Calc7", [this] { Calculate(); });
+    on("SaveNet", [this] { SaveStatement(); });
+    on("Loadnet", [this] { OpenStatement(); });
+    on("Help9", [this] { ShowHelp(); });
+    on("Printr", [this] { PrintStatement(); });
+    on("Exit1", [this] { ExitToMenu(); });
+    on("InsertAss", [this] { InsertLine(false); });
+    on("InsertLiab", [this] { InsertLine(true); });
+
+    // Loading: empty tables, the grids set up and shown empty.
+    setUpGrid(assets_);
+    setUpGrid(liabilities_);
+    CreateNetTables();
+    calculate();
+    assets_.grid->setFocus();
+}
+
+QPushButton* DispNet::button(const QString& name) const {
+    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+}
+
+// NetGridSetup, and the cell editing of one list.
+void DispNet::setUpGrid(List& list) {
+    Grid* g = list.grid;
+    g->setCols(2);
+    g->setRows(2);
+    g->setRowHeight(0, 300);
+    g->setColWidth(0, Grid::kDefaultColWidth + 2350);
+    g->setColWidth(1, Grid::kDefaultColWidth + 920);
+    g->setRow(list.CellRow);
+    g->setCol(list.CellCol);
+    auto select = [&list] {
+        list.CellRow = list.grid->Row();
+        list.CellCol = list.grid->Col();
+        list.TypedText.clear();
+    };
+    connect(g, &Grid::rowColChanged, this, select);
+    connect(g, &Grid::gridClicked, this, select);
+    connect(g, &Grid::gotFocus, this, [&list] {
+        list.grid->setRow(list.CellRow);
+        list.grid->setCol(list.CellCol);
+    });
+    g->onKeyDown = [this, &list](int& code) { keyDown(list, code); };
+    g->onKeyPress = [this, &list](int key) { return keyPress(list, key); };
+}
+
+bool DispNet::rowLimitReached(const List& list) {
+    if (list.CellRow <= kNetWorkingRows) return false;
+    dialogs::message(QStringLiteral("30 Row limit."), QStringLiteral("Help"));
+    return true;
+}
+
+void DispNet::edited() {
+    netInfo_->show();
+    editedSinceCalculation_ = true;
+    State().NetChanged = 1;
+}
+
+void DispNet::keyDown(List& list, int& code) {
+    if (code != keycode::Delete) return;
+    code = 0;
+    // The table ends at row 31: below the working rows nothing is deleted.
+    if (rowLimitReached(list)) return;
+    SharedTable<NetCell>& table = list.liabilities ? State().NetLiabilities : State().NetAssets;
+    list.grid->setCellText(list.CellRow, list.CellCol, QString());
+    table(list.CellRow, list.CellCol) = EmptyCell();
+    list.TypedText.clear();
+    edited();
+}
+
+int DispNet::keyPress(List& list, int key) {
+    if (rowLimitReached(list)) return 0;
+    if (key == keycode::Enter) {
+        keys::sendDown(list.grid);
+        return 0;
+    }
+    if (list.CellRow < 1 || list.CellCol < 0 || list.CellCol > 1) return 0;
+    SharedTable<NetCell>& table = list.liabilities ? State().NetLiabilities : State().NetAssets;
+    QString shown = list.grid->cellText(list.CellRow, list.CellCol);
+    switch (
+        TypeIntoCell(list.CellCol, key, list.TypedText, table(list.CellRow, list.CellCol), shown)) {
+        case KeyEffect::Changed:
+            list.grid->setCellText(list.CellRow, list.CellCol, shown);
+            edited();
+            break;
+        case KeyEffect::Refused:
+            dialogs::beep();
+            break;
+        case KeyEffect::Ignored:
+            break;
+    }
+    return 0;
+}
+
+bool DispNet::calculate() {
+    const auto totals = CalcTotals();
+    if (!totals) {
+        dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
+        return false;
+    }
+    totals_ = *totals;
+    editedSinceCalculation_ = false;
+    ShowNetWorth();
+    return true;
+}
+
+void DispNet::showList(const List& list) {
+    const AppState& s = State();
+    const SharedTable<NetCell>& table = list.liabilities ? s.NetLiabilities : s.NetAssets;
+    const int count = list.liabilities ? s.LiabilityCount : s.AssetCount;
+    Grid* g = list.grid;
+    g->setUpdatesEnabled(false);
+    g->setRows(kGridRows);
+    g->clearBody();
+    g->setColAlignment(1, 1);
+    g->setCellText(0, 0,
+                   list.liabilities ? QStringLiteral(" Liabilities") : QStringLiteral(" Assets"));
+    g->setCellText(0, 1, QString());
+    for (int i = 1; i <= count; ++i) {
+        g->setCellText(i, 0, CellName(table(i, 0)));
+        g->setCellText(i, 1, ValueText(table(i, 1)));
+    }
+    g->setCellText(
+        count + 2, 0,
+        list.liabilities ? QStringLiteral("Total Liabilities") : QStringLiteral("Total Assets"));
+    g->setCellText(count + 2, 1,
+                   TotalText(list.liabilities ? totals_.TotalLiabilities : totals_.TotalAssets));
+    g->setUpdatesEnabled(true);
+}
+
+void DispNet::ShowNetWorth() {
+    showList(assets_);
+    showList(liabilities_);
+    net_->setText(NetWorthText(totals_.NetWorth));
+    // The label grows with its text.
+    net_->resize(net_->sizeHint().width() + twips::px(120), net_->height());
+}
+
+void DispNet::Calculate() {
+    if (!calculate()) return;
+    State().NetChanged = 1;
+    netInfo_->hide();
+}
+
+void DispNet::InsertLine(bool liabilities) {
+    AppState& s = State();
+    const List& list = liabilities ? liabilities_ : assets_;
+    s.CallMode = liabilities ? 2 : 1;
+    InsertLineNumber = static_cast<int16_t>(list.CellRow);
+    const QString reply = AskCurrentValue();
+    s.CallMode = 0;
+    const double n = std::nearbyint(LeadingNumber(reply));  // a half goes to the even number
+    if (!(n >= 1 && n <= kNetLastInsertRow)) return;
+    if (!InsertBlankLine(liabilities, static_cast<int>(n))) return;
+    s.NetChanged = 1;
+    calculate();
+}
+
+void DispNet::showAgain() {
+    AppState& s = State();
+    s.CallMode = 0;
+    s.ChosenPath.clear();
+    Windows().show(kName);
+}
+
+void DispNet::SaveStatement() {
+    AppState& s = State();
+    // Typed rows are saved as the screen will show them once calculated.
+    if (editedSinceCalculation_) {
+        if (!calculate()) return;
+        s.NetChanged = 1;
+        netInfo_->hide();
+    }
+    Windows().show(QStringLiteral("bakgnd"));
+    Windows().hide(kName);
+    if (s.AssetCount == 0 && s.LiabilityCount == 0) {
+        dialogs::message(QStringLiteral("No Records to Save"), QStringLiteral("Help"));
+        s.NetChanged = 0;
+    } else {
+        s.CallMode = 4;
+        ChooseFile();
+        if (s.CallMode != 6) {
+            dialogs::WaitCursor wait;
+            if (WriteNetWorthFile(s.ChosenPath)) {
+                s.FundFileName = QFileInfo(s.ChosenPath).fileName();
+                // Only a file really written counts as saved.
+                s.NetChanged = 0;
+            } else {
+                dialogs::message(
+                    s.FundFileName +
+                        QStringLiteral(" Bad Filename. Must be in the form MYFILE.WMW"),
+                    QStringLiteral("Saving Error"));
+            }
+        }
+    }
+    showAgain();
+}
+
+bool DispNet::keepsUnsavedChanges() {
+    const AppState& s = State();
+    if (s.NetChanged != 1 || !NetHasData()) return false;
+    return dialogs::message(
+               s.FundFileName + QStringLiteral(" file in memory will be erased. Do you want to go "
+                                               "back and save it to Disk?."),
+               QStringLiteral("Changed File in Memory"),
+               dialogs::Buttons::YesNo) == dialogs::Answer::Yes;
+}
+
+void DispNet::OpenStatement() {
+    AppState& s = State();
+    if (keepsUnsavedChanges()) return;
+    Windows().show(QStringLiteral("bakgnd"));
+    Windows().hide(kName);
+    const QString previousName = s.FundFileName;
+    s.CallMode = 3;
+    ChooseFile();
+    if (s.CallMode != 6) {
+        dialogs::WaitCursor wait;
+        if (const auto totals = OpenNetWorthFile(s.ChosenPath)) {
+            s.FundFileName = QFileInfo(s.ChosenPath).fileName();
+            totals_ = *totals;
+            editedSinceCalculation_ = false;
+            ShowNetWorth();
+            s.NetChanged = 0;
+            netInfo_->hide();
+        } else {
+            // The statement on screen stays as it was.
+            s.FundFileName = previousName;
+            dialogs::message(QStringLiteral("File not found or wrong format. Check Filename "
+                                            "and/or Directory."),
+                             QStringLiteral("Loading Error"));
+        }
+    }
+    showAgain();
+}
+
+void DispNet::PrintStatement() {
+    if (!dialogs::confirmPrintout()) return;
+    // Cancel in the header window gives "1", which is printed as the header.
+    const QString header = AskName(QStringLiteral("Enter Printout Header"), this);
+    const NetTotals totals = totals_;
+    PrintReport(windowTitle(), [&](PrintDevice& d) { PrintNetWorth(d, header, totals); });
+}
+
+void DispNet::ShowHelp() {
+    hlpTxt_->setPlainText(NetWorthHelpText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    hlpTxt_->moveCursor(QTextCursor::Start);
+    hlpTxt_->show();
+    hlpTxt_->raise();
+    hlpTxt_->setFocus(Qt::OtherFocusReason);
+    button(QStringLiteral("Help9"))->hide();
+}
+
+void DispNet::closeHelp() {
+    if (hlpTxt_->isHidden()) return;
+    hlpTxt_->clear();
+    hlpTxt_->hide();
+    QPushButton* help = button(QStringLiteral("Help9"));
+    help->show();
+    help->setFocus(Qt::OtherFocusReason);
+}
+
+bool DispNet::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == hlpTxt_ && e->type() == QEvent::FocusOut) {
+        // Another window taking the focus leaves the box open.
+        const auto reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) closeHelp();
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void DispNet::ExitToMenu() {
+    AppState& s = State();
+    if (s.NetChanged == 1 && !NetHasData()) {
+        // An empty statement: nothing to ask about or clear.
+    } else {
+        if (keepsUnsavedChanges()) return;
+        s.NetChanged = 0;
+        s.FundFileName.clear();
+        ReleaseNetTables();
+    }
+    leaving_ = true;
+    Windows().unload(kName);
+    Windows().show(QStringLiteral("MenuMain"));
+}
+
+void DispNet::closeEvent(QCloseEvent* e) {
+    // Closing the frame is "E&xit to Menu".
+    if (leaving_) {
+        e->accept();
+        return;
+    }
+    e->ignore();
+    ExitToMenu();
+}
