@@ -1,7 +1,6 @@
 #include "networth/networth_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <charconv>
 #include <cmath>
@@ -10,6 +9,7 @@
 
 #include "common/field_codec.h"
 #include "common/money.h"
+#include "common/safe_write.h"
 #include "networth/networth_statement.h"
 
 namespace {
@@ -94,7 +94,7 @@ std::optional<double> parseNumber(const QString& text) {
 
 std::optional<NetCell> nameCell(const RawField& f) {
     if (f.kind == RawField::Kind::Empty) return EmptyCell();
-    if (f.kind == RawField::Kind::Quoted) return TextCell(f.text);
+    if (f.kind == RawField::Kind::Quoted) return TextCell(WithoutControlCharacters(f.text));
     return std::nullopt;
 }
 
@@ -118,7 +118,7 @@ std::optional<int> countField(const RawField& f) {
 QString nameField(const NetCell& c) {
     switch (c.kind) {
         case NetCell::Kind::Text:
-            return u'"' + QString(c.text).replace(u'"', u'\'') + u'"';
+            return u'"' + WithoutControlCharacters(c.text).replace(u'"', u'\'') + u'"';
         case NetCell::Kind::Number:
             return NumberFileText(c.number);
         default:
@@ -140,17 +140,6 @@ QString valueField(const NetCell& c) {
         default:
             return QString();
     }
-}
-
-// The one place the file is written.
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 }  // namespace
@@ -264,7 +253,7 @@ bool ReadNetWorthFile(const QString& path) {
 }
 
 bool WriteNetWorthFile(const QString& path) {
-    return writeBytes(path, NetWorthBytes());
+    return WriteFileSafely(path, NetWorthBytes());
 }
 
 std::optional<NetTotals> OpenNetWorthFile(const QString& path) {
