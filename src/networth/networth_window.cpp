@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <cmath>
 
 #include "common/number_format.h"
@@ -142,6 +143,12 @@ void DispNet::setUpGrid(List& list) {
     g->setRowHeight(0, 300);
     g->setColWidth(0, Grid::kDefaultColWidth + 2350);
     g->setColWidth(1, Grid::kDefaultColWidth + 920);
+    // The amounts' column ends at the scroll bar: no sideways scrolling.
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int room = g->width() - 2 * g->frameWidth() -
+                     g->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, g) -
+                     g->columnWidth(0);
+    if (room > 0 && room < g->columnWidth(1)) g->setColumnWidth(1, room);
     g->setRow(list.CellRow);
     g->setCol(list.CellCol);
     auto select = [&list] {
