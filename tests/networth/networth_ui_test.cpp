@@ -178,6 +178,7 @@ TEST_F(NetWorthWindow, SampleOpenInsertSaveAndReopen) {
     script.chooseFile(saved);
     click("SaveNet");
     EXPECT_TRUE(script.fileRequests().back().save);
+    EXPECT_EQ(script.fileRequests().back().proposedName, "NetSampl.WMW");
     EXPECT_EQ(State().FundFileName, "Mine.wmw");
     EXPECT_EQ(State().NetChanged, 0);
     const QByteArray bytes = readFile(saved);
@@ -213,6 +214,11 @@ TEST_F(NetWorthWindow, TypedRowsAreKept) {
     EXPECT_EQ(script.lastMessage().text,
               " file in memory will be erased. Do you want to go back and save it to Disk?.");
     EXPECT_EQ(script.lastMessage().title, "Changed File in Memory");
+    EXPECT_TRUE(Windows().visible("DispNet"));
+    // Closing the frame is the same exit, with the same question.
+    script.answer(dialogs::Answer::Yes);
+    w->close();
+    EXPECT_EQ(script.messages().size(), 2u);
     EXPECT_TRUE(Windows().visible("DispNet"));
 
     // Save calculates first, so the file holds the typed row.
