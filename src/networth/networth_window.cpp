@@ -1,6 +1,5 @@
 #include "networth/networth_window.h"
 
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
@@ -401,17 +400,6 @@ void DispNet::ExitToMenu() {
         s.FundFileName.clear();
         ReleaseNetTables();
     }
-    leaving_ = true;
     Windows().unload(kName);
     Windows().show(QStringLiteral("MenuMain"));
-}
-
-void DispNet::closeEvent(QCloseEvent* e) {
-    // Closing the frame is "E&xit to Menu".
-    if (leaving_) {
-        e->accept();
-        return;
-    }
-    e->ignore();
-    ExitToMenu();
 }

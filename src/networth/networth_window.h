@@ -32,10 +32,10 @@ class DispNet : public QWidget {
     void OpenStatement();
     void PrintStatement();
     void ShowHelp();
+    // Closing the window by its frame is this button too (the window rules).
     void ExitToMenu();
 
   protected:
-    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
@@ -67,5 +67,4 @@ class DispNet : public QWidget {
     QPlainTextEdit* hlpTxt_;
     NetTotals totals_;
     bool editedSinceCalculation_ = false;
-    bool leaving_ = false;
 };
