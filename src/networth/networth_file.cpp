@@ -253,7 +253,7 @@ bool ReadNetWorthFile(const QString& path) {
 }
 
 bool WriteNetWorthFile(const QString& path) {
-    return WriteFileSafely(path, NetWorthBytes());
+    return WriteFileSafely(path, NetWorthBytes(), nullptr, SafeWriteBackup::KeepPrevious);
 }
 
 std::optional<NetTotals> OpenNetWorthFile(const QString& path) {

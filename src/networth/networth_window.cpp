@@ -335,24 +335,35 @@ void DispNet::OpenStatement() {
     const QString previousName = s.FundFileName;
     s.CallMode = 3;
     ChooseFile();
-    if (s.CallMode != 6) {
-        dialogs::WaitCursor wait;
-        if (const auto totals = OpenNetWorthFile(s.ChosenPath)) {
-            s.FundFileName = QFileInfo(s.ChosenPath).fileName();
-            totals_ = *totals;
-            editedSinceCalculation_ = false;
-            ShowNetWorth();
-            s.NetChanged = 0;
-            netInfo_->hide();
-        } else {
-            // The statement on screen stays as it was.
-            s.FundFileName = previousName;
-            dialogs::message(QStringLiteral("File not found or wrong format. Check Filename "
-                                            "and/or Directory."),
-                             QStringLiteral("Loading Error"));
-        }
-    }
+    if (s.CallMode != 6) openChosenStatement(previousName);
     showAgain();
+}
+
+void DispNet::OpenStatementFrom(const QString& path) {
+    AppState& s = State();
+    if (keepsUnsavedChanges()) return;
+    s.CallMode = 3;
+    s.ChosenPath = path;
+    openChosenStatement(s.FundFileName);
+}
+
+void DispNet::openChosenStatement(const QString& previousName) {
+    AppState& s = State();
+    dialogs::WaitCursor wait;
+    if (const auto totals = OpenNetWorthFile(s.ChosenPath)) {
+        s.FundFileName = QFileInfo(s.ChosenPath).fileName();
+        totals_ = *totals;
+        editedSinceCalculation_ = false;
+        ShowNetWorth();
+        s.NetChanged = 0;
+        netInfo_->hide();
+    } else {
+        // The statement on screen stays as it was.
+        s.FundFileName = previousName;
+        dialogs::message(QStringLiteral("File not found or wrong format. Check Filename "
+                                        "and/or Directory."),
+                         QStringLiteral("Loading Error"));
+    }
 }
 
 void DispNet::PrintStatement() {

@@ -30,6 +30,8 @@ class DispNet : public QWidget {
     void InsertLine(bool liabilities);
     void SaveStatement();
     void OpenStatement();
+    // Opens a statement named on the command line, as Open does after its file dialog.
+    void OpenStatementFrom(const QString& path);
     void PrintStatement();
     void ShowHelp();
     // Closing the window by its frame is this button too (the window rules).
@@ -59,6 +61,7 @@ class DispNet : public QWidget {
     void showList(const List& list);
     void closeHelp();
     bool keepsUnsavedChanges();
+    void openChosenStatement(const QString& previousName);
     void showAgain();
 
     List assets_, liabilities_;

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "investments/fund_menu_window.h"
+#include "networth/networth_file.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
@@ -54,6 +55,26 @@ TEST_F(FileOpenTest, ABrokenOrUnknownFileGetsTheMessagesOfTheOpenCommand) {
     EXPECT_FALSE(OpenFileInItsTool(folder.filePath(QStringLiteral("notes.txt")), QString()));
     EXPECT_EQ(script.lastMessage().title, "Open");
     EXPECT_TRUE(script.lastMessage().text.endsWith("This is not a file the program can open."));
+}
+
+TEST_F(FileOpenTest, ANetWorthStatementOpensInItsWindowAndSavesWithABackup) {
+    StartProgram();
+    const QString path = folder.filePath(QStringLiteral("Home.wmw"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORA_SAMPLES "/NetSampl.WMW"), path));
+    EXPECT_TRUE(OpenFileInItsTool(path, QString()));
+    EXPECT_TRUE(script.messages().empty());
+    EXPECT_TRUE(Windows().get<QWidget>(QStringLiteral("DispNet"))->isVisible());
+    EXPECT_EQ(State().FundFileName, "Home.wmw");
+    EXPECT_GT(State().AssetCount, 0);
+
+    QFile original(path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+    ASSERT_TRUE(WriteNetWorthFile(path));
+    QFile backup(path + QStringLiteral(".bak"));
+    ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+    EXPECT_EQ(backup.readAll(), before);
 }
 
 }  // namespace
