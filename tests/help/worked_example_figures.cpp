@@ -10,6 +10,7 @@
 #include "investments/display_records.h"
 #include "investments/portfolio.h"
 #include "investments/record_entry.h"
+#include "networth/mortgage.h"
 #include "planning/savings_plan.h"
 #include "planning/year_end_amount.h"
 #include "shell/app_state.h"
@@ -116,42 +117,26 @@ ExampleFigures Sample(const ExampleInputs& in) {
 
 // ---- Reference calculations for the tools whose model is still to come ------------------
 
-// Monthly payments at a compounding of `m` times a year; the annual rate is
-// single precision. Term in years (mode 1) or months (mode 2).
+// Monthly payments at a compounding of `periods` times a year. Term in years
+// (mode 1) or months (mode 2).
 ExampleFigures Mortgage(const ExampleInputs& in) {
-    const double P = Num(in, "amount");
-    const float r = static_cast<float>(Num(in, "rate") / 100);
-    const int mode = static_cast<int>(Num(in, "mode"));
-    const int m = static_cast<int>(Num(in, "periods"));
-    const int k = 12 / m;
-    double N = Num(in, "term");
-    const double years = mode == 2 ? N / 12 : N;
-    const double e = std::pow(1 + double(r) / m, 1.0 / k) - 1;
-    const double D = 1 / std::pow(1 + double(r) / m, years * m);
-    const double A = P * e / (1 - D);
-    double B = P, i = e * B, p = A - i, TI = 0, TP = 0;
+    MortgageInputs m;
+    m.mode = static_cast<int>(Num(in, "mode")) == 2 ? MortgageMode::Loan : MortgageMode::Mortgage;
+    m.amount = M(Num(in, "amount"));
+    m.ratePercent = M(Num(in, "rate"));
+    m.term = M(Num(in, "term"));
+    m.perYear = static_cast<int>(Num(in, "periods"));
+    const MortgageSchedule s = CalculateMortgage(m);
     ExampleFigures f;
-    const int T = static_cast<int>(std::nearbyint(N));
-    for (int t = 1; t <= T; ++t) {
-        double I = 0, Pp = 0;
-        for (int j = 0; j < (mode == 1 ? 12 : 1); ++j) {
-            I += i;
-            Pp += p;
-            B -= p;
-            i = e * B;
-            p = A - i;
-        }
-        f[Key("row", t, "interest")] = Amt(I);
-        f[Key("row", t, "principal")] = Amt(Pp);
-        f[Key("row", t, "balance")] = Amt(B);
-        TI += I;
-        TP += Pp;
+    for (const AmortizationRow& row : s.rows) {
+        f[Key("row", row.period, "interest")] = Amt(row.interest);
+        f[Key("row", row.period, "principal")] = Amt(row.principal);
+        f[Key("row", row.period, "balance")] = Amt(row.balance);
     }
-    if (TP > 0.5) TP = P;
-    f[QStringLiteral("payment")] = Amt(A);
-    f[QStringLiteral("yearly")] = Amt(std::floor(A * 100 + 0.5) / 100 * 12);
-    f[QStringLiteral("interest")] = Amt(TI);
-    f[QStringLiteral("all")] = Amt(M(TI) + M(TP));
+    f[QStringLiteral("payment")] = Amt(s.payment);
+    f[QStringLiteral("yearly")] = Amt(s.yearlyPayments);
+    f[QStringLiteral("interest")] = Amt(s.totalInterest);
+    f[QStringLiteral("all")] = Amt(s.allPayments());
     return f;
 }
 
@@ -359,8 +344,8 @@ const Calc kCalcs[] = {
     {"record", true, Record},
     {"fundgain", true, FundGain},
     {"sample", true, Sample},
-    {"mortgage", false, Mortgage},
-    {"mortgagediff", false, MortgageDifference},
+    {"mortgage", true, Mortgage},
+    {"mortgagediff", true, MortgageDifference},
     {"compound", false, CompoundRate},
     {"capital", false, Capital},
     {"k401", false, K401},

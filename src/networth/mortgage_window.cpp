@@ -1,0 +1,209 @@
+#include "networth/mortgage_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "common/number_format.h"
+#include "networth/mortgage_help.h"
+#include "networth/mortgage_report.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "shell/app_state.h"
+#include "shell/key_filters.h"
+
+namespace {
+
+constexpr int kClientWidth = 9480, kClientHeight = 6360;
+constexpr int kLabelWidth = 2265, kBoxLeft = 90, kBoxWidth = 2080, kResultWidth = 2085;
+constexpr int kGridLeft = 2295, kGridTop = 60, kGridWidth = 7170, kGridHeight = 5835;
+
+// The input column's captions in 8 points: their blanks break them into lines
+// at the column's width.
+QLabel* caption(QWidget* parent, const char* name, const QString& text, int top, int height) {
+    QLabel* label = makeLabel(parent, QString::fromLatin1(name), text, 0, top, kLabelWidth, height);
+    QFont f = label->font();
+    f.setPointSize(8);
+    label->setFont(f);
+    setBackColour(label, colours::Aqua);
+    return label;
+}
+
+QLabel* resultLabel(QWidget* parent, const char* name, int top) {
+    QLabel* label = makeLabel(parent, QString::fromLatin1(name), QString(), kBoxLeft, top,
+                              kResultWidth, 315, false);
+    label->setAlignment(Qt::AlignCenter);
+    setBackColour(label, colours::Green);
+    return label;
+}
+
+}  // namespace
+
+MortgageMode CdnMort::mode() {
+    return State().CallMode == 2 ? MortgageMode::Loan : MortgageMode::Mortgage;
+}
+
+CdnMort::CdnMort(QWidget* parent)
+    : CalculatorWindow(
+          CalculatorTableShape{
+              .lastInput = 5, .lastYearRow = 500, .lastComparisonRow = 2, .lastComparisonCol = 3},
+          parent) {
+    const bool loan = mode() == MortgageMode::Loan;
+    setWindowTitle(loan ? QStringLiteral("Monthly Payments on a Loan")
+                        : QStringLiteral("Mortgage Tables"));
+    twips::setClientSize(this, kClientWidth, kClientHeight);
+    setBackColour(this, colours::Grey);
+
+    caption(this, "Label1",
+            loan ? QStringLiteral(" Amount of Loan.") : QStringLiteral(" Amount of Mortgage."), 60,
+            820);
+    QLineEdit* principal =
+        makeTextBox(this, QStringLiteral("InPrincipal"), kBoxLeft, 480, kBoxWidth, 360);
+    setBackColour(principal, colours::Yellow);
+    caption(this, "Label2", QStringLiteral(" Annual Interest Rate (%)."), 930, 825);
+    QComboBox* rate = makeInputList(this, QStringLiteral("InRate"), kBoxLeft, 1380, kBoxWidth, 315);
+    caption(this, "Label3",
+            loan ? QStringLiteral(" Term in Months.") : QStringLiteral(" Term in Years."), 1800,
+            795);
+    QComboBox* term = makeInputList(this, QStringLiteral("InTerm"), kBoxLeft, 2220, kBoxWidth, 315);
+    caption(this, "Label6", QStringLiteral(" Interest Compounding      Periods per Year."), 2640,
+            825);
+    comperiod_ = new QComboBox(this);
+    comperiod_->setObjectName(QStringLiteral("Comperiod"));
+    twips::place(comperiod_, kBoxLeft, 3090, kBoxWidth, 315);
+    for (const Compounding& c : kCompoundings) comperiod_->addItem(QString::fromUtf16(c.text));
+    comperiod_->setCurrentIndex(0);
+    caption(this, "Label4", QStringLiteral(" Monthly Principal Plus      Interest Payment."), 3510,
+            825);
+    monthPI_ = resultLabel(this, "InMonthPI", 3960);
+    caption(this, "Label5", QStringLiteral(" Total of Monthly               Payments each Year."),
+            4380, 855);
+    totYear_ = resultLabel(this, "TotYear", 4860);
+    caption(this, "Label8", QStringLiteral(" Total of all Payments."), 5280, 615);
+    allPayments_ = resultLabel(this, "AllPayments", 5520);
+
+    Grid* grid = new Grid(this);
+    grid->setObjectName(QStringLiteral("Grid4"));
+    twips::place(grid, kGridLeft, kGridTop, kGridWidth, kGridHeight);
+    QPlainTextEdit* panel =
+        makeTextPanel(this, QStringLiteral("TxtBox"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
+
+    addInput(principal, 1, NumericKeyFilter, BoxFormat::money(16));
+    addInput(rate, 2, NumericKeyFilter, BoxFormat::rate(16));
+    addInput(term, 3, WholeNumberKeyFilter, BoxFormat::years(16));
+    addChoiceList(comperiod_);
+    addResultLabel(monthPI_);
+    addResultLabel(totYear_);
+    addResultLabel(allPayments_);
+
+    makeLabel(this, QStringLiteral("Label7"), QString(), 0, 5940, kClientWidth, 420);
+    Controls c;
+    c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 360,
+                        6000, 1545, 325);
+    c.print = makeButton(this, QStringLiteral("Ptr3"), QStringLiteral(" To &Printer"), 2340, 6000,
+                         1455, 325);
+    c.graph = makeButton(this, QStringLiteral("Graphs"), QStringLiteral("&Show Graph"), 4185, 6000,
+                         1500, 325);
+    c.help =
+        makeButton(this, QStringLiteral("Help4"), QStringLiteral("&Help"), 5985, 6000, 1455, 325);
+    c.calculate = makeButton(this, QStringLiteral("Calc4"), QStringLiteral("&Calculate"), 7785,
+                             6000, 1455, 325);
+    c.grid = grid;
+    c.helpPanel = panel;
+    setControls(c);
+
+    const QList<QWidget*> tabOrder = {principal, rate,    term,    comperiod_, c.calculate,
+                                      c.help,    c.graph, c.print, c.exit,     panel};
+    for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+
+    SetupGrid();
+    // The defaults read as typed: the amount with a "$" whatever the currency symbol.
+    setInput(1, Money::fromInt(loan ? 10000 : 100000));
+    setInputText(1, loan ? QStringLiteral("  $10,000.00") : QStringLiteral(" $100,000.00"));
+    setInput(2, Money::fromInt(10));
+    setInputText(2, QStringLiteral("         10.00%"));
+    setInput(3, Money::fromInt(loan ? 12 : 25));
+    setInputText(3, loan ? QStringLiteral("           12") : QStringLiteral("           25"));
+    auto fill = [](QComboBox* box, const QStringList& entries) {
+        const QString shown = box->currentText();
+        box->addItems(entries);
+        box->setCurrentIndex(-1);
+        box->setEditText(shown);
+    };
+    fill(rate, {QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "),
+                QStringLiteral("9 "), QStringLiteral("10 ")});
+    fill(term,
+         loan ? QStringList{QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("48")}
+              : QStringList{QStringLiteral("20 "), QStringLiteral("25 "), QStringLiteral("30 ")});
+    State().InputEdited = 0;
+}
+
+void CdnMort::SetupGrid() {
+    CalculatorGridLayout layout;
+    layout.rows = 25;
+    layout.headingHeight = 500;
+    layout.widthIncrements = {480, 1300, 1410, 1410};
+    layout.headings = {mode() == MortgageMode::Loan ? QStringLiteral("Month Number")
+                                                    : QStringLiteral("Year Number"),
+                       QStringLiteral("    Interest     Payment"),
+                       QStringLiteral("    Principal     Payment"),
+                       QStringLiteral("  Remaining     Balance")};
+    LayOutCalculatorGrid(grid(), layout);
+}
+
+QString CdnMort::helpText() const {
+    return MortgageHelpText(static_cast<int>(mode()));
+}
+
+MortgageInputs CdnMort::inputs() const {
+    const AppState& s = State();
+    MortgageInputs in;
+    in.mode = mode();
+    in.amount = s.CalcInputs.at(1);
+    in.ratePercent = s.CalcInputs.at(2);
+    in.term = s.CalcInputs.at(3);
+    in.perYear = CompoundingFor(comperiod_->currentText()).perYear;
+    return in;
+}
+
+void CdnMort::calculation() {
+    AppState& s = State();
+    last_.reset();
+    const MortgageInputs in = inputs();
+    const bool loan = in.mode == MortgageMode::Loan;
+    // A refused term leaves the grid its size (ResetResults has blanked it).
+    if (loan ? refusedPastYearLimit(in.term.toDouble(), kLoanMonthLimit, kLoanLimitYears)
+             : refusedPastYearLimit(in.term.toDouble(), kMortgageYearLimit))
+        return;
+    prepareGrid(RoundedYears(in.term), 4);
+    // Everything is worked out before anything is shown: a failure leaves the
+    // labels, the grid and the chart empty.
+    const MortgageSchedule schedule = CalculateMortgage(in);
+    StoreMortgageTable(schedule, s.YearTable);
+    monthPI_->setText(MonthlyPaymentText(schedule, s.CurrencySymbol));
+    totYear_->setText(YearlyPaymentsText(schedule, s.CurrencySymbol));
+    allPayments_->setText(AllPaymentsText(schedule, s.CurrencySymbol));
+    fillGrid(1, MortgageGridRows(schedule, s.CurrencySymbol));
+    resetGridSelection();
+    s.GraphPoints = static_cast<int16_t>(RoundedYears(in.term));
+    s.GraphTitle = loan ? QStringLiteral("Loan balance at start of each Month")
+                        : QStringLiteral("Mortgage balance at start of each Year");
+    last_ = Calculated{in, schedule,
+                       MortgageReportTexts{comperiod_->currentText(), monthPI_->text(),
+                                           totYear_->text(), allPayments_->text()}};
+}
+
+void CdnMort::printReport(PrintDevice& device) {
+    const AppState& s = State();
+    // The last calculation, as it was shown; before any, the inputs alone.
+    if (last_) {
+        PrintMortgageReport(device, last_->inputs, last_->schedule, last_->texts, s.CurrencySymbol);
+    } else {
+        PrintMortgageReport(device, inputs(), MortgageSchedule{},
+                            MortgageReportTexts{comperiod_->currentText(), {}, {}, {}},
+                            s.CurrencySymbol);
+    }
+}

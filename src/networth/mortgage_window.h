@@ -1,0 +1,45 @@
+// CdnMort: monthly payments and amortization tables of a mortgage (CallMode 1, one row per year)
+// or a loan (CallMode 2, one row per month).
+#pragma once
+
+#include <optional>
+
+#include "networth/mortgage.h"
+#include "networth/mortgage_report.h"
+#include "planning/calculator_window.h"
+
+class QComboBox;
+class QLabel;
+
+class CdnMort : public CalculatorWindow {
+    Q_OBJECT
+  public:
+    explicit CdnMort(QWidget* parent = nullptr);
+
+  protected:
+    QString helpText() const override;
+    void calculation() override;
+    void printReport(PrintDevice& device) override;
+    GraphHandOver graphHandOver() const override { return {4, {}}; }
+    // Unlike the savings plan, the grid body is blanked on every reset.
+    bool blanksGridOnReset() const override { return true; }
+
+  private:
+    // 1 mortgage, 2 loan: read from CallMode, as the window is used.
+    static MortgageMode mode();
+    void SetupGrid();
+    MortgageInputs inputs() const;
+
+    QComboBox* comperiod_ = nullptr;
+    QLabel* monthPI_ = nullptr;
+    QLabel* totYear_ = nullptr;
+    QLabel* allPayments_ = nullptr;
+    // The last calculation and what it showed: the printout. Figures typed
+    // since do not slip into it.
+    struct Calculated {
+        MortgageInputs inputs;
+        MortgageSchedule schedule;
+        MortgageReportTexts texts;
+    };
+    std::optional<Calculated> last_;
+};

@@ -1,0 +1,331 @@
+// The mortgage and loan window as a user drives it: boxes, the compounding list, Calculate and
+// its limits, the help panel, the chart, the printouts, exit.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "investments/chart_points.h"
+#include "networth/mortgage_help.h"
+#include "networth/mortgage_window.h"
+#include "platform/grid.h"
+#include "platform/printer_device.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/main_menu_window.h"
+#include "support/ui_test_support.h"
+
+namespace {
+
+Money M(double v) {
+    return Money::fromDouble(v);
+}
+
+class MortgageWindow : public WindowTest {
+  protected:
+    // Opens the window from the menu button of `mode` (1 mortgages, 2 loans).
+    CdnMort* open(int mode) {
+        auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
+        menu->show();
+        menu->button(mode == 2 ? QStringLiteral("LoanPmt") : QStringLiteral("Canadian"))->click();
+        w = Windows().get<CdnMort>(QStringLiteral("CdnMort"));
+        QApplication::setActiveWindow(w);
+        return w;
+    }
+    template <class T = QComboBox>
+    T* box(const char* name) const {
+        return w->findChild<T*>(QString::fromLatin1(name));
+    }
+    QLineEdit* principal() const { return box<QLineEdit>("InPrincipal"); }
+    QPushButton* button(const char* name) const { return box<QPushButton>(name); }
+    QString label(const char* name) const { return box<QLabel>(name)->text(); }
+    Grid* grid() const { return box<Grid>("Grid4"); }
+    // Types into a box as a user does: focus, keys, Enter.
+    void enter(QWidget* target, const QString& keys) {
+        target->setFocus();
+        QTest::keyClicks(target, keys);
+        QTest::keyClick(target, Qt::Key_Return);
+    }
+    void enter(const char* name, const QString& keys) { enter(box(name), keys); }
+    QStringList row(int r) const {
+        QStringList cells;
+        for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
+        return cells;
+    }
+    bool bodyBlank() const {
+        for (int r = 1; r < grid()->Rows(); ++r)
+            for (int c = 0; c < grid()->Cols(); ++c)
+                if (!grid()->cellText(r, c).isEmpty()) return false;
+        return true;
+    }
+    bool resultsEmpty() const {
+        return label("InMonthPI").isEmpty() && label("TotYear").isEmpty() &&
+               label("AllPayments").isEmpty();
+    }
+
+    CdnMort* w = nullptr;
+};
+
+QStringList items(QComboBox* b) {
+    QStringList l;
+    for (int i = 0; i < b->count(); ++i) l << b->itemText(i);
+    return l;
+}
+
+}  // namespace
+
+TEST_F(MortgageWindow, OpensInBothModesWithTheirTextsAndDefaults) {
+    State().CurrencySymbol = QStringLiteral("DM");
+    open(1);
+    EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
+    EXPECT_EQ(w->windowTitle(), "Mortgage Tables");
+    EXPECT_EQ(label("Label1"), " Amount of Mortgage.");
+    EXPECT_EQ(label("Label3"), " Term in Years.");
+    // The default amount shows a "$" whatever the currency symbol.
+    EXPECT_EQ(principal()->text(), " $100,000.00");
+    EXPECT_EQ(box("InRate")->currentText(), "         10.00%");
+    EXPECT_EQ(box("InTerm")->currentText(), "           25");
+    EXPECT_EQ(box("Comperiod")->currentText(), "      Monthly");
+    EXPECT_FALSE(box("Comperiod")->isEditable());
+    EXPECT_EQ(items(box("Comperiod")),
+              (QStringList{"      Monthly", "    BiMonthly", "    Quarterly", " SemiAnnually",
+                           "     Annually"}));
+    EXPECT_EQ(items(box("InRate")), (QStringList{"6 ", "7 ", "8 ", "9 ", "10 "}));
+    EXPECT_EQ(items(box("InTerm")), (QStringList{"20 ", "25 ", "30 "}));
+    EXPECT_EQ(State().CalcInputs.at(1), M(100000));
+    EXPECT_EQ(State().CalcInputs.at(2), M(10));
+    EXPECT_EQ(State().CalcInputs.at(3), M(25));
+    EXPECT_EQ(State().YearTable.rows(), 501);
+    EXPECT_TRUE(resultsEmpty());
+    EXPECT_EQ(grid()->Rows(), 25);
+    EXPECT_EQ(grid()->Cols(), 4);
+    EXPECT_EQ(grid()->cellText(0, 0), "Year Number");
+    EXPECT_EQ(grid()->cellText(0, 3), "  Remaining     Balance");
+    EXPECT_NEAR(grid()->colWidth(1), Grid::kDefaultColWidth + 1300, 15);
+    EXPECT_EQ(button("Ptr3")->text(), " To &Printer");
+
+    // The first edit shows the amount with the currency symbol.
+    enter(principal(), QStringLiteral("150000"));
+    EXPECT_EQ(principal()->text(), "    DM150,000.00");
+    button("ExitButton")->click();
+    settle();
+
+    open(2);
+    EXPECT_EQ(w->windowTitle(), "Monthly Payments on a Loan");
+    EXPECT_EQ(label("Label1"), " Amount of Loan.");
+    EXPECT_EQ(label("Label3"), " Term in Months.");
+    EXPECT_EQ(principal()->text(), "  $10,000.00");
+    EXPECT_EQ(box("InTerm")->currentText(), "           12");
+    EXPECT_EQ(items(box("InTerm")), (QStringList{"24", "36", "48"}));
+    EXPECT_EQ(grid()->cellText(0, 0), "Month Number");
+}
+
+TEST_F(MortgageWindow, AUserComputesAMortgage) {
+    open(1);
+    // Enter runs through the boxes and the list to Calculate.
+    principal()->setFocus();
+    for (const char* next : {"InRate", "InTerm", "Comperiod"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(box(next)->hasFocus()) << next;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(button("Calc4")->hasFocus());
+
+    button("Calc4")->click();
+    EXPECT_EQ(label("InMonthPI"), "     $908.70");
+    EXPECT_EQ(label("TotYear"), "  $10,904.40");
+    EXPECT_EQ(label("AllPayments"), " $272,610.23");
+    EXPECT_EQ(row(1), (QStringList{"1", "9,957.37", "947.03", "99,052.97"}));
+    EXPECT_EQ(row(26), (QStringList{"Total:", "$172,610.23", "$100,000.00", "$.00"}));
+    EXPECT_EQ(State().GraphPoints, 25);
+    EXPECT_EQ(State().GraphTitle, "Mortgage balance at start of each Year");
+
+    // A key in the choice-only list beeps, is swallowed and clears the results.
+    box("Comperiod")->setFocus();
+    QTest::keyClicks(box("Comperiod"), QStringLiteral("S"));
+    EXPECT_EQ(script.beeps(), 1);
+    EXPECT_EQ(box("Comperiod")->currentText(), "      Monthly");
+    EXPECT_TRUE(resultsEmpty());
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_EQ(State().GraphPoints, 0);
+
+    // Picking semi-annual compounding, as a click would.
+    button("Calc4")->click();
+    box("Comperiod")->setCurrentIndex(3);
+    emit box("Comperiod")->activated(3);
+    EXPECT_TRUE(resultsEmpty());
+    button("Calc4")->click();
+    EXPECT_EQ(label("InMonthPI"), "     $894.49");
+    EXPECT_EQ(label("TotYear"), "  $10,733.88");
+
+    // Typing replaces a figure; Delete clears the results.
+    enter("InRate", QStringLiteral("7.5"));
+    EXPECT_EQ(box("InRate")->currentText(), "            7.50%");
+    enter("InTerm", QStringLiteral("1.5"));  // the term takes no point
+    EXPECT_EQ(State().CalcInputs.at(3), M(15));
+    button("Calc4")->click();
+    EXPECT_EQ(grid()->Rows(), 25);
+    EXPECT_FALSE(grid()->cellText(15, 0).isEmpty());
+    principal()->setFocus();
+    QTest::keyClick(principal(), Qt::Key_Delete);
+    EXPECT_TRUE(resultsEmpty());
+    EXPECT_TRUE(bodyBlank());
+}
+
+TEST_F(MortgageWindow, TermLimitsAndFailures) {
+    open(1);
+    enter("InTerm", QStringLiteral("50"));
+    button("Calc4")->click();
+    EXPECT_EQ(grid()->Rows(), 54);
+    EXPECT_EQ(grid()->cellText(51, 0), "Total:");
+    enter("InTerm", QStringLiteral("51"));
+    button("Calc4")->click();
+    EXPECT_EQ(script.lastMessage().text, "Wrong entry, 50 Years limit.");
+    EXPECT_EQ(script.lastMessage().title, "Mortgage Tables");
+    EXPECT_TRUE(resultsEmpty());
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_EQ(State().GraphPoints, 0);
+
+    // A zero rate or term: the message, and nothing that is not a number anywhere.
+    for (const char* figures : {"0|25", "10|0"}) {
+        const QStringList f = QString::fromLatin1(figures).split(u'|');
+        enter("InRate", f[0]);
+        enter("InTerm", f[1]);
+        script.clear();
+        button("Calc4")->click();
+        EXPECT_EQ(script.lastMessage().text, "Wrong entry, try again") << figures;
+        EXPECT_EQ(script.lastMessage().title, "Help");
+        EXPECT_TRUE(resultsEmpty());
+        EXPECT_TRUE(bodyBlank());
+        EXPECT_EQ(State().GraphPoints, 0);
+        button("Graphs")->click();
+        EXPECT_EQ(script.lastMessage().text, "No Data to work with. Calculate.");
+    }
+    button("ExitButton")->click();
+    settle();
+
+    open(2);
+    enter("InTerm", QStringLiteral("480"));
+    button("Calc4")->click();
+    EXPECT_EQ(grid()->Rows(), 484);
+    EXPECT_EQ(grid()->cellText(480, 0), "480");
+    EXPECT_EQ(grid()->cellText(481, 0), "Total:");
+    EXPECT_EQ(label("InMonthPI"), "      $84.91");
+    enter("InTerm", QStringLiteral("481"));
+    button("Calc4")->click();
+    EXPECT_EQ(script.lastMessage().text, "Wrong entry, 40 Years limit.");
+    EXPECT_EQ(script.lastMessage().title, "Monthly Payments on a Loan");
+    EXPECT_EQ(grid()->Rows(), 484);
+    EXPECT_TRUE(bodyBlank());
+}
+
+TEST_F(MortgageWindow, HelpPanelChartAndExit) {
+    open(2);
+    button("Help4")->click();
+    auto* panel = box<QPlainTextEdit>("TxtBox");
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->toPlainText(), MortgageHelpText(2).replace(QStringLiteral("\r\n"), "\n"));
+    EXPECT_FALSE(button("Graphs")->isEnabled());
+    button("Help4")->click();
+    EXPECT_FALSE(panel->isVisible());
+
+    enter("InTerm", QStringLiteral("36"));
+    button("Calc4")->click();
+    button("Graphs")->click();
+    EXPECT_EQ(State().GraphSource, 4);
+    EXPECT_TRUE(Windows().visible(QStringLiteral("Form1")));
+    EXPECT_FALSE(w->isVisible());
+    // The chart shows the balance at the start of each month: the amount
+    // borrowed first, then the balance after each month before the last.
+    const ChartPoints p = YearPoints(State());
+    ASSERT_EQ(p.values.size(), 36u);
+    EXPECT_EQ(p.title, "Loan balance at start of each Month");
+    EXPECT_EQ(p.labels.front(), "1");
+    EXPECT_EQ(p.values[0], 10000.0);
+    EXPECT_EQ(p.values[1], State().YearTable(1, 4).toDouble());
+    EXPECT_EQ(p.values[35], State().YearTable(35, 4).toDouble());
+    EXPECT_EQ(State().YearTable(37, 3), M(10000));  // the total row keeps its figures
+
+    Windows().hide(QStringLiteral("Form1"));
+    Windows().show(QStringLiteral("CdnMort"));
+    button("ExitButton")->click();
+    settle();
+    EXPECT_FALSE(Windows().exists(QStringLiteral("CdnMort")));
+    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
+    EXPECT_FALSE(State().YearTable.created());
+    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(State().GraphSource, 0);
+}
+
+TEST_F(MortgageWindow, PrintoutOfTheLastCalculation) {
+    open(2);
+    enter("InTerm", QStringLiteral("480"));
+    box("Comperiod")->setCurrentIndex(1);
+    button("Calc4")->click();
+    enter("InTerm", QStringLiteral("24"));  // typed after: not in the printout
+    script.answer(dialogs::Answer::Yes);
+    button("Ptr3")->click();
+    ASSERT_EQ(printouts().size(), 1u);
+    const TextDevice& d = *printouts().front();
+    EXPECT_TRUE(d.ended());
+    const QString all = d.allText();
+    EXPECT_TRUE(all.contains(" Term in Months                                          480"));
+    EXPECT_TRUE(all.contains(QStringLiteral(" Compounding Periods").leftJustified(46) +
+                             QStringLiteral("     BiMonthly")));
+    EXPECT_TRUE(all.contains("Page 8 "));
+    EXPECT_TRUE(all.contains(" Total:           $30,603.31"));
+    for (const QStringList& page : d.pages()) EXPECT_LE(page.size(), 59 + 3);
+}
+
+// The text pdftotext finds in a PDF laid out in fixed cells of `pitch` points.
+static QString pdfText(const QString& pdf, double pitch) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QString::number(pitch),
+                                          QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST_F(MortgageWindow, LoanPrintoutThroughThePdfDevice) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("loan.pdf"));
+    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<PrinterDevice>(pdf, job);
+    });
+    // The page capacity as start-up measures it for the PDF device.
+    State().LinesPerPage = StartupLinesPerPage();
+    open(2);
+    enter("InTerm", QStringLiteral("120"));
+    button("Calc4")->click();
+    script.answer(dialogs::Answer::Yes);
+    button("Ptr3")->click();
+    const QStringList pages = pdfText(pdf, 7.2).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3);
+    auto columnOf = [](const QString& text, const QString& needle) {
+        for (const QString& line : text.split(u'\n'))
+            if (const int at = static_cast<int>(line.indexOf(needle)); at >= 0) return at + 1;
+        return -1;
+    };
+    const int title = columnOf(pages[0], QStringLiteral("Monthly Payments on a Loan"));
+    ASSERT_GT(title, 0) << pages[0].toStdString();
+    const int margin = title - 28;
+    EXPECT_EQ(columnOf(pages[0], QStringLiteral("Principal Amount of Loan")) - margin, 2);
+    EXPECT_EQ(columnOf(pages[0], QStringLiteral("$10,000.00")) - margin, 47 + 14 - 10);
+    EXPECT_EQ(columnOf(pages[0], QStringLiteral("Month         Interest")) - margin, 2);
+    EXPECT_EQ(columnOf(pages[0], QStringLiteral("Page 1")) - margin, 40);
+    // Every page after the first starts with the heading, in its column.
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_EQ(columnOf(pages[i], QStringLiteral("Month         Interest")) - margin, 2) << i;
+        EXPECT_EQ(columnOf(pages[i], QStringLiteral("Page")) < 0, i == 2) << i;
+    }
+    EXPECT_EQ(columnOf(pages[2], QStringLiteral("Total:")) - margin, 2);
+    EXPECT_EQ(columnOf(pages[2], QStringLiteral("$10,000.00")) - margin, 40 + 14 - 10);
+}
