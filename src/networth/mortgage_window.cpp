@@ -202,7 +202,10 @@ void CdnMort::printReport(PrintDevice& device) {
     if (last_) {
         PrintMortgageReport(device, last_->inputs, last_->schedule, last_->texts, s.CurrencySymbol);
     } else {
-        PrintMortgageReport(device, inputs(), MortgageSchedule{},
+        const MortgageInputs in = inputs();
+        MortgageSchedule none;
+        none.rate = static_cast<float>(in.ratePercent.toDouble() / 100);
+        PrintMortgageReport(device, in, none,
                             MortgageReportTexts{comperiod_->currentText(), {}, {}, {}},
                             s.CurrencySymbol);
     }
