@@ -61,8 +61,7 @@ CdnMort::CdnMort(QWidget* parent)
             loan ? QStringLiteral(" Amount of Loan.") : QStringLiteral(" Amount of Mortgage."), 60,
             820);
     QLineEdit* principal =
-        makeTextBox(this, QStringLiteral("InPrincipal"), kBoxLeft, 480, kBoxWidth, 360);
-    setBackColour(principal, colours::Yellow);
+        makeInputBox(this, QStringLiteral("InPrincipal"), kBoxLeft, 480, kBoxWidth, 360);
     caption(this, "Label2", QStringLiteral(" Annual Interest Rate (%)."), 930, 825);
     QComboBox* rate = makeInputList(this, QStringLiteral("InRate"), kBoxLeft, 1380, kBoxWidth, 315);
     caption(this, "Label3",

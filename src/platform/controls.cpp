@@ -36,6 +36,14 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, 
     return e;
 }
 
+QLineEdit* makeInputBox(QWidget* parent, const QString& name, int left, int top, int width,
+                        int height) {
+    QLineEdit* e = makeTextBox(parent, name, left, top, width, height);
+    setBoxColour(e, colours::Yellow);
+    e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
 QComboBox* makeInputList(QWidget* parent, const QString& name, int left, int top, int width,
                          int height) {
     auto* c = new QComboBox(parent);

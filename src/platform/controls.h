@@ -19,6 +19,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 // A one-line text box.
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, int width,
                        int height);
+// A one-line text box painted yellow, its figure on the right (a calculator's input box).
+QLineEdit* makeInputBox(QWidget* parent, const QString& name, int left, int top, int width,
+                        int height);
 // An editable drop-down list painted yellow (the calculators' input boxes).
 QComboBox* makeInputList(QWidget* parent, const QString& name, int left, int top, int width,
                          int height);
