@@ -1,3 +1,5 @@
+#include "networth/compound_rate_window.h"
+#include "platform/window_registry.h"
 #include "shell/window_catalog.h"
 
 void DefineNetWorthWindows() {
@@ -5,5 +7,5 @@ void DefineNetWorthWindows() {
         QStringLiteral("CdnMort"), QStringLiteral("Mortgage Tables"),
         {QStringLiteral("Mortgage Tables"), QStringLiteral("Monthly Payments on a Loan")});
     DefinePlaceholder(QStringLiteral("DispNet"), QStringLiteral("Net Worth Statement"));
-    DefinePlaceholder(QStringLiteral("FindComp"), QStringLiteral("Find Annual Compound Rate"));
+    Windows().define(QStringLiteral("FindComp"), [] { return new FindComp; });
 }

@@ -152,8 +152,9 @@ int CalculatorWindow::keyPress(Input& in, int key) {
     }
     const int typed = FilterKey(in.filter, key);
     if (typed == 0) return 0;
-    if (s.InputEdited == 0) {
-        // The first key typed into a filled box replaces its figure.
+    if (s.InputEdited == 0 || pending_ != &in) {
+        // The first key typed into a filled box replaces its figure, also when
+        // another control (a name box, a choice list) counted the last edit.
         editOf(in)->clear();
         ResetResults();
     }
