@@ -21,8 +21,10 @@ constexpr int kClientWidth = 9480, kClientHeight = 6360;
 constexpr int kGridLeft = 1935, kGridTop = 60, kGridWidth = 7530, kGridHeight = 5835;
 constexpr int kLabelWidth = 1905, kLabelHeight = 900;
 constexpr int kBoxLeft = 90, kBoxWidth = 1725, kBoxHeight = 315;
-// The 23 entry rows show at once, without scrolling.
+// The 23 entry rows show at once, without scrolling, and the six columns fit
+// the grid's width with a default column width of 560 twips.
 constexpr int kEntryRowHeight = 225;
+constexpr int kDefaultColWidth = 560;
 
 const QString kHelpTitle = QStringLiteral("Help");
 
@@ -110,8 +112,13 @@ void FindComp::SetupGrid() {
                        QStringLiteral("Annual Compound"),
                        QStringLiteral("Total Gain/Loss")};
     layout.centredColumns = 2;
+    layout.defaultColWidth = kDefaultColWidth;
     LayOutCalculatorGrid(grid(), layout);
     for (int r = 1; r < layout.rows; ++r) grid()->setRowHeight(r, kEntryRowHeight);
+    // In 8 points an amount of 14 characters ("$99,999,999.99") fits its column.
+    QFont f = grid()->font();
+    f.setPointSize(8);
+    grid()->setFont(f);
 }
 
 QString FindComp::helpText() const {
