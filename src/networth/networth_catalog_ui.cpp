@@ -1,3 +1,4 @@
+#include "networth/compound_rate_window.h"
 #include "networth/mortgage_window.h"
 #include "networth/networth_window.h"
 #include "platform/window_registry.h"
@@ -11,5 +12,5 @@ void DefineNetWorthWindows() {
         if (auto* window = Windows().get<DispNet>(QStringLiteral("DispNet")))
             window->OpenStatementFrom(path);
     });
-    DefinePlaceholder(QStringLiteral("FindComp"), QStringLiteral("Find Annual Compound Rate"));
+    Windows().define(QStringLiteral("FindComp"), [] { return new FindComp; });
 }

@@ -34,12 +34,12 @@ struct CalculatorWindow::Input {
 
 void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout) {
     const int cols = static_cast<int>(layout.widthIncrements.size());
+    const int base = layout.defaultColWidth > 0 ? layout.defaultColWidth : Grid::kDefaultColWidth;
     grid->setCols(cols);
     grid->setRows(layout.rows);
     grid->setRowHeight(0, layout.headingHeight);
     for (int c = 0; c < cols; ++c) {
-        grid->setColWidth(c,
-                          Grid::kDefaultColWidth + layout.widthIncrements[static_cast<size_t>(c)]);
+        grid->setColWidth(c, base + layout.widthIncrements[static_cast<size_t>(c)]);
         grid->setColAlignment(c, c < layout.centredColumns ? 2 : 1);
         grid->setFixedAlignment(c, 2);
         grid->setCellText(0, c, c < layout.headings.size() ? layout.headings.at(c) : QString());
@@ -152,8 +152,9 @@ int CalculatorWindow::keyPress(Input& in, int key) {
     }
     const int typed = FilterKey(in.filter, key);
     if (typed == 0) return 0;
-    if (s.InputEdited == 0) {
-        // The first key typed into a filled box replaces its figure.
+    if (s.InputEdited == 0 || pending_ != &in) {
+        // The first key typed into a filled box replaces its figure, also when
+        // another control (a name box, a choice list) counted the last edit.
         editOf(in)->clear();
         ResetResults();
     }

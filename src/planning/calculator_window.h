@@ -24,8 +24,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-// The shape of a calculator's result grid. Widths are increments over the
-// grid's default column width; the first `centredColumns` columns are centred,
+// The shape of a calculator's result grid. Widths are increments over
+// `defaultColWidth` (the grid's own default unless a window needs narrower
+// columns to fit its grid); the first `centredColumns` columns are centred,
 // the others right-aligned, and every heading is centred.
 struct CalculatorGridLayout {
     int rows = 25;
@@ -33,6 +34,7 @@ struct CalculatorGridLayout {
     std::vector<int> widthIncrements;  // one per column
     QStringList headings;
     int centredColumns = 1;
+    int defaultColWidth = 0;  // twips; 0 for Grid::kDefaultColWidth
 };
 void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout);
 

@@ -10,6 +10,7 @@
 #include "investments/display_records.h"
 #include "investments/portfolio.h"
 #include "investments/record_entry.h"
+#include "networth/compound_rate.h"
 #include "networth/mortgage.h"
 #include "planning/savings_plan.h"
 #include "planning/year_end_amount.h"
@@ -163,12 +164,12 @@ ExampleFigures MortgageDifference(const ExampleInputs& in) {
 }
 
 ExampleFigures CompoundRate(const ExampleInputs& in) {
-    const double C = Num(in, "cost"), V = Num(in, "value"), n = Num(in, "years");
-    const double rate = std::exp((1 / n) * std::log(V / C)) - 1;
-    const double gain = (V - C) / C;
-    return {{QStringLiteral("rate"), Format(rate, u"#,,##0.0000%")},
-            {QStringLiteral("shown"), Format(rate, u"#,,##0.000%")},
-            {QStringLiteral("gain"), Format(gain, u"#,,##0.00%")}};
+    const CompoundRateInputs figures{M(Num(in, "cost")), M(Num(in, "value")), M(Num(in, "years"))};
+    const CompoundRateEntry entry = CalculateCompoundRate(figures);
+    const QStringList cells = CompoundRateCells(figures, entry, QString(), QString());
+    return {{QStringLiteral("rate"), Format(entry.rate, kReportPercentPicture)},
+            {QStringLiteral("shown"), cells.at(4)},
+            {QStringLiteral("gain"), cells.at(5)}};
 }
 
 ExampleFigures Capital(const ExampleInputs& in) {
@@ -346,7 +347,7 @@ const Calc kCalcs[] = {
     {"sample", true, Sample},
     {"mortgage", true, Mortgage},
     {"mortgagediff", true, MortgageDifference},
-    {"compound", false, CompoundRate},
+    {"compound", true, CompoundRate},
     {"capital", false, Capital},
     {"k401", false, K401},
     {"retirepct", false, RetirementPercentage},
