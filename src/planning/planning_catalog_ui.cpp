@@ -1,4 +1,5 @@
 #include "planning/calcyear_window.h"
+#include "planning/capital_required_window.h"
 #include "planning/savings_plan_window.h"
 #include "platform/window_registry.h"
 #include "shell/window_catalog.h"
@@ -9,6 +10,5 @@ void DefinePlanningWindows() {
     DefinePlaceholder(QStringLiteral("PlanK"),
                       QStringLiteral("401(k) Investment Growth Calculations"));
     DefinePlaceholder(QStringLiteral("Income"), QStringLiteral("Retirement Income Calculation"));
-    DefinePlaceholder(QStringLiteral("CalCaptl"),
-                      QStringLiteral("Amount of Annual Investment Required"));
+    Windows().define(QStringLiteral("CalCaptl"), [] { return new CalCaptl; });
 }

@@ -10,6 +10,7 @@
 #include "investments/display_records.h"
 #include "investments/portfolio.h"
 #include "investments/record_entry.h"
+#include "planning/capital_required.h"
 #include "planning/savings_plan.h"
 #include "planning/year_end_amount.h"
 #include "shell/app_state.h"
@@ -187,25 +188,21 @@ ExampleFigures CompoundRate(const ExampleInputs& in) {
 }
 
 ExampleFigures Capital(const ExampleInputs& in) {
-    const double C = Num(in, "capital"), i = Num(in, "rate") / 100;
-    const int n = static_cast<int>(std::nearbyint(Num(in, "years")));
-    const double P = C / (((std::pow(1 + i, n) - 1) / i) * (1 + i));
-    double I = P * i, D = P * i, V = 0, T = 0, TI = 0;
+    CapitalInputs c;
+    c.capital = M(Num(in, "capital"));
+    c.ratePercent = M(Num(in, "rate"));
+    c.years = M(Num(in, "years"));
+    const CapitalPlan plan = CalculateCapitalRequired(c);
     ExampleFigures f;
-    for (int y = 1; y <= n; ++y) {
-        V = V + P + I;
-        T += P;
-        TI += I;
-        f[Key("year", y, "invested")] = Amt(P);
-        f[Key("year", y, "interest")] = Amt(D);
-        f[Key("year", y, "value")] = Amt(V);
-        I = (V + P) * i;
-        D = std::floor((V + P) * i * 100 + 0.5) / 100;
+    for (const CapitalYear& y : plan.rows) {
+        f[Key("year", y.year, "invested")] = Amt(y.invested);
+        f[Key("year", y.year, "interest")] = Amt(y.interest);
+        f[Key("year", y.year, "value")] = Amt(y.value);
     }
-    f[QStringLiteral("payment")] = Amt(P);
-    f[QStringLiteral("total.invested")] = Amt(T);
-    f[QStringLiteral("total.interest")] = Amt(TI);
-    f[QStringLiteral("total.value")] = Amt(V);
+    f[QStringLiteral("payment")] = Amt(plan.payment);
+    f[QStringLiteral("total.invested")] = Amt(plan.totalInvested);
+    f[QStringLiteral("total.interest")] = Amt(plan.totalInterest);
+    f[QStringLiteral("total.value")] = Amt(plan.finalValue);
     return f;
 }
 
@@ -362,7 +359,7 @@ const Calc kCalcs[] = {
     {"mortgage", false, Mortgage},
     {"mortgagediff", false, MortgageDifference},
     {"compound", false, CompoundRate},
-    {"capital", false, Capital},
+    {"capital", true, Capital},
     {"k401", false, K401},
     {"retirepct", false, RetirementPercentage},
     {"retirefixed", false, RetirementFixed},
