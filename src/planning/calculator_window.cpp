@@ -9,9 +9,11 @@
 #include <QPushButton>
 
 #include "common/number_format.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
+#include "platform/twips.h"
 #include "platform/typed_entry.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
@@ -46,6 +48,13 @@ void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout) {
     }
     grid->setSelEndRow(1);
     grid->setSelEndCol(0);
+}
+
+void StyleInputCaption(QLabel* label) {
+    QFont f = label->font();
+    f.setPointSize(8);
+    label->setFont(f);
+    setBackColour(label, colours::Aqua);
 }
 
 CalculatorWindow::CalculatorWindow(const CalculatorTableShape& shape, QWidget* parent)
@@ -89,6 +98,23 @@ void CalculatorWindow::setControls(const Controls& c) {
     connect(c.print, &QPushButton::clicked, this, [this] { PrintResults(); });
     connect(c.exit, &QPushButton::clicked, this, [this] { ExitToMenu(); });
     connect(c.help, &QPushButton::clicked, this, [this] { ToggleHelp(); });
+}
+
+CalculatorWindow::Controls CalculatorWindow::makeButtonRow() {
+    constexpr int kTop = 6000, kHeight = 325;
+    makeLabel(this, QStringLiteral("Label7"), QString(), 0, 5940, 9480, 420);
+    Controls c;
+    c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 270,
+                        kTop, 1545, kHeight);
+    c.print = makeButton(this, QStringLiteral("Prt"), QStringLiteral("To &Printer"), 2160, kTop,
+                         1635, kHeight);
+    c.graph = makeButton(this, QStringLiteral("Graphs"), QStringLiteral("&Show Graph"), 4095, kTop,
+                         1500, kHeight);
+    c.help = makeButton(this, QStringLiteral("Help1"), QStringLiteral("&Help"), 5940, kTop, 1410,
+                        kHeight);
+    c.calculate = makeButton(this, QStringLiteral("Calc"), QStringLiteral("&Calculate"), 7650, kTop,
+                             1590, kHeight);
+    return c;
 }
 
 QLineEdit* CalculatorWindow::editOf(const Input& in) const {

@@ -38,6 +38,10 @@ struct CalculatorGridLayout {
 };
 void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout);
 
+// A descriptive label of a calculator's input column: aqua, in 8 points, so
+// that the blanks of its caption break it into lines at the column's width.
+void StyleInputCaption(QLabel* label);
+
 // How a calculator's number box treats two keys.
 struct CalculatorInputOptions {
     bool acceptsMinus = false;   // "-" empties the box and starts a negative figure
@@ -107,6 +111,11 @@ class CalculatorWindow : public QWidget {
     // Wires the common buttons and the help panel (after the input boxes are
     // added: the first box is where Enter in the help panel goes).
     void setControls(const Controls& controls);
+    // The usual bottom row of a large calculator window (client 9480 x 6360):
+    // "E&xit to Menu" (ExitButton), "To &Printer" (Prt), "&Show Graph"
+    // (Graphs), "&Help" (Help1) and "&Calculate" (Calc), on a strip the width
+    // of the window; the grid and help panel are left to the window.
+    Controls makeButtonRow();
 
     using InputOptions = CalculatorInputOptions;
     // Adds a number box (an editable drop-down list or a text box), in Enter

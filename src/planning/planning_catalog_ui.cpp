@@ -1,4 +1,6 @@
 #include "planning/calcyear_window.h"
+#include "planning/capital_required_window.h"
+#include "planning/k401_window.h"
 #include "planning/savings_plan_window.h"
 #include "platform/window_registry.h"
 #include "shell/window_catalog.h"
@@ -6,9 +8,7 @@
 void DefinePlanningWindows() {
     Windows().define(QStringLiteral("CalcInpt"), [] { return new CalcInpt; });
     Windows().define(QStringLiteral("Calcyear"), [] { return new Calcyear; });
-    DefinePlaceholder(QStringLiteral("PlanK"),
-                      QStringLiteral("401(k) Investment Growth Calculations"));
     DefinePlaceholder(QStringLiteral("Income"), QStringLiteral("Retirement Income Calculation"));
-    DefinePlaceholder(QStringLiteral("CalCaptl"),
-                      QStringLiteral("Amount of Annual Investment Required"));
+    Windows().define(QStringLiteral("CalCaptl"), [] { return new CalCaptl; });
+    Windows().define(QStringLiteral("PlanK"), [] { return new PlanK; });
 }

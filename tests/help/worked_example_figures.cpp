@@ -12,6 +12,8 @@
 #include "investments/record_entry.h"
 #include "networth/compound_rate.h"
 #include "networth/mortgage.h"
+#include "planning/capital_required.h"
+#include "planning/k401.h"
 #include "planning/savings_plan.h"
 #include "planning/year_end_amount.h"
 #include "shell/app_state.h"
@@ -173,67 +175,48 @@ ExampleFigures CompoundRate(const ExampleInputs& in) {
 }
 
 ExampleFigures Capital(const ExampleInputs& in) {
-    const double C = Num(in, "capital"), i = Num(in, "rate") / 100;
-    const int n = static_cast<int>(std::nearbyint(Num(in, "years")));
-    const double P = C / (((std::pow(1 + i, n) - 1) / i) * (1 + i));
-    double I = P * i, D = P * i, V = 0, T = 0, TI = 0;
+    CapitalInputs c;
+    c.capital = M(Num(in, "capital"));
+    c.ratePercent = M(Num(in, "rate"));
+    c.years = M(Num(in, "years"));
+    const CapitalPlan plan = CalculateCapitalRequired(c);
     ExampleFigures f;
-    for (int y = 1; y <= n; ++y) {
-        V = V + P + I;
-        T += P;
-        TI += I;
-        f[Key("year", y, "invested")] = Amt(P);
-        f[Key("year", y, "interest")] = Amt(D);
-        f[Key("year", y, "value")] = Amt(V);
-        I = (V + P) * i;
-        D = std::floor((V + P) * i * 100 + 0.5) / 100;
+    for (const CapitalYear& y : plan.rows) {
+        f[Key("year", y.year, "invested")] = Amt(y.invested);
+        f[Key("year", y.year, "interest")] = Amt(y.interest);
+        f[Key("year", y.year, "value")] = Amt(y.value);
     }
-    f[QStringLiteral("payment")] = Amt(P);
-    f[QStringLiteral("total.invested")] = Amt(T);
-    f[QStringLiteral("total.interest")] = Amt(TI);
-    f[QStringLiteral("total.value")] = Amt(V);
+    f[QStringLiteral("payment")] = Amt(plan.payment);
+    f[QStringLiteral("total.invested")] = Amt(plan.totalInvested);
+    f[QStringLiteral("total.interest")] = Amt(plan.totalInterest);
+    f[QStringLiteral("total.value")] = Amt(plan.finalValue);
     return f;
 }
 
-// The 401(k): contributions of a rising salary, each year's base earning the
-// single-precision rate of return (rounded to currency), less inflation.
 ExampleFigures K401(const ExampleInputs& in) {
-    const Money B = M(Num(in, "balance"));
-    double S = Num(in, "salary");
-    const float r = static_cast<float>(Num(in, "return") / 100);
-    const double c = Num(in, "own") / 100, k = Num(in, "company") / 100;
-    const double s = Num(in, "raise") / 100, fl = Num(in, "inflation") / 100;
-    const int n = static_cast<int>(std::nearbyint(Num(in, "years")));
-    auto interestFor = [r](double amount) { return M(M(amount).toDouble() * double(r)); };
-    double C = S * (c + k);
-    Money I = interestFor(B.toDouble() + C);
-    double T = C + B.toDouble();
-    double V = I.toDouble() + B.toDouble() + C;
-    V = V - V * fl;
+    K401Inputs k;
+    k.balance = M(Num(in, "balance"));
+    k.salary = M(Num(in, "salary"));
+    k.ownPercent = M(Num(in, "own"));
+    k.companyPercent = M(Num(in, "company"));
+    k.raisePercent = M(Num(in, "raise"));
+    k.returnPercent = M(Num(in, "return"));
+    k.inflationPercent = M(Num(in, "inflation"));
+    k.years = M(Num(in, "years"));
+    const K401Plan plan = CalculateK401(k);
     ExampleFigures f;
-    auto row = [&](int y, double base) {
-        f[Key("year", y, "salary")] = Amt(S);
-        f[Key("year", y, "contribution")] = Amt(C);
-        f[Key("year", y, "base")] = Amt(base);
-        f[Key("year", y, "interest")] = Amt(I);
-        f[Key("year", y, "value")] = Amt(V);
-    };
-    row(1, B.toDouble() + C);
-    Money Cc = M(C);
-    for (int y = 2; y <= n; ++y) {
-        S = S + S * s;
-        Cc = M(Cc.toDouble() + Cc.toDouble() * s);
-        C = Cc.toDouble();
-        const double base = V + C;
-        I = interestFor(base);
-        V = base + I.toDouble();
-        V = V - V * fl;
-        T += C;
-        row(y, base);
+    Money previous = plan.balance;
+    for (const K401Year& y : plan.rows) {
+        f[Key("year", y.year, "salary")] = Amt(y.salary);
+        f[Key("year", y.year, "contribution")] = Amt(y.contribution);
+        f[Key("year", y.year, "base")] = Amt(previous + y.contribution);
+        f[Key("year", y.year, "interest")] = Amt(y.interest);
+        f[Key("year", y.year, "value")] = Amt(y.value);
+        previous = y.value;
     }
-    f[QStringLiteral("total.invested")] = Amt(T);
-    f[QStringLiteral("total.interest")] = Amt(M(V) - M(T));
-    f[QStringLiteral("total.value")] = Amt(V);
+    f[QStringLiteral("total.invested")] = Amt(plan.totalInvested);
+    f[QStringLiteral("total.interest")] = Amt(plan.totalInterest);
+    f[QStringLiteral("total.value")] = Amt(plan.finalValue);
     return f;
 }
 
@@ -348,8 +331,8 @@ const Calc kCalcs[] = {
     {"mortgage", true, Mortgage},
     {"mortgagediff", true, MortgageDifference},
     {"compound", true, CompoundRate},
-    {"capital", false, Capital},
-    {"k401", false, K401},
+    {"capital", true, Capital},
+    {"k401", true, K401},
     {"retirepct", false, RetirementPercentage},
     {"retirefixed", false, RetirementFixed},
     {"networth", false, NetWorth},

@@ -1,0 +1,269 @@
+// The 401(k) window as a user drives it: the eight boxes, keys, Calculate, limits, help, chart,
+// printouts, exit.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "investments/chart_window.h"
+#include "planning/k401_help.h"
+#include "planning/k401_report.h"
+#include "planning/k401_window.h"
+#include "platform/chart_view.h"
+#include "platform/grid.h"
+#include "platform/printer_device.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/main_menu_window.h"
+#include "support/ui_test_support.h"
+
+namespace {
+
+Money M(const char* text) {
+    return *Money::parse(QString::fromLatin1(text));
+}
+
+const char* const kBoxes[] = {"InCurrBal",     "InCurrSal",  "InCntrbRate", "InCompRate",
+                              "InAnnSalRaise", "InRetnRate", "InInflRate",  "InNumYears"};
+
+class K401Window : public WindowTest {
+  protected:
+    PlanK* open() {
+        auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
+        menu->show();
+        menu->button(QStringLiteral("Plan401K"))->click();
+        w = Windows().get<PlanK>(QStringLiteral("PlanK"));
+        QApplication::setActiveWindow(w);
+        return w;
+    }
+    QLineEdit* box(const char* name) const {
+        return w->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    QPushButton* button(const char* name) const {
+        return w->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    Grid* grid() const { return w->findChild<Grid*>(QStringLiteral("Grid7")); }
+    QPlainTextEdit* panel() const {
+        return w->findChild<QPlainTextEdit*>(QStringLiteral("TxtBox"));
+    }
+    void enter(const char* name, const QString& keys) {
+        box(name)->setFocus();
+        QTest::keyClicks(box(name), keys);
+        QTest::keyClick(box(name), Qt::Key_Return);
+    }
+    QStringList row(int r) const {
+        QStringList cells;
+        for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
+        return cells;
+    }
+    bool bodyBlank() const {
+        for (int r = 1; r < grid()->Rows(); ++r)
+            for (int c = 0; c < grid()->Cols(); ++c)
+                if (!grid()->cellText(r, c).isEmpty()) return false;
+        return true;
+    }
+
+    PlanK* w = nullptr;
+};
+
+QString pdfText(const QString& pdf, double pitch) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QString::number(pitch),
+                                          QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int columnOf(const QString& text, const QString& needle) {
+    for (const QString& line : text.split(u'\n'))
+        if (const int at = static_cast<int>(line.indexOf(needle)); at >= 0) return at + 1;
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(K401Window, OpensWithItsEightBoxesLabelsAndGrid) {
+    open();
+    EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
+    EXPECT_EQ(w->windowTitle(), "401(k) Investment Growth Calculations");
+    const QStringList shown = {"   $10,000.00",
+                               "   $50,000.00",
+                               QString(10, u' ') + "5.00%",
+                               QString(10, u' ') + "4.00%",
+                               QString(10, u' ') + "4.00%",
+                               QString(9, u' ') + "10.00%",
+                               QString(11, u' ') + ".00%",
+                               QString(13, u' ') + "25"};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(box(kBoxes[i])->text(), shown.at(i)) << kBoxes[i];
+    EXPECT_EQ(State().CalcInputs.at(2), M("50000"));
+    EXPECT_EQ(State().CalcInputs.at(8), M("25"));
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label8"))->text(),
+              " The number of years to          retirement.");
+    EXPECT_EQ(grid()->Rows(), 25);
+    EXPECT_EQ(grid()->Cols(), 5);
+    EXPECT_EQ(grid()->cellText(0, 2), " Combined Contributions");
+    EXPECT_NEAR(grid()->colWidth(4), Grid::kDefaultColWidth + 1000, 15);
+}
+
+TEST_F(K401Window, TypingThroughTheEightBoxes) {
+    open();
+    const char* typed[] = {"0", "40000", "6", "3", "3", "7", "0", "30"};
+    box(kBoxes[0])->setFocus();
+    for (int i = 0; i < 8; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_EQ(focus, box(kBoxes[i])) << kBoxes[i];
+        QTest::keyClicks(focus, QString::fromLatin1(typed[i]));
+        QTest::keyClick(focus, Qt::Key_Return);
+    }
+    EXPECT_TRUE(button("Calc")->hasFocus());
+    EXPECT_EQ(box("InCurrSal")->text(), "   $40,000.00");
+    EXPECT_EQ(box("InRetnRate")->text(), QString(10, u' ') + "7.00%");
+    button("Calc")->click();
+    // No balance: the years start on grid row 1.
+    EXPECT_EQ(row(1), (QStringList{"1", "40,000.00", "3,600.00", "252.00", "3,852.00"}));
+    EXPECT_EQ(grid()->Rows(), 35);
+    EXPECT_EQ(row(31), (QStringList{"Total:", "", "$171,271.50", "$328,043.29", "$499,314.79"}));
+
+    // Every box takes a point, even the years; none takes "-".
+    enter("InNumYears", QStringLiteral("-2.5"));
+    EXPECT_EQ(State().CalcInputs.at(8), M("2.5"));
+    EXPECT_EQ(script.beeps(), 1);
+    // Delete empties the box and clears the results.
+    button("Calc")->click();
+    box("InCurrSal")->setFocus();
+    QTest::keyClick(box("InCurrSal"), Qt::Key_Delete);
+    EXPECT_EQ(box("InCurrSal")->text(), "");
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_EQ(State().GraphPoints, 0);
+    QTest::keyClick(box("InCurrSal"), Qt::Key_Return);
+    EXPECT_EQ(State().CalcInputs.at(2), Money());
+    EXPECT_EQ(box("InCurrSal")->text(), "         $.00");
+}
+
+TEST_F(K401Window, CalculatesTheDefaultsWithTheBalanceRow) {
+    open();
+    button("Calc")->click();
+    EXPECT_TRUE(script.messages().empty());
+    EXPECT_EQ(grid()->Rows(), 30);
+    EXPECT_EQ(row(1), (QStringList{"", "", "", "", "10,000.00"}));
+    EXPECT_EQ(row(2), (QStringList{"1", "50,000.00", "4,500.00", "1,450.00", "15,950.00"}));
+    EXPECT_EQ(row(3), (QStringList{"2", "52,000.00", "4,680.00", "2,063.00", "22,693.00"}));
+    EXPECT_EQ(row(27), (QStringList{"Total:", "", "$197,406.58", "$584,872.23", "$782,278.81"}));
+    EXPECT_EQ(State().GraphPoints, 25);
+    EXPECT_EQ(State().GraphTitle, "Investment value at end of each Year");
+    EXPECT_EQ(State().YearTable(0, 4), M("10000"));
+    EXPECT_EQ(State().YearTable(1, 4), M("15950"));
+    EXPECT_EQ(grid()->selEndRow(), 1);
+
+    enter("InNumYears", QStringLiteral("50"));
+    button("Calc")->click();
+    EXPECT_EQ(grid()->Rows(), 55);
+    EXPECT_EQ(grid()->cellText(52, 0), "Total:");
+    enter("InNumYears", QStringLiteral("51"));
+    button("Calc")->click();
+    EXPECT_EQ(script.lastMessage().text, "Wrong entry, 50 Years limit.");
+    EXPECT_EQ(script.lastMessage().title, "401(k) Investment Growth Calculations");
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_EQ(State().GraphPoints, 0);
+    enter("InNumYears", QStringLiteral("0"));
+    button("Calc")->click();
+    EXPECT_EQ(script.lastMessage().text, "Wrong entry, try again");
+    EXPECT_TRUE(bodyBlank());
+    enter("InCurrSal", QStringLiteral("900000000000000"));
+    enter("InNumYears", QStringLiteral("5"));
+    button("Calc")->click();
+    EXPECT_EQ(script.lastMessage().text, "Wrong entry, try again");
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_EQ(State().GraphPoints, 0);
+}
+
+TEST_F(K401Window, HelpPromptsStandLevelWithTheirBoxes) {
+    open();
+    w->show();
+    settle();
+    button("Help1")->click();
+    EXPECT_EQ(panel()->toPlainText(),
+              K401HelpText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(panel()->horizontalScrollBar()->maximum(), 0);  // no prompt runs past the panel
+    const QTextDocument* doc = panel()->document();
+    for (int i = 0; i < 8; ++i) {
+        const QTextBlock line = doc->findBlockByNumber(K401PromptLine(i));
+        const QRect r = panel()->cursorRect(QTextCursor(line));
+        const int lineMiddle = panel()->viewport()->mapTo(w, r.center()).y();
+        const QRect boxRect = box(kBoxes[i])->geometry();
+        // Within half a line: the prompt reads as the box's.
+        EXPECT_NEAR(lineMiddle, boxRect.center().y(), 7) << kBoxes[i];
+    }
+    QTest::keyClick(panel(), Qt::Key_Return);
+    EXPECT_TRUE(box("InCurrBal")->hasFocus());
+}
+
+TEST_F(K401Window, ShowGraphDrawsTheYearsAndExitReturnsToTheMenu) {
+    open();
+    enter("InNumYears", QStringLiteral("2"));
+    button("Calc")->click();
+    button("Graphs")->click();
+    EXPECT_EQ(State().GraphSource, 7);
+    auto* chart = Windows().get<Form1>(QStringLiteral("Form1"));
+    ASSERT_TRUE(chart->isVisible());
+    ChartView* g = chart->graph();
+    ASSERT_EQ(g->pointCount(), 2);
+    EXPECT_EQ(g->label(0), "1");
+    EXPECT_DOUBLE_EQ(g->value(0), 15950.0);
+    EXPECT_DOUBLE_EQ(g->value(1), 22693.0);
+    chart->button(QStringLiteral("ExitBut"))->click();
+    settle();
+    EXPECT_TRUE(w->isVisible());
+
+    button("ExitButton")->click();
+    settle();
+    EXPECT_FALSE(Windows().exists(QStringLiteral("PlanK")));
+    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
+    EXPECT_TRUE(State().CalcInputs.empty());
+    EXPECT_EQ(State().GraphSource, 0);
+}
+
+TEST_F(K401Window, PrintsTheLastCalculation) {
+    open();
+    enter("InNumYears", QStringLiteral("3"));
+    enter("InInflRate", QStringLiteral("3"));
+    button("Calc")->click();
+    enter("InCurrBal", QStringLiteral("0"));  // typed after: not in the printout
+    button("Prt")->click();
+    ASSERT_EQ(printouts().size(), 1u);
+    TextDevice expected;
+    const K401Inputs in{M("10000"), M("50000"), M("5"), M("4"), M("4"), M("10"), M("3"), M("3")};
+    PrintK401(expected, in, CalculateK401(in), QStringLiteral("$"));
+    EXPECT_EQ(printouts().front()->pageText(0), expected.pageText(0));
+}
+
+TEST_F(K401Window, PrintoutThroughThePdfDevice) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("k401.pdf"));
+    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<PrinterDevice>(pdf, job);
+    });
+    open();
+    enter("InNumYears", QStringLiteral("2"));
+    button("Calc")->click();
+    button("Prt")->click();
+    const QString text = pdfText(pdf, 7.2);
+    const int title = columnOf(text, QStringLiteral("Investment Growth - 401K Plan"));
+    ASSERT_GT(title, 0) << text.toStdString();
+    const int margin = title - 25;
+    EXPECT_EQ(columnOf(text, QStringLiteral("Current balance in your")) - margin, 2);
+    EXPECT_EQ(columnOf(text, QStringLiteral("$50,000.00")) - margin, 52 + 14 - 10);
+    EXPECT_EQ(columnOf(text, QStringLiteral("10.00%")) - margin, 53 + 14 - 6);
+    EXPECT_EQ(columnOf(text, QStringLiteral(" 10,000.00")) - margin + 1, 61 + 13 - 9);
+    EXPECT_EQ(columnOf(text, QStringLiteral("22,693.00")) - margin, 61 + 13 - 9);
+    EXPECT_EQ(columnOf(text, QStringLiteral("$19,180.00")) - margin, 17 + 14 - 10);
+}
