@@ -36,9 +36,10 @@ def money(x):
 
 
 def printed(m):
-    d = Decimal(m).quantize(Decimal("0.01"), ROUND_HALF_UP)
+    """An amount as the picture "####,,###.00" shows it (no leading zero)."""
+    d = Decimal(m).quantize(Decimal("0.01"), ROUND_HALF_UP) + 0  # no negative zero
     text = "{:,.2f}".format(d)
-    return text[1:] if text.startswith("0.") or text.startswith("-0.") and False else text
+    return text[1:] if text.startswith("0.") else text
 
 
 def percentage(capital, rate, withdrawn, years, single=True):
@@ -135,3 +136,11 @@ if __name__ == "__main__":
     show("Fixed 100,000.00 10 % 700.00 (50 years):", *fixed(100000, 10, 700), [0, 49])
     show("Fixed 100,000.00 10 % 1,500.00:", *fixed(100000, 10, 1500))
     show("Fixed 100,000.00 12 % 8,333.34 (refused):", *fixed(100000, 12, 8333.34))
+    print("monthly rate at 46.87 %:", repr(monthly_rate(46.87)), "double:",
+          repr(monthly_rate(46.87, single=False)))
+    show("Fixed 100,000.00 46.87 % 5,000.00:", *fixed(100000, 46.87, 5000))
+    show("  the same in double precision:", *fixed(100000, 46.87, 5000, single=False), [0, 1])
+    show("Fixed 100,000.00 10 % 806.12 (year 50 leaves less than a year):",
+         *fixed(100000, 10, 806.12), [49])
+    show("Fixed 100,000.00 10 % 806.74 (runs out in year 50):", *fixed(100000, 10, 806.74),
+         [48, 49])
