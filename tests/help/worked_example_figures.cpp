@@ -14,6 +14,7 @@
 #include "networth/mortgage.h"
 #include "planning/capital_required.h"
 #include "planning/k401.h"
+#include "planning/retirement_income.h"
 #include "planning/savings_plan.h"
 #include "planning/year_end_amount.h"
 #include "shell/app_state.h"
@@ -222,70 +223,52 @@ ExampleFigures K401(const ExampleInputs& in) {
 
 // Retirement income, a percentage of the value withdrawn once a year.
 ExampleFigures RetirementPercentage(const ExampleInputs& in) {
-    Money V = M(Num(in, "capital"));
-    const float g = static_cast<float>(Num(in, "rate") / 100);
-    const double p = Num(in, "withdrawn") / 100;
-    const int n = static_cast<int>(std::nearbyint(Num(in, "years")));
-    const Money g4 = M(double(g));
-    Money TW;
+    RetirementIncomeInputs r;
+    r.capital = M(Num(in, "capital"));
+    r.ratePercent = M(Num(in, "rate"));
+    r.withdrawal = M(Num(in, "withdrawn"));
+    r.years = M(Num(in, "years"));
+    const RetirementIncome result = CalculateRetirementIncome(r);
     ExampleFigures f;
-    for (int y = 1; y <= n; ++y) {
-        const double v = V.toDouble();
-        const Money W = M((std::floor(v * p * 100) + 0.05) / 100);
-        const Money next = M((std::floor((v * (double(g) - p) + v) * 100) + 0.05) / 100);
-        const Money I = V * g4;
-        f[Key("year", y, "interest")] = Amt(I);
-        f[Key("year", y, "withdrawn")] = Amt(W);
-        f[Key("year", y, "value")] = Amt(next);
-        TW = TW + W;
-        V = next;
+    for (const RetirementYear& y : result.rows) {
+        f[Key("year", y.year, "interest")] = Amt(y.interest);
+        f[Key("year", y.year, "withdrawn")] = Amt(y.withdrawn);
+        f[Key("year", y.year, "value")] = Amt(y.value);
     }
-    f[QStringLiteral("total.withdrawn")] = Amt(TW);
-    f[QStringLiteral("total.value")] = Amt(V);
+    f[QStringLiteral("total.withdrawn")] = Amt(result.totalWithdrawn);
+    f[QStringLiteral("total.value")] = Amt(result.finalValue);
     return f;
 }
 
 // Retirement income, a fixed amount withdrawn every month until the capital
 // is gone (the final year takes what is left) or 50 years have passed.
 ExampleFigures RetirementFixed(const ExampleInputs& in) {
-    double V = Num(in, "capital");
-    const float g = static_cast<float>(Num(in, "rate") / 100);
-    const double M_ = Num(in, "monthly");
-    const double W = 12 * M_;
-    const float m = static_cast<float>(std::pow(1 + double(g), double(1.0f / 12)) - 1);
-    const double m4 = M(double(m)).toDouble();
+    RetirementIncomeInputs r;
+    r.choice = WithdrawalChoice::FixedAmount;
+    r.capital = M(Num(in, "capital"));
+    r.ratePercent = M(Num(in, "rate"));
+    r.withdrawal = M(Num(in, "monthly"));
+    const RetirementIncome result = CalculateRetirementIncome(r);
+    const Money m4 = M(MonthlyRate(static_cast<float>(r.ratePercent.toDouble() / 100)));
+    const Money firstInterest = r.capital * m4;
     ExampleFigures f;
     f[QStringLiteral("monthrate")] = Format(m4, u"##0.00%");
-    f[QStringLiteral("month1.interest")] = Amt(V * m4);
-    f[QStringLiteral("month1.value")] = Amt(V * m4 + V - M_);
-    int year = 1;
-    double N = V;
-    for (;;) {
-        double YI = 0;
-        for (int j = 0; j < 12; ++j) {
-            N = V * m4 + V - M_;
-            YI += V * m4;
-            V = M(N).toDouble();
-        }
-        f[Key("year", year, "interest")] = Amt(YI);
-        f[Key("year", year, "withdrawn")] = Amt(W);
-        f[Key("year", year, "value")] = Amt(N);
-        ++year;
-        if (year == 51 || !(N > W)) break;
+    f[QStringLiteral("month1.interest")] = Amt(firstInterest);
+    f[QStringLiteral("month1.value")] = Amt(firstInterest + r.capital - r.withdrawal);
+    for (const RetirementYear& y : result.rows) {
+        f[Key("year", y.year, "interest")] = Amt(y.interest);
+        f[Key("year", y.year, "withdrawn")] = Amt(y.withdrawn);
+        f[Key("year", y.year, "value")] = Amt(y.value);
     }
-    f[QStringLiteral("fullyears")] = QString::number(year - 1);
-    if (year < 51) {
-        const double S = N;
-        double YI = 0;
-        const int k = static_cast<int>(std::floor(N / M_));
-        for (int j = 0; j < k; ++j) {
-            N = V * m4 + V - M_;
-            YI += V * m4;
-            V = M(N).toDouble();
-        }
-        f[QStringLiteral("last.year")] = QString::number(year);
-        f[QStringLiteral("last.withdrawn")] = Amt(S + YI);
+    const int years = static_cast<int>(result.rows.size());
+    f[QStringLiteral("fullyears")] = QString::number(result.ranOut ? years - 1 : years);
+    if (result.ranOut) {
+        f[QStringLiteral("last.year")] = QString::number(years);
+        f[QStringLiteral("last.withdrawn")] = Amt(result.rows.back().withdrawn);
     }
+    f[QStringLiteral("total.interest")] = Amt(result.totalInterest);
+    f[QStringLiteral("total.withdrawn")] = Amt(result.totalWithdrawn);
+    f[QStringLiteral("total.value")] = Amt(result.finalValue);
     return f;
 }
 
@@ -333,8 +316,8 @@ const Calc kCalcs[] = {
     {"compound", true, CompoundRate},
     {"capital", true, Capital},
     {"k401", true, K401},
-    {"retirepct", false, RetirementPercentage},
-    {"retirefixed", false, RetirementFixed},
+    {"retirepct", true, RetirementPercentage},
+    {"retirefixed", true, RetirementFixed},
     {"networth", false, NetWorth},
 };
 

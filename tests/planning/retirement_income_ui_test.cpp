@@ -1,0 +1,345 @@
+// The retirement income window as a user drives it: the two withdrawal choices, keys, Calculate,
+// help, graph, printouts, exit.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "investments/chart_points.h"
+#include "planning/retirement_income_help.h"
+#include "planning/retirement_income_window.h"
+#include "platform/grid.h"
+#include "platform/printer_device.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/main_menu_window.h"
+#include "shell/print_action_ui.h"
+#include "support/ui_test_support.h"
+
+namespace {
+
+Money D(const char* text) {
+    return *Money::parse(QString::fromLatin1(text));
+}
+
+class IncomeWindow : public WindowTest {
+  protected:
+    Income* open() {
+        auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
+        menu->show();
+        menu->button(QStringLiteral("Retirement"))->click();
+        w = Windows().get<Income>(QStringLiteral("Income"));
+        QApplication::setActiveWindow(w);
+        return w;
+    }
+    template <class T = QComboBox>
+    T* child(const char* name) const {
+        return w->findChild<T*>(QString::fromLatin1(name));
+    }
+    QComboBox* box(const char* name) const { return child(name); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    QRadioButton* option(const char* name) const { return child<QRadioButton>(name); }
+    QLabel* label(const char* name) const { return child<QLabel>(name); }
+    Grid* grid() const { return child<Grid>("Grid2"); }
+    QPlainTextEdit* panel() const { return child<QPlainTextEdit>("TxtBox"); }
+    void choose(const char* name) { QTest::mouseClick(option(name), Qt::LeftButton); }
+    void enter(const char* name, const QString& keys) {
+        box(name)->setFocus();
+        QTest::keyClicks(box(name), keys);
+        QTest::keyClick(box(name), Qt::Key_Return);
+    }
+    QStringList row(int r) const {
+        QStringList cells;
+        for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
+        return cells;
+    }
+    bool bodyBlank() const {
+        for (int r = 1; r < grid()->Rows(); ++r)
+            for (int c = 0; c < grid()->Cols(); ++c)
+                if (!grid()->cellText(r, c).isEmpty()) return false;
+        return true;
+    }
+    static QStringList items(QComboBox* b) {
+        QStringList l;
+        for (int i = 0; i < b->count(); ++i) l << b->itemText(i);
+        return l;
+    }
+
+    Income* w = nullptr;
+};
+
+QString pdfText(const QString& pdf, double pitch) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QString::number(pitch),
+                                          QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int columnOf(const QString& text, const QString& needle) {
+    for (const QString& line : text.split(u'\n'))
+        if (const int at = static_cast<int>(line.indexOf(needle)); at >= 0) return at + 1;
+    return -1;
+}
+
+const QString kPercentageLabel =
+    QStringLiteral(" Annual Income Withdrawn  as a (%) of Current Value.");
+
+}  // namespace
+
+TEST_F(IncomeWindow, OpensWithPercentageChosen) {
+    open();
+    EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
+    EXPECT_EQ(w->windowTitle(), "Retirement Income Calculation");
+    EXPECT_TRUE(option("Option1")->isChecked());
+    EXPECT_EQ(option("Option2")->text(), "Fixed Amount");
+    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_EQ(box("InInvest")->currentText(), "       $500,000.00");
+    EXPECT_EQ(box("InRate")->currentText(), "             10.00%");
+    EXPECT_EQ(box("InRateDrawn")->currentText(), "              8.00%");
+    EXPECT_EQ(box("InTerm")->currentText(), QString(19, u' ') + "20");
+    EXPECT_EQ(State().CalcInputs.size(), 6u);
+    EXPECT_EQ(State().YearTable.rows(), 363);
+    EXPECT_EQ(items(box("InInvest")),
+              (QStringList{"500000", "600000", "700000", "800000", "900000", "1000000"}));
+    EXPECT_EQ(items(box("InRate")), (QStringList{"10", "12.5 ", "15", "17.5 ", "20"}));
+    EXPECT_EQ(items(box("InRateDrawn")), (QStringList{"10", "12.5", "15", "17.5", "20"}));
+    EXPECT_EQ(items(box("InTerm")), (QStringList{"10", "15", "20", "25", "30"}));
+    EXPECT_EQ(label("Label4")->text(), kPercentageLabel);
+    EXPECT_TRUE(label("Label3")->isVisible());
+    EXPECT_EQ(grid()->Rows(), 25);
+    EXPECT_EQ(grid()->cellText(0, 1), "   Interest/Growth    Compounded");
+    EXPECT_NEAR(grid()->colWidth(3), Grid::kDefaultColWidth + 1450, 15);
+    EXPECT_EQ(State().InputEdited, 0);
+
+    // A list entry with a blank after it reads as its figure.
+    box("InRate")->setFocus();
+    QTest::keyClick(box("InRate"), Qt::Key_Down);
+    QTest::keyClick(box("InRate"), Qt::Key_Down);
+    QTest::keyClick(box("InRate"), Qt::Key_Return);
+    EXPECT_EQ(State().CalcInputs.at(2), D("12.5"));
+}
+
+TEST_F(IncomeWindow, SwitchingTheChoiceChangesBoxesLabelsEnterOrderAndResults) {
+    open();
+    button("Calc")->click();
+    ASSERT_EQ(State().GraphPoints, 20);
+
+    choose("Option2");
+    EXPECT_EQ(State().CallMode, 2);
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_FALSE(box("InTerm")->isVisible());
+    EXPECT_FALSE(label("Label3")->isVisible());
+    EXPECT_EQ(label("Label4")->text(), " Monthly Amount of Cash     Withdrawn.");
+    EXPECT_EQ(box("InInvest")->currentText(), "       $100,000.00");
+    EXPECT_EQ(box("InRateDrawn")->currentText(), "         $1,000.00");
+    EXPECT_EQ(State().CalcInputs.at(1), D("100000"));
+    EXPECT_EQ(State().CalcInputs.at(3), D("1000"));
+    EXPECT_EQ(items(box("InRateDrawn")), (QStringList{"1000", "2000", "3000", "4000"}));
+    EXPECT_EQ(box("InTerm")->count(), 0);
+    EXPECT_EQ(box("InTerm")->currentText(), "");
+    EXPECT_EQ(State().InputEdited, 0);
+
+    // The withdrawal box now shows money, and Enter goes from it straight to Calculate.
+    enter("InRateDrawn", QStringLiteral("1500"));
+    EXPECT_EQ(box("InRateDrawn")->currentText(), "         $1,500.00");
+    EXPECT_TRUE(button("Calc")->hasFocus());
+    box("InInvest")->setFocus();
+    for (const char* next : {"InRate", "InRateDrawn"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(box(next)->hasFocus()) << next;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(button("Calc")->hasFocus());
+    // No box takes "-".
+    const int beeps = script.beeps();
+    QTest::keyClicks(box("InRate"), QStringLiteral("-"));
+    EXPECT_EQ(script.beeps(), beeps + 1);
+
+    button("Calc")->click();
+    EXPECT_EQ(grid()->cellText(8, 2), "17,465.74");
+
+    // Back to Percentage: its figures return, the capital stays as it is.
+    choose("Option1");
+    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_TRUE(box("InTerm")->isVisible());
+    EXPECT_TRUE(label("Label3")->isVisible());
+    EXPECT_EQ(label("Label4")->text(), kPercentageLabel);
+    EXPECT_EQ(box("InRateDrawn")->currentText(), "              8.00%");
+    EXPECT_EQ(box("InTerm")->currentText(), QString(19, u' ') + "20");
+    EXPECT_EQ(State().CalcInputs.at(1), D("100000"));
+    EXPECT_EQ(items(box("InTerm")), (QStringList{"10", "15", "20", "25", "30"}));
+    box("InRateDrawn")->setFocus();
+    for (const char* next : {"InTerm"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(box(next)->hasFocus()) << next;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(button("Calc")->hasFocus());
+    enter("InRateDrawn", QStringLiteral("7.5"));
+    EXPECT_EQ(box("InRateDrawn")->currentText(), "              7.50%");
+}
+
+TEST_F(IncomeWindow, TheOpenHelpPanelFollowsTheChoice) {
+    open();
+    button("Help2")->click();
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(panel()->toPlainText(),
+              RetirementIncomeHelpText(WithdrawalChoice::Percentage, QStringLiteral("$"))
+                  .replace(QStringLiteral("\r\n"), "\n"));
+    choose("Option2");
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(button("Help2")->text(), "Close &Help");
+    EXPECT_TRUE(panel()->toPlainText().startsWith(
+        "                   With Fixed Amount Option highlighted."));
+    EXPECT_TRUE(panel()->toPlainText().endsWith(QString(50, u' ') + "End"));
+    QTest::keyClick(panel(), Qt::Key_Return);
+    EXPECT_TRUE(box("InInvest")->hasFocus());
+    button("Help2")->click();
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_TRUE(grid()->isVisible());
+}
+
+TEST_F(IncomeWindow, CalculatesBothChoicesIntoTheGridAndTheChart) {
+    open();
+    button("Calc")->click();
+    EXPECT_EQ(grid()->Rows(), 25);
+    EXPECT_EQ(row(1), (QStringList{"1", "50,000.00", "40,000.00", "510,000.00"}));
+    EXPECT_EQ(row(21), (QStringList{"Total:", "$1,214,868.43", "$971,894.68", "$742,973.62"}));
+    EXPECT_EQ(State().GraphPoints, 20);
+    EXPECT_EQ(State().GraphSource, 2);
+    EXPECT_EQ(State().GraphTitle, "Retirement value at end of each Year");
+    EXPECT_EQ(grid()->selEndRow(), 1);
+    button("Graphs")->click();
+    EXPECT_TRUE(Windows().visible(QStringLiteral("Form1")));
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(State().YearTable(1, 5), D("510000.0005"));
+    EXPECT_EQ(ChartOpener(State().GraphSource), "Income");
+    Windows().hide(QStringLiteral("Form1"));
+    Windows().show(QStringLiteral("Income"));
+
+    choose("Option2");
+    button("Calc")->click();
+    EXPECT_EQ(grid()->Rows(), 25);
+    EXPECT_EQ(row(1), (QStringList{"1", "9,491.53", "12,000.00", "97,491.53"}));
+    EXPECT_EQ(row(17), (QStringList{"17", "417.21", "9,975.65", ".00"}));
+    // The total row agrees with the last row.
+    EXPECT_EQ(row(18), (QStringList{"Total:", "$101,975.65", "$201,975.65", "$0.00"}));
+    EXPECT_EQ(State().GraphPoints, 17);
+    EXPECT_EQ(State().GraphSource, 3);
+    EXPECT_EQ(State().GraphTitle, "Retirement value at start of each Year");
+    button("Graphs")->click();
+    // The first bar is the starting capital, bar i + 1 the value at the end of year i.
+    const ChartPoints points = YearPoints(State());
+    ASSERT_EQ(points.values.size(), 17u);
+    EXPECT_EQ(points.values.at(0), 100000.0);
+    EXPECT_NEAR(points.values.at(1), 97491.5326, 1e-6);
+    EXPECT_EQ(points.labels.at(16), "17");
+    EXPECT_EQ(points.title, "Retirement value at start of each Year");
+    Windows().hide(QStringLiteral("Form1"));
+    Windows().show(QStringLiteral("Income"));
+
+    // 50 years of growth fill 54 grid rows.
+    enter("InRateDrawn", QStringLiteral("700"));
+    button("Calc")->click();
+    EXPECT_EQ(grid()->Rows(), 54);
+    EXPECT_EQ(grid()->cellText(51, 0), "Total:");
+    EXPECT_EQ(grid()->cellText(50, 3), "1,577,647.57");
+}
+
+TEST_F(IncomeWindow, RefusalsAndFailuresLeaveNoResults) {
+    open();
+    enter("InTerm", QStringLiteral("51"));
+    button("Calc")->click();
+    EXPECT_EQ(script.lastMessage().text, "Wrong entry, 50 Years limit.");
+    EXPECT_EQ(script.lastMessage().title, "Retirement Income Calculation");
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_EQ(State().GraphPoints, 0);
+
+    enter("InTerm", QStringLiteral("20"));
+    enter("InRateDrawn", QStringLiteral("101"));
+    button("Calc")->click();
+    EXPECT_EQ(script.lastMessage().text, "Cannot withdraw Annually more than you have in Savings.");
+    EXPECT_EQ(script.lastMessage().title, "Retirement Income Calculation");
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_EQ(State().GraphPoints, 0);
+
+    choose("Option2");
+    enter("InRateDrawn", QStringLiteral("8333.34"));
+    button("Calc")->click();
+    EXPECT_EQ(script.lastMessage().text, "Cannot withdraw Annually more than you have in Savings.");
+    EXPECT_TRUE(bodyBlank());
+
+    script.clear();
+    enter("InInvest", QStringLiteral("900000000000000"));
+    enter("InRate", QStringLiteral("20"));
+    enter("InRateDrawn", QStringLiteral("1"));
+    button("Calc")->click();
+    EXPECT_EQ(script.lastMessage().text, "Wrong entry, try again");
+    EXPECT_EQ(script.lastMessage().title, "Help");
+    EXPECT_TRUE(bodyBlank());
+    EXPECT_EQ(State().GraphPoints, 0);
+    button("Graphs")->click();
+    EXPECT_EQ(script.lastMessage().text, "No Data to work with. Calculate.");
+}
+
+TEST_F(IncomeWindow, PrintoutHoldsTheCalculationAndExitReturnsToTheMenu) {
+    open();
+    choose("Option2");
+    enter("InRateDrawn", QStringLiteral("1500"));
+    button("Calc")->click();
+    enter("InRateDrawn", QStringLiteral("2000"));  // typed after: not in the printout
+    button("Ptr")->click();
+    EXPECT_EQ(script.lastMessage().text, "Continue with Printout.");
+    ASSERT_EQ(printouts().size(), 1u);
+    const QString page = printouts().front()->pageText(0);
+    EXPECT_TRUE(page.contains(" Monthly Amount of Cash Withdrawn                      $1,500.00"))
+        << page.toStdString();
+    EXPECT_TRUE(
+        page.contains("   8                   846.34              17,465.74                  .00"));
+    EXPECT_TRUE(
+        page.contains(" Total:            $43,465.74            $143,465.74                 $.00"));
+    EXPECT_FALSE(page.contains("Time in Years"));
+
+    button("ExitButton")->click();
+    settle();
+    EXPECT_FALSE(Windows().exists(QStringLiteral("Income")));
+    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
+    EXPECT_TRUE(State().CalcInputs.empty());
+    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(State().GraphSource, 0);
+}
+
+TEST_F(IncomeWindow, PercentagePrintoutThroughThePdfDevice) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("income.pdf"));
+    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<PrinterDevice>(pdf, job);
+    });
+    open();
+    enter("InTerm", QStringLiteral("3"));
+    button("Calc")->click();
+    button("Ptr")->click();
+    const QString text = pdfText(pdf, 7.2);
+    const int title = columnOf(text, QStringLiteral("Retirement Income Calculation"));
+    ASSERT_GT(title, 0) << text.toStdString();
+    const int margin = title - 27;
+    EXPECT_EQ(columnOf(text, QStringLiteral("Current Value of your")) - margin, 2);
+    EXPECT_EQ(columnOf(text, QStringLiteral("$500,000.00")) - margin, 51 + 14 - 11);
+    EXPECT_EQ(columnOf(text, QStringLiteral("8.00%")) - margin, 52 + 14 - 5);
+    EXPECT_EQ(columnOf(text, QStringLiteral("Year         Interest")) - margin, 2);
+    EXPECT_EQ(columnOf(text, QStringLiteral("50,000.00")) - margin, 17 + 13 - 9);
+    EXPECT_EQ(columnOf(text, QStringLiteral("40,000.00")) - margin, 39 + 14 - 9);
+    EXPECT_EQ(columnOf(text, QStringLiteral("510,000.00")) - margin, 61 + 13 - 10);
+    EXPECT_EQ(columnOf(text, QStringLiteral("Total:")) - margin, 2);
+}
