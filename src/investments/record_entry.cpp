@@ -2,9 +2,106 @@
 
 #include <QStringList>
 
+#include "common/dates.h"
+#include "common/number_format.h"
+#include "shell/key_filters.h"
+
+QString EntryCode(const QString& codeBoxText) {
+    return codeBoxText.trimmed().left(1).toUpper();
+}
+
+QString TypeCodeOfKey(int key) {
+    const QString letter = key > 0 && key < 0x10000 ? QString(QChar(key)).toUpper() : QString();
+    if (letter.size() == 1 && QStringLiteral("BSCDFU").contains(letter)) return letter;
+    return QString();
+}
+
+CodeKey ReadCodeKey(int key, bool boxEmpty) {
+    if (key == keycode::Backspace) return {CodeKey::Pass, {}};
+    if (key == keycode::Enter && !boxEmpty) return {CodeKey::ToDate, {}};
+    if (QString letter = TypeCodeOfKey(key); !letter.isEmpty()) return {CodeKey::Code, letter};
+    return {CodeKey::Refused, key >= 32 ? QString(QChar(key)) : QString()};
+}
+
+EntryBoxes BoxesForCode(const QString& code) {
+    if (code == u"B" || code == u"S") return {.price = true, .shares = true, .fee = true};
+    if (code == u"C") return {.cashDiv = true};
+    if (code == u"D" || code == u"U") return {.price = true, .shares = true};
+    if (code == u"F") return {.fee = true};
+    return {};
+}
+
+int FigureIndex(EntryField field) {
+    switch (field) {
+        case EntryField::Price:
+            return 1;
+        case EntryField::Shares:
+            return 2;
+        case EntryField::Fee:
+            return 3;
+        case EntryField::CashDiv:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+EntryField NextFieldOnEnter(EntryField from, const QString& code) {
+    switch (from) {
+        case EntryField::Code:
+            return EntryField::Date;
+        case EntryField::Date:
+            if (code == u"C") return EntryField::CashDiv;
+            if (code == u"F") return EntryField::Fee;
+            return EntryField::Price;
+        case EntryField::Price:
+            return EntryField::Shares;
+        case EntryField::Shares:
+            return code == u"D" || code == u"U" ? EntryField::Save : EntryField::Fee;
+        case EntryField::Fee:
+            return !code.isEmpty() && QStringLiteral("BSUDF").contains(code) ? EntryField::Save
+                                                                             : EntryField::CashDiv;
+        case EntryField::CashDiv:
+        case EntryField::Save:
+            break;
+    }
+    return EntryField::Save;
+}
+
+bool DateKeyAccepted(int key) {
+    return key == keycode::Backspace || (key >= '0' && key <= '9') || key == '/' || key == '.' ||
+           key == '-' || key == ' ';
+}
+
+bool DateNeedsCorrection(const QString& code, const QString& dateText) {
+    return !code.isEmpty() && !dateText.trimmed().isEmpty() && !dates::fromText(dateText);
+}
+
+QString FigureText(Money value, bool withCurrency) {
+    const QString shown = Format(value, QStringLiteral("####,,##0.0000"));
+    return withCurrency ? State().CurrencySymbol + shown : shown;
+}
+
+TypedFigure ReadTypedFigure(const QString& text, bool withCurrency) {
+    TypedFigure t;
+    try {
+        t.value = Money::fromDouble(LeadingNumber(text));
+    } catch (const MoneyOverflow&) {
+        t.value = Money();
+        t.outOfRange = true;
+    }
+    t.shown = FigureText(t.value, withCurrency);
+    return t;
+}
+
+EntryCheck CheckRecordEntry(const QString& dateText, const QString& code, const EntryFigures& f) {
+    if (dateText.trimmed().isEmpty()) return EntryCheck::NoDate;
+    return EntryMatchesCode(code, f) ? EntryCheck::Accepted : EntryCheck::Mismatch;
+}
+
 bool EntryMatchesCode(const QString& code, const EntryFigures& f) {
     const Money zero;
-    const QString c = code.trimmed().left(1).toUpper();
+    const QString c = EntryCode(code);
     const bool priced = f.price > zero && f.shares > zero;
     if (c == u"B" || c == u"S") return priced && f.cashDiv == zero;
     if (c == u"D" || c == u"U") return priced && f.fee == zero && f.cashDiv == zero;
@@ -16,7 +113,7 @@ bool EntryMatchesCode(const QString& code, const EntryFigures& f) {
 FundRecord MakeRecord(int fund, const QString& code, const QDate& date, const EntryFigures& f) {
     FundRecord r;
     r.FundNo = Money::fromInt(fund);
-    r.TypeCode = code.trimmed().left(1).toUpper();
+    r.TypeCode = EntryCode(code);
     r.TradeDate = date;
     r.Price = f.price;
     r.Shares = f.shares;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
+#include <iterator>
 
 #include "common/dates.h"
 #include "common/number_format.h"
@@ -17,6 +19,7 @@
 #include "investments/portfolio.h"
 #include "investments/portfolio_sort.h"
 #include "investments/record_entry.h"
+#include "investments/record_flow.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
@@ -31,7 +34,6 @@ namespace {
 const QString kRecordEntry = QStringLiteral("RecordEntry");
 const QString kAddCaption = QStringLiteral("&Add Record");
 const QString kSaveCaption = QStringLiteral("&Save Record");
-const QString kFigurePicture = QStringLiteral("####,,##0.0000");
 const QString kCompleted = QStringLiteral(" Instruction completed");
 
 // Rows of the entry column, in twips.
@@ -68,10 +70,6 @@ QLabel* result(QWidget* parent, const char* name, int left, int top, int width) 
     return l;
 }
 
-QString moneyText(Money m) {
-    return State().CurrencySymbol + Format(m, kFigurePicture);
-}
-
 }  // namespace
 
 RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
@@ -84,22 +82,23 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     // Buttons along the bottom, in the form's order.
     constexpr int bw = 2220, bh = 420, row1 = 5160, row2 = 5700;
     constexpr int col1 = 120, col2 = 2430, col3 = 4740, col4 = 7050;
-    correctrec_ = makeButton(this, QStringLiteral("Correctrec"), QStringLiteral("&Correct Record"),
-                             col3, row1, bw, bh);
-    createfund_ = makeButton(this, QStringLiteral("createfund"), QStringLiteral("Add New &Fund"),
-                             col1, row2, bw, bh);
-    prevRec_ = makeButton(this, QStringLiteral("PrevRec"), QStringLiteral("&Previous"), col1, row1,
-                          bw, bh);
-    exBut_ = makeButton(this, QStringLiteral("ExBut"), QStringLiteral("E&xit to Menu"), col4, row2,
-                        bw, bh);
-    delRec_ = makeButton(this, QStringLiteral("DelRec"), QStringLiteral("&Delete Record"), col2,
-                         row2, bw, bh);
-    addaRec_ = makeButton(this, QStringLiteral("AddaRec"), kAddCaption, col3, row2, bw, bh);
+    const struct {
+        QPushButton** button;
+        const char *name, *caption;
+        int left, top;
+    } buttons[] = {{&correctrec_, "Correctrec", "&Correct Record", col3, row1},
+                   {&createfund_, "createfund", "Add New &Fund", col1, row2},
+                   {&prevRec_, "PrevRec", "&Previous", col1, row1},
+                   {&exBut_, "ExBut", "E&xit to Menu", col4, row2},
+                   {&delRec_, "DelRec", "&Delete Record", col2, row2},
+                   {&addaRec_, "AddaRec", "&Add Record", col3, row2},
+                   {&nextRec_, "NextRec", "&Next", col2, row1}};
+    for (const auto& b : buttons)
+        *b.button = makeButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption),
+                               b.left, b.top, bw, bh);
     addaRec_->setAutoDefault(true);  // Enter on the focused button saves
-    nextRec_ =
-        makeButton(this, QStringLiteral("NextRec"), QStringLiteral("&Next"), col2, row1, bw, bh);
 
-    // The entry column.
+    // The entry column: the fund list, then a caption and a box a row.
     descriptive(this, "Label7", QStringLiteral(" Name of Fund"), 0)
         ->resize(twips::px(1380), twips::px(kRowHeight));
     funds_ = new QComboBox(this);
@@ -110,18 +109,24 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     setBoxColour(funds_, colours::Yellow);
     setBoxColour(funds_->lineEdit(), colours::Yellow);
     twips::place(funds_, 1560, rowTop(0), kBoxLeft + kBoxWidth - 1560, kRowHeight);
-    label11_ = descriptive(this, "Label11", QStringLiteral(" Transaction Type."), 1);
-    inTrans_ = inputBox(this, "InTrans", 1);
-    auto* label2 = descriptive(this, "Label2", QString(), 2);
-    inDate_ = inputBox(this, "InDate", 2);
-    descriptive(this, "Label4", QStringLiteral(" Price of each Share."), 3);
-    inPrice_ = inputBox(this, "InPrice", 3);
-    descriptive(this, "Label3", QStringLiteral(" Number of Shares."), 4);
-    inNumber_ = inputBox(this, "InNumber", 4);
-    descriptive(this, "Label5", QStringLiteral(" Total Commission or Fees."), 5);
-    inComm_ = inputBox(this, "InComm", 5);
-    descriptive(this, "Label6", QStringLiteral(" Total of Cash Dividends."), 6);
-    inCashDiv_ = inputBox(this, "InCashDiv", 6);
+    const struct {
+        const char *label, *caption;
+        QLineEdit** box;
+        const char* boxName;
+    } rows[] = {{"Label11", " Transaction Type.", &inTrans_, "InTrans"},
+                {"Label2", "", &inDate_, "InDate"},
+                {"Label4", " Price of each Share.", &inPrice_, "InPrice"},
+                {"Label3", " Number of Shares.", &inNumber_, "InNumber"},
+                {"Label5", " Total Commission or Fees.", &inComm_, "InComm"},
+                {"Label6", " Total of Cash Dividends.", &inCashDiv_, "InCashDiv"}};
+    QLabel* captions[std::size(rows)];
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        captions[i] = descriptive(this, rows[i].label, QString::fromLatin1(rows[i].caption), row);
+        *rows[i].box = inputBox(this, rows[i].boxName, row);
+    }
+    label11_ = captions[0];
+    QLabel* label2 = captions[1];
     descriptive(this, "Label12", QStringLiteral(" Book Value."), 7);
     label13_ = result(this, "Label13", kBoxLeft, rowTop(7), kBoxWidth);
     descriptive(this, "Label14", QStringLiteral(" Record:"), 8);
@@ -135,14 +140,11 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     auto* label15 = makeLabel(this, QStringLiteral("Label15"), QString(), kLabelLeft, rowTop(9),
                               4620, 390, false);
     label15->setFrameStyle(QFrame::Box | QFrame::Plain);
-    auto* fundsCaption = makeLabel(label15, QStringLiteral("Label15a"), QStringLiteral("Funds ="),
-                                   120, 30, 900, 300);
+    makeLabel(label15, QStringLiteral("Label15a"), QStringLiteral("Funds ="), 120, 30, 900, 300);
     numFunds_ = result(label15, "NumFunds", 1020, 15, 840);
-    auto* recordsCaption = makeLabel(label15, QStringLiteral("Label15b"),
-                                     QStringLiteral("Records ="), 2160, 30, 1200, 300);
+    makeLabel(label15, QStringLiteral("Label15b"), QStringLiteral("Records ="), 2160, 30, 1200,
+              300);
     numRec_ = result(label15, "NumRec", 3480, 15, 1020);
-    Q_UNUSED(fundsCaption);
-    Q_UNUSED(recordsCaption);
     done_ = makeLabel(this, QStringLiteral("Done"), QString(), kLabelLeft, rowTop(10), 4380,
                       kRowHeight, false);
     done_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -165,13 +167,12 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     label9_->raise();
     label9_->hide();
 
-    setTabOrder(funds_, inTrans_);
-    setTabOrder(inTrans_, inDate_);
-    setTabOrder(inDate_, inPrice_);
-    setTabOrder(inPrice_, inNumber_);
-    setTabOrder(inNumber_, inComm_);
-    setTabOrder(inComm_, inCashDiv_);
-    setTabOrder(inCashDiv_, addaRec_);
+    QWidget* previous = funds_;
+    for (QLineEdit* box : EntryBoxList()) {
+        setTabOrder(previous, box);
+        previous = box;
+    }
+    setTabOrder(previous, addaRec_);
 
     // Opening: empty entry values, today's date as the example, the fund list,
     // the counts, the help.
@@ -237,18 +238,21 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     KeyHook* codeKeys = KeyHook::on(inTrans_);
     codeKeys->keyPress = [this](int key) {
         EntryValues.fill(Money());
-        if (key == keycode::Backspace) return key;
-        if (key == keycode::Enter && !inTrans_->text().isEmpty()) {
-            inDate_->setFocus(Qt::TabFocusReason);
-            return 0;
+        const CodeKey k = ReadCodeKey(key, inTrans_->text().isEmpty());
+        switch (k.kind) {
+            case CodeKey::Pass:
+                return key;
+            case CodeKey::ToDate:
+                inDate_->setFocus(Qt::TabFocusReason);
+                return 0;
+            case CodeKey::Code:
+                ResetCodeEntry();
+                if (EntryOpen()) HideBoxesForCode(k.text);
+                return key;
+            case CodeKey::Refused:
+                break;
         }
-        const QString letter = key > 0 && key < 0x10000 ? QString(QChar(key)).toUpper() : QString();
-        if (letter.size() == 1 && QStringLiteral("BSCDFU").contains(letter)) {
-            ResetCodeEntry();
-            if (EntryOpen()) HideBoxesForCode(letter);
-            return key;
-        }
-        inTrans_->setText(key >= 32 ? QString(QChar(key)) : QString());
+        inTrans_->setText(k.text);
         dialogs::message(QStringLiteral("Transaction Code, one letter, must be:\r\n"
                                         "B=Bought, S=Sold, C=Cash Div, D=Div. Shares, \r\n"
                                         "F=Fee Cash or U=Unit Fee"),
@@ -260,41 +264,20 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
         if (code == keycode::Delete) ResetCodeEntry();
     };
 
-    KeyHook::on(inDate_)->keyPress = [this](int key) {
-        if (key == keycode::Enter) {
-            const QString c = CodeText();
-            if (c == u"C")
-                inCashDiv_->setFocus(Qt::TabFocusReason);
-            else if (c == u"F")
-                inComm_->setFocus(Qt::TabFocusReason);
-            else
-                inPrice_->setFocus(Qt::TabFocusReason);
-            return 0;
-        }
-        if (key == keycode::Backspace || (key >= '0' && key <= '9') || key == '/' || key == '.' ||
-            key == '-' || key == ' ')
-            return key;
-        dialogs::beep();
-        return 0;
-    };
-
-    for (QLineEdit* box : {inPrice_, inNumber_, inComm_, inCashDiv_}) {
+    // Enter moves on by the entry's code; the date box takes date characters, the figure boxes
+    // numbers, the first key typed into a figure box replacing what it showed.
+    for (QLineEdit* box : {inDate_, inPrice_, inNumber_, inComm_, inCashDiv_}) {
         KeyHook::on(box)->keyPress = [this, box](int key) {
             if (key == keycode::Enter) {
-                const QString c = CodeText();
-                QWidget* next = addaRec_;
-                if (box == inPrice_)
-                    next = inNumber_;
-                else if (box == inNumber_)
-                    next = (c == u"D" || c == u"U") ? static_cast<QWidget*>(addaRec_) : inComm_;
-                else if (box == inComm_)
-                    next = QStringLiteral("BSUDF").contains(c) && !c.isEmpty()
-                               ? static_cast<QWidget*>(addaRec_)
-                               : inCashDiv_;
-                next->setFocus(Qt::TabFocusReason);
+                FieldWidget(NextFieldOnEnter(FieldOf(box), CodeText()))
+                    ->setFocus(Qt::TabFocusReason);
                 return 0;
             }
-            // The first key typed into a box replaces what it showed.
+            if (box == inDate_) {
+                if (DateKeyAccepted(key)) return key;
+                dialogs::beep();
+                return 0;
+            }
             if (EntryStarted == 0) {
                 box->clear();
                 EntryStarted = 1;
@@ -309,10 +292,7 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
         return 0;
     };
 
-    for (QWidget* w : {static_cast<QWidget*>(inTrans_), static_cast<QWidget*>(inDate_),
-                       static_cast<QWidget*>(inPrice_), static_cast<QWidget*>(inNumber_),
-                       static_cast<QWidget*>(inComm_), static_cast<QWidget*>(inCashDiv_)})
-        w->installEventFilter(this);
+    for (QLineEdit* box : EntryBoxList()) box->installEventFilter(this);
 }
 
 QLabel* RecordEntry::label(const QString& name) const {
@@ -328,22 +308,30 @@ bool RecordEntry::flashing() const {
 }
 
 QString RecordEntry::CodeText() const {
-    return inTrans_->text().trimmed().left(1).toUpper();
+    return EntryCode(inTrans_->text());
 }
 
-QString RecordEntry::CurrentFundName() const {
-    const AppState& s = State();
-    const int f = s.CurrentFund;
-    if (f < 0 || f >= static_cast<int>(s.FundNames.size())) return QString();
-    return s.FundNames[static_cast<size_t>(f)].FundName;
+std::array<QLineEdit*, 6> RecordEntry::EntryBoxList() const {
+    return {inTrans_, inDate_, inPrice_, inNumber_, inComm_, inCashDiv_};
+}
+
+EntryField RecordEntry::FieldOf(QLineEdit* box) const {
+    const auto boxes = EntryBoxList();
+    const auto at = std::find(boxes.begin(), boxes.end(), box);
+    return at == boxes.end() ? EntryField::Save : static_cast<EntryField>(at - boxes.begin());
+}
+
+QWidget* RecordEntry::FieldWidget(EntryField field) const {
+    if (field == EntryField::Save) return addaRec_;
+    return EntryBoxList()[static_cast<size_t>(field)];
 }
 
 int RecordEntry::BoxIndex(QLineEdit* box) const {
-    if (box == inPrice_) return 1;
-    if (box == inNumber_) return 2;
-    if (box == inComm_) return 3;
-    if (box == inCashDiv_) return 4;
-    return 0;
+    return FigureIndex(FieldOf(box));
+}
+
+EntryFigures RecordEntry::TypedFigures() const {
+    return {EntryValues[1], EntryValues[2], EntryValues[3], EntryValues[4]};
 }
 
 bool RecordEntry::eventFilter(QObject* watched, QEvent* event) {
@@ -362,11 +350,10 @@ bool RecordEntry::eventFilter(QObject* watched, QEvent* event) {
             // the whole window loses the focus (a message box, another window).
             const bool leavingWindow =
                 reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-            if (!checkingDate_ && !leavingWindow && !CodeText().isEmpty() &&
-                !inDate_->text().trimmed().isEmpty() && !dates::fromText(inDate_->text())) {
+            if (!checkingDate_ && !leavingWindow &&
+                DateNeedsCorrection(CodeText(), inDate_->text())) {
                 checkingDate_ = true;
-                dialogs::message(QStringLiteral("Correct date format is ") + State().DateExample,
-                                 QStringLiteral("Invalid Date"));
+                ShowBadDate();
                 inDate_->setFocus(Qt::OtherFocusReason);
                 checkingDate_ = false;
             }
@@ -381,17 +368,15 @@ bool RecordEntry::eventFilter(QObject* watched, QEvent* event) {
 void RecordEntry::TakeTypedFigure(QLineEdit* box) {
     if (EntryStarted == 0) return;
     EntryStarted = 0;
-    const int i = BoxIndex(box);
-    Money value;
-    try {
-        value = Money::fromDouble(LeadingNumber(box->text()));
-    } catch (const MoneyOverflow&) {
-        dialogs::beep();
-        value = Money();
-    }
-    EntryValues[static_cast<size_t>(i)] = value;
-    const QString shown = Format(value, kFigurePicture);
-    box->setText(box == inNumber_ ? shown : State().CurrencySymbol + shown);
+    const TypedFigure typed = ReadTypedFigure(box->text(), box != inNumber_);
+    if (typed.outOfRange) dialogs::beep();
+    EntryValues[static_cast<size_t>(BoxIndex(box))] = typed.value;
+    box->setText(typed.shown);
+}
+
+void RecordEntry::ShowBadDate() {
+    dialogs::message(QStringLiteral("Correct date format is ") + State().DateExample,
+                     QStringLiteral("Invalid Date"));
 }
 
 void RecordEntry::ShowCounts() {
@@ -400,27 +385,25 @@ void RecordEntry::ShowCounts() {
 }
 
 void RecordEntry::ClearEntryBoxes() {
-    for (QLineEdit* box : {inTrans_, inDate_, inPrice_, inNumber_, inComm_, inCashDiv_})
-        box->clear();
+    for (QLineEdit* box : EntryBoxList()) box->clear();
     label8_->clear();
     label13_->clear();
 }
 
 void RecordEntry::LockEntryBoxes() {
-    for (QLineEdit* box : {inTrans_, inDate_, inPrice_, inNumber_, inComm_, inCashDiv_})
-        box->setEnabled(false);
+    for (QLineEdit* box : EntryBoxList()) box->setEnabled(false);
 }
 
+// Adding: every box. Correcting: the date and the figures the record's code uses.
 void RecordEntry::EnableEntryBoxes() {
     const bool correcting = State().CallMode == 1;
-    const QString c = correcting ? CodeText() : QString();
+    const EntryBoxes used = BoxesForCode(correcting ? CodeText() : QString());
     inTrans_->setEnabled(!correcting);
     inDate_->setEnabled(true);
-    const bool priced = !correcting || c == u"B" || c == u"S" || c == u"D" || c == u"U";
-    inPrice_->setEnabled(priced);
-    inNumber_->setEnabled(priced);
-    inComm_->setEnabled(!correcting || c == u"B" || c == u"S" || c == u"F");
-    inCashDiv_->setEnabled(!correcting || c == u"C");
+    inPrice_->setEnabled(!correcting || used.price);
+    inNumber_->setEnabled(!correcting || used.shares);
+    inComm_->setEnabled(!correcting || used.fee);
+    inCashDiv_->setEnabled(!correcting || used.cashDiv);
 }
 
 void RecordEntry::ResetCodeEntry() {
@@ -428,21 +411,14 @@ void RecordEntry::ResetCodeEntry() {
     inTrans_->clear();
 }
 
-void RecordEntry::HideBoxesForCode(const QString& c) {
-    if (c == u"B" || c == u"S") {
-        inCashDiv_->hide();
-    } else if (c == u"C") {
-        inPrice_->hide();
-        inNumber_->hide();
-        inComm_->hide();
-    } else if (c == u"D" || c == u"U") {
-        inComm_->hide();
-        inCashDiv_->hide();
-    } else if (c == u"F") {
-        inPrice_->hide();
-        inNumber_->hide();
-        inCashDiv_->hide();
-    }
+void RecordEntry::HideBoxesForCode(const QString& code) {
+    const EntryBoxes used = BoxesForCode(code);
+    const std::pair<QLineEdit*, bool> boxes[] = {{inPrice_, used.price},
+                                                 {inNumber_, used.shares},
+                                                 {inComm_, used.fee},
+                                                 {inCashDiv_, used.cashDiv}};
+    for (const auto& [box, needed] : boxes)
+        if (!needed) box->hide();
 }
 
 void RecordEntry::SetToolButtonsVisible(bool visible) {
@@ -451,44 +427,26 @@ void RecordEntry::SetToolButtonsVisible(bool visible) {
 }
 
 void RecordEntry::DisplayRecord(int k) {
-    const AppState& s = State();
-    const FundRecord& r = s.Records[static_cast<size_t>(k)];
-    inTrans_->setText(TypeDescription(k));
-    if (r.TradeDate.typeId() == QMetaType::QDate)
-        inDate_->setText(dates::toText(r.TradeDate.toDate()));
-    else
-        inDate_->setText(r.TradeDate.toString());
-    EntryValues[1] = r.Price;
-    inPrice_->setText(r.Price.isZero() ? QString() : moneyText(r.Price));
-    EntryValues[2] = r.Shares.abs();
-    inNumber_->setText(Format(EntryValues[2], kFigurePicture));
-    EntryValues[3] = r.Fee;
-    inComm_->setText(r.Fee.isZero() ? QString() : moneyText(r.Fee));
-    EntryValues[4] = r.CashDiv;
-    inCashDiv_->setText(r.CashDiv.isZero() ? QString() : moneyText(r.CashDiv));
-    label13_->setText(moneyText(r.BookValue));
+    const RecordBoxTexts v = BoxTextsOfRecord(k);
+    inTrans_->setText(v.code);
+    inDate_->setText(v.date);
+    inPrice_->setText(v.price);
+    inNumber_->setText(v.shares);
+    inComm_->setText(v.fee);
+    inCashDiv_->setText(v.cashDiv);
+    label13_->setText(v.bookValue);
+    EntryValues[1] = v.figures.price;
+    EntryValues[2] = v.figures.shares;
+    EntryValues[3] = v.figures.fee;
+    EntryValues[4] = v.figures.cashDiv;
 }
 
 void RecordEntry::ShowNextRecord() {
-    AppState& s = State();
-    if (const int k = NextFundRecord(s.BrowsePos, s.BrowseFund)) {
-        s.BrowsePos = s.ShownRecord = static_cast<int16_t>(k);
-        DisplayRecord(k);
-    }
-}
-
-void RecordEntry::ShowPrevRecord() {
-    AppState& s = State();
-    if (const int k = PreviousFundRecord(s.BrowsePos, s.BrowseFund)) {
-        s.BrowsePos = s.ShownRecord = static_cast<int16_t>(k);
-        DisplayRecord(k);
-    }
+    if (const int k = FindNextShown()) DisplayRecord(k);
 }
 
 void RecordEntry::ShowRecordPosition() {
-    const AppState& s = State();
-    if (const int PositionCount = FundRecordPosition(s.ShownRecord, s.BrowseFund))
-        label8_->setText(NumText(PositionCount));
+    if (const int PositionCount = ShownRecordPosition()) label8_->setText(NumText(PositionCount));
 }
 
 void RecordEntry::ChooseFund(int index) {
@@ -501,16 +459,12 @@ void RecordEntry::ChooseFund(int index) {
         funds_->setEditText(CurrentFundName());
         return;
     }
-    if (index < 0 || index >= s.FundCount()) return;
+    if (!ChooseFundLine(index)) return;
     if (funds_->currentIndex() != index) {
         const QSignalBlocker block(funds_);
         funds_->setCurrentIndex(index);
     }
-    // The line chosen, not the first or last fund of the same name.
-    s.CurrentFund = static_cast<int16_t>(index + 1);
-    s.BrowseFund = s.CurrentFund;
     nextRec_->setEnabled(true);
-    s.BrowsePos = 1;
     ClearEntryBoxes();
     ShowNextRecord();
     ShowRecordPosition();
@@ -522,26 +476,22 @@ void RecordEntry::ChooseFund(int index) {
 }
 
 void RecordEntry::NextRecord() {
-    AppState& s = State();
-    s.BrowsePos += 1;
-    ShowNextRecord();
+    const BrowseStep step = StepForward();
+    if (step.record) DisplayRecord(step.record);
     ShowRecordPosition();
     prevRec_->setEnabled(true);
-    if (s.BrowsePos != s.ShownRecord) {
-        s.BrowsePos = s.ShownRecord;
+    if (step.atEnd) {
         nextRec_->setEnabled(false);
         dialogs::beep();
     }
 }
 
 void RecordEntry::PreviousRecord() {
-    AppState& s = State();
-    s.BrowsePos -= 1;
-    ShowPrevRecord();
+    const BrowseStep step = StepBack();
+    if (step.record) DisplayRecord(step.record);
     ShowRecordPosition();
     nextRec_->setEnabled(true);
-    if (s.BrowsePos != s.ShownRecord) {
-        s.BrowsePos = s.ShownRecord;
+    if (step.atEnd) {
         nextRec_->setFocus(Qt::OtherFocusReason);
         prevRec_->setEnabled(false);
         dialogs::beep();
@@ -549,29 +499,24 @@ void RecordEntry::PreviousRecord() {
 }
 
 void RecordEntry::AddNewFund() {
-    AppState& s = State();
-    s.CallMode = 0;
-    const QString name = AskName(QString(), this);
-    if (name == u"1" || name.isEmpty()) return;
-    if (s.FundCount() >= kMaxFunds) {
-        dialogs::message(QStringLiteral("Funds are limited to 30. \r\nYou will have to start a "
-                                        "new\r\n File."),
-                         QStringLiteral("Help"));
-        return;
+    State().CallMode = 0;
+    switch (AddFundNamed(AskName(QString(), this))) {
+        case NewFund::Cancelled:
+            return;
+        case NewFund::Full:
+            dialogs::message(QStringLiteral("Funds are limited to 30. \r\nYou will have to start a "
+                                            "new\r\n File."),
+                             QStringLiteral("Help"));
+            return;
+        case NewFund::Added:
+            break;
     }
-    s.FundCount() += 1;
-    s.CurrentFund = s.FundCount();
-    FundNameRow& row = s.FundNames[static_cast<size_t>(s.CurrentFund)];
-    row.FundName = name;
-    row.FundNumberText = NumText(s.CurrentFund);
     EnableEntryBoxes();
     {
         const QSignalBlocker block(funds_);
-        funds_->addItem(name);
+        funds_->addItem(CurrentFundName());
         funds_->setCurrentIndex(funds_->count() - 1);
     }
-    s.BrowseFund = s.FundCount();
-    s.BrowsePos = 0;
     ClearEntryBoxes();
     ShowCounts();
     BeginEntry();
@@ -580,23 +525,25 @@ void RecordEntry::AddNewFund() {
 void RecordEntry::BeginEntry() {
     AppState& s = State();
     const bool correcting = s.CallMode == 1;
-    if (!EntryOpen() && (funds_->currentText() != CurrentFundName() || s.CurrentFund < 1 ||
-                         s.CurrentFund > s.FundCount())) {
-        if (correcting)
-            dialogs::message(QStringLiteral("No Record selected. See Entry Help."),
-                             QStringLiteral("Correct Record"));
-        else
-            dialogs::message(QStringLiteral("No Fund selected. See Entry Help."),
-                             QStringLiteral("Add Record"));
-        s.CallMode = 0;
-        return;
-    }
-    if (!EntryOpen() && correcting && inTrans_->text().isEmpty()) {
-        dialogs::message(QStringLiteral("No Record to Correct."), QStringLiteral("Correct Record"));
-        s.CallMode = 0;
-        return;
-    }
     if (!EntryOpen()) {
+        switch (CanOpenEntry(funds_->currentText(), correcting, inTrans_->text())) {
+            case EntryOpening::NoFund:
+                if (correcting)
+                    dialogs::message(QStringLiteral("No Record selected. See Entry Help."),
+                                     QStringLiteral("Correct Record"));
+                else
+                    dialogs::message(QStringLiteral("No Fund selected. See Entry Help."),
+                                     QStringLiteral("Add Record"));
+                s.CallMode = 0;
+                return;
+            case EntryOpening::NoRecord:
+                dialogs::message(QStringLiteral("No Record to Correct."),
+                                 QStringLiteral("Correct Record"));
+                s.CallMode = 0;
+                return;
+            case EntryOpening::Allowed:
+                break;
+        }
         if (correcting) inTrans_->setText(inTrans_->text().left(1));
         EnableEntryBoxes();
         if (!correcting) ClearEntryBoxes();
@@ -626,71 +573,44 @@ void RecordEntry::RejectEntry() {
     LockEntryBoxes();
 }
 
-bool RecordEntry::CheckEntry() {
-    EntryFailed = 0;
-    const bool correcting = State().CallMode == 1;
-    if (inDate_->text().trimmed().isEmpty()) {
-        dialogs::message(QStringLiteral("Record not saved. Must have a date."),
-                         QStringLiteral("Entry Error"));
-        RejectEntry();
-        return false;
-    }
-    const EntryFigures f{EntryValues[1], EntryValues[2], EntryValues[3], EntryValues[4]};
-    if (EntryMatchesCode(CodeText(), f)) return true;
-    RejectMismatchedEntry(correcting);
-    return false;
-}
-
-// The entry does not match its code as Entry Help shows it: said, and dropped.
-void RecordEntry::RejectMismatchedEntry(bool correcting) {
-    dialogs::message((correcting ? QStringLiteral("Record not Corrected.")
-                                 : QStringLiteral("Record not Saved.")) +
-                         QStringLiteral(" Entries must be exactly\r\nas shown in Entry Help. "
-                                        "Select it,\r\nthen Pg/Dn to your transaction type."),
-                     QStringLiteral("Entry Error"));
-    RejectEntry();
-}
-
 void RecordEntry::StoreRecord() {
     AppState& s = State();
-    if (!CheckEntry()) return;
     const bool correcting = s.CallMode == 1;
-    // The limit is for adding; a correction changes a record already there.
-    if (!correcting && s.RecordCount >= kMaxRecords) {
-        dialogs::message(QStringLiteral("Files are limited to 1000 records\r\nYou will have to "
-                                        "start a new\r\nFile."),
-                         QStringLiteral("Help"));
-        s.CallMode = 0;
-        RejectEntry();
-        return;
+    EntryFailed = 0;
+    switch (StoreEntry({CodeText(), inDate_->text(), TypedFigures(), funds_->currentText()},
+                       correcting)) {
+        case StoreResult::Stored:
+            break;
+        case StoreResult::NoDate:
+            dialogs::message(QStringLiteral("Record not saved. Must have a date."),
+                             QStringLiteral("Entry Error"));
+            RejectEntry();
+            return;
+        case StoreResult::Mismatch:
+            // The entry does not match its code as Entry Help shows it.
+            dialogs::message(
+                (correcting ? QStringLiteral("Record not Corrected.")
+                            : QStringLiteral("Record not Saved.")) +
+                    QStringLiteral(" Entries must be exactly\r\nas shown in Entry Help. "
+                                   "Select it,\r\nthen Pg/Dn to your transaction type."),
+                QStringLiteral("Entry Error"));
+            RejectEntry();
+            return;
+        case StoreResult::RecordsFull:
+            dialogs::message(QStringLiteral("Files are limited to 1000 records\r\nYou will have to "
+                                            "start a new\r\nFile."),
+                             QStringLiteral("Help"));
+            s.CallMode = 0;
+            RejectEntry();
+            return;
+        case StoreResult::BadDate:
+            ShowBadDate();
+            RejectEntry();
+            return;
+        case StoreResult::NoRow:
+            RejectEntry();
+            return;
     }
-    const auto date = dates::fromText(inDate_->text());
-    if (!date) {
-        dialogs::message(QStringLiteral("Correct date format is ") + s.DateExample,
-                         QStringLiteral("Invalid Date"));
-        RejectEntry();
-        return;
-    }
-    if (correcting && (s.BrowsePos < 1 || s.BrowsePos > s.RecordCount)) {
-        RejectEntry();
-        return;
-    }
-    const EntryFigures f{EntryValues[1], EntryValues[2], EntryValues[3], EntryValues[4]};
-    FundRecord record;
-    try {
-        record = MakeRecord(s.CurrentFund, CodeText(), *date, f);
-    } catch (const MoneyOverflow&) {
-        RejectMismatchedEntry(correcting);
-        return;
-    }
-    int r = s.BrowsePos;
-    if (!correcting) {
-        s.RecordCount += 1;
-        r = s.RecordCount;
-    }
-    s.FundNames[static_cast<size_t>(s.CurrentFund)].FundName = funds_->currentText();
-    s.Records[static_cast<size_t>(r)] = record;
-    s.BrowsePos = static_cast<int16_t>(r);
     ShowNextRecord();
     ShowRecordPosition();
     ShowCounts();
@@ -701,9 +621,7 @@ void RecordEntry::StoreRecord() {
 }
 
 void RecordEntry::DeleteRecord() {
-    AppState& s = State();
-    if (funds_->currentText() != CurrentFundName() || s.CurrentFund < 1 ||
-        s.CurrentFund > s.FundCount()) {
+    if (!FundSelected(funds_->currentText())) {
         dialogs::message(QStringLiteral("No Record Selected. See Entry Help."),
                          QStringLiteral("Delete Record"));
         return;
@@ -711,35 +629,27 @@ void RecordEntry::DeleteRecord() {
     if (dialogs::message(QStringLiteral("Are you sure you wish to delete the current record."),
                          QStringLiteral("Help"), dialogs::Buttons::OkCancel) != dialogs::Answer::Ok)
         return;
-    const int fund = s.CurrentFund;
-    if (FundRecordCount(fund) == 0) {
-        // The empty fund goes; the others close up and stay in name order.
-        RemoveFundSlot(fund);
-        SortFunds();
-        s.CurrentFund = 0;
-        Windows().unload(kRecordEntry);
-        Windows().show(QStringLiteral("FundMenu"));
-        ShowFileInfo();
-        return;
+    switch (DeleteShown()) {
+        case Deletion::NoRecord:
+            dialogs::message(QStringLiteral("No Record Selected. See Entry Help."),
+                             QStringLiteral("Delete Record"));
+            return;
+        case Deletion::FundGone:
+            Windows().unload(kRecordEntry);
+            Windows().show(QStringLiteral("FundMenu"));
+            ShowFileInfo();
+            return;
+        case Deletion::RecordGone:
+            break;
     }
-    // Exactly the record shown goes; the rest stay in order.
-    const int shown = s.BrowsePos;
-    if (shown < 1 || shown > s.RecordCount ||
-        s.Records[static_cast<size_t>(shown)].FundNo != Money::fromInt(fund)) {
-        dialogs::message(QStringLiteral("No Record Selected. See Entry Help."),
-                         QStringLiteral("Delete Record"));
-        return;
-    }
-    RemoveRecord(shown);
     SortRecords();
     ShowCounts();
     ShowFileInfo();
     ClearEntryBoxes();
-    s.BrowsePos = 1;
     FlashDone();
     ShowNextRecord();
     ShowRecordPosition();
-    if (inTrans_->text().isEmpty()) s.BrowsePos = 0;
+    if (inTrans_->text().isEmpty()) State().BrowsePos = 0;
 }
 
 void RecordEntry::FlashDone() {

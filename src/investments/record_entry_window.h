@@ -6,6 +6,7 @@
 #include <array>
 
 #include "common/money.h"
+#include "investments/record_entry.h"
 
 class QComboBox;
 class QLabel;
@@ -55,25 +56,27 @@ class RecordEntry : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    bool CheckEntry();
     void ClearEntryBoxes();
     void EnableEntryBoxes();
     void LockEntryBoxes();
     void ResetCodeEntry();
     void ShowNextRecord();
-    void ShowPrevRecord();
     void ShowRecordPosition();
     void DisplayRecord(int record);
     void FlashDone();
-    void RejectMismatchedEntry(bool correcting);
     void RejectEntry();
+    void ShowBadDate();
     void ShowCounts();
     void SetToolButtonsVisible(bool visible);
     void HideBoxesForCode(const QString& code);
     void TakeTypedFigure(QLineEdit* box);
     QString CodeText() const;
-    QString CurrentFundName() const;
+    EntryFigures TypedFigures() const;
     bool EntryOpen() const;
+    // The entry column's boxes in Enter order (code, date, price, shares, fee, cash dividend).
+    std::array<QLineEdit*, 6> EntryBoxList() const;
+    EntryField FieldOf(QLineEdit* box) const;
+    QWidget* FieldWidget(EntryField field) const;
     int BoxIndex(QLineEdit* box) const;
 
     QPushButton *correctrec_, *createfund_, *prevRec_, *exBut_, *delRec_, *addaRec_, *nextRec_;

@@ -1,7 +1,13 @@
-// The entry rules of the record window: which figures each code takes, book values and signs.
+// The entry rules of the record window: which figures each code takes, book values and signs,
+// the keys and boxes of the entry column, and its steps on the portfolio (browsing, storing,
+// deleting, adding funds).
 #include "investments/record_entry.h"
 
 #include <gtest/gtest.h>
+
+#include "common/dates.h"
+#include "investments/portfolio.h"
+#include "investments/record_flow.h"
 
 namespace {
 
@@ -69,6 +75,284 @@ TEST(RecordRules, EntryHelpNamesTheDateExampleAndEnds) {
     EXPECT_TRUE(lines.contains(QStringLiteral(" Shows data entry for shares Sold. ")));
     EXPECT_TRUE(lines.contains(QStringLiteral(" 50.00 or 0")));
     EXPECT_FALSE(help.contains(u'\n' + QString(u'\n')));  // no bare line feeds
+}
+
+TEST(EntryKeys, EnterFollowsTheBoxesEachCodeUses) {
+    using F = EntryField;
+    const struct {
+        F from;
+        const char* code;
+        F to;
+    } rows[] = {
+        {F::Code, "B", F::Date},    {F::Date, "B", F::Price},   {F::Date, "", F::Price},
+        {F::Date, "U", F::Price},   {F::Date, "C", F::CashDiv}, {F::Date, "F", F::Fee},
+        {F::Price, "C", F::Shares}, {F::Shares, "B", F::Fee},   {F::Shares, "D", F::Save},
+        {F::Shares, "U", F::Save},  {F::Shares, "", F::Fee},    {F::Fee, "S", F::Save},
+        {F::Fee, "F", F::Save},     {F::Fee, "D", F::Save},     {F::Fee, "C", F::CashDiv},
+        {F::Fee, "", F::CashDiv},   {F::CashDiv, "B", F::Save},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(NextFieldOnEnter(r.from, QString::fromLatin1(r.code)), r.to)
+            << int(r.from) << " " << r.code;
+
+    EXPECT_EQ(BoxesForCode(QStringLiteral("S")), (EntryBoxes{true, true, true, false}));
+    EXPECT_EQ(BoxesForCode(QStringLiteral("C")), (EntryBoxes{false, false, false, true}));
+    EXPECT_EQ(BoxesForCode(QStringLiteral("U")), (EntryBoxes{true, true, false, false}));
+    EXPECT_EQ(BoxesForCode(QStringLiteral("F")), (EntryBoxes{false, false, true, false}));
+    EXPECT_EQ(BoxesForCode(QStringLiteral("b")), EntryBoxes{});  // codes arrive upper-cased
+    EXPECT_EQ(FigureIndex(F::Price), 1);
+    EXPECT_EQ(FigureIndex(F::CashDiv), 4);
+    EXPECT_EQ(FigureIndex(F::Date), 0);
+}
+
+TEST(EntryKeys, TheCodeBoxTakesOneOfSixLettersInEitherCase) {
+    const struct {
+        int key;
+        bool boxEmpty;
+        CodeKey::Kind kind;
+        QString text;
+    } rows[] = {
+        {'b', true, CodeKey::Code, QStringLiteral("B")},
+        {'U', false, CodeKey::Code, QStringLiteral("U")},
+        {8, false, CodeKey::Pass, {}},
+        {13, false, CodeKey::ToDate, {}},
+        {13, true, CodeKey::Refused, {}},  // Enter in an empty box is a wrong key
+        {'x', true, CodeKey::Refused, QStringLiteral("x")},
+        {'1', true, CodeKey::Refused, QStringLiteral("1")},
+        {0xDF, true, CodeKey::Refused, QStringLiteral("\u00DF")},  // upper-cases to two letters
+        {9, true, CodeKey::Refused, {}},
+    };
+    for (const auto& r : rows) {
+        const CodeKey k = ReadCodeKey(r.key, r.boxEmpty);
+        EXPECT_EQ(k.kind, r.kind) << r.key;
+        EXPECT_EQ(k.text, r.text) << r.key;
+    }
+    EXPECT_EQ(EntryCode(QStringLiteral("Bought  ")), QStringLiteral("B"));
+    EXPECT_EQ(EntryCode(QStringLiteral("  s")), QStringLiteral("S"));
+    for (int key : std::initializer_list<int>{'0', '9', '/', '.', '-', ' ', 8})
+        EXPECT_TRUE(DateKeyAccepted(key)) << key;
+    for (int key : std::initializer_list<int>{'a', ',', 13, 127})
+        EXPECT_FALSE(DateKeyAccepted(key)) << key;
+}
+
+TEST(EntryChecks, DatesFiguresAndCodesBeforeAStore) {
+    dates::setShortFormat(QStringLiteral("M/d/yyyy"));
+    EXPECT_TRUE(DateNeedsCorrection(QStringLiteral("B"), QStringLiteral("13/45/2000")));
+    EXPECT_FALSE(DateNeedsCorrection(QString(), QStringLiteral("13/45/2000")));
+    EXPECT_FALSE(DateNeedsCorrection(QStringLiteral("B"), QStringLiteral("  ")));
+    EXPECT_FALSE(DateNeedsCorrection(QStringLiteral("B"), QStringLiteral("1/2/1997")));
+
+    const EntryFigures sale{m(10), m(100), m(50), {}};
+    EXPECT_EQ(CheckRecordEntry(QStringLiteral(" "), QStringLiteral("S"), sale), EntryCheck::NoDate);
+    EXPECT_EQ(CheckRecordEntry(QStringLiteral("1/2/1997"), QStringLiteral("C"), sale),
+              EntryCheck::Mismatch);
+    EXPECT_EQ(CheckRecordEntry(QStringLiteral("1/2/1997"), QStringLiteral("S"), sale),
+              EntryCheck::Accepted);
+
+    State().CurrencySymbol = QStringLiteral("$");
+    const TypedFigure price = ReadTypedFigure(QStringLiteral("1234.56789x"), true);
+    EXPECT_EQ(price.value, Money::fromRaw(12345679));  // rounded to four decimals
+    EXPECT_EQ(price.shown, QStringLiteral("$1,234.5679"));
+    EXPECT_FALSE(price.outOfRange);
+    EXPECT_EQ(ReadTypedFigure(QStringLiteral("abc"), false).shown, QStringLiteral("0.0000"));
+    const TypedFigure huge = ReadTypedFigure(QStringLiteral("99999999999999999999"), false);
+    EXPECT_TRUE(huge.outOfRange);
+    EXPECT_EQ(huge.value, Money());
+    State().reset();
+}
+
+// The record window's steps on a portfolio of two funds: Alpha's records 1, 3 and 4, Beta's 2.
+class RecordFlow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        State().reset();
+        dates::setShortFormat(QStringLiteral("M/d/yyyy"));
+        ResetTables();
+        AppState& s = State();
+        s.CurrencySymbol = QStringLiteral("$");
+        s.FundCount() = 2;
+        s.FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
+        s.FundNames[2] = {QStringLiteral("Beta"), QStringLiteral(" 2")};
+        const QDate d(1997, 1, 2);
+        s.Records[1] = MakeRecord(1, QStringLiteral("B"), d, {m(10), m(100), m(50), {}});
+        s.Records[2] = MakeRecord(2, QStringLiteral("C"), d, {{}, {}, {}, m(20)});
+        s.Records[3] = MakeRecord(1, QStringLiteral("S"), d, {m(10), m(100), m(50), {}});
+        s.Records[4] = MakeRecord(1, QStringLiteral("U"), d, {m(10), m(5), {}, {}});
+        s.RecordCount = 4;
+    }
+    void TearDown() override { State().reset(); }
+};
+
+TEST_F(RecordFlow, BrowsingStepsThroughOneFundAndStopsAtTheEnds) {
+    AppState& s = State();
+    EXPECT_FALSE(ChooseFundLine(2));
+    ASSERT_TRUE(ChooseFundLine(0));
+    EXPECT_EQ(s.CurrentFund, 1);
+    EXPECT_EQ(FindNextShown(), 1);
+    EXPECT_EQ(ShownRecordPosition(), 1);
+    const struct {
+        bool forward;
+        int record, shown, position;
+        bool atEnd;
+    } steps[] = {{true, 3, 3, 2, false},  {true, 4, 4, 3, false},  {true, 0, 4, 3, true},
+                 {false, 3, 3, 2, false}, {false, 1, 1, 1, false}, {false, 0, 1, 1, true}};
+    for (const auto& st : steps) {
+        const BrowseStep b = st.forward ? StepForward() : StepBack();
+        EXPECT_EQ(b.record, st.record);
+        EXPECT_EQ(b.atEnd, st.atEnd);
+        EXPECT_EQ(s.BrowsePos, st.shown);
+        EXPECT_EQ(s.ShownRecord, st.shown);
+        EXPECT_EQ(ShownRecordPosition(), st.position);
+    }
+}
+
+TEST_F(RecordFlow, ARecordIsShownWithPositiveSharesAndBlankZeros) {
+    const RecordBoxTexts sale = BoxTextsOfRecord(3);
+    EXPECT_EQ(sale.code, QStringLiteral("Sold    "));
+    EXPECT_EQ(sale.date, QStringLiteral("1/2/1997"));
+    EXPECT_EQ(sale.price, QStringLiteral("$10.0000"));
+    EXPECT_EQ(sale.shares, QStringLiteral("100.0000"));
+    EXPECT_EQ(sale.figures.shares, m(100));
+    EXPECT_EQ(sale.cashDiv, QString());
+    EXPECT_EQ(sale.bookValue, QStringLiteral("$-950.0000"));
+    State().Records[2].TradeDate = QStringLiteral("2078/12/12");  // a date kept as text
+    const RecordBoxTexts div = BoxTextsOfRecord(2);
+    EXPECT_EQ(div.date, QStringLiteral("2078/12/12"));
+    EXPECT_EQ(div.price, QString());
+    EXPECT_EQ(div.cashDiv, QStringLiteral("$20.0000"));
+}
+
+TEST_F(RecordFlow, StoringChecksTheEntryAndChangesNothingWhenRefused) {
+    const EntryFigures buy{m(10), m(100), m(50), {}};
+    const struct {
+        const char* name;
+        bool correcting;
+        int records, browsePos;
+        const char *code, *date;
+        EntryFigures figures;
+        StoreResult result;
+    } rows[] = {
+        {"no date", false, 4, 1, "B", "  ", buy, StoreResult::NoDate},
+        {"price on a dividend",
+         false,
+         4,
+         1,
+         "C",
+         "1/2/1997",
+         {m(1), {}, {}, m(5)},
+         StoreResult::Mismatch},
+        {"date not read", false, 4, 1, "B", "13/45/1997", buy, StoreResult::BadDate},
+        {"file full", false, 1000, 1, "B", "1/2/1997", buy, StoreResult::RecordsFull},
+        {"correction in a full file", true, 1000, 3, "B", "1/2/1997", buy, StoreResult::Stored},
+        {"correction of no record", true, 4, 0, "B", "1/2/1997", buy, StoreResult::NoRow},
+        {"book value out of range",
+         false,
+         4,
+         1,
+         "B",
+         "1/2/1997",
+         {m(1e8), m(1e8), {}, {}},
+         StoreResult::Mismatch},
+    };
+    for (const auto& r : rows) {
+        SetUp();
+        AppState& s = State();
+        s.RecordCount = static_cast<int16_t>(r.records);
+        s.CurrentFund = 1;
+        s.BrowsePos = static_cast<int16_t>(r.browsePos);
+        const FundRecord before = s.Records[static_cast<size_t>(std::max(r.browsePos, 1))];
+        const StoreResult result =
+            StoreEntry({QString::fromLatin1(r.code), QString::fromLatin1(r.date), r.figures,
+                        QStringLiteral("Alpha Two")},
+                       r.correcting);
+        EXPECT_EQ(result, r.result) << r.name;
+        if (result == StoreResult::Stored) continue;
+        EXPECT_EQ(s.RecordCount, r.records) << r.name;
+        EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha")) << r.name;
+        EXPECT_EQ(s.Records[static_cast<size_t>(std::max(r.browsePos, 1))].BookValue,
+                  before.BookValue)
+            << r.name;
+    }
+}
+
+TEST_F(RecordFlow, AnEntryIsAddedAtTheEndOrWrittenOverTheRecordShown) {
+    AppState& s = State();
+    s.CurrentFund = 2;
+    s.BrowsePos = 0;
+    ASSERT_EQ(StoreEntry({QStringLiteral("S"),
+                          QStringLiteral("3/4/1998"),
+                          {m(10), m(100), m(50), {}},
+                          QStringLiteral("Beta Fund")},
+                         false),
+              StoreResult::Stored);
+    EXPECT_EQ(s.RecordCount, 5);
+    EXPECT_EQ(s.BrowsePos, 5);
+    EXPECT_EQ(s.Records[5].FundNo, m(2));
+    EXPECT_EQ(s.Records[5].Shares, m(-100));
+    EXPECT_EQ(s.Records[5].TradeDate.toDate(), QDate(1998, 3, 4));
+    EXPECT_EQ(s.FundNames[2].FundName, QStringLiteral("Beta Fund"));
+
+    s.BrowsePos = 2;
+    ASSERT_EQ(StoreEntry({QStringLiteral("C"),
+                          QStringLiteral("3/4/1998"),
+                          {{}, {}, {}, m(7)},
+                          QStringLiteral("Beta Fund")},
+                         true),
+              StoreResult::Stored);
+    EXPECT_EQ(s.RecordCount, 5);
+    EXPECT_EQ(s.BrowsePos, 2);
+    EXPECT_EQ(s.Records[2].BookValue, m(-7));
+}
+
+TEST_F(RecordFlow, AnEntryOpensOnlyForTheFundShown) {
+    AppState& s = State();
+    s.CurrentFund = 1;
+    EXPECT_EQ(CanOpenEntry(QStringLiteral("Alpha"), false, QString()), EntryOpening::Allowed);
+    EXPECT_EQ(CanOpenEntry(QStringLiteral("Beta"), false, QString()), EntryOpening::NoFund);
+    EXPECT_EQ(CanOpenEntry(QStringLiteral("Alpha"), true, QString()), EntryOpening::NoRecord);
+    EXPECT_EQ(CanOpenEntry(QStringLiteral("Alpha"), true, QStringLiteral("B")),
+              EntryOpening::Allowed);
+    s.CurrentFund = 0;  // slot 0 has an empty name, as an empty list text has
+    EXPECT_FALSE(FundSelected(QString()));
+    s.CurrentFund = 3;
+    EXPECT_FALSE(FundSelected(QString()));
+}
+
+TEST_F(RecordFlow, FundsAreAddedUpToThirty) {
+    AppState& s = State();
+    EXPECT_EQ(AddFundNamed(QStringLiteral("1")), NewFund::Cancelled);
+    EXPECT_EQ(AddFundNamed(QString()), NewFund::Cancelled);
+    EXPECT_EQ(s.FundCount(), 2);
+    ASSERT_EQ(AddFundNamed(QStringLiteral("Alpha")), NewFund::Added);  // a name in use again
+    EXPECT_EQ(s.FundNames[3].FundName, QStringLiteral("Alpha"));
+    EXPECT_EQ(s.FundNames[3].FundNumberText, QStringLiteral(" 3"));
+    EXPECT_EQ(s.CurrentFund, 3);
+    EXPECT_EQ(s.BrowseFund, 3);
+    EXPECT_EQ(CurrentFundName(), QStringLiteral("Alpha"));
+    while (s.FundCount() < kMaxFunds) ASSERT_EQ(AddFundNamed(QStringLiteral("F")), NewFund::Added);
+    EXPECT_EQ(AddFundNamed(QStringLiteral("One too many")), NewFund::Full);
+    EXPECT_EQ(s.FundCount(), kMaxFunds);
+}
+
+TEST_F(RecordFlow, DeletingTakesTheRecordShownThenTheEmptyFund) {
+    AppState& s = State();
+    s.CurrentFund = 1;
+    s.BrowsePos = 2;  // Beta's record
+    EXPECT_EQ(DeleteShown(), Deletion::NoRecord);
+    EXPECT_EQ(s.RecordCount, 4);
+    s.BrowsePos = 3;
+    EXPECT_EQ(DeleteShown(), Deletion::RecordGone);
+    EXPECT_EQ(s.RecordCount, 3);
+    EXPECT_EQ(s.BrowsePos, 1);
+    EXPECT_EQ(s.Records[3].TypeCode, QStringLiteral("U"));  // the rest close up in order
+
+    s.CurrentFund = 2;
+    s.BrowsePos = 2;
+    ASSERT_EQ(DeleteShown(), Deletion::RecordGone);
+    EXPECT_EQ(DeleteShown(), Deletion::FundGone);
+    EXPECT_EQ(s.FundCount(), 1);
+    EXPECT_EQ(s.CurrentFund, 0);
+    EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha"));
 }
 
 }  // namespace
