@@ -150,6 +150,8 @@ void CdnMort::SetupGrid() {
                        QStringLiteral("    Interest     Payment"),
                        QStringLiteral("    Principal     Payment"),
                        QStringLiteral("  Remaining     Balance")};
+    // Narrower than the grid's default, so the balance column ends at the scroll bar.
+    layout.defaultColWidth = 510;
     LayOutCalculatorGrid(grid(), layout);
 }
 

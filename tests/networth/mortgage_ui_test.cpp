@@ -108,7 +108,12 @@ TEST_F(MortgageWindow, OpensInBothModesWithTheirTextsAndDefaults) {
     EXPECT_EQ(grid()->Cols(), 4);
     EXPECT_EQ(grid()->cellText(0, 0), "Year Number");
     EXPECT_EQ(grid()->cellText(0, 3), "  Remaining     Balance");
-    EXPECT_NEAR(grid()->colWidth(1), Grid::kDefaultColWidth + 1300, 15);
+    // The columns keep their widths relative to each other, and all four end before the
+    // vertical scroll bar of the 7170-twip grid (no column is cut off).
+    EXPECT_NEAR(grid()->colWidth(1) - grid()->colWidth(0), 1300 - 480, 15);
+    int columns = 0;
+    for (int c = 0; c < 4; ++c) columns += grid()->colWidth(c);
+    EXPECT_LE(columns + 16 * 15, 7170);
     EXPECT_EQ(button("Ptr3")->text(), " To &Printer");
 
     // The first edit shows the amount with the currency symbol.
