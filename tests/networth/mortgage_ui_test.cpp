@@ -291,14 +291,6 @@ TEST_F(MortgageWindow, PrintoutOfTheLastCalculation) {
 }
 
 // The text pdftotext finds in a PDF laid out in fixed cells of `pitch` points.
-static QString pdfText(const QString& pdf, double pitch) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QString::number(pitch),
-                                          QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 TEST_F(MortgageWindow, LoanPrintoutThroughThePdfDevice) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("loan.pdf"));

@@ -69,20 +69,6 @@ class CapitalWindow : public WindowTest {
     CalCaptl* w = nullptr;
 };
 
-QString pdfText(const QString& pdf, double pitch) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QString::number(pitch),
-                                          QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int columnOf(const QString& text, const QString& needle) {
-    for (const QString& line : text.split(u'\n'))
-        if (const int at = static_cast<int>(line.indexOf(needle)); at >= 0) return at + 1;
-    return -1;
-}
-
 }  // namespace
 
 TEST_F(CapitalWindow, OpensWithItsBoxesListsLabelsAndGrid) {

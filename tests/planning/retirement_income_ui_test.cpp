@@ -75,20 +75,6 @@ class IncomeWindow : public WindowTest {
     Income* w = nullptr;
 };
 
-QString pdfText(const QString& pdf, double pitch) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QString::number(pitch),
-                                          QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int columnOf(const QString& text, const QString& needle) {
-    for (const QString& line : text.split(u'\n'))
-        if (const int at = static_cast<int>(line.indexOf(needle)); at >= 0) return at + 1;
-    return -1;
-}
-
 const QString kPercentageLabel =
     QStringLiteral(" Annual Income Withdrawn  as a (%) of Current Value.");
 

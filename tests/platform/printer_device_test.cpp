@@ -31,7 +31,7 @@ QStringList pdfPages(const QString& pdf, double pitch = 7.2) {
 
 // The column (counting from 1) where `needle` starts on its line, less the
 // page's left margin (the column of the line "|" that every test page starts with).
-int columnOf(const QString& page, const QString& needle) {
+int columnInPage(const QString& page, const QString& needle) {
     const QStringList lines = page.split(u'\n');
     int margin = -1;
     for (const QString& l : lines)
@@ -84,11 +84,12 @@ TEST_F(PdfPrintout, ColumnsAndPageBreaksSurviveTheRealDevice) {
     ASSERT_EQ(pages.size(), 2);  // FinishPrintout's page break makes no empty page
     for (int i = 0; i < 2; ++i) {
         const QString& page = pages[i];
-        EXPECT_EQ(columnOf(page, QStringLiteral("Investment Growth")), 25) << page.toStdString();
-        EXPECT_EQ(columnOf(page, QStringLiteral("Year")), 2);
-        EXPECT_EQ(columnOf(page, QStringLiteral("1,000.00")), 17 + 14 - 8);
-        EXPECT_EQ(columnOf(page, QStringLiteral("1,200.00")), 61 + 13 - 8);
-        EXPECT_EQ(columnOf(page, QStringLiteral("Page %1").arg(i + 1)), 40);
+        EXPECT_EQ(columnInPage(page, QStringLiteral("Investment Growth")), 25)
+            << page.toStdString();
+        EXPECT_EQ(columnInPage(page, QStringLiteral("Year")), 2);
+        EXPECT_EQ(columnInPage(page, QStringLiteral("1,000.00")), 17 + 14 - 8);
+        EXPECT_EQ(columnInPage(page, QStringLiteral("1,200.00")), 61 + 13 - 8);
+        EXPECT_EQ(columnInPage(page, QStringLiteral("Page %1").arg(i + 1)), 40);
     }
 }
 
@@ -122,7 +123,7 @@ TEST_F(PdfPrintout, CourierElevenLinesUpToo) {
     }
     const QStringList pages = pdfPages(pdf, 6.6);  // 11 points x 0.6
     ASSERT_GE(pages.size(), 1);
-    EXPECT_EQ(columnOf(pages[0], QStringLiteral("Title")), 30) << pages[0].toStdString();
+    EXPECT_EQ(columnInPage(pages[0], QStringLiteral("Title")), 30) << pages[0].toStdString();
 }
 
 TEST_F(PdfPrintout, ALongReportNeverRunsOffThePage) {

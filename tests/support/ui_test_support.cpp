@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
@@ -60,4 +61,18 @@ void WindowTest::settle() {
 
 std::vector<std::shared_ptr<TextDevice>>& WindowTest::printouts() {
     return g_printouts;
+}
+
+QString pdfText(const QString& pdf, double pitch) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QString::number(pitch),
+                                          QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int columnOf(const QString& text, const QString& needle) {
+    for (const QString& line : text.split(u'\n'))
+        if (const int at = static_cast<int>(line.indexOf(needle)); at >= 0) return at + 1;
+    return -1;
 }

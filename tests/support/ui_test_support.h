@@ -27,3 +27,8 @@ class WindowTest : public ::testing::Test {
     QTemporaryDir folder;
     QString previousFolder;
 };
+
+// The text of a PDF printout as `pdftotext -fixed pitch -layout` reads it back.
+QString pdfText(const QString& pdf, double pitch);
+// The column (from 1) where `needle` first starts on a line of `text`; -1 when absent.
+int columnOf(const QString& text, const QString& needle);
