@@ -100,18 +100,17 @@ void CalculatorWindow::setControls(const Controls& c) {
     connect(c.help, &QPushButton::clicked, this, [this] { ToggleHelp(); });
 }
 
-CalculatorWindow::Controls CalculatorWindow::makeButtonRow() {
+CalculatorWindow::Controls CalculatorWindow::makeButtonRow(const QString& helpName,
+                                                           const QString& printName) {
     constexpr int kTop = 6000, kHeight = 325;
     makeLabel(this, QStringLiteral("Label7"), QString(), 0, 5940, 9480, 420);
     Controls c;
     c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 270,
                         kTop, 1545, kHeight);
-    c.print = makeButton(this, QStringLiteral("Prt"), QStringLiteral("To &Printer"), 2160, kTop,
-                         1635, kHeight);
+    c.print = makeButton(this, printName, QStringLiteral("To &Printer"), 2160, kTop, 1635, kHeight);
     c.graph = makeButton(this, QStringLiteral("Graphs"), QStringLiteral("&Show Graph"), 4095, kTop,
                          1500, kHeight);
-    c.help = makeButton(this, QStringLiteral("Help1"), QStringLiteral("&Help"), 5940, kTop, 1410,
-                        kHeight);
+    c.help = makeButton(this, helpName, QStringLiteral("&Help"), 5940, kTop, 1410, kHeight);
     c.calculate = makeButton(this, QStringLiteral("Calc"), QStringLiteral("&Calculate"), 7650, kTop,
                              1590, kHeight);
     return c;

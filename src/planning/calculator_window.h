@@ -114,8 +114,10 @@ class CalculatorWindow : public QWidget {
     // The usual bottom row of a large calculator window (client 9480 x 6360):
     // "E&xit to Menu" (ExitButton), "To &Printer" (Prt), "&Show Graph"
     // (Graphs), "&Help" (Help1) and "&Calculate" (Calc), on a strip the width
-    // of the window; the grid and help panel are left to the window.
-    Controls makeButtonRow();
+    // of the window; the grid and help panel are left to the window. A window
+    // whose help or printer button has another name names it.
+    Controls makeButtonRow(const QString& helpName = QStringLiteral("Help1"),
+                           const QString& printName = QStringLiteral("Prt"));
 
     using InputOptions = CalculatorInputOptions;
     // Adds a number box (an editable drop-down list or a text box), in Enter

@@ -108,18 +108,7 @@ Income::Income(QWidget* parent)
     QPlainTextEdit* panel =
         makeTextPanel(this, QStringLiteral("TxtBox"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
-    makeLabel(this, QStringLiteral("Label7"), QString(), 0, 5940, kClientWidth, 420);
-    Controls c;
-    c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 270,
-                        6000, 1545, 325);
-    c.print = makeButton(this, QStringLiteral("Ptr"), QStringLiteral("To &Printer"), 2160, 6000,
-                         1635, 325);
-    c.graph = makeButton(this, QStringLiteral("Graphs"), QStringLiteral("&Show Graph"), 4095, 6000,
-                         1500, 325);
-    c.help =
-        makeButton(this, QStringLiteral("Help2"), QStringLiteral("&Help"), 5940, 6000, 1410, 325);
-    c.calculate = makeButton(this, QStringLiteral("Calc"), QStringLiteral("&Calculate"), 7650, 6000,
-                             1590, 325);
+    Controls c = makeButtonRow(QStringLiteral("Help2"), QStringLiteral("Ptr"));
     c.grid = grid;
     c.helpPanel = panel;
     setControls(c);

@@ -125,18 +125,7 @@ CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, p
     QPlainTextEdit* panel =
         makeTextPanel(this, QStringLiteral("TxtBox"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
-    makeLabel(this, QStringLiteral("Label7"), QString(), 0, 5940, kClientWidth, 420);
-    Controls c;
-    c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 270,
-                        6000, 1545, 325);
-    c.print = makeButton(this, QStringLiteral("Prt"), QStringLiteral("To &Printer"), 2160, 6000,
-                         1635, 325);
-    c.graph = makeButton(this, QStringLiteral("Graphs"), QStringLiteral("&Show Graph"), 4095, 6000,
-                         1500, 325);
-    c.help =
-        makeButton(this, QStringLiteral("Help1"), QStringLiteral("&Help"), 5940, 6000, 1410, 325);
-    c.calculate = makeButton(this, QStringLiteral("Calc"), QStringLiteral("&Calculate"), 7650, 6000,
-                             1590, 325);
+    Controls c = makeButtonRow();
     c.grid = grid;
     c.helpPanel = panel;
     setControls(c);
