@@ -35,15 +35,6 @@ struct Box {
     QStringList entries;
 };
 
-// The input column's captions in 8 points: their blanks break them into lines
-// at the column's width.
-void captionFont(QLabel* label) {
-    QFont f = label->font();
-    f.setPointSize(8);
-    label->setFont(f);
-    setBackColour(label, colours::Aqua);
-}
-
 }  // namespace
 
 int CalcInpt::mode() {
@@ -86,7 +77,7 @@ CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, p
         QLabel* label =
             makeLabel(this, QString::fromLatin1(b.labelName), QString::fromLatin1(b.label), 0, top,
                       kLabelWidth, kBlockHeight - 30);
-        captionFont(label);
+        StyleInputCaption(label);
         QComboBox* box = makeInputList(this, QString::fromLatin1(b.name), kBoxLeft,
                                        top + kBoxOffset, kBoxWidth, kBoxHeight);
         BoxFormat format;
@@ -114,7 +105,7 @@ CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, p
                                QStringLiteral(" Calculate for Amounts      Invested throughout  "
                                               "       each:"),
                                0, yearTop, kLabelWidth, kBlockHeight - 30);
-    captionFont(label6);
+    StyleInputCaption(label6);
     QPushButton* year = makeButton(this, QStringLiteral("SmalSav"), QStringLiteral("&Year"), 1020,
                                    yearTop + 480, 870, 300);
     connect(year, &QPushButton::clicked, this, [this] { OpenYearWindow(); });
