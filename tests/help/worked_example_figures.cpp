@@ -12,6 +12,7 @@
 #include "investments/record_entry.h"
 #include "networth/compound_rate.h"
 #include "networth/mortgage.h"
+#include "networth/networth_statement.h"
 #include "planning/capital_required.h"
 #include "planning/k401.h"
 #include "planning/retirement_income.h"
@@ -275,27 +276,33 @@ ExampleFigures RetirementFixed(const ExampleInputs& in) {
 // The net worth statement: "name:value|name:value|..." per side; a row named
 // Sub Total (any case) shows the sum since the previous one.
 ExampleFigures NetWorth(const ExampleInputs& in) {
-    ExampleFigures f;
-    Money totals[2];
+    CreateNetTables();
+    AppState& st = State();
+    SharedTable<NetCell>* tables[2] = {&st.NetAssets, &st.NetLiabilities};
     const char* sides[2] = {"assets", "liabilities"};
     for (int s = 0; s < 2; ++s) {
-        double running = 0;
-        int sub = 0;
+        int r = 0;
         for (const QString& row : in.value(QLatin1String(sides[s])).split(u'|')) {
             const QString name = row.section(u':', 0, 0).replace(u'_', u' ');
-            const double value = row.section(u':', 1).toDouble();
-            if (name.trimmed().compare(QLatin1String("Sub Total"), Qt::CaseInsensitive) == 0) {
-                f[QStringLiteral("%1.sub%2").arg(QLatin1String(sides[s])).arg(++sub)] =
-                    Amt(running);
-                running = 0;
-                continue;
-            }
-            running += value;
-            totals[s] = totals[s] + M(value);
+            const QString value = row.section(u':', 1);
+            (*tables[s])(++r, 0) = TextCell(name);
+            (*tables[s])(r, 1) = value.isEmpty() ? EmptyCell() : NumberCell(value.toDouble());
         }
-        f[QStringLiteral("%1.total").arg(QLatin1String(sides[s]))] = Amt(totals[s]);
     }
-    f[QStringLiteral("net")] = Amt(totals[0] - totals[1]);
+    ExampleFigures f;
+    const std::optional<NetTotals> totals = CalcTotals();
+    if (!totals) return f;
+    for (int s = 0; s < 2; ++s) {
+        int sub = 0;
+        for (int r = 1; r <= kNetWorkingRows; ++r)
+            if (IsSubTotalName(CellName((*tables[s])(r, 0))))
+                f[QStringLiteral("%1.sub%2").arg(QLatin1String(sides[s])).arg(++sub)] =
+                    Amt(M(CellNumber((*tables[s])(r, 1))));
+    }
+    f[QStringLiteral("assets.total")] = Amt(totals->TotalAssets);
+    f[QStringLiteral("liabilities.total")] = Amt(totals->TotalLiabilities);
+    f[QStringLiteral("net")] = Amt(totals->NetWorth);
+    ReleaseNetTables();
     return f;
 }
 
@@ -318,7 +325,7 @@ const Calc kCalcs[] = {
     {"k401", true, K401},
     {"retirepct", true, RetirementPercentage},
     {"retirefixed", true, RetirementFixed},
-    {"networth", false, NetWorth},
+    {"networth", true, NetWorth},
 };
 
 }  // namespace
