@@ -157,6 +157,11 @@ QString RightJustify(const QString& text, int width) {
     return QString(width - text.size(), u' ') + text;
 }
 
+QString RightJustifyWhole(const QString& text, int width, int gap) {
+    if (text.size() < width) return RightJustify(text, width);
+    return gap > 0 ? QString(gap, u' ') + text : text;
+}
+
 double LeadingNumber(QStringView text) {
     QStringView t = text.trimmed();
     int i = 0;

@@ -31,6 +31,13 @@ QString NumText(double value);
 // left; a longer text is cut to its first `width` characters.
 QString RightJustify(const QString& text, int width);
 
+// RightJustify for figures: `text` right-aligned in a blank-filled field of
+// `width` characters, except that a text filling the field or longer is kept
+// whole rather than cut (a cut figure would read as another number), `gap`
+// blanks apart from what precedes it.
+//   RightJustifyWhole("12.50", 8) == "   12.50"; RightJustifyWhole("1,234.50", 5, 1) == " 1,234.50"
+QString RightJustifyWhole(const QString& text, int width, int gap = 0);
+
 // The leading numeric prefix of a typed figure ("12.5abc" -> 12.5, "" -> 0,
 // "abc" -> 0), as an input box reads its text.
 double LeadingNumber(QStringView text);

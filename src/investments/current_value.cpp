@@ -8,6 +8,9 @@
 
 namespace {
 
+// A figure as wide as its column stays whole, one blank apart from the one before.
+constexpr int kWideGap = 1;
+
 constexpr int kTotalRow = kAllRecordsSlot;   // row 31 of FundTotals holds the portfolio total
 const Money kHalfCent = Money::fromRaw(50);  // 0.005
 
@@ -32,12 +35,6 @@ Money percentOf(Money part, Money base) {
 
 QString crlfJoin(const QStringList& lines) {
     return lines.join(QStringLiteral("\r\n"));
-}
-
-// A figure right-justified in a field; a figure wider than its field is kept
-// whole, one blank apart from what precedes it.
-QString Fit(const QString& text, int width) {
-    return text.size() < width ? RightJustify(text, width) : u' ' + text;
 }
 
 }  // namespace
@@ -158,12 +155,13 @@ CurrentValueView ComputeFundValues() {
         QStringList& page = f <= 11 ? first : second;
         page << QStringLiteral("  ") + fundName(f) + QStringLiteral(" (") +
                     NumText(share.toDouble()).trimmed() + QStringLiteral("%)");
-        page << QString(9, u' ') + Fit(Format(t(f, 0), u"##,,###.0000"), 12) +
-                    Fit(Format(t(f, 1), u"####,,###.00"), 13) +
-                    Fit(Format(t(f, 2), u"###.0000"), 11) +
-                    Fit(Format(t(f, 3), u"###,,###.00"), 13) +
-                    Fit(Format(t(f, 4), u"##,,###.00"), 12) +
-                    Fit(Format(t(f, 5), u"##.00") + u'%', 9);
+        page << QString(9, u' ') +
+                    RightJustifyWhole(Format(t(f, 0), u"##,,###.0000"), 12, kWideGap) +
+                    RightJustifyWhole(Format(t(f, 1), u"####,,###.00"), 13, kWideGap) +
+                    RightJustifyWhole(Format(t(f, 2), u"###.0000"), 11, kWideGap) +
+                    RightJustifyWhole(Format(t(f, 3), u"###,,###.00"), 13, kWideGap) +
+                    RightJustifyWhole(Format(t(f, 4), u"##,,###.00"), 12, kWideGap) +
+                    RightJustifyWhole(Format(t(f, 5), u"##.00") + u'%', 9, kWideGap);
         page << QString();
     }
     view.rows.push_back(QStringList(7));
@@ -175,11 +173,13 @@ CurrentValueView ComputeFundValues() {
 
     // The totals line keeps the columns of the fund lines above it.
     const QString totals =
-        QStringLiteral("  Total: ") + Fit(Format(t(kTotalRow, 0), u"###,,###.0000"), 12) +
-        Fit(cur + Format(t(kTotalRow, 1), u"###,,###.00"), 13) + QString(10, u' ') +
-        Fit(cur + Format(t(kTotalRow, 3), u"###,,###.00"), 14) +
-        Fit(cur + Format(t(kTotalRow, 4), u"###,,###.00"), 12) +
-        Fit(Format(t(kTotalRow, 5), u"##0.00") + u'%', 9);
+        QStringLiteral("  Total: ") +
+        RightJustifyWhole(Format(t(kTotalRow, 0), u"###,,###.0000"), 12, kWideGap) +
+        RightJustifyWhole(cur + Format(t(kTotalRow, 1), u"###,,###.00"), 13, kWideGap) +
+        QString(10, u' ') +
+        RightJustifyWhole(cur + Format(t(kTotalRow, 3), u"###,,###.00"), 14, kWideGap) +
+        RightJustifyWhole(cur + Format(t(kTotalRow, 4), u"###,,###.00"), 12, kWideGap) +
+        RightJustifyWhole(Format(t(kTotalRow, 5), u"##0.00") + u'%', 9, kWideGap);
     (second.isEmpty() ? first : second) << totals;
 
     view.page1 = crlfJoin(first);

@@ -2,15 +2,12 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
-#include <iterator>
 
 #include "common/dates.h"
 #include "common/number_format.h"
@@ -20,14 +17,10 @@
 #include "investments/portfolio_sort.h"
 #include "investments/record_entry.h"
 #include "investments/record_flow.h"
-#include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "platform/keys.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
-#include "shell/input_conventions_ui.h"
-#include "shell/key_filters.h"
 
 namespace {
 
@@ -35,40 +28,6 @@ const QString kRecordEntry = QStringLiteral("RecordEntry");
 const QString kAddCaption = QStringLiteral("&Add Record");
 const QString kSaveCaption = QStringLiteral("&Save Record");
 const QString kCompleted = QStringLiteral(" Instruction completed");
-
-// Rows of the entry column, in twips.
-constexpr int kLabelLeft = 120, kLabelWidth = 2940, kBoxLeft = 3120, kBoxWidth = 1620;
-constexpr int kRowHeight = 330;
-constexpr int rowTop(int row) {
-    return 120 + row * 420;
-}
-
-QLabel* descriptive(QWidget* parent, const char* name, const QString& text, int row) {
-    QLabel* l = makeLabel(parent, QString::fromLatin1(name), text, kLabelLeft, rowTop(row),
-                          kLabelWidth, kRowHeight, false);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setBackColour(l, colours::Aqua);
-    return l;
-}
-
-QLineEdit* inputBox(QWidget* parent, const char* name, int row) {
-    QLineEdit* e = makeTextBox(parent, QString::fromLatin1(name), kBoxLeft, rowTop(row), kBoxWidth,
-                               kRowHeight);
-    setBoxColour(e, colours::Yellow);
-    // A record shown while browsing stays readable in the locked boxes.
-    QPalette p = e->palette();
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x30, 0x30, 0x30));
-    e->setPalette(p);
-    return e;
-}
-
-QLabel* result(QWidget* parent, const char* name, int left, int top, int width) {
-    QLabel* l = makeLabel(parent, QString::fromLatin1(name), QString(), left, top, width,
-                          kRowHeight, false);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setBackColour(l, colours::Green);
-    return l;
-}
 
 }  // namespace
 
@@ -79,105 +38,12 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     twips::setClientSize(this, 9480, 6360);
     twips::moveTo(this, 60, 345);
 
-    // Buttons along the bottom, in the form's order.
-    constexpr int bw = 2220, bh = 420, row1 = 5160, row2 = 5700;
-    constexpr int col1 = 120, col2 = 2430, col3 = 4740, col4 = 7050;
-    const struct {
-        QPushButton** button;
-        const char *name, *caption;
-        int left, top;
-    } buttons[] = {{&correctrec_, "Correctrec", "&Correct Record", col3, row1},
-                   {&createfund_, "createfund", "Add New &Fund", col1, row2},
-                   {&prevRec_, "PrevRec", "&Previous", col1, row1},
-                   {&exBut_, "ExBut", "E&xit to Menu", col4, row2},
-                   {&delRec_, "DelRec", "&Delete Record", col2, row2},
-                   {&addaRec_, "AddaRec", "&Add Record", col3, row2},
-                   {&nextRec_, "NextRec", "&Next", col2, row1}};
-    for (const auto& b : buttons)
-        *b.button = makeButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption),
-                               b.left, b.top, bw, bh);
-    addaRec_->setAutoDefault(true);  // Enter on the focused button saves
-
-    // The entry column: the fund list, then a caption and a box a row.
-    descriptive(this, "Label7", QStringLiteral(" Name of Fund"), 0)
-        ->resize(twips::px(1380), twips::px(kRowHeight));
-    funds_ = new QComboBox(this);
-    funds_->setObjectName(QStringLiteral("Funds"));
-    funds_->setEditable(true);
-    funds_->setInsertPolicy(QComboBox::NoInsert);
-    funds_->lineEdit()->setReadOnly(true);
-    setBoxColour(funds_, colours::Yellow);
-    setBoxColour(funds_->lineEdit(), colours::Yellow);
-    twips::place(funds_, 1560, rowTop(0), kBoxLeft + kBoxWidth - 1560, kRowHeight);
-    const struct {
-        const char *label, *caption;
-        QLineEdit** box;
-        const char* boxName;
-    } rows[] = {{"Label11", " Transaction Type.", &inTrans_, "InTrans"},
-                {"Label2", "", &inDate_, "InDate"},
-                {"Label4", " Price of each Share.", &inPrice_, "InPrice"},
-                {"Label3", " Number of Shares.", &inNumber_, "InNumber"},
-                {"Label5", " Total Commission or Fees.", &inComm_, "InComm"},
-                {"Label6", " Total of Cash Dividends.", &inCashDiv_, "InCashDiv"}};
-    QLabel* captions[std::size(rows)];
-    for (size_t i = 0; i < std::size(rows); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        captions[i] = descriptive(this, rows[i].label, QString::fromLatin1(rows[i].caption), row);
-        *rows[i].box = inputBox(this, rows[i].boxName, row);
-    }
-    label11_ = captions[0];
-    QLabel* label2 = captions[1];
-    descriptive(this, "Label12", QStringLiteral(" Book Value."), 7);
-    label13_ = result(this, "Label13", kBoxLeft, rowTop(7), kBoxWidth);
-    descriptive(this, "Label14", QStringLiteral(" Record:"), 8);
-    label8_ = result(this, "Label8", kBoxLeft, rowTop(8), kBoxWidth);
-    for (QLineEdit* box : {inPrice_, inNumber_, inComm_, inCashDiv_, inDate_})
-        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label13_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label8_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    // The counts: "Funds =" and "Records =" with their figures.
-    auto* label15 = makeLabel(this, QStringLiteral("Label15"), QString(), kLabelLeft, rowTop(9),
-                              4620, 390, false);
-    label15->setFrameStyle(QFrame::Box | QFrame::Plain);
-    makeLabel(label15, QStringLiteral("Label15a"), QStringLiteral("Funds ="), 120, 30, 900, 300);
-    numFunds_ = result(label15, "NumFunds", 1020, 15, 840);
-    makeLabel(label15, QStringLiteral("Label15b"), QStringLiteral("Records ="), 2160, 30, 1200,
-              300);
-    numRec_ = result(label15, "NumRec", 3480, 15, 1020);
-    done_ = makeLabel(this, QStringLiteral("Done"), QString(), kLabelLeft, rowTop(10), 4380,
-                      kRowHeight, false);
-    done_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    makeLabel(this, QStringLiteral("Label1"), QString(), kLabelLeft, rowTop(11), 10, 10)->hide();
-
-    // The help beside it; the code legend over its top while the code box has the focus.
-    auto* label10 = makeLabel(this, QStringLiteral("Label10"),
-                              QStringLiteral("  Entry Help                          PgDn to End"),
-                              4860, 120, 4500, kRowHeight, false);
-    label10->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setBackColour(label10, colours::Aqua);
-    txtBox_ = makeTextPanel(this, QStringLiteral("TxtBox"), 4860, 480, 4500, 4560);
-    // The legend's items, one a line, beside the code box.
-    label9_ = makeLabel(
-        this, QStringLiteral("Label9"),
-        CodeLegend().trimmed().split(QRegularExpression(QStringLiteral(" {2,}"))).join(u'\n'), 4860,
-        480, 2160, 1560, false);
-    setBackColour(label9_, colours::Yellow);
-    label9_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label9_->raise();
-    label9_->hide();
-
-    QWidget* previous = funds_;
-    for (QLineEdit* box : EntryBoxList()) {
-        setTabOrder(previous, box);
-        previous = box;
-    }
-    setTabOrder(previous, addaRec_);
+    BuildForm();
 
     // Opening: empty entry values, today's date as the example, the fund list,
     // the counts, the help.
     s.DateExample = dates::todayText();
-    label2->setText(s.DateExample + QStringLiteral(" Transaction Date."));
+    label(QStringLiteral("Label2"))->setText(s.DateExample + QStringLiteral(" Transaction Date."));
     for (int k = 1; k <= s.FundCount(); ++k)
         funds_->addItem(s.FundNames[static_cast<size_t>(k)].FundName);
     funds_->setCurrentIndex(-1);
@@ -221,78 +87,7 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     connect(prevRec_, &QPushButton::clicked, this, &RecordEntry::PreviousRecord);
     connect(exBut_, &QPushButton::clicked, this, &RecordEntry::ExitToMenu);
 
-    // Keys. The fund list takes no typing.
-    KeyHook* fundKeys = KeyHook::on(funds_);
-    fundKeys->keyPress = [this](int key) {
-        if (key == keycode::Enter) {
-            nextRec_->setFocus(Qt::TabFocusReason);
-            return 0;
-        }
-        dialogs::beep();
-        return 0;
-    };
-    fundKeys->keyDown = [](int& code) {
-        if (code == keycode::Delete) code = 0;
-    };
-
-    KeyHook* codeKeys = KeyHook::on(inTrans_);
-    codeKeys->keyPress = [this](int key) {
-        EntryValues.fill(Money());
-        const CodeKey k = ReadCodeKey(key, inTrans_->text().isEmpty());
-        switch (k.kind) {
-            case CodeKey::Pass:
-                return key;
-            case CodeKey::ToDate:
-                inDate_->setFocus(Qt::TabFocusReason);
-                return 0;
-            case CodeKey::Code:
-                ResetCodeEntry();
-                if (EntryOpen()) HideBoxesForCode(k.text);
-                return key;
-            case CodeKey::Refused:
-                break;
-        }
-        inTrans_->setText(k.text);
-        dialogs::message(QStringLiteral("Transaction Code, one letter, must be:\r\n"
-                                        "B=Bought, S=Sold, C=Cash Div, D=Div. Shares, \r\n"
-                                        "F=Fee Cash or U=Unit Fee"),
-                         QStringLiteral("Help"));
-        ResetCodeEntry();
-        return 0;
-    };
-    codeKeys->keyDown = [this](int& code) {
-        if (code == keycode::Delete) ResetCodeEntry();
-    };
-
-    // Enter moves on by the entry's code; the date box takes date characters, the figure boxes
-    // numbers, the first key typed into a figure box replacing what it showed.
-    for (QLineEdit* box : {inDate_, inPrice_, inNumber_, inComm_, inCashDiv_}) {
-        KeyHook::on(box)->keyPress = [this, box](int key) {
-            if (key == keycode::Enter) {
-                FieldWidget(NextFieldOnEnter(FieldOf(box), CodeText()))
-                    ->setFocus(Qt::TabFocusReason);
-                return 0;
-            }
-            if (box == inDate_) {
-                if (DateKeyAccepted(key)) return key;
-                dialogs::beep();
-                return 0;
-            }
-            if (EntryStarted == 0) {
-                box->clear();
-                EntryStarted = 1;
-            }
-            return FilterKey(NumericKeyFilter, key);
-        };
-    }
-
-    KeyHook* helpKeys = KeyHook::on(txtBox_);
-    helpKeys->keyPress = [](int) {
-        dialogs::beep();
-        return 0;
-    };
-
-    for (QLineEdit* box : EntryBoxList()) box->installEventFilter(this);
+    InstallKeys();
 }
 
 QLabel* RecordEntry::label(const QString& name) const {
@@ -332,46 +127,6 @@ int RecordEntry::BoxIndex(QLineEdit* box) const {
 
 EntryFigures RecordEntry::TypedFigures() const {
     return {EntryValues[1], EntryValues[2], EntryValues[3], EntryValues[4]};
-}
-
-bool RecordEntry::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && watched == inTrans_) {
-        label9_->show();
-        label9_->raise();
-        label11_->setText(QStringLiteral(" Transaction Type Code."));
-    } else if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (watched == inTrans_) {
-            inTrans_->setText(CodeText());
-            label9_->hide();
-            label11_->setText(QStringLiteral(" Transaction Type."));
-        } else if (watched == inDate_) {
-            // The date must be one the system reads; the check is skipped when
-            // the whole window loses the focus (a message box, another window).
-            const bool leavingWindow =
-                reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-            if (!checkingDate_ && !leavingWindow &&
-                DateNeedsCorrection(CodeText(), inDate_->text())) {
-                checkingDate_ = true;
-                ShowBadDate();
-                inDate_->setFocus(Qt::OtherFocusReason);
-                checkingDate_ = false;
-            }
-        } else if (auto* box = qobject_cast<QLineEdit*>(watched); box && BoxIndex(box) > 0) {
-            TakeTypedFigure(box);
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-// A number box that was typed into keeps its figure, rounded to four decimals.
-void RecordEntry::TakeTypedFigure(QLineEdit* box) {
-    if (EntryStarted == 0) return;
-    EntryStarted = 0;
-    const TypedFigure typed = ReadTypedFigure(box->text(), box != inNumber_);
-    if (typed.outOfRange) dialogs::beep();
-    EntryValues[static_cast<size_t>(BoxIndex(box))] = typed.value;
-    box->setText(typed.shown);
 }
 
 void RecordEntry::ShowBadDate() {

@@ -56,6 +56,10 @@ class RecordEntry : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    // The controls in their places (record_entry_form_ui.cpp).
+    void BuildForm();
+    // What each box takes from the keyboard (record_entry_keys_ui.cpp).
+    void InstallKeys();
     void ClearEntryBoxes();
     void EnableEntryBoxes();
     void LockEntryBoxes();

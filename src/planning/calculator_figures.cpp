@@ -16,10 +16,6 @@ int64_t RoundedYears(Money years) {
     return whole;
 }
 
-QString RightJustifyWhole(const QString& text, int width) {
-    return text.size() >= width ? text : RightJustify(text, width);
-}
-
 QString BoxFormat::text(Money value, const QString& symbol) const {
     QString t = Format(value, picture);
     if (currency) t.prepend(symbol);

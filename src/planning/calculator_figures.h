@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "common/money.h"
+#include "common/number_format.h"
 
 // One period's interest: amount x rate, rounded to the currency's ten-thousandths.
 // Throws MoneyOverflow when the product leaves the currency's range.
@@ -15,11 +16,6 @@ Money InterestFor(double amount, float rate);
 // A term as the calculators count it: the figure rounded to a whole number, a
 // half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
 int64_t RoundedYears(Money years);
-
-// RightJustify for figures: `text` right-aligned in a blank-filled field of
-// `width` characters, except that a longer text is kept whole rather than cut
-// (a cut figure would read as another number).
-QString RightJustifyWhole(const QString& text, int width);
 
 // How an input box shows its figure: the picture's text right-justified in
 // `width` characters, with the currency symbol in front of the number and a

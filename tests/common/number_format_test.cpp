@@ -54,6 +54,24 @@ TEST(NumText, BlankBeforeNonNegatives) {
     EXPECT_EQ(NumText(-1.25), "-1.25");
 }
 
+TEST(RightJustifyWhole, PadsShortFiguresAndKeepsWideOnesWholeAfterTheirGap) {
+    const struct {
+        const char* text;
+        int width, gap;
+        const char* expected;
+    } cases[] = {{"12.50", 8, 0, "   12.50"},
+                 {"12.50", 8, 1, "   12.50"},
+                 {"1,234.50", 8, 0, "1,234.50"},
+                 {"1,234.50", 8, 1, " 1,234.50"},
+                 {"12,345.50", 8, 0, "12,345.50"},
+                 {"12,345.50", 8, 2, "  12,345.50"},
+                 {"", 3, 1, "   "}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RightJustifyWhole(QString::fromLatin1(c.text), c.width, c.gap),
+                  QString::fromLatin1(c.expected))
+            << c.text << " in " << c.width << " gap " << c.gap;
+}
+
 TEST(RightJustify, PadsOnTheLeftAndCutsLongTexts) {
     EXPECT_EQ(RightJustify("12.50", 8), "   12.50");
     EXPECT_EQ(RightJustify("123456789", 5), "12345");

@@ -495,8 +495,11 @@ TEST_F(RecordWindow, DeletingAnEmptyFundRemovesThatFundWhateverTheOtherNames) {
     for (int k = 1; k <= 2; ++k) {
         ASSERT_EQ(FundRecordCount(k), 1);
         const Money price = s.FundNames[k].FundName == "~Tilde" ? m(10) : m(30);
-        for (int r = 1; r <= s.RecordCount; ++r)
-            if (s.Records[r].FundNo == Money::fromInt(k)) EXPECT_EQ(s.Records[r].Price, price);
+        for (int r = 1; r <= s.RecordCount; ++r) {
+            if (s.Records[r].FundNo == Money::fromInt(k)) {
+                EXPECT_EQ(s.Records[r].Price, price);
+            }
+        }
     }
     EXPECT_EQ(s.FundNames[1].FundNumberText, " 1");
     EXPECT_EQ(s.FundNames[2].FundNumberText, " 2");

@@ -110,7 +110,9 @@ TEST_F(TablePdf, RecordListingPagesFitAndAreNumbered) {
     for (int i = 0; i < pages.size(); ++i) {
         const int m = Margin(pages[i], "Trans-");
         ASSERT_GE(m, 0) << "page " << i + 1;
-        if (i > 0) EXPECT_EQ(Find(pages[i], "Page " + QString::number(i + 1), m).start, 40);
+        if (i > 0) {
+            EXPECT_EQ(Find(pages[i], "Page " + QString::number(i + 1), m).start, 40);
+        }
         EXPECT_EQ(Find(pages[i], "action            Date", m).start, 1);
     }
     const int m = Margin(pages[0], "Trans-");

@@ -20,7 +20,7 @@
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
-#include "support/ui_test_support.h"
+#include "support/calculator_test_support.h"
 
 namespace {
 
@@ -28,45 +28,16 @@ Money M(double v) {
     return Money::fromDouble(v);
 }
 
-class CompoundWindow : public WindowTest {
+class CompoundWindow : public CalculatorTest<FindComp, QLineEdit> {
   protected:
-    FindComp* open() {
-        auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
-        menu->show();
-        menu->button(QStringLiteral("Compound"))->click();
-        w = Windows().get<FindComp>(QStringLiteral("FindComp"));
-        QApplication::setActiveWindow(w);
-        return w;
-    }
-    QLineEdit* box(const char* name) const {
-        return w->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    QPushButton* button(const char* name) const {
-        return w->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    Grid* grid() const { return w->findChild<Grid*>(QStringLiteral("Grid3")); }
-    QPlainTextEdit* panel() const {
-        return w->findChild<QPlainTextEdit*>(QStringLiteral("TxtBox"));
-    }
-    // Types into a box as a user does: focus, keys, Enter.
-    void enter(const char* name, const QString& keys) {
-        box(name)->setFocus();
-        QTest::keyClicks(box(name), keys);
-        QTest::keyClick(box(name), Qt::Key_Return);
-    }
+    CompoundWindow() : CalculatorTest("FindComp", "Grid3") {}
+    FindComp* open() { return openFrom("Compound"); }
     void entry(const QString& cost, const QString& value, const QString& term) {
         enter("InCost", cost);
         enter("InValNow", value);
         enter("InTerm", term);
     }
-    QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
-        return cells;
-    }
     QString report() const { return State().ReportText.value(1); }
-
-    FindComp* w = nullptr;
 };
 
 // The text pdftotext finds in a PDF laid out in fixed cells of `pitch` points.
@@ -306,15 +277,8 @@ TEST_F(CompoundWindow, PrintoutHoldsEveryEntryAndExitReleasesTheTables) {
     EXPECT_TRUE(lines.at(9).endsWith("10.9569%       700.0000%"));
     EXPECT_TRUE(lines.at(13).startsWith("    1           $1,000.00            $500.00"));
 
-    button("ExitButton")->click();
-    settle();
-    EXPECT_FALSE(Windows().exists(QStringLiteral("FindComp")));
-    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
-    EXPECT_TRUE(State().CalcInputs.empty());
+    exitToMenu();
     EXPECT_FALSE(State().YearTable.created());
-    EXPECT_EQ(State().GraphPoints, 0);
-    EXPECT_EQ(State().GraphSource, 0);
-    EXPECT_EQ(State().CallMode, 0);
 
     // Opened again, it starts over.
     open();
@@ -324,11 +288,7 @@ TEST_F(CompoundWindow, PrintoutHoldsEveryEntryAndExitReleasesTheTables) {
 }
 
 TEST_F(CompoundWindow, PrintoutThroughThePdfDevice) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("compound.pdf"));
-    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
-        return std::make_unique<PrinterDevice>(pdf, job);
-    });
+    const QString pdf = printToPdf(QStringLiteral("compound.pdf"));
     open();
     entry(QStringLiteral("1000"), QStringLiteral("2000"), QStringLiteral("5"));
     button("Calc1")->click();

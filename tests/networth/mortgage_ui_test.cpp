@@ -20,7 +20,7 @@
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
-#include "support/ui_test_support.h"
+#include "support/calculator_test_support.h"
 
 namespace {
 
@@ -28,56 +28,18 @@ Money M(double v) {
     return Money::fromDouble(v);
 }
 
-class MortgageWindow : public WindowTest {
+class MortgageWindow : public CalculatorTest<CdnMort> {
   protected:
+    MortgageWindow() : CalculatorTest("CdnMort", "Grid4") {}
     // Opens the window from the menu button of `mode` (1 mortgages, 2 loans).
-    CdnMort* open(int mode) {
-        auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
-        menu->show();
-        menu->button(mode == 2 ? QStringLiteral("LoanPmt") : QStringLiteral("Canadian"))->click();
-        w = Windows().get<CdnMort>(QStringLiteral("CdnMort"));
-        QApplication::setActiveWindow(w);
-        return w;
-    }
-    template <class T = QComboBox>
-    T* box(const char* name) const {
-        return w->findChild<T*>(QString::fromLatin1(name));
-    }
-    QLineEdit* principal() const { return box<QLineEdit>("InPrincipal"); }
-    QPushButton* button(const char* name) const { return box<QPushButton>(name); }
-    QString label(const char* name) const { return box<QLabel>(name)->text(); }
-    Grid* grid() const { return box<Grid>("Grid4"); }
-    // Types into a box as a user does: focus, keys, Enter.
-    void enter(QWidget* target, const QString& keys) {
-        target->setFocus();
-        QTest::keyClicks(target, keys);
-        QTest::keyClick(target, Qt::Key_Return);
-    }
-    void enter(const char* name, const QString& keys) { enter(box(name), keys); }
-    QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
-        return cells;
-    }
-    bool bodyBlank() const {
-        for (int r = 1; r < grid()->Rows(); ++r)
-            for (int c = 0; c < grid()->Cols(); ++c)
-                if (!grid()->cellText(r, c).isEmpty()) return false;
-        return true;
-    }
+    CdnMort* open(int mode) { return openFrom(mode == 2 ? "LoanPmt" : "Canadian"); }
+    QLineEdit* principal() const { return child<QLineEdit>("InPrincipal"); }
+    QString label(const char* name) const { return child<QLabel>(name)->text(); }
     bool resultsEmpty() const {
         return label("InMonthPI").isEmpty() && label("TotYear").isEmpty() &&
                label("AllPayments").isEmpty();
     }
-
-    CdnMort* w = nullptr;
 };
-
-QStringList items(QComboBox* b) {
-    QStringList l;
-    for (int i = 0; i < b->count(); ++i) l << b->itemText(i);
-    return l;
-}
 
 }  // namespace
 
@@ -234,7 +196,7 @@ TEST_F(MortgageWindow, TermLimitsAndFailures) {
 TEST_F(MortgageWindow, HelpPanelChartAndExit) {
     open(2);
     button("Help4")->click();
-    auto* panel = box<QPlainTextEdit>("TxtBox");
+    auto* panel = this->panel();
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->toPlainText(), MortgageHelpText(2).replace(QStringLiteral("\r\n"), "\n"));
     EXPECT_FALSE(button("Graphs")->isEnabled());
@@ -260,14 +222,8 @@ TEST_F(MortgageWindow, HelpPanelChartAndExit) {
 
     Windows().hide(QStringLiteral("Form1"));
     Windows().show(QStringLiteral("CdnMort"));
-    button("ExitButton")->click();
-    settle();
-    EXPECT_FALSE(Windows().exists(QStringLiteral("CdnMort")));
-    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
+    exitToMenu();
     EXPECT_FALSE(State().YearTable.created());
-    EXPECT_EQ(State().CallMode, 0);
-    EXPECT_EQ(State().GraphPoints, 0);
-    EXPECT_EQ(State().GraphSource, 0);
 }
 
 TEST_F(MortgageWindow, PrintoutOfTheLastCalculation) {
@@ -292,11 +248,7 @@ TEST_F(MortgageWindow, PrintoutOfTheLastCalculation) {
 
 // The text pdftotext finds in a PDF laid out in fixed cells of `pitch` points.
 TEST_F(MortgageWindow, LoanPrintoutThroughThePdfDevice) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("loan.pdf"));
-    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
-        return std::make_unique<PrinterDevice>(pdf, job);
-    });
+    const QString pdf = printToPdf(QStringLiteral("loan.pdf"));
     // The page capacity as start-up measures it for the PDF device.
     State().LinesPerPage = StartupLinesPerPage();
     open(2);

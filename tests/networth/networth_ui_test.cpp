@@ -324,11 +324,7 @@ TEST_F(NetWorthWindow, PrintoutWithHeader) {
 
 // Once through the real PDF device, read back in 12-point character cells.
 TEST_F(NetWorthWindow, PrintoutAsPdf) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("net.pdf");
-    setPrintDeviceFactory([&](const QString& job) -> std::unique_ptr<PrintDevice> {
-        return std::make_unique<PrinterDevice>(pdf, job);
-    });
+    const QString pdf = printToPdf(QStringLiteral("net.pdf"));
     openSample();
     script.answer(dialogs::Answer::Yes);
     script.onModal([](QWidget* window) {

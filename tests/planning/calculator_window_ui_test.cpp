@@ -202,7 +202,9 @@ class ShapedProbe : public CalculatorWindow {
         c.grid = new Grid(this);
         c.helpPanel = makeTextPanel(this, QStringLiteral("TxtBox"), 2000, 0, 3000, 3000);
         setControls(c);
-        LayOutCalculatorGrid(grid(), CalculatorGridLayout{25, 500, {480, 1300, 1410, 1410}});
+        CalculatorGridLayout layout;
+        layout.widthIncrements = {480, 1300, 1410, 1410};
+        LayOutCalculatorGrid(grid(), layout);
         setInput(3, Money::fromInt(25));
     }
     QLineEdit* term;

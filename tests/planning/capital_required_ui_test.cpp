@@ -21,7 +21,7 @@
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
-#include "support/ui_test_support.h"
+#include "support/calculator_test_support.h"
 
 namespace {
 
@@ -29,44 +29,10 @@ Money M(const char* text) {
     return *Money::parse(QString::fromLatin1(text));
 }
 
-class CapitalWindow : public WindowTest {
+class CapitalWindow : public CalculatorTest<CalCaptl> {
   protected:
-    CalCaptl* open() {
-        auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
-        menu->show();
-        menu->button(QStringLiteral("HowMuch"))->click();
-        w = Windows().get<CalCaptl>(QStringLiteral("CalCaptl"));
-        QApplication::setActiveWindow(w);
-        return w;
-    }
-    QComboBox* box(const char* name) const {
-        return w->findChild<QComboBox*>(QString::fromLatin1(name));
-    }
-    QPushButton* button(const char* name) const {
-        return w->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    Grid* grid() const { return w->findChild<Grid*>(QStringLiteral("Grid1")); }
-    QPlainTextEdit* panel() const {
-        return w->findChild<QPlainTextEdit*>(QStringLiteral("TxtBox"));
-    }
-    void enter(const char* name, const QString& keys) {
-        box(name)->setFocus();
-        QTest::keyClicks(box(name), keys);
-        QTest::keyClick(box(name), Qt::Key_Return);
-    }
-    QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
-        return cells;
-    }
-    bool bodyBlank() const {
-        for (int r = 1; r < grid()->Rows(); ++r)
-            for (int c = 0; c < grid()->Cols(); ++c)
-                if (!grid()->cellText(r, c).isEmpty()) return false;
-        return true;
-    }
-
-    CalCaptl* w = nullptr;
+    CapitalWindow() : CalculatorTest("CalCaptl", "Grid1") {}
+    CalCaptl* open() { return openFrom("HowMuch"); }
 };
 
 }  // namespace
@@ -82,11 +48,6 @@ TEST_F(CapitalWindow, OpensWithItsBoxesListsLabelsAndGrid) {
     EXPECT_EQ(State().CalcInputs.at(1), M("100000"));
     EXPECT_EQ(State().CalcInputs.at(2), M("20"));
     EXPECT_EQ(State().CalcInputs.at(3), M("25"));
-    auto items = [](QComboBox* b) {
-        QStringList l;
-        for (int i = 0; i < b->count(); ++i) l << b->itemText(i);
-        return l;
-    };
     EXPECT_EQ(items(box("InLumpInv")),
               (QStringList{"100000", "200000", "300000", "400000", "500000", "600000"}));
     EXPECT_EQ(items(box("InRate")), (QStringList{"10", "12.5", "15", "17.5", "20"}));
@@ -219,13 +180,7 @@ TEST_F(CapitalWindow, ShowGraphDrawsTheYearsAndReturnsHere) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(grid()->cellText(3, 3), "250,000.00");
 
-    button("ExitButton")->click();
-    settle();
-    EXPECT_FALSE(Windows().exists(QStringLiteral("CalCaptl")));
-    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
-    EXPECT_TRUE(State().CalcInputs.empty());
-    EXPECT_EQ(State().GraphSource, 0);
-    EXPECT_EQ(State().GraphPoints, 0);
+    exitToMenu();
 }
 
 TEST_F(CapitalWindow, PrintsTheLastCalculation) {
@@ -254,11 +209,7 @@ TEST_F(CapitalWindow, PrintsTheLastCalculation) {
 }
 
 TEST_F(CapitalWindow, PrintoutThroughThePdfDevice) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("capital.pdf"));
-    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
-        return std::make_unique<PrinterDevice>(pdf, job);
-    });
+    const QString pdf = printToPdf(QStringLiteral("capital.pdf"));
     open();
     enter("InTerm", QStringLiteral("3"));
     button("Calc")->click();

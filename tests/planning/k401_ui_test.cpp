@@ -24,7 +24,7 @@
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
-#include "support/ui_test_support.h"
+#include "support/calculator_test_support.h"
 
 namespace {
 
@@ -35,44 +35,10 @@ Money M(const char* text) {
 const char* const kBoxes[] = {"InCurrBal",     "InCurrSal",  "InCntrbRate", "InCompRate",
                               "InAnnSalRaise", "InRetnRate", "InInflRate",  "InNumYears"};
 
-class K401Window : public WindowTest {
+class K401Window : public CalculatorTest<PlanK, QLineEdit> {
   protected:
-    PlanK* open() {
-        auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
-        menu->show();
-        menu->button(QStringLiteral("Plan401K"))->click();
-        w = Windows().get<PlanK>(QStringLiteral("PlanK"));
-        QApplication::setActiveWindow(w);
-        return w;
-    }
-    QLineEdit* box(const char* name) const {
-        return w->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    QPushButton* button(const char* name) const {
-        return w->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    Grid* grid() const { return w->findChild<Grid*>(QStringLiteral("Grid7")); }
-    QPlainTextEdit* panel() const {
-        return w->findChild<QPlainTextEdit*>(QStringLiteral("TxtBox"));
-    }
-    void enter(const char* name, const QString& keys) {
-        box(name)->setFocus();
-        QTest::keyClicks(box(name), keys);
-        QTest::keyClick(box(name), Qt::Key_Return);
-    }
-    QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
-        return cells;
-    }
-    bool bodyBlank() const {
-        for (int r = 1; r < grid()->Rows(); ++r)
-            for (int c = 0; c < grid()->Cols(); ++c)
-                if (!grid()->cellText(r, c).isEmpty()) return false;
-        return true;
-    }
-
-    PlanK* w = nullptr;
+    K401Window() : CalculatorTest("PlanK", "Grid7") {}
+    PlanK* open() { return openFrom("Plan401K"); }
 };
 
 }  // namespace
@@ -210,12 +176,7 @@ TEST_F(K401Window, ShowGraphDrawsTheYearsAndExitReturnsToTheMenu) {
     settle();
     EXPECT_TRUE(w->isVisible());
 
-    button("ExitButton")->click();
-    settle();
-    EXPECT_FALSE(Windows().exists(QStringLiteral("PlanK")));
-    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
-    EXPECT_TRUE(State().CalcInputs.empty());
-    EXPECT_EQ(State().GraphSource, 0);
+    exitToMenu();
 }
 
 TEST_F(K401Window, PrintsTheLastCalculation) {
@@ -233,11 +194,7 @@ TEST_F(K401Window, PrintsTheLastCalculation) {
 }
 
 TEST_F(K401Window, PrintoutThroughThePdfDevice) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("k401.pdf"));
-    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
-        return std::make_unique<PrinterDevice>(pdf, job);
-    });
+    const QString pdf = printToPdf(QStringLiteral("k401.pdf"));
     open();
     enter("InNumYears", QStringLiteral("2"));
     button("Calc")->click();

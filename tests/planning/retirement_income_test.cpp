@@ -120,12 +120,18 @@ TEST(RetirementIncome, YearRowsAndTotals) {
         for (const Row& want : c.rows) {
             const RetirementYear& got = r.rows.at(static_cast<size_t>(want.year - 1));
             EXPECT_EQ(got.year, want.year);
-            if (want.interest) EXPECT_EQ(got.interest, D(want.interest)) << want.year;
+            if (want.interest) {
+                EXPECT_EQ(got.interest, D(want.interest)) << want.year;
+            }
             EXPECT_EQ(got.withdrawn, D(want.withdrawn)) << want.year;
             EXPECT_EQ(got.value, D(want.value)) << want.year;
         }
-        if (c.total.interest) EXPECT_EQ(r.totalInterest, D(c.total.interest));
-        if (c.total.withdrawn) EXPECT_EQ(r.totalWithdrawn, D(c.total.withdrawn));
+        if (c.total.interest) {
+            EXPECT_EQ(r.totalInterest, D(c.total.interest));
+        }
+        if (c.total.withdrawn) {
+            EXPECT_EQ(r.totalWithdrawn, D(c.total.withdrawn));
+        }
         EXPECT_EQ(r.finalValue, D(c.total.value));
         // The total row agrees with the last row.
         EXPECT_EQ(r.finalValue, r.rows.back().value);
@@ -145,7 +151,9 @@ TEST(RetirementIncome, EveryAmountIsCountedOnceWhenTheCapitalRunsOut) {
         Money interest;
         for (const RetirementYear& y : r.rows) interest += y.interest;
         EXPECT_EQ(interest, r.totalInterest);
-        if (r.ranOut) EXPECT_EQ(Format(r.finalValue, u"####,,##0.00"), "0.00");
+        if (r.ranOut) {
+            EXPECT_EQ(Format(r.finalValue, u"####,,##0.00"), "0.00");
+        }
     }
 }
 

@@ -21,7 +21,7 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
 #include "shell/print_action_ui.h"
-#include "support/ui_test_support.h"
+#include "support/calculator_test_support.h"
 
 namespace {
 
@@ -29,50 +29,13 @@ Money D(const char* text) {
     return *Money::parse(QString::fromLatin1(text));
 }
 
-class IncomeWindow : public WindowTest {
+class IncomeWindow : public CalculatorTest<Income> {
   protected:
-    Income* open() {
-        auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
-        menu->show();
-        menu->button(QStringLiteral("Retirement"))->click();
-        w = Windows().get<Income>(QStringLiteral("Income"));
-        QApplication::setActiveWindow(w);
-        return w;
-    }
-    template <class T = QComboBox>
-    T* child(const char* name) const {
-        return w->findChild<T*>(QString::fromLatin1(name));
-    }
-    QComboBox* box(const char* name) const { return child(name); }
-    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    IncomeWindow() : CalculatorTest("Income", "Grid2") {}
+    Income* open() { return openFrom("Retirement"); }
     QRadioButton* option(const char* name) const { return child<QRadioButton>(name); }
     QLabel* label(const char* name) const { return child<QLabel>(name); }
-    Grid* grid() const { return child<Grid>("Grid2"); }
-    QPlainTextEdit* panel() const { return child<QPlainTextEdit>("TxtBox"); }
     void choose(const char* name) { QTest::mouseClick(option(name), Qt::LeftButton); }
-    void enter(const char* name, const QString& keys) {
-        box(name)->setFocus();
-        QTest::keyClicks(box(name), keys);
-        QTest::keyClick(box(name), Qt::Key_Return);
-    }
-    QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
-        return cells;
-    }
-    bool bodyBlank() const {
-        for (int r = 1; r < grid()->Rows(); ++r)
-            for (int c = 0; c < grid()->Cols(); ++c)
-                if (!grid()->cellText(r, c).isEmpty()) return false;
-        return true;
-    }
-    static QStringList items(QComboBox* b) {
-        QStringList l;
-        for (int i = 0; i < b->count(); ++i) l << b->itemText(i);
-        return l;
-    }
-
-    Income* w = nullptr;
 };
 
 const QString kPercentageLabel =
@@ -296,22 +259,11 @@ TEST_F(IncomeWindow, PrintoutHoldsTheCalculationAndExitReturnsToTheMenu) {
         page.contains(" Total:            $43,465.74            $143,465.74                 $.00"));
     EXPECT_FALSE(page.contains("Time in Years"));
 
-    button("ExitButton")->click();
-    settle();
-    EXPECT_FALSE(Windows().exists(QStringLiteral("Income")));
-    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
-    EXPECT_TRUE(State().CalcInputs.empty());
-    EXPECT_EQ(State().CallMode, 0);
-    EXPECT_EQ(State().GraphPoints, 0);
-    EXPECT_EQ(State().GraphSource, 0);
+    exitToMenu();
 }
 
 TEST_F(IncomeWindow, PercentagePrintoutThroughThePdfDevice) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("income.pdf"));
-    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
-        return std::make_unique<PrinterDevice>(pdf, job);
-    });
+    const QString pdf = printToPdf(QStringLiteral("income.pdf"));
     open();
     enter("InTerm", QStringLiteral("3"));
     button("Calc")->click();

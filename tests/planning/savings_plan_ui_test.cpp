@@ -20,7 +20,7 @@
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
-#include "support/ui_test_support.h"
+#include "support/calculator_test_support.h"
 
 namespace {
 
@@ -28,46 +28,11 @@ Money M(double v) {
     return Money::fromDouble(v);
 }
 
-class SavingsWindow : public WindowTest {
+class SavingsWindow : public CalculatorTest<CalcInpt> {
   protected:
+    SavingsWindow() : CalculatorTest("CalcInpt", "Grid1") {}
     // Opens the window from the menu button of `mode` (1 calculations, 2 comparisons).
-    CalcInpt* open(int mode) {
-        auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
-        menu->show();
-        menu->button(mode == 2 ? QStringLiteral("SavingComp") : QStringLiteral("Savings"))->click();
-        w = Windows().get<CalcInpt>(QStringLiteral("CalcInpt"));
-        QApplication::setActiveWindow(w);
-        return w;
-    }
-    QComboBox* box(const char* name) const {
-        return w->findChild<QComboBox*>(QString::fromLatin1(name));
-    }
-    QPushButton* button(const char* name) const {
-        return w->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    Grid* grid() const { return w->findChild<Grid*>(QStringLiteral("Grid1")); }
-    QPlainTextEdit* panel() const {
-        return w->findChild<QPlainTextEdit*>(QStringLiteral("TxtBox"));
-    }
-    // Types a figure into a box as a user does: focus, keys, Enter.
-    void enter(const char* name, const QString& keys) {
-        box(name)->setFocus();
-        QTest::keyClicks(box(name), keys);
-        QTest::keyClick(box(name), Qt::Key_Return);
-    }
-    QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
-        return cells;
-    }
-    bool bodyBlank() const {
-        for (int r = 1; r < grid()->Rows(); ++r)
-            for (int c = 0; c < grid()->Cols(); ++c)
-                if (!grid()->cellText(r, c).isEmpty()) return false;
-        return true;
-    }
-
-    CalcInpt* w = nullptr;
+    CalcInpt* open(int mode) { return openFrom(mode == 2 ? "SavingComp" : "Savings"); }
 };
 
 // The text pdftotext finds in a PDF laid out in fixed cells of `pitch` points.
@@ -87,11 +52,6 @@ TEST_F(SavingsWindow, OpensInBothModesWithBoxesListsLabelsAndGrid) {
     EXPECT_EQ(State().CalcInputs.at(2), M(1000));
     EXPECT_EQ(State().CalcInputs.at(3), M(20));
     EXPECT_EQ(State().CalcInputs.at(4), M(25));
-    auto items = [](QComboBox* b) {
-        QStringList l;
-        for (int i = 0; i < b->count(); ++i) l << b->itemText(i);
-        return l;
-    };
     EXPECT_EQ(items(box("InLumpInv")),
               (QStringList{"10000", "15000", "20000", "25000", "30000", "35000"}));
     EXPECT_EQ(items(box("InRate")), (QStringList{"10", "12.5", "15", "17.5", "20"}));
@@ -347,15 +307,8 @@ TEST_F(SavingsWindow, ShowGraphHandsOverAndExitReleasesTheTables) {
 
     Windows().hide(QStringLiteral("Form1"));
     Windows().show(QStringLiteral("CalcInpt"));
-    button("ExitButton")->click();
-    settle();
-    EXPECT_FALSE(Windows().exists(QStringLiteral("CalcInpt")));
-    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
-    EXPECT_TRUE(State().CalcInputs.empty());
+    exitToMenu();
     EXPECT_FALSE(State().YearTable.created());
-    EXPECT_EQ(State().CallMode, 0);
-    EXPECT_EQ(State().GraphPoints, 0);
-    EXPECT_EQ(State().GraphSource, 0);
 
     // Closing the frame leaves for the menu as the exit button does.
     open(2);
@@ -438,11 +391,7 @@ TEST_F(SavingsWindow, ComparisonsPrintoutHoldsTheRowsSinceTheLastOne) {
 }
 
 TEST_F(SavingsWindow, CalculationsPrintoutThroughThePdfDevice) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("savings.pdf"));
-    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
-        return std::make_unique<PrinterDevice>(pdf, job);
-    });
+    const QString pdf = printToPdf(QStringLiteral("savings.pdf"));
     open(1);
     enter("InTerm", QStringLiteral("3"));
     button("Calc")->click();

@@ -63,6 +63,14 @@ std::vector<std::shared_ptr<TextDevice>>& WindowTest::printouts() {
     return g_printouts;
 }
 
+QString WindowTest::printToPdf(const QString& fileName) {
+    const QString pdf = folder.filePath(fileName);
+    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<PrinterDevice>(pdf, job);
+    });
+    return pdf;
+}
+
 QString pdfText(const QString& pdf, double pitch) {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QString::number(pitch),

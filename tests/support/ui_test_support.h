@@ -22,6 +22,9 @@ class WindowTest : public ::testing::Test {
     static void settle();
     // The printouts made so far, in order.
     std::vector<std::shared_ptr<TextDevice>>& printouts();
+    // From now on printouts go through the real PDF printer into `fileName` in
+    // the test's folder; returns the file's path.
+    QString printToPdf(const QString& fileName);
 
     dialogs::Script script;
     QTemporaryDir folder;
