@@ -95,7 +95,7 @@ FindComp::FindComp(QWidget* parent)
 
     const QList<QWidget*> tabOrder = {cost,   value,   term,    name_,  c.calculate,
                                       c.help, c.graph, c.print, c.exit, panel};
-    for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    chainTabOrder(tabOrder);
 
     SetupGrid();
 }

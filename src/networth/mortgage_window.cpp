@@ -116,7 +116,7 @@ CdnMort::CdnMort(QWidget* parent)
 
     const QList<QWidget*> tabOrder = {principal, rate,    term,    comperiod_, c.calculate,
                                       c.help,    c.graph, c.print, c.exit,     panel};
-    for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    chainTabOrder(tabOrder);
 
     SetupGrid();
     // The defaults read as typed: the amount with a "$" whatever the currency symbol.
@@ -126,17 +126,12 @@ CdnMort::CdnMort(QWidget* parent)
     setInputText(2, QStringLiteral("         10.00%"));
     setInput(3, Money::fromInt(loan ? 12 : 25));
     setInputText(3, loan ? QStringLiteral("           12") : QStringLiteral("           25"));
-    auto fill = [](QComboBox* box, const QStringList& entries) {
-        const QString shown = box->currentText();
-        box->addItems(entries);
-        box->setCurrentIndex(-1);
-        box->setEditText(shown);
-    };
-    fill(rate, {QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "),
-                QStringLiteral("9 "), QStringLiteral("10 ")});
-    fill(term,
-         loan ? QStringList{QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("48")}
-              : QStringList{QStringLiteral("20 "), QStringLiteral("25 "), QStringLiteral("30 ")});
+    setListEntries(rate, {QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "),
+                          QStringLiteral("9 "), QStringLiteral("10 ")});
+    setListEntries(
+        term,
+        loan ? QStringList{QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("48")}
+             : QStringList{QStringLiteral("20 "), QStringLiteral("25 "), QStringLiteral("30 ")});
     State().InputEdited = 0;
 }
 

@@ -86,7 +86,7 @@ PlanK::PlanK(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, parent)
     setControls(c);
 
     tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << panel;
-    for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    chainTabOrder(tabOrder);
 
     SetupGrid();
     for (const Box& b : boxes) setInput(b.slot, Money::fromInt(b.defaultValue));

@@ -47,15 +47,6 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, int top,
     return label;
 }
 
-// A box's drop-down entries replaced, the box showing `shown`.
-void setEntries(QComboBox* box, const QStringList& list) {
-    const QString shown = box->currentText();
-    box->clear();
-    box->addItems(list);
-    box->setCurrentIndex(-1);
-    box->setEditText(shown);
-}
-
 const BoxFormat kMoney = BoxFormat::money(18);
 const BoxFormat kRate = BoxFormat::rate(18);
 const BoxFormat kYears = BoxFormat::years(21);
@@ -116,13 +107,13 @@ Income::Income(QWidget* parent)
     const QList<QWidget*> tabOrder = {invest,      rate,         rateDrawn_,  term_,
                                       percentage_, fixedAmount_, c.calculate, c.help,
                                       c.graph,     c.print,      c.exit,      panel};
-    for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    chainTabOrder(tabOrder);
 
     SetupGrid();
     setInput(1, Money::fromInt(500000));
-    setEntries(invest, entries({"500000", "600000", "700000", "800000", "900000", "1000000"}));
+    setListEntries(invest, entries({"500000", "600000", "700000", "800000", "900000", "1000000"}));
     setInput(2, Money::fromInt(10));
-    setEntries(rate, entries({"10", "12.5 ", "15", "17.5 ", "20"}));
+    setListEntries(rate, entries({"10", "12.5 ", "15", "17.5 ", "20"}));
     percentage_->setChecked(true);
 }
 
@@ -165,7 +156,7 @@ void Income::ApplyWithdrawalChoice(WithdrawalChoice choice) {
         setInputFormat(3, kMoney);
         setInput(1, Money::fromInt(100000));
         setInput(3, Money::fromInt(1000));
-        setEntries(rateDrawn_, entries({"1000", "2000", "3000", "4000"}));
+        setListEntries(rateDrawn_, entries({"1000", "2000", "3000", "4000"}));
         term_->clear();
         setInputText(4, QString());
         s.CallMode = 2;
@@ -174,9 +165,9 @@ void Income::ApplyWithdrawalChoice(WithdrawalChoice choice) {
         withdrawalLabel_->setText(kPercentageLabel);
         setInputFormat(3, kRate);
         setInput(3, Money::fromInt(8));
-        setEntries(rateDrawn_, entries({"10", "12.5", "15", "17.5", "20"}));
+        setListEntries(rateDrawn_, entries({"10", "12.5", "15", "17.5", "20"}));
         setInput(4, Money::fromInt(20));
-        setEntries(term_, entries({"10", "15", "20", "25", "30"}));
+        setListEntries(term_, entries({"10", "15", "20", "25", "30"}));
     }
     s.InputEdited = 0;
 }

@@ -122,16 +122,12 @@ CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, p
     setControls(c);
 
     tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << year << panel;
-    for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    chainTabOrder(tabOrder);
 
     SetupGrid();
     for (const Box& b : boxes) {
         setInput(b.slot, Money::fromInt(b.defaultValue));
-        auto* box = qobject_cast<QComboBox*>(inputBox(b.slot));
-        const QString shown = box->currentText();
-        box->addItems(b.entries);
-        box->setCurrentIndex(-1);
-        box->setEditText(shown);
+        setListEntries(qobject_cast<QComboBox*>(inputBox(b.slot)), b.entries);
     }
 }
 

@@ -60,6 +60,19 @@ QComboBox* makeInputList(QWidget* parent, const QString& name, int left, int top
     return c;
 }
 
+void setListEntries(QComboBox* list, const QStringList& entries) {
+    const QString shown = list->currentText();
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
+    list->setEditText(shown);
+}
+
+void chainTabOrder(const QList<QWidget*>& widgets) {
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets.at(i - 1), widgets.at(i));
+}
+
 QPlainTextEdit* makeTextPanel(QWidget* parent, const QString& name, int left, int top, int width,
                               int height) {
     auto* t = new QPlainTextEdit(parent);

@@ -1,7 +1,9 @@
 // Small makers for the controls of a window, placed in twips.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 class QPushButton;
@@ -25,6 +27,10 @@ QLineEdit* makeInputBox(QWidget* parent, const QString& name, int left, int top,
 // An editable drop-down list painted yellow (the calculators' input boxes).
 QComboBox* makeInputList(QWidget* parent, const QString& name, int left, int top, int width,
                          int height);
+// Replaces an input list's drop-down entries; the box goes on showing its text.
+void setListEntries(QComboBox* list, const QStringList& entries);
+// The Tab order through `widgets`, first to last.
+void chainTabOrder(const QList<QWidget*>& widgets);
 // A read-only multi-line text with a scroll bar (help panels).
 QPlainTextEdit* makeTextPanel(QWidget* parent, const QString& name, int left, int top, int width,
                               int height);
