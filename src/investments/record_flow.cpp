@@ -155,6 +155,8 @@ Deletion DeleteShown() {
         RemoveFundSlot(fund);
         SortFunds();
         s.CurrentFund = 0;
+        // The file has lost a fund: leaving without saving must ask.
+        s.FileChanged = 1;
         return Deletion::FundGone;
     }
     // Exactly the record shown goes; the rest stay in order.

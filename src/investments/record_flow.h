@@ -75,7 +75,7 @@ enum class NewFund { Cancelled, Full, Added };
 NewFund AddFundNamed(const QString& reply);
 
 // Deleting after the user confirmed: a current fund without records is removed (the other funds
-// close up, stay in name order, CurrentFund 0: FundGone); otherwise exactly the record shown
+// close up, stay in name order, CurrentFund 0, FileChanged 1: FundGone); otherwise exactly the record shown
 // (BrowsePos, a record of the current fund) goes, the rest stay in order and BrowsePos becomes 1
 // (RecordGone). NoRecord, with nothing changed, when the record shown is not one of the fund's.
 // The records still need sorting by date after RecordGone.

@@ -349,7 +349,9 @@ TEST_F(RecordFlow, DeletingTakesTheRecordShownThenTheEmptyFund) {
     s.CurrentFund = 2;
     s.BrowsePos = 2;
     ASSERT_EQ(DeleteShown(), Deletion::RecordGone);
+    s.FileChanged = 0;  // as after a save
     EXPECT_EQ(DeleteShown(), Deletion::FundGone);
+    EXPECT_EQ(s.FileChanged, 1);
     EXPECT_EQ(s.FundCount(), 1);
     EXPECT_EQ(s.CurrentFund, 0);
     EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha"));

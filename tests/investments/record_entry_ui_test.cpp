@@ -430,7 +430,7 @@ TEST_F(RecordWindow, DeletingTheLastRecordKeepsTheFundThenTheFundGoes) {
     EXPECT_EQ(State().FundCount(), 1);
     EXPECT_EQ(State().FundNames[1].FundName, "Alpha");
     EXPECT_EQ(State().FundNames[2].FundName, "");
-    EXPECT_EQ(State().FileChanged, 0);  // removing an empty fund is no change to save
+    EXPECT_EQ(State().FileChanged, 1);  // the file still holds the fund: leaving must ask
     EXPECT_EQ(Windows().get<FundMenu>(QStringLiteral("FundMenu"))->InfoBox()->text(),
               " Funds = 1    Records = 1 ");
 }
