@@ -1,12 +1,7 @@
 #include "platform/window_registry.h"
 #include "shell/main_menu_window.h"
 #include "shell/settings_window.h"
-#include "shell/tool_placeholder_window.h"
 #include "shell/window_catalog.h"
-
-void DefinePlaceholder(const QString& name, const QString& caption, const QStringList& modes) {
-    Windows().define(name, [=] { return new ToolPlaceholder(name, caption, modes); });
-}
 
 void DefineShellWindows() {
     WindowRegistry& w = Windows();

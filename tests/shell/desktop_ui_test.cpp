@@ -48,15 +48,14 @@ TEST_F(Desktop, StartUpPutsTheMenuOverTheBackdropWithTheFocus) {
 }
 
 TEST_F(Desktop, ClosingAToolByItsFrameReturnsToTheMenu) {
-    DefinePlaceholder(QStringLiteral("TestTool"), QStringLiteral("A tool still to be built"));
     MenuMain* m = menu();
-    m->hide();
-    Windows().show(QStringLiteral("TestTool"));
-    State().CallMode = 2;
-    Windows().get(QStringLiteral("TestTool"))->close();
+    QTest::mouseClick(m->button(QStringLiteral("LoanPmt")), Qt::LeftButton);
+    ASSERT_TRUE(Windows().visible(QStringLiteral("CdnMort")));
+    EXPECT_EQ(State().CallMode, 2);
+    Windows().get(QStringLiteral("CdnMort"))->close();
     settle();
     EXPECT_TRUE(m->isVisible());
-    EXPECT_FALSE(Windows().exists(QStringLiteral("TestTool")));
+    EXPECT_FALSE(Windows().exists(QStringLiteral("CdnMort")));
     EXPECT_EQ(State().CallMode, 0);  // as its exit button leaves it
 }
 
