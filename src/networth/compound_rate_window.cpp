@@ -71,14 +71,9 @@ FindComp::FindComp(QWidget* parent)
     for (QLineEdit* box : {cost, value, term}) box->setAlignment(Qt::AlignRight);
     addNameBox(name_);
 
-    Grid* grid = new Grid(this);
-    grid->setObjectName(QStringLiteral("Grid3"));
-    twips::place(grid, kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    QPlainTextEdit* panel =
-        makeTextPanel(this, QStringLiteral("TxtBox"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
-
     makeLabel(this, QStringLiteral("Label5"), QString(), 0, 5940, 9475, 420);
     Controls c;
+    placeGridAndHelp(c, QStringLiteral("Grid3"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
     c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 270,
                         6000, 1545, 325);
     c.print = makeButton(this, QStringLiteral("Printr"), QStringLiteral("To &Printer "), 2160, 6000,
@@ -89,12 +84,10 @@ FindComp::FindComp(QWidget* parent)
         makeButton(this, QStringLiteral("Help8"), QStringLiteral("&Help"), 5940, 6000, 1410, 325);
     c.calculate = makeButton(this, QStringLiteral("Calc1"), QStringLiteral("&Calculate"), 7650,
                              6000, 1590, 325);
-    c.grid = grid;
-    c.helpPanel = panel;
     setControls(c);
 
     const QList<QWidget*> tabOrder = {cost,   value,   term,    name_,  c.calculate,
-                                      c.help, c.graph, c.print, c.exit, panel};
+                                      c.help, c.graph, c.print, c.exit, c.helpPanel};
     chainTabOrder(tabOrder);
 
     SetupGrid();

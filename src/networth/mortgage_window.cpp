@@ -84,12 +84,6 @@ CdnMort::CdnMort(QWidget* parent)
     caption(this, "Label8", QStringLiteral(" Total of all Payments."), 5280, 615);
     allPayments_ = resultLabel(this, "AllPayments", 5520);
 
-    Grid* grid = new Grid(this);
-    grid->setObjectName(QStringLiteral("Grid4"));
-    twips::place(grid, kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    QPlainTextEdit* panel =
-        makeTextPanel(this, QStringLiteral("TxtBox"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
-
     addInput(principal, 1, NumericKeyFilter, BoxFormat::money(16));
     addInput(rate, 2, NumericKeyFilter, BoxFormat::rate(16));
     addInput(term, 3, WholeNumberKeyFilter, BoxFormat::years(16));
@@ -100,6 +94,7 @@ CdnMort::CdnMort(QWidget* parent)
 
     makeLabel(this, QStringLiteral("Label7"), QString(), 0, 5940, kClientWidth, 420);
     Controls c;
+    placeGridAndHelp(c, QStringLiteral("Grid4"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
     c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 360,
                         6000, 1545, 325);
     c.print = makeButton(this, QStringLiteral("Ptr3"), QStringLiteral(" To &Printer"), 2340, 6000,
@@ -110,12 +105,10 @@ CdnMort::CdnMort(QWidget* parent)
         makeButton(this, QStringLiteral("Help4"), QStringLiteral("&Help"), 5985, 6000, 1455, 325);
     c.calculate = makeButton(this, QStringLiteral("Calc4"), QStringLiteral("&Calculate"), 7785,
                              6000, 1455, 325);
-    c.grid = grid;
-    c.helpPanel = panel;
     setControls(c);
 
     const QList<QWidget*> tabOrder = {principal, rate,    term,    comperiod_, c.calculate,
-                                      c.help,    c.graph, c.print, c.exit,     panel};
+                                      c.help,    c.graph, c.print, c.exit,     c.helpPanel};
     chainTabOrder(tabOrder);
 
     SetupGrid();

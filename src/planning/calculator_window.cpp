@@ -100,6 +100,14 @@ void CalculatorWindow::setControls(const Controls& c) {
     connect(c.help, &QPushButton::clicked, this, [this] { ToggleHelp(); });
 }
 
+void CalculatorWindow::placeGridAndHelp(Controls& controls, const QString& gridName, int left,
+                                        int top, int width, int height) {
+    controls.grid = new Grid(this);
+    controls.grid->setObjectName(gridName);
+    twips::place(controls.grid, left, top, width, height);
+    controls.helpPanel = makeTextPanel(this, QStringLiteral("TxtBox"), left, top, width, height);
+}
+
 CalculatorWindow::Controls CalculatorWindow::makeButtonRow(const QString& helpName,
                                                            const QString& printName) {
     constexpr int kTop = 6000, kHeight = 325;
@@ -357,6 +365,13 @@ bool CalculatorWindow::refusedPastYearLimit(double term, int limit, int messageY
     if (!PastYearLimit(term, limit)) return false;
     dialogs::message(YearLimitMessage(messageYears < 0 ? limit : messageYears), windowTitle());
     return true;
+}
+
+bool CalculatorWindow::startYearGrid(int64_t years, int limit, int extraRows) {
+    const double term = static_cast<double>(years);
+    if (!PastYearLimit(term, limit)) grid()->setRows(GridRowsFor(years, extraRows));
+    grid()->clearBody();
+    return !refusedPastYearLimit(term, limit);
 }
 
 void CalculatorWindow::prepareGrid(int64_t term, int extraRows) {

@@ -118,6 +118,10 @@ class CalculatorWindow : public QWidget {
     // whose help or printer button has another name names it.
     Controls makeButtonRow(const QString& helpName = QStringLiteral("Help1"),
                            const QString& printName = QStringLiteral("Prt"));
+    // The result grid `gridName` and, over the same place (in twips), the help
+    // panel "TxtBox" that Help shows instead of it; both go into `controls`.
+    void placeGridAndHelp(Controls& controls, const QString& gridName, int left, int top, int width,
+                          int height);
 
     using InputOptions = CalculatorInputOptions;
     // Adds a number box (an editable drop-down list or a text box), in Enter
@@ -159,6 +163,10 @@ class CalculatorWindow : public QWidget {
     bool refusedPastYearLimit(double term, int limit, int messageYears = -1);
     // Sizes the grid for a table of `term` rows (GridRowsFor) and blanks its body.
     void prepareGrid(int64_t term, int extraRows);
+    // The start of a year table of `years` rows: the grid sized for it when
+    // the term is within `limit` (else left at its size), its body blanked,
+    // then the limit check. False when the term is refused.
+    bool startYearGrid(int64_t years, int limit, int extraRows);
     // Writes rows of cells into the grid from grid row `firstRow` on.
     void fillGrid(int firstRow, const std::vector<QStringList>& rows);
     // The year grid from YearTable: year rows 1..years and the total row

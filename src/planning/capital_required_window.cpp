@@ -78,17 +78,11 @@ CalCaptl::CalCaptl(QWidget* parent)
         ++block;
     }
 
-    Grid* grid = new Grid(this);
-    grid->setObjectName(QStringLiteral("Grid1"));
-    twips::place(grid, kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    QPlainTextEdit* panel =
-        makeTextPanel(this, QStringLiteral("TxtBox"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
     Controls c = makeButtonRow();
-    c.grid = grid;
-    c.helpPanel = panel;
+    placeGridAndHelp(c, QStringLiteral("Grid1"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
     setControls(c);
 
-    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << panel;
+    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << c.helpPanel;
     chainTabOrder(tabOrder);
 
     SetupGrid();
@@ -119,11 +113,7 @@ void CalCaptl::calculation() {
     last_.reset();
     const CapitalInputs in = CapitalInputs::fromCalcInputs(s.CalcInputs);
     const int64_t years = CapitalYears(in);
-    // Only a term that will be computed sizes the grid.
-    if (!PastYearLimit(static_cast<double>(years), kCapitalYearLimit))
-        grid()->setRows(GridRowsFor(years, 4));
-    grid()->clearBody();
-    if (refusedPastYearLimit(static_cast<double>(years), kCapitalYearLimit)) return;
+    if (!startYearGrid(years, kCapitalYearLimit, 4)) return;
     // A zero rate or term throws: the base says "Wrong entry, try again" and
     // the grid stays blank.
     const CapitalPlan plan = CalculateCapitalRequired(in);

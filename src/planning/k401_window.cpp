@@ -73,19 +73,13 @@ PlanK::PlanK(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, parent)
         ++block;
     }
 
-    Grid* grid = new Grid(this);
-    grid->setObjectName(QStringLiteral("Grid7"));
-    twips::place(grid, kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
-    QPlainTextEdit* panel = makeTextPanel(this, QStringLiteral("TxtBox"), kPanelLeft, kPanelTop,
-                                          kPanelWidth, kPanelHeight);
-    // A prompt that wrapped would push the ones below it off their boxes.
-    panel->setLineWrapMode(QPlainTextEdit::NoWrap);
     Controls c = makeButtonRow();
-    c.grid = grid;
-    c.helpPanel = panel;
+    placeGridAndHelp(c, QStringLiteral("Grid7"), kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
+    // A prompt that wrapped would push the ones below it off their boxes.
+    c.helpPanel->setLineWrapMode(QPlainTextEdit::NoWrap);
     setControls(c);
 
-    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << panel;
+    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << c.helpPanel;
     chainTabOrder(tabOrder);
 
     SetupGrid();
@@ -118,11 +112,8 @@ void PlanK::calculation() {
     last_.reset();
     const K401Inputs in = K401Inputs::fromCalcInputs(s.CalcInputs);
     const int64_t years = K401Years(in);
-    // Only a term that will be computed sizes the grid (a row for the balance too).
-    if (!PastYearLimit(static_cast<double>(years), kK401YearLimit))
-        grid()->setRows(GridRowsFor(years, 5));
-    grid()->clearBody();
-    if (refusedPastYearLimit(static_cast<double>(years), kK401YearLimit)) return;
+    // A row for the balance besides the total row.
+    if (!startYearGrid(years, kK401YearLimit, 5)) return;
     const K401Plan plan = CalculateK401(in);
     StoreK401YearTable(plan, s.YearTable);
     fillGrid(1, K401GridRows(plan, s.CurrencySymbol));

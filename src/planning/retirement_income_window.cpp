@@ -93,20 +93,13 @@ Income::Income(QWidget* parent)
         if (on) ChooseWithdrawal(WithdrawalChoice::FixedAmount);
     });
 
-    Grid* grid = new Grid(this);
-    grid->setObjectName(QStringLiteral("Grid2"));
-    twips::place(grid, kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    QPlainTextEdit* panel =
-        makeTextPanel(this, QStringLiteral("TxtBox"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
-
     Controls c = makeButtonRow(QStringLiteral("Help2"), QStringLiteral("Ptr"));
-    c.grid = grid;
-    c.helpPanel = panel;
+    placeGridAndHelp(c, QStringLiteral("Grid2"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
     setControls(c);
 
     const QList<QWidget*> tabOrder = {invest,      rate,         rateDrawn_,  term_,
                                       percentage_, fixedAmount_, c.calculate, c.help,
-                                      c.graph,     c.print,      c.exit,      panel};
+                                      c.graph,     c.print,      c.exit,      c.helpPanel};
     chainTabOrder(tabOrder);
 
     SetupGrid();

@@ -110,18 +110,11 @@ CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, p
                                    yearTop + 480, 870, 300);
     connect(year, &QPushButton::clicked, this, [this] { OpenYearWindow(); });
 
-    Grid* grid = new Grid(this);
-    grid->setObjectName(QStringLiteral("Grid1"));
-    twips::place(grid, kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    QPlainTextEdit* panel =
-        makeTextPanel(this, QStringLiteral("TxtBox"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
-
     Controls c = makeButtonRow();
-    c.grid = grid;
-    c.helpPanel = panel;
+    placeGridAndHelp(c, QStringLiteral("Grid1"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
     setControls(c);
 
-    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << year << panel;
+    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << year << c.helpPanel;
     chainTabOrder(tabOrder);
 
     SetupGrid();
