@@ -161,18 +161,21 @@ BarLayout LayoutBars(const QRectF& area, const ChartContent& c, const QFont& fon
 
 namespace {
 
+// The chart's title across the top, cut with an ellipsis where it is wider than its place.
+void paintTitle(QPainter& p, const QRectF& place, const QString& title, const QFont& font) {
+    if (place.isNull()) return;
+    p.setFont(ChartTitleFont(font));
+    p.setPen(Qt::black);
+    p.drawText(place, Qt::AlignCenter,
+               QFontMetricsF(p.font()).elidedText(title.trimmed(), Qt::ElideRight, place.width()));
+}
+
 void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFont& font,
                bool threeD) {
     const BarLayout L = LayoutBars(area, c, font, threeD);
     const QFontMetricsF fm(font);
     const double lineH = fm.height();
-    if (!L.title.isNull()) {
-        p.setFont(ChartTitleFont(font));
-        p.setPen(Qt::black);
-        p.drawText(
-            L.title, Qt::AlignCenter,
-            QFontMetricsF(p.font()).elidedText(c.title.trimmed(), Qt::ElideRight, L.title.width()));
-    }
+    paintTitle(p, L.title, c.title, font);
     if (L.plot.width() < 4 || L.plot.height() < 4) return;
     p.setFont(font);
     const QPointF back(L.depth, -L.depth);
@@ -334,13 +337,7 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
     const PieLayout L = LayoutPie(area, c, font, threeD);
     const QFontMetricsF fm(font);
     const double lineH = fm.height();
-    if (!L.title.isNull()) {
-        p.setFont(ChartTitleFont(font));
-        p.setPen(Qt::black);
-        p.drawText(
-            L.title, Qt::AlignCenter,
-            QFontMetricsF(p.font()).elidedText(c.title.trimmed(), Qt::ElideRight, L.title.width()));
-    }
+    paintTitle(p, L.title, c.title, font);
     if (L.slices.empty()) return;
     p.setFont(font);
     const QRectF disc(L.centre.x() - L.rx, L.centre.y() - L.ry, 2 * L.rx, 2 * L.ry);
