@@ -36,6 +36,10 @@ TypedEntry::TypedEntry(QWidget* box, QLineEdit* edit) : QObject(box), box_(box),
     // a paste key before the hook would refuse or pass it as a character.
     KeyHook::on(box);
     edit_->installEventFilter(this);
+    // A drop-down list keeps the focus for its edit box: keys, the context menu
+    // and input-method text arrive at the list, which hands them straight to
+    // the edit box without passing its filters.
+    if (box_ != edit_) box_->installEventFilter(this);
     connect(edit_, &QLineEdit::textEdited, this, [this] {
         if (onEdit_) onEdit_();
     });
@@ -62,8 +66,9 @@ void TypedEntry::typeText(const QString& text) {
         const char32_t c = ch.toUcs4().value(0);
         if (c < 32 || c == 127 || (c >= 0x80 && c < 0xA0) || c == 0x2028 || c == 0x2029)
             continue;  // control characters and line separators are never typed
+        // Through the box, as the desktop delivers a key, so its hook sees it.
         QKeyEvent e = typedKey(ch);
-        QApplication::sendEvent(edit_, &e);
+        QApplication::sendEvent(box_, &e);
     }
 }
 
@@ -99,18 +104,20 @@ bool TypedEntry::showContextMenu(const QPoint& globalPos) {
 }
 
 bool TypedEntry::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != edit_) return false;
+    if (watched != edit_ && watched != box_) return false;
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::ContextMenu:
+        case QEvent::InputMethod:
+            break;
         case QEvent::MouseButtonRelease:
         case QEvent::Drop:
-        case QEvent::InputMethod:
-            if (edit_->isReadOnly()) return false;
+            if (watched != edit_) return false;  // the mouse is over the edit box itself
             break;
         default:
             return false;  // the box may be on its way out: leave it alone
     }
+    if (edit_->isReadOnly()) return false;
     switch (event->type()) {
         case QEvent::KeyPress: {
             auto* e = static_cast<QKeyEvent*>(event);

@@ -32,22 +32,30 @@ Money M(const char* text) {
 }
 
 // The ways a user puts text into a box other than typing it.
+// Keys go where the desktop sends them: to the focused control, which for a
+// drop-down list is the list itself (its edit box passes the focus on to it).
 void pasteByKeys(QLineEdit* edit, const QString& text, bool shiftInsert = false) {
     QGuiApplication::clipboard()->setText(text);
     edit->setFocus();
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_TRUE(focused);
     if (shiftInsert)
-        QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::keyClick(focused, Qt::Key_Insert, Qt::ShiftModifier);
     else
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(focused, Qt::Key_V, Qt::ControlModifier);
 }
 
 // Opens the box's context menu where the user right-clicks and picks `action`
 // ("edit-paste", "edit-cut", "edit-delete").
+// The right click reaches the edit box, or the list when its edit box defers
+// its menu to it.
 void contextMenu(QLineEdit* edit, const char* action) {
     edit->setFocus();
-    const QPoint at(4, edit->height() / 2);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, edit->mapToGlobal(at));
-    QApplication::sendEvent(edit, &event);
+    QWidget* target =
+        edit->contextMenuPolicy() == Qt::NoContextMenu ? edit->parentWidget() : edit;
+    const QPoint at = edit->mapTo(target, QPoint(4, edit->height() / 2));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &event);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_TRUE(menu);
     auto* item = menu->findChild<QAction*>(QString::fromLatin1(action));
