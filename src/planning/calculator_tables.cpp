@@ -38,28 +38,44 @@ std::vector<QStringList> YearGridRows(const SharedTable<Money>& t, int years,
 }
 
 namespace {
-void printFigures(PrintDevice& d, const YearPrintLayout& layout, const std::vector<Money>& figures,
-                  const QString& symbol) {
-    const size_t n = std::min(figures.size(), layout.figures.size());
-    for (size_t i = 0; i < n; ++i) {
-        const PrintColumn& col = layout.figures[i];
-        d.at(col.tab, RightJustifyWhole(symbol + Format(figures[i], layout.picture), col.width));
+
+// `text` ending at the right end of its column. A text wider than its column
+// reaches left into the blanks before it, as far as one blank after what the
+// line holds up to column `usedTo`, so wide figures still end in line with
+// those above them. `usedTo` moves on to the text's last column.
+void printInColumn(PrintDevice& d, const PrintColumn& col, const QString& text, int& usedTo) {
+    const int len = static_cast<int>(text.size());
+    if (len <= col.width) {
+        d.at(col.tab, RightJustify(text, col.width));
+        usedTo = col.tab + col.width - 1;
+        return;
     }
+    const int start = std::max(col.tab + col.width - len, usedTo + 2);
+    d.at(start, text);
+    usedTo = start + len - 1;
+}
+
+void printLine(PrintDevice& d, const YearPrintLayout& layout, const QString& first,
+               const std::vector<Money>& figures, const QString& symbol) {
+    int usedTo = 0;
+    printInColumn(d, {layout.year.tab, std::max(layout.year.width, int(first.size()))}, first,
+                  usedTo);
+    const size_t n = std::min(figures.size(), layout.figures.size());
+    for (size_t i = 0; i < n; ++i)
+        printInColumn(d, layout.figures[i], symbol + Format(figures[i], layout.picture), usedTo);
     d.endLine();
 }
+
 }  // namespace
 
 void PrintYearLine(PrintDevice& d, const YearPrintLayout& layout, int64_t year,
                    const std::vector<Money>& figures) {
-    d.at(layout.year.tab,
-         RightJustifyWhole(Format(static_cast<double>(year), u"###"), layout.year.width));
-    printFigures(d, layout, figures, QString());
+    printLine(d, layout, Format(static_cast<double>(year), u"###"), figures, QString());
 }
 
 void PrintTotalLine(PrintDevice& d, const YearPrintLayout& layout, const std::vector<Money>& totals,
                     const QString& symbol) {
-    d.at(layout.year.tab, QStringLiteral("Total:"));
-    printFigures(d, layout, totals, symbol);
+    printLine(d, layout, QStringLiteral("Total:"), totals, symbol);
 }
 
 std::vector<Money> YearTableRow(const SharedTable<Money>& t, int row,

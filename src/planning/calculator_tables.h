@@ -48,7 +48,8 @@ struct PrintColumn {
 // The year lines of a printout: the year (Format "###") in `year`, then the
 // figures of the line in `figures`, each with `picture`. The total line puts
 // "Total:" at the year's column and the totals in the same columns, each with
-// the currency symbol in front. A figure wider than its column is printed whole.
+// the currency symbol in front. A figure wider than its column is printed whole, still ending at
+// its column's right end where the blanks before it allow (one blank kept after the figure before).
 struct YearPrintLayout {
     PrintColumn year{2, 3};
     std::vector<PrintColumn> figures;

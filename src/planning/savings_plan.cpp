@@ -104,13 +104,16 @@ QString ComparisonLabel(int row) {
 QString ComparisonReportEntry(const SavingsPlanInputs& in, const SavingsPlan& plan) {
     const QString money = QStringLiteral("###,,###.00");
     const QString total = QStringLiteral("####,,##0.00");
-    QString line = RightJustifyWhole(Format(static_cast<double>(plan.yearsComputed), u"##"), 3) +
-                   RightJustifyWhole(Format(in.lumpSum, money), 12) +
-                   RightJustifyWhole(Format(in.annual, money), 12) +
-                   RightJustifyWhole(Format(in.ratePercent, u"##.00"), 7) + u'%' +
-                   RightJustifyWhole(Format(in.increasePercent, u"##.00"), 7) + u'%' +
-                   RightJustifyWhole(Format(in.inflationPercent, u"##.00"), 7) + u'%' +
-                   RightJustifyWhole(Format(plan.totalInvested, total), 13) +
-                   RightJustifyWhole(Format(plan.finalValue, total), 14);
+    // A figure too wide for its field stays a blank apart from the one before it.
+    auto field = [](const QString& figure, int width) {
+        return RightJustifyWhole(figure, width, 1);
+    };
+    QString line = field(Format(static_cast<double>(plan.yearsComputed), u"##"), 3) +
+                   field(Format(in.lumpSum, money), 12) + field(Format(in.annual, money), 12) +
+                   field(Format(in.ratePercent, u"##.00"), 7) + u'%' +
+                   field(Format(in.increasePercent, u"##.00"), 7) + u'%' +
+                   field(Format(in.inflationPercent, u"##.00"), 7) + u'%' +
+                   field(Format(plan.totalInvested, total), 13) +
+                   field(Format(plan.finalValue, total), 14);
     return line + kCrLf + u' ' + QString(77, u'_') + kCrLf + kCrLf;
 }

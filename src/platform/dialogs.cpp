@@ -32,11 +32,18 @@ class HideWatcher : public QObject {
     QEventLoop* loop_;
 };
 
-// The window a modal window belongs to: the active one; when the window that
-// asks has just hidden itself, the backdrop, which stands where it stood.
-QWidget* modalOwner(QWidget* window) {
+// The owner for `window` (never itself), as ownerWindow() finds it.
+QWidget* ownerExcept(QWidget* window) {
+    // Between one box closing and the window manager handing the focus back,
+    // no window is active: the one that was stays the owner.
+    static QPointer<QWidget> lastActive;
     QWidget* active = QApplication::activeWindow();
-    if (active && active != window && active->isVisible()) return active;
+    if (active && active != window && active->isVisible()) {
+        lastActive = active;
+        return active;
+    }
+    if (lastActive && lastActive != window && lastActive->isVisible()) return lastActive;
+    // The window that asks has just hidden itself: the backdrop stands where it stood.
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* w : windows)
         if (w->isVisible() && window_rules::isBackdrop(w)) return w;
@@ -44,6 +51,10 @@ QWidget* modalOwner(QWidget* window) {
 }
 
 }  // namespace
+
+QWidget* ownerWindow() {
+    return ownerExcept(nullptr);
+}
 
 Script* activeScript() {
     return g_script;
@@ -85,7 +96,7 @@ Answer message(const QString& text, const QString& title, Buttons buttons, Icon 
         }
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(ownerWindow());
     box.setWindowTitle(title);
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (icon) {
@@ -158,7 +169,7 @@ bool openDocument(const QString& path) {
 
 void showModal(QWidget* window) {
     if (!window) return;
-    window_rules::prepareModal(window, modalOwner(window));
+    window_rules::prepareModal(window, ownerExcept(window));
     if (g_script) {
         g_script->modalWindows_.push_back(window->objectName());
         QPointer<QWidget> guard(window);
@@ -202,7 +213,7 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     QString nameFilter = description;
     if (!nameFilter.contains(u'(')) nameFilter += QStringLiteral(" (%1)").arg(pattern);
 
-    QFileDialog dialog(QApplication::activeWindow());
+    QFileDialog dialog(ownerWindow());
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
     dialog.setNameFilter(nameFilter);

@@ -30,6 +30,12 @@ void beep();
 // False when the desktop could not open it. Under a Script the path is only recorded.
 bool openDocument(const QString& path);
 
+// The window a message box, a modal window or the file dialog opens over: the
+// active window; while none is (the window manager has not yet handed the
+// focus back after an earlier box), the last one that was, if still shown;
+// else the backdrop; else none.
+QWidget* ownerWindow();
+
 // Shows `window` modally and returns when it is hidden or destroyed.
 void showModal(QWidget* window);
 

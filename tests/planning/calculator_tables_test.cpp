@@ -75,6 +75,34 @@ TEST(CalculatorTables, YearLimitsAndGridRows) {
     EXPECT_LE(GridRowsFor(int64_t{1} << 40, 4), 100004);  // never a runaway grid
 }
 
+TEST(CalculatorTables, WideFiguresOfAPrintoutEndInLineWhereTheBlanksBeforeThemAllow) {
+    const YearPrintLayout layout{{2, 3}, {{17, 14}, {39, 13}, {61, 13}}};
+    const struct {
+        std::vector<Money> figures;
+        const char* line;
+    } cases[] = {
+        // Every figure fits: each ends at its column's end (30, 51, 73).
+        {{M("1"), M("2"), M("3")},
+         "   1                      1.00                 2.00                  3.00"},
+        // 17 and 18 characters: they reach left into the blanks before them.
+        {{M("10544061118.54"), M("101234567890.12"), M("3")},
+         "   1         10,544,061,118.54   101,234,567,890.12                  3.00"},
+        // No room left: one blank after the figure before, then whole.
+        {{M("1"), M("900000000000000"), M("900000000000000")},
+         "   1                      1.00 900,000,000,000,000.00 900,000,000,000,000.00"},
+    };
+    for (const auto& c : cases) {
+        TextDevice d;
+        PrintYearLine(d, layout, 1, c.figures);
+        EXPECT_EQ(d.pages().at(0).at(0).toStdString(), c.line);
+    }
+    // The total line: the symbol counts in the figure's width.
+    TextDevice d;
+    PrintTotalLine(d, layout, {M("10544061118.54"), M("0"), M("0")}, QStringLiteral("$"));
+    EXPECT_EQ(d.pages().at(0).at(0).toStdString(),
+              " Total:     $10,544,061,118.54                 $.00                  $.00");
+}
+
 TEST(CalculatorTables, YearGridRowsPickTheirColumnsAndLeaveEmptyTotals) {
     SharedTable<Money> t;
     t.create(4, 6);
@@ -117,9 +145,9 @@ TEST(CalculatorTables, YearAndTotalLinesOfAPrintout) {
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0].toStdString(),
               "   7                 1,450.00              40,000.00           510,000.00");
-    // A figure wider than its column is printed whole and pushes on.
+    // A figure wider than its column is printed whole, still ending in line.
     EXPECT_EQ(lines[1].toStdString(),
-              " 100            1,234,567,890.12                 .00                -5.00");
+              " 100         1,234,567,890.12                    .00                -5.00");
     EXPECT_EQ(lines[2].toStdString(),
               " Total:             $9,491.53             $12,000.00           $97,491.53");
     EXPECT_EQ(YearTableRow(

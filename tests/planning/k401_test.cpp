@@ -91,7 +91,7 @@ TEST(K401, TheRateOfReturnIsSinglePrecision) {
     PrintK401(d, in, p, QStringLiteral("$"));
     const QStringList lines = d.pages().at(0);
     EXPECT_TRUE(lines.contains(
-        "  50              2,345,963.04        766,954,735.39        5,149,553,297.94"))
+        "  50              2,345,963.04       766,954,735.39      5,149,553,297.94"))
         << d.pageText(0).toStdString();
 }
 

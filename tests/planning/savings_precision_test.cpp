@@ -33,5 +33,5 @@ TEST(SavingsPrecision, TheRateIsSinglePrecision) {
     EXPECT_TRUE(lines.contains(
         "  50                  1,000.00         3,175,093.48         21,318,485.07"));
     EXPECT_TRUE(lines.contains(
-        " Total:             $50,000.00        $21,268,485.07        $21,318,485.07"));
+        " Total:             $50,000.00       $21,268,485.07        $21,318,485.07"));
 }

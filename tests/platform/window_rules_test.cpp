@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -147,4 +148,20 @@ TEST_F(WindowRules, TheBackdropStaysBehindWithoutFocusAndCannotBeClosed) {
     Windows().show(QStringLiteral("RulesBackdrop"));
     EXPECT_FALSE(back->close());
     EXPECT_TRUE(back->isVisible());
+}
+
+TEST_F(WindowRules, BoxesOpenOverTheWindowThatAskedEvenWhileNoWindowIsActive) {
+    auto* back = make<QWidget>(QStringLiteral("OwnerBackdrop"));
+    window_rules::makeBackdrop(back);
+    Windows().show(QStringLiteral("OwnerBackdrop"));
+    auto* tool = make(QStringLiteral("OwnerTool"));
+    Windows().show(QStringLiteral("OwnerTool"));
+    QApplication::setActiveWindow(tool);
+    EXPECT_EQ(dialogs::ownerWindow(), tool);
+    // An earlier box has closed and the focus is not back yet: still the tool.
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_EQ(dialogs::ownerWindow(), tool);
+    // The tool has gone: the backdrop, which stands where it stood.
+    tool->hide();
+    EXPECT_EQ(dialogs::ownerWindow(), back);
 }
