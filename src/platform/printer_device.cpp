@@ -57,6 +57,21 @@ constexpr double kMarginInch = 0.5;
 
 }  // namespace
 
+namespace {
+
+// True when the file at `path` is a PDF written to its end.
+bool IsCompletePdf(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const qint64 size = f.size();
+    if (size < 16) return false;
+    // A whole PDF ends with its end-of-file marker, perhaps followed by a line end.
+    if (!f.seek(std::max<qint64>(0, size - 32))) return false;
+    return f.readAll().contains("%%EOF");
+}
+
+}  // namespace
+
 void TellWherePdfWent(const QString& pdfPath) {
     const QString title = QStringLiteral("Printer");
     const dialogs::Answer answer = dialogs::message(
@@ -148,8 +163,20 @@ void PrinterDevice::endDoc() {
     // A page break with nothing printed after it makes no page.
     pendingPages_ = 0;
     ended_ = true;
-    painter_->end();
-    if (!pdfPath_.isEmpty()) TellWherePdfWent(pdfPath_);
+    const bool finished = painter_->end();
+    if (pdfPath_.isEmpty()) {
+        if (!finished) throw PrintError("The printer could not finish the printout");
+        return;
+    }
+    // A disk that filled up leaves a cut-off file behind, however the painter ended.
+    if (!finished || !IsCompletePdf(pdfPath_)) {
+        QFile::remove(pdfPath_);
+        throw PrintError(
+            QStringLiteral("The PDF file could not be written:\r\n%1\r\nThe disk may be full.")
+                .arg(QDir::toNativeSeparators(pdfPath_))
+                .toStdString());
+    }
+    TellWherePdfWent(pdfPath_);
 }
 
 void PrinterDevice::setFont(const QString& name, double points, bool bold) {

@@ -15,6 +15,7 @@
 #include "investments/portfolio.h"
 #include "investments/record_entry.h"
 #include "shell/settings.h"
+#include "support/full_disk.h"
 
 namespace {
 
@@ -149,34 +150,6 @@ TEST(SafeWrite, SavingAPortfolioKeepsItsBackup) {
     EXPECT_EQ(readFile(BackupPathFor(path)), "as it was");
     State().reset();
 }
-
-// A small file system of its own, filled to the last block: needs root to mount.
-class FullDisk : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        if (::geteuid() != 0) GTEST_SKIP() << "not root: cannot mount a small file system";
-        if (::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0,
-                    "size=64k,mode=0755") != 0)
-            GTEST_SKIP() << "mounting a small file system failed: " << strerror(errno);
-        mounted = true;
-    }
-    void TearDown() override {
-        if (mounted) ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
-    }
-    // Fills the file system up to its last byte.
-    void fill() {
-        QFile f(dir.filePath(QStringLiteral("filler")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(512, 'x');
-        while (f.write(block) == block.size()) {
-        }
-        while (f.write("x", 1) == 1) {
-        }
-    }
-    QTemporaryDir dir;
-    bool mounted = false;
-};
 
 TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
     // An 11 KB portfolio of the kind the program writes.

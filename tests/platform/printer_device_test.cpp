@@ -11,7 +11,9 @@
 #include "planning/savings_plan.h"
 #include "planning/savings_plan_report.h"
 #include "shell/app_state.h"
+#include "shell/print_action_ui.h"
 #include "shell/printing.h"
+#include "support/full_disk.h"
 #include "support/ui_test_support.h"
 
 namespace {
@@ -243,4 +245,25 @@ TEST_F(PdfPrintout, FiftyYearSavingsPlanContinuesInItsColumnsWithNoEmptyPage) {
     for (const QString& l : pages[0].split(u'\n'))
         if (l.trimmed().startsWith(previous)) last1 = l;
     EXPECT_EQ(end1, last1.size()) << "the current value column";
+}
+
+class PdfOnAFullDisk : public FullDiskTest<WindowTest> {};
+
+TEST_F(PdfOnAFullDisk, IsReportedAsNotMadeAndLeavesNoCutOffFile) {
+    const QString pdf = dir.filePath(QStringLiteral("cut.pdf"));
+    setPrintDeviceFactory([pdf](const QString& job) -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<PrinterDevice>(pdf, job);
+    });
+    fill();
+    const bool printed = PrintReport(QStringLiteral("Full"), [](PrintDevice& d) {
+        for (int i = 0; i < 200; ++i) d.line(QStringLiteral("A line that needs room on the disk"));
+    });
+    EXPECT_FALSE(printed);
+    ASSERT_EQ(script.messages().size(), 1u);  // no "saved as" first
+    EXPECT_TRUE(script.lastMessage().text.startsWith(
+        QStringLiteral("The printout could not be made.\r\nThe PDF file could not be written:")))
+        << script.lastMessage().text.toStdString();
+    EXPECT_TRUE(script.lastMessage().text.endsWith(QStringLiteral("The disk may be full.")));
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_TRUE(script.openedDocuments().empty());
 }
