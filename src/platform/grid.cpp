@@ -100,6 +100,22 @@ void Grid::setFixedAlignment(int col, int alignment) {
     h->setTextAlignment(toQt(alignment) | Qt::Alignment(Qt::TextWordWrap));
 }
 
+void Grid::setSelEndRow(int r) {
+    selEndRow_ = r;
+    revealSelectionEnd();
+}
+
+void Grid::setSelEndCol(int c) {
+    selEndCol_ = c;
+    revealSelectionEnd();
+}
+
+void Grid::revealSelectionEnd() {
+    const int row = selEndRow_ - 1, col = std::max(selEndCol_, 0);
+    if (row < 0 || row >= rowCount() || col >= columnCount()) return;
+    scrollTo(model()->index(row, col));
+}
+
 void Grid::setRow(int row) {
     row_ = row;
     if (row >= 1 && row <= rowCount() && col_ >= 0 && col_ < columnCount()) {

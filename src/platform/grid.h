@@ -50,9 +50,11 @@ class Grid : public QTableWidget {
 
     // Selection block.
     void setSelStartRow(int r) { selStartRow_ = r; }
-    void setSelEndRow(int r) { selEndRow_ = r; }
+    // Moving the selection's end brings its cell into view (row 1, column 0
+    // after a calculation: the top left of the body).
+    void setSelEndRow(int r);
     void setSelStartCol(int c) { selStartCol_ = c; }
-    void setSelEndCol(int c) { selEndCol_ = c; }
+    void setSelEndCol(int c);
     int selStartRow() const { return selStartRow_; }
     int selEndRow() const { return selEndRow_; }
     int selStartCol() const { return selStartCol_; }
@@ -95,6 +97,7 @@ class Grid : public QTableWidget {
     void contextMenuEvent(QContextMenuEvent* e) override;
 
   private:
+    void revealSelectionEnd();
     QTableWidgetItem* itemFor(int row, int col);
     std::vector<QStringList> rowsOf(int firstRow, int lastRow, int firstCol, int lastCol,
                                     bool headings) const;

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -196,4 +197,19 @@ TEST(Grid, ContextMenuCopiesAndSavesTheTableAsCsv) {
     EXPECT_FALSE(g->saveAsCsv());
     EXPECT_EQ(script.lastMessage().title, "Save as CSV");
     EXPECT_TRUE(script.lastMessage().text.startsWith("The table could not be saved."));
+}
+
+TEST(Grid, TheSelectionEndAtRowOneBringsTheTopLeftBackIntoView) {
+    Grid g;
+    g.setRows(200);
+    g.setCols(6);
+    g.resize(300, 200);
+    g.show();
+    g.scrollToBottom();
+    g.horizontalScrollBar()->setValue(g.horizontalScrollBar()->maximum());
+    ASSERT_GT(g.verticalScrollBar()->value(), 0);
+    g.setSelEndRow(1);
+    g.setSelEndCol(0);
+    EXPECT_EQ(g.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(g.horizontalScrollBar()->value(), 0);
 }
