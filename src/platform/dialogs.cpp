@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QUrl>
@@ -128,6 +130,15 @@ Answer message(const QString& text, const QString& title, Buttons buttons, Icon 
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
             box.setDefaultButton(QMessageBox::Ok);
             break;
+    }
+    // The box is as wide as its text asks; the title must fit its frame too,
+    // beside the window manager's icon and buttons.
+    if (auto* layout = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title) + 140;
+        layout->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                        layout->rowCount(), 0, 1, layout->columnCount());
     }
     switch (box.exec()) {
         case QMessageBox::Yes:
