@@ -92,15 +92,11 @@ std::optional<double> parseNumber(const QString& text) {
     return v;
 }
 
-std::optional<NetCell> nameCell(const RawField& f) {
+// A cell of either column: a quoted field is text, a bare one a number, as
+// the writer puts them (a name may be a number, a value a text).
+std::optional<NetCell> tableCell(const RawField& f) {
     if (f.kind == RawField::Kind::Empty) return EmptyCell();
     if (f.kind == RawField::Kind::Quoted) return TextCell(WithoutControlCharacters(f.text));
-    return std::nullopt;
-}
-
-std::optional<NetCell> valueCell(const RawField& f) {
-    if (f.kind == RawField::Kind::Empty) return EmptyCell();
-    if (f.kind != RawField::Kind::Bare) return std::nullopt;
     const auto v = parseNumber(f.text);
     if (!v) return std::nullopt;
     return NumberCell(*v, f.text);
@@ -115,18 +111,10 @@ std::optional<int> countField(const RawField& f) {
     return v;
 }
 
-QString nameField(const NetCell& c) {
-    switch (c.kind) {
-        case NetCell::Kind::Text:
-            return u'"' + WithoutControlCharacters(c.text).replace(u'"', u'\'') + u'"';
-        case NetCell::Kind::Number:
-            return NumberFileText(c.number);
-        default:
-            return QString();
-    }
-}
-
-QString valueField(const NetCell& c) {
+// A cell as the file holds it: text quoted (a double quote inside becomes a
+// single one), a number as it was read or else in plain decimals, nothing for
+// an empty cell.
+QString cellField(const NetCell& c) {
     switch (c.kind) {
         case NetCell::Kind::Number:
             // A number read from a file is written as it was read.
@@ -136,7 +124,7 @@ QString valueField(const NetCell& c) {
             }
             return NumberFileText(c.number);
         case NetCell::Kind::Text:
-            return u'"' + QString(c.text).replace(u'"', u'\'') + u'"';
+            return u'"' + WithoutControlCharacters(c.text).replace(u'"', u'\'') + u'"';
         default:
             return QString();
     }
@@ -205,10 +193,10 @@ std::optional<NetWorthData> ParseNetWorth(const QByteArray& bytes) {
     for (int row = 1; row <= kFileRows; ++row) {
         const auto fields = splitLine(lines[row]);
         if (!fields || fields->size() != 4) return std::nullopt;
-        const auto assetName = nameCell((*fields)[0]);
-        const auto assetValue = valueCell((*fields)[1]);
-        const auto liabilityName = nameCell((*fields)[2]);
-        const auto liabilityValue = valueCell((*fields)[3]);
+        const auto assetName = tableCell((*fields)[0]);
+        const auto assetValue = tableCell((*fields)[1]);
+        const auto liabilityName = tableCell((*fields)[2]);
+        const auto liabilityValue = tableCell((*fields)[3]);
         if (!assetName || !assetValue || !liabilityName || !liabilityValue) return std::nullopt;
         d.assets(row, 0) = *assetName;
         d.assets(row, 1) = *assetValue;
@@ -227,9 +215,9 @@ QByteArray NetWorthBytes() {
         return row < t.rows() && col < t.cols() ? t(row, col) : empty;
     };
     for (int row = 1; row <= kFileRows; ++row) {
-        out += nameField(cell(s.NetAssets, row, 0)) + u',' + valueField(cell(s.NetAssets, row, 1)) +
-               u',' + nameField(cell(s.NetLiabilities, row, 0)) + u',' +
-               valueField(cell(s.NetLiabilities, row, 1)) + QStringLiteral("\r\n");
+        out += cellField(cell(s.NetAssets, row, 0)) + u',' + cellField(cell(s.NetAssets, row, 1)) +
+               u',' + cellField(cell(s.NetLiabilities, row, 0)) + u',' +
+               cellField(cell(s.NetLiabilities, row, 1)) + QStringLiteral("\r\n");
     }
     return encodeFileText(out);
 }

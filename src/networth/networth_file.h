@@ -23,8 +23,9 @@ struct NetWorthData {
 
 // Reads a file's bytes. Returns nothing when the file breaks the format
 // anywhere: a count that is not a whole number 0..30, a line with too few or
-// too many fields, a name that is not a quoted text, a value that is not a
-// number within the money range, fewer than 32 lines, or anything after them.
+// too many fields, a cell that is neither a quoted text nor a number (either
+// column may hold either: a name of figures, a value of text, as the program
+// writes them), fewer than 32 lines, or anything after them.
 std::optional<NetWorthData> ParseNetWorth(const QByteArray& bytes);
 // The file's bytes for the tables and counts in State().
 QByteArray NetWorthBytes();

@@ -120,8 +120,7 @@ TEST_F(NetWorthFile, BrokenFilesAreRefusedWhole) {
         fileWith("31,0", {}),                      // a count beyond 30
         fileWith("-1,0", {}),                      //
         fileWith("1.5,0", {}),                     //
-        fileWith("1,1", {"A,1,\"L\",2"}),          // a name that is not a quoted text
-        fileWith("1,1", {"\"A\",\"1\",\"L\",2"}),  // a value that is not a number
+        fileWith("1,1", {"A,1,\"L\",2"}),          // a cell neither quoted nor a number
         fileWith("1,1", {"\"A\",1.2.3,\"L\",2"}),  //
         fileWith("1,1", {"\"A\",nan,\"L\",2"}),    //
         fileWith("1,1", {"\"A\",1e999,\"L\",2"}),  //
@@ -134,6 +133,21 @@ TEST_F(NetWorthFile, BrokenFilesAreRefusedWhole) {
     };
     for (const QByteArray& bytes : refused)
         EXPECT_FALSE(ParseNetWorth(bytes)) << bytes.left(60).toStdString();
+}
+
+TEST_F(NetWorthFile, ANameOfFiguresAndAValueOfTextReadAndWriteBackAsTheyStand) {
+    // A value typed as text counts with its leading number.
+    const QByteArray bytes = fileWith("2,1", {"\"Gold\",\"12.5abc\",1990,\"7\"", "2024,.5,,"});
+    const auto data = ParseNetWorth(bytes);
+    ASSERT_TRUE(data);
+    InstallNetWorth(*data);
+    EXPECT_EQ(State().NetAssets(1, 1).kind, NetCell::Kind::Text);
+    EXPECT_EQ(State().NetLiabilities(1, 0).kind, NetCell::Kind::Number);
+    EXPECT_EQ(NetWorthBytes(), bytes);
+    const auto totals = CalcTotals();
+    ASSERT_TRUE(totals);
+    EXPECT_EQ(totals->TotalAssets, Money::fromDouble(13));
+    EXPECT_EQ(totals->TotalLiabilities, Money::fromDouble(7));
 }
 
 TEST_F(NetWorthFile, FailedReadLeavesTheTables) {
