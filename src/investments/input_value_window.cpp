@@ -48,13 +48,8 @@ InCurVal::InCurVal(QWidget* parent) : QWidget(parent) {
     setTabOrder(curVal_, accept_);
     setTabOrder(accept_, noAccept_);
 
-    KeyHook::on(curVal_)->keyPress = [this](int key) {
-        if (key == keycode::Enter) {
-            accept_->setFocus(Qt::TabFocusReason);
-            return 0;
-        }
-        return FilterKey(NumericKeyFilter, key);
-    };
+    // Enter moves on to OK; typed and pasted text alike pass the number filter.
+    ApplyNumberBoxRules(curVal_, NumericKeyFilter, accept_);
     connect(accept_, &QPushButton::clicked, this, [this] { finish(curVal_->text()); });
     connect(noAccept_, &QPushButton::clicked, this, [this] { finish(QString()); });
     curVal_->setFocus();

@@ -10,6 +10,7 @@
 #include "investments/record_entry_window.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
+#include "platform/typed_entry.h"
 #include "shell/app_state.h"
 #include "shell/input_conventions_ui.h"
 #include "shell/key_filters.h"
@@ -87,6 +88,9 @@ void RecordEntry::InstallKeys() {
         dialogs::beep();
         return 0;
     };
+
+    // Pasted, dropped and input-method text arrives as typed keys, through the rules above.
+    for (QLineEdit* box : EntryBoxList()) TypedEntry::install(box);
 
     for (QLineEdit* box : EntryBoxList()) box->installEventFilter(this);
 }

@@ -27,6 +27,7 @@ void ApplyNumberBoxRules(QWidget* box, KeyFilter filter, QWidget* next,
         }
         return FilterKey(filter, key);
     };
+    TypedEntry::install(box);
     if (onDelete) {
         hook->keyDown = [onDelete](int& code) {
             if (code == keycode::Delete) onDelete();

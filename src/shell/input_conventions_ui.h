@@ -18,7 +18,8 @@ int FilterKey(KeyFilter filter, int keyAscii);
 
 // The usual rules of a number box: Enter moves the focus to `next` (the key is
 // discarded), other keys go through `filter`, and Delete (key down 46) runs
-// `onDelete` when one is given.
+// `onDelete` when one is given. Pasted, dropped and input-method text arrives
+// as typed keys, through the same rules.
 void ApplyNumberBoxRules(QWidget* box, KeyFilter filter, QWidget* next,
                          std::function<void()> onDelete = {});
 

@@ -1,5 +1,6 @@
 // RecordEntry driven as a user types: funds, adding, correcting, deleting, browsing, the limits.
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -181,6 +182,31 @@ TEST_F(RecordWindow, ASaleTypedByTheUserIsStoredNegativeAndShownAgainAsTyped) {
     EXPECT_EQ(w->label("Done")->text(), "      ");
     EXPECT_EQ(Windows().get<FundMenu>(QStringLiteral("FundMenu"))->InfoBox()->text(),
               " Funds = 1    Records = 1 ");
+}
+
+TEST_F(RecordWindow, PastedFiguresMeetTheRulesOfTypedOnes) {
+    RecordEntry* w = open();
+    nameTheNewFund(QStringLiteral("Kiwi"));
+    QTest::mouseClick(w->createfund(), Qt::LeftButton);
+    type(QStringLiteral("b"));
+    enter();
+    type(QStringLiteral("2/3/2001"));
+    enter();
+    ASSERT_EQ(focused(), "InPrice");
+    // The comma and the letters beep and are dropped, as when typed.
+    QGuiApplication::clipboard()->setText(QStringLiteral("2,5x"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w->InPrice()->text(), "25");
+    EXPECT_EQ(script.beeps(), 2);
+    enter();
+    QGuiApplication::clipboard()->setText(QStringLiteral("10"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert, Qt::ShiftModifier);
+    enter();
+    enter();
+    save(w);
+    ASSERT_EQ(State().RecordCount, 1);
+    EXPECT_EQ(State().Records[1].Price, m(25));
+    EXPECT_EQ(State().Records[1].Shares, m(10));
 }
 
 TEST_F(RecordWindow, LowerCaseCodesAreStoredInCapitalsAndUnitFeesNegative) {

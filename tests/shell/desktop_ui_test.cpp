@@ -1,5 +1,6 @@
 // The program on a desktop: start-up stacking, tool placement, frame close, keys, file folders.
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -83,6 +84,21 @@ TEST_F(Desktop, InCurValTakesTheFigureWithTwoEnters) {
     EXPECT_TRUE(focusedOk);
     settle();
     EXPECT_FALSE(Windows().exists(QStringLiteral("InCurVal")));
+}
+
+TEST_F(Desktop, InCurValTakesAPasteAsTypedKeys) {
+    State().CallMode = 0;
+    script.onModal([&](QWidget* w) {
+        auto* in = qobject_cast<InCurVal*>(w);
+        ASSERT_TRUE(in);
+        QGuiApplication::clipboard()->setText(QStringLiteral("2,5e3x"));
+        in->CurVal()->setFocus();
+        QTest::keyClick(in->CurVal(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(in->CurVal(), Qt::Key_Return);
+        QTest::keyClick(in->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(AskCurrentValue(), "253");
+    EXPECT_EQ(script.beeps(), 3);
 }
 
 TEST_F(Desktop, TheFileDialogStartsInTheFolderOfTheLastFile) {
