@@ -115,13 +115,10 @@ bool WantsToKeepChanges() {
 }
 
 void FundMenu::ExitToMainMenu() {
-    AppState& s = State();
-    if (s.FileChanged != 1) {
-        EraseTables();
-    } else if (s.RecordCount != 0) {
-        if (WantsToKeepChanges()) return;
-        EraseTables();
-    }
+    // Without records there is nothing that could be saved: the tables go as
+    // well, or the next visit would count funds whose names are gone.
+    if (WantsToKeepChanges()) return;
+    EraseTables();
     Windows().unload(kFundMenu);
     Windows().show(QStringLiteral("MenuMain"));
 }

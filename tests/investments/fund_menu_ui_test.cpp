@@ -267,6 +267,20 @@ TEST_F(FundMenuTest, ExitWithoutChangesAsksNothing) {
     EXPECT_EQ(State().FundFileName, "");
 }
 
+TEST_F(FundMenuTest, LeavingWithEveryRecordDeletedLeavesNoNamelessFundsBehind) {
+    openMenu();
+    openSample();
+    State().RecordCount = 0;  // every record deleted; the funds are left empty
+    State().FileChanged = 1;
+    click("Exitbutton");
+    EXPECT_TRUE(script.messages().empty());  // nothing that could be saved
+    settle();
+    EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
+    openMenu();
+    EXPECT_EQ(info(), " Funds = 0    Records = 0 ");
+    EXPECT_EQ(State().FundCount(), 0);
+}
+
 TEST_F(FundMenuTest, AUserStartsAPortfolioSavesItQuitsAndOpensItAgain) {
     openMenu();
     click("Editrec");
