@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWidget>
 #include <QWindow>
 
@@ -219,6 +220,10 @@ void prepareModal(QWidget* window, QWidget* owner) {
     if (!window->property(kModal).toBool()) {
         window->setProperty(kModal, true);
         new KeepModalShown(window);
+        // Escape closes it as its frame's close button does (Cancel, or its exit).
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+        escape->setContext(Qt::WindowShortcut);
+        QObject::connect(escape, &QShortcut::activated, window, [window] { window->close(); });
     }
     if (owner == window) owner = nullptr;
     if (owner && !window->testAttribute(Qt::WA_Moved)) {

@@ -30,6 +30,7 @@ bool isBackdrop(const QWidget* window);
 // frame with no minimize or maximize button, kept above its owner by the
 // window manager and minimized only with it (minimized alone, it comes back
 // at once). A window its own code has not placed is centred over the owner.
+// Escape closes it as the frame's close button does.
 void prepareModal(QWidget* window, QWidget* owner);
 
 }  // namespace window_rules

@@ -101,6 +101,21 @@ TEST_F(Desktop, InCurValTakesAPasteAsTypedKeys) {
     EXPECT_EQ(script.beeps(), 3);
 }
 
+TEST_F(Desktop, EscapeInAModalWindowIsItsCancel) {
+    State().CallMode = 0;
+    script.onModal([&](QWidget* w) {
+        auto* in = qobject_cast<InCurVal*>(w);
+        ASSERT_TRUE(in);
+        QApplication::setActiveWindow(in);
+        keys::type(in->CurVal(), QStringLiteral("12"));
+        QTest::keyClick(in->CurVal(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(AskCurrentValue(), "");
+    settle();
+    EXPECT_FALSE(Windows().exists(QStringLiteral("InCurVal")));
+    EXPECT_EQ(script.beeps(), 0);
+}
+
 TEST_F(Desktop, TheFileDialogStartsInTheFolderOfTheLastFile) {
     QTemporaryDir elsewhere;
     const QString opened = elsewhere.filePath(QStringLiteral("Family.wms"));
