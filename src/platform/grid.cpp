@@ -1,12 +1,56 @@
 #include "platform/grid.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "platform/keys.h"
 #include "platform/twips.h"
 
+QFont FontToFitFigure(const QFont& font, const QString& text, int room) {
+    const bool figure = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    if (!figure || room <= 0) return font;
+    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width <= room) return font;
+    QFont smaller = font;
+    auto scaled = [&](double scale) {
+        if (font.pointSizeF() > 0)
+            smaller.setPointSizeF(font.pointSizeF() * scale);
+        else if (font.pixelSize() > 0)
+            smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
+        return QFontMetricsF(smaller).horizontalAdvance(text);
+    };
+    // Glyph widths do not scale quite evenly: step down until it fits.
+    for (double scale = room / width; scaled(std::max(scale, 0.6)) > room && scale > 0.6;)
+        scale *= 0.97;
+    return smaller;
+}
+
 namespace {
+
+// Draws a figure that is too wide for its cell in a smaller font.
+class FittingDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        const QStyle* style = o.widget ? o.widget->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, o.widget) + 1;
+        const QFont fitted = FontToFitFigure(o.font, o.text, o.rect.width() - 2 * margin);
+        if (fitted != o.font) {
+            o.font = fitted;
+            o.fontMetrics = QFontMetrics(fitted);
+        }
+        style->drawControl(QStyle::CE_ItemViewItem, &o, painter, o.widget);
+    }
+};
+
 Qt::Alignment toQt(int a) {
     switch (a) {
         case 1:
@@ -36,6 +80,7 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setFixedHeight(twips::px(kDefaultRowHeight));
     setWordWrap(false);
+    setItemDelegate(new FittingDelegate(this));
     setCornerButtonEnabled(false);
     setTabKeyNavigation(false);
     setRowCount(1);

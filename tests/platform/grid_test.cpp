@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
@@ -212,4 +213,17 @@ TEST(Grid, TheSelectionEndAtRowOneBringsTheTopLeftBackIntoView) {
     g.setSelEndCol(0);
     EXPECT_EQ(g.verticalScrollBar()->value(), 0);
     EXPECT_EQ(g.horizontalScrollBar()->value(), 0);
+}
+
+TEST(Grid, AFigureTooWideForItsCellIsDrawnSmallerButNotBeyondReading) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(10);
+    const QString figure = QStringLiteral("1,234,568,799.99");
+    const int wide = static_cast<int>(QFontMetricsF(font).horizontalAdvance(figure)) + 2;
+    EXPECT_EQ(FontToFitFigure(font, figure, wide), font);  // fits: as it is
+    EXPECT_EQ(FontToFitFigure(font, QStringLiteral("Very long fund name"), 10), font);  // words
+    const QFont smaller = FontToFitFigure(font, figure, wide * 3 / 4);
+    EXPECT_LT(smaller.pointSizeF(), font.pointSizeF());
+    EXPECT_LE(QFontMetricsF(smaller).horizontalAdvance(figure), wide * 3 / 4);
+    EXPECT_DOUBLE_EQ(FontToFitFigure(font, figure, 5).pointSizeF(), 6.0);  // 60 % at the least
 }
