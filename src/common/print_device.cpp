@@ -1,5 +1,6 @@
 #include "common/print_device.h"
 
+#include <algorithm>
 #include <cmath>
 
 TextDevice::TextDevice() {
@@ -69,4 +70,34 @@ QString TextDevice::allText() const {
         out += pageText(static_cast<int>(i));
     }
     return out;
+}
+
+void ColumnLine::at(int column, const QString& text) {
+    d_.at(column, text);
+    usedTo_ = std::max(usedTo_, column + static_cast<int>(text.size()) - 1);
+}
+
+int ColumnLine::rightStart(int column, int width, int length, int usedTo) {
+    if (length <= width) return column + width - length;
+    return std::max(column + width - length, usedTo + 2);
+}
+
+void ColumnLine::right(int column, int width, const QString& text) {
+    const int len = static_cast<int>(text.size());
+    if (len <= width) {
+        at(column, QString(width - len, u' ') + text);
+        return;
+    }
+    at(rightStart(column, width, len, usedTo_), text);
+}
+
+void ColumnText::at(int column, const QString& text) {
+    const int pad = column - 1 - static_cast<int>(text_.size());
+    if (pad > 0) text_ += QString(pad, u' ');
+    text_ += text;
+}
+
+void ColumnText::right(int column, int width, const QString& text) {
+    const int usedTo = static_cast<int>(text_.size());
+    at(ColumnLine::rightStart(column, width, static_cast<int>(text.size()), usedTo), text);
 }

@@ -47,6 +47,42 @@ class PrintDevice {
     }
 };
 
+// One line of a report laid out in columns. A text placed at a column stands
+// there; a figure placed in a field ends at the field's last column, and one
+// wider than its field is kept whole and reaches left into the blanks before
+// it, as far as one blank after what the line already holds, so the figures of
+// a column end in line as long as there is room.
+class ColumnLine {
+  public:
+    // Where a text of `length` characters right-justified in the field of
+    // `width` columns from `column` starts, on a line that holds up to column
+    // `usedTo`.
+    static int rightStart(int column, int width, int length, int usedTo);
+
+    explicit ColumnLine(PrintDevice& device) : d_(device) {}
+    // `text` from column `column` on.
+    void at(int column, const QString& text);
+    // `text` right-justified in the field of `width` columns from `column`.
+    void right(int column, int width, const QString& text);
+    void end() { d_.endLine(); }
+
+  private:
+    PrintDevice& d_;
+    int usedTo_ = 0;  // the last column the line holds
+};
+
+// The same rule for a line built as text in a fixed-pitch font: fields placed
+// left to right, the text padded with blanks.
+class ColumnText {
+  public:
+    void at(int column, const QString& text);
+    void right(int column, int width, const QString& text);
+    const QString& text() const { return text_; }
+
+  private:
+    QString text_;
+};
+
 // Pages of text lines. Used by the tests and to keep a printout as text.
 // Like a printer, it makes a page only once something is printed on it: a page
 // break with nothing after it leaves no empty page.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/number_format.h"
+#include "common/print_device.h"
 #include "planning/calculator_figures.h"
 
 namespace {
@@ -73,11 +74,15 @@ QString CompoundRateReportEntry(const CompoundRateInputs& in, const CompoundRate
                                 const QString& name, const QString& symbol) {
     QString text;
     if (!name.isEmpty()) text += kCrLf + u' ' + name;
-    text += kCrLf + RightJustifyWhole(Format(in.years, u"###"), 5) + QString(6, u' ') +
-            RightJustifyWhole(amount(in.cost, symbol), 14) + QString(5, u' ') +
-            RightJustifyWhole(amount(in.value, symbol), 14) + QString(7, u' ') +
-            RightJustifyWhole(Format(entry.rate, kReportPercentPicture), 12) + QString(4, u' ') +
-            RightJustifyWhole(Format(entry.gain, kReportPercentPicture), 12) + kCrLf + kCrLf;
+    // The fields end at columns 5, 25, 44, 63 and 79; a wide figure reaches
+    // into the blanks before it rather than past the page.
+    ColumnText line;
+    line.right(1, 5, Format(in.years, u"###"));
+    line.right(12, 14, amount(in.cost, symbol));
+    line.right(31, 14, amount(in.value, symbol));
+    line.right(52, 12, Format(entry.rate, kReportPercentPicture));
+    line.right(68, 12, Format(entry.gain, kReportPercentPicture));
+    text += kCrLf + line.text() + kCrLf + kCrLf;
     text += u' ' + QString(78, u'_') + u' ' + kCrLf;
     return text;
 }

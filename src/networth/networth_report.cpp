@@ -7,16 +7,14 @@
 
 namespace {
 
-// An amount of a list: its figure right-justified in 12 characters, blanks
-// for an empty cell.
+// An amount of a list: its figure, nothing for an empty cell (the field prints as blanks).
 QString amount(const NetCell& cell) {
-    const QString figure =
-        cell.kind == NetCell::Kind::Empty ? QString() : Format(CellNumber(cell), u"####,,###.00");
-    return RightJustifyWhole(figure, 12);
+    return cell.kind == NetCell::Kind::Empty ? QString()
+                                             : Format(CellNumber(cell), u"####,,###.00");
 }
 
-QString money(Money value, int width) {
-    return RightJustifyWhole(State().CurrencySymbol + Format(value, u"####,,###.00"), width);
+QString money(Money value) {
+    return State().CurrencySymbol + Format(value, u"####,,###.00");
 }
 
 }  // namespace
@@ -44,23 +42,26 @@ void PrintNetWorth(PrintDevice& d, const QString& header, const NetTotals& total
     auto cell = [&empty](const SharedTable<NetCell>& t, int row, int col) -> const NetCell& {
         return row < t.rows() ? t(row, col) : empty;
     };
+    // Amounts end in line at the ends of their fields, wide ones too.
     for (int i = 1; i <= rows; ++i) {
-        d.at(2, CellName(cell(s.NetAssets, i, 0)).left(25));
-        d.at(28, amount(cell(s.NetAssets, i, 1)));
-        d.at(42, CellName(cell(s.NetLiabilities, i, 0)).left(25));
-        d.at(68, amount(cell(s.NetLiabilities, i, 1)));
-        d.endLine();
+        ColumnLine line(d);
+        line.at(2, CellName(cell(s.NetAssets, i, 0)).left(25));
+        line.right(28, 12, amount(cell(s.NetAssets, i, 1)));
+        line.at(42, CellName(cell(s.NetLiabilities, i, 0)).left(25));
+        line.right(68, 12, amount(cell(s.NetLiabilities, i, 1)));
+        line.end();
     }
     d.line();
     d.line();
     d.line();
-    d.at(2, QStringLiteral("Total Assets"));
-    d.at(27, money(totals.TotalAssets, 13));
-    d.at(42, QStringLiteral("Total Liabilities"));
-    d.at(67, money(totals.TotalLiabilities, 13));
-    d.endLine();
+    ColumnLine total(d);
+    total.at(2, QStringLiteral("Total Assets"));
+    total.right(27, 13, money(totals.TotalAssets));
+    total.at(42, QStringLiteral("Total Liabilities"));
+    total.right(67, 13, money(totals.TotalLiabilities));
+    total.end();
     d.line();
     d.line();
-    d.at(30, QStringLiteral("Net Worth = ") + money(totals.NetWorth, 14));
+    d.at(30, QStringLiteral("Net Worth = ") + RightJustifyWhole(money(totals.NetWorth), 14));
     d.endLine();
 }

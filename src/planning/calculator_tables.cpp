@@ -39,31 +39,16 @@ std::vector<QStringList> YearGridRows(const SharedTable<Money>& t, int years,
 
 namespace {
 
-// `text` ending at the right end of its column. A text wider than its column
-// reaches left into the blanks before it, as far as one blank after what the
-// line holds up to column `usedTo`, so wide figures still end in line with
-// those above them. `usedTo` moves on to the text's last column.
-void printInColumn(PrintDevice& d, const PrintColumn& col, const QString& text, int& usedTo) {
-    const int len = static_cast<int>(text.size());
-    if (len <= col.width) {
-        d.at(col.tab, RightJustify(text, col.width));
-        usedTo = col.tab + col.width - 1;
-        return;
-    }
-    const int start = std::max(col.tab + col.width - len, usedTo + 2);
-    d.at(start, text);
-    usedTo = start + len - 1;
-}
-
 void printLine(PrintDevice& d, const YearPrintLayout& layout, const QString& first,
                const std::vector<Money>& figures, const QString& symbol) {
-    int usedTo = 0;
-    printInColumn(d, {layout.year.tab, std::max(layout.year.width, int(first.size()))}, first,
-                  usedTo);
+    ColumnLine line(d);
+    line.right(layout.year.tab, std::max(layout.year.width, static_cast<int>(first.size())), first);
     const size_t n = std::min(figures.size(), layout.figures.size());
-    for (size_t i = 0; i < n; ++i)
-        printInColumn(d, layout.figures[i], symbol + Format(figures[i], layout.picture), usedTo);
-    d.endLine();
+    for (size_t i = 0; i < n; ++i) {
+        const PrintColumn& col = layout.figures[i];
+        line.right(col.tab, col.width, symbol + Format(figures[i], layout.picture));
+    }
+    line.end();
 }
 
 }  // namespace

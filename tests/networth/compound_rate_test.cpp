@@ -124,10 +124,18 @@ TEST(CompoundRateReport, PageWithANamedAndAnUnnamedEntry) {
 )"));
 }
 
-TEST(CompoundRateReport, AmountsWiderThanTheirFieldArePrintedWhole) {
+TEST(CompoundRateReport, AmountsWiderThanTheirFieldArePrintedWholeWithinTheLine) {
     const CompoundRateInputs in = Inputs(123456789012.5, 987654321098.75, 60);
     const QString entry =
         CompoundRateReportEntry(in, CalculateCompoundRate(in), QString(), QStringLiteral("$"));
-    EXPECT_TRUE(entry.contains(QStringLiteral("$123,456,789,012.50     $987,654,321,098.75")))
+    // They reach into the blanks before them, one blank kept; the percentages stay in place.
+    EXPECT_TRUE(
+        entry.contains(QStringLiteral("\r\n   60 $123,456,789,012.50 $987,654,321,098.75"
+                                      "           3.5265%       700.0000%\r\n")))
         << entry.toStdString();
+    // Percentages of billions: whole, one blank apart, however far they reach.
+    const CompoundRateInputs huge = Inputs(1, 999999999, 1);
+    EXPECT_TRUE(
+        CompoundRateReportEntry(huge, CalculateCompoundRate(huge), QString(), QStringLiteral("$"))
+            .contains(QStringLiteral("$999,999,999.00 99,999,999,799.9999% 99,999,999,800.0000%")));
 }

@@ -73,12 +73,19 @@ TEST_F(NetWorthReport, StatementPage) {
 )"));
 }
 
-TEST_F(NetWorthReport, WideAmountsArePrintedWhole) {
+TEST_F(NetWorthReport, WideAmountsArePrintedWholeAndEndInLine) {
     set(false, 1, QStringLiteral("Estate"), 123456789012.5);
+    set(false, 2, QStringLiteral("Car"), 1.5);
     set(true, 1, QStringLiteral("Debt"), 1);
     const QString page = print(QStringLiteral("1"));  // the header of a cancelled header window
     EXPECT_TRUE(page.startsWith(QStringLiteral("\n 1\n")));
-    EXPECT_TRUE(page.contains(QStringLiteral(" Estate                    123,456,789,012.50\n")));
-    EXPECT_TRUE(page.contains(QStringLiteral(" Total Assets             $123,456,789,012.50")));
-    EXPECT_TRUE(page.contains(QStringLiteral("Net Worth = $123,456,789,011.50")));
+    // Each amount ends at column 39, the wide one reaching into the blanks before it.
+    EXPECT_TRUE(page.contains(QStringLiteral(" Estate") + QString(14, u' ') +
+                              QStringLiteral("123,456,789,012.50  Debt")))
+        << page.toStdString();
+    EXPECT_TRUE(
+        page.contains(QStringLiteral(" Car") + QString(31, u' ') + QStringLiteral("1.50\n")));
+    EXPECT_TRUE(page.contains(
+        QStringLiteral(" Total Assets       $123,456,789,014.00  Total Liabilities")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Net Worth = $123,456,789,013.00")));
 }
