@@ -15,6 +15,7 @@
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
+#include "shell/input_conventions_ui.h"
 #include "shell/key_filters.h"
 
 namespace {
@@ -128,6 +129,7 @@ int CurrValue::keyPress(int key) {
         clearPrice();
         return 0;
     }
+    key = AsDecimalPoint(key);
     if (key != keycode::Point && (key < '0' || key > '9')) {
         dialogs::beep();
         return 0;

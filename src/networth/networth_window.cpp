@@ -21,6 +21,7 @@
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/file_dialog_window.h"
+#include "shell/input_conventions_ui.h"
 #include "shell/key_filters.h"
 #include "shell/print_action_ui.h"
 
@@ -198,8 +199,8 @@ int DispNet::keyPress(List& list, int key) {
     if (list.CellRow < 1 || list.CellCol < 0 || list.CellCol > 1) return 0;
     SharedTable<NetCell>& table = list.liabilities ? State().NetLiabilities : State().NetAssets;
     QString shown = list.grid->cellText(list.CellRow, list.CellCol);
-    switch (
-        TypeIntoCell(list.CellCol, key, list.TypedText, table(list.CellRow, list.CellCol), shown)) {
+    switch (TypeIntoCell(list.CellCol, list.CellCol == 1 ? AsDecimalPoint(key) : key,
+                         list.TypedText, table(list.CellRow, list.CellCol), shown)) {
         case KeyEffect::Changed:
             list.grid->setCellText(list.CellRow, list.CellCol, shown);
             edited();

@@ -1,6 +1,7 @@
 #include "shell/input_conventions_ui.h"
 
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -11,8 +12,17 @@
 #include "shell/app_state.h"
 #include "shell/key_filters.h"
 
+int AsDecimalPoint(int keyAscii) {
+    // Where the desktop's language writes a decimal comma (its keypad types
+    // one too), a comma typed for a figure is meant as the point.
+    if (keyAscii == ',' && QLocale().decimalPoint() == QStringLiteral(",")) return '.';
+    return keyAscii;
+}
+
 int FilterKey(KeyFilter filter, int keyAscii) {
-    const int result = filter(keyAscii);
+    int result = filter(keyAscii);
+    if (result == 0 && AsDecimalPoint(keyAscii) != keyAscii)
+        result = filter(AsDecimalPoint(keyAscii));
     if (result == 0) dialogs::beep();
     return result;
 }

@@ -13,7 +13,13 @@ class QWidget;
 
 using KeyFilter = int (*)(int keyAscii);
 
+// A comma typed under a language that writes a decimal comma, as the point;
+// any other key as it is.
+int AsDecimalPoint(int keyAscii);
+
 // Passes a typed key through a filter; a refused key sounds the beep and gives 0.
+// Under a language that writes a decimal comma, a comma the filter refuses is
+// tried as the point.
 int FilterKey(KeyFilter filter, int keyAscii);
 
 // The usual rules of a number box: Enter moves the focus to `next` (the key is

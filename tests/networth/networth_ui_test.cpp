@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QLocale>
 #include <QTest>
 
 #include "investments/input_value_window.h"
@@ -106,6 +107,19 @@ TEST_F(NetWorthWindow, TypingIntoTheGrid) {
     QTest::keyClick(g, Qt::Key_Delete);
     EXPECT_EQ(s.NetAssets(2, 1).kind, NetCell::Kind::Empty);
     EXPECT_EQ(g->cellText(2, 1), "");
+
+    // Under a language with a decimal comma the comma is the point, in values only.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    pick(g, 4, 1);
+    type(g, "7,5");
+    pick(g, 4, 0);
+    type(g, "Boat, old");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(s.NetAssets(4, 1).number, 7.5);
+    EXPECT_EQ(CellName(s.NetAssets(4, 0)), "Boat, old");
+    QTest::keyClick(g, Qt::Key_Delete);
+    pick(g, 4, 1);
+    QTest::keyClick(g, Qt::Key_Delete);
 
     // A name already there is replaced by what is typed into it.
     pick(g, 1, 0);

@@ -12,6 +12,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -51,8 +52,7 @@ void pasteByKeys(QLineEdit* edit, const QString& text, bool shiftInsert = false)
 // its menu to it.
 void contextMenu(QLineEdit* edit, const char* action) {
     edit->setFocus();
-    QWidget* target =
-        edit->contextMenuPolicy() == Qt::NoContextMenu ? edit->parentWidget() : edit;
+    QWidget* target = edit->contextMenuPolicy() == Qt::NoContextMenu ? edit->parentWidget() : edit;
     const QPoint at = edit->mapTo(target, QPoint(4, edit->height() / 2));
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
     QApplication::sendEvent(target, &event);
@@ -130,6 +130,28 @@ TEST_F(CalculatorEdits, APasteByKeysReplacesTheFigureAndCountsEverywhere) {
     button("Calc")->click();
     EXPECT_EQ(script.lastMessage().text, "Wrong entry, 50 Years limit.");
     EXPECT_EQ(State().GraphPoints, 0);
+}
+
+TEST_F(CalculatorEdits, UnderADecimalCommaLanguageTheCommaKeyIsThePoint) {
+    const int beeps = script.beeps();
+    edit("InInvest")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12,5"));
+    EXPECT_EQ(edit("InInvest")->text(), "125");  // a grouping comma is dropped
+    EXPECT_EQ(script.beeps(), beeps + 1);
+
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    edit("InRate")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12,5"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Comma, Qt::KeypadModifier, ',');
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(","));
+    EXPECT_EQ(edit("InRate")->text(), "12.5..");
+    edit("InTerm")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1,0"));  // whole years only
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(edit("InTerm")->text(), "10");
+    EXPECT_EQ(script.beeps(), beeps + 2);
+    button("Calc")->click();
+    EXPECT_EQ(State().CalcInputs.at(3), M("12.5"));
 }
 
 TEST_F(CalculatorEdits, TheContextMenuPastesThroughTheFilterAndItsCutIsAnEdit) {
