@@ -293,15 +293,35 @@ PieLayout LayoutPie(const QRectF& area, const ChartContent& c, const QFont& font
     if (L.slices.empty()) return L;
 
     const QRectF body(area.left() + m, top, area.width() - 2 * m, area.bottom() - m - top);
-    L.rowHeight = lineH + 3;
-    L.legend = static_cast<double>(L.slices.size()) * L.rowHeight <= body.height();
+    // Every slice is named in the legend: in the chart's font when the rows
+    // fit, else in a smaller one (down to 70 %), else in two columns.
+    const int n = static_cast<int>(L.slices.size());
+    for (int columns = 1; columns <= 2 && !L.legend; ++columns) {
+        for (double scale = 1.0; scale >= 0.695 && !L.legend; scale -= 0.05) {
+            QFont f = font;
+            if (font.pointSizeF() > 0)
+                f.setPointSizeF(font.pointSizeF() * scale);
+            else
+                f.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
+            const double rowH = QFontMetricsF(f).height() + (scale < 1.0 ? 1 : 3);
+            if (static_cast<double>((n + columns - 1) / columns) * rowH <= body.height()) {
+                L.legend = true;
+                L.legendColumns = columns;
+                L.legendFont = f;
+                L.rowHeight = rowH;
+            }
+        }
+    }
+    const QFontMetricsF lfm(L.legend ? L.legendFont : font);
     double nameW = 0;
     for (const auto& s : L.slices)
-        nameW = std::max(nameW, fm.horizontalAdvance(c.labels.value(s.point)));
+        nameW = std::max(nameW, (L.legend ? lfm : fm).horizontalAdvance(c.labels.value(s.point)));
     const double shareW = fm.horizontalAdvance(QStringLiteral("100.0%"));
     double legendW = 0;
     if (L.legend) {
-        legendW = std::min(nameW, body.width() * 0.35) + lineH + 10;
+        const double columnW =
+            std::min(nameW, body.width() * 0.35 / L.legendColumns) + lfm.height() + 10;
+        legendW = columnW * L.legendColumns;
         L.labelRoom = shareW + 8;
     } else {
         L.labelRoom =
@@ -324,7 +344,8 @@ PieLayout LayoutPie(const QRectF& area, const ChartContent& c, const QFont& font
     }
     L.labelled = cs::labelledSlices(L.slices, L.ry + 6, lineH + 1);
     if (L.legend) {
-        const double h = static_cast<double>(L.slices.size()) * L.rowHeight;
+        const int rows = (n + L.legendColumns - 1) / L.legendColumns;
+        const double h = static_cast<double>(rows) * L.rowHeight;
         L.legendBox = QRectF(area.right() - m - legendW, body.center().y() - h / 2, legendW, h);
     }
     return L;
@@ -406,17 +427,24 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
     }
 
     if (!L.legend) return;
-    double ly = L.legendBox.top();
-    for (size_t k = 0; k < L.slices.size(); ++k, ly += L.rowHeight) {
-        const QRectF swatch(L.legendBox.left(), ly + 2, lineH - 2, lineH - 2);
+    p.setFont(L.legendFont);
+    const QFontMetricsF lfm(L.legendFont);
+    const double box = lfm.height() - 2;
+    const int rows = (static_cast<int>(L.slices.size()) + L.legendColumns - 1) / L.legendColumns;
+    const double columnW = L.legendBox.width() / L.legendColumns;
+    for (size_t k = 0; k < L.slices.size(); ++k) {
+        const int column = static_cast<int>(k) / rows, row = static_cast<int>(k) % rows;
+        const double lx = L.legendBox.left() + column * columnW;
+        const double ly = L.legendBox.top() + row * L.rowHeight;
+        const QRectF swatch(lx, ly + (L.rowHeight - box) / 2, box, box);
         p.setPen(c.colour ? Qt::NoPen : QPen(Qt::black, 1));
         p.setBrush(cs::sliceBrush(static_cast<int>(k), c.colour));
         p.drawRect(swatch);
         p.setPen(Qt::black);
         const double tx = swatch.right() + 5;
-        const double tw = L.legendBox.right() - tx;
+        const double tw = lx + columnW - tx - 4;
         p.drawText(QRectF(tx, ly, tw, L.rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   fm.elidedText(c.labels.value(L.slices[k].point), Qt::ElideRight, tw));
+                   lfm.elidedText(c.labels.value(L.slices[k].point), Qt::ElideRight, tw));
     }
 }
 

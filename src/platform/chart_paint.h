@@ -45,7 +45,9 @@ struct PieLayout {
     double rx = 0, ry = 0, depth = 0;  // the top's radii and the 3D wall's height
     bool legend = false;               // names in a legend, else beside the slices
     QRectF legendBox;
-    double rowHeight = 0;
+    double rowHeight = 0;   // of a legend row
+    int legendColumns = 1;  // many slices: the legend in a smaller font, then two columns
+    QFont legendFont;
     double labelRoom = 0;        // the room a label beside the pie has
     std::vector<bool> labelled;  // slices with a label beside them
 };

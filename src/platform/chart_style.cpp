@@ -50,8 +50,23 @@ QColor shade(const QColor& c, int percentDarker) {
                             static_cast<float>(c.blueF() * f));
 }
 
+namespace {
+// Slice k's colour: the palette in order, darker the second time round and
+// lighter the third (never so light that it fades into the page), so that
+// even thirty slices differ.
+QColor sliceColour(int k) {
+    const size_t n = kPalette.size();
+    const QColor base = kPalette[static_cast<size_t>(k) % n];
+    const size_t round = (static_cast<size_t>(k) / n) % 3;
+    if (round == 0) return base;
+    const int l = base.lightness();
+    const int shifted = round == 1 ? l * 60 / 100 : std::min(l + (255 - l) * 2 / 5, 200);
+    return QColor::fromHsl(base.hslHue(), base.hslSaturation(), shifted);
+}
+}  // namespace
+
 QBrush sliceBrush(int k, bool colour) {
-    if (colour) return QBrush(kPalette[static_cast<size_t>(k) % kPalette.size()]);
+    if (colour) return QBrush(sliceColour(k));
     const MonoFill& m = kMono[static_cast<size_t>(k) % kMono.size()];
     if (m.hatch == Qt::NoBrush) return QBrush(QColor(m.grey, m.grey, m.grey));
     // A hatching in black over the ground is painted as a texture so that the
@@ -65,7 +80,7 @@ QBrush sliceBrush(int k, bool colour) {
 }
 
 QColor sliceWallColour(int k, bool colour) {
-    if (colour) return shade(kPalette[static_cast<size_t>(k) % kPalette.size()], 30);
+    if (colour) return shade(sliceColour(k), 30);
     const MonoFill& m = kMono[static_cast<size_t>(k) % kMono.size()];
     const int g = std::max(m.grey - 60, 40);
     return QColor(g, g, g);

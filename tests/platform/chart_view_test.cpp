@@ -334,3 +334,25 @@ TEST(ChartView, NothingToDrawIsNotAnError) {
 }
 
 }  // namespace
+
+TEST(ChartView, ThirtySlicesAreAllNamedInTheLegend) {
+    ChartContent pie;
+    pie.kind = ChartContent::Kind::Pie;
+    for (int i = 1; i <= 30; ++i) {
+        pie.labels << QStringLiteral("Fund number %1").arg(i);
+        pie.values.push_back(100.0 + i);
+    }
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(9);
+    for (const QSize size : {QSize(640, 400), QSize(560, 300)}) {
+        const QRectF area(QPointF(0, 0), size);
+        const PieLayout L = LayoutPie(area, pie, font, false);
+        ASSERT_TRUE(L.legend) << size.width();
+        EXPECT_TRUE(area.contains(L.legendBox)) << size.width();
+        EXPECT_GE(L.legendFont.pointSizeF(), 0.69 * font.pointSizeF());
+        EXPECT_LE(std::ceil(30.0 / L.legendColumns) * L.rowHeight, L.legendBox.height() + 0.01);
+    }
+    // Slices 1, 13 and 25 take the same hue, told apart by lightness.
+    EXPECT_NE(chart_style::sliceBrush(0, true).color(), chart_style::sliceBrush(12, true).color());
+    EXPECT_NE(chart_style::sliceBrush(12, true).color(), chart_style::sliceBrush(24, true).color());
+}
