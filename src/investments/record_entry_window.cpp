@@ -17,6 +17,7 @@
 #include "investments/portfolio_sort.h"
 #include "investments/record_entry.h"
 #include "investments/record_flow.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
@@ -189,7 +190,7 @@ void RecordEntry::DisplayRecord(int k) {
     inNumber_->setText(v.shares);
     inComm_->setText(v.fee);
     inCashDiv_->setText(v.cashDiv);
-    label13_->setText(v.bookValue);
+    showFigure(label13_, v.bookValue);
     EntryValues[1] = v.figures.price;
     EntryValues[2] = v.figures.shares;
     EntryValues[3] = v.figures.fee;

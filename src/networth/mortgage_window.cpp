@@ -172,9 +172,9 @@ void CdnMort::calculation() {
     // labels, the grid and the chart empty.
     const MortgageSchedule schedule = CalculateMortgage(in);
     StoreMortgageTable(schedule, s.YearTable);
-    monthPI_->setText(MonthlyPaymentText(schedule, s.CurrencySymbol));
-    totYear_->setText(YearlyPaymentsText(schedule, s.CurrencySymbol));
-    allPayments_->setText(AllPaymentsText(schedule, s.CurrencySymbol));
+    showFigure(monthPI_, MonthlyPaymentText(schedule, s.CurrencySymbol));
+    showFigure(totYear_, YearlyPaymentsText(schedule, s.CurrencySymbol));
+    showFigure(allPayments_, AllPaymentsText(schedule, s.CurrencySymbol));
     fillGrid(1, MortgageGridRows(schedule, s.CurrencySymbol));
     resetGridSelection();
     s.GraphPoints = static_cast<int16_t>(RoundedYears(in.term));

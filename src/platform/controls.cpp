@@ -1,10 +1,13 @@
 #include "platform/controls.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVariant>
+#include <algorithm>
 
 #include "platform/twips.h"
 
@@ -82,4 +85,37 @@ QPlainTextEdit* makeTextPanel(QWidget* parent, const QString& name, int left, in
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     twips::place(t, left, top, width, height);
     return t;
+}
+
+QFont FontToFitFigure(const QFont& font, const QString& text, int room) {
+    const bool figure = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    if (!figure || room <= 0) return font;
+    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width <= room) return font;
+    QFont smaller = font;
+    auto scaled = [&](double scale) {
+        if (font.pointSizeF() > 0)
+            smaller.setPointSizeF(font.pointSizeF() * scale);
+        else if (font.pixelSize() > 0)
+            smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
+        return QFontMetricsF(smaller).horizontalAdvance(text);
+    };
+    // Glyph widths do not scale quite evenly: step down until it fits.
+    for (double scale = room / width; scaled(std::max(scale, 0.6)) > room && scale > 0.6;)
+        scale *= 0.97;
+    return smaller;
+}
+
+void showFigure(QLabel* label, const QString& text) {
+    static const char* const kOwnFont = "vantoraOwnFont";
+    QVariant own = label->property(kOwnFont);
+    if (!own.isValid()) {
+        own = label->font();
+        label->setProperty(kOwnFont, own);
+    }
+    const QFont base = own.value<QFont>();
+    const QMargins m = label->contentsMargins();
+    const int room = label->width() - m.left() - m.right() - 2 * label->margin() - 4;
+    label->setFont(FontToFitFigure(base, text, room));
+    label->setText(text);
 }

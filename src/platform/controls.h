@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFont;
 class QWidget;
 class QPushButton;
 class QLabel;
@@ -34,3 +35,12 @@ void chainTabOrder(const QList<QWidget*>& widgets);
 // A read-only multi-line text with a scroll bar (help panels).
 QPlainTextEdit* makeTextPanel(QWidget* parent, const QString& name, int left, int top, int width,
                               int height);
+
+// The font a figure (a text with a digit in it) is drawn with in a place
+// `room` pixels wide: `font` itself when the figure fits, else `font` made
+// smaller until it does, but not below 60 % of its size (a cut figure would
+// read as another number). Other texts keep `font`.
+QFont FontToFitFigure(const QFont& font, const QString& text, int room);
+// Shows a figure in a result label, in a smaller font when it is too wide for
+// the label (FontToFitFigure from the label's own font).
+void showFigure(QLabel* label, const QString& text);

@@ -7,27 +7,9 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "platform/controls.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
-
-QFont FontToFitFigure(const QFont& font, const QString& text, int room) {
-    const bool figure = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-    if (!figure || room <= 0) return font;
-    const double width = QFontMetricsF(font).horizontalAdvance(text);
-    if (width <= room) return font;
-    QFont smaller = font;
-    auto scaled = [&](double scale) {
-        if (font.pointSizeF() > 0)
-            smaller.setPointSizeF(font.pointSizeF() * scale);
-        else if (font.pixelSize() > 0)
-            smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
-        return QFontMetricsF(smaller).horizontalAdvance(text);
-    };
-    // Glyph widths do not scale quite evenly: step down until it fits.
-    for (double scale = room / width; scaled(std::max(scale, 0.6)) > room && scale > 0.6;)
-        scale *= 0.97;
-    return smaller;
-}
 
 namespace {
 

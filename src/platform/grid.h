@@ -7,14 +7,7 @@
 #include <functional>
 #include <vector>
 
-class QFont;
 class QMenu;
-
-// The font a figure (a text with a digit in it) is drawn with in a cell `room`
-// pixels wide: `font` itself when the figure fits, else `font` made smaller
-// until it does, but not below 60 % of its size (a cut figure would read as
-// another number). Other texts keep `font`.
-QFont FontToFitFigure(const QFont& font, const QString& text, int room);
 
 // Row 0 is the fixed heading row (drawn as the column headers); rows 1.. are
 // the body. Rows() counts the heading row, as the tool windows expect. The grid

@@ -8,12 +8,14 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
@@ -226,4 +228,17 @@ TEST(Grid, AFigureTooWideForItsCellIsDrawnSmallerButNotBeyondReading) {
     EXPECT_LT(smaller.pointSizeF(), font.pointSizeF());
     EXPECT_LE(QFontMetricsF(smaller).horizontalAdvance(figure), wide * 3 / 4);
     EXPECT_DOUBLE_EQ(FontToFitFigure(font, figure, 5).pointSizeF(), 6.0);  // 60 % at the least
+}
+
+TEST(Grid, AResultLabelShowsAWideFigureSmallerAndAShortOneInItsOwnFont) {
+    QLabel label;
+    QFont own(QStringLiteral("Liberation Sans"));
+    own.setPointSizeF(10);
+    label.setFont(own);
+    label.resize(100, 20);
+    showFigure(&label, QStringLiteral("$1,234,568,799.9900"));
+    EXPECT_EQ(label.text(), "$1,234,568,799.9900");
+    EXPECT_LT(label.font().pointSizeF(), 10.0);
+    showFigure(&label, QStringLiteral("$5.00"));
+    EXPECT_EQ(label.font(), own);
 }
