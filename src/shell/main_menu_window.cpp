@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/controls.h"
 #include "platform/grid.h"
@@ -112,7 +113,20 @@ void MenuMain::ShowMyName() {
         return;
     }
     myName_->setText(name);
+    myName_->setToolTip(QString());
     myName_->adjustSize();
+    // A long name moves left to stay inside the window; one wider than the
+    // window is shortened, the whole name in its tool tip.
+    const int margin = twips::px(120);
+    const int room = width() - 2 * margin;
+    if (myName_->width() > room) {
+        myName_->setText(myName_->fontMetrics().elidedText(name, Qt::ElideRight, room));
+        myName_->setToolTip(name);
+        myName_->adjustSize();
+    }
+    const int home = twips::px(4725);
+    myName_->move(std::max(margin, std::min(home, width() - margin - myName_->width())),
+                  myName_->y());
     myName_->show();
 }
 

@@ -127,6 +127,14 @@ TEST_F(MainMenu, MyNameShowsTheUsersNameOrHides) {
     EXPECT_TRUE(m->MyName()->isVisible());
     EXPECT_EQ(m->MyName()->text(), "Jane Smith");
     EXPECT_EQ(m->MyName()->pos(), twips::rect(4725, 6030, 1, 1).topLeft());
+    // A long name stays inside the window; one longer than it is shortened.
+    for (const int repeat : {3, 12}) {
+        State().UserName = QStringList(repeat, QStringLiteral("Hohenzollern")).join(u' ');
+        m->ShowMyName();
+        EXPECT_LE(m->MyName()->geometry().right(), m->width()) << repeat;
+        EXPECT_GE(m->MyName()->x(), 0) << repeat;
+        EXPECT_EQ(m->MyName()->text() == State().UserName, repeat == 3);
+    }
     State().UserName.clear();
     m->ShowMyName();
     EXPECT_FALSE(m->MyName()->isVisible());
