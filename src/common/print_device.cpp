@@ -78,17 +78,18 @@ void ColumnLine::at(int column, const QString& text) {
 }
 
 int ColumnLine::rightStart(int column, int width, int length, int usedTo) {
-    if (length <= width) return column + width - length;
+    // One blank at least after what precedes it, which may reach into the field.
     return std::max(column + width - length, usedTo + 2);
 }
 
 void ColumnLine::right(int column, int width, const QString& text) {
     const int len = static_cast<int>(text.size());
-    if (len <= width) {
-        at(column, QString(width - len, u' ') + text);
+    const int start = rightStart(column, width, len, usedTo_);
+    if (len < width && start == column + width - len) {
+        at(column, QString(width - len, u' ') + text);  // the field's blanks are printed too
         return;
     }
-    at(rightStart(column, width, len, usedTo_), text);
+    at(start, text);
 }
 
 void ColumnText::at(int column, const QString& text) {

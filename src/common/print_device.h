@@ -49,9 +49,9 @@ class PrintDevice {
 
 // One line of a report laid out in columns. A text placed at a column stands
 // there; a figure placed in a field ends at the field's last column, and one
-// wider than its field is kept whole and reaches left into the blanks before
-// it, as far as one blank after what the line already holds, so the figures of
-// a column end in line as long as there is room.
+// that fills its field or is wider is kept whole and reaches left into the
+// blanks before it, as far as one blank after what the line already holds, so
+// the figures of a column end in line as long as there is room.
 class ColumnLine {
   public:
     // Where a text of `length` characters right-justified in the field of

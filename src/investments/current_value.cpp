@@ -3,13 +3,11 @@
 #include <algorithm>
 
 #include "common/number_format.h"
+#include "common/print_device.h"
 #include "investments/portfolio.h"
 #include "shell/app_state.h"
 
 namespace {
-
-// A figure as wide as its column stays whole, one blank apart from the one before.
-constexpr int kWideGap = 1;
 
 constexpr int kTotalRow = kAllRecordsSlot;   // row 31 of FundTotals holds the portfolio total
 const Money kHalfCent = Money::fromRaw(50);  // 0.005
@@ -155,13 +153,16 @@ CurrentValueView ComputeFundValues() {
         QStringList& page = f <= 11 ? first : second;
         page << QStringLiteral("  ") + fundName(f) + QStringLiteral(" (") +
                     NumText(share.toDouble()).trimmed() + QStringLiteral("%)");
-        page << QString(9, u' ') +
-                    RightJustifyWhole(Format(t(f, 0), u"##,,###.0000"), 12, kWideGap) +
-                    RightJustifyWhole(Format(t(f, 1), u"####,,###.00"), 13, kWideGap) +
-                    RightJustifyWhole(Format(t(f, 2), u"###.0000"), 11, kWideGap) +
-                    RightJustifyWhole(Format(t(f, 3), u"###,,###.00"), 13, kWideGap) +
-                    RightJustifyWhole(Format(t(f, 4), u"##,,###.00"), 12, kWideGap) +
-                    RightJustifyWhole(Format(t(f, 5), u"##.00") + u'%', 9, kWideGap);
+        // Fields end at columns 21, 34, 45, 58, 70 and 79; a wide figure reaches
+        // into the blanks before it and stays whole.
+        ColumnText line;
+        line.right(10, 12, Format(t(f, 0), u"##,,###.0000"));
+        line.right(22, 13, Format(t(f, 1), u"####,,###.00"));
+        line.right(35, 11, Format(t(f, 2), u"###.0000"));
+        line.right(46, 13, Format(t(f, 3), u"###,,###.00"));
+        line.right(59, 12, Format(t(f, 4), u"##,,###.00"));
+        line.right(71, 9, Format(t(f, 5), u"##.00") + u'%');
+        page << line.text();
         page << QString();
     }
     view.rows.push_back(QStringList(7));
@@ -172,15 +173,14 @@ CurrentValueView ComputeFundValues() {
                          Format(t(kTotalRow, 5), u"####,,###.00") + u'%'});
 
     // The totals line keeps the columns of the fund lines above it.
-    const QString totals =
-        QStringLiteral("  Total: ") +
-        RightJustifyWhole(Format(t(kTotalRow, 0), u"###,,###.0000"), 12, kWideGap) +
-        RightJustifyWhole(cur + Format(t(kTotalRow, 1), u"###,,###.00"), 13, kWideGap) +
-        QString(10, u' ') +
-        RightJustifyWhole(cur + Format(t(kTotalRow, 3), u"###,,###.00"), 14, kWideGap) +
-        RightJustifyWhole(cur + Format(t(kTotalRow, 4), u"###,,###.00"), 12, kWideGap) +
-        RightJustifyWhole(Format(t(kTotalRow, 5), u"##0.00") + u'%', 9, kWideGap);
-    (second.isEmpty() ? first : second) << totals;
+    ColumnText totals;
+    totals.at(3, QStringLiteral("Total:"));
+    totals.right(10, 12, Format(t(kTotalRow, 0), u"###,,###.0000"));
+    totals.right(22, 13, cur + Format(t(kTotalRow, 1), u"###,,###.00"));
+    totals.right(45, 14, cur + Format(t(kTotalRow, 3), u"###,,###.00"));
+    totals.right(59, 12, cur + Format(t(kTotalRow, 4), u"###,,###.00"));
+    totals.right(71, 9, Format(t(kTotalRow, 5), u"##0.00") + u'%');
+    (second.isEmpty() ? first : second) << totals.text();
 
     view.page1 = crlfJoin(first);
     view.page2 = second.isEmpty() ? QString() : crlfJoin(second);

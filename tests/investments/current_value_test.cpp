@@ -184,6 +184,23 @@ TEST_F(CurrentValue, ReportGoldenForTwoFunds) {
     EXPECT_EQ(v.rows[2], QStringList(7));
 }
 
+TEST_F(CurrentValue, WideFiguresOfTheReportStayWholeAndOnTheLine) {
+    AddFund(QStringLiteral("Huge"));
+    AddRecord(1, "B", 1234.5678, 1000000, 0, 0, d1);  // book 1,234,567,800.00
+    const CurrentValueView v = Value({1500});
+    const QStringList lines = v.page1.split("\r\n");
+    // The wide figures reach into the blanks before them and stay whole, one
+    // blank apart: the line is 84 columns where figures pushed on made it 93.
+    EXPECT_TRUE(
+        lines.contains("       1,000,000.0000 1,234,567,800.00 1500.0000 1,500,000,000.00 "
+                       "265,432,200.00 21.50%"))
+        << v.page1.toStdString();
+    EXPECT_TRUE(
+        lines.contains("  Total: 1,000,000.0000 $1,234,567,800.00 $1,500,000,000.00 "
+                       "$265,432,200.00 21.50%"))
+        << v.page1.toStdString();
+}
+
 TEST_F(CurrentValue, FundsFromTheTwelfthGoToTheSecondPage) {
     for (int f = 1; f <= 12; ++f) {
         AddFund(QStringLiteral("Fund %1").arg(f, 2, 10, QLatin1Char('0')));
