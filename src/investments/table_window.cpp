@@ -19,6 +19,7 @@
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
+#include "shell/help_topics.h"
 #include "shell/print_action_ui.h"
 
 int16_t TableMode = 0;
@@ -49,6 +50,7 @@ Table1::Table1(QWidget* parent) : QWidget(parent) {
     grid5_->setRowHeight(0, 500);
     // Underlines and labels wider than their cells are cut, not replaced by "...".
     grid5_->setTextElideMode(Qt::ElideNone);
+    setProperty(kHelpModeProperty, static_cast<int>(TableMode));  // F1 follows the view
     if (TableMode == 1) {
         setColumns({2000, 1200, 1150, 1100, 1200, 1150, 1100});
     } else {

@@ -19,7 +19,15 @@ int g_open = 0;
 HelpViewer* HelpViewer::open(const QString& documentPath, const QString& title,
                              const QString& anchor, bool modal) {
     auto* viewer = new HelpViewer(documentPath, title);
-    if (modal) viewer->setWindowModality(Qt::ApplicationModal);
+    if (modal) {
+        // Over a modal window it holds up the program: Escape closes it, as it
+        // closes the modal window itself.
+        viewer->setWindowModality(Qt::ApplicationModal);
+        auto* close = new QAction(viewer);
+        close->setShortcut(QKeySequence(Qt::Key_Escape));
+        QObject::connect(close, &QAction::triggered, viewer, &QWidget::close);
+        viewer->addAction(close);
+    }
     viewer->showSection(anchor);
     viewer->showMaximized();
     return viewer;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QVariant>
 #include <QWidget>
 
 #include "platform/help_viewer.h"
@@ -25,7 +26,10 @@ QString ManualPath() {
 QString AnchorForWidget(QWidget* w) {
     for (QWidget* top = w ? w->window() : nullptr; top;
          top = top->parentWidget() ? top->parentWidget()->window() : nullptr) {
-        const QString anchor = HelpAnchorFor(top->objectName(), State().CallMode);
+        // A window whose mode outlives CallMode names it in its "helpMode" property.
+        const QVariant own = top->property(kHelpModeProperty);
+        const QString anchor =
+            HelpAnchorFor(top->objectName(), own.isValid() ? own.toInt() : State().CallMode);
         if (!anchor.isEmpty()) return anchor;
     }
     return {};

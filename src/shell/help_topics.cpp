@@ -31,7 +31,7 @@ constexpr HelpTopic kTopics[] = {
     {"CurrValue", kAnyMode, "currentvalue"},
     {"InCurVal", kAnyMode, "smallwindows"},
     {"FunChose", kAnyMode, "display"},
-    {"Table1", 2, "display"},
+    {"Table1", 2, "display"},  // by TableMode: 1 current value, 2 a fund's records
     {"Table1", kAnyMode, "currentvalue"},
     {"Form1", kAnyMode, "charts"},
     {"DispNet", kAnyMode, "networth"},

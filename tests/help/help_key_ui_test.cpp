@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <tuple>
 
+#include "investments/table_window.h"
 #include "platform/help_viewer.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
@@ -87,11 +89,31 @@ TEST_F(HelpKey, OverAModalWindowTheManualOpensModalAndCanBeClosed) {
     ASSERT_EQ(viewers.size(), 1);
     EXPECT_TRUE(viewers[0]->isModal());
     EXPECT_EQ(viewers[0]->currentSection(), QStringLiteral("settings"));
-    viewers[0]->close();
+    QApplication::setActiveWindow(viewers[0]);
+    QTest::keyClick(viewers[0]->browser(), Qt::Key_Escape);  // closes it, as the frame would
     settle();
     EXPECT_TRUE(Viewers().isEmpty());
     EXPECT_EQ(QApplication::activeModalWidget(), w);
     w->setWindowModality(Qt::NonModal);
+}
+
+TEST_F(HelpKey, TheTableWindowFindsItsSectionByItsOwnMode) {
+    // A fund's records stay the records' section whatever CallMode the
+    // buttons in it leave behind.
+    for (const auto& [tableMode, callMode, anchor] :
+         {std::tuple{2, 0, "display"}, std::tuple{2, 2, "display"},
+          std::tuple{1, 0, "currentvalue"}}) {
+        TableMode = static_cast<int16_t>(tableMode);
+        State().CallMode = static_cast<int16_t>(callMode);
+        QWidget* w = Windows().get(QStringLiteral("Table1"));
+        w->show();
+        PressF1In(w);
+        settle();
+        ASSERT_EQ(Viewers().size(), 1);
+        EXPECT_EQ(Viewers()[0]->currentSection(), QString::fromLatin1(anchor)) << tableMode;
+        Windows().unload(QStringLiteral("Table1"));
+        settle();
+    }
 }
 
 TEST_F(HelpKey, F1InTheManualItselfOpensNothingMore) {
