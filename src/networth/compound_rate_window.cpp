@@ -71,20 +71,13 @@ FindComp::FindComp(QWidget* parent)
     for (QLineEdit* box : {cost, value, term}) box->setAlignment(Qt::AlignRight);
     addNameBox(name_);
 
-    makeLabel(this, QStringLiteral("Label5"), QString(), 0, 5940, 9475, 420);
-    Controls c;
+    Controls c = makeButtonRow("Label5", 9475,
+                               {{"ExitButton", "E&xit to Menu", 270, 1545},
+                                {"Printr", "To &Printer ", 2160, 1635},
+                                {"Graph", "&Show Graph", 4095, 1500},
+                                {"Help8", "&Help", 5940, 1410},
+                                {"Calc1", "&Calculate", 7650, 1590}});
     placeGridAndHelp(c, QStringLiteral("Grid3"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 270,
-                        6000, 1545, 325);
-    c.print = makeButton(this, QStringLiteral("Printr"), QStringLiteral("To &Printer "), 2160, 6000,
-                         1635, 325);
-    c.graph = makeButton(this, QStringLiteral("Graph"), QStringLiteral("&Show Graph"), 4095, 6000,
-                         1500, 325);
-    c.help =
-        makeButton(this, QStringLiteral("Help8"), QStringLiteral("&Help"), 5940, 6000, 1410, 325);
-    c.calculate = makeButton(this, QStringLiteral("Calc1"), QStringLiteral("&Calculate"), 7650,
-                             6000, 1590, 325);
-    setControls(c);
 
     const QList<QWidget*> tabOrder = {cost,   value,   term,    name_,  c.calculate,
                                       c.help, c.graph, c.print, c.exit, c.helpPanel};

@@ -92,20 +92,13 @@ CdnMort::CdnMort(QWidget* parent)
     addResultLabel(totYear_);
     addResultLabel(allPayments_);
 
-    makeLabel(this, QStringLiteral("Label7"), QString(), 0, 5940, kClientWidth, 420);
-    Controls c;
+    Controls c = makeButtonRow("Label7", kClientWidth,
+                               {{"ExitButton", "E&xit to Menu", 360, 1545},
+                                {"Ptr3", " To &Printer", 2340, 1455},
+                                {"Graphs", "&Show Graph", 4185, 1500},
+                                {"Help4", "&Help", 5985, 1455},
+                                {"Calc4", "&Calculate", 7785, 1455}});
     placeGridAndHelp(c, QStringLiteral("Grid4"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 360,
-                        6000, 1545, 325);
-    c.print = makeButton(this, QStringLiteral("Ptr3"), QStringLiteral(" To &Printer"), 2340, 6000,
-                         1455, 325);
-    c.graph = makeButton(this, QStringLiteral("Graphs"), QStringLiteral("&Show Graph"), 4185, 6000,
-                         1500, 325);
-    c.help =
-        makeButton(this, QStringLiteral("Help4"), QStringLiteral("&Help"), 5985, 6000, 1455, 325);
-    c.calculate = makeButton(this, QStringLiteral("Calc4"), QStringLiteral("&Calculate"), 7785,
-                             6000, 1455, 325);
-    setControls(c);
 
     const QList<QWidget*> tabOrder = {principal, rate,    term,    comperiod_, c.calculate,
                                       c.help,    c.graph, c.print, c.exit,     c.helpPanel};

@@ -106,21 +106,35 @@ void CalculatorWindow::placeGridAndHelp(Controls& controls, const QString& gridN
     controls.grid->setObjectName(gridName);
     twips::place(controls.grid, left, top, width, height);
     controls.helpPanel = makeTextPanel(this, QStringLiteral("TxtBox"), left, top, width, height);
+    setControls(controls);
 }
 
 CalculatorWindow::Controls CalculatorWindow::makeButtonRow(const QString& helpName,
                                                            const QString& printName) {
+    const QByteArray help = helpName.toLatin1(), print = printName.toLatin1();
+    return makeButtonRow("Label7", 9480,
+                         {{"ExitButton", "E&xit to Menu", 270, 1545},
+                          {print.constData(), "To &Printer", 2160, 1635},
+                          {"Graphs", "&Show Graph", 4095, 1500},
+                          {help.constData(), "&Help", 5940, 1410},
+                          {"Calc", "&Calculate", 7650, 1590}});
+}
+
+CalculatorWindow::Controls CalculatorWindow::makeButtonRow(const char* stripName, int stripWidth,
+                                                           const RowButton (&buttons)[5]) {
     constexpr int kTop = 6000, kHeight = 325;
-    makeLabel(this, QStringLiteral("Label7"), QString(), 0, 5940, 9480, 420);
+    makeLabel(this, QString::fromLatin1(stripName), QString(), 0, 5940, stripWidth, 420);
+    QPushButton* made[5];
+    for (int i = 0; i < 5; ++i)
+        made[i] = makeButton(this, QString::fromLatin1(buttons[i].name),
+                             QString::fromLatin1(buttons[i].caption), buttons[i].left, kTop,
+                             buttons[i].width, kHeight);
     Controls c;
-    c.exit = makeButton(this, QStringLiteral("ExitButton"), QStringLiteral("E&xit to Menu"), 270,
-                        kTop, 1545, kHeight);
-    c.print = makeButton(this, printName, QStringLiteral("To &Printer"), 2160, kTop, 1635, kHeight);
-    c.graph = makeButton(this, QStringLiteral("Graphs"), QStringLiteral("&Show Graph"), 4095, kTop,
-                         1500, kHeight);
-    c.help = makeButton(this, helpName, QStringLiteral("&Help"), 5940, kTop, 1410, kHeight);
-    c.calculate = makeButton(this, QStringLiteral("Calc"), QStringLiteral("&Calculate"), 7650, kTop,
-                             1590, kHeight);
+    c.exit = made[0];
+    c.print = made[1];
+    c.graph = made[2];
+    c.help = made[3];
+    c.calculate = made[4];
     return c;
 }
 
@@ -283,6 +297,11 @@ void CalculatorWindow::setInput(int slot, Money value) {
     if (slot < 0 || static_cast<size_t>(slot) >= s.CalcInputs.size()) return;
     s.CalcInputs[static_cast<size_t>(slot)] = value;
     if (Input* in = find(slot)) editOf(*in)->setText(in->format.text(value, s.CurrencySymbol));
+}
+
+void CalculatorWindow::setInput(int slot, Money value, const QStringList& listEntries) {
+    setInput(slot, value);
+    setListEntries(qobject_cast<QComboBox*>(inputBox(slot)), listEntries);
 }
 
 void CalculatorWindow::setInputFormat(int slot, const BoxFormat& format) {

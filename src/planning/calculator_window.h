@@ -83,6 +83,8 @@ class CalculatorWindow : public QWidget {
 
     // Stores a figure in its CalcInputs slot and shows it in its box.
     void setInput(int slot, Money value);
+    // The same for a drop-down list box, which also gets its list's entries.
+    void setInput(int slot, Money value, const QStringList& listEntries);
     // The box of a slot, or null.
     QWidget* inputBox(int slot) const;
     // The text a box shows.
@@ -118,8 +120,18 @@ class CalculatorWindow : public QWidget {
     // whose help or printer button has another name names it.
     Controls makeButtonRow(const QString& helpName = QStringLiteral("Help1"),
                            const QString& printName = QStringLiteral("Prt"));
+    // A bottom row of a window's own: the five buttons in the order exit,
+    // print, graph, help, calculate, each with its name, caption, left edge and
+    // width in twips, on a strip named `stripName` `stripWidth` wide.
+    struct RowButton {
+        const char* name;
+        const char* caption;
+        int left, width;
+    };
+    Controls makeButtonRow(const char* stripName, int stripWidth, const RowButton (&buttons)[5]);
     // The result grid `gridName` and, over the same place (in twips), the help
-    // panel "TxtBox" that Help shows instead of it; both go into `controls`.
+    // panel "TxtBox" that Help shows instead of it; both go into `controls`,
+    // which are then wired (setControls).
     void placeGridAndHelp(Controls& controls, const QString& gridName, int left, int top, int width,
                           int height);
 

@@ -77,7 +77,6 @@ PlanK::PlanK(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, parent)
     placeGridAndHelp(c, QStringLiteral("Grid7"), kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
     // A prompt that wrapped would push the ones below it off their boxes.
     c.helpPanel->setLineWrapMode(QPlainTextEdit::NoWrap);
-    setControls(c);
 
     tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << c.helpPanel;
     chainTabOrder(tabOrder);

@@ -95,7 +95,6 @@ Income::Income(QWidget* parent)
 
     Controls c = makeButtonRow(QStringLiteral("Help2"), QStringLiteral("Ptr"));
     placeGridAndHelp(c, QStringLiteral("Grid2"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    setControls(c);
 
     const QList<QWidget*> tabOrder = {invest,      rate,         rateDrawn_,  term_,
                                       percentage_, fixedAmount_, c.calculate, c.help,
@@ -103,10 +102,9 @@ Income::Income(QWidget* parent)
     chainTabOrder(tabOrder);
 
     SetupGrid();
-    setInput(1, Money::fromInt(500000));
-    setListEntries(invest, entries({"500000", "600000", "700000", "800000", "900000", "1000000"}));
-    setInput(2, Money::fromInt(10));
-    setListEntries(rate, entries({"10", "12.5 ", "15", "17.5 ", "20"}));
+    setInput(1, Money::fromInt(500000),
+             entries({"500000", "600000", "700000", "800000", "900000", "1000000"}));
+    setInput(2, Money::fromInt(10), entries({"10", "12.5 ", "15", "17.5 ", "20"}));
     percentage_->setChecked(true);
 }
 

@@ -112,16 +112,12 @@ CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, p
 
     Controls c = makeButtonRow();
     placeGridAndHelp(c, QStringLiteral("Grid1"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    setControls(c);
 
     tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << year << c.helpPanel;
     chainTabOrder(tabOrder);
 
     SetupGrid();
-    for (const Box& b : boxes) {
-        setInput(b.slot, Money::fromInt(b.defaultValue));
-        setListEntries(qobject_cast<QComboBox*>(inputBox(b.slot)), b.entries);
-    }
+    for (const Box& b : boxes) setInput(b.slot, Money::fromInt(b.defaultValue), b.entries);
 }
 
 void CalcInpt::SetupGrid() {
