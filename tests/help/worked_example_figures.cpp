@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "common/number_format.h"
@@ -41,6 +43,15 @@ QString Whole(double v) {
 QString Key(const char* prefix, int n, const char* what) {
     return QStringLiteral("%1%2.%3").arg(QLatin1String(prefix)).arg(n).arg(QLatin1String(what));
 }
+using Named = std::initializer_list<std::pair<const char*, Money>>;
+// Amounts under `prefix` ("year3.", "total."): prefix + name = Amt(amount).
+void Put(ExampleFigures& f, const QString& prefix, Named amounts) {
+    for (const auto& [name, amount] : amounts) f[prefix + QLatin1String(name)] = Amt(amount);
+}
+QString YearKey(int year) {
+    return QStringLiteral("year%1.").arg(year);
+}
+const QString kTotal = QStringLiteral("total.");
 
 // ---- Worked out by the program's model ----------------------------------------------------
 
@@ -56,15 +67,17 @@ ExampleFigures Savings(const ExampleInputs& in) {
     ExampleFigures f;
     Money previous;
     for (const SavingsYear& y : plan.rows) {
-        f[Key("year", y.year, "invested")] = Amt(y.invested);
-        f[Key("year", y.year, "base")] = Amt(previous + y.invested);
-        f[Key("year", y.year, "interest")] = Amt(y.interest);
-        f[Key("year", y.year, "value")] = Amt(y.value);
+        Put(f, YearKey(y.year),
+            {{"invested", y.invested},
+             {"base", previous + y.invested},
+             {"interest", y.interest},
+             {"value", y.value}});
         previous = y.value;
     }
-    f[QStringLiteral("total.invested")] = Amt(plan.totalInvested);
-    f[QStringLiteral("total.interest")] = Amt(plan.totalInterest);
-    f[QStringLiteral("total.value")] = Amt(plan.finalValue);
+    Put(f, kTotal,
+        {{"invested", plan.totalInvested},
+         {"interest", plan.totalInterest},
+         {"value", plan.finalValue}});
     return f;
 }
 
@@ -112,10 +125,8 @@ ExampleFigures Sample(const ExampleInputs& in) {
     for (int k = 1; k <= State().FundCount(); ++k) State().FundTotals(k, 2) = M(Num(in, "price"));
     AccumulateHoldings();
     ComputeFundValues();
-    f[QStringLiteral("total.book")] = Amt(t(31, 1));
-    f[QStringLiteral("total.value")] = Amt(t(31, 3));
-    f[QStringLiteral("total.gain")] = Amt(t(31, 4));
-    f[QStringLiteral("total.percent")] = Amt(t(31, 5));
+    Put(f, kTotal,
+        {{"book", t(31, 1)}, {"value", t(31, 3)}, {"gain", t(31, 4)}, {"percent", t(31, 5)}});
     State().reset();
     return f;
 }
@@ -184,14 +195,14 @@ ExampleFigures Capital(const ExampleInputs& in) {
     const CapitalPlan plan = CalculateCapitalRequired(c);
     ExampleFigures f;
     for (const CapitalYear& y : plan.rows) {
-        f[Key("year", y.year, "invested")] = Amt(y.invested);
-        f[Key("year", y.year, "interest")] = Amt(y.interest);
-        f[Key("year", y.year, "value")] = Amt(y.value);
+        Put(f, YearKey(y.year),
+            {{"invested", y.invested}, {"interest", y.interest}, {"value", y.value}});
     }
     f[QStringLiteral("payment")] = Amt(plan.payment);
-    f[QStringLiteral("total.invested")] = Amt(plan.totalInvested);
-    f[QStringLiteral("total.interest")] = Amt(plan.totalInterest);
-    f[QStringLiteral("total.value")] = Amt(plan.finalValue);
+    Put(f, kTotal,
+        {{"invested", plan.totalInvested},
+         {"interest", plan.totalInterest},
+         {"value", plan.finalValue}});
     return f;
 }
 
@@ -209,16 +220,18 @@ ExampleFigures K401(const ExampleInputs& in) {
     ExampleFigures f;
     Money previous = plan.balance;
     for (const K401Year& y : plan.rows) {
-        f[Key("year", y.year, "salary")] = Amt(y.salary);
-        f[Key("year", y.year, "contribution")] = Amt(y.contribution);
-        f[Key("year", y.year, "base")] = Amt(previous + y.contribution);
-        f[Key("year", y.year, "interest")] = Amt(y.interest);
-        f[Key("year", y.year, "value")] = Amt(y.value);
+        Put(f, YearKey(y.year),
+            {{"salary", y.salary},
+             {"contribution", y.contribution},
+             {"base", previous + y.contribution},
+             {"interest", y.interest},
+             {"value", y.value}});
         previous = y.value;
     }
-    f[QStringLiteral("total.invested")] = Amt(plan.totalInvested);
-    f[QStringLiteral("total.interest")] = Amt(plan.totalInterest);
-    f[QStringLiteral("total.value")] = Amt(plan.finalValue);
+    Put(f, kTotal,
+        {{"invested", plan.totalInvested},
+         {"interest", plan.totalInterest},
+         {"value", plan.finalValue}});
     return f;
 }
 
@@ -232,12 +245,10 @@ ExampleFigures RetirementPercentage(const ExampleInputs& in) {
     const RetirementIncome result = CalculateRetirementIncome(r);
     ExampleFigures f;
     for (const RetirementYear& y : result.rows) {
-        f[Key("year", y.year, "interest")] = Amt(y.interest);
-        f[Key("year", y.year, "withdrawn")] = Amt(y.withdrawn);
-        f[Key("year", y.year, "value")] = Amt(y.value);
+        Put(f, YearKey(y.year),
+            {{"interest", y.interest}, {"withdrawn", y.withdrawn}, {"value", y.value}});
     }
-    f[QStringLiteral("total.withdrawn")] = Amt(result.totalWithdrawn);
-    f[QStringLiteral("total.value")] = Amt(result.finalValue);
+    Put(f, kTotal, {{"withdrawn", result.totalWithdrawn}, {"value", result.finalValue}});
     return f;
 }
 
@@ -257,9 +268,8 @@ ExampleFigures RetirementFixed(const ExampleInputs& in) {
     f[QStringLiteral("month1.interest")] = Amt(firstInterest);
     f[QStringLiteral("month1.value")] = Amt(firstInterest + r.capital - r.withdrawal);
     for (const RetirementYear& y : result.rows) {
-        f[Key("year", y.year, "interest")] = Amt(y.interest);
-        f[Key("year", y.year, "withdrawn")] = Amt(y.withdrawn);
-        f[Key("year", y.year, "value")] = Amt(y.value);
+        Put(f, YearKey(y.year),
+            {{"interest", y.interest}, {"withdrawn", y.withdrawn}, {"value", y.value}});
     }
     const int years = static_cast<int>(result.rows.size());
     f[QStringLiteral("fullyears")] = QString::number(result.ranOut ? years - 1 : years);
@@ -267,9 +277,10 @@ ExampleFigures RetirementFixed(const ExampleInputs& in) {
         f[QStringLiteral("last.year")] = QString::number(years);
         f[QStringLiteral("last.withdrawn")] = Amt(result.rows.back().withdrawn);
     }
-    f[QStringLiteral("total.interest")] = Amt(result.totalInterest);
-    f[QStringLiteral("total.withdrawn")] = Amt(result.totalWithdrawn);
-    f[QStringLiteral("total.value")] = Amt(result.finalValue);
+    Put(f, kTotal,
+        {{"interest", result.totalInterest},
+         {"withdrawn", result.totalWithdrawn},
+         {"value", result.finalValue}});
     return f;
 }
 

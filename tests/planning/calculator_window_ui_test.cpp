@@ -93,11 +93,13 @@ class ProbeCalculator : public CalculatorWindow {
     void clearResultLabels() override { result->clear(); }
 };
 
-class CalculatorBase : public WindowTest {
+// A test of a probe window made and shown for it, active, and deleted after.
+template <class Probe>
+class ProbeTest : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        w = new ProbeCalculator;
+        w = new Probe;
         w->show();
         QApplication::setActiveWindow(w);
     }
@@ -105,8 +107,10 @@ class CalculatorBase : public WindowTest {
         delete w;
         WindowTest::TearDown();
     }
-    ProbeCalculator* w = nullptr;
+    Probe* w = nullptr;
 };
+
+using CalculatorBase = ProbeTest<ProbeCalculator>;
 
 }  // namespace
 
@@ -246,20 +250,7 @@ class ShapedProbe : public CalculatorWindow {
     }
 };
 
-class CalculatorPieces : public WindowTest {
-  protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        w = new ShapedProbe;
-        w->show();
-        QApplication::setActiveWindow(w);
-    }
-    void TearDown() override {
-        delete w;
-        WindowTest::TearDown();
-    }
-    ShapedProbe* w = nullptr;
-};
+using CalculatorPieces = ProbeTest<ShapedProbe>;
 
 }  // namespace
 
