@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "networth/compound_rate.h"
-#include "networth/compound_rate_window.h"
+#include "planning/compound_rate.h"
+#include "planning/compound_rate_window.h"
 #include "platform/dialogs.h"
 #include "shell/app_state.h"
 

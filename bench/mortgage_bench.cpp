@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "common/print_device.h"
-#include "networth/mortgage.h"
-#include "networth/mortgage_report.h"
-#include "networth/mortgage_window.h"
+#include "planning/mortgage.h"
+#include "planning/mortgage_report.h"
+#include "planning/mortgage_window.h"
 #include "platform/dialogs.h"
 #include "shell/app_state.h"
 

@@ -1,8 +1,6 @@
 #include "investments/current_value_window.h"
 #include "investments/fund_chooser_window.h"
 #include "investments/fund_menu_window.h"
-#include "investments/input_value_window.h"
-#include "investments/name_input_window.h"
 #include "investments/record_entry_window.h"
 #include "investments/table_window.h"
 #include "platform/window_registry.h"
@@ -13,10 +11,8 @@ void DefineInvestmentWindows() {
     WindowRegistry& w = Windows();
     w.define(QStringLiteral("FundMenu"), [] { return new FundMenu; });
     w.define(QStringLiteral("RecordEntry"), [] { return new RecordEntry; });
-    w.define(QStringLiteral("NamInput"), [] { return new NamInput; });
     w.define(QStringLiteral("CurrValue"), [] { return new CurrValue; });
     w.define(QStringLiteral("Table1"), [] { return new Table1; });
     w.define(QStringLiteral("FunChose"), [] { return new FunChose; });
-    w.define(QStringLiteral("InCurVal"), [] { return new InCurVal; });
     DefineFileOpener(QStringLiteral("wms"), QStringLiteral("FundMenu"), LoadPortfolioFrom);
 }

@@ -12,7 +12,7 @@
 #include "common/dates.h"
 #include "common/number_format.h"
 #include "investments/fund_menu_window.h"
-#include "investments/name_input_window.h"
+#include "shell/name_input_window.h"
 #include "investments/portfolio.h"
 #include "investments/portfolio_sort.h"
 #include "investments/record_entry.h"

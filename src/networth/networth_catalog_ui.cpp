@@ -1,16 +1,12 @@
-#include "networth/compound_rate_window.h"
-#include "networth/mortgage_window.h"
 #include "networth/networth_window.h"
 #include "platform/window_registry.h"
 #include "shell/file_open_ui.h"
 #include "shell/window_catalog.h"
 
 void DefineNetWorthWindows() {
-    Windows().define(QStringLiteral("CdnMort"), [] { return new CdnMort; });
     Windows().define(QStringLiteral("DispNet"), [] { return new DispNet; });
     DefineFileOpener(QStringLiteral("wmw"), QStringLiteral("DispNet"), [](const QString& path) {
         if (auto* window = Windows().get<DispNet>(QStringLiteral("DispNet")))
             window->OpenStatementFrom(path);
     });
-    Windows().define(QStringLiteral("FindComp"), [] { return new FindComp; });
 }

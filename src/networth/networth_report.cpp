@@ -2,7 +2,6 @@
 
 #include "common/number_format.h"
 #include "common/print_device.h"
-#include "planning/calculator_figures.h"
 #include "shell/app_state.h"
 
 namespace {

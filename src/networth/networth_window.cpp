@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "common/number_format.h"
-#include "investments/input_value_window.h"
-#include "investments/name_input_window.h"
+#include "shell/input_value_window.h"
+#include "shell/name_input_window.h"
 #include "networth/networth_file.h"
 #include "networth/networth_report.h"
 #include "platform/controls.h"

@@ -8,7 +8,7 @@
 
 #include "investments/fund_chooser_window.h"
 #include "investments/fund_menu_window.h"
-#include "investments/input_value_window.h"
+#include "shell/input_value_window.h"
 #include "investments/table_test_portfolio.h"
 #include "investments/table_window.h"
 #include "investments/value_commands.h"

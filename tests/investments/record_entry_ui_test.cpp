@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "investments/fund_menu_window.h"
-#include "investments/name_input_window.h"
+#include "shell/name_input_window.h"
 #include "investments/portfolio.h"
 #include "investments/record_entry.h"
 #include "investments/record_entry_window.h"

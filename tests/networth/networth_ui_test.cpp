@@ -11,8 +11,8 @@
 #include <QLocale>
 #include <QTest>
 
-#include "investments/input_value_window.h"
-#include "investments/name_input_window.h"
+#include "shell/input_value_window.h"
+#include "shell/name_input_window.h"
 #include "networth/networth_file.h"
 #include "networth/networth_window.h"
 #include "platform/grid.h"

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "investments/chart_window.h"
+#include "charts/chart_window.h"
 #include "planning/capital_required_help.h"
 #include "planning/capital_required_report.h"
 #include "planning/capital_required_window.h"

@@ -14,7 +14,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "investments/chart_window.h"
+#include "charts/chart_window.h"
 #include "planning/k401_help.h"
 #include "planning/k401_report.h"
 #include "planning/k401_window.h"

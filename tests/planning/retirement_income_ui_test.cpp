@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "investments/chart_points.h"
+#include "charts/chart_points.h"
 #include "planning/retirement_income_help.h"
 #include "planning/retirement_income_window.h"
 #include "platform/grid.h"

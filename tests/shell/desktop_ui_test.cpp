@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "investments/input_value_window.h"
+#include "shell/input_value_window.h"
 #include "platform/keys.h"
 #include "platform/window_registry.h"
 #include "platform/window_rules.h"

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "investments/name_input_window.h"
+#include "shell/name_input_window.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"

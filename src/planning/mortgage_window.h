@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "networth/mortgage.h"
-#include "networth/mortgage_report.h"
+#include "planning/mortgage.h"
+#include "planning/mortgage_report.h"
 #include "planning/calculator_window.h"
 
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "networth/mortgage_help.h"
+#include "planning/mortgage_help.h"
 
 namespace {
 QString breaks(int count) {

@@ -1,4 +1,4 @@
-#include "networth/compound_rate_help.h"
+#include "planning/compound_rate_help.h"
 
 QString CompoundRateHelpText(const QString& s) {
     const QString nl = QStringLiteral("\r\n");

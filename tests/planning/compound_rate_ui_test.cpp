@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "investments/chart_window.h"
-#include "networth/compound_rate_help.h"
-#include "networth/compound_rate_window.h"
+#include "charts/chart_window.h"
+#include "planning/compound_rate_help.h"
+#include "planning/compound_rate_window.h"
 #include "platform/chart_view.h"
 #include "platform/grid.h"
 #include "platform/printer_device.h"

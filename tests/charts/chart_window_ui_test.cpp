@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "investments/chart_points.h"
-#include "investments/chart_window.h"
+#include "charts/chart_points.h"
+#include "charts/chart_window.h"
 #include "investments/table_window.h"
 #include "platform/chart_view.h"
 #include "platform/printer_device.h"

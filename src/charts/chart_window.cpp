@@ -1,4 +1,4 @@
-#include "investments/chart_window.h"
+#include "charts/chart_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "investments/chart_points.h"
+#include "charts/chart_points.h"
 #include "platform/chart_style.h"
 #include "platform/chart_view.h"
 #include "platform/controls.h"

@@ -1,4 +1,4 @@
-#include "networth/mortgage_window.h"
+#include "planning/mortgage_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "common/number_format.h"
-#include "networth/mortgage_help.h"
-#include "networth/mortgage_report.h"
+#include "planning/mortgage_help.h"
+#include "planning/mortgage_report.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"

@@ -1,4 +1,4 @@
-#include "networth/compound_rate.h"
+#include "planning/compound_rate.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "networth/compound_rate_window.h"
+#include "planning/compound_rate_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "networth/compound_rate.h"
-#include "networth/compound_rate_help.h"
-#include "networth/compound_rate_report.h"
+#include "planning/compound_rate.h"
+#include "planning/compound_rate_help.h"
+#include "planning/compound_rate_report.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/grid.h"

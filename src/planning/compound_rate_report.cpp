@@ -1,4 +1,4 @@
-#include "networth/compound_rate_report.h"
+#include "planning/compound_rate_report.h"
 
 #include <QStringList>
 

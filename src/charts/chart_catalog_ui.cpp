@@ -1,4 +1,4 @@
-#include "investments/chart_window.h"
+#include "charts/chart_window.h"
 #include "platform/window_registry.h"
 #include "shell/window_catalog.h"
 

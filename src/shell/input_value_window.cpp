@@ -1,4 +1,4 @@
-#include "investments/input_value_window.h"
+#include "shell/input_value_window.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "networth/mortgage.h"
+#include "planning/mortgage.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The mortgage and loan printouts as whole text pages, page breaks included.
-#include "networth/mortgage_report.h"
+#include "planning/mortgage_report.h"
 
 #include <gtest/gtest.h>
 

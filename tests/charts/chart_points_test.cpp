@@ -1,4 +1,4 @@
-#include "investments/chart_points.h"
+#include "charts/chart_points.h"
 
 #include <gtest/gtest.h>
 

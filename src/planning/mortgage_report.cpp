@@ -1,4 +1,4 @@
-#include "networth/mortgage_report.h"
+#include "planning/mortgage_report.h"
 
 #include "common/number_format.h"
 #include "common/print_device.h"

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "networth/mortgage.h"
+#include "planning/mortgage.h"
 
 class PrintDevice;
 

@@ -1,4 +1,4 @@
-#include "investments/name_input_window.h"
+#include "shell/name_input_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>

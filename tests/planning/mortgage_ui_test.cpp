@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "investments/chart_points.h"
-#include "networth/mortgage_help.h"
-#include "networth/mortgage_window.h"
+#include "charts/chart_points.h"
+#include "planning/mortgage_help.h"
+#include "planning/mortgage_window.h"
 #include "platform/grid.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
