@@ -7,6 +7,7 @@
 #include "common/number_format.h"
 #include "investments/current_value.h"
 #include "investments/portfolio.h"
+#include "investments/returns_window.h"
 #include "investments/table_window.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -25,7 +26,7 @@ constexpr int kPriceRows = 30;  // rows that take a price
 
 CurrValue::CurrValue(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Current Prices"));
-    twips::setClientSize(this, 5040, 6360);
+    twips::setClientSize(this, 5040, 6840);
     setBackColour(this, colours::Grey);
 
     label2_ = makeLabel(this, QStringLiteral("Label2"),
@@ -36,7 +37,7 @@ CurrValue::CurrValue(QWidget* parent) : QWidget(parent) {
     grid8_ = new Grid(this);
     grid8_->setObjectName(QStringLiteral("Grid8"));
     twips::place(grid8_, 240, 540, 4560, 5040);
-    auto* label1 = makeLabel(this, QStringLiteral("Label1"), QString(), 0, 5700, 5040, 660);
+    auto* label1 = makeLabel(this, QStringLiteral("Label1"), QString(), 0, 5700, 5040, 1140);
     label1->lower();
     help9_ =
         makeButton(this, QStringLiteral("Help9"), QStringLiteral("&Help"), 240, 5820, 1400, 400);
@@ -44,6 +45,10 @@ CurrValue::CurrValue(QWidget* parent) : QWidget(parent) {
                             1820, 5820, 1400, 400);
     curValOK_ = makeButton(this, QStringLiteral("CurValOK"), QStringLiteral("&Calculate"), 3400,
                            5820, 1400, 400);
+    // The annual returns at the typed prices, in a row of its own below.
+    auto* returnsBut = makeButton(this, QStringLiteral("ReturnsBut"), QStringLiteral("&Returns…"),
+                                  1820, 6300, 1400, 400);
+    connect(returnsBut, &QPushButton::clicked, this, [] { ShowReturnsWindow(); });
 
     // Grid layout.
     grid8_->setRows(35);
