@@ -58,6 +58,7 @@ class ReturnsWindow : public WindowTest {
 };
 
 TEST_F(ReturnsWindow, SampleOnScreenOnPaperAndInCsv) {
+    const QString pdf = printToPdf(QStringLiteral("returns.pdf"));
     CurrValue* prices = OpenSamplePrices();
     EXPECT_EQ(prices->findChild<QPushButton*>("ReturnsBut")->text(), "&Returns…");
     const QString csv = folder.filePath("returns.csv");
@@ -69,38 +70,27 @@ TEST_F(ReturnsWindow, SampleOnScreenOnPaperAndInCsv) {
         QStringList total;
         for (int c = 0; c < 8; ++c) total << g->cellText(7, c);
         EXPECT_EQ(total, kTotal);
-
         w->Printr()->click();
-        ASSERT_EQ(printouts().size(), 1u);
-        const QString page = printouts()[0]->pageText(0);
-        EXPECT_TRUE(page.contains("  Birchwood Utilities\n")) << page.toStdString();
-        EXPECT_TRUE(page.contains(
-            "     25,075.00    3,789.00     31,505.00     10,219.00   2.96    16.16% year\n"))
-            << page.toStdString();
-        for (const QString& r : kReturns) EXPECT_TRUE(page.contains(r)) << r.toStdString();
-
         script.chooseFile(csv);
         ASSERT_TRUE(g->saveAsCsv());
     });
-    QFile file(csv);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(
-        text.contains("Delta Technology,5800.00,1165.00,4000.00,-635.00,2.39,-5.83,year\r\n"))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains("Total:,25075.00,3789.00,31505.00,10219.00,2.96,16.16,year\r\n"));
-}
-
-TEST_F(ReturnsWindow, PrintoutThroughThePdfDevice) {
-    const QString pdf = printToPdf(QStringLiteral("returns.pdf"));
-    CurrValue* prices = OpenSamplePrices();
-    PressReturns(prices, [](Returns* w) { w->Printr()->click(); });
+    // The printout: the same figures in their columns.
     const QString text = pdfText(pdf, 7.2);
     const int title = columnOf(text, QStringLiteral("Money-weighted return at the prices"));
     ASSERT_GT(title, 0) << text.toStdString();
     const int margin = title - 15;  // the title is centred: 14 blanks before it
     EXPECT_EQ(columnOf(text, QStringLiteral("Cedar Bond Income")) - margin, 3);
     EXPECT_EQ(columnOf(text, QStringLiteral("32.86% year")) - margin, 66);
-    EXPECT_EQ(columnOf(text, QStringLiteral("31,505.00")) - margin, 40 - 9 + 1);
-    EXPECT_EQ(columnOf(text, QStringLiteral("Per year when held")) - margin, 3);
+    EXPECT_EQ(
+        columnOf(text, QStringLiteral("31,505.00     10,219.00   2.96    16.16% year")) - margin,
+        32);
+    for (const QString& r : kReturns) EXPECT_GT(columnOf(text, r), 0) << r.toStdString();
+    // The CSV file: plain numbers.
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString rows = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(
+        rows.contains("Delta Technology,5800.00,1165.00,4000.00,-635.00,2.39,-5.83,year\r\n"))
+        << rows.toStdString();
+    EXPECT_TRUE(rows.contains("Total:,25075.00,3789.00,31505.00,10219.00,2.96,16.16,year\r\n"));
 }
