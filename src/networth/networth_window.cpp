@@ -61,6 +61,9 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
     liabilities_.grid->setObjectName(QStringLiteral("Grid7"));
     twips::place(liabilities_.grid, 4770, 90, 4695, 5145);
     liabilities_.liabilities = true;
+    // Their heading cells are their captions.
+    assets_.grid->setAccessibleName(QStringLiteral("Assets"));
+    liabilities_.grid->setAccessibleName(QStringLiteral("Liabilities"));
 
     auto* insertAss = makeButton(this, QStringLiteral("InsertAss"),
                                  QStringLiteral("&Insert blank line"), 0, 5250, 4695, 325);
@@ -94,6 +97,8 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
     setTabOrder(previous, insertAss);
     setTabOrder(insertAss, insertLiab);
     setTabOrder(insertLiab, hlpTxt_);
+    insertAss->setAccessibleDescription(QStringLiteral("Assets"));
+    insertLiab->setAccessibleDescription(QStringLiteral("Liabilities"));
 
     // The help box reads only: Enter closes it, other keys beep.
     KeyHook::on(hlpTxt_)->keyPress = [this](int key) {
