@@ -205,7 +205,10 @@ def transcript(app, win):
     time.sleep(2)
     print("  after Calculate:")
     for obj in descendants(win):
-        if obj.getRole() in TABLE_ROLES:
+        if obj.getRole() == pyatspi.ROLE_LABEL and \
+                obj.getState().contains(pyatspi.STATE_FOCUSABLE):
+            print(f"    {obj.name!r} = {' '.join(obj.description.split())!r}")
+        if obj.getRole() == pyatspi.ROLE_TABLE:
             try:
                 table = obj.queryTable()
             except NotImplementedError:

@@ -131,6 +131,15 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     return nullptr;
 }
 
+// A control's interface made before it was marked (Qt makes one for the first change event
+// a control sends while it is built) is made again, as the factory now says.
+template <class Own>
+void remake(QWidget* w) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    if (iface && !dynamic_cast<Own*>(iface))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+}
+
 QRect rectIn(const QWidget* window, const QWidget* w) {
     return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
 }
@@ -188,6 +197,7 @@ Kind kindOf(QWidget* w) {
 }
 
 void setDerivedName(QWidget* w, const QString& name) {
+    if (qobject_cast<QComboBox*>(w)) remake<ListAccessible>(w);
     w->setAccessibleName(name);
     w->setProperty(kDerived, !name.isEmpty());
     // The edit part and the entries of a list, the edit part of a spin box, read as the box.
@@ -270,6 +280,8 @@ void nameControls(QWidget* window) {
 void markResultLabel(QLabel* label) {
     if (!label) return;
     label->setProperty(kResult, true);
+    install();
+    remake<ResultAccessible>(label);
     label->setFocusPolicy(label->text().isEmpty() ? Qt::NoFocus : Qt::TabFocus);
 }
 
