@@ -9,7 +9,7 @@ keys a user would press on the menu, walks the window's accessible tree and chec
 Table cells are read by the table's own headings and are not checked one by one.
 
 Prints a table of focusable / named objects per window, and what the savings window reads
-like, box by box, and after Calculate. Exits 1 when any check fails.
+like (and the mortgage window), box by box, and after Calculate. Exits 1 when any check fails.
 Usage: atspi_walk.py PROGRAM [--transcript]
 (VANTORA_ATSPI_ONLY="Title,Title" reads only those windows.)
 """
@@ -192,7 +192,7 @@ def open_window(app, steps, title):
 
 
 def transcript(app, win):
-    print("\nThe savings window read through the tree:")
+    print(f"\n{win.name} read through the tree:")
     for obj in descendants(win):
         if obj.getState().contains(pyatspi.STATE_FOCUSABLE) and obj.getRole() not in CELL_ROLES:
             rel = labelled_by(obj)
@@ -265,7 +265,8 @@ def main():
             time.sleep(0.5)
             focusable, named, role = check_window(title, win, failures)
             rows.append((title, focusable, named, role))
-            if want_transcript and title == "Investment Growth Calculations":
+            if want_transcript and title in ("Investment Growth Calculations",
+                                             "Mortgage Tables"):
                 transcript(app, win)
         finally:
             proc.kill()
