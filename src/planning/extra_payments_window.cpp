@@ -64,8 +64,8 @@ ExtraPay::ExtraPay(const MortgageExtras& current, QWidget* parent)
         order << lump_[static_cast<size_t>(i)] << at_[static_cast<size_t>(i)];
     }
     const int buttons = kRowTop + kLumpSumCount * kRowStep + 120;
-    ok_ = makeButton(this, QStringLiteral("Accept"), QStringLiteral("&OK"), 120, buttons, 1560,
-                     375);
+    ok_ =
+        makeButton(this, QStringLiteral("Accept"), QStringLiteral("&OK"), 120, buttons, 1560, 375);
     QPushButton* cancel = makeButton(this, QStringLiteral("NoAccept"), QStringLiteral("&Cancel"),
                                      1800, buttons, 1560, 375);
     QPushButton* clear = makeButton(this, QStringLiteral("ClearAll"), QStringLiteral("C&lear"),
@@ -80,8 +80,7 @@ ExtraPay::ExtraPay(const MortgageExtras& current, QWidget* parent)
     for (int i = 0; i + 1 < order.size() - 2; ++i) {
         auto* box = static_cast<QLineEdit*>(order.at(i));
         const bool whole = i > 0 && i % 2 == 0;
-        ApplyNumberBoxRules(box, whole ? WholeNumberKeyFilter : NumericKeyFilter,
-                            order.at(i + 1));
+        ApplyNumberBoxRules(box, whole ? WholeNumberKeyFilter : NumericKeyFilter, order.at(i + 1));
         box->installEventFilter(this);
         display(box);
     }
@@ -99,9 +98,9 @@ void ExtraPay::display(QLineEdit* box) {
     for (size_t i = 0; i < lump_.size(); ++i) {
         const LumpSum& l = figures_.lumpSums[i];
         if (box == lump_[i])
-            box->setText(l.amount.isZero() ? QString() : BoxFormat::money(16).text(l.amount, symbol));
-        if (box == at_[i])
-            box->setText(l.payment == 0 ? QString() : QString::number(l.payment));
+            box->setText(l.amount.isZero() ? QString()
+                                           : BoxFormat::money(16).text(l.amount, symbol));
+        if (box == at_[i]) box->setText(l.payment == 0 ? QString() : QString::number(l.payment));
     }
 }
 

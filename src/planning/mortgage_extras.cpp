@@ -8,9 +8,8 @@
 
 bool MortgageExtras::any() const {
     if (perPayment > Money()) return true;
-    return std::any_of(lumpSums.begin(), lumpSums.end(), [](const LumpSum& l) {
-        return l.amount > Money() && l.payment > 0;
-    });
+    return std::any_of(lumpSums.begin(), lumpSums.end(),
+                       [](const LumpSum& l) { return l.amount > Money() && l.payment > 0; });
 }
 
 Money MortgageExtras::at(int n) const {
@@ -47,7 +46,8 @@ Money FromCents(double cents) {
 // The month's interest: the balance in cents times the rate, half to even to the cent
 // (nearbyint rounds ties to even in the default rounding mode).
 Money InterestOf(Money balance, double monthlyRate) {
-    return FromCents(std::nearbyint(static_cast<double>(balance.raw() / kRawPerCent) * monthlyRate));
+    return FromCents(
+        std::nearbyint(static_cast<double>(balance.raw() / kRawPerCent) * monthlyRate));
 }
 
 void Add(ExtraRow& sum, const ExtraRow& row) {
@@ -66,8 +66,8 @@ Money InterestOf(const std::vector<ExtraRow>& rows) {
 
 }  // namespace
 
-std::vector<ExtraRow> MonthsWithExtras(Money amount, double monthlyRate, Money payment,
-                                       int months, const MortgageExtras& extras) {
+std::vector<ExtraRow> MonthsWithExtras(Money amount, double monthlyRate, Money payment, int months,
+                                       const MortgageExtras& extras) {
     std::vector<ExtraRow> rows;
     Money balance = RoundedToCents(amount);
     payment = RoundedToCents(payment);
@@ -158,6 +158,5 @@ std::vector<QStringList> ExtraGridRows(const ExtraSchedule& s, const QString& sy
 QStringList ExtraResultTexts(const ExtraSchedule& s, const QString& symbol) {
     auto amount = [&symbol](Money v) { return symbol + Format(v, u"###,,##0.00"); };
     return {QString::number(s.payments), QString::number(s.paymentsSaved()),
-            amount(s.interestWithout),
-            amount(s.totals.interest), amount(s.interestSaved())};
+            amount(s.interestWithout), amount(s.totals.interest), amount(s.interestSaved())};
 }

@@ -47,12 +47,12 @@ struct ExtraRow {
 };
 
 struct ExtraSchedule {
-    Money regularPayment;         // the level payment, rounded to the cent
-    std::vector<ExtraRow> rows;   // the table: one row a month (loan) or a year (mortgage)
-    ExtraRow totals;              // each column's sum; period = the rows, balance 0
-    int payments = 0;             // monthly payments with the extras
-    int paymentsWithout = 0;      // and without them
-    Money interestWithout;        // the interest of the schedule without extras
+    Money regularPayment;        // the level payment, rounded to the cent
+    std::vector<ExtraRow> rows;  // the table: one row a month (loan) or a year (mortgage)
+    ExtraRow totals;             // each column's sum; period = the rows, balance 0
+    int payments = 0;            // monthly payments with the extras
+    int paymentsWithout = 0;     // and without them
+    Money interestWithout;       // the interest of the schedule without extras
     int paymentsSaved() const { return paymentsWithout - payments; }
     Money interestSaved() const { return interestWithout - totals.interest; }
 };
@@ -63,8 +63,8 @@ struct ExtraSchedule {
 // balance and its interest, or else the term's last month, pays exactly those: the regular
 // payment first and the extra with what is left; the balance ends at 0.00.
 // Throws MoneyOverflow for a figure beyond the currency's range.
-std::vector<ExtraRow> MonthsWithExtras(Money amount, double monthlyRate, Money payment,
-                                       int months, const MortgageExtras& extras);
+std::vector<ExtraRow> MonthsWithExtras(Money amount, double monthlyRate, Money payment, int months,
+                                       const MortgageExtras& extras);
 
 // The schedule with `extras` for the loan or mortgage `in` whose level payment is `base`:
 // monthly rows for a loan, the months of each year added for a mortgage, the totals and the

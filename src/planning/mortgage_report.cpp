@@ -40,7 +40,7 @@ void heading(PrintDevice& d, bool loan) {
 }  // namespace
 
 int PrintMortgageReport(PrintDevice& d, const MortgageInputs& in, const MortgageSchedule& s,
-                         const MortgageReportTexts& texts, const QString& symbol) {
+                        const MortgageReportTexts& texts, const QString& symbol) {
     const bool loan = in.mode == MortgageMode::Loan;
     d.line();
     if (loan)

@@ -23,4 +23,4 @@ struct MortgageReportTexts {
 // a blank line, the heading and the rule, counting from 3. Returns the count after the totals:
 // the lines printed on the last page.
 int PrintMortgageReport(PrintDevice& device, const MortgageInputs& in, const MortgageSchedule& s,
-                         const MortgageReportTexts& texts, const QString& symbol);
+                        const MortgageReportTexts& texts, const QString& symbol);

@@ -201,8 +201,8 @@ void CdnMort::calculation() {
         fillGrid(1, MortgageGridRows(schedule, s.CurrencySymbol));
     }
     resetGridSelection();
-    s.GraphPoints = static_cast<int16_t>(withExtras ? withExtras->totals.period
-                                                    : RoundedYears(in.term));
+    s.GraphPoints =
+        static_cast<int16_t>(withExtras ? withExtras->totals.period : RoundedYears(in.term));
     s.GraphTitle = loan ? QStringLiteral("Loan balance at start of each Month")
                         : QStringLiteral("Mortgage balance at start of each Year");
     last_ = Calculated{in, schedule,

@@ -25,11 +25,11 @@ class MortgageExtrasReport : public ::testing::Test {
         const MortgageSchedule s = CalculateMortgage(in);
         const ExtraSchedule e = CalculateWithExtras(in, s, x);
         const QString $ = QStringLiteral("$");
-        const int lines = PrintMortgageReport(
-            d, in, s,
-            {QStringLiteral("      Monthly"), MonthlyPaymentText(s, $), YearlyPaymentsText(s, $),
-             AllPaymentsText(s, $)},
-            $);
+        const int lines =
+            PrintMortgageReport(d, in, s,
+                                {QStringLiteral("      Monthly"), MonthlyPaymentText(s, $),
+                                 YearlyPaymentsText(s, $), AllPaymentsText(s, $)},
+                                $);
         PrintExtrasSection(d, in.mode, x, e, $, lines);
         return e;
     }
@@ -43,12 +43,14 @@ TEST_F(MortgageExtrasReport, SectionAfterTheTable) {
     x.lumpSums[3] = {Money::fromInt(2500), 9};
     x.lumpSums[0] = {Money::fromInt(1000), 4};
     TextDevice d;
-    print(d, {MortgageMode::Loan, Money::fromInt(10000), Money::fromInt(10), Money::fromInt(12), 12},
+    print(d,
+          {MortgageMode::Loan, Money::fromInt(10000), Money::fromInt(10), Money::fromInt(12), 12},
           x);
     d.endDoc();
     ASSERT_EQ(d.pages().size(), 2u);
     const QString all = d.pageText(0) + QStringLiteral("<page>") + d.pageText(1);
-    const qsizetype from = all.indexOf(QStringLiteral("\n\n"), all.indexOf(QStringLiteral(" Total:")));
+    const qsizetype from =
+        all.indexOf(QStringLiteral("\n\n"), all.indexOf(QStringLiteral(" Total:")));
     EXPECT_EQ(all.mid(from).toStdString(), std::string(R"(
 
                              With extra payments
@@ -101,10 +103,10 @@ TEST_F(MortgageExtrasReport, SectionsFitTheirPages) {
                 TextDevice d;
                 ApplyChosenPrinterFont(d);
                 const int perPage = State().LinesPerPage;
-                const ExtraSchedule e = print(
-                    d, {MortgageMode::Loan, Money::fromInt(10000), Money::fromInt(10),
-                        Money::fromInt(term), 12},
-                    x);
+                const ExtraSchedule e = print(d,
+                                              {MortgageMode::Loan, Money::fromInt(10000),
+                                               Money::fromInt(10), Money::fromInt(term), 12},
+                                              x);
                 d.endDoc();
                 int rows = 0, footers = 0;
                 for (size_t p = 0; p < d.pages().size(); ++p) {

@@ -28,8 +28,8 @@ class MortgageExtrasWindow : public CalculatorTest<CdnMort> {
     QString label(const char* name) const { return child<QLabel>(name)->text().trimmed(); }
     QStringList strip() const {
         QStringList texts;
-        for (const char* name : {"PaymentsWith", "PaymentsSaved", "InterestWithout",
-                                 "InterestWith", "InterestSaved"})
+        for (const char* name :
+             {"PaymentsWith", "PaymentsSaved", "InterestWithout", "InterestWith", "InterestSaved"})
             texts << label(name);
         return texts;
     }
