@@ -95,6 +95,9 @@ CdnMort::CdnMort(QWidget* parent)
     addResultLabel(totYear_);
     addResultLabel(allPayments_);
 
+    // The added strip first: the window's opening size includes it.
+    extrasStrip_ = AddExtrasStrip(this, kClientWidth, kClientHeight);
+    for (QLabel* label : extrasStrip_.results) addResultLabel(label);
     Controls c = makeButtonRow("Label7", kClientWidth,
                                {{"ExitButton", "E&xit to Menu", 360, 1545},
                                 {"Ptr3", " To &Printer", 2340, 1455},
@@ -106,8 +109,6 @@ CdnMort::CdnMort(QWidget* parent)
     const QList<QWidget*> tabOrder = {principal, rate,    term,    comperiod_, c.calculate,
                                       c.help,    c.graph, c.print, c.exit,     c.helpPanel};
     chainTabOrder(tabOrder);
-    extrasStrip_ = AddExtrasStrip(this, kClientWidth, kClientHeight);
-    for (QLabel* label : extrasStrip_.results) addResultLabel(label);
     setTabOrder(c.helpPanel, extrasStrip_.button);
     connect(extrasStrip_.button, &QPushButton::clicked, this, [this] { EditExtras(); });
 
