@@ -39,8 +39,8 @@ void heading(PrintDevice& d, bool loan) {
 
 }  // namespace
 
-void PrintMortgageReport(PrintDevice& d, const MortgageInputs& in, const MortgageSchedule& s,
-                         const MortgageReportTexts& texts, const QString& symbol) {
+int PrintMortgageReport(PrintDevice& d, const MortgageInputs& in, const MortgageSchedule& s,
+                        const MortgageReportTexts& texts, const QString& symbol) {
     const bool loan = in.mode == MortgageMode::Loan;
     d.line();
     if (loan)
@@ -89,4 +89,5 @@ void PrintMortgageReport(PrintDevice& d, const MortgageInputs& in, const Mortgag
     PrintTotalLine(
         d, kTableLayout,
         {Money::fromDouble(s.totalInterest), Money::fromDouble(s.totalPrincipal), Money()}, symbol);
+    return counted + 3;
 }

@@ -20,6 +20,7 @@ struct MortgageReportTexts {
 // Prints the report of `in` and `s`. Rows are counted from 21 (the lines above
 // the table); when the count reaches a multiple of LinesPerPage the page ends
 // with "Page n", and the next one starts with the font again (Courier chosen),
-// a blank line, the heading and the rule, counting from 3.
-void PrintMortgageReport(PrintDevice& device, const MortgageInputs& in, const MortgageSchedule& s,
-                         const MortgageReportTexts& texts, const QString& symbol);
+// a blank line, the heading and the rule, counting from 3. Returns the count after the totals:
+// the lines printed on the last page.
+int PrintMortgageReport(PrintDevice& device, const MortgageInputs& in, const MortgageSchedule& s,
+                        const MortgageReportTexts& texts, const QString& symbol);

@@ -7,6 +7,9 @@
 #include <QPushButton>
 
 #include "common/number_format.h"
+#include "planning/extra_payments_window.h"
+#include "planning/mortgage_extras_help.h"
+#include "planning/mortgage_extras_report.h"
 #include "planning/mortgage_help.h"
 #include "planning/mortgage_report.h"
 #include "platform/controls.h"
@@ -92,6 +95,9 @@ CdnMort::CdnMort(QWidget* parent)
     addResultLabel(totYear_);
     addResultLabel(allPayments_);
 
+    // The added strip first: the window's opening size includes it.
+    extrasStrip_ = AddExtrasStrip(this, kClientWidth, kClientHeight);
+    for (QLabel* label : extrasStrip_.results) addResultLabel(label);
     Controls c = makeButtonRow("Label7", kClientWidth,
                                {{"ExitButton", "E&xit to Menu", 360, 1545},
                                 {"Ptr3", " To &Printer", 2340, 1455},
@@ -103,6 +109,8 @@ CdnMort::CdnMort(QWidget* parent)
     const QList<QWidget*> tabOrder = {principal, rate,    term,    comperiod_, c.calculate,
                                       c.help,    c.graph, c.print, c.exit,     c.helpPanel};
     chainTabOrder(tabOrder);
+    setTabOrder(c.helpPanel, extrasStrip_.button);
+    connect(extrasStrip_.button, &QPushButton::clicked, this, [this] { EditExtras(); });
 
     SetupGrid();
     // The defaults read as typed: the amount with a "$" whatever the currency symbol.
@@ -137,7 +145,20 @@ void CdnMort::SetupGrid() {
 }
 
 QString CdnMort::helpText() const {
-    return MortgageHelpText(static_cast<int>(mode()));
+    const QString help = MortgageHelpText(static_cast<int>(mode()));
+    return extras_.any() ? WithExtrasHelp(help) : help;
+}
+
+void CdnMort::EditExtras() {
+    commitPendingEdit();
+    const std::optional<MortgageExtras> typed = AskExtraPayments(extras_);
+    if (!typed || *typed == extras_) return;
+    extras_ = *typed;
+    if (extras_.any())
+        LayOutExtrasGrid(grid(), mode() == MortgageMode::Loan);
+    else
+        SetupGrid();
+    ResetResults();
 }
 
 MortgageInputs CdnMort::inputs() const {
@@ -164,25 +185,42 @@ void CdnMort::calculation() {
     // Everything is worked out before anything is shown: a failure leaves the
     // labels, the grid and the chart empty.
     const MortgageSchedule schedule = CalculateMortgage(in);
-    StoreMortgageTable(schedule, s.YearTable);
+    std::optional<ExtraSchedule> withExtras;
+    if (extras_.any()) withExtras = CalculateWithExtras(in, schedule, extras_);
+    if (withExtras)
+        StoreExtraTable(*withExtras, s.YearTable);
+    else
+        StoreMortgageTable(schedule, s.YearTable);
     showFigure(monthPI_, MonthlyPaymentText(schedule, s.CurrencySymbol));
     showFigure(totYear_, YearlyPaymentsText(schedule, s.CurrencySymbol));
     showFigure(allPayments_, AllPaymentsText(schedule, s.CurrencySymbol));
-    fillGrid(1, MortgageGridRows(schedule, s.CurrencySymbol));
+    if (withExtras) {
+        prepareGrid(withExtras->totals.period, 4);
+        fillGrid(1, ExtraGridRows(*withExtras, s.CurrencySymbol));
+        extrasStrip_.show(ExtraResultTexts(*withExtras, s.CurrencySymbol));
+    } else {
+        fillGrid(1, MortgageGridRows(schedule, s.CurrencySymbol));
+    }
     resetGridSelection();
-    s.GraphPoints = static_cast<int16_t>(RoundedYears(in.term));
+    s.GraphPoints =
+        static_cast<int16_t>(withExtras ? withExtras->totals.period : RoundedYears(in.term));
     s.GraphTitle = loan ? QStringLiteral("Loan balance at start of each Month")
                         : QStringLiteral("Mortgage balance at start of each Year");
     last_ = Calculated{in, schedule,
                        MortgageReportTexts{comperiod_->currentText(), monthPI_->text(),
-                                           totYear_->text(), allPayments_->text()}};
+                                           totYear_->text(), allPayments_->text()},
+                       extras_, withExtras};
 }
 
 void CdnMort::printReport(PrintDevice& device) {
     const AppState& s = State();
     // The last calculation, as it was shown; before any, the inputs alone.
     if (last_) {
-        PrintMortgageReport(device, last_->inputs, last_->schedule, last_->texts, s.CurrencySymbol);
+        const int lines = PrintMortgageReport(device, last_->inputs, last_->schedule, last_->texts,
+                                              s.CurrencySymbol);
+        if (last_->withExtras)
+            PrintExtrasSection(device, last_->inputs.mode, last_->extras, *last_->withExtras,
+                               s.CurrencySymbol, lines);
     } else {
         const MortgageInputs in = inputs();
         MortgageSchedule none;

@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "planning/mortgage.h"
+#include "planning/mortgage_extras.h"
+#include "planning/mortgage_extras_ui.h"
 #include "planning/mortgage_report.h"
 #include "planning/calculator_window.h"
 
@@ -29,6 +31,9 @@ class CdnMort : public CalculatorWindow {
     static MortgageMode mode();
     void SetupGrid();
     MortgageInputs inputs() const;
+    // The Extra Payments button: the extras typed in ExtraPay; a change resets the results and
+    // gives the grid the columns of the schedule it will show.
+    void EditExtras();
 
     QComboBox* comperiod_ = nullptr;
     QLabel* monthPI_ = nullptr;
@@ -40,6 +45,10 @@ class CdnMort : public CalculatorWindow {
         MortgageInputs inputs;
         MortgageSchedule schedule;
         MortgageReportTexts texts;
+        MortgageExtras extras;                    // as set then
+        std::optional<ExtraSchedule> withExtras;  // the schedule shown, while extras are set
     };
+    MortgageExtras extras_;
+    ExtrasStrip extrasStrip_;
     std::optional<Calculated> last_;
 };

@@ -15,6 +15,7 @@
 #include "investments/record_entry.h"
 #include "planning/compound_rate.h"
 #include "planning/mortgage.h"
+#include "planning/mortgage_extras.h"
 #include "networth/networth_statement.h"
 #include "planning/capital_required.h"
 #include "planning/k401.h"
@@ -221,6 +222,35 @@ ExampleFigures MortgageDifference(const ExampleInputs& in) {
             {QStringLiteral("interestdifference"), apart("interest")}};
 }
 
+// The schedule with a fixed extra a payment ("extra") and one lump sum ("lump" at payment "at").
+ExampleFigures MortgageWithExtras(const ExampleInputs& in) {
+    MortgageInputs m;
+    m.mode = static_cast<int>(Num(in, "mode")) == 2 ? MortgageMode::Loan : MortgageMode::Mortgage;
+    m.amount = M(Num(in, "amount"));
+    m.ratePercent = M(Num(in, "rate"));
+    m.term = M(Num(in, "term"));
+    m.perYear = static_cast<int>(Num(in, "periods"));
+    MortgageExtras x;
+    x.perPayment = M(Num(in, "extra"));
+    x.lumpSums[0] = {M(Num(in, "lump")), static_cast<int>(Num(in, "at"))};
+    const ExtraSchedule s = CalculateWithExtras(m, CalculateMortgage(m), x);
+    ExampleFigures f;
+    for (const ExtraRow& row : s.rows) {
+        f[Key("row", row.period, "interest")] = Amt(row.interest);
+        f[Key("row", row.period, "principal")] = Amt(row.principal);
+        f[Key("row", row.period, "extra")] = Amt(row.extra);
+        f[Key("row", row.period, "balance")] = Amt(row.balance);
+    }
+    f[QStringLiteral("payments")] = QString::number(s.payments);
+    f[QStringLiteral("without")] = QString::number(s.paymentsWithout);
+    f[QStringLiteral("saved")] = QString::number(s.paymentsSaved());
+    f[QStringLiteral("interest.with")] = Amt(s.totals.interest);
+    f[QStringLiteral("interest.without")] = Amt(s.interestWithout);
+    f[QStringLiteral("interest.saved")] = Amt(s.interestSaved());
+    f[QStringLiteral("total.extra")] = Amt(s.totals.extra);
+    return f;
+}
+
 ExampleFigures CompoundRate(const ExampleInputs& in) {
     const CompoundRateInputs figures{M(Num(in, "cost")), M(Num(in, "value")), M(Num(in, "years"))};
     const CompoundRateEntry entry = CalculateCompoundRate(figures);
@@ -374,6 +404,7 @@ const Calc kCalcs[] = {
     {"sample", true, Sample},
     {"mortgage", true, Mortgage},
     {"mortgagediff", true, MortgageDifference},
+    {"mortgageextras", true, MortgageWithExtras},
     {"compound", true, CompoundRate},
     {"capital", true, Capital},
     {"k401", true, K401},
