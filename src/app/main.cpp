@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QTextStream>
 
+#include "common/safe_read.h"
 #include "shell/file_open_ui.h"
 #include "shell/help_key_ui.h"
 #include "shell/main_menu_window.h"
@@ -33,7 +34,8 @@ int main(int argc, char* argv[]) {
     // A file opened from the desktop: the first argument (Qt has taken its own options out).
     // Its path is relative to where the program was started, not to its own folder.
     const QString startFolder = QDir::currentPath();
-    const QString file = argc > 1 && argv[1][0] != '-' ? QFile::decodeName(argv[1]) : QString();
+    // A name that is not UTF-8 (an 8-bit language's) is reached by its bytes as given.
+    const QString file = argc > 1 && argv[1][0] != '-' ? LocalFileName(argv[1]) : QString();
     StartProgram();
     if (!file.isEmpty()) OpenFileInItsTool(file, startFolder);
     return QApplication::exec();

@@ -97,12 +97,22 @@ QString TableAsTabText(const std::vector<QStringList>& rows, const QString& curr
     return out;
 }
 
+QString CsvCellText(const QString& cell, const QString& currencySymbol) {
+    if (const auto number = PlainNumber(cell, currencySymbol)) return *number;
+    QString text = cell.trimmed();
+    // A spreadsheet takes text starting with one of these for a formula and runs it: an
+    // apostrophe in front keeps it text.
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.front())) text.prepend(u'\'');
+    return text;
+}
+
 QByteArray TableAsCsv(const std::vector<QStringList>& rows, const QString& currencySymbol) {
     QString out;
     for (const QStringList& row : rows) {
         QStringList cells;
         for (const QString& cell : row) {
-            QString text = ExportCellText(cell, currencySymbol);
+            QString text = CsvCellText(cell, currencySymbol);
             if (text.contains(u',') || text.contains(u'"') || text.contains(u'\r') ||
                 text.contains(u'\n'))
                 text = u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';

@@ -23,7 +23,12 @@ QString ExportCellText(const QString& cell, const QString& currencySymbol = {});
 // cell become blanks. Cells go through ExportCellText.
 QString TableAsTabText(const std::vector<QStringList>& rows, const QString& currencySymbol = {});
 
+// The text of one cell for a comma-separated file: ExportCellText, and text (not a figure) that
+// starts with "=", "+", "-", "@", a tab or a carriage return gets an apostrophe in front, so that a
+// spreadsheet opening the file shows it instead of running it as a formula.
+QString CsvCellText(const QString& cell, const QString& currencySymbol = {});
+
 // Rows of cells as a UTF-8 comma-separated file: lines end in CR LF, cells go through
-// ExportCellText, and a cell holding a comma, a double quote or a line break is quoted with its
+// CsvCellText, and a cell holding a comma, a double quote or a line break is quoted with its
 // quotes doubled.
 QByteArray TableAsCsv(const std::vector<QStringList>& rows, const QString& currencySymbol = {});

@@ -200,18 +200,24 @@ void SavePortfolio() {
         dialogs::message(QStringLiteral("No Records to Save"), QStringLiteral("Help"));
     } else {
         s.CallMode = 2;
+        const QString previousName = s.FundFileName;
         ChooseFile();
         if (s.CallMode != 6) {
             dialogs::WaitCursor wait;
-            if (WritePortfolioFile(s.ChosenPath)) {
+            SafeWriteFailure failure;
+            if (WritePortfolioFile(s.ChosenPath, &failure)) {
                 s.FundFileName = QFileInfo(s.ChosenPath).fileName();
                 // Only a file really written counts as saved.
                 s.FileChanged = 0;
             } else {
+                // The portfolio in memory is still the file it was.
                 dialogs::message(
-                    s.FundFileName +
-                        QStringLiteral(" Bad filename, must be in the form MYFILE.WMS"),
+                    failure.badName || failure.why.isEmpty()
+                        ? s.FundFileName +
+                              QStringLiteral(" Bad filename, must be in the form MYFILE.WMS")
+                        : failure.why,
                     QStringLiteral("Saving Error"));
+                s.FundFileName = previousName;
             }
         }
     }

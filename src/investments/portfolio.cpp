@@ -1,11 +1,11 @@
 #include "investments/portfolio.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "common/dates.h"
 #include "common/field_codec.h"
 #include "common/number_format.h"
+#include "common/safe_read.h"
 #include "common/safe_write.h"
 
 namespace {
@@ -243,21 +243,23 @@ void InstallPortfolio(PortfolioData data) {
 }
 
 bool ReadPortfolioFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
     // The largest legal file is well under a megabyte; refuse anything huge
     // before reading it all into memory.
-    if (file.size() > 16 * 1024 * 1024) return false;
-    auto data = ParsePortfolio(file.readAll());
+    const auto bytes = ReadFileSafely(path, 16 * 1024 * 1024);
+    if (!bytes) return false;
+    auto data = ParsePortfolio(*bytes);
     if (!data) return false;
     InstallPortfolio(std::move(*data));
     return true;
 }
 
-bool WritePortfolioFile(const QString& path) {
+bool WritePortfolioFile(const QString& path, SafeWriteFailure* failure) {
     const auto bytes = PortfolioBytes();
-    if (!bytes) return false;
-    return WriteFileSafely(path, *bytes, nullptr, SafeWriteBackup::KeepPrevious);
+    if (!bytes) {
+        if (failure) *failure = {};
+        return false;
+    }
+    return WriteFileSafely(path, *bytes, SafeWriteBackup::KeepPrevious, failure);
 }
 
 bool LoadedDatesConvert() {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/safe_write.h"
 #include "shell/app_state.h"
 
 // Capacity of the tables: records 1..1000 (rows 0..1002 exist), funds 1..30,
@@ -75,8 +76,9 @@ void InstallPortfolio(PortfolioData data);
 // read or breaks the format.
 bool ReadPortfolioFile(const QString& path);
 // Writes the tables to a file atomically; false (the file on disk unchanged)
-// when it cannot be written or a date does not convert.
-bool WritePortfolioFile(const QString& path);
+// when it cannot be written or a date does not convert. `failure` (if given) says why the
+// writing failed (empty when a date did not convert).
+bool WritePortfolioFile(const QString& path, SafeWriteFailure* failure = nullptr);
 
 // The date check after a load: the first three records' dates (fewer when
 // there are fewer records) must convert; false when one does not.

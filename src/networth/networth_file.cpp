@@ -1,6 +1,5 @@
 #include "networth/networth_file.h"
 
-#include <QFile>
 #include <QStringList>
 #include <charconv>
 #include <cmath>
@@ -9,6 +8,7 @@
 
 #include "common/field_codec.h"
 #include "common/money.h"
+#include "common/safe_read.h"
 #include "common/safe_write.h"
 #include "networth/networth_statement.h"
 
@@ -231,17 +231,16 @@ void InstallNetWorth(NetWorthData data) {
 }
 
 bool ReadNetWorthFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    if (file.size() > kLargestFile) return false;
-    auto data = ParseNetWorth(file.readAll());
+    const auto bytes = ReadFileSafely(path, kLargestFile);
+    if (!bytes) return false;
+    auto data = ParseNetWorth(*bytes);
     if (!data) return false;
     InstallNetWorth(std::move(*data));
     return true;
 }
 
-bool WriteNetWorthFile(const QString& path) {
-    return WriteFileSafely(path, NetWorthBytes(), nullptr, SafeWriteBackup::KeepPrevious);
+bool WriteNetWorthFile(const QString& path, SafeWriteFailure* failure) {
+    return WriteFileSafely(path, NetWorthBytes(), SafeWriteBackup::KeepPrevious, failure);
 }
 
 std::optional<NetTotals> OpenNetWorthFile(const QString& path) {

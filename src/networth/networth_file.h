@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+#include "common/safe_write.h"
 #include "networth/networth_statement.h"
 #include "shell/app_state.h"
 
@@ -40,8 +41,8 @@ QString NumberFileText(double value);
 // read or breaks the format.
 bool ReadNetWorthFile(const QString& path);
 // Writes the tables to a file; false (the file on disk unchanged) when it
-// cannot be written.
-bool WriteNetWorthFile(const QString& path);
+// cannot be written; `failure` (if given) says why.
+bool WriteNetWorthFile(const QString& path, SafeWriteFailure* failure = nullptr);
 
 // Reads a file into the tables and calculates it (the counts of line 1 give
 // way to the rows present). Returns nothing, and leaves the tables as they

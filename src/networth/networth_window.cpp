@@ -309,18 +309,23 @@ void DispNet::SaveStatement() {
         s.NetChanged = 0;
     } else {
         s.CallMode = 4;
+        const QString previousName = s.FundFileName;
         ChooseFile();
         if (s.CallMode != 6) {
             dialogs::WaitCursor wait;
-            if (WriteNetWorthFile(s.ChosenPath)) {
+            SafeWriteFailure failure;
+            if (WriteNetWorthFile(s.ChosenPath, &failure)) {
                 s.FundFileName = QFileInfo(s.ChosenPath).fileName();
                 // Only a file really written counts as saved.
                 s.NetChanged = 0;
             } else {
                 dialogs::message(
-                    s.FundFileName +
-                        QStringLiteral(" Bad Filename. Must be in the form MYFILE.WMW"),
+                    failure.badName
+                        ? s.FundFileName +
+                              QStringLiteral(" Bad Filename. Must be in the form MYFILE.WMW")
+                        : failure.why,
                     QStringLiteral("Saving Error"));
+                s.FundFileName = previousName;
             }
         }
     }

@@ -88,7 +88,7 @@ QPlainTextEdit* makeTextPanel(QWidget* parent, const QString& name, int left, in
     return t;
 }
 
-QFont FontToFitFigure(const QFont& font, const QString& text, int room) {
+QFont FontToFitFigure(const QFont& font, const QString& text, int room, double leastScale) {
     const bool figure = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
     if (!figure || room <= 0) return font;
     const double width = QFontMetricsF(font).horizontalAdvance(text);
@@ -102,7 +102,8 @@ QFont FontToFitFigure(const QFont& font, const QString& text, int room) {
         return QFontMetricsF(smaller).horizontalAdvance(text);
     };
     // Glyph widths do not scale quite evenly: step down until it fits.
-    for (double scale = room / width; scaled(std::max(scale, 0.6)) > room && scale > 0.6;)
+    for (double scale = room / width;
+         scaled(std::max(scale, leastScale)) > room && scale > leastScale;)
         scale *= 0.97;
     return smaller;
 }

@@ -38,9 +38,9 @@ QPlainTextEdit* makeTextPanel(QWidget* parent, const QString& name, int left, in
 
 // The font a figure (a text with a digit in it) is drawn with in a place
 // `room` pixels wide: `font` itself when the figure fits, else `font` made
-// smaller until it does, but not below 60 % of its size (a cut figure would
+// smaller until it does, but not below `leastScale` of its size (a cut figure would
 // read as another number). Other texts keep `font`.
-QFont FontToFitFigure(const QFont& font, const QString& text, int room);
+QFont FontToFitFigure(const QFont& font, const QString& text, int room, double leastScale = 0.6);
 // Shows a figure in a result label, in a smaller font when it is too wide for
 // the label (FontToFitFigure from the label's own font).
 void showFigure(QLabel* label, const QString& text);

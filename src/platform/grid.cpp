@@ -24,7 +24,8 @@ class FittingDelegate : public QStyledItemDelegate {
         initStyleOption(&o, index);
         const QStyle* style = o.widget ? o.widget->style() : QApplication::style();
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, o.widget) + 1;
-        const QFont fitted = FontToFitFigure(o.font, o.text, o.rect.width() - 2 * margin);
+        const QFont fitted =
+            FontToFitFigure(o.font, o.text, o.rect.width() - 2 * margin, Grid::kLeastFigureScale);
         if (fitted != o.font) {
             o.font = fitted;
             o.fontMetrics = QFontMetrics(fitted);

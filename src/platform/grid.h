@@ -19,6 +19,10 @@ class Grid : public QTableWidget {
   public:
     explicit Grid(QWidget* parent = nullptr);
 
+    // How much smaller a figure too wide for its cell may be drawn: a narrow column (the price
+    // column of Current Prices, with the largest amount) needs 40 %.
+    static constexpr double kLeastFigureScale = 0.4;
+
     // The default column width in twips; the tool windows give widths as
     // increments over it.
     static constexpr int kDefaultColWidth = 600;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "common/safe_write.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/help_viewer.h"
@@ -187,6 +188,8 @@ class MeasureAfterFirstPaint : public QObject {
 
 MenuMain* StartProgram() {
     EnterProgramFolder();
+    // What a save killed before its rename left behind.
+    RemoveSafeWriteLeftovers(ProgramFolder());
     setPrintoutFolder(PrintoutFolder());
     Grid::setCurrencySymbolSource([] { return State().CurrencySymbol; });
     // The page capacity of a 12-point line until the printer has been measured.

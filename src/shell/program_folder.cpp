@@ -1,9 +1,14 @@
 #include "shell/program_folder.h"
 
+#include <errno.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 namespace {
@@ -20,12 +25,22 @@ QString installedDataFolder() {
 bool writable(const QString& folder) {
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isWritable()) return false;
-    // isWritable trusts the permission bits; try for real.
-    QFile probe(folder + QStringLiteral("/.vantora-write-test"));
-    if (!probe.open(QIODevice::WriteOnly)) return false;
-    probe.close();
-    probe.remove();
-    return true;
+    // isWritable trusts the permission bits; try for real, with a new file of a name nobody
+    // can have prepared (never through a link, never over a file that is there).
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const QByteArray probe = QFile::encodeName(
+            folder + QStringLiteral("/.vantora-write-test-%1")
+                         .arg(QRandomGenerator::system()->generate(), 8, 16, QChar(u'0')));
+        const int fd =
+            ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(probe.constData());
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
 }
 
 }  // namespace

@@ -1,19 +1,47 @@
 #include "shell/settings.h"
 
-#include <QFile>
-
 #include "common/field_codec.h"
+#include "common/safe_read.h"
 #include "common/safe_write.h"
 #include "shell/app_state.h"
+
+namespace {
+
+// A name box holds at most this many characters (a line edit's own limit).
+constexpr qsizetype kLongestName = 32767;
+
+bool hasQuoteOrControl(const QString& text) {
+    for (QChar c : text)
+        if (c == u'"' || c.category() == QChar::Other_Control) return true;
+    return false;
+}
+
+// What the symbol box could hold: one character (a surrogate pair is one), no quote, no
+// control character.
+bool typableSymbol(const QString& text) {
+    const bool oneCharacter = text.size() == 1 || (text.size() == 2 && text[0].isHighSurrogate() &&
+                                                   text[1].isLowSurrogate());
+    return oneCharacter && !hasQuoteOrControl(text);
+}
+
+// What the name box could hold.
+bool typableName(const QString& text) {
+    return text.size() <= kLongestName && !hasQuoteOrControl(text);
+}
+
+}  // namespace
 
 void ReadPersonalSettings(const QByteArray& bytes) {
     AppState& s = State();
     try {
+        // A field the boxes could not have held (a hand-edited file) takes its default.
         FieldReader reader(bytes);
-        s.CurrencySymbol = reader.text();
+        const QString symbol = reader.text();
+        s.CurrencySymbol = typableSymbol(symbol) ? symbol : QString();
         const int64_t choice = reader.integer();
         s.PrinterFontChoice = choice == 6 ? 6 : 0;
-        s.UserName = reader.text();
+        const QString name = reader.text();
+        s.UserName = typableName(name) ? name : QString();
     } catch (const FormatError&) {
         // A damaged file keeps what was read before the fault.
     }
@@ -21,9 +49,8 @@ void ReadPersonalSettings(const QByteArray& bytes) {
 }
 
 void LoadPersonalSettingsFile(const QString& path) {
-    QFile file(path);
     // The file is one short line; anything much larger is not ours.
-    ReadPersonalSettings(file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray());
+    ReadPersonalSettings(ReadFileSafely(path, 64 * 1024).value_or(QByteArray()));
 }
 
 QByteArray PersonalSettingsBytes() {

@@ -8,7 +8,9 @@ inline constexpr const char* kSettingsFileName = "Personal.vtp";
 
 // Reads the file into CurrencySymbol, PrinterFontChoice and UserName. A missing
 // or damaged file is not reported: fields read before the fault are kept, and
-// an empty symbol falls back to "$". A font choice other than 6 reads as 0.
+// an empty symbol falls back to "$". A font choice other than 6 reads as 0. A field its box could
+// not hold takes its default: a symbol of more than one character, or a symbol or name with a
+// double quote or a control character ("$", "").
 void LoadPersonalSettingsFile(const QString& path);
 // The same for the file's bytes.
 void ReadPersonalSettings(const QByteArray& bytes);

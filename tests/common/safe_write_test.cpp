@@ -30,6 +30,13 @@ void writePlain(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
+// Sets a file's modification time `seconds` into the past.
+void ageBy(const QString& path, int seconds) {
+    const struct timespec times[2] = {{::time(nullptr) - seconds, 0},
+                                      {::time(nullptr) - seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
@@ -75,8 +82,12 @@ TEST(SafeWrite, LeftoversOfAKilledSaveGoAtTheNextSaveToTheFolder) {
     QTemporaryDir dir;
     const QString dead = dir.filePath(QStringLiteral(".vantora95-0badf00d.part"));
     const QString live = dir.filePath(QStringLiteral(".vantora95-12345678.part"));
+    const QString young = dir.filePath(QStringLiteral(".vantora95-0000cafe.part"));
     writePlain(dead, "half a file");
     writePlain(live, "being written");
+    writePlain(young, "just created, not yet locked");
+    ageBy(dead, 61);
+    ageBy(live, 3600);
     // Names that only look alike are the user's.
     const QStringList users = {"a.wms.Ab12Cd", ".vantora95-0BADF00D.part",
                                ".vantora95-0badf00d.part.bak", "vantora95-0badf00d.part"};
@@ -90,6 +101,7 @@ TEST(SafeWrite, LeftoversOfAKilledSaveGoAtTheNextSaveToTheFolder) {
     ::close(fd);
     EXPECT_FALSE(QFile::exists(dead));
     EXPECT_TRUE(QFile::exists(live));
+    EXPECT_TRUE(QFile::exists(young));
     for (const QString& name : users)
         EXPECT_EQ(readFile(dir.filePath(name)), "mine") << name.toStdString();
     EXPECT_TRUE(IsSafeWriteTemporaryName(QStringLiteral(".vantora95-0badf00d.part")));

@@ -45,3 +45,24 @@ TEST(TableText, CsvQuotesWhatNeedsItAndTabTextKeepsOneLinePerRow) {
                                                    "The \"Big\" Fund\t-2000.00\t0.50\n"
                                                    "Zürich line break\t1000000.00\t\n"));
 }
+
+TEST(TableText, CsvTextThatASpreadsheetWouldRunAsAFormulaStaysText) {
+    const std::vector<std::pair<QString, QString>> cells = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+1+cmd", "'+1+cmd"},
+        {"-2+3", "'-2+3"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\t=1+1", "'=1+1"},
+        {"\r=1+1", "'=1+1"},
+        {"  -Fund", "'-Fund"},
+        // Figures stay numbers, whatever their sign; text with the sign inside is left alone.
+        {"-12.5%", "-12.5"},
+        {"$-3.00", "-3.00"},
+        {"+", "'+"},
+        {"Fund -1", "Fund -1"},
+        {"'quoted", "'quoted"},
+    };
+    for (const auto& [cell, expected] : cells)
+        EXPECT_EQ(TableAsCsv({{cell}}), (expected + QStringLiteral("\r\n")).toUtf8())
+            << cell.toStdString();
+}

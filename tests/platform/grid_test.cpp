@@ -228,6 +228,18 @@ TEST(Grid, AFigureTooWideForItsCellIsDrawnSmallerButNotBeyondReading) {
     EXPECT_LT(smaller.pointSizeF(), font.pointSizeF());
     EXPECT_LE(QFontMetricsF(smaller).horizontalAdvance(figure), wide * 3 / 4);
     EXPECT_DOUBLE_EQ(FontToFitFigure(font, figure, 5).pointSizeF(), 6.0);  // 60 % at the least
+    EXPECT_DOUBLE_EQ(FontToFitFigure(font, figure, 5, 0.4).pointSizeF(), 4.0);
+}
+
+TEST(Grid, TheLargestPriceFitsTheCurrentPricesColumn) {
+    Grid g;
+    g.setCols(2);
+    g.setColWidth(1, 1000);  // as Current Prices has it
+    const QString largest = QStringLiteral("922,337,203,685,477.00");
+    const int room =
+        twips::px(1000) - 2 * (g.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const QFont fitted = FontToFitFigure(g.font(), largest, room, Grid::kLeastFigureScale);
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(largest), room);
 }
 
 TEST(Grid, AResultLabelShowsAWideFigureSmallerAndAShortOneInItsOwnFont) {

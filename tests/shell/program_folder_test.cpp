@@ -47,3 +47,16 @@ TEST(ProgramFolder, SamplesAreCopiedOnceAndNeverOverTheUsersFiles) {
     EXPECT_FALSE(CopySampleFilesOnce(installed.path(), fresh.path()));
     EXPECT_FALSE(QFile::exists(fresh.filePath(QStringLiteral("house.wmw"))));
 }
+
+TEST(ProgramFolder, TheWritableCheckTouchesNoFileAlreadyThere) {
+    QTemporaryDir exe, home, elsewhere;
+    const QString victim = elsewhere.filePath(QStringLiteral("victim"));
+    writeFile(victim, "keep me");
+    ASSERT_TRUE(QFile::link(victim, exe.filePath(QStringLiteral(".vantora-write-test"))));
+    EXPECT_EQ(ChooseProgramFolder(exe.path(), home.path()), exe.path());
+    EXPECT_EQ(readFile(victim), "keep me");
+    // The check leaves nothing behind.
+    EXPECT_EQ(QDir(exe.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList({".vantora-write-test"}));
+}

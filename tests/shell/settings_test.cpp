@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <vector>
 
 #include "shell/app_state.h"
 
@@ -69,7 +70,7 @@ TEST_F(SettingsFile, DamagedFileKeepsWhatWasReadBeforeTheFault) {
     State().reset();
     write("garbage\"\r\n");
     LoadPersonalSettingsFile(path());
-    EXPECT_EQ(State().CurrencySymbol, "garbage\"");  // a bare text field is taken as it stands
+    EXPECT_EQ(State().CurrencySymbol, "$");  // more than the symbol box could hold
     EXPECT_EQ(State().PrinterFontChoice, 0);
 
     State().reset();
@@ -85,4 +86,29 @@ TEST_F(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
     // A folder where the file should be makes every write fail.
     EXPECT_FALSE(SavePersonalSettingsFile(dir.filePath(QStringLiteral("missing/Personal.vtp"))));
     EXPECT_EQ(read(), QByteArray("\"E\",0,\"Ann\"\r\n"));
+}
+
+TEST_F(SettingsFile, AHandEditedFieldTheBoxCouldNotHoldTakesItsDefault) {
+    struct Case {
+        QByteArray line;
+        QString symbol, name;
+    };
+    const std::vector<Case> cases = {
+        {"\"" + QByteArray(5000, 'X') + "\",6,\"Ann\"\r\n", "$", "Ann"},
+        {"\"\t\",0,\"Ann\tLee\"\r\n", "$", "AnnLee"},  // control characters are dropped
+        {"\"\xa3\",0,\"" + QByteArray(40000, 'n') + "\"\r\n", "£", ""},
+        {"\"\xe2\x82\xac\",0,\"Zo\xc3\xab\"\r\n", "€", "Zoë"},  // UTF-8: one character each
+        {"\"\xf0\x9f\x92\xb0\",0,\"\"\r\n", "💰", ""},           // a surrogate pair is one
+        {"\"$$\",0,\"Ann\x01\"\r\n", "$", "Ann"},
+    };
+    for (const Case& c : cases) {
+        State().reset();
+        write(c.line);
+        LoadPersonalSettingsFile(path());
+        EXPECT_EQ(State().CurrencySymbol, c.symbol) << c.line.left(40).toStdString();
+        EXPECT_EQ(State().UserName, c.name) << c.line.left(40).toStdString();
+    }
+    // What was read is what is written back.
+    ASSERT_TRUE(SavePersonalSettingsFile(path()));
+    EXPECT_EQ(read(), QByteArray("\"$\",0,\"Ann\"\r\n"));
 }
