@@ -41,3 +41,8 @@ bool OpenFileInItsTool(const QString& path, const QString& startFolder) {
     it->second.open(absolute);
     return true;
 }
+
+QString ToolForFile(const QString& path) {
+    const auto it = openers().find(QFileInfo(path).suffix().toLower());
+    return it == openers().end() ? QString() : it->second.tool;
+}
