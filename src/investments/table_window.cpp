@@ -17,6 +17,7 @@
 #include "platform/dialogs.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
+#include "platform/window_places.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/help_topics.h"
@@ -42,6 +43,7 @@ Table1::Table1(QWidget* parent) : QWidget(parent) {
                            5820, 2040, 400);
     exitBut_ = makeButton(this, QStringLiteral("ExitBut"), QStringLiteral("E&xit to Menu"), 6360,
                           5820, 2040, 400);
+    window_places::makeResizable(this, {grid5_});
 
     // Opening: empty report lists, the first free row, the grid of the view.
     State().ReportText = QStringList(4);
