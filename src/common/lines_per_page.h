@@ -9,8 +9,9 @@ class PrintDevice;
 // counts: two blank lines and "Page n" at the foot of each page.
 inline constexpr int kPageFooterLines = 3;
 
-// Lines of the device's current font on an 11-inch page, less 7 lines of
-// margin: 15840 twips / height of "abc", minus 7, rounded half to even. On a
+// Lines of the device's current font on its paper, less 7 lines of margin: the
+// paper's height (15840 twips for Letter's 11 inches) / height of "abc", minus 7,
+// rounded half to even. On a
 // device whose sheet holds fewer, no more than leave room on the sheet for the
 // footer lines and for `reservedTwips` more (the font set-up line that starts
 // every page of a Courier printout), so a full page never spills onto another

@@ -29,6 +29,9 @@ class PrintDevice {
     // Height of the printable part of one sheet, in twips; 0 when the device
     // has no sheet of fixed height.
     virtual double sheetHeight() const { return 0; }
+    // Height of the whole paper, in twips: a Letter sheet (11 inches) unless the
+    // device prints on other paper.
+    virtual double paperHeight() const { return 15840; }
     // Moves to character column `column` (counting from 1) of the current line;
     // when the line already reaches past it, to that column of the next line.
     virtual void tab(int column) = 0;

@@ -37,22 +37,80 @@ class HideWatcher : public QObject {
     QEventLoop* loop_;
 };
 
+// A window a box may belong to: one of the program's own, shown and not minimized, a normal
+// window or a dialog, never the backdrop (it is kept below every other window, and a box that
+// belongs to it would stay down there with it).
+bool canOwn(const QWidget* w, const QWidget* except) {
+    if (!w || w == except || !w->isWindow() || !w->isVisible() || w->isMinimized()) return false;
+    if (window_rules::isBackdrop(w)) return false;
+    const Qt::WindowType type = w->windowType();
+    return type == Qt::Window || type == Qt::Dialog;
+}
+
 // The owner for `window` (never itself), as ownerWindow() finds it.
 QWidget* ownerExcept(QWidget* window) {
     // Between one box closing and the window manager handing the focus back,
     // no window is active: the one that was stays the owner.
     static QPointer<QWidget> lastActive;
     QWidget* active = QApplication::activeWindow();
-    if (active && active != window && active->isVisible()) {
+    if (canOwn(active, window)) {
         lastActive = active;
         return active;
     }
-    if (lastActive && lastActive != window && lastActive->isVisible()) return lastActive;
-    // The window that asks has just hidden itself: the backdrop stands where it stood.
+    if (canOwn(lastActive, window)) return lastActive;
+    // Nothing of the program is active (it was started with a file, or the window that asks
+    // has just hidden itself): a shown window of the program, a modal one first.
+    QWidget* shown = nullptr;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows) {
+        if (!canOwn(w, window)) continue;
+        if (w->isModal() || w->windowModality() != Qt::NonModal) return w;
+        if (!shown) shown = w;
+    }
+    return shown;
+}
+
+// The backdrop's frame, where a box with no owner is centred (it stands where the window that
+// asked stood); an empty rectangle when it is not shown.
+QRect backdropFrame() {
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* w : windows)
-        if (w->isVisible() && window_rules::isBackdrop(w)) return w;
-    return nullptr;
+        if (w->isVisible() && window_rules::isBackdrop(w)) return w->frameGeometry();
+    return {};
+}
+
+// A box or dialog raised with the focus once it is shown, over whatever other program's window
+// stands there; one with no owner is first centred over the backdrop.
+class OnTopWithFocus : public QObject {
+  public:
+    OnTopWithFocus(QWidget* w, bool centre) : QObject(w), w_(w), centre_(centre) {
+        w->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show) {
+            if (const QRect over = backdropFrame(); centre_ && over.isValid())
+                w_->move(over.center() - QPoint(w_->width() / 2, w_->height() / 2));
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (!w_->isVisible()) return;
+                    w_->raise();
+                    w_->activateWindow();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    QWidget* w_;
+    bool centre_;
+};
+
+// Readies a message box or file dialog to open over `owner`, or, with none, centred where the
+// backdrop stands: either way on top with the focus, over whatever else is on the screen.
+void openOnTop(QWidget* box, QWidget* owner) {
+    new OnTopWithFocus(box, owner == nullptr);
 }
 
 }  // namespace
@@ -101,7 +159,9 @@ Answer message(const QString& text, const QString& title, Buttons buttons, Icon 
         }
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
-    QMessageBox box(ownerWindow());
+    QWidget* owner = ownerWindow();
+    QMessageBox box(owner);
+    openOnTop(&box, owner);
     box.setWindowTitle(title);
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setAccessibleDescription(box.text());  // a screen reader says it with the title
@@ -250,7 +310,9 @@ std::optional<QString> chooseFile(const FileRequest& request) {
 
     // The desktop's own file chooser where the platform offers one (a portal or the desktop's
     // theme); Qt's otherwise.
-    QFileDialog dialog(ownerWindow());
+    QWidget* owner = ownerWindow();
+    QFileDialog dialog(owner);
+    openOnTop(&dialog, owner);
     dialog.setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
     dialog.setNameFilter(nameFilter);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

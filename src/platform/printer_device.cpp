@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -60,6 +61,8 @@ QString newPdfPath(const QString& jobName) {
 }
 
 constexpr double kMarginInch = 0.5;
+constexpr double kMinSideInch = 0.25;
+constexpr double kLineInches = 7.5;
 
 }  // namespace
 
@@ -105,9 +108,16 @@ PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName, boo
         if (!pdfPath.isEmpty()) printer_->setOutputFileName(pdfPath);
     }
     printer_->setDocName(jobName);
-    printer_->setPageSize(QPageSize(QPageSize::Letter));
-    printer_->setPageMargins(QMarginsF(kMarginInch, kMarginInch, kMarginInch, kMarginInch),
-                             QPageLayout::Inch);
+    // The printer's own paper; a PDF file (or a printer that names none) the locale's.
+    const QPageSize printerPaper = pdf ? QPageSize() : printer_->pageLayout().pageSize();
+    const QPageSize paper =
+        printerPaper.isValid() ? printerPaper : QPageSize(PaperForLocale(PaperLocaleName()));
+    printer_->setPageSize(paper);
+    // The reports are laid out for Letter's 7.5 inches of line: narrower paper (A4) gets
+    // narrower side margins, so no line is cut.
+    const double width = paper.size(QPageSize::Inch).width();
+    const double side = std::clamp((width - kLineInches) / 2, kMinSideInch, kMarginInch);
+    printer_->setPageMargins(QMarginsF(side, kMarginInch, side, kMarginInch), QPageLayout::Inch);
     painter_ = std::make_unique<QPainter>();
     font_ = std::make_unique<QFont>(deviceFont(QString(), 12, false));
 }
@@ -140,6 +150,10 @@ double PrinterDevice::columnWidthPx() const {
 
 double PrinterDevice::sheetHeightPx() const {
     return printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
+}
+
+double PrinterDevice::paperHeight() const {
+    return printer_->pageLayout().fullRect(QPageLayout::Point).height() * 20.0;
 }
 
 double PrinterDevice::sheetHeight() const {
@@ -256,6 +270,24 @@ void setPrintoutFolder(const QString& folder) {
 
 void setPrintDeviceFactory(std::function<std::unique_ptr<PrintDevice>(const QString&)> f) {
     factory() = std::move(f);
+}
+
+QString PaperLocaleName() {
+    // The locale that names the paper, as the C library picks it: LC_ALL, LC_PAPER, LANG.
+    for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (value.isEmpty()) continue;
+        if (value == u"C" || value == u"POSIX" || value.startsWith(QStringLiteral("C.")))
+            break;  // no country: the program's language says it
+        return value;
+    }
+    return QLocale().name();
+}
+
+QPageSize::PageSizeId PaperForLocale(const QString& localeName) {
+    // "de_DE.UTF-8@euro": the country is the part after "_", up to "." or "@".
+    const QString country = localeName.section(u'_', 1).section(u'.', 0, 0).section(u'@', 0, 0);
+    return country == u"US" || country == u"CA" ? QPageSize::Letter : QPageSize::A4;
 }
 
 bool HaveSystemPrinter() {

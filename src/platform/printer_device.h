@@ -2,6 +2,7 @@
 // none.
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -33,6 +34,7 @@ class PrinterDevice : public PrintDevice {
     void setFont(const QString& name, double points, bool bold) override;
     double textHeight(const QString& text) const override;
     double sheetHeight() const override;
+    double paperHeight() const override;
     void tab(int column) override;
     void print(const QString& text) override;
     void endLine() override;
@@ -72,6 +74,13 @@ void TellWherePdfWent(const QString& pdfPath);
 // Where the PDF printouts go ("Printouts" in the current folder until set).
 void setPrintoutFolder(const QString& folder);
 void setPrintDeviceFactory(std::function<std::unique_ptr<PrintDevice>(const QString&)> factory);
+
+// The paper of a PDF printout (and of a printer that names none): Letter for a locale of the
+// United States or Canada, A4 for any other. `localeName` as in LC_PAPER ("de_DE.UTF-8").
+QPageSize::PageSizeId PaperForLocale(const QString& localeName);
+// The locale that names the paper: LC_ALL, LC_PAPER or LANG, the first one set; the program's
+// language when that is "C" or none is set.
+QString PaperLocaleName();
 
 // True when the system has a default printer.
 bool HaveSystemPrinter();

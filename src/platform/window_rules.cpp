@@ -1,6 +1,7 @@
 #include "platform/window_rules.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -50,6 +51,28 @@ bool isEnter(const QKeyEvent* e) {
     return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && mods == Qt::NoModifier;
 }
 
+struct LoneBackdrop {
+    QPointer<const QWidget> home;
+    std::function<void()> action;
+};
+LoneBackdrop& loneBackdrop() {
+    static LoneBackdrop lone;
+    return lone;
+}
+
+// True when a window of the program other than `backdrop` and the home window is shown (on the
+// screen or minimized).
+bool toolWindowShown(const QWidget* backdrop) {
+    const auto windows = QApplication::topLevelWidgets();
+    for (const QWidget* w : windows) {
+        const Qt::WindowType type = w->windowType();
+        if (w != backdrop && w != loneBackdrop().home && w->isVisible() &&
+            (type == Qt::Window || type == Qt::Dialog))
+            return true;
+    }
+    return false;
+}
+
 // Frame close and Enter on a button, for one window.
 class Rules : public QObject {
   public:
@@ -77,6 +100,10 @@ class Rules : public QObject {
     bool close(QCloseEvent* e) {
         if (isBackdrop(window_)) {
             e->ignore();
+            // With no tool window shown it could be a dead end: its action brings the home
+            // window back.
+            if (loneBackdrop().action && !toolWindowShown(window_))
+                QMetaObject::invokeMethod(window_, loneBackdrop().action, Qt::QueuedConnection);
             return true;
         }
         QAbstractButton* exit = exitButton(window_);
@@ -215,6 +242,10 @@ void makeBackdrop(QWidget* window) {
     new Backdrop(window);
 }
 
+void setLoneBackdropAction(const QWidget* home, std::function<void()> action) {
+    loneBackdrop() = {home, std::move(action)};
+}
+
 bool isBackdrop(const QWidget* window) {
     return window && window->property(kBackdrop).toBool();
 }
@@ -230,9 +261,18 @@ void prepareModal(QWidget* window, QWidget* owner) {
         QObject::connect(escape, &QShortcut::activated, window, [window] { window->close(); });
     }
     if (owner == window) owner = nullptr;
-    if (owner && !window->testAttribute(Qt::WA_Moved)) {
-        const QRect over = owner->frameGeometry();
-        window->move(over.center() - QPoint(window->width() / 2, window->height() / 2));
+    if (!window->testAttribute(Qt::WA_Moved)) {
+        // Over its owner; with none shown, where the backdrop stands (the window that asked
+        // stood there).
+        QRect over = owner ? owner->frameGeometry() : QRect();
+        if (!owner) {
+            const auto windows = QApplication::topLevelWidgets();
+            for (QWidget* w : windows)
+                if (w->isVisible() && isBackdrop(w)) over = w->frameGeometry();
+        }
+        if (over.isValid()) {
+            window->move(over.center() - QPoint(window->width() / 2, window->height() / 2));
+        }
     }
     // Kept above its owner and minimized with it; with no owner shown, Qt makes
     // a dialog stay above every window of the program.

@@ -1,6 +1,8 @@
 // The rules every window of the program follows on a desktop, whatever window it is.
 #pragma once
 
+#include <functional>
+
 class QAbstractButton;
 class QWidget;
 
@@ -25,6 +27,11 @@ QAbstractButton* exitButton(QWidget* window);
 // closed, maximized or minimized from its frame.
 void makeBackdrop(QWidget* window);
 bool isBackdrop(const QWidget* window);
+// What closing the backdrop by its frame does while no window of the program but the backdrop
+// and `home` is shown: start-up shows the main menu afresh with it, on top with the focus (also
+// when the window manager has lost it), so the backdrop is never a dead end. While a tool window
+// is shown, the close is ignored.
+void setLoneBackdropAction(const QWidget* home, std::function<void()> action);
 
 // Readies `window` to be shown modally over `owner` (may be null): a dialog
 // frame with no minimize or maximize button, kept above its owner by the

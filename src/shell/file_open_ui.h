@@ -14,3 +14,6 @@ void DefineFileOpener(const QString& extension, const QString& tool,
 // Opens `path` (absolute, or relative to the folder the program started in, given as `startFolder`)
 // in its tool. A file of a kind no tool opens is refused with a message; returns false then.
 bool OpenFileInItsTool(const QString& path, const QString& startFolder);
+
+// The tool window that opens files like `path` ("" for a kind no tool opens).
+QString ToolForFile(const QString& path);

@@ -103,7 +103,7 @@ void MenuMain::openTool(const QString& window, int callMode) {
 }
 
 void MenuMain::LoadPersonalSettings() {
-    LoadPersonalSettingsFile(QString::fromLatin1(kSettingsFileName));
+    LoadPersonalSettingsFile(SettingsFile());
     ShowMyName();
 }
 
@@ -186,7 +186,7 @@ class MeasureAfterFirstPaint : public QObject {
 
 }  // namespace
 
-MenuMain* StartProgram() {
+MenuMain* StartProgram(bool showMenu) {
     EnterProgramFolder();
     // What a save killed before its rename left behind.
     RemoveSafeWriteLeftovers(ProgramFolder());
@@ -195,10 +195,17 @@ MenuMain* StartProgram() {
     // The page capacity of a 12-point line until the printer has been measured.
     State().LinesPerPage = 59;
     auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
-    new MeasureAfterFirstPaint(menu);
+    // Started with a file, the menu is not drawn: the backdrop is, before the file's tool.
+    new MeasureAfterFirstPaint(showMenu ? static_cast<QWidget*>(menu)
+                                        : Windows().get(QStringLiteral("bakgnd")));
     menu->LoadPersonalSettings();
+    // The backdrop closed by its frame with no tool shown brings the menu back, mapped afresh.
+    window_rules::setLoneBackdropAction(menu, [menu] {
+        if (menu->isVisible()) menu->hide();
+        Windows().show(QStringLiteral("MenuMain"));
+    });
     // The backdrop first, behind; then the menu on top of it, with the focus.
     Windows().show(QStringLiteral("bakgnd"));
-    Windows().show(QStringLiteral("MenuMain"));
+    if (showMenu) Windows().show(QStringLiteral("MenuMain"));
     return menu;
 }

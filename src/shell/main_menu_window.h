@@ -44,5 +44,6 @@ void EndProgram();
 // The program's start-up, in order: its folder becomes the current folder,
 // the personal settings are read, the backdrop is shown and then the main
 // menu. LinesPerPage is measured on the printing device (59 when it cannot be)
-// as soon as the menu has been drawn. Returns the menu.
-MenuMain* StartProgram();
+// as soon as the menu has been drawn. Returns the menu. Started with a file, the menu is not
+// shown (`showMenu` false): the file's tool opens in its place.
+MenuMain* StartProgram(bool showMenu = true);

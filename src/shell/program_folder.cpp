@@ -11,6 +11,8 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include "shell/settings.h"
+
 namespace {
 
 QString exeFolder() {
@@ -43,11 +45,19 @@ bool writable(const QString& folder) {
     return false;
 }
 
+// A build folder, or a folder its user marked portable.
+bool markedPortable(const QString& exe) {
+    return QFileInfo::exists(exe + QStringLiteral("/CMakeCache.txt")) ||
+           QFileInfo::exists(exe + u'/' + QLatin1String(kPortableMarker));
+}
+
 }  // namespace
 
-QString ChooseProgramFolder(const QString& exe, const QString& dataHome) {
-    if (writable(exe)) return exe;
-    return QDir::cleanPath(dataHome + QStringLiteral("/Vantora95"));
+ProgramFolders ChooseProgramFolders(const QString& exe, const QString& configHome,
+                                    const QString& documents) {
+    if (markedPortable(exe) && writable(exe)) return {true, exe, exe};
+    return {false, QDir::cleanPath(documents + QStringLiteral("/Vantora 95")),
+            QDir::cleanPath(configHome + QStringLiteral("/Vantora95"))};
 }
 
 int CopySampleFiles(const QString& from, const QString& to) {
@@ -72,16 +82,46 @@ bool CopySampleFilesOnce(const QString& from, const QString& to) {
     return true;
 }
 
+namespace {
+
+const ProgramFolders& folders() {
+    static const ProgramFolders chosen = ChooseProgramFolders(
+        exeFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return chosen;
+}
+
+// Where an earlier installed version kept everything, the settings among them.
+QString earlierUserFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Vantora95");
+}
+
+}  // namespace
+
 QString ProgramFolder() {
-    static const QString folder = ChooseProgramFolder(
-        exeFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    return folder;
+    return folders().user;
+}
+
+bool IsPortableCopy() {
+    return folders().portable;
+}
+
+QString SettingsFile() {
+    const QString name = QString::fromLatin1(kSettingsFileName);
+    return folders().portable ? name : folders().settings + u'/' + name;
 }
 
 void EnterProgramFolder() {
     const QString folder = ProgramFolder();
     QDir().mkpath(folder);
-    if (folder != exeFolder()) CopySampleFilesOnce(installedDataFolder(), folder);
+    if (!folders().portable) {
+        QDir().mkpath(folders().settings);
+        CopySampleFilesOnce(installedDataFolder(), folder);
+        const QString earlier = earlierUserFolder() + u'/' + QString::fromLatin1(kSettingsFileName);
+        if (!QFileInfo::exists(SettingsFile()) && QFileInfo::exists(earlier))
+            QFile::copy(earlier, SettingsFile());
+    }
     QDir::setCurrent(folder);
 }
 

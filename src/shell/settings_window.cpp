@@ -17,6 +17,7 @@
 #include "shell/app_state.h"
 #include "shell/input_conventions_ui.h"
 #include "shell/main_menu_window.h"
+#include "shell/program_folder.h"
 #include "shell/settings.h"
 
 SymbolFonts::SymbolFonts(QWidget* parent) : QWidget(parent) {
@@ -83,7 +84,7 @@ void SymbolFonts::SavePersonalSettings() {
     // The name box gives up the focus before the button acts.
     s.UserName = inMyName_->text();
     s.CurrencySymbol = inCurrency_->text();
-    SavePersonalSettingsFile(QString::fromLatin1(kSettingsFileName));  // a failure is not reported
+    SavePersonalSettingsFile(SettingsFile());  // a failure is not reported
     const int16_t lines = StartupLinesPerPage();
     if (lines > 0) s.LinesPerPage = lines;
     auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));

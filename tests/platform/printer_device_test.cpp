@@ -267,3 +267,58 @@ TEST_F(PdfOnAFullDisk, IsReportedAsNotMadeAndLeavesNoCutOffFile) {
     EXPECT_FALSE(QFileInfo::exists(pdf));
     EXPECT_TRUE(script.openedDocuments().empty());
 }
+
+TEST(PdfPaper, LetterForTheUnitedStatesAndCanadaA4Elsewhere) {
+    const std::pair<const char*, QPageSize::PageSizeId> cases[] = {
+        {"en_US.UTF-8", QPageSize::Letter},
+        {"fr_CA.UTF-8", QPageSize::Letter},
+        {"en_US", QPageSize::Letter},
+        {"de_DE.UTF-8", QPageSize::A4},
+        {"de_DE.UTF-8@euro", QPageSize::A4},
+        {"en_GB.UTF-8", QPageSize::A4},
+        {"fr_FR", QPageSize::A4},
+        {"", QPageSize::A4}};
+    for (const auto& [name, paper] : cases)
+        EXPECT_EQ(PaperForLocale(QString::fromLatin1(name)), paper) << name;
+}
+
+// With no printer, the PDF is on the paper of LC_PAPER (LC_ALL first, as the C library reads it),
+// and LinesPerPage is measured on that paper: a taller A4 page holds more lines.
+TEST_F(PdfPrintout, IsOnThePaperOfTheLocaleAndMeasuredOnIt) {
+    const QByteArray all = qgetenv("LC_ALL"), paper = qgetenv("LC_PAPER");
+    struct Case {
+        const char* lcPaper;
+        const char* pdfinfoSize;
+    };
+    QTemporaryDir dir;
+    int lines[2] = {};
+    int i = 0;
+    for (const Case& c : {Case{"en_US.UTF-8", "(letter)"}, Case{"de_DE.UTF-8", "(A4)"}}) {
+        qunsetenv("LC_ALL");
+        qputenv("LC_PAPER", c.lcPaper);
+        const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(i));
+        {
+            PrinterDevice device(pdf, QStringLiteral("Paper"));
+            lines[i] = MeasureLinesPerPage(device);
+            EXPECT_EQ(lines[i], MeasureLinesPerPage(*PrinterDevice::pdfForMeasuring()));
+            // A full-width line of a Letter report is not cut on the narrower A4 sheet.
+            device.line(QString(75, u'8'));
+            device.endDoc();
+        }
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        ASSERT_TRUE(info.waitForFinished(30000));
+        EXPECT_TRUE(
+            QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String(c.pdfinfoSize)))
+            << c.lcPaper;
+        EXPECT_TRUE(pdfPages(pdf).value(0).contains(QString(75, u'8'))) << c.lcPaper;
+        ++i;
+    }
+    EXPECT_GT(lines[1], lines[0]);
+    for (const auto& [name, value] : {std::pair{"LC_ALL", all}, std::pair{"LC_PAPER", paper}}) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+}

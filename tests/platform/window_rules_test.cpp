@@ -161,7 +161,47 @@ TEST_F(WindowRules, BoxesOpenOverTheWindowThatAskedEvenWhileNoWindowIsActive) {
     // An earlier box has closed and the focus is not back yet: still the tool.
     QApplication::setActiveWindow(nullptr);
     EXPECT_EQ(dialogs::ownerWindow(), tool);
-    // The tool has gone: the backdrop, which stands where it stood.
+    // The tool has gone: never the backdrop, which is kept below every window (a box of its
+    // would be hidden under any other): no owner, and the box comes up on its own.
     tool->hide();
-    EXPECT_EQ(dialogs::ownerWindow(), back);
+    EXPECT_EQ(dialogs::ownerWindow(), nullptr);
+    // A window shown but never active (the program started with a file) owns the box, and a
+    // modal window before it.
+    auto* statement = make(QStringLiteral("OwnerStatement"));
+    Windows().show(QStringLiteral("OwnerStatement"));
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_EQ(dialogs::ownerWindow(), statement);
+    auto* modal = make(QStringLiteral("OwnerModal"));
+    modal->setWindowModality(Qt::ApplicationModal);
+    modal->show();
+    EXPECT_EQ(dialogs::ownerWindow(), modal);
+    modal->hide();
+}
+
+TEST_F(WindowRules, TheBackdropClosedWithNoToolShownRunsItsActionOtherwiseNothing) {
+    auto* back = make<QWidget>(QStringLiteral("LoneBackdrop"));
+    window_rules::makeBackdrop(back);
+    Windows().show(QStringLiteral("LoneBackdrop"));
+    auto* home = make(QStringLiteral("LoneHome"));
+    auto* tool = make(QStringLiteral("LoneTool"));
+    Windows().show(QStringLiteral("LoneTool"));
+    int actions = 0;
+    window_rules::setLoneBackdropAction(home, [&actions] { ++actions; });
+    auto closeBackdrop = [&] {
+        EXPECT_FALSE(back->close());
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(back->isVisible());
+    };
+    closeBackdrop();
+    EXPECT_EQ(actions, 0);  // the tool is there
+    tool->showMinimized();
+    closeBackdrop();
+    EXPECT_EQ(actions, 0);  // minimized, it is there too
+    tool->hide();
+    closeBackdrop();
+    EXPECT_EQ(actions, 1);
+    Windows().show(QStringLiteral("LoneHome"));  // the home window does not count as a tool
+    closeBackdrop();
+    EXPECT_EQ(actions, 2);
+    window_rules::setLoneBackdropAction(nullptr, {});
 }

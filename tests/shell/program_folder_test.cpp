@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -18,12 +19,37 @@ QByteArray readFile(const QString& path) {
 }
 }  // namespace
 
-TEST(ProgramFolder, ExecutablesFolderWhenWritableElseThePerUserFolder) {
-    QTemporaryDir exe, home;
-    EXPECT_EQ(ChooseProgramFolder(exe.path(), home.path()), exe.path());
-    // An installed program's folder that cannot be written (here: not there at all).
-    EXPECT_EQ(ChooseProgramFolder(exe.filePath(QStringLiteral("missing/bin")), home.path()),
-              home.filePath(QStringLiteral("Vantora95")));
+TEST(ProgramFolder,
+     PortableCopiesKeepEverythingBesideTheExecutableInstalledOnesUseTheUsersFolders) {
+    QTemporaryDir exe, config, documents;
+    const QString userFolder = documents.filePath(QStringLiteral("Vantora 95"));
+    const QString settingsFolder = config.filePath(QStringLiteral("Vantora95"));
+    auto choose = [&](const QString& folder) {
+        return ChooseProgramFolders(folder, config.path(), documents.path());
+    };
+    // Installed: a writable folder of its own (~/.local/bin) is no place for the user's files.
+    ProgramFolders f = choose(exe.path());
+    EXPECT_FALSE(f.portable);
+    EXPECT_EQ(f.user, userFolder);
+    EXPECT_EQ(f.settings, settingsFolder);
+    EXPECT_FALSE(choose(exe.filePath(QStringLiteral("missing/bin"))).portable);
+
+    // A build folder, and a folder marked portable, keep everything beside the executable.
+    for (const char* mark : {"CMakeCache.txt", kPortableMarker}) {
+        QTemporaryDir copy;
+        writeFile(copy.filePath(QLatin1String(mark)), "");
+        f = choose(copy.path());
+        EXPECT_TRUE(f.portable) << mark;
+        EXPECT_EQ(f.user, copy.path()) << mark;
+        EXPECT_EQ(f.settings, copy.path()) << mark;
+    }
+    // Marked, but it cannot be written (a read-only medium): installed folders.
+    QTemporaryDir readOnly;
+    writeFile(readOnly.filePath(QLatin1String(kPortableMarker)), "");
+    QFile::setPermissions(readOnly.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!QFileInfo(readOnly.path()).isWritable()) EXPECT_FALSE(choose(readOnly.path()).portable);
+    QFile::setPermissions(readOnly.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(ProgramFolder, SamplesAreCopiedOnceAndNeverOverTheUsersFiles) {
