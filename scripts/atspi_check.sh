@@ -11,6 +11,8 @@ shift || true
 wait_limit=20
 
 work=$(mktemp -d)
+# Window places and the like that earlier runs remembered are not this run's.
+export XDG_CONFIG_HOME="$work/config"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done

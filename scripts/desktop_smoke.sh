@@ -13,6 +13,8 @@ program=$(realpath "${1:-build-test/vantora}")
 wait_limit=${VANTORA_SMOKE_WAIT:-20}  # seconds for any one thing to happen
 
 work=$(mktemp -d)
+# Window places and the like that earlier runs remembered are not this run's.
+export XDG_CONFIG_HOME="$work/config"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
