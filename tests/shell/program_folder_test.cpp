@@ -75,14 +75,18 @@ TEST(ProgramFolder, SamplesAreCopiedOnceAndNeverOverTheUsersFiles) {
 }
 
 TEST(ProgramFolder, TheWritableCheckTouchesNoFileAlreadyThere) {
-    QTemporaryDir exe, home, elsewhere;
+    QTemporaryDir exe, config, documents, elsewhere;
     const QString victim = elsewhere.filePath(QStringLiteral("victim"));
     writeFile(victim, "keep me");
+    writeFile(exe.filePath(QLatin1String(kPortableMarker)), "");
     ASSERT_TRUE(QFile::link(victim, exe.filePath(QStringLiteral(".vantora-write-test"))));
-    EXPECT_EQ(ChooseProgramFolder(exe.path(), home.path()), exe.path());
+    const ProgramFolders f = ChooseProgramFolders(exe.path(), config.path(), documents.path());
+    EXPECT_TRUE(f.portable);
+    EXPECT_EQ(f.user, exe.path());
     EXPECT_EQ(readFile(victim), "keep me");
     // The check leaves nothing behind.
     EXPECT_EQ(QDir(exe.path())
-                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              QStringList({".vantora-write-test"}));
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                             QDir::Name),
+              QStringList({".vantora-write-test", QLatin1String(kPortableMarker)}));
 }
