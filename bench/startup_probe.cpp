@@ -32,14 +32,20 @@
 
 namespace {
 
-// Notes the first paint of a window.
+// Notes the first paint of a window, or (installed on the application) of anything in `window`.
 class PaintWatch : public QObject {
   public:
+    explicit PaintWatch(const QWidget* window = nullptr) : window_(window) {}
     bool painted = false;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) painted = true;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint &&
+            (!window_ || (o->isWidgetType() && static_cast<QWidget*>(o)->window() == window_)))
+            painted = true;
         return false;
     }
+
+  private:
+    const QWidget* window_;
 };
 
 long peakKb() {
@@ -62,9 +68,9 @@ int openLargestPortfolio(const QString& path) {
     AccumulateHoldings();
     TableMode = 1;
     if (!ComputeCurrentValue()) return 1;
-    QWidget* chart = Windows().get(QStringLiteral("Form1"));
-    PaintWatch watch;
-    chart->installEventFilter(&watch);
+    // The chart paints its children (the window itself has nothing of its own to paint).
+    PaintWatch watch(Windows().get(QStringLiteral("Form1")));
+    qApp->installEventFilter(&watch);
     Windows().get<Table1>(QStringLiteral("Table1"))->ShowGraph();
     for (const dialogs::ShownMessage& m : script.messages())
         std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
