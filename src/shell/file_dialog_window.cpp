@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "platform/dialogs.h"
+#include "platform/window_places.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 
@@ -24,11 +25,15 @@ void FileDir::ChooseFile() {
         request.save = mode == 2 || mode == 4;
         request.filter = QString::fromLatin1(mode <= 2 ? kInvestmentFilter : kNetWorthFilter);
         request.proposedName = s.FundFileName;
-        request.folder = s.FileFolder;
+        // The folder of the file last chosen; in a new run, the folder a file of this kind was
+        // last chosen in.
+        const QString kind = mode <= 2 ? QStringLiteral("wms") : QStringLiteral("wmw");
+        request.folder = s.FileFolder.isEmpty() ? window_places::lastFolder(kind) : s.FileFolder;
         if (const auto path = dialogs::chooseFile(request); path && !path->isEmpty()) {
             s.ChosenPath = *path;
             const QFileInfo found(*path);
             s.FileFolder = found.absolutePath();
+            window_places::setLastFolder(kind, s.FileFolder);
             s.FundFileName = found.exists() && found.isFile() ? found.fileName() : QString();
             chosen = true;
         }
