@@ -2,8 +2,7 @@
 // funds).
 #include <benchmark/benchmark.h>
 
-#include <QRandomGenerator>
-
+#include "bench_portfolio.h"
 #include "investments/current_value.h"
 #include "investments/current_value_window.h"
 #include "investments/display_records.h"
@@ -16,42 +15,8 @@
 
 namespace {
 
-// 30 funds named out of order and 1000 records in no date order, every fund priced.
-void fillPortfolio() {
-    State().reset();
-    ResetTables();
-    AppState& s = State();
-    s.CurrencySymbol = QStringLiteral("$");
-    for (int k = 1; k <= kMaxFunds; ++k)
-        s.FundNames[k] = {QStringLiteral("Fund %1 Income").arg((k * 17) % 31),
-                          QStringLiteral(" %1").arg(k)};
-    s.FundCount() = kMaxFunds;
-    QRandomGenerator rng(42);
-    const char* codes[] = {"B", "B", "S", "C", "D", "U"};
-    for (int r = 1; r <= kMaxRecords; ++r) {
-        FundRecord& rec = s.Records[r];
-        rec.FundNo = Money::fromInt(1 + rng.bounded(kMaxFunds));
-        rec.TypeCode = QString::fromLatin1(codes[r % 6]);
-        rec.TradeDate = QDate(1985, 1, 1).addDays(rng.bounded(9000));
-        rec.Price = Money::fromDouble(5 + rng.bounded(5000) / 100.0);
-        rec.Shares = Money::fromInt(1 + rng.bounded(300));
-        if (rec.TypeCode == u"S" || rec.TypeCode == u"U") rec.Shares = -rec.Shares;
-        if (rec.TypeCode == u"C") {
-            rec.CashDiv = Money::fromInt(40);
-            rec.BookValue = -rec.CashDiv;
-            rec.Price = rec.Shares = Money();
-        } else if (rec.TypeCode == u"B" || rec.TypeCode == u"S") {
-            rec.Fee = Money::fromInt(25);
-            rec.BookValue = rec.Price * rec.Shares + rec.Fee;
-        }
-    }
-    s.RecordCount = kMaxRecords;
-    PrepareFundTotals();
-    for (int k = 1; k <= kMaxFunds; ++k) s.FundTotals(k, 2) = Money::fromDouble(20);
-}
-
 void BM_CurrentValueFigures(benchmark::State& state) {
-    fillPortfolio();
+    FillFullPortfolio();
     for (auto _ : state) {
         AccumulateHoldings();
         benchmark::DoNotOptimize(ComputeFundValues());
@@ -61,7 +26,7 @@ BENCHMARK(BM_CurrentValueFigures)->Unit(benchmark::kMillisecond);
 
 // "&Calculate" as the user sees it: the figures and the filled table window.
 void BM_CurrentValueTable(benchmark::State& state) {
-    fillPortfolio();
+    FillFullPortfolio();
     DefineWindows();
     for (auto _ : state) {
         AccumulateHoldings();
@@ -74,7 +39,7 @@ BENCHMARK(BM_CurrentValueTable)->Unit(benchmark::kMillisecond);
 
 // "S&ort Records": funds by name, then records by date, from the unsorted table each time.
 void BM_SortFundsAndRecords(benchmark::State& state) {
-    fillPortfolio();
+    FillFullPortfolio();
     const std::vector<FundRecord> records = State().Records;
     const std::vector<FundNameRow> funds = State().FundNames;
     for (auto _ : state) {
@@ -89,14 +54,14 @@ void BM_SortFundsAndRecords(benchmark::State& state) {
 BENCHMARK(BM_SortFundsAndRecords)->Unit(benchmark::kMillisecond);
 
 void BM_DisplayAllRecordsFigures(benchmark::State& state) {
-    fillPortfolio();
+    FillFullPortfolio();
     for (auto _ : state) benchmark::DoNotOptimize(BuildRecordView(kAllRecordsSlot));
 }
 BENCHMARK(BM_DisplayAllRecordsFigures)->Unit(benchmark::kMillisecond);
 
 // "&Display Data" with "&All Records": 1000 rows into the table window's grid.
 void BM_DisplayAllRecordsTable(benchmark::State& state) {
-    fillPortfolio();
+    FillFullPortfolio();
     DefineWindows();
     TableMode = 0;
     State().CurrentFund = kAllRecordsSlot;
@@ -107,7 +72,7 @@ void BM_DisplayAllRecordsTable(benchmark::State& state) {
 BENCHMARK(BM_DisplayAllRecordsTable)->Unit(benchmark::kMillisecond);
 
 void BM_DisplayOneFundTable(benchmark::State& state) {
-    fillPortfolio();
+    FillFullPortfolio();
     DefineWindows();
     TableMode = 0;
     State().CurrentFund = 7;

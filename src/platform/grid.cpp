@@ -1,6 +1,8 @@
 #include "platform/grid.h"
 
+#include <QAbstractTableModel>
 #include <QApplication>
+#include <QBrush>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -44,9 +46,189 @@ Qt::Alignment toQt(int a) {
             return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
+
+const Qt::Alignment kHeadingAlignment = Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap);
+
 }  // namespace
 
-Grid::Grid(QWidget* parent) : QTableWidget(parent) {
+// The grid's cells: a rectangle of strings, with per column the heading, the alignments and the
+// colours. Writing a cell only stores it; the view hears of the cells written since it last
+// heard as one rectangle when control returns to the event loop, and draws only what is in view.
+class GridModel final : public QAbstractTableModel {
+  public:
+    explicit GridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : rows_;
+    }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!inside(index.row(), index.column())) return QVariant();
+        const Column& column = columns_[static_cast<size_t>(index.column())];
+        switch (role) {
+            case Qt::DisplayRole:
+            case Qt::EditRole:
+                return text(index.row(), index.column());
+            case Qt::AccessibleTextRole:
+                return text(index.row(), index.column()).trimmed();
+            case Qt::TextAlignmentRole:
+                return static_cast<int>(column.alignment);
+            case Qt::ForegroundRole:
+                return column.text.isValid() ? QVariant(QBrush(column.text)) : QVariant();
+            case Qt::BackgroundRole:
+                return column.background.isValid() ? QVariant(QBrush(column.background))
+                                                   : QVariant();
+            default:
+                return QVariant();
+        }
+    }
+
+    // The column headings are the heading row's texts (with single blanks); a row's heading is
+    // its first cell, a bare number (a year, a month) named with the first column's heading
+    // ("Year 12").
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal) {
+            if (section < 0 || section >= columnCount()) return QVariant();
+            const Column& column = columns_[static_cast<size_t>(section)];
+            if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return column.shown;
+            if (role == Qt::TextAlignmentRole) return static_cast<int>(column.headingAlignment);
+            return QVariant();
+        }
+        if (section < 0 || section >= rows_ || columns_.empty()) return QVariant();
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return QVariant();
+        const QString first = text(section, 0).simplified();
+        if (first.isEmpty() || !first.front().isDigit() || columns_[0].shown.isEmpty()) return first;
+        return columns_[0].shown + u' ' + first;
+    }
+
+    bool inside(int row, int col) const {
+        return row >= 0 && row < rows_ && col >= 0 && col < columnCount();
+    }
+    const QString& text(int row, int col) const {
+        return cells_[static_cast<size_t>(row) * columns_.size() + static_cast<size_t>(col)];
+    }
+    void setText(int row, int col, const QString& text) {
+        if (!inside(row, col)) return;
+        cells_[static_cast<size_t>(row) * columns_.size() + static_cast<size_t>(col)] = text;
+        changed(row, col, row, col);
+    }
+    void clearBody() {
+        for (QString& cell : cells_) cell.clear();
+        if (rows_ > 0 && !columns_.empty()) changed(0, 0, rows_ - 1, columnCount() - 1);
+    }
+
+    QString heading(int col) const { return columns_[static_cast<size_t>(col)].heading; }
+    QString shownHeading(int col) const { return columns_[static_cast<size_t>(col)].shown; }
+    void setHeading(int col, const QString& text) {
+        Column& column = columns_[static_cast<size_t>(col)];
+        // Headings are padded with blanks to break where a narrow column would wrap them; the
+        // header wraps by its own width, so it shows them with single blanks. The text itself
+        // is kept as it was set.
+        column.heading = text;
+        column.shown = text.simplified();
+        emit headerDataChanged(Qt::Horizontal, col, col);
+        if (col == 0 && rows_ > 0) emit headerDataChanged(Qt::Vertical, 0, rows_ - 1);
+    }
+    Qt::Alignment alignment(int col) const { return columns_[static_cast<size_t>(col)].alignment; }
+    void setAlignment(int col, Qt::Alignment a) {
+        columns_[static_cast<size_t>(col)].alignment = a;
+        if (rows_ > 0) changed(0, col, rows_ - 1, col);
+    }
+    Qt::Alignment headingAlignment(int col) const {
+        return columns_[static_cast<size_t>(col)].headingAlignment;
+    }
+    void setHeadingAlignment(int col, Qt::Alignment a) {
+        columns_[static_cast<size_t>(col)].headingAlignment = a;
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    }
+    void setColours(int col, const QColor& text, const QColor& background) {
+        columns_[static_cast<size_t>(col)].text = text;
+        columns_[static_cast<size_t>(col)].background = background;
+        if (rows_ > 0) changed(0, col, rows_ - 1, col);
+    }
+
+    void setRowCount(int rows) {
+        rows = std::max(rows, 0);
+        if (rows == rows_) return;
+        const size_t cells = static_cast<size_t>(rows) * columns_.size();
+        if (rows > rows_) {
+            beginInsertRows(QModelIndex(), rows_, rows - 1);
+            cells_.resize(cells);
+            rows_ = rows;
+            endInsertRows();
+        } else {
+            beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+            cells_.resize(cells);
+            rows_ = rows;
+            endRemoveRows();
+        }
+    }
+    void setColumnCount(int cols) {
+        cols = std::max(cols, 0);
+        const int old = columnCount();
+        if (cols == old) return;
+        std::vector<QString> cells(static_cast<size_t>(rows_) * static_cast<size_t>(cols));
+        const int kept = std::min(cols, old);
+        for (int r = 0; r < rows_; ++r)
+            for (int c = 0; c < kept; ++c)
+                cells[static_cast<size_t>(r) * static_cast<size_t>(cols) + static_cast<size_t>(c)] =
+                    std::move(cells_[static_cast<size_t>(r) * static_cast<size_t>(old) +
+                                     static_cast<size_t>(c)]);
+        if (cols > old) {
+            beginInsertColumns(QModelIndex(), old, cols - 1);
+            cells_ = std::move(cells);
+            columns_.resize(static_cast<size_t>(cols));
+            endInsertColumns();
+        } else {
+            beginRemoveColumns(QModelIndex(), cols, old - 1);
+            cells_ = std::move(cells);
+            columns_.resize(static_cast<size_t>(cols));
+            endRemoveColumns();
+        }
+    }
+
+  private:
+    struct Column {
+        QString heading;  // as set
+        QString shown;    // as drawn
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        Qt::Alignment headingAlignment = kHeadingAlignment;
+        QColor text, background;
+    };
+
+    void changed(int top, int left, int bottom, int right) {
+        if (!pending_) {
+            pending_ = true;
+            top_ = top, left_ = left, bottom_ = bottom, right_ = right;
+            QMetaObject::invokeMethod(this, [this] { tellChanges(); }, Qt::QueuedConnection);
+            return;
+        }
+        top_ = std::min(top_, top), left_ = std::min(left_, left);
+        bottom_ = std::max(bottom_, bottom), right_ = std::max(right_, right);
+    }
+    void tellChanges() {
+        pending_ = false;
+        const int bottom = std::min(bottom_, rows_ - 1), right = std::min(right_, columnCount() - 1);
+        if (top_ > bottom || left_ > right) return;
+        emit dataChanged(index(top_, left_), index(bottom, right), {Qt::DisplayRole});
+        if (left_ == 0) emit headerDataChanged(Qt::Vertical, top_, bottom);
+    }
+
+    std::vector<Column> columns_;
+    int rows_ = 0;
+    std::vector<QString> cells_;  // row by row
+    bool pending_ = false;
+    int top_ = 0, left_ = 0, bottom_ = 0, right_ = 0;  // the cells written since the view heard
+};
+
+Grid::Grid(QWidget* parent) : QTableView(parent), cells_(new GridModel(this)) {
+    setModel(cells_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A block of cells can be selected to copy it.
     setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -58,7 +240,7 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultSectionSize(twips::px(kDefaultColWidth));
     horizontalHeader()->setMinimumSectionSize(1);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
+    horizontalHeader()->setDefaultAlignment(kHeadingAlignment);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setFixedHeight(twips::px(kDefaultRowHeight));
@@ -66,38 +248,44 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     setItemDelegate(new FittingDelegate(this));
     setCornerButtonEnabled(false);
     setTabKeyNavigation(false);
-    setRowCount(1);
-    setColumnCount(2);
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int r, int c, int, int) {
-        if (syncing_ || r < 0 || c < 0) return;
-        row_ = r + 1;
-        col_ = c;
-        emit rowColChanged();
-    });
+    cells_->setRowCount(1);
+    cells_->setColumnCount(2);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) {
+                if (syncing_ || !current.isValid()) return;
+                row_ = current.row() + 1;
+                col_ = current.column();
+                emit rowColChanged();
+            });
+}
+
+int Grid::bodyRows() const {
+    return cells_->rowCount();
+}
+
+int Grid::Cols() const {
+    return cells_->columnCount();
 }
 
 void Grid::setRows(int rows) {
     if (rows < 1) rows = 1;
-    setRowCount(rows - 1);
+    cells_->setRowCount(rows - 1);
     if (row_ > rows - 1) row_ = rows - 1 > 0 ? rows - 1 : 0;
 }
 
 void Grid::setCols(int cols) {
     if (cols < 1) cols = 1;
-    const int old = columnCount();
-    setColumnCount(cols);
-    alignments_.resize(cols);
-    for (int c = old; c < cols; ++c) alignments_[c] = 0;
+    cells_->setColumnCount(cols);
     if (col_ >= cols) col_ = cols - 1;
 }
 
 void Grid::setColWidth(int col, int twipsWidth) {
-    if (col < 0 || col >= columnCount()) return;
+    if (col < 0 || col >= Cols()) return;
     setColumnWidth(col, twips::px(twipsWidth < 0 ? 0 : twipsWidth));
 }
 
 int Grid::colWidth(int col) const {
-    if (col < 0 || col >= columnCount()) return 0;
+    if (col < 0 || col >= Cols()) return 0;
     return twips::fromPx(columnWidth(col));
 }
 
@@ -105,27 +293,24 @@ void Grid::setRowHeight(int row, int twipsHeight) {
     const int h = twips::px(twipsHeight);
     if (row == 0) {
         horizontalHeader()->setFixedHeight(h);
-    } else if (row >= 1 && row <= rowCount()) {
-        QTableWidget::setRowHeight(row - 1, h);
+    } else if (row >= 1 && row <= bodyRows()) {
+        QTableView::setRowHeight(row - 1, h);
     }
 }
 
 void Grid::setColAlignment(int col, int alignment) {
-    if (col < 0 || col >= columnCount()) return;
-    if (alignments_.size() < columnCount()) alignments_.resize(columnCount());
-    alignments_[col] = alignment;
-    for (int r = 0; r < rowCount(); ++r)
-        if (QTableWidgetItem* it = item(r, col)) it->setTextAlignment(toQt(alignment));
+    if (col < 0 || col >= Cols()) return;
+    cells_->setAlignment(col, toQt(alignment));
 }
 
 void Grid::setFixedAlignment(int col, int alignment) {
-    if (col < 0 || col >= columnCount()) return;
-    QTableWidgetItem* h = horizontalHeaderItem(col);
-    if (!h) {
-        h = new QTableWidgetItem;
-        setHorizontalHeaderItem(col, h);
-    }
-    h->setTextAlignment(toQt(alignment) | Qt::Alignment(Qt::TextWordWrap));
+    if (col < 0 || col >= Cols()) return;
+    cells_->setHeadingAlignment(col, toQt(alignment) | Qt::Alignment(Qt::TextWordWrap));
+}
+
+void Grid::setColColours(int col, const QColor& text, const QColor& background) {
+    if (col < 0 || col >= Cols()) return;
+    cells_->setColours(col, text, background);
 }
 
 void Grid::setSelEndRow(int r) {
@@ -140,13 +325,17 @@ void Grid::setSelEndCol(int c) {
 
 void Grid::revealSelectionEnd() {
     const int row = selEndRow_ - 1, col = std::max(selEndCol_, 0);
-    if (row < 0 || row >= rowCount() || col >= columnCount()) return;
-    scrollTo(model()->index(row, col));
+    if (row < 0 || row >= bodyRows() || col >= Cols()) return;
+    scrollTo(cells_->index(row, col));
+}
+
+void Grid::setCurrentCell(int row, int col) {
+    setCurrentIndex(cells_->index(row, col));
 }
 
 void Grid::setRow(int row) {
     row_ = row;
-    if (row >= 1 && row <= rowCount() && col_ >= 0 && col_ < columnCount()) {
+    if (row >= 1 && row <= bodyRows() && col_ >= 0 && col_ < Cols()) {
         syncing_ = true;
         setCurrentCell(row - 1, col_);
         syncing_ = false;
@@ -155,56 +344,34 @@ void Grid::setRow(int row) {
 
 void Grid::setCol(int col) {
     col_ = col;
-    if (row_ >= 1 && row_ <= rowCount() && col >= 0 && col < columnCount()) {
+    if (row_ >= 1 && row_ <= bodyRows() && col >= 0 && col < Cols()) {
         syncing_ = true;
         setCurrentCell(row_ - 1, col);
         syncing_ = false;
     }
 }
 
-QTableWidgetItem* Grid::itemFor(int row, int col) {
-    if (col < 0 || col >= columnCount() || row < 0 || row > rowCount()) return nullptr;
-    if (row == 0) {
-        QTableWidgetItem* h = horizontalHeaderItem(col);
-        if (!h) {
-            h = new QTableWidgetItem;
-            h->setTextAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
-            setHorizontalHeaderItem(col, h);
-        }
-        return h;
-    }
-    QTableWidgetItem* it = item(row - 1, col);
-    if (!it) {
-        it = new QTableWidgetItem;
-        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        it->setTextAlignment(toQt(col < alignments_.size() ? alignments_[col] : 0));
-        setItem(row - 1, col, it);
-    }
-    return it;
-}
-
 QString Grid::cellText(int row, int col) const {
-    if (col < 0 || col >= columnCount() || row < 0 || row > rowCount()) return QString();
-    if (row == 0) {
-        const QTableWidgetItem* h = horizontalHeaderItem(col);
-        return h ? h->data(Qt::UserRole).toString() : QString();
-    }
-    const QTableWidgetItem* it = item(row - 1, col);
-    return it ? it->text() : QString();
+    if (col < 0 || col >= Cols() || row < 0 || row > bodyRows()) return QString();
+    return row == 0 ? cells_->heading(col) : cells_->text(row - 1, col);
 }
 
 void Grid::setCellText(int row, int col, const QString& text) {
-    QTableWidgetItem* it = itemFor(row, col);
-    if (!it) return;
-    if (row == 0) {
-        // Headings are padded with blanks to break where a narrow column would
-        // wrap them; the header wraps by its own width, so it shows them with
-        // single blanks. The text itself is kept as it was set.
-        it->setData(Qt::UserRole, text);
-        it->setText(text.simplified());
-    } else {
-        it->setText(text);
-    }
+    if (col < 0 || col >= Cols() || row < 0 || row > bodyRows()) return;
+    if (row == 0)
+        cells_->setHeading(col, text);
+    else
+        cells_->setText(row - 1, col, text);
+}
+
+std::optional<Grid::ShownCell> Grid::item(int row, int col) const {
+    if (!cells_->inside(row, col)) return std::nullopt;
+    return ShownCell{cells_->text(row, col), cells_->alignment(col)};
+}
+
+std::optional<Grid::ShownCell> Grid::horizontalHeaderItem(int col) const {
+    if (col < 0 || col >= Cols()) return std::nullopt;
+    return ShownCell{cells_->shownHeading(col), cells_->headingAlignment(col)};
 }
 
 void Grid::setText(const QString& text) {
@@ -214,24 +381,21 @@ void Grid::setText(const QString& text) {
     }
     const int r0 = std::min(selStartRow_, selEndRow_), r1 = std::max(selStartRow_, selEndRow_);
     const int c0 = std::min(selStartCol_, selEndCol_), c1 = std::max(selStartCol_, selEndCol_);
-    for (int r = std::max(r0, 0); r <= std::min(r1, rowCount()); ++r)
-        for (int c = std::max(c0, 0); c <= std::min(c1, columnCount() - 1); ++c)
-            setCellText(r, c, text);
+    for (int r = std::max(r0, 0); r <= std::min(r1, bodyRows()); ++r)
+        for (int c = std::max(c0, 0); c <= std::min(c1, Cols() - 1); ++c) setCellText(r, c, text);
 }
 
 void Grid::clearBody() {
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            if (QTableWidgetItem* it = item(r, c)) it->setText(QString());
+    cells_->clearBody();
 }
 
 void Grid::focusInEvent(QFocusEvent* e) {
-    QTableWidget::focusInEvent(e);
+    QTableView::focusInEvent(e);
     emit gotFocus();
 }
 
 void Grid::mousePressEvent(QMouseEvent* e) {
-    QTableWidget::mousePressEvent(e);
+    QTableView::mousePressEvent(e);
     emit gridClicked();
 }
 
@@ -254,5 +418,5 @@ void Grid::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (ascii != 0) return;  // the grid types nothing of its own
-    QTableWidget::keyPressEvent(e);
+    QTableView::keyPressEvent(e);
 }

@@ -1,20 +1,26 @@
 // Grid: the table control of the tool windows (one fixed heading row, cells of text, no editing of
-// its own).
+// its own), a view over a light table model of strings.
 #pragma once
 
+#include <QColor>
 #include <QStringList>
-#include <QTableWidget>
+#include <QTableView>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QMenu;
+class GridModel;
 
 // Row 0 is the fixed heading row (drawn as the column headers); rows 1.. are
 // the body. Rows() counts the heading row, as the tool windows expect. The grid
 // never edits a cell: a window that lets the user type into it handles the
 // keys (KeyHook or the key callbacks below) and writes the cell text.
 // A figure too wide for its cell is drawn smaller to fit (FontToFitFigure).
-class Grid : public QTableWidget {
+// The cells are plain strings in a model (body row r is model row r - 1); writing one costs no
+// more than storing it, and only the rows in view are drawn. For screen readers the model
+// names each cell's headings: its column's heading, and its row's first cell.
+class Grid : public QTableView {
     Q_OBJECT
   public:
     explicit Grid(QWidget* parent = nullptr);
@@ -28,8 +34,8 @@ class Grid : public QTableWidget {
     static constexpr int kDefaultColWidth = 600;
     static constexpr int kDefaultRowHeight = 255;
 
-    int Rows() const { return rowCount() + 1; }
-    int Cols() const { return columnCount(); }
+    int Rows() const { return bodyRows() + 1; }
+    int Cols() const;
     // Grows or shrinks; cells kept inside the new size keep their text.
     void setRows(int rows);
     void setCols(int cols);
@@ -40,6 +46,8 @@ class Grid : public QTableWidget {
     // 0 left, 1 right, 2 centre.
     void setColAlignment(int col, int alignment);
     void setFixedAlignment(int col, int alignment);
+    // The text and background colours of a column's body cells (an invalid colour: the grid's own).
+    void setColColours(int col, const QColor& text, const QColor& background);
 
     // Current cell.
     int Row() const { return row_; }
@@ -52,6 +60,19 @@ class Grid : public QTableWidget {
 
     QString cellText(int row, int col) const;
     void setCellText(int row, int col, const QString& text);
+
+    // A cell as it is shown: its text and alignment (body row r is `row` r - 1; the headings
+    // are horizontalHeaderItem). Nothing outside the grid.
+    struct ShownCell {
+        QString shownText;
+        Qt::Alignment alignment;
+        QString text() const { return shownText; }
+        Qt::Alignment textAlignment() const { return alignment; }
+    };
+    std::optional<ShownCell> item(int row, int col) const;
+    std::optional<ShownCell> horizontalHeaderItem(int col) const;
+    // Makes body cell (`row`, `col`) current, counting body rows from 0 as the model does.
+    void setCurrentCell(int row, int col);
 
     // Selection block.
     void setSelStartRow(int r) { selStartRow_ = r; }
@@ -102,13 +123,13 @@ class Grid : public QTableWidget {
     void contextMenuEvent(QContextMenuEvent* e) override;
 
   private:
+    int bodyRows() const;
     void revealSelectionEnd();
-    QTableWidgetItem* itemFor(int row, int col);
     std::vector<QStringList> rowsOf(int firstRow, int lastRow, int firstCol, int lastCol,
                                     bool headings) const;
+    GridModel* cells_;
     int row_ = 1, col_ = 0;
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 0, selEndCol_ = 0;
     int fillStyle_ = 0;
-    QVector<int> alignments_;
     bool syncing_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QMenu>
 
 #include "common/safe_write.h"
@@ -61,19 +62,19 @@ std::vector<QStringList> Grid::rowsOf(int firstRow, int lastRow, int firstCol, i
 }
 
 std::vector<QStringList> Grid::tableRows() const {
-    return rowsOf(0, rowCount(), 0, columnCount() - 1, true);
+    return rowsOf(0, bodyRows(), 0, Cols() - 1, true);
 }
 
 std::vector<QStringList> Grid::selectedRows() const {
-    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    const QItemSelection ranges = selectionModel()->selection();
     if (ranges.isEmpty()) return tableRows();
-    int top = ranges.front().topRow(), bottom = ranges.front().bottomRow();
-    int left = ranges.front().leftColumn(), right = ranges.front().rightColumn();
-    for (const QTableWidgetSelectionRange& range : ranges) {
-        top = std::min(top, range.topRow());
-        bottom = std::max(bottom, range.bottomRow());
-        left = std::min(left, range.leftColumn());
-        right = std::max(right, range.rightColumn());
+    int top = ranges.front().top(), bottom = ranges.front().bottom();
+    int left = ranges.front().left(), right = ranges.front().right();
+    for (const QItemSelectionRange& range : ranges) {
+        top = std::min(top, range.top());
+        bottom = std::max(bottom, range.bottom());
+        left = std::min(left, range.left());
+        right = std::max(right, range.right());
     }
     // Body rows count from 1 (row 0 is the heading row).
     std::vector<QStringList> rows = rowsOf(top + 1, bottom + 1, left, right, false);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -253,4 +255,76 @@ TEST(Grid, AResultLabelShowsAWideFigureSmallerAndAShortOneInItsOwnFont) {
     EXPECT_LT(label.font().pointSizeF(), 10.0);
     showFigure(&label, QStringLiteral("$5.00"));
     EXPECT_EQ(label.font(), own);
+}
+
+TEST(Grid, ScreenReadersHearEachCellWithItsColumnAndRowHeadings) {
+    Grid g;
+    g.setRows(4);
+    g.setCols(3);
+    const QStringList heading = {"  Year", "   Interest     Paid", "Balance"};
+    const QStringList year = {" 12", "  1,234.56", "  98,765.43"};
+    const QStringList total = {"Total", "  9,999.00", ""};
+    for (int c = 0; c < 3; ++c) {
+        g.setCellText(0, c, heading[c]);
+        g.setCellText(1, c, year[c]);
+        g.setCellText(3, c, total[c]);
+    }
+    g.show();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&g);
+    ASSERT_TRUE(table && table->tableInterface());
+    // Body row r of the grid is row r - 1 of the table a screen reader reads; the heading row is
+    // its column headings, drawn as ever.
+    struct Case {
+        int row, col;
+        QString rowHeading, columnHeading, text;
+    };
+    const std::vector<Case> cases = {
+        {0, 1, "Year 12", "Interest Paid", "1,234.56"},  // a bare number is named with its heading
+        {0, 2, "Year 12", "Balance", "98,765.43"},
+        {2, 1, "Total", "Interest Paid", "9,999.00"},  // a name stands alone
+        {1, 2, "", "Balance", ""},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.row * 10 + k.col);
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(k.row, k.col);
+        ASSERT_TRUE(cell && cell->tableCellInterface());
+        EXPECT_EQ(cell->text(QAccessible::Name), k.text);
+        const auto rows = cell->tableCellInterface()->rowHeaderCells();
+        const auto columns = cell->tableCellInterface()->columnHeaderCells();
+        ASSERT_EQ(rows.size(), 1);
+        ASSERT_EQ(columns.size(), 1);
+        EXPECT_EQ(rows[0]->text(QAccessible::Name), k.rowHeading);
+        EXPECT_EQ(columns[0]->text(QAccessible::Name), k.columnHeading);
+        // Header cells are handed over new, not kept by the table.
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(rows[0]));
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::registerAccessibleInterface(columns[0]));
+    }
+    EXPECT_EQ(g.horizontalHeader()->model()->headerData(1, Qt::Horizontal).toString(),
+              "Interest Paid");
+    EXPECT_TRUE(g.verticalHeader()->isHidden());
+}
+
+TEST(Grid, ColumnsCarryTheirColoursAndAHeadingNeverSetStaysBlank) {
+    Grid g;
+    g.setRows(3);
+    g.setCols(3);
+    g.setColColours(1, QColor(0, 0, 255), QColor(255, 255, 0));
+    g.setCellText(1, 1, QStringLiteral("5.00"));
+    const QAbstractItemModel* m = g.model();
+    EXPECT_EQ(m->index(0, 1).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 255));
+    EXPECT_EQ(m->index(1, 1).data(Qt::BackgroundRole).value<QBrush>().color(),
+              QColor(255, 255, 0));
+    EXPECT_FALSE(m->index(0, 0).data(Qt::BackgroundRole).isValid());  // the grid's own
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(m->headerData(c, Qt::Horizontal).toString(), "");
+    // The view hears of written cells once control returns to the event loop, and reads them
+    // from the model straight away.
+    QCoreApplication::processEvents();
+    QSignalSpy changes(m, &QAbstractItemModel::dataChanged);
+    for (int r = 1; r < 3; ++r) g.setCellText(r, 2, QStringLiteral("x"));
+    EXPECT_EQ(m->index(1, 2).data().toString(), "x");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes[0][0].toModelIndex(), m->index(0, 2));
+    EXPECT_EQ(changes[0][1].toModelIndex(), m->index(1, 2));
 }

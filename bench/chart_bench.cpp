@@ -1,0 +1,157 @@
+// Benchmarks of the chart window at its largest sizes: one repaint of the chart to an offscreen
+// image, at the size the window opens at and maximized on a full-HD screen, and the whole
+// printout of the window at printer resolution to a PDF file.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "bench_portfolio.h"
+#include "charts/chart_window.h"
+#include "platform/chart_view.h"
+#include "platform/dialogs.h"
+#include "platform/printer_device.h"
+#include "platform/window_registry.h"
+#include "shell/app_state.h"
+#include "shell/window_catalog.h"
+
+namespace {
+
+// The investment manager's hand-over: 30 funds, each with a gain and a value.
+void fundHandOver() {
+    FillFullPortfolio();
+    for (int k = 1; k <= kMaxFunds; ++k) {
+        State().FundTotals(k, 5) = Money::fromDouble((k * 37 % 200) - 60.5);
+        State().FundTotals(k, 3) = Money::fromDouble(1000.0 * k + 0.25);
+    }
+    State().GraphSource = 0;
+}
+
+// A savings plan of `years` years (1,000.00 a year at 8 %).
+void yearHandOver(int years) {
+    State().reset();
+    State().CurrencySymbol = QStringLiteral("$");
+    State().createCalculatorTables();
+    double v = 0;
+    for (int y = 1; y <= years; ++y) {
+        v = (v + 1000) * 1.08;
+        State().YearTable(y, 1) = Money::fromInt(y);
+        State().YearTable(y, 4) = Money::fromDouble(v);
+    }
+    State().CallMode = 1;
+    State().GraphSource = 1;
+    State().GraphPoints = static_cast<int16_t>(years);
+    State().GraphTitle = QStringLiteral("Investment value at end of each Year");
+}
+
+// A loan of 100,000.00 at 9 % over `months` months: one bar a month.
+void loanHandOver(int months) {
+    State().reset();
+    State().CurrencySymbol = QStringLiteral("$");
+    State().createCalculatorTables(CalculatorTableShape{.lastInput = 5, .lastYearRow = 500});
+    const double rate = 0.09 / 12;
+    const double payment = 100000 * rate / (1 - std::pow(1 + rate, -months));
+    double balance = 100000;
+    for (int m = 1; m <= months; ++m) {
+        balance = balance * (1 + rate) - payment;
+        State().YearTable(m, 1) = Money::fromInt(m);
+        State().YearTable(m, 4) = Money::fromDouble(std::max(balance, 0.0));
+    }
+    State().CalcInputs.at(1) = Money::fromInt(100000);
+    State().CallMode = 2;
+    State().GraphSource = 4;
+    State().GraphPoints = static_cast<int16_t>(months);
+    State().GraphTitle = QStringLiteral("Loan balance at start of each Month");
+}
+
+Form1* openChart(bool threeD, bool maximized) {
+    DefineWindows();
+    Windows().show(QStringLiteral("Form1"));
+    auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
+    if (threeD) f->button(QStringLiteral("ThreeDee"))->click();
+    if (maximized) f->resize(1920, 1080);
+    QCoreApplication::processEvents();
+    return f;
+}
+
+// One repaint of the chart as it stands in the window.
+void paintChart(benchmark::State& state, bool threeD) {
+    Form1* f = openChart(threeD, state.range(0) == 1);
+    ChartView* chart = f->graph();
+    QImage image(chart->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        chart->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetLabel(QStringLiteral("%1 x %2").arg(chart->width()).arg(chart->height()).toStdString());
+    Windows().unloadAll();
+}
+
+void BM_ChartPaintFunds3D(benchmark::State& state) {
+    fundHandOver();
+    paintChart(state, true);
+}
+BENCHMARK(BM_ChartPaintFunds3D)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_ChartPaintFundsPie3D(benchmark::State& state) {
+    fundHandOver();
+    Form1* f = openChart(false, state.range(0) == 1);
+    f->button(QStringLiteral("Pie2d"))->click();
+    f->button(QStringLiteral("ThreeDee"))->click();
+    QCoreApplication::processEvents();
+    ChartView* chart = f->graph();
+    QImage image(chart->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) chart->render(&image);
+    Windows().unloadAll();
+}
+BENCHMARK(BM_ChartPaintFundsPie3D)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_ChartPaintYears50(benchmark::State& state) {
+    yearHandOver(50);
+    paintChart(state, false);
+}
+BENCHMARK(BM_ChartPaintYears50)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_ChartPaintYears50In3D(benchmark::State& state) {
+    yearHandOver(50);
+    paintChart(state, true);
+}
+BENCHMARK(BM_ChartPaintYears50In3D)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The monthly loan chart: 360 bars (30 years), and 480 (the longest loan).
+void BM_ChartPaintMonths(benchmark::State& state) {
+    loanHandOver(static_cast<int>(state.range(1)));
+    paintChart(state, false);
+}
+BENCHMARK(BM_ChartPaintMonths)
+    ->Args({0, 360})
+    ->Args({1, 360})
+    ->Args({0, 480})
+    ->Args({1, 480})
+    ->Unit(benchmark::kMillisecond);
+
+// "&To Printer" in colour to the PDF device: the window drawn at printer resolution (600 dots
+// per inch across the page), then written to the file.
+void BM_ChartPrintToPdf(benchmark::State& state) {
+    fundHandOver();
+    Form1* f = openChart(true, false);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+    setPrintDeviceFactory([&](const QString& job) -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<PrinterDevice>(pdf, job);
+    });
+    dialogs::Script script;
+    for (auto _ : state) {
+        script.answer(dialogs::Answer::Yes);
+        script.answer(dialogs::Answer::Yes);
+        f->button(QStringLiteral("Ptr"))->click();
+    }
+    if (!QFile::exists(pdf)) state.SkipWithError("no printout");
+    setPrintDeviceFactory(nullptr);
+    Windows().unloadAll();
+}
+BENCHMARK(BM_ChartPrintToPdf)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+}  // namespace

@@ -1,0 +1,118 @@
+// Benchmarks of the windows that open on a request: the help viewer on the manual at a section,
+// and the file dialog, each from the call to its first paint, in processor time (the machine is
+// shared: wall time counts others' turns).
+#include <benchmark/benchmark.h>
+#include <time.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "platform/dialogs.h"
+#include "platform/help_viewer.h"
+
+namespace {
+
+// The processor time the program has used, in seconds: on a shared machine the wall clock
+// counts other programs' turns too.
+double cpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// Notes the first paint of the windows of one kind (their own or a child's) and the processor
+// time it came after the start.
+class FirstPaint : public QObject {
+  public:
+    explicit FirstPaint(std::function<bool(QWidget*)> watched,
+                        std::function<void(QWidget*)> then = nullptr)
+        : watched_(std::move(watched)), then_(std::move(then)) {
+        qApp->installEventFilter(this);
+    }
+    ~FirstPaint() override { qApp->removeEventFilter(this); }
+    void start() {
+        painted = nullptr;
+        start_ = cpuSeconds();
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !painted && o->isWidgetType()) {
+            QWidget* w = static_cast<QWidget*>(o)->window();
+            if (watched_(w)) {
+                painted = w;
+                seconds = cpuSeconds() - start_;
+                if (then_) then_(w);
+            }
+        }
+        return false;
+    }
+    QWidget* painted = nullptr;
+    double seconds = 0;
+
+  private:
+    std::function<bool(QWidget*)> watched_;
+    std::function<void(QWidget*)> then_;
+    double start_ = 0;
+};
+
+QString manual() {
+    return QStringLiteral(VANTORA_SAMPLES "/../help/VTK.html");
+}
+
+// The help viewer opened on the manual at its last section (the farthest scroll), maximized.
+void BM_HelpViewerAtSection(benchmark::State& state) {
+    if (!QFile::exists(manual())) state.SkipWithError("no manual");
+    FirstPaint watch([](QWidget* w) { return qobject_cast<HelpViewer*>(w) != nullptr; });
+    auto openOnce = [&] {
+        watch.start();
+        HelpViewer* viewer = HelpViewer::open(manual(), QStringLiteral("Vantora 95 Help"),
+                                              QStringLiteral("glossary"));
+        while (!watch.painted) QCoreApplication::processEvents();
+        const bool there = viewer->currentSection() == u"glossary";
+        viewer->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return there;
+    };
+    openOnce();  // the first opening loads the fonts and styles every later one shares
+    for (auto _ : state) {
+        if (!openOnce()) state.SkipWithError("not at the section");
+        state.SetIterationTime(watch.seconds);
+    }
+}
+BENCHMARK(BM_HelpViewerAtSection)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The Open dialog of a folder holding the program's files and 1000 database files, from the call
+// to its first paint (then cancelled).
+void BM_FileDialogShown(benchmark::State& state) {
+    QTemporaryDir dir;
+    for (int i = 0; i < 1000; ++i) {
+        QFile f(dir.filePath(QStringLiteral("Portfolio %1.wms").arg(i)));
+        if (!f.open(QIODevice::WriteOnly)) state.SkipWithError("no folder");
+    }
+    // Cancelled as soon as it has painted.
+    FirstPaint watch([](QWidget* w) { return qobject_cast<QFileDialog*>(w) != nullptr; },
+                     [](QWidget* w) {
+                         QMetaObject::invokeMethod(static_cast<QFileDialog*>(w), &QDialog::reject,
+                                                   Qt::QueuedConnection);
+                     });
+    auto openOnce = [&] {
+        watch.start();
+        const auto chosen = dialogs::chooseFile({.save = false,
+                                                 .filter = QStringLiteral("Investment Manager "
+                                                                          "Database (*.wms)|*.wms"),
+                                                 .proposedName = QStringLiteral("Dtasampl.WMS"),
+                                                 .folder = dir.path()});
+        return !chosen && watch.painted;
+    };
+    openOnce();  // the first opening loads what every later one shares
+    for (auto _ : state) {
+        if (!openOnce()) state.SkipWithError("the dialog did not show");
+        state.SetIterationTime(watch.seconds);
+    }
+}
+BENCHMARK(BM_FileDialogShown)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
