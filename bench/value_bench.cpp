@@ -19,7 +19,7 @@ namespace {
 // 30 funds named out of order and 1000 records in no date order, every fund priced.
 void fillPortfolio() {
     State().reset();
-    ResetTables();
+    ResetTables(State());
     AppState& s = State();
     s.CurrencySymbol = QStringLiteral("$");
     for (int k = 1; k <= kMaxFunds; ++k)
@@ -46,15 +46,17 @@ void fillPortfolio() {
         }
     }
     s.RecordCount = kMaxRecords;
-    PrepareFundTotals();
+    PrepareFundTotals(s.FundTotals);
     for (int k = 1; k <= kMaxFunds; ++k) s.FundTotals(k, 2) = Money::fromDouble(20);
 }
 
 void BM_CurrentValueFigures(benchmark::State& state) {
     fillPortfolio();
+    AppState& s = State();
+    HeldPortfolio held(s);
     for (auto _ : state) {
-        AccumulateHoldings();
-        benchmark::DoNotOptimize(ComputeFundValues());
+        AccumulateHoldings(held.portfolio, s.FundTotals);
+        benchmark::DoNotOptimize(ComputeFundValues(held.portfolio, s.FundTotals, s.CurrencySymbol));
     }
 }
 BENCHMARK(BM_CurrentValueFigures)->Unit(benchmark::kMillisecond);
@@ -64,7 +66,10 @@ void BM_CurrentValueTable(benchmark::State& state) {
     fillPortfolio();
     DefineWindows();
     for (auto _ : state) {
-        AccumulateHoldings();
+        {
+            HeldPortfolio held(State());
+            AccumulateHoldings(held.portfolio, State().FundTotals);
+        }
         TableMode = 1;
         if (!ComputeCurrentValue()) state.SkipWithError("not calculated");
     }
@@ -82,15 +87,20 @@ void BM_SortFundsAndRecords(benchmark::State& state) {
         State().Records = records;
         State().FundNames = funds;
         state.ResumeTiming();
-        SortFunds();
-        if (!SortRecordsByDate()) state.SkipWithError("date did not convert");
+        HeldPortfolio held(State());
+        SortFunds(held.portfolio);
+        if (!SortRecordsByDate(held.portfolio)) state.SkipWithError("date did not convert");
     }
 }
 BENCHMARK(BM_SortFundsAndRecords)->Unit(benchmark::kMillisecond);
 
 void BM_DisplayAllRecordsFigures(benchmark::State& state) {
     fillPortfolio();
-    for (auto _ : state) benchmark::DoNotOptimize(BuildRecordView(kAllRecordsSlot));
+    AppState& s = State();
+    HeldPortfolio held(s);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            BuildRecordView(held.portfolio, s.FundTotals, kAllRecordsSlot, s.CurrencySymbol));
 }
 BENCHMARK(BM_DisplayAllRecordsFigures)->Unit(benchmark::kMillisecond);
 

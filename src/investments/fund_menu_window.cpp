@@ -14,6 +14,7 @@
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/file_dialog_window.h"
+#include "shell/save_document_ui.h"
 
 namespace {
 
@@ -38,6 +39,11 @@ constexpr MenuButton kButtons[] = {
     {"Display", "&Display Data", 5040, 2010},
     {"Exitbutton", "E&xit to Main Menu", 5040, 2790},
 };
+
+QString fileInfo() {
+    const AppState& s = State();
+    return FileInfoText(s.FundFileName, s.FundCount(), s.RecordCount);
+}
 
 void showFundMenu() {
     Windows().show(kFundMenu);
@@ -95,8 +101,8 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
     on("Exitbutton", [this] { ExitToMainMenu(); });
 
     // Loading: the status line, fresh tables, the charts draw the funds.
-    infoBox_->setText(FileInfoText());
-    ResetTables();
+    infoBox_->setText(fileInfo());
+    ResetTables(State());
     State().GraphSource = 0;
 }
 
@@ -118,7 +124,7 @@ void FundMenu::ExitToMainMenu() {
     // Without records there is nothing that could be saved: the tables go as
     // well, or the next visit would count funds whose names are gone.
     if (WantsToKeepChanges()) return;
-    EraseTables();
+    EraseTables(State());
     Windows().unload(kFundMenu);
     Windows().show(QStringLiteral("MenuMain"));
 }
@@ -131,7 +137,7 @@ void FundMenu::closeEvent(QCloseEvent* e) {
 
 void ShowFileInfo() {
     if (!Windows().exists(kFundMenu)) return;
-    if (auto* menu = Windows().get<FundMenu>(kFundMenu)) menu->InfoBox()->setText(FileInfoText());
+    if (auto* menu = Windows().get<FundMenu>(kFundMenu)) menu->InfoBox()->setText(fileInfo());
 }
 
 namespace {
@@ -142,14 +148,15 @@ void LoadChosenPortfolio() {
     AppState& s = State();
     if (s.CallMode != 6) {
         dialogs::WaitCursor wait;
-        if (ReadPortfolioFile(s.ChosenPath)) {
+        if (auto portfolio = ReadPortfolioFile(s.ChosenPath)) {
+            InstallPortfolio(s, std::move(*portfolio));
             s.FundFileName = QFileInfo(s.ChosenPath).fileName();
             s.FileChanged = 0;
         } else {
             dialogs::message(
                 QStringLiteral("File not found or wrong format. Check Filename and/or Directory"),
                 QStringLiteral("Load File"));
-            ResetTables();
+            ResetTables(s);
             s.FundFileName.clear();
             s.RecordCount = 0;
             s.FundCount() = 0;
@@ -157,7 +164,12 @@ void LoadChosenPortfolio() {
         }
     }
     // Every attempt ends here: the date check, fresh totals, the menu back.
-    if (!LoadedDatesConvert()) {
+    bool datesConvert = false;
+    {
+        HeldPortfolio held(s);
+        datesConvert = LoadedDatesConvert(held.portfolio);
+    }
+    if (!datesConvert) {
         if (s.DateExample.isEmpty()) s.DateExample = dates::todayText();
         dialogs::message(
             QStringLiteral(
@@ -165,7 +177,7 @@ void LoadChosenPortfolio() {
                 s.DateExample,
             QStringLiteral("Warning"));
     }
-    ResetFundTotals();
+    ResetFundTotals(s.FundTotals);
     s.CallMode = 0;
     s.ChosenPath.clear();
     showFundMenu();
@@ -194,28 +206,16 @@ void LoadPortfolioFrom(const QString& path) {
 }
 
 void SavePortfolio() {
-    AppState& s = State();
-    hideFundMenuBehindBackdrop();
-    if (s.RecordCount == 0) {
-        dialogs::message(QStringLiteral("No Records to Save"), QStringLiteral("Help"));
-    } else {
-        s.CallMode = 2;
-        ChooseFile();
-        if (s.CallMode != 6) {
-            dialogs::WaitCursor wait;
-            if (WritePortfolioFile(s.ChosenPath)) {
-                s.FundFileName = QFileInfo(s.ChosenPath).fileName();
-                // Only a file really written counts as saved.
-                s.FileChanged = 0;
-            } else {
-                dialogs::message(
-                    s.FundFileName +
-                        QStringLiteral(" Bad filename, must be in the form MYFILE.WMS"),
-                    QStringLiteral("Saving Error"));
-            }
-        }
-    }
-    s.CallMode = 0;
-    s.ChosenPath.clear();
-    showFundMenu();
+    DocumentSave save;
+    save.window = kFundMenu;
+    save.chooserMode = 2;
+    save.hasContent = [] { return State().RecordCount != 0; };
+    save.write = [](const QString& path, QString* why) {
+        HeldPortfolio held(State());
+        return WritePortfolioFile(path, held.portfolio, why);
+    };
+    save.saved = [] { State().FileChanged = 0; };
+    save.failureText = QStringLiteral(" Bad filename, must be in the form MYFILE.WMS");
+    SaveDocumentAs(save);
+    ShowFileInfo();
 }

@@ -24,6 +24,7 @@
 #include "shell/input_conventions_ui.h"
 #include "shell/key_filters.h"
 #include "shell/print_action_ui.h"
+#include "shell/save_document_ui.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
     // Loading: empty tables, the grids set up and shown empty.
     setUpGrid(assets_);
     setUpGrid(liabilities_);
-    CreateNetTables();
+    CreateNetTables(State());
     calculate();
     assets_.grid->setFocus();
 }
@@ -215,7 +216,13 @@ int DispNet::keyPress(List& list, int key) {
 }
 
 bool DispNet::calculate() {
-    const auto totals = CalcTotals();
+    AppState& s = State();
+    if (!s.NetAssets.created() || !s.NetLiabilities.created()) CreateNetTables(s);
+    std::optional<NetTotals> totals;
+    {
+        HeldNetTables held(s);
+        totals = CalcTotals(held.tables);
+    }
     if (!totals) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;
@@ -246,14 +253,15 @@ void DispNet::showList(const List& list) {
         count + 2, 0,
         list.liabilities ? QStringLiteral("Total Liabilities") : QStringLiteral("Total Assets"));
     g->setCellText(count + 2, 1,
-                   TotalText(list.liabilities ? totals_.TotalLiabilities : totals_.TotalAssets));
+                   TotalText(list.liabilities ? totals_.TotalLiabilities : totals_.TotalAssets,
+                             s.CurrencySymbol));
     g->setUpdatesEnabled(true);
 }
 
 void DispNet::ShowNetWorth() {
     showList(assets_);
     showList(liabilities_);
-    net_->setText(NetWorthText(totals_.NetWorth));
+    net_->setText(NetWorthText(totals_.NetWorth, State().CurrencySymbol));
     // The label grows with its text.
     net_->resize(net_->sizeHint().width() + twips::px(120), net_->height());
 }
@@ -273,7 +281,12 @@ void DispNet::InsertLine(bool liabilities) {
     s.CallMode = 0;
     const double n = std::nearbyint(LeadingNumber(reply));  // a half goes to the even number
     if (!(n >= 1 && n <= kNetLastInsertRow)) return;
-    if (!InsertBlankLine(liabilities, static_cast<int>(n))) return;
+    bool inserted = false;
+    {
+        HeldNetTables held(s);
+        inserted = InsertBlankLine(held.tables, liabilities, static_cast<int>(n));
+    }
+    if (!inserted) return;
     s.NetChanged = 1;
     calculate();
 }
@@ -293,34 +306,28 @@ void DispNet::SaveStatement() {
         s.NetChanged = 1;
         netInfo_->hide();
     }
-    Windows().show(QStringLiteral("bakgnd"));
-    Windows().hide(kName);
-    if (s.AssetCount == 0 && s.LiabilityCount == 0) {
-        dialogs::message(QStringLiteral("No Records to Save"), QStringLiteral("Help"));
-        s.NetChanged = 0;
-    } else {
-        s.CallMode = 4;
-        ChooseFile();
-        if (s.CallMode != 6) {
-            dialogs::WaitCursor wait;
-            if (WriteNetWorthFile(s.ChosenPath)) {
-                s.FundFileName = QFileInfo(s.ChosenPath).fileName();
-                // Only a file really written counts as saved.
-                s.NetChanged = 0;
-            } else {
-                dialogs::message(
-                    s.FundFileName +
-                        QStringLiteral(" Bad Filename. Must be in the form MYFILE.WMW"),
-                    QStringLiteral("Saving Error"));
-            }
-        }
-    }
-    showAgain();
+    DocumentSave save;
+    save.window = kName;
+    save.chooserMode = 4;
+    save.hasContent = [] { return State().AssetCount != 0 || State().LiabilityCount != 0; };
+    save.nothingToSave = [] { State().NetChanged = 0; };
+    save.write = [](const QString& path, QString* why) {
+        HeldNetTables held(State());
+        return WriteNetWorthFile(path, held.tables, why);
+    };
+    save.saved = [] { State().NetChanged = 0; };
+    save.failureText = QStringLiteral(" Bad Filename. Must be in the form MYFILE.WMW");
+    SaveDocumentAs(save);
+}
+
+bool DispNet::hasData() {
+    HeldNetTables held(State());
+    return NetHasData(held.tables);
 }
 
 bool DispNet::keepsUnsavedChanges() {
     const AppState& s = State();
-    if (s.NetChanged != 1 || !NetHasData()) return false;
+    if (s.NetChanged != 1 || !hasData()) return false;
     return dialogs::message(
                s.FundFileName + QStringLiteral(" file in memory will be erased. Do you want to go "
                                                "back and save it to Disk?."),
@@ -351,9 +358,10 @@ void DispNet::OpenStatementFrom(const QString& path) {
 void DispNet::openChosenStatement(const QString& previousName) {
     AppState& s = State();
     dialogs::WaitCursor wait;
-    if (const auto totals = OpenNetWorthFile(s.ChosenPath)) {
+    if (auto opened = OpenNetWorthFile(s.ChosenPath)) {
+        InstallNetWorth(s, std::move(opened->tables));
         s.FundFileName = QFileInfo(s.ChosenPath).fileName();
-        totals_ = *totals;
+        totals_ = opened->totals;
         editedSinceCalculation_ = false;
         ShowNetWorth();
         s.NetChanged = 0;
@@ -372,7 +380,12 @@ void DispNet::PrintStatement() {
     // Cancel in the header window gives "1", which is printed as the header.
     const QString header = AskName(QStringLiteral("Enter Printout Header"), this);
     const NetTotals totals = totals_;
-    PrintReport(windowTitle(), [&](PrintDevice& d) { PrintNetWorth(d, header, totals); });
+    PrintReport(windowTitle(), [&](PrintDevice& d) {
+        AppState& s = State();
+        const QString currency = s.CurrencySymbol;
+        HeldNetTables held(s);
+        PrintNetWorth(d, header, held.tables, totals, currency);
+    });
 }
 
 void DispNet::ShowHelp() {
@@ -404,13 +417,13 @@ bool DispNet::eventFilter(QObject* watched, QEvent* e) {
 
 void DispNet::ExitToMenu() {
     AppState& s = State();
-    if (s.NetChanged == 1 && !NetHasData()) {
+    if (s.NetChanged == 1 && !hasData()) {
         // An empty statement: nothing to ask about or clear.
     } else {
         if (keepsUnsavedChanges()) return;
         s.NetChanged = 0;
         s.FundFileName.clear();
-        ReleaseNetTables();
+        ReleaseNetTables(s);
     }
     Windows().unload(kName);
     Windows().show(QStringLiteral("MenuMain"));

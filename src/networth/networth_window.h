@@ -60,6 +60,8 @@ class DispNet : public QWidget {
     void ShowNetWorth();
     void showList(const List& list);
     void closeHelp();
+    // True when the statement in memory holds a name or a value.
+    static bool hasData();
     bool keepsUnsavedChanges();
     void openChosenStatement(const QString& previousName);
     void showAgain();

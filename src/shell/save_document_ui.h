@@ -1,0 +1,30 @@
+// Saving a tool's document (a portfolio, a net worth statement) to a file the user names: one
+// flow for every tool, the differences given as a DocumentSave.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+struct DocumentSave {
+    // The tool's window: behind the backdrop while the user chooses, shown again afterwards.
+    QString window;
+    // The file chooser's mode (CallMode): 2 a portfolio, 4 a net worth statement.
+    int16_t chooserMode = 0;
+    // Whether there is anything to save; when there is not, "No Records to Save" is said and
+    // `nothingToSave` runs (when given).
+    std::function<bool()> hasContent;
+    std::function<void()> nothingToSave;
+    // Writes the document to the path (safely, keeping the file it replaces as NAME.bak); false,
+    // with the system's reason in `why` when there is one, when the file could not be written.
+    std::function<bool(const QString& path, QString* why)> write;
+    // After a file really written: the document counts as saved.
+    std::function<void()> saved;
+    // What a failed write says after the file name, titled "Saving Error".
+    QString failureText;
+};
+
+// Hides the tool's window, asks for the file name (Cancel writes nothing), writes the document,
+// names the file FundFileName on success and reports a failure; then CallMode 0, no ChosenPath,
+// and the tool's window shown again.
+void SaveDocumentAs(const DocumentSave& save);
