@@ -54,11 +54,11 @@ void BM_NetWorthSaveAndLoad(benchmark::State& state) {
     fillStatement();
     {
         HeldNetTables held(State());
-        (void)CalcTotals(held.tables);
+        (void)CalcTotals(held.value);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("full.wmw"));
         for (auto _ : state) {
-            if (!WriteNetWorthFile(path, held.tables)) state.SkipWithError("save failed");
+            if (!WriteNetWorthFile(path, held.value)) state.SkipWithError("save failed");
             if (!OpenNetWorthFile(path)) state.SkipWithError("load failed");
         }
     }

@@ -55,8 +55,8 @@ void BM_CurrentValueFigures(benchmark::State& state) {
     AppState& s = State();
     HeldPortfolio held(s);
     for (auto _ : state) {
-        AccumulateHoldings(held.portfolio, s.FundTotals);
-        benchmark::DoNotOptimize(ComputeFundValues(held.portfolio, s.FundTotals, s.CurrencySymbol));
+        AccumulateHoldings(held.value, s.FundTotals);
+        benchmark::DoNotOptimize(ComputeFundValues(held.value, s.FundTotals, s.CurrencySymbol));
     }
 }
 BENCHMARK(BM_CurrentValueFigures)->Unit(benchmark::kMillisecond);
@@ -68,7 +68,7 @@ void BM_CurrentValueTable(benchmark::State& state) {
     for (auto _ : state) {
         {
             HeldPortfolio held(State());
-            AccumulateHoldings(held.portfolio, State().FundTotals);
+            AccumulateHoldings(held.value, State().FundTotals);
         }
         TableMode = 1;
         if (!ComputeCurrentValue()) state.SkipWithError("not calculated");
@@ -88,8 +88,8 @@ void BM_SortFundsAndRecords(benchmark::State& state) {
         State().FundNames = funds;
         state.ResumeTiming();
         HeldPortfolio held(State());
-        SortFunds(held.portfolio);
-        if (!SortRecordsByDate(held.portfolio)) state.SkipWithError("date did not convert");
+        SortFunds(held.value);
+        if (!SortRecordsByDate(held.value)) state.SkipWithError("date did not convert");
     }
 }
 BENCHMARK(BM_SortFundsAndRecords)->Unit(benchmark::kMillisecond);
@@ -100,7 +100,7 @@ void BM_DisplayAllRecordsFigures(benchmark::State& state) {
     HeldPortfolio held(s);
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            BuildRecordView(held.portfolio, s.FundTotals, kAllRecordsSlot, s.CurrencySymbol));
+            BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.CurrencySymbol));
 }
 BENCHMARK(BM_DisplayAllRecordsFigures)->Unit(benchmark::kMillisecond);
 

@@ -152,8 +152,8 @@ void CurrValue::Calculate() {
     int unpriced = 0;
     try {
         HeldPortfolio held(State());
-        AccumulateHoldings(held.portfolio, totals);
-        unpriced = FirstUnpricedHolding(held.portfolio, totals);
+        AccumulateHoldings(held.value, totals);
+        unpriced = FirstUnpricedHolding(held.value, totals);
     } catch (const MoneyOverflow&) {
         ClearComputedTotals(totals);
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
@@ -190,7 +190,7 @@ void CheckEmptyFunds() {
     bool allFundsHaveRecords = false;
     {
         HeldPortfolio held(State());
-        allFundsHaveRecords = FirstFundWithoutRecords(held.portfolio) == 0;
+        allFundsHaveRecords = FirstFundWithoutRecords(held.value) == 0;
     }
     if (allFundsHaveRecords) return;
     dialogs::message(
@@ -208,7 +208,7 @@ bool ComputeCurrentValue() {
         try {
             AppState& s = State();
             HeldPortfolio held(s);
-            view = ComputeFundValues(held.portfolio, s.FundTotals, s.CurrencySymbol);
+            view = ComputeFundValues(held.value, s.FundTotals, s.CurrencySymbol);
         } catch (const MoneyOverflow&) {
             view.rows.clear();
         }

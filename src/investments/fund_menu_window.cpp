@@ -67,6 +67,7 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
         QPushButton* button =
             makeButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption), b.left,
                        b.top, kButtonWidth, kButtonHeight);
+        buttons_.insert(button->objectName(), button);
         if (previous) setTabOrder(previous, button);
         previous = button;
     }
@@ -107,7 +108,7 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
 }
 
 QPushButton* FundMenu::button(const QString& name) const {
-    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+    return buttons_.value(name);
 }
 
 bool WantsToKeepChanges() {
@@ -167,7 +168,7 @@ void LoadChosenPortfolio() {
     bool datesConvert = false;
     {
         HeldPortfolio held(s);
-        datesConvert = LoadedDatesConvert(held.portfolio);
+        datesConvert = LoadedDatesConvert(held.value);
     }
     if (!datesConvert) {
         if (s.DateExample.isEmpty()) s.DateExample = dates::todayText();
@@ -212,7 +213,7 @@ void SavePortfolio() {
     save.hasContent = [] { return State().RecordCount != 0; };
     save.write = [](const QString& path, QString* why) {
         HeldPortfolio held(State());
-        return WritePortfolioFile(path, held.portfolio, why);
+        return WritePortfolioFile(path, held.value, why);
     };
     save.saved = [] { State().FileChanged = 0; };
     save.failureText = QStringLiteral(" Bad filename, must be in the form MYFILE.WMS");

@@ -42,17 +42,15 @@ Portfolio EmptyPortfolio() {
     return d;
 }
 
-HeldPortfolio::HeldPortfolio(AppState& state) : state_(state) {
-    portfolio.recordCount = state.RecordCount;
-    portfolio.fundCount = state.FundCount();
-    portfolio.funds = std::move(state.FundNames);
-    portfolio.records = std::move(state.Records);
+Portfolio TakePortfolio(AppState& state) {
+    Portfolio p;
+    p.recordCount = state.RecordCount;
+    p.fundCount = state.FundCount();
+    p.funds = std::move(state.FundNames);
+    p.records = std::move(state.Records);
     state.FundNames.clear();
     state.Records.clear();
-}
-
-HeldPortfolio::~HeldPortfolio() {
-    InstallPortfolio(state_, std::move(portfolio));
+    return p;
 }
 
 void ResetFundTotals(FundTotalsTable& totals, int columns) {

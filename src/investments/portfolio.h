@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/app_state.h"
+#include "shell/held_tables.h"
 
 // Capacity of the tables: records 1..1000 (rows 0..1002 exist), funds 1..30,
 // and slot 31, which stands for all records together.
@@ -34,20 +35,12 @@ using FundTotalsTable = SharedTable<Money>;
 // No funds and no records; slot 31 is "All Records" / "31".
 Portfolio EmptyPortfolio();
 
-// The portfolio held in `state` (Records, FundNames, RecordCount, FundCount), moved out into a
-// value for the length of a scope and moved back, with its counts, when the scope ends. The
-// windows run the model's steps on it at their edges; while it is held, `state` has no tables.
-class HeldPortfolio {
-  public:
-    explicit HeldPortfolio(AppState& state);
-    ~HeldPortfolio();
-    HeldPortfolio(const HeldPortfolio&) = delete;
-    HeldPortfolio& operator=(const HeldPortfolio&) = delete;
-    Portfolio portfolio;
-
-  private:
-    AppState& state_;
-};
+// The portfolio of `state` (Records, FundNames, RecordCount, FundCount) moved out, and back in
+// (every table replaced).
+Portfolio TakePortfolio(AppState& state);
+void InstallPortfolio(AppState& state, Portfolio p);
+// The portfolio of `state` held as a value for a scope.
+using HeldPortfolio = HeldTables<Portfolio, TakePortfolio, InstallPortfolio>;
 
 // (Re)creates every table of `state` empty: Records, FundNames (slot 31 "All Records" / "31"),
 // FundTotals (columns 0..6) and the two four-entry report lists.
@@ -93,8 +86,6 @@ QString FileInfoText(const QString& fileName, int funds, int records);
 std::optional<Portfolio> ParsePortfolio(const QByteArray& bytes);
 // The .wms text of a portfolio; nothing when a record's date does not convert.
 std::optional<QByteArray> PortfolioBytes(const Portfolio& p);
-// Puts a portfolio into `state` (every table replaced).
-void InstallPortfolio(AppState& state, Portfolio p);
 
 // Reads a portfolio file; nothing when it cannot be read or breaks the format.
 std::optional<Portfolio> ReadPortfolioFile(const QString& path);

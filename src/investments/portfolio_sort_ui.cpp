@@ -10,7 +10,7 @@ bool SortRecords() {
     {
         dialogs::WaitCursor wait;
         HeldPortfolio held(State());
-        sorted = SortRecordsByDate(held.portfolio);
+        sorted = SortRecordsByDate(held.value);
     }
     if (!sorted) {
         // The example is set when the record window opens; before that, today stands in.

@@ -34,7 +34,7 @@ const QString kCompleted = QStringLiteral(" Instruction completed");
 template <class Step>
 auto onFlow(Step step) {
     HeldRecordFlow held(State());
-    return step(held.portfolio, held.cursor);
+    return step(held.value, held.cursor);
 }
 
 }  // namespace
@@ -51,7 +51,7 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     // Opening: empty entry values, today's date as the example, the fund list,
     // the counts, the help.
     s.DateExample = dates::todayText();
-    label(QStringLiteral("Label2"))->setText(s.DateExample + QStringLiteral(" Transaction Date."));
+    label2_->setText(s.DateExample + QStringLiteral(" Transaction Date."));
     for (int k = 1; k <= s.FundCount(); ++k)
         funds_->addItem(s.FundNames[static_cast<size_t>(k)].FundName);
     funds_->setCurrentIndex(-1);
@@ -99,11 +99,17 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
 }
 
 QLabel* RecordEntry::label(const QString& name) const {
-    return findChild<QLabel*>(name);
+    const std::pair<const char*, QLabel*> labels[] = {
+        {"Label2", label2_}, {"Label8", label8_},   {"Label9", label9_},   {"Label10", label10_},
+        {"Label11", label11_}, {"Label13", label13_}, {"NumFunds", numFunds_}, {"NumRec", numRec_},
+        {"Done", done_}};
+    for (const auto& [labelName, l] : labels)
+        if (name == QLatin1String(labelName)) return l;
+    return nullptr;
 }
 
 bool RecordEntry::EntryOpen() const {
-    return addaRec_->text() == kSaveCaption;
+    return entryOpen_;
 }
 
 bool RecordEntry::flashing() const {
@@ -318,6 +324,7 @@ void RecordEntry::BeginEntry() {
         EnableEntryBoxes();
         if (!correcting) ClearEntryBoxes();
         addaRec_->setText(kSaveCaption);
+        entryOpen_ = true;
         SetToolButtonsVisible(false);
         if (!correcting) inTrans_->setFocus(Qt::OtherFocusReason);
     } else {
@@ -326,6 +333,7 @@ void RecordEntry::BeginEntry() {
             TakeTypedFigure(box);
         inTrans_->setText(CodeText());
         addaRec_->setText(kAddCaption);
+        entryOpen_ = false;
         SetToolButtonsVisible(true);
         StoreRecord();
     }

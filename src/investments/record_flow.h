@@ -21,13 +21,15 @@ struct BrowseCursor {
 BrowseCursor CursorOf(const AppState& state);
 void PutCursor(AppState& state, const BrowseCursor& c);
 
-// The portfolio and the cursor of `state`, held as values for a scope (see HeldPortfolio); the
+// The portfolio and the cursor of `state`, held as values for a scope (see HeldTables); the
 // cursor goes back with the portfolio.
 class HeldRecordFlow : public HeldPortfolio {
   public:
     explicit HeldRecordFlow(AppState& state)
         : HeldPortfolio(state), cursor(CursorOf(state)), state_(state) {}
     ~HeldRecordFlow() { PutCursor(state_, cursor); }
+    HeldRecordFlow(const HeldRecordFlow&) = delete;
+    HeldRecordFlow& operator=(const HeldRecordFlow&) = delete;
     BrowseCursor cursor;
 
   private:

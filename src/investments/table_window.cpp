@@ -154,7 +154,7 @@ void Table1::Print() {
                 const TablePrintSettings settings = TablePrintSettingsOf(s);
                 const QString summary = s.ReportPages.value(1);
                 HeldPortfolio held(s);
-                PrintRecordReport(d, header, held.portfolio, s.FundTotals, fund, summary,
+                PrintRecordReport(d, header, held.value, s.FundTotals, fund, summary,
                                   settings);
             } catch (const MoneyOverflow&) {
                 d.line(QStringLiteral("Cannot calculate."));
@@ -192,7 +192,7 @@ bool DisplayRecords() {
         dialogs::WaitCursor wait;
         AppState& s = State();
         HeldPortfolio held(s);
-        view = BuildRecordView(held.portfolio, s.FundTotals, fund, s.CurrencySymbol);
+        view = BuildRecordView(held.value, s.FundTotals, fund, s.CurrencySymbol);
     } catch (const MoneyOverflow&) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;

@@ -42,7 +42,7 @@ void SortRecordsCommand() {
     {
         dialogs::WaitCursor wait;
         HeldPortfolio held(s);
-        SortFunds(held.portfolio);
+        SortFunds(held.value);
     }
     SortRecords();
 }

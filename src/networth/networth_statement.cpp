@@ -111,17 +111,15 @@ NetTables EmptyNetTables() {
     return t;
 }
 
-HeldNetTables::HeldNetTables(AppState& state) : state_(state) {
-    tables.assetCount = state.AssetCount;
-    tables.liabilityCount = state.LiabilityCount;
-    tables.assets = std::move(state.NetAssets);
-    tables.liabilities = std::move(state.NetLiabilities);
+NetTables TakeNetTables(AppState& state) {
+    NetTables t;
+    t.assetCount = state.AssetCount;
+    t.liabilityCount = state.LiabilityCount;
+    t.assets = std::move(state.NetAssets);
+    t.liabilities = std::move(state.NetLiabilities);
     state.NetAssets.release();
     state.NetLiabilities.release();
-}
-
-HeldNetTables::~HeldNetTables() {
-    InstallNetWorth(state_, std::move(tables));
+    return t;
 }
 
 void InstallNetWorth(AppState& s, NetTables t) {

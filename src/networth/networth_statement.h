@@ -6,6 +6,7 @@
 
 #include "common/money.h"
 #include "shell/app_state.h"
+#include "shell/held_tables.h"
 
 // Rows 0..31 of each table: row 0 is never used, rows 1..30 are the working
 // rows, row 31 is kept for the file and empty after every calculation.
@@ -37,22 +38,12 @@ struct NetTables {
 // Both tables empty, both counts 0.
 NetTables EmptyNetTables();
 
-// The statement held in `state` (NetAssets, NetLiabilities, AssetCount, LiabilityCount), moved
-// out into a value for the length of a scope and moved back when the scope ends; while it is
-// held, `state` has no statement.
-class HeldNetTables {
-  public:
-    explicit HeldNetTables(AppState& state);
-    ~HeldNetTables();
-    HeldNetTables(const HeldNetTables&) = delete;
-    HeldNetTables& operator=(const HeldNetTables&) = delete;
-    NetTables tables;
-
-  private:
-    AppState& state_;
-};
-// Puts a statement into `state` (both tables and both counts replaced).
+// The statement of `state` (NetAssets, NetLiabilities, AssetCount, LiabilityCount) moved out, and
+// back in (both tables and both counts replaced).
+NetTables TakeNetTables(AppState& state);
 void InstallNetWorth(AppState& state, NetTables tables);
+// The statement of `state` held as a value for a scope.
+using HeldNetTables = HeldTables<NetTables, TakeNetTables, InstallNetWorth>;
 
 // The statement of `state` (re)created empty, with the investment manager's two four-entry
 // report lists.

@@ -67,6 +67,8 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
                                  QStringLiteral("&Insert blank line"), 0, 5250, 4695, 325);
     auto* insertLiab = makeButton(this, QStringLiteral("InsertLiab"),
                                   QStringLiteral("Insert &blank line"), 4770, 5250, 4695, 325);
+    buttons_.insert(insertAss->objectName(), insertAss);
+    buttons_.insert(insertLiab->objectName(), insertLiab);
     auto* label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral(" Net Worth  ="), 3240,
                              5610, 1545, 285, false);
     setBackColour(label3, colours::Aqua);
@@ -86,9 +88,11 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
         QPushButton* button =
             makeButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption), b.left,
                        6000, b.width, 325);
+        buttons_.insert(button->objectName(), button);
         setTabOrder(previous, button);
         previous = button;
     }
+    help_ = buttons_.value(QStringLiteral("Help9"));
     hlpTxt_ = makeTextPanel(this, QStringLiteral("HlpTxt"), 0, 3240, 9450, 2670);
     setBoxColour(hlpTxt_, colours::Aqua);
     hlpTxt_->hide();
@@ -133,7 +137,7 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
 }
 
 QPushButton* DispNet::button(const QString& name) const {
-    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+    return buttons_.value(name);
 }
 
 // NetGridSetup, and the cell editing of one list.
@@ -221,7 +225,7 @@ bool DispNet::calculate() {
     std::optional<NetTotals> totals;
     {
         HeldNetTables held(s);
-        totals = CalcTotals(held.tables);
+        totals = CalcTotals(held.value);
     }
     if (!totals) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
@@ -284,7 +288,7 @@ void DispNet::InsertLine(bool liabilities) {
     bool inserted = false;
     {
         HeldNetTables held(s);
-        inserted = InsertBlankLine(held.tables, liabilities, static_cast<int>(n));
+        inserted = InsertBlankLine(held.value, liabilities, static_cast<int>(n));
     }
     if (!inserted) return;
     s.NetChanged = 1;
@@ -313,7 +317,7 @@ void DispNet::SaveStatement() {
     save.nothingToSave = [] { State().NetChanged = 0; };
     save.write = [](const QString& path, QString* why) {
         HeldNetTables held(State());
-        return WriteNetWorthFile(path, held.tables, why);
+        return WriteNetWorthFile(path, held.value, why);
     };
     save.saved = [] { State().NetChanged = 0; };
     save.failureText = QStringLiteral(" Bad Filename. Must be in the form MYFILE.WMW");
@@ -322,7 +326,7 @@ void DispNet::SaveStatement() {
 
 bool DispNet::hasData() {
     HeldNetTables held(State());
-    return NetHasData(held.tables);
+    return NetHasData(held.value);
 }
 
 bool DispNet::keepsUnsavedChanges() {
@@ -384,7 +388,7 @@ void DispNet::PrintStatement() {
         AppState& s = State();
         const QString currency = s.CurrencySymbol;
         HeldNetTables held(s);
-        PrintNetWorth(d, header, held.tables, totals, currency);
+        PrintNetWorth(d, header, held.value, totals, currency);
     });
 }
 
@@ -394,16 +398,15 @@ void DispNet::ShowHelp() {
     hlpTxt_->show();
     hlpTxt_->raise();
     hlpTxt_->setFocus(Qt::OtherFocusReason);
-    button(QStringLiteral("Help9"))->hide();
+    help_->hide();
 }
 
 void DispNet::closeHelp() {
     if (hlpTxt_->isHidden()) return;
     hlpTxt_->clear();
     hlpTxt_->hide();
-    QPushButton* help = button(QStringLiteral("Help9"));
-    help->show();
-    help->setFocus(Qt::OtherFocusReason);
+    help_->show();
+    help_->setFocus(Qt::OtherFocusReason);
 }
 
 bool DispNet::eventFilter(QObject* watched, QEvent* e) {

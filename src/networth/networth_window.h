@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QHash>
 #include <QWidget>
 
 #include "networth/networth_statement.h"
@@ -67,6 +68,8 @@ class DispNet : public QWidget {
     void showAgain();
 
     List assets_, liabilities_;
+    QHash<QString, QPushButton*> buttons_;  // the button row and the two insert buttons by name
+    QPushButton* help_;
     QLabel* net_;
     QLabel* netInfo_;
     QPlainTextEdit* hlpTxt_;

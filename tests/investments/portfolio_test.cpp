@@ -209,8 +209,8 @@ TEST_F(PortfolioFile, ResetEraseAndHoldTheTablesOfTheState) {
     {
         HeldPortfolio held(s);
         EXPECT_TRUE(s.Records.empty());
-        held.portfolio.funds[1].FundName = QStringLiteral("Alpha");
-        held.portfolio.fundCount = 1;
+        held.value.funds[1].FundName = QStringLiteral("Alpha");
+        held.value.fundCount = 1;
     }
     EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha"));
     EXPECT_EQ(s.FundCount(), 1);

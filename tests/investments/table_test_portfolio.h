@@ -63,12 +63,12 @@ inline void Fresh() {
 }
 inline int AddFund(const QString& name) {
     HeldPortfolio held(State());
-    return AddFund(held.portfolio, name);
+    return AddFund(held.value, name);
 }
 inline int AddRecord(int fund, const QString& code, double price, double shares, double fee,
                      double cashDiv, const QDate& date) {
     HeldPortfolio held(State());
-    return AddRecord(held.portfolio, fund, code, price, shares, fee, cashDiv, date);
+    return AddRecord(held.value, fund, code, price, shares, fee, cashDiv, date);
 }
 
 // A fixture holding a portfolio (empty tables at first), its totals in the nine-column form and

@@ -105,7 +105,7 @@ TEST_F(TablePdf, RecordListingPagesFitAndAreNumbered) {
         const QString summary = s.ReportPages.value(1);
         const TablePrintSettings settings = TablePrintSettingsOf(s);
         HeldPortfolio held(s);
-        PrintRecordReport(text, "All purchases", held.portfolio, s.FundTotals, 1, summary, settings);
+        PrintRecordReport(text, "All purchases", held.value, s.FundTotals, 1, summary, settings);
     }
     std::vector<QStringList> expected = text.pages();
 
@@ -141,7 +141,7 @@ TEST_F(TablePdf, ValueReportColumnsUnderTheirHeadings) {
     for (int f = 1; f <= 14; ++f) State().FundTotals(f, 2) = M(12.5);
     {
         HeldPortfolio held(State());
-        AccumulateHoldings(held.portfolio, State().FundTotals);
+        AccumulateHoldings(held.value, State().FundTotals);
     }
     TableMode = 1;
     ASSERT_TRUE(ComputeCurrentValue());

@@ -73,7 +73,7 @@ TEST_F(FileOpenTest, ANetWorthStatementOpensInItsWindowAndSavesWithABackup) {
     original.close();
     {
         HeldNetTables held(State());
-        ASSERT_TRUE(WriteNetWorthFile(path, held.tables));
+        ASSERT_TRUE(WriteNetWorthFile(path, held.value));
     }
     QFile backup(path + QStringLiteral(".bak"));
     ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
