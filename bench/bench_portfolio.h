@@ -10,7 +10,7 @@
 
 inline void FillFullPortfolio() {
     State().reset();
-    ResetTables();
+    ResetTables(State());
     AppState& s = State();
     s.CurrencySymbol = QStringLiteral("$");
     for (int k = 1; k <= kMaxFunds; ++k)
@@ -37,6 +37,6 @@ inline void FillFullPortfolio() {
         }
     }
     s.RecordCount = kMaxRecords;
-    PrepareFundTotals();
+    PrepareFundTotals(State().FundTotals);
     for (int k = 1; k <= kMaxFunds; ++k) s.FundTotals(k, 2) = Money::fromDouble(20);
 }

@@ -50,14 +50,17 @@ BENCHMARK(BM_NetWorthCalculateAndRedraw)->Unit(benchmark::kMillisecond);
 
 void BM_NetWorthSaveAndLoad(benchmark::State& state) {
     State().reset();
-    CreateNetTables();
+    CreateNetTables(State());
     fillStatement();
-    (void)CalcTotals();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("full.wmw"));
-    for (auto _ : state) {
-        if (!WriteNetWorthFile(path)) state.SkipWithError("save failed");
-        if (!OpenNetWorthFile(path)) state.SkipWithError("load failed");
+    {
+        HeldNetTables held(State());
+        (void)CalcTotals(held.value);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("full.wmw"));
+        for (auto _ : state) {
+            if (!WriteNetWorthFile(path, held.value)) state.SkipWithError("save failed");
+            if (!OpenNetWorthFile(path)) state.SkipWithError("load failed");
+        }
     }
     State().reset();
 }

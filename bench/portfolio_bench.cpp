@@ -9,14 +9,12 @@
 namespace {
 
 // 30 funds and 1000 records of every kind, dated over several years.
-void fillLargePortfolio() {
-    State().reset();
-    ResetTables();
-    AppState& s = State();
+Portfolio largePortfolio() {
+    Portfolio s = EmptyPortfolio();
     for (int k = 1; k <= kMaxFunds; ++k)
-        s.FundNames[k] = {QStringLiteral("Fund number %1 Growth").arg(k),
+        s.funds[k] = {QStringLiteral("Fund number %1 Growth").arg(k),
                           QStringLiteral(" %1").arg(k)};
-    s.FundCount() = kMaxFunds;
+    s.fundCount = kMaxFunds;
     const char* codes[] = {"B", "S", "C", "D", "F", "U"};
     for (int r = 1; r <= kMaxRecords; ++r) {
         const QString code = QString::fromLatin1(codes[r % 6]);
@@ -30,26 +28,26 @@ void fillLargePortfolio() {
             f.shares = Money::fromDouble(100.25 + r % 13);
             if (code == u"B" || code == u"S") f.fee = Money::fromInt(25);
         }
-        s.Records[r] = MakeRecord(1 + r % kMaxFunds, code, QDate(1990, 1, 1).addDays(r * 3), f);
+        s.records[r] = MakeRecord(1 + r % kMaxFunds, code, QDate(1990, 1, 1).addDays(r * 3), f);
     }
-    s.RecordCount = kMaxRecords;
+    s.recordCount = kMaxRecords;
+    return s;
 }
 
 void BM_PortfolioSave(benchmark::State& state) {
-    fillLargePortfolio();
+    const Portfolio p = largePortfolio();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("large.wms"));
     for (auto _ : state) {
-        if (!WritePortfolioFile(path)) state.SkipWithError("save failed");
+        if (!WritePortfolioFile(path, p)) state.SkipWithError("save failed");
     }
 }
 BENCHMARK(BM_PortfolioSave)->Unit(benchmark::kMillisecond);
 
 void BM_PortfolioLoad(benchmark::State& state) {
-    fillLargePortfolio();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("large.wms"));
-    if (!WritePortfolioFile(path)) state.SkipWithError("save failed");
+    if (!WritePortfolioFile(path, largePortfolio())) state.SkipWithError("save failed");
     for (auto _ : state) {
         if (!ReadPortfolioFile(path)) state.SkipWithError("load failed");
     }
@@ -62,14 +60,13 @@ namespace {
 
 // The two halves without the disk: the text of the file, and reading it back.
 void BM_PortfolioText(benchmark::State& state) {
-    fillLargePortfolio();
-    for (auto _ : state) benchmark::DoNotOptimize(PortfolioBytes());
+    const Portfolio p = largePortfolio();
+    for (auto _ : state) benchmark::DoNotOptimize(PortfolioBytes(p));
 }
 BENCHMARK(BM_PortfolioText)->Unit(benchmark::kMillisecond);
 
 void BM_PortfolioParse(benchmark::State& state) {
-    fillLargePortfolio();
-    const QByteArray bytes = *PortfolioBytes();
+    const QByteArray bytes = *PortfolioBytes(largePortfolio());
     for (auto _ : state) benchmark::DoNotOptimize(ParsePortfolio(bytes));
 }
 BENCHMARK(BM_PortfolioParse)->Unit(benchmark::kMillisecond);

@@ -17,9 +17,11 @@ namespace {
 
 void BM_CurrentValueFigures(benchmark::State& state) {
     FillFullPortfolio();
+    AppState& s = State();
+    HeldPortfolio held(s);
     for (auto _ : state) {
-        AccumulateHoldings();
-        benchmark::DoNotOptimize(ComputeFundValues());
+        AccumulateHoldings(held.value, s.FundTotals);
+        benchmark::DoNotOptimize(ComputeFundValues(held.value, s.FundTotals, s.CurrencySymbol));
     }
 }
 BENCHMARK(BM_CurrentValueFigures)->Unit(benchmark::kMillisecond);
@@ -29,7 +31,10 @@ void BM_CurrentValueTable(benchmark::State& state) {
     FillFullPortfolio();
     DefineWindows();
     for (auto _ : state) {
-        AccumulateHoldings();
+        {
+            HeldPortfolio held(State());
+            AccumulateHoldings(held.value, State().FundTotals);
+        }
         TableMode = 1;
         if (!ComputeCurrentValue()) state.SkipWithError("not calculated");
     }
@@ -47,15 +52,20 @@ void BM_SortFundsAndRecords(benchmark::State& state) {
         State().Records = records;
         State().FundNames = funds;
         state.ResumeTiming();
-        SortFunds();
-        if (!SortRecordsByDate()) state.SkipWithError("date did not convert");
+        HeldPortfolio held(State());
+        SortFunds(held.value);
+        if (!SortRecordsByDate(held.value)) state.SkipWithError("date did not convert");
     }
 }
 BENCHMARK(BM_SortFundsAndRecords)->Unit(benchmark::kMillisecond);
 
 void BM_DisplayAllRecordsFigures(benchmark::State& state) {
     FillFullPortfolio();
-    for (auto _ : state) benchmark::DoNotOptimize(BuildRecordView(kAllRecordsSlot));
+    AppState& s = State();
+    HeldPortfolio held(s);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.CurrencySymbol));
 }
 BENCHMARK(BM_DisplayAllRecordsFigures)->Unit(benchmark::kMillisecond);
 

@@ -66,7 +66,9 @@ Form1::Form1() {
 }
 
 QPushButton* Form1::button(const QString& name) const {
-    return findChild<QPushButton*>(name);
+    for (QPushButton* b : {Oned, Pie2d, Sav2D, ThreeDee, Ptr, ExitBut})
+        if (b->objectName() == name) return b;
+    return nullptr;
 }
 
 void Form1::showEvent(QShowEvent* event) {

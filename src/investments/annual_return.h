@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/money.h"
+#include "investments/table_report.h"
 #include "shell/app_state.h"
 
 class PrintDevice;
@@ -92,5 +93,6 @@ QString ReturnsTitle(const QDate& priceDate);
 QString ReturnsNote();
 
 // The printout: title, headings, two lines per fund (name; figures), the total and the note,
-// on pages of `capacity` lines, each later page headed by its number and the headings again.
-void PrintReturnsReport(PrintDevice& device, const PortfolioReturns& returns, int capacity);
+// on pages of the lines the settings allow (in Courier when chosen), each later page headed by its number and the headings again.
+void PrintReturnsReport(PrintDevice& device, const PortfolioReturns& returns,
+                        const TablePrintSettings& settings);

@@ -36,9 +36,11 @@ QStringList Block(const ReturnLine& line) {
 
 }  // namespace
 
-void PrintReturnsReport(PrintDevice& device, const PortfolioReturns& returns, int capacity) {
+void PrintReturnsReport(PrintDevice& device, const PortfolioReturns& returns,
+                        const TablePrintSettings& settings) {
     const QStringList headings = Headings();
-    PagedReport report(device, capacity, headings);
+    PagedReport report(device, TablePageCapacity(settings.linesPerPage), headings,
+                       settings.courier);
     const QString title = ReturnsTitle(returns.priceDate);
     const int pad = std::max<int>(1, (78 - static_cast<int>(title.size())) / 2);
     report.block({QString(pad, u' ') + title, QString(), headings[0], headings[1]});

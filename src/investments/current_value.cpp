@@ -5,26 +5,22 @@
 #include "common/number_format.h"
 #include "common/print_device.h"
 #include "investments/portfolio.h"
-#include "shell/app_state.h"
 
 namespace {
 
 constexpr int kTotalRow = kAllRecordsSlot;   // row 31 of FundTotals holds the portfolio total
 const Money kHalfCent = Money::fromRaw(50);  // 0.005
 
-int lastRecord() {
-    const AppState& s = State();
-    return std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
+int lastRecord(const Portfolio& p) {
+    return std::min<int>(p.recordCount, static_cast<int>(p.records.size()) - 1);
 }
 
-int lastFund() {
-    const AppState& s = State();
-    return std::min<int>(
-        {static_cast<int>(s.FundCount()), kMaxFunds, static_cast<int>(s.FundNames.size()) - 1});
+int lastFund(const Portfolio& p) {
+    return std::min<int>({p.fundCount, kMaxFunds, static_cast<int>(p.funds.size()) - 1});
 }
 
-const QString& fundName(int slot) {
-    return State().FundNames[static_cast<size_t>(slot)].FundName;
+const QString& fundName(const Portfolio& p, int slot) {
+    return p.funds[static_cast<size_t>(slot)].FundName;
 }
 
 Money percentOf(Money part, Money base) {
@@ -37,37 +33,33 @@ QString crlfJoin(const QStringList& lines) {
 
 }  // namespace
 
-int FirstFundWithoutRecords() {
-    for (int f = 1; f <= lastFund(); ++f) {
-        if (fundName(f).isEmpty()) continue;
-        if (FundRecordCount(FundNumberValue(f)) == 0) return f;
+int FirstFundWithoutRecords(const Portfolio& p) {
+    for (int f = 1; f <= lastFund(p); ++f) {
+        if (fundName(p, f).isEmpty()) continue;
+        if (FundRecordCount(p, FundNumberValue(p, f)) == 0) return f;
     }
     return 0;
 }
 
-void PrepareFundTotals() {
-    SharedTable<Money>& t = State().FundTotals;
+void PrepareFundTotals(FundTotalsTable& t) {
     // The load, the sort and the fund menu make the seven-column form, whose
     // prices are all zero; any other table keeps the prices typed so far.
     if (t.rows() < kFundRows || t.cols() < 9) t.create(kFundRows, 9);
-    ClearComputedTotals();
+    ClearComputedTotals(t);
 }
 
-void ClearComputedTotals() {
-    SharedTable<Money>& t = State().FundTotals;
+void ClearComputedTotals(FundTotalsTable& t) {
     if (!t.created()) return;
     for (int f = 1; f <= kTotalRow && f < t.rows(); ++f)
         for (int c : {0, 1, 3, 4, 5, 6})
             if (c < t.cols()) t(f, c) = Money();
 }
 
-void AccumulateHoldings() {
-    AppState& s = State();
-    ClearComputedTotals();
-    SharedTable<Money>& t = s.FundTotals;
-    const int funds = lastFund();
-    for (int r = 1; r <= lastRecord(); ++r) {
-        const FundRecord& rec = s.Records[static_cast<size_t>(r)];
+void AccumulateHoldings(const Portfolio& p, FundTotalsTable& t) {
+    ClearComputedTotals(t);
+    const int funds = lastFund(p);
+    for (int r = 1; r <= lastRecord(p); ++r) {
+        const FundRecord& rec = p.records[static_cast<size_t>(r)];
         if (rec.FundNo.raw() % Money::kScale != 0) continue;
         const int64_t f = rec.FundNo.wholePart();
         if (f < 1 || f > funds) continue;
@@ -78,10 +70,9 @@ void AccumulateHoldings() {
     }
 }
 
-int FirstUnpricedHolding() {
-    const SharedTable<Money>& t = State().FundTotals;
-    for (int f = 1; f <= lastFund(); ++f) {
-        if (fundName(f).isEmpty()) continue;
+int FirstUnpricedHolding(const Portfolio& p, const FundTotalsTable& t) {
+    for (int f = 1; f <= lastFund(p); ++f) {
+        if (fundName(p, f).isEmpty()) continue;
         if (t(f, 2).isZero() && !t(f, 0).isZero()) return f;
     }
     return 0;
@@ -115,20 +106,19 @@ QStringList ValueTableHeadings() {
             QStringLiteral("Gain or   Loss %")};
 }
 
-QStringList ValueReportHeadings() {
+QStringList ValueReportHeadings(const QString& currency) {
     return {
         QStringLiteral(
             "  Name of     Number          Book    Current      Current      Gain/    Gain/"),
         QStringLiteral("     Fund     Shares          Cost      Price        Total      Loss ") +
-            State().CurrencySymbol + QStringLiteral("   Loss %"),
+            currency + QStringLiteral("   Loss %"),
         QStringLiteral("  ") + QString(77, u'_')};
 }
 
-CurrentValueView ComputeFundValues() {
-    AppState& s = State();
-    SharedTable<Money> t = s.FundTotals;  // worked on a copy: a failure changes nothing
-    const QString& cur = s.CurrencySymbol;
-    const int funds = lastFund();
+CurrentValueView ComputeFundValues(const Portfolio& p, FundTotalsTable& fundTotals,
+                                   const QString& cur) {
+    FundTotalsTable t = fundTotals;  // worked on a copy: a failure changes nothing
+    const int funds = lastFund(p);
 
     for (int c : {0, 1, 3, 4, 5, 6}) t(kTotalRow, c) = Money();
     for (int f = 1; f <= funds; ++f) {
@@ -142,16 +132,16 @@ CurrentValueView ComputeFundValues() {
     CurrentValueView view;
     QStringList first = {QStringLiteral("                           Current Value of all Funds."),
                          QString()};
-    first += ValueReportHeadings();
+    first += ValueReportHeadings(cur);
     QStringList second;
     for (int f = 1; f <= funds; ++f) {
         view.rows.push_back(
-            {fundName(f), Format(t(f, 0), u"####,,###.0000"), Format(t(f, 1), u"####,,###.00"),
+            {fundName(p, f), Format(t(f, 0), u"####,,###.0000"), Format(t(f, 1), u"####,,###.00"),
              cur + Format(t(f, 2), u"####,,###.00"), Format(t(f, 3), u"####,,###.00"),
              Format(t(f, 4), u"####,,###.00"), Format(t(f, 5), u"####,,###.00") + u'%'});
         const Money share = PortfolioShare(t(f, 3), t(kTotalRow, 3));
         QStringList& page = f <= 11 ? first : second;
-        page << QStringLiteral("  ") + fundName(f) + QStringLiteral(" (") +
+        page << QStringLiteral("  ") + fundName(p, f) + QStringLiteral(" (") +
                     NumText(share.toDouble()).trimmed() + QStringLiteral("%)");
         // Fields end at columns 21, 34, 45, 58, 70 and 79; a wide figure reaches
         // into the blanks before it and stays whole.
@@ -184,6 +174,6 @@ CurrentValueView ComputeFundValues() {
 
     view.page1 = crlfJoin(first);
     view.page2 = second.isEmpty() ? QString() : crlfJoin(second);
-    s.FundTotals = t;
+    fundTotals = t;
     return view;
 }

@@ -6,21 +6,22 @@
 #include <vector>
 
 #include "common/money.h"
+#include "investments/portfolio.h"
 
 // The first named fund slot that has no record (CheckEmptyFunds); 0 when every
 // named fund has one.
-int FirstFundWithoutRecords();
+int FirstFundWithoutRecords(const Portfolio& p);
 
-// Readies FundTotals for the price grid: its nine-column form (0..8), the typed
+// Readies the totals for the price grid: their nine-column form (0..8), the typed
 // prices in column 2 kept, columns 0, 1, 3, 4, 5 and 6 of rows 1..31 cleared.
-void PrepareFundTotals();
+void PrepareFundTotals(FundTotalsTable& totals);
 // Clears columns 0, 1, 3, 4, 5 and 6 of rows 1..31; the prices stay.
-void ClearComputedTotals();
+void ClearComputedTotals(FundTotalsTable& totals);
 // Totals every fund's records: column 0 shares, column 1 book cost, column 6
 // money put in (book value of the records that are not sales).
-void AccumulateHoldings();
+void AccumulateHoldings(const Portfolio& p, FundTotalsTable& totals);
 // The first named fund that holds shares but has no price; 0 when none.
-int FirstUnpricedHolding();
+int FirstUnpricedHolding(const Portfolio& p, const FundTotalsTable& totals);
 
 // Gain or loss in per cent of one fund: of the book cost, of 100 when there is
 // no book cost, or of the money put in when the book cost has fallen below half
@@ -43,11 +44,12 @@ struct CurrentValueView {
     QString page2;
 };
 
-// Values every fund at its price: FundTotals columns 3, 4 and 5 and the total
-// row 31, then the table and the report. Throws MoneyOverflow (FundTotals
-// unchanged) when a figure leaves the money range.
-CurrentValueView ComputeFundValues();
+// Values every fund at its price: columns 3, 4 and 5 and the total row 31, then
+// the table and the report, figures of money after `currency`. Throws
+// MoneyOverflow (the totals unchanged) when a figure leaves the money range.
+CurrentValueView ComputeFundValues(const Portfolio& p, FundTotalsTable& totals,
+                                   const QString& currency);
 
 // The table's column headings (row 0) and the report's column heading lines.
 QStringList ValueTableHeadings();
-QStringList ValueReportHeadings();
+QStringList ValueReportHeadings(const QString& currency);

@@ -59,7 +59,7 @@ CurrValue::CurrValue(QWidget* parent) : QWidget(parent) {
     setBoxColour(grid8_, colours::Yellow);
 
     // Typed prices stay; everything computed from them is cleared.
-    PrepareFundTotals();
+    PrepareFundTotals(State().FundTotals);
     const AppState& s = State();
     const int funds = std::min<int>(
         {static_cast<int>(s.FundCount()), kMaxFunds, static_cast<int>(s.FundNames.size()) - 1});
@@ -150,22 +150,26 @@ int CurrValue::keyPress(int key) {
 }
 
 void CurrValue::Calculate() {
+    FundTotalsTable& totals = State().FundTotals;
+    int unpriced = 0;
     try {
-        AccumulateHoldings();
+        HeldPortfolio held(State());
+        AccumulateHoldings(held.value, totals);
+        unpriced = FirstUnpricedHolding(held.value, totals);
     } catch (const MoneyOverflow&) {
-        ClearComputedTotals();
+        ClearComputedTotals(totals);
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return;
     }
-    if (FirstUnpricedHolding() != 0) {
+    if (unpriced != 0) {
         dialogs::message(QStringLiteral("Check missing entry"), QStringLiteral("Entry Error"));
-        ClearComputedTotals();
+        ClearComputedTotals(totals);
         return;
     }
     TableMode = 1;
     if (!ComputeCurrentValue()) {
         TableMode = 0;
-        ClearComputedTotals();
+        ClearComputedTotals(State().FundTotals);
         return;
     }
     leaving_ = true;
@@ -185,7 +189,12 @@ void CurrValue::closeEvent(QCloseEvent* e) {
 }
 
 void CheckEmptyFunds() {
-    if (FirstFundWithoutRecords() == 0) return;
+    bool allFundsHaveRecords = false;
+    {
+        HeldPortfolio held(State());
+        allFundsHaveRecords = FirstFundWithoutRecords(held.value) == 0;
+    }
+    if (allFundsHaveRecords) return;
     dialogs::message(
         QStringLiteral("You have Added a Fund Name but have not entered a record in it.") +
             QStringLiteral(" Either delete the Fund name or add a record.") +
@@ -199,7 +208,9 @@ bool ComputeCurrentValue() {
     {
         dialogs::WaitCursor wait;
         try {
-            view = ComputeFundValues();
+            AppState& s = State();
+            HeldPortfolio held(s);
+            view = ComputeFundValues(held.value, s.FundTotals, s.CurrencySymbol);
         } catch (const MoneyOverflow&) {
             view.rows.clear();
         }

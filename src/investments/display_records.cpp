@@ -5,7 +5,6 @@
 #include "common/dates.h"
 #include "common/number_format.h"
 #include "investments/portfolio.h"
-#include "shell/app_state.h"
 
 namespace {
 
@@ -14,11 +13,6 @@ const Money kHalfCent = Money::fromRaw(50);
 
 bool belongs(const FundRecord& rec, int fund, bool all) {
     return all || rec.FundNo == Money::fromInt(fund);
-}
-
-QString dateText(const FundRecord& rec) {
-    if (rec.TradeDate.typeId() == QMetaType::QDate) return dates::toText(rec.TradeDate.toDate());
-    return rec.TradeDate.toString();
 }
 
 }  // namespace
@@ -30,31 +24,27 @@ QStringList RecordTableHeadings() {
             QStringLiteral("Cash Dividend"),       QStringLiteral("   Book    Value")};
 }
 
-Money DividendSharesValue(int record) {
-    const FundRecord& rec = State().Records[static_cast<size_t>(record)];
+Money DividendSharesValue(const FundRecord& rec) {
     if (HasTypeCode(rec, u'D') || HasTypeCode(rec, u'U')) return rec.Price * rec.Shares;
     return Money();
 }
 
-RecordView BuildRecordView(int fund) {
-    AppState& s = State();
-    const QString& cur = s.CurrencySymbol;
+RecordView BuildRecordView(const Portfolio& p, FundTotalsTable& t, int fund, const QString& cur) {
     RecordView v;
-    const bool all = FundNumberValue(fund) == kAllRecordsSlot || fund == kAllRecordsSlot;
-    v.caption = s.FundNames[static_cast<size_t>(fund)].FundName;
+    const bool all = FundNumberValue(p, fund) == kAllRecordsSlot || fund == kAllRecordsSlot;
+    v.caption = p.funds[static_cast<size_t>(fund)].FundName;
 
-    const int last = std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
+    const int last = std::min<int>(p.recordCount, static_cast<int>(p.records.size()) - 1);
     for (int r = 1; r <= last; ++r)
-        if (belongs(s.Records[static_cast<size_t>(r)], fund, all)) v.records.push_back(r);
+        if (belongs(p.records[static_cast<size_t>(r)], fund, all)) v.records.push_back(r);
     const int n = static_cast<int>(v.records.size());
     v.gridRows = n + 11 < 25 ? 25 : n + 11;
 
-    SharedTable<Money>& t = s.FundTotals;
     for (int c : {0, 1, 2, 4, 5}) t(kTotalRow, c) = Money();
     for (int r : v.records) {
-        const FundRecord& rec = s.Records[static_cast<size_t>(r)];
-        const Money divShares = DividendSharesValue(r);
-        v.rows.push_back({TypeDescription(r), dateText(rec), Format(rec.Price, u"####,,###.0000"),
+        const FundRecord& rec = p.records[static_cast<size_t>(r)];
+        const Money divShares = DividendSharesValue(rec);
+        v.rows.push_back({TypeDescription(rec), TradeDateText(rec), Format(rec.Price, u"####,,###.0000"),
                           Format(rec.Shares, u"####,,###.0000"), Format(rec.Fee, u"####,,###.00"),
                           Format(divShares, u"####,,###.00"), Format(rec.CashDiv, u"####,,###.00"),
                           Format(rec.BookValue, u"####,,###.00")});
@@ -85,10 +75,7 @@ RecordView BuildRecordView(int fund) {
     return v;
 }
 
-FundPricing PriceFund(double price) {
-    const AppState& s = State();
-    const SharedTable<Money>& t = s.FundTotals;
-    const QString& cur = s.CurrencySymbol;
+FundPricing PriceFund(const FundTotalsTable& t, double price, const QString& cur) {
     FundPricing p;
     p.price = Money::fromDouble(price);
     const Money shares = t(kTotalRow, 0), book = t(kTotalRow, 1), putIn = t(kTotalRow, 2);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/money.h"
+#include "investments/portfolio.h"
 
 // What DisplayRecords shows for the fund in slot `fund` (31 = all records).
 struct RecordView {
@@ -19,18 +20,20 @@ struct RecordView {
     Money avgCost;                  // AvgCost
 };
 
-// Builds the record view of `fund` and keeps the fund's totals in FundTotals
-// row 31: column 0 shares, 1 book value, 2 money put in, 4 fees, 5 cash dividends.
-RecordView BuildRecordView(int fund);
+// Builds the record view of `fund` (figures of money after `currency`) and keeps the fund's
+// totals in row 31 of `totals`: column 0 shares, 1 book value, 2 money put in, 4 fees, 5 cash
+// dividends.
+RecordView BuildRecordView(const Portfolio& p, FundTotalsTable& totals, int fund,
+                           const QString& currency);
 
 // The grid's column headings in the record view.
 QStringList RecordTableHeadings();
 
 // The value of shares received as dividends or sold for a fee (codes D and U); 0 otherwise.
-Money DividendSharesValue(int record);
+Money DividendSharesValue(const FundRecord& record);
 
 // One fund priced on the spot ("&Current Value" in the record view), from the
-// totals in FundTotals row 31.
+// totals in row 31 that BuildRecordView kept.
 struct FundPricing {
     Money price, value, gain, gainPercent;
     std::vector<QStringList>
@@ -39,4 +42,4 @@ struct FundPricing {
 };
 // Throws MoneyOverflow when a figure cannot be formed (no base for the per cent,
 // or a figure out of range).
-FundPricing PriceFund(double price);
+FundPricing PriceFund(const FundTotalsTable& totals, double price, const QString& currency);

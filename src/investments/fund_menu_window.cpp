@@ -14,6 +14,7 @@
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/file_dialog_window.h"
+#include "shell/save_document_ui.h"
 
 namespace {
 
@@ -39,6 +40,11 @@ constexpr MenuButton kButtons[] = {
     {"Exitbutton", "E&xit to Main Menu", 5040, 2790},
 };
 
+QString fileInfo() {
+    const AppState& s = State();
+    return FileInfoText(s.FundFileName, s.FundCount(), s.RecordCount);
+}
+
 void showFundMenu() {
     Windows().show(kFundMenu);
     ShowFileInfo();
@@ -61,6 +67,7 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
         QPushButton* button =
             makeButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption), b.left,
                        b.top, kButtonWidth, kButtonHeight);
+        buttons_.insert(button->objectName(), button);
         if (previous) setTabOrder(previous, button);
         previous = button;
     }
@@ -95,13 +102,13 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
     on("Exitbutton", [this] { ExitToMainMenu(); });
 
     // Loading: the status line, fresh tables, the charts draw the funds.
-    infoBox_->setText(FileInfoText());
-    ResetTables();
+    infoBox_->setText(fileInfo());
+    ResetTables(State());
     State().GraphSource = 0;
 }
 
 QPushButton* FundMenu::button(const QString& name) const {
-    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+    return buttons_.value(name);
 }
 
 bool WantsToKeepChanges() {
@@ -118,7 +125,7 @@ void FundMenu::ExitToMainMenu() {
     // Without records there is nothing that could be saved: the tables go as
     // well, or the next visit would count funds whose names are gone.
     if (WantsToKeepChanges()) return;
-    EraseTables();
+    EraseTables(State());
     Windows().unload(kFundMenu);
     Windows().show(QStringLiteral("MenuMain"));
 }
@@ -131,7 +138,7 @@ void FundMenu::closeEvent(QCloseEvent* e) {
 
 void ShowFileInfo() {
     if (!Windows().exists(kFundMenu)) return;
-    if (auto* menu = Windows().get<FundMenu>(kFundMenu)) menu->InfoBox()->setText(FileInfoText());
+    if (auto* menu = Windows().get<FundMenu>(kFundMenu)) menu->InfoBox()->setText(fileInfo());
 }
 
 namespace {
@@ -142,14 +149,15 @@ void LoadChosenPortfolio() {
     AppState& s = State();
     if (s.CallMode != 6) {
         dialogs::WaitCursor wait;
-        if (ReadPortfolioFile(s.ChosenPath)) {
+        if (auto portfolio = ReadPortfolioFile(s.ChosenPath)) {
+            InstallPortfolio(s, std::move(*portfolio));
             s.FundFileName = QFileInfo(s.ChosenPath).fileName();
             s.FileChanged = 0;
         } else {
             dialogs::message(
                 QStringLiteral("File not found or wrong format. Check Filename and/or Directory"),
                 QStringLiteral("Load File"));
-            ResetTables();
+            ResetTables(s);
             s.FundFileName.clear();
             s.RecordCount = 0;
             s.FundCount() = 0;
@@ -157,7 +165,12 @@ void LoadChosenPortfolio() {
         }
     }
     // Every attempt ends here: the date check, fresh totals, the menu back.
-    if (!LoadedDatesConvert()) {
+    bool datesConvert = false;
+    {
+        HeldPortfolio held(s);
+        datesConvert = LoadedDatesConvert(held.value);
+    }
+    if (!datesConvert) {
         if (s.DateExample.isEmpty()) s.DateExample = dates::todayText();
         dialogs::message(
             QStringLiteral(
@@ -165,7 +178,7 @@ void LoadChosenPortfolio() {
                 s.DateExample,
             QStringLiteral("Warning"));
     }
-    ResetFundTotals();
+    ResetFundTotals(s.FundTotals);
     s.CallMode = 0;
     s.ChosenPath.clear();
     showFundMenu();
@@ -194,34 +207,16 @@ void LoadPortfolioFrom(const QString& path) {
 }
 
 void SavePortfolio() {
-    AppState& s = State();
-    hideFundMenuBehindBackdrop();
-    if (s.RecordCount == 0) {
-        dialogs::message(QStringLiteral("No Records to Save"), QStringLiteral("Help"));
-    } else {
-        s.CallMode = 2;
-        const QString previousName = s.FundFileName;
-        ChooseFile();
-        if (s.CallMode != 6) {
-            dialogs::WaitCursor wait;
-            SafeWriteFailure failure;
-            if (WritePortfolioFile(s.ChosenPath, &failure)) {
-                s.FundFileName = QFileInfo(s.ChosenPath).fileName();
-                // Only a file really written counts as saved.
-                s.FileChanged = 0;
-            } else {
-                // The portfolio in memory is still the file it was.
-                dialogs::message(
-                    failure.badName || failure.why.isEmpty()
-                        ? s.FundFileName +
-                              QStringLiteral(" Bad filename, must be in the form MYFILE.WMS")
-                        : failure.why,
-                    QStringLiteral("Saving Error"));
-                s.FundFileName = previousName;
-            }
-        }
-    }
-    s.CallMode = 0;
-    s.ChosenPath.clear();
-    showFundMenu();
+    DocumentSave save;
+    save.window = kFundMenu;
+    save.chooserMode = 2;
+    save.hasContent = [] { return State().RecordCount != 0; };
+    save.write = [](const QString& path, SafeWriteFailure* failure) {
+        HeldPortfolio held(State());
+        return WritePortfolioFile(path, held.value, failure);
+    };
+    save.saved = [] { State().FileChanged = 0; };
+    save.failureText = QStringLiteral(" Bad filename, must be in the form MYFILE.WMS");
+    SaveDocumentAs(save);
+    ShowFileInfo();
 }

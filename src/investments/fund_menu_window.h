@@ -1,6 +1,7 @@
 // FundMenu, the investment manager's hub: open, save, records, values, sorting, display.
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 class QLabel;
@@ -21,6 +22,7 @@ class FundMenu : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    QHash<QString, QPushButton*> buttons_;  // the menu's buttons by name
     QLabel* infoBox_;
 };
 

@@ -14,14 +14,6 @@ FundNameRow allRecordsRow() {
     return {QStringLiteral("All Records"), QStringLiteral("31")};
 }
 
-PortfolioData emptyPortfolio() {
-    PortfolioData d;
-    d.funds.assign(kFundRows, FundNameRow());
-    d.funds[kAllRecordsSlot] = allRecordsRow();
-    d.records.assign(kRecordRows, FundRecord());
-    return d;
-}
-
 // A fund number as stored in a record: the whole number of one of the file's
 // fund slots. A record of fund 0, of 31 (all records) or beyond the funds in
 // use would be left out of every total.
@@ -29,24 +21,52 @@ bool validFundNumber(Money m, int fundCount) {
     return m.raw() % Money::kScale == 0 && m.wholePart() >= 1 && m.wholePart() <= fundCount;
 }
 
-}  // namespace
-
-void ResetFundTotals(int columns) {
-    State().FundTotals.create(kFundRows, columns);
+// Record r of the portfolio, when it is one of the rows that exist.
+const FundRecord* recordAt(const Portfolio& p, int r) {
+    if (r < 0 || r >= static_cast<int>(p.records.size())) return nullptr;
+    return &p.records[static_cast<size_t>(r)];
 }
 
-void ResetTables() {
-    AppState& s = State();
-    s.Records.assign(kRecordRows, FundRecord());
-    s.FundNames.assign(kFundRows, FundNameRow());
-    s.FundNames[kAllRecordsSlot] = allRecordsRow();
-    ResetFundTotals();
+// The last record in use that the table holds.
+int lastRecord(const Portfolio& p) {
+    return std::min<int>(p.recordCount, static_cast<int>(p.records.size()) - 1);
+}
+
+}  // namespace
+
+Portfolio EmptyPortfolio() {
+    Portfolio d;
+    d.funds.assign(kFundRows, FundNameRow());
+    d.funds[kAllRecordsSlot] = allRecordsRow();
+    d.records.assign(kRecordRows, FundRecord());
+    return d;
+}
+
+Portfolio TakePortfolio(AppState& state) {
+    Portfolio p;
+    p.recordCount = state.RecordCount;
+    p.fundCount = state.FundCount();
+    p.funds = std::move(state.FundNames);
+    p.records = std::move(state.Records);
+    state.FundNames.clear();
+    state.Records.clear();
+    return p;
+}
+
+void ResetFundTotals(FundTotalsTable& totals, int columns) {
+    totals.create(kFundRows, columns);
+}
+
+void ResetTables(AppState& s) {
+    Portfolio empty = EmptyPortfolio();
+    s.Records = std::move(empty.records);
+    s.FundNames = std::move(empty.funds);
+    ResetFundTotals(s.FundTotals);
     s.ReportText = QStringList(4);
     s.ReportPages = QStringList(4);
 }
 
-void EraseTables() {
-    AppState& s = State();
+void EraseTables(AppState& s) {
     s.Records.clear();
     s.Records.shrink_to_fit();
     s.FundNames.clear();
@@ -63,10 +83,7 @@ bool HasTypeCode(const FundRecord& record, char16_t code) {
     return record.TypeCode.size() == 1 && record.TypeCode[0].toUpper() == QChar(code);
 }
 
-QString TypeDescription(int record) {
-    const AppState& s = State();
-    if (record < 1 || record >= static_cast<int>(s.Records.size())) return QString();
-    const FundRecord& r = s.Records[static_cast<size_t>(record)];
+QString TypeDescription(const FundRecord& r) {
     const QString code = r.TypeCode.toUpper();
     if (code == u"B") return QStringLiteral("Bought  ");
     if (code == u"S") return QStringLiteral("Sold    ");
@@ -77,50 +94,43 @@ QString TypeDescription(int record) {
     return QString();
 }
 
-int FundNumberValue(int slot) {
-    const AppState& s = State();
-    if (slot < 0 || slot >= static_cast<int>(s.FundNames.size())) return 0;
+int FundNumberValue(const Portfolio& p, int slot) {
+    if (slot < 0 || slot >= static_cast<int>(p.funds.size())) return 0;
     bool ok = false;
-    const int v = s.FundNames[static_cast<size_t>(slot)].FundNumberText.trimmed().toInt(&ok);
+    const int v = p.funds[static_cast<size_t>(slot)].FundNumberText.trimmed().toInt(&ok);
     return ok ? v : 0;
 }
 
-int FundRecordCount(int fundNumber) {
-    const AppState& s = State();
+int FundRecordCount(const Portfolio& p, int fundNumber) {
     const Money fund = Money::fromInt(fundNumber);
     int n = 0;
-    for (int r = 1; r <= s.RecordCount && r < static_cast<int>(s.Records.size()); ++r)
-        if (s.Records[static_cast<size_t>(r)].FundNo == fund) ++n;
+    for (int r = 1; r <= lastRecord(p); ++r)
+        if (p.records[static_cast<size_t>(r)].FundNo == fund) ++n;
     return n;
 }
 
-int NextFundRecord(int from, int fundNumber) {
-    const AppState& s = State();
+int NextFundRecord(const Portfolio& p, int from, int fundNumber) {
     const Money fund = Money::fromInt(fundNumber);
-    const int last = std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
-    for (int k = std::max(1, from); k <= last; ++k)
-        if (s.Records[static_cast<size_t>(k)].FundNo == fund) return k;
+    for (int k = std::max(1, from); k <= lastRecord(p); ++k)
+        if (p.records[static_cast<size_t>(k)].FundNo == fund) return k;
     return 0;
 }
 
-int PreviousFundRecord(int from, int fundNumber) {
-    const AppState& s = State();
+int PreviousFundRecord(const Portfolio& p, int from, int fundNumber) {
     const Money fund = Money::fromInt(fundNumber);
-    const int last = std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
-    for (int k = std::min(from, last); k >= 1; --k)
-        if (s.Records[static_cast<size_t>(k)].FundNo == fund) return k;
+    for (int k = std::min(from, lastRecord(p)); k >= 1; --k)
+        if (p.records[static_cast<size_t>(k)].FundNo == fund) return k;
     return 0;
 }
 
-int FundRecordPosition(int record, int fundNumber) {
-    const AppState& s = State();
+int FundRecordPosition(const Portfolio& p, int record, int fundNumber) {
     const Money fund = Money::fromInt(fundNumber);
-    if (record < 1 || record > s.RecordCount || record >= static_cast<int>(s.Records.size()) ||
-        s.Records[static_cast<size_t>(record)].FundNo != fund)
+    if (record < 1 || record > lastRecord(p) ||
+        p.records[static_cast<size_t>(record)].FundNo != fund)
         return 0;
     int position = 0;
     for (int k = 1; k <= record; ++k)
-        if (s.Records[static_cast<size_t>(k)].FundNo == fund) ++position;
+        if (p.records[static_cast<size_t>(k)].FundNo == fund) ++position;
     return position;
 }
 
@@ -138,24 +148,23 @@ std::optional<QDate> RecordDate(const FundRecord& record) {
     return std::nullopt;
 }
 
-std::optional<QDate> RecordDate(int record) {
-    const AppState& s = State();
-    if (record < 0 || record >= static_cast<int>(s.Records.size())) return std::nullopt;
-    return RecordDate(s.Records[static_cast<size_t>(record)]);
+QString TradeDateText(const FundRecord& record) {
+    if (record.TradeDate.typeId() == QMetaType::QDate)
+        return dates::toText(record.TradeDate.toDate());
+    return record.TradeDate.toString();
 }
 
-QString FileInfoText() {
-    const AppState& s = State();
-    const QString counts = QStringLiteral("Funds =") + NumText(s.FundCount()) +
-                           QStringLiteral("    Records =") + NumText(s.RecordCount) + u' ';
-    if (!s.FundFileName.isEmpty()) return u' ' + s.FundFileName + QStringLiteral("    ") + counts;
+QString FileInfoText(const QString& fileName, int funds, int records) {
+    const QString counts = QStringLiteral("Funds =") + NumText(funds) +
+                           QStringLiteral("    Records =") + NumText(records) + u' ';
+    if (!fileName.isEmpty()) return u' ' + fileName + QStringLiteral("    ") + counts;
     return u' ' + counts;
 }
 
-std::optional<PortfolioData> ParsePortfolio(const QByteArray& bytes) {
+std::optional<Portfolio> ParsePortfolio(const QByteArray& bytes) {
     try {
         FieldReader in(bytes);
-        PortfolioData d = emptyPortfolio();
+        Portfolio d = EmptyPortfolio();
         const int64_t records = in.integer();
         const int64_t funds = in.integer();
         if (records < 0 || records > kMaxRecords || funds < 0 || funds > kMaxFunds)
@@ -203,22 +212,21 @@ std::optional<PortfolioData> ParsePortfolio(const QByteArray& bytes) {
     }
 }
 
-std::optional<QByteArray> PortfolioBytes() {
-    const AppState& s = State();
-    if (s.FundNames.size() < kFundRows || s.Records.size() < kRecordRows) return std::nullopt;
+std::optional<QByteArray> PortfolioBytes(const Portfolio& p) {
+    if (p.funds.size() < kFundRows || p.records.size() < kRecordRows) return std::nullopt;
     FieldWriter out;
-    out.integer(s.RecordCount);
-    out.integer(s.FundCount());
-    out.text(s.FundNames[kAllRecordsSlot].FundName);
-    out.text(s.FundNames[kAllRecordsSlot].FundNumberText);
+    out.integer(p.recordCount);
+    out.integer(p.fundCount);
+    out.text(p.funds[kAllRecordsSlot].FundName);
+    out.text(p.funds[kAllRecordsSlot].FundNumberText);
     out.endLine();
-    for (int k = 1; k <= s.FundCount(); ++k) {
-        out.text(s.FundNames[static_cast<size_t>(k)].FundName);
-        out.text(s.FundNames[static_cast<size_t>(k)].FundNumberText);
+    for (int k = 1; k <= p.fundCount; ++k) {
+        out.text(p.funds[static_cast<size_t>(k)].FundName);
+        out.text(p.funds[static_cast<size_t>(k)].FundNumberText);
         out.endLine();
     }
-    for (int r = 1; r <= s.RecordCount; ++r) {
-        const FundRecord& rec = s.Records[static_cast<size_t>(r)];
+    for (int r = 1; r <= p.recordCount; ++r) {
+        const FundRecord& rec = p.records[static_cast<size_t>(r)];
         const auto date = RecordDate(rec);
         if (!date) return std::nullopt;
         out.number(rec.FundNo);
@@ -234,27 +242,23 @@ std::optional<QByteArray> PortfolioBytes() {
     return out.bytes();
 }
 
-void InstallPortfolio(PortfolioData data) {
-    AppState& s = State();
+void InstallPortfolio(AppState& s, Portfolio data) {
     s.RecordCount = static_cast<int16_t>(data.recordCount);
     s.FundCount() = static_cast<int16_t>(data.fundCount);
     s.FundNames = std::move(data.funds);
     s.Records = std::move(data.records);
 }
 
-bool ReadPortfolioFile(const QString& path) {
+std::optional<Portfolio> ReadPortfolioFile(const QString& path) {
     // The largest legal file is well under a megabyte; refuse anything huge
     // before reading it all into memory.
     const auto bytes = ReadFileSafely(path, 16 * 1024 * 1024);
-    if (!bytes) return false;
-    auto data = ParsePortfolio(*bytes);
-    if (!data) return false;
-    InstallPortfolio(std::move(*data));
-    return true;
+    if (!bytes) return std::nullopt;
+    return ParsePortfolio(*bytes);
 }
 
-bool WritePortfolioFile(const QString& path, SafeWriteFailure* failure) {
-    const auto bytes = PortfolioBytes();
+bool WritePortfolioFile(const QString& path, const Portfolio& p, SafeWriteFailure* failure) {
+    const auto bytes = PortfolioBytes(p);
     if (!bytes) {
         if (failure) *failure = {};
         return false;
@@ -262,39 +266,37 @@ bool WritePortfolioFile(const QString& path, SafeWriteFailure* failure) {
     return WriteFileSafely(path, *bytes, SafeWriteBackup::KeepPrevious, failure);
 }
 
-bool LoadedDatesConvert() {
-    const AppState& s = State();
-    const int n = std::min<int>(s.RecordCount, 3);
-    for (int r = 1; r <= n; ++r)
-        if (!RecordDate(r)) return false;
+bool LoadedDatesConvert(const Portfolio& p) {
+    const int n = std::min<int>(p.recordCount, 3);
+    for (int r = 1; r <= n; ++r) {
+        const FundRecord* rec = recordAt(p, r);
+        if (!rec || !RecordDate(*rec)) return false;
+    }
     return true;
 }
 
-void RemoveRecord(int record) {
-    AppState& s = State();
-    if (record < 1 || record > s.RecordCount || s.Records.size() < kRecordRows) return;
-    auto first = s.Records.begin() + record;
-    std::move(first + 1, s.Records.begin() + s.RecordCount + 1, first);
-    s.Records[static_cast<size_t>(s.RecordCount)] = FundRecord();
-    s.RecordCount -= 1;
+void RemoveRecord(Portfolio& p, int record) {
+    if (record < 1 || record > p.recordCount || p.records.size() < kRecordRows) return;
+    auto first = p.records.begin() + record;
+    std::move(first + 1, p.records.begin() + p.recordCount + 1, first);
+    p.records[static_cast<size_t>(p.recordCount)] = FundRecord();
+    p.recordCount -= 1;
 }
 
-void RemoveFundSlot(int slot) {
-    AppState& s = State();
-    const int count = s.FundCount();
-    if (slot < 1 || slot > count || s.FundNames.size() < kFundRows) return;
+void RemoveFundSlot(Portfolio& p, int slot) {
+    const int count = p.fundCount;
+    if (slot < 1 || slot > count || p.funds.size() < kFundRows) return;
     for (int k = slot; k < count; ++k) {
         // Slot k takes the name of slot k + 1; that fund's records follow it
         // to slot k's number. The number texts stay with their slots.
-        const Money from = Money::fromInt(FundNumberValue(k + 1));
-        const Money to = Money::fromInt(FundNumberValue(k));
-        for (int r = 1; r <= s.RecordCount; ++r) {
-            FundRecord& rec = s.Records[static_cast<size_t>(r)];
+        const Money from = Money::fromInt(FundNumberValue(p, k + 1));
+        const Money to = Money::fromInt(FundNumberValue(p, k));
+        for (int r = 1; r <= p.recordCount; ++r) {
+            FundRecord& rec = p.records[static_cast<size_t>(r)];
             if (rec.FundNo == from) rec.FundNo = to;
         }
-        s.FundNames[static_cast<size_t>(k)].FundName =
-            s.FundNames[static_cast<size_t>(k + 1)].FundName;
+        p.funds[static_cast<size_t>(k)].FundName = p.funds[static_cast<size_t>(k + 1)].FundName;
     }
-    s.FundNames[static_cast<size_t>(count)] = FundNameRow();
-    s.FundCount() = static_cast<int16_t>(count - 1);
+    p.funds[static_cast<size_t>(count)] = FundNameRow();
+    p.fundCount = count - 1;
 }

@@ -5,23 +5,21 @@
 #include <vector>
 
 #include "investments/portfolio.h"
-#include "shell/app_state.h"
 
 namespace {
 
 // A slot's fund number: its number text, or the slot itself when the text
 // is not the number of a fund (a damaged file must not orphan records).
-int slotNumber(int slot) {
-    const int n = FundNumberValue(slot);
+int slotNumber(const Portfolio& p, int slot) {
+    const int n = FundNumberValue(p, slot);
     return n >= 1 && n <= kMaxFunds ? n : slot;
 }
 
-void relabel(int a, int b) {
-    AppState& s = State();
+void relabel(Portfolio& p, int a, int b) {
     const Money ma = Money::fromInt(a), mb = Money::fromInt(b);
-    const int last = std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
+    const int last = std::min<int>(p.recordCount, static_cast<int>(p.records.size()) - 1);
     for (int r = 1; r <= last; ++r) {
-        Money& no = s.Records[static_cast<size_t>(r)].FundNo;
+        Money& no = p.records[static_cast<size_t>(r)].FundNo;
         if (no == ma) {
             no = mb;
         } else if (no == mb) {
@@ -46,31 +44,29 @@ void shellSort(int n, InOrder inOrder, Swap swap) {
 
 }  // namespace
 
-void SortFunds() {
-    AppState& s = State();
-    const int n = std::min<int>(s.FundCount(), static_cast<int>(s.FundNames.size()) - 1);
+void SortFunds(Portfolio& p) {
+    const int n = std::min<int>(p.fundCount, static_cast<int>(p.funds.size()) - 1);
     if (n < 2) return;
     shellSort(
         n,
         [&](int j, int k) {
-            return s.FundNames[static_cast<size_t>(j)].FundName.compare(
-                       s.FundNames[static_cast<size_t>(k)].FundName, Qt::CaseSensitive) <= 0;
+            return p.funds[static_cast<size_t>(j)].FundName.compare(
+                       p.funds[static_cast<size_t>(k)].FundName, Qt::CaseSensitive) <= 0;
         },
         [&](int j, int k) {
-            std::swap(s.FundNames[static_cast<size_t>(j)].FundName,
-                      s.FundNames[static_cast<size_t>(k)].FundName);
-            relabel(slotNumber(j), slotNumber(k));
+            std::swap(p.funds[static_cast<size_t>(j)].FundName,
+                      p.funds[static_cast<size_t>(k)].FundName);
+            relabel(p, slotNumber(p, j), slotNumber(p, k));
         });
 }
 
-bool SortRecordsByDate() {
-    AppState& s = State();
-    const int n = std::min<int>(s.RecordCount, static_cast<int>(s.Records.size()) - 1);
+bool SortRecordsByDate(Portfolio& p) {
+    const int n = std::min<int>(p.recordCount, static_cast<int>(p.records.size()) - 1);
     if (n < 1) return true;
     // Every key is converted first, so a bad date leaves the table untouched.
     std::vector<QDate> keys(static_cast<size_t>(n) + 1);
     for (int r = 1; r <= n; ++r) {
-        const auto d = RecordDate(r);
+        const auto d = RecordDate(p.records[static_cast<size_t>(r)]);
         if (!d) return false;
         keys[static_cast<size_t>(r)] = *d;
     }
@@ -79,7 +75,7 @@ bool SortRecordsByDate() {
         [&](int j, int k) { return keys[static_cast<size_t>(j)] <= keys[static_cast<size_t>(k)]; },
         [&](int j, int k) {
             std::swap(keys[static_cast<size_t>(j)], keys[static_cast<size_t>(k)]);
-            std::swap(s.Records[static_cast<size_t>(j)], s.Records[static_cast<size_t>(k)]);
+            std::swap(p.records[static_cast<size_t>(j)], p.records[static_cast<size_t>(k)]);
         });
     return true;
 }

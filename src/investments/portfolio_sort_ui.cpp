@@ -9,7 +9,8 @@ bool SortRecords() {
     bool sorted = false;
     {
         dialogs::WaitCursor wait;
-        sorted = SortRecordsByDate();
+        HeldPortfolio held(State());
+        sorted = SortRecordsByDate(held.value);
     }
     if (!sorted) {
         // The example is set when the record window opens; before that, today stands in.

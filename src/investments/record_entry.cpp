@@ -77,12 +77,11 @@ bool DateNeedsCorrection(const QString& code, const QString& dateText) {
     return !code.isEmpty() && !dateText.trimmed().isEmpty() && !dates::fromText(dateText);
 }
 
-QString FigureText(Money value, bool withCurrency) {
-    const QString shown = Format(value, QStringLiteral("####,,##0.0000"));
-    return withCurrency ? State().CurrencySymbol + shown : shown;
+QString FigureText(Money value, const QString& currency) {
+    return currency + Format(value, QStringLiteral("####,,##0.0000"));
 }
 
-TypedFigure ReadTypedFigure(const QString& text, bool withCurrency) {
+TypedFigure ReadTypedFigure(const QString& text, const QString& currency) {
     TypedFigure t;
     try {
         t.value = Money::fromDouble(LeadingNumber(text));
@@ -90,7 +89,7 @@ TypedFigure ReadTypedFigure(const QString& text, bool withCurrency) {
         t.value = Money();
         t.outOfRange = true;
     }
-    t.shown = FigureText(t.value, withCurrency);
+    t.shown = FigureText(t.value, currency);
     return t;
 }
 

@@ -57,17 +57,16 @@ bool DateKeyAccepted(int key);
 bool DateNeedsCorrection(const QString& code, const QString& dateText);
 
 // A number box's figure as it is kept when the box is left: the leading number of the text
-// rounded to four decimals, shown "####,,##0.0000" after the currency symbol (none for the
-// shares). A figure beyond the money range is kept as 0 and flagged.
+// rounded to four decimals, shown "####,,##0.0000" after `currency` ("" for the shares). A figure beyond the money range is kept as 0 and flagged.
 struct TypedFigure {
     Money value;
     QString shown;
     bool outOfRange = false;
 };
-TypedFigure ReadTypedFigure(const QString& text, bool withCurrency);
+TypedFigure ReadTypedFigure(const QString& text, const QString& currency);
 
-// A figure as the record boxes show it: "####,,##0.0000", after the currency symbol when asked.
-QString FigureText(Money value, bool withCurrency);
+// A figure as the record boxes show it: "####,,##0.0000", after `currency`.
+QString FigureText(Money value, const QString& currency);
 
 // True when the one-letter code and the figures match a row of the entry
 // rules (B, S: price and shares positive, no cash dividend; D, U: price and

@@ -99,6 +99,7 @@ void RecordEntry::BuildForm() {
         *rows[i].box = inputBox(this, rows[i].boxName, row);
     }
     label11_ = captions[0];
+    label2_ = captions[1];
     descriptive(this, "Label12", QStringLiteral(" Book Value."), 7);
     label13_ = result(this, "Label13", kBoxLeft, rowTop(7), kBoxWidth);
     descriptive(this, "Label14", QStringLiteral(" Record:"), 8);
@@ -123,11 +124,11 @@ void RecordEntry::BuildForm() {
     makeLabel(this, QStringLiteral("Label1"), QString(), kLabelLeft, rowTop(11), 10, 10)->hide();
 
     // The help beside it; the code legend over its top while the code box has the focus.
-    auto* label10 = makeLabel(this, QStringLiteral("Label10"),
-                              QStringLiteral("  Entry Help                          PgDn to End"),
-                              4860, 120, 4500, kRowHeight, false);
-    label10->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setBackColour(label10, colours::Aqua);
+    label10_ = makeLabel(this, QStringLiteral("Label10"),
+                         QStringLiteral("  Entry Help                          PgDn to End"), 4860,
+                         120, 4500, kRowHeight, false);
+    label10_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setBackColour(label10_, colours::Aqua);
     txtBox_ = makeTextPanel(this, QStringLiteral("TxtBox"), 4860, 480, 4500, 4560);
     // The legend's items, one a line, beside the code box.
     label9_ = makeLabel(

@@ -129,7 +129,7 @@ bool RecordEntry::eventFilter(QObject* watched, QEvent* event) {
 void RecordEntry::TakeTypedFigure(QLineEdit* box) {
     if (EntryStarted == 0) return;
     EntryStarted = 0;
-    const TypedFigure typed = ReadTypedFigure(box->text(), box != inNumber_);
+    const TypedFigure typed = ReadTypedFigure(box->text(), box != inNumber_ ? State().CurrencySymbol : QString());
     if (typed.outOfRange) dialogs::beep();
     EntryValues[static_cast<size_t>(BoxIndex(box))] = typed.value;
     box->setText(typed.shown);

@@ -30,11 +30,18 @@ const QString kAddCaption = QStringLiteral("&Add Record");
 const QString kSaveCaption = QStringLiteral("&Save Record");
 const QString kCompleted = QStringLiteral(" Instruction completed");
 
+// Runs a step of the record flow on the portfolio and the browse cursor in State().
+template <class Step>
+auto onFlow(Step step) {
+    HeldRecordFlow held(State());
+    return step(held.value, held.cursor);
+}
+
 }  // namespace
 
 RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     AppState& s = State();
-    if (s.Records.empty() || s.FundNames.empty()) ResetTables();
+    if (s.Records.empty() || s.FundNames.empty()) ResetTables(s);
     setWindowTitle(QStringLiteral("Edit Funds"));
     twips::setClientSize(this, 9480, 6360);
     twips::moveTo(this, 60, 345);
@@ -44,7 +51,7 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     // Opening: empty entry values, today's date as the example, the fund list,
     // the counts, the help.
     s.DateExample = dates::todayText();
-    label(QStringLiteral("Label2"))->setText(s.DateExample + QStringLiteral(" Transaction Date."));
+    label2_->setText(s.DateExample + QStringLiteral(" Transaction Date."));
     for (int k = 1; k <= s.FundCount(); ++k)
         funds_->addItem(s.FundNames[static_cast<size_t>(k)].FundName);
     funds_->setCurrentIndex(-1);
@@ -92,11 +99,17 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
 }
 
 QLabel* RecordEntry::label(const QString& name) const {
-    return findChild<QLabel*>(name);
+    const std::pair<const char*, QLabel*> labels[] = {
+        {"Label2", label2_}, {"Label8", label8_},   {"Label9", label9_},   {"Label10", label10_},
+        {"Label11", label11_}, {"Label13", label13_}, {"NumFunds", numFunds_}, {"NumRec", numRec_},
+        {"Done", done_}};
+    for (const auto& [labelName, l] : labels)
+        if (name == QLatin1String(labelName)) return l;
+    return nullptr;
 }
 
 bool RecordEntry::EntryOpen() const {
-    return addaRec_->text() == kSaveCaption;
+    return entryOpen_;
 }
 
 bool RecordEntry::flashing() const {
@@ -183,7 +196,8 @@ void RecordEntry::SetToolButtonsVisible(bool visible) {
 }
 
 void RecordEntry::DisplayRecord(int k) {
-    const RecordBoxTexts v = BoxTextsOfRecord(k);
+    const AppState& s = State();
+    const RecordBoxTexts v = BoxTextsOfRecord(s.Records[static_cast<size_t>(k)], s.CurrencySymbol);
     inTrans_->setText(v.code);
     inDate_->setText(v.date);
     inPrice_->setText(v.price);
@@ -198,11 +212,12 @@ void RecordEntry::DisplayRecord(int k) {
 }
 
 void RecordEntry::ShowNextRecord() {
-    if (const int k = FindNextShown()) DisplayRecord(k);
+    if (const int k = onFlow(FindNextShown)) DisplayRecord(k);
 }
 
 void RecordEntry::ShowRecordPosition() {
-    if (const int PositionCount = ShownRecordPosition()) label8_->setText(NumText(PositionCount));
+    if (const int PositionCount = onFlow(ShownRecordPosition))
+        label8_->setText(NumText(PositionCount));
 }
 
 void RecordEntry::ChooseFund(int index) {
@@ -212,10 +227,11 @@ void RecordEntry::ChooseFund(int index) {
                          QStringLiteral("Help"));
         const QSignalBlocker block(funds_);
         funds_->setCurrentIndex(s.CurrentFund - 1);
-        funds_->setEditText(CurrentFundName());
+        funds_->setEditText(onFlow(CurrentFundName));
         return;
     }
-    if (!ChooseFundLine(index)) return;
+    if (!onFlow([index](const Portfolio& p, BrowseCursor& c) { return ChooseFundLine(p, c, index); }))
+        return;
     if (funds_->currentIndex() != index) {
         const QSignalBlocker block(funds_);
         funds_->setCurrentIndex(index);
@@ -232,7 +248,7 @@ void RecordEntry::ChooseFund(int index) {
 }
 
 void RecordEntry::NextRecord() {
-    const BrowseStep step = StepForward();
+    const BrowseStep step = onFlow(StepForward);
     if (step.record) DisplayRecord(step.record);
     ShowRecordPosition();
     prevRec_->setEnabled(true);
@@ -243,7 +259,7 @@ void RecordEntry::NextRecord() {
 }
 
 void RecordEntry::PreviousRecord() {
-    const BrowseStep step = StepBack();
+    const BrowseStep step = onFlow(StepBack);
     if (step.record) DisplayRecord(step.record);
     ShowRecordPosition();
     nextRec_->setEnabled(true);
@@ -256,7 +272,8 @@ void RecordEntry::PreviousRecord() {
 
 void RecordEntry::AddNewFund() {
     State().CallMode = 0;
-    switch (AddFundNamed(AskName(QString(), this))) {
+    const QString reply = AskName(QString(), this);
+    switch (onFlow([&reply](Portfolio& p, BrowseCursor& c) { return AddFundNamed(p, c, reply); })) {
         case NewFund::Cancelled:
             return;
         case NewFund::Full:
@@ -270,7 +287,7 @@ void RecordEntry::AddNewFund() {
     EnableEntryBoxes();
     {
         const QSignalBlocker block(funds_);
-        funds_->addItem(CurrentFundName());
+        funds_->addItem(onFlow(CurrentFundName));
         funds_->setCurrentIndex(funds_->count() - 1);
     }
     ClearEntryBoxes();
@@ -282,7 +299,10 @@ void RecordEntry::BeginEntry() {
     AppState& s = State();
     const bool correcting = s.CallMode == 1;
     if (!EntryOpen()) {
-        switch (CanOpenEntry(funds_->currentText(), correcting, inTrans_->text())) {
+        const QString fund = funds_->currentText(), code = inTrans_->text();
+        switch (onFlow([&](const Portfolio& p, const BrowseCursor& c) {
+            return CanOpenEntry(p, c, fund, correcting, code);
+        })) {
             case EntryOpening::NoFund:
                 if (correcting)
                     dialogs::message(QStringLiteral("No Record selected. See Entry Help."),
@@ -304,6 +324,7 @@ void RecordEntry::BeginEntry() {
         EnableEntryBoxes();
         if (!correcting) ClearEntryBoxes();
         addaRec_->setText(kSaveCaption);
+        entryOpen_ = true;
         SetToolButtonsVisible(false);
         if (!correcting) inTrans_->setFocus(Qt::OtherFocusReason);
     } else {
@@ -312,6 +333,7 @@ void RecordEntry::BeginEntry() {
             TakeTypedFigure(box);
         inTrans_->setText(CodeText());
         addaRec_->setText(kAddCaption);
+        entryOpen_ = false;
         SetToolButtonsVisible(true);
         StoreRecord();
     }
@@ -333,8 +355,10 @@ void RecordEntry::StoreRecord() {
     AppState& s = State();
     const bool correcting = s.CallMode == 1;
     EntryFailed = 0;
-    switch (StoreEntry({CodeText(), inDate_->text(), TypedFigures(), funds_->currentText()},
-                       correcting)) {
+    const RecordInput entry{CodeText(), inDate_->text(), TypedFigures(), funds_->currentText()};
+    switch (onFlow([&](Portfolio& p, BrowseCursor& c) {
+        return StoreEntry(p, c, entry, correcting);
+    })) {
         case StoreResult::Stored:
             break;
         case StoreResult::NoDate:
@@ -377,7 +401,10 @@ void RecordEntry::StoreRecord() {
 }
 
 void RecordEntry::DeleteRecord() {
-    if (!FundSelected(funds_->currentText())) {
+    const QString fund = funds_->currentText();
+    if (!onFlow([&fund](const Portfolio& p, const BrowseCursor& c) {
+            return FundSelected(p, c, fund);
+        })) {
         dialogs::message(QStringLiteral("No Record Selected. See Entry Help."),
                          QStringLiteral("Delete Record"));
         return;
@@ -385,12 +412,14 @@ void RecordEntry::DeleteRecord() {
     if (dialogs::message(QStringLiteral("Are you sure you wish to delete the current record."),
                          QStringLiteral("Help"), dialogs::Buttons::OkCancel) != dialogs::Answer::Ok)
         return;
-    switch (DeleteShown()) {
+    switch (onFlow(DeleteShown)) {
         case Deletion::NoRecord:
             dialogs::message(QStringLiteral("No Record Selected. See Entry Help."),
                              QStringLiteral("Delete Record"));
             return;
         case Deletion::FundGone:
+            // The file has lost a fund: leaving without saving must ask.
+            State().FileChanged = 1;
             Windows().unload(kRecordEntry);
             Windows().show(QStringLiteral("FundMenu"));
             ShowFileInfo();

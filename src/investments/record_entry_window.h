@@ -36,6 +36,7 @@ class RecordEntry : public QWidget {
     QLineEdit* InCashDiv() const { return inCashDiv_; }
     QPlainTextEdit* TxtBox() const { return txtBox_; }
     QComboBox* Funds() const { return funds_; }
+    // The labels tests read, by their names (Label2, Label8 ... NumRec, Done); nullptr for others.
     QLabel* label(const QString& name) const;
 
     // Choosing line `index` (0 = first fund slot) of the fund list.
@@ -87,7 +88,10 @@ class RecordEntry : public QWidget {
     QLineEdit *inTrans_, *inDate_, *inPrice_, *inNumber_, *inComm_, *inCashDiv_;
     QPlainTextEdit* txtBox_;
     QComboBox* funds_;
-    QLabel *label9_, *numRec_, *done_, *numFunds_, *label8_, *label11_, *label13_;
+    QLabel *label2_, *label9_, *label10_, *numRec_, *done_, *numFunds_, *label8_, *label11_,
+        *label13_;
+    // True while an entry is open (the add button reads "&Save Record").
+    bool entryOpen_ = false;
     QTimer* flash_;
     int flashStep_ = 0;
 

@@ -8,62 +8,67 @@
 namespace {
 
 // A money column as the record boxes show it: blank when 0.
-QString optionalFigure(Money value) {
-    return value.isZero() ? QString() : FigureText(value, true);
+QString optionalFigure(Money value, const QString& currency) {
+    return value.isZero() ? QString() : FigureText(value, currency);
 }
 
 }  // namespace
 
-QString CurrentFundName() {
-    const AppState& s = State();
-    const int f = s.CurrentFund;
-    if (f < 0 || f >= static_cast<int>(s.FundNames.size())) return QString();
-    return s.FundNames[static_cast<size_t>(f)].FundName;
+BrowseCursor CursorOf(const AppState& s) {
+    return {s.CurrentFund, s.BrowseFund, s.BrowsePos, s.ShownRecord};
 }
 
-bool FundSelected(const QString& fundListText) {
-    const AppState& s = State();
-    return fundListText == CurrentFundName() && s.CurrentFund >= 1 &&
-           s.CurrentFund <= s.FundCount();
+void PutCursor(AppState& s, const BrowseCursor& c) {
+    s.CurrentFund = c.currentFund;
+    s.BrowseFund = c.browseFund;
+    s.BrowsePos = c.browsePos;
+    s.ShownRecord = c.shownRecord;
 }
 
-bool ChooseFundLine(int index) {
-    AppState& s = State();
-    if (index < 0 || index >= s.FundCount()) return false;
-    s.CurrentFund = static_cast<int16_t>(index + 1);
-    s.BrowseFund = s.CurrentFund;
-    s.BrowsePos = 1;
+QString CurrentFundName(const Portfolio& p, const BrowseCursor& c) {
+    const int f = c.currentFund;
+    if (f < 0 || f >= static_cast<int>(p.funds.size())) return QString();
+    return p.funds[static_cast<size_t>(f)].FundName;
+}
+
+bool FundSelected(const Portfolio& p, const BrowseCursor& c, const QString& fundListText) {
+    return fundListText == CurrentFundName(p, c) && c.currentFund >= 1 &&
+           c.currentFund <= p.fundCount;
+}
+
+bool ChooseFundLine(const Portfolio& p, BrowseCursor& c, int index) {
+    if (index < 0 || index >= p.fundCount) return false;
+    c.currentFund = static_cast<int16_t>(index + 1);
+    c.browseFund = c.currentFund;
+    c.browsePos = 1;
     return true;
 }
 
-int FindNextShown() {
-    AppState& s = State();
-    const int k = NextFundRecord(s.BrowsePos, s.BrowseFund);
-    if (k) s.BrowsePos = s.ShownRecord = static_cast<int16_t>(k);
+int FindNextShown(const Portfolio& p, BrowseCursor& c) {
+    const int k = NextFundRecord(p, c.browsePos, c.browseFund);
+    if (k) c.browsePos = c.shownRecord = static_cast<int16_t>(k);
     return k;
 }
 
-int FindPreviousShown() {
-    AppState& s = State();
-    const int k = PreviousFundRecord(s.BrowsePos, s.BrowseFund);
-    if (k) s.BrowsePos = s.ShownRecord = static_cast<int16_t>(k);
+int FindPreviousShown(const Portfolio& p, BrowseCursor& c) {
+    const int k = PreviousFundRecord(p, c.browsePos, c.browseFund);
+    if (k) c.browsePos = c.shownRecord = static_cast<int16_t>(k);
     return k;
 }
 
-int ShownRecordPosition() {
-    const AppState& s = State();
-    return FundRecordPosition(s.ShownRecord, s.BrowseFund);
+int ShownRecordPosition(const Portfolio& p, const BrowseCursor& c) {
+    return FundRecordPosition(p, c.shownRecord, c.browseFund);
 }
 
 namespace {
 
-BrowseStep step(int by, int (*find)()) {
-    AppState& s = State();
-    s.BrowsePos = static_cast<int16_t>(s.BrowsePos + by);
+BrowseStep step(const Portfolio& p, BrowseCursor& c, int by,
+                int (*find)(const Portfolio&, BrowseCursor&)) {
+    c.browsePos = static_cast<int16_t>(c.browsePos + by);
     BrowseStep b;
-    b.record = find();
-    if (s.BrowsePos != s.ShownRecord) {
-        s.BrowsePos = s.ShownRecord;
+    b.record = find(p, c);
+    if (c.browsePos != c.shownRecord) {
+        c.browsePos = c.shownRecord;
         b.atEnd = true;
     }
     return b;
@@ -71,38 +76,35 @@ BrowseStep step(int by, int (*find)()) {
 
 }  // namespace
 
-BrowseStep StepForward() {
-    return step(1, FindNextShown);
+BrowseStep StepForward(const Portfolio& p, BrowseCursor& c) {
+    return step(p, c, 1, FindNextShown);
 }
 
-BrowseStep StepBack() {
-    return step(-1, FindPreviousShown);
+BrowseStep StepBack(const Portfolio& p, BrowseCursor& c) {
+    return step(p, c, -1, FindPreviousShown);
 }
 
-RecordBoxTexts BoxTextsOfRecord(int k) {
-    const FundRecord& r = State().Records[static_cast<size_t>(k)];
+RecordBoxTexts BoxTextsOfRecord(const FundRecord& r, const QString& currency) {
     RecordBoxTexts v;
-    v.code = TypeDescription(k);
-    v.date = r.TradeDate.typeId() == QMetaType::QDate ? dates::toText(r.TradeDate.toDate())
-                                                      : r.TradeDate.toString();
+    v.code = TypeDescription(r);
+    v.date = TradeDateText(r);
     v.figures = {r.Price, r.Shares.abs(), r.Fee, r.CashDiv};
-    v.price = optionalFigure(r.Price);
-    v.shares = FigureText(v.figures.shares, false);
-    v.fee = optionalFigure(r.Fee);
-    v.cashDiv = optionalFigure(r.CashDiv);
-    v.bookValue = FigureText(r.BookValue, true);
+    v.price = optionalFigure(r.Price, currency);
+    v.shares = FigureText(v.figures.shares, QString());
+    v.fee = optionalFigure(r.Fee, currency);
+    v.cashDiv = optionalFigure(r.CashDiv, currency);
+    v.bookValue = FigureText(r.BookValue, currency);
     return v;
 }
 
-EntryOpening CanOpenEntry(const QString& fundListText, bool correcting,
-                          const QString& codeBoxText) {
-    if (!FundSelected(fundListText)) return EntryOpening::NoFund;
+EntryOpening CanOpenEntry(const Portfolio& p, const BrowseCursor& c, const QString& fundListText,
+                          bool correcting, const QString& codeBoxText) {
+    if (!FundSelected(p, c, fundListText)) return EntryOpening::NoFund;
     if (correcting && codeBoxText.isEmpty()) return EntryOpening::NoRecord;
     return EntryOpening::Allowed;
 }
 
-StoreResult StoreEntry(const RecordInput& e, bool correcting) {
-    AppState& s = State();
+StoreResult StoreEntry(Portfolio& p, BrowseCursor& c, const RecordInput& e, bool correcting) {
     switch (CheckRecordEntry(e.dateText, e.code, e.figures)) {
         case EntryCheck::NoDate:
             return StoreResult::NoDate;
@@ -112,59 +114,55 @@ StoreResult StoreEntry(const RecordInput& e, bool correcting) {
             break;
     }
     // The limit is for adding; a correction changes a record already there.
-    if (!correcting && s.RecordCount >= kMaxRecords) return StoreResult::RecordsFull;
+    if (!correcting && p.recordCount >= kMaxRecords) return StoreResult::RecordsFull;
     const auto date = dates::fromText(e.dateText);
     if (!date) return StoreResult::BadDate;
-    if (correcting && (s.BrowsePos < 1 || s.BrowsePos > s.RecordCount)) return StoreResult::NoRow;
+    if (correcting && (c.browsePos < 1 || c.browsePos > p.recordCount)) return StoreResult::NoRow;
     FundRecord record;
     try {
-        record = MakeRecord(s.CurrentFund, e.code, *date, e.figures);
+        record = MakeRecord(c.currentFund, e.code, *date, e.figures);
     } catch (const MoneyOverflow&) {
         return StoreResult::Mismatch;
     }
-    int r = s.BrowsePos;
+    int r = c.browsePos;
     if (!correcting) {
-        s.RecordCount += 1;
-        r = s.RecordCount;
+        p.recordCount += 1;
+        r = p.recordCount;
     }
-    s.FundNames[static_cast<size_t>(s.CurrentFund)].FundName = e.fundName;
-    s.Records[static_cast<size_t>(r)] = record;
-    s.BrowsePos = static_cast<int16_t>(r);
+    p.funds[static_cast<size_t>(c.currentFund)].FundName = e.fundName;
+    p.records[static_cast<size_t>(r)] = record;
+    c.browsePos = static_cast<int16_t>(r);
     return StoreResult::Stored;
 }
 
-NewFund AddFundNamed(const QString& reply) {
-    AppState& s = State();
+NewFund AddFundNamed(Portfolio& p, BrowseCursor& c, const QString& reply) {
     if (reply == u"1" || reply.isEmpty()) return NewFund::Cancelled;
-    if (s.FundCount() >= kMaxFunds) return NewFund::Full;
-    s.FundCount() += 1;
-    s.CurrentFund = s.FundCount();
-    FundNameRow& row = s.FundNames[static_cast<size_t>(s.CurrentFund)];
+    if (p.fundCount >= kMaxFunds) return NewFund::Full;
+    p.fundCount += 1;
+    c.currentFund = static_cast<int16_t>(p.fundCount);
+    FundNameRow& row = p.funds[static_cast<size_t>(c.currentFund)];
     row.FundName = reply;
-    row.FundNumberText = NumText(s.CurrentFund);
-    s.BrowseFund = s.FundCount();
-    s.BrowsePos = 0;
+    row.FundNumberText = NumText(c.currentFund);
+    c.browseFund = c.currentFund;
+    c.browsePos = 0;
     return NewFund::Added;
 }
 
-Deletion DeleteShown() {
-    AppState& s = State();
-    const int fund = s.CurrentFund;
-    if (FundRecordCount(fund) == 0) {
+Deletion DeleteShown(Portfolio& p, BrowseCursor& c) {
+    const int fund = c.currentFund;
+    if (FundRecordCount(p, fund) == 0) {
         // The empty fund goes; the others close up and stay in name order.
-        RemoveFundSlot(fund);
-        SortFunds();
-        s.CurrentFund = 0;
-        // The file has lost a fund: leaving without saving must ask.
-        s.FileChanged = 1;
+        RemoveFundSlot(p, fund);
+        SortFunds(p);
+        c.currentFund = 0;
         return Deletion::FundGone;
     }
     // Exactly the record shown goes; the rest stay in order.
-    const int shown = s.BrowsePos;
-    if (shown < 1 || shown > s.RecordCount ||
-        s.Records[static_cast<size_t>(shown)].FundNo != Money::fromInt(fund))
+    const int shown = c.browsePos;
+    if (shown < 1 || shown > p.recordCount ||
+        p.records[static_cast<size_t>(shown)].FundNo != Money::fromInt(fund))
         return Deletion::NoRecord;
-    RemoveRecord(shown);
-    s.BrowsePos = 1;
+    RemoveRecord(p, shown);
+    c.browsePos = 1;
     return Deletion::RecordGone;
 }

@@ -1,55 +1,85 @@
-// The record window's steps on the portfolio in State(): choosing a fund and browsing its records,
-// opening and storing an entry, deleting the record shown, adding a fund. The window shows the
-// outcome and its messages.
+// The record window's steps on a portfolio and its browse cursor: choosing a fund and browsing its
+// records, opening and storing an entry, deleting the record shown, adding a fund. The window
+// shows the outcome and its messages.
 #pragma once
 
 #include <QString>
 
+#include "investments/portfolio.h"
 #include "investments/record_entry.h"
 
-// The name in fund slot CurrentFund ("" when CurrentFund is outside the table).
-QString CurrentFundName();
-// True when the fund list's text is the name of the current fund and CurrentFund is a fund in use
-// (1..FundCount).
-bool FundSelected(const QString& fundListText);
+// Where the record window stands: the fund entries go to (CurrentFund), the fund browsed
+// (BrowseFund), the record the next search starts from (BrowsePos) and the record the boxes show
+// (ShownRecord).
+struct BrowseCursor {
+    int16_t currentFund = 0;
+    int16_t browseFund = 0;
+    int16_t browsePos = 0;
+    int16_t shownRecord = 0;
+};
+// The cursor held in the globals of `state`, and back.
+BrowseCursor CursorOf(const AppState& state);
+void PutCursor(AppState& state, const BrowseCursor& c);
 
-// Choosing line `index` of the fund list (0 = slot 1): CurrentFund and BrowseFund become that
-// slot, BrowsePos 1. The line chosen counts, not the first or last fund of the same name. False,
+// The portfolio and the cursor of `state`, held as values for a scope (see HeldTables); the
+// cursor goes back with the portfolio.
+class HeldRecordFlow : public HeldPortfolio {
+  public:
+    explicit HeldRecordFlow(AppState& state)
+        : HeldPortfolio(state), cursor(CursorOf(state)), state_(state) {}
+    ~HeldRecordFlow() { PutCursor(state_, cursor); }
+    HeldRecordFlow(const HeldRecordFlow&) = delete;
+    HeldRecordFlow& operator=(const HeldRecordFlow&) = delete;
+    BrowseCursor cursor;
+
+  private:
+    AppState& state_;
+};
+
+// The name in fund slot currentFund ("" when it is outside the table).
+QString CurrentFundName(const Portfolio& p, const BrowseCursor& c);
+// True when the fund list's text is the name of the current fund and it is a fund in use
+// (1..fundCount).
+bool FundSelected(const Portfolio& p, const BrowseCursor& c, const QString& fundListText);
+
+// Choosing line `index` of the fund list (0 = slot 1): currentFund and browseFund become that
+// slot, browsePos 1. The line chosen counts, not the first or last fund of the same name. False,
 // with nothing changed, when no fund is on that line.
-bool ChooseFundLine(int index);
+bool ChooseFundLine(const Portfolio& p, BrowseCursor& c, int index);
 
-// The searches behind the record boxes: the first record of BrowseFund from BrowsePos onwards
-// (FindNextShown) or back towards record 1 (FindPreviousShown). On a hit BrowsePos and ShownRecord
+// The searches behind the record boxes: the first record of browseFund from browsePos onwards
+// (FindNextShown) or back towards record 1 (FindPreviousShown). On a hit browsePos and shownRecord
 // become that record. Returns the record, 0 when there is none.
-int FindNextShown();
-int FindPreviousShown();
-// Which of BrowseFund's records (1 = its first in table order) ShownRecord is; 0 when it is none
+int FindNextShown(const Portfolio& p, BrowseCursor& c);
+int FindPreviousShown(const Portfolio& p, BrowseCursor& c);
+// Which of browseFund's records (1 = its first in table order) shownRecord is; 0 when it is none
 // of them.
-int ShownRecordPosition();
+int ShownRecordPosition(const Portfolio& p, const BrowseCursor& c);
 
-// A press of Next (StepForward) or Previous (StepBack): BrowsePos one on, then the search. When
-// there is no further record the step is at the end and BrowsePos goes back to ShownRecord.
+// A press of Next (StepForward) or Previous (StepBack): browsePos one on, then the search. When
+// there is no further record the step is at the end and browsePos goes back to shownRecord.
 struct BrowseStep {
     int record = 0;  // the record found, 0 when none
     bool atEnd = false;
 };
-BrowseStep StepForward();
-BrowseStep StepBack();
+BrowseStep StepForward(const Portfolio& p, BrowseCursor& c);
+BrowseStep StepBack(const Portfolio& p, BrowseCursor& c);
 
-// What the record boxes show for record k: the type description, the trade date as text, the
-// price, fee and cash dividend ("" when 0, else currency symbol and figure), the shares as a
+// What the record boxes show for a record: the type description, the trade date as text, the
+// price, fee and cash dividend ("" when 0, else `currency` and figure), the shares as a
 // positive figure without currency symbol and the book value; and the figures an entry keeps
 // from it (the shares positive).
 struct RecordBoxTexts {
     QString code, date, price, shares, fee, cashDiv, bookValue;
     EntryFigures figures;
 };
-RecordBoxTexts BoxTextsOfRecord(int record);
+RecordBoxTexts BoxTextsOfRecord(const FundRecord& record, const QString& currency);
 
 // Whether an entry may open (the fund list must show the current fund; a correction needs a
 // record shown in the code box).
 enum class EntryOpening { Allowed, NoFund, NoRecord };
-EntryOpening CanOpenEntry(const QString& fundListText, bool correcting, const QString& codeBoxText);
+EntryOpening CanOpenEntry(const Portfolio& p, const BrowseCursor& c, const QString& fundListText,
+                          bool correcting, const QString& codeBoxText);
 
 // An entry as typed: the code, the date box's text, the figures, and the fund list's text (the
 // current fund's name is stored as it stands there).
@@ -60,24 +90,24 @@ struct RecordInput {
     QString fundName;
 };
 
-// Storing an entry: added as record RecordCount + 1, or, when correcting, written over record
-// BrowsePos; BrowsePos then points at it. Refused, with no table changed, when the entry check
+// Storing an entry: added as record recordCount + 1, or, when correcting, written over record
+// browsePos; browsePos then points at it. Refused, with no table changed, when the entry check
 // fails (NoDate, Mismatch), when adding to a full file (RecordsFull: 1000 records; a correction
 // is still taken), when the date text does not convert (BadDate), when a correction has no record
 // to write over (NoRow), or when the book value leaves the money range (Mismatch).
 enum class StoreResult { Stored, NoDate, Mismatch, RecordsFull, BadDate, NoRow };
-StoreResult StoreEntry(const RecordInput& entry, bool correcting);
+StoreResult StoreEntry(Portfolio& p, BrowseCursor& c, const RecordInput& entry, bool correcting);
 
 // Adding a fund named by the name window's reply: "1" (Cancel) and "" add nothing; a 31st fund is
 // refused (Full). Added: the fund takes the next slot with its number text and becomes the
-// current and browsed fund, BrowsePos 0. A name already in use is taken again.
+// current and browsed fund, browsePos 0. A name already in use is taken again.
 enum class NewFund { Cancelled, Full, Added };
-NewFund AddFundNamed(const QString& reply);
+NewFund AddFundNamed(Portfolio& p, BrowseCursor& c, const QString& reply);
 
 // Deleting after the user confirmed: a current fund without records is removed (the other funds
-// close up, stay in name order, CurrentFund 0, FileChanged 1: FundGone); otherwise exactly the record shown
-// (BrowsePos, a record of the current fund) goes, the rest stay in order and BrowsePos becomes 1
-// (RecordGone). NoRecord, with nothing changed, when the record shown is not one of the fund's.
+// close up, stay in name order, currentFund 0: FundGone, and the file has changed); otherwise
+// exactly the record shown (browsePos, a record of the current fund) goes, the rest stay in order
+// and browsePos becomes 1 (RecordGone). NoRecord, with nothing changed, when the record shown is not one of the fund's.
 // The records still need sorting by date after RecordGone.
 enum class Deletion { NoRecord, RecordGone, FundGone };
-Deletion DeleteShown();
+Deletion DeleteShown(Portfolio& p, BrowseCursor& c);

@@ -74,7 +74,7 @@ bool Returns::ShowReturns(const QDate& priceDate) {
 
 void Returns::Print() {
     PrintWithConfirmation(windowTitle(), [this](PrintDevice& d) {
-        PrintReturnsReport(d, returns_, TablePageCapacity());
+        PrintReturnsReport(d, returns_, TablePrintSettingsOf(State()));
     });
 }
 

@@ -8,7 +8,6 @@
 #include "investments/current_value.h"
 #include "investments/display_records.h"
 #include "investments/portfolio.h"
-#include "shell/app_state.h"
 #include "shell/printing.h"
 
 namespace {
@@ -24,9 +23,8 @@ QString centred(const QString& header) {
     return QString(pad, u' ') + header;
 }
 
-QStringList recordHeadings(int fund) {
-    const AppState& s = State();
-    return {QString(31, u' ') + s.FundNames[static_cast<size_t>(fund)].FundName, QString(78, u'_'),
+QStringList recordHeadings(const Portfolio& p, int fund) {
+    return {QString(31, u' ') + p.funds[static_cast<size_t>(fund)].FundName, QString(78, u'_'),
             QStringLiteral(
                 "Trans-           Trade    Share   Number     Comm     Div.    Cash        Book"),
             QStringLiteral(
@@ -50,10 +48,17 @@ QList<QStringList> blocksOf(const QStringList& lines) {
 
 }  // namespace
 
-PagedReport::PagedReport(PrintDevice& device, int capacity, QStringList headings)
-    : device_(device), capacity_(std::max(capacity, 1)), headings_(std::move(headings)) {
+TablePrintSettings TablePrintSettingsOf(const AppState& s) {
+    return {s.CurrencySymbol, s.LinesPerPage, s.PrinterFontChoice == 6};
+}
+
+PagedReport::PagedReport(PrintDevice& device, int capacity, QStringList headings, bool courier)
+    : device_(device),
+      capacity_(std::max(capacity, 1)),
+      headings_(std::move(headings)),
+      courier_(courier) {
     // The Courier switch has already printed its empty line on this page.
-    if (State().PrinterFontChoice == 6) used_ = 1;
+    if (courier_) used_ = 1;
     headerLines_ = used_;
 }
 
@@ -81,7 +86,7 @@ void PagedReport::newPage() {
     device_.at(40, QStringLiteral("Page") + NumText(static_cast<int64_t>(device_.page())) + u' ');
     device_.endLine();
     ++used_;
-    if (State().PrinterFontChoice == 6) {
+    if (courier_) {
         ApplyChosenPrinterFont(device_);
         ++used_;
     }
@@ -94,9 +99,9 @@ void PagedReport::newPage() {
     headerLines_ = used_;
 }
 
-int TablePageCapacity() {
+int TablePageCapacity(int linesPerPage) {
     // Room for the page number, the font line, a blank line, four headings and some figures.
-    return std::max<int>(State().LinesPerPage, 12);
+    return std::max<int>(linesPerPage, 12);
 }
 
 void PlaceRight(QString& line, int endColumn, const QString& text) {
@@ -108,12 +113,9 @@ void PlaceRight(QString& line, int endColumn, const QString& text) {
     line = line.left(start) + text;
 }
 
-QString RecordReportLine(int record) {
-    const FundRecord& rec = State().Records[static_cast<size_t>(record)];
-    QString l = TypeDescription(record);
-    const QString date = rec.TradeDate.typeId() == QMetaType::QDate
-                             ? dates::toText(rec.TradeDate.toDate())
-                             : rec.TradeDate.toString();
+QString RecordReportLine(const FundRecord& rec) {
+    QString l = TypeDescription(rec);
+    const QString date = TradeDateText(rec);
     if (l.size() < 13)
         l += QString(13 - l.size(), u' ');
     else
@@ -123,18 +125,18 @@ QString RecordReportLine(int record) {
     PlaceRight(l, 41, Format(rec.Shares, u"##,,##0.000"));
     PlaceRight(l, 50, Format(rec.Fee, u"##,,##0.00"));
     if (HasTypeCode(rec, u'D') || HasTypeCode(rec, u'U'))
-        PlaceRight(l, 59, Format(DividendSharesValue(record), u"##,,##0.00"));
+        PlaceRight(l, 59, Format(DividendSharesValue(rec), u"##,,##0.00"));
     PlaceRight(l, 68, Format(rec.CashDiv, u"#,,##0.00"));
     PlaceRight(l, 79, Format(rec.BookValue, u"###,,##0.00"));
     return l;
 }
 
-void PrintValueReport(PrintDevice& device, const QString& header) {
-    const AppState& s = State();
-    PagedReport report(device, TablePageCapacity(), ValueReportHeadings());
+void PrintValueReport(PrintDevice& device, const QString& header, const QString& page1,
+                      const QString& page2, const TablePrintSettings& settings) {
+    PagedReport report(device, TablePageCapacity(settings.linesPerPage),
+                       ValueReportHeadings(settings.currency), settings.courier);
     report.line(centred(header));
     report.line();
-    const QString page1 = s.ReportPages.value(1), page2 = s.ReportPages.value(2);
     const QStringList first = linesOf(page1);
     // The title and the column headings of entry 1 stay together on the first page.
     const int headLines = std::min<int>(first.size(), 5);
@@ -146,17 +148,18 @@ void PrintValueReport(PrintDevice& device, const QString& header) {
     }
 }
 
-void PrintRecordReport(PrintDevice& device, const QString& header, int fund) {
-    const AppState& s = State();
-    const RecordView view = BuildRecordView(fund);
-    const QStringList headings = recordHeadings(fund);
-    PagedReport report(device, TablePageCapacity(), headings.mid(2));
+void PrintRecordReport(PrintDevice& device, const QString& header, const Portfolio& p,
+                       FundTotalsTable& t, int fund, const QString& summary,
+                       const TablePrintSettings& settings) {
+    const RecordView view = BuildRecordView(p, t, fund, settings.currency);
+    const QStringList headings = recordHeadings(p, fund);
+    PagedReport report(device, TablePageCapacity(settings.linesPerPage), headings.mid(2),
+                       settings.courier);
     report.line(centred(header));
     report.line();
     report.block(headings);
-    for (int r : view.records) report.line(RecordReportLine(r));
+    for (int r : view.records) report.line(RecordReportLine(p.records[static_cast<size_t>(r)]));
 
-    const SharedTable<Money>& t = s.FundTotals;
     QString totals = QStringLiteral("Total:");
     PlaceRight(totals, 41, Format(t(kAllRecordsSlot, 0), u"###,,###.000"));
     PlaceRight(totals, 50, Format(t(kAllRecordsSlot, 4), u"##,,###.00"));
@@ -164,9 +167,8 @@ void PrintRecordReport(PrintDevice& device, const QString& header, int fund) {
     PlaceRight(totals, 68, Format(t(kAllRecordsSlot, 5), u"##,,###.00"));
     PlaceRight(totals, 79, Format(t(kAllRecordsSlot, 1), u"###,,###.00"));
     QStringList tail = {QString(), totals,
-                        QStringLiteral("Average Cost per Share   = ") + s.CurrencySymbol +
+                        QStringLiteral("Average Cost per Share   = ") + settings.currency +
                             Format(view.avgCost, u"##,,###.0000")};
-    const QString summary = s.ReportPages.value(1);
     if (!summary.isEmpty()) tail << QString() << linesOf(summary);
     report.block(tail);
 }

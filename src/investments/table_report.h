@@ -4,14 +4,26 @@
 #include <QString>
 #include <QStringList>
 
+#include "investments/portfolio.h"
+
 class PrintDevice;
+
+// What the table window's printouts take from the personal settings: the currency symbol, the
+// lines a page holds (LinesPerPage) and whether the chosen printer font is Courier, whose switch
+// prints an empty line of its own (PrinterFontChoice 6).
+struct TablePrintSettings {
+    QString currency;
+    int linesPerPage = 0;
+    bool courier = false;
+};
+TablePrintSettings TablePrintSettingsOf(const AppState& state);
 
 // Prints lines on pages of at most `capacity` lines. Every page after the
 // first is headed "Page" n at column 40, then the chosen printer font is set
-// again, then a blank line and the column headings.
+// again (a line of its own when it is Courier), then a blank line and the column headings.
 class PagedReport {
   public:
-    PagedReport(PrintDevice& device, int capacity, QStringList headings);
+    PagedReport(PrintDevice& device, int capacity, QStringList headings, bool courier = false);
 
     // Prints a line, starting a new page first when the page is full.
     void line(const QString& text = QString());
@@ -26,26 +38,31 @@ class PagedReport {
     PrintDevice& device_;
     int capacity_;
     QStringList headings_;
+    bool courier_;
     int used_ = 0;
     int headerLines_ = 0;  // lines the page began with before any of the report's own
 };
 
-// The page capacity for the table window's printouts: LinesPerPage, but never
+// The page capacity for the table window's printouts: the lines per page, but never
 // so few that a page holds nothing but its headings.
-int TablePageCapacity();
+int TablePageCapacity(int linesPerPage);
 
-// The current value report: the header line, ReportPages entry 1, and entry 2
-// on a page of its own.
-void PrintValueReport(PrintDevice& device, const QString& header);
+// The current value report: the header line, the report's first page (ReportPages entry 1), and
+// its second (entry 2) on a page of its own.
+void PrintValueReport(PrintDevice& device, const QString& header, const QString& page1,
+                      const QString& page2, const TablePrintSettings& settings);
 
 // The record listing of the fund in slot `fund` (31 = all records): the header
 // line, the fund's name, the column headings, one line per record, the totals,
 // the average cost and, when one was made, the one-fund price summary
-// (ReportPages entry 1).
-void PrintRecordReport(PrintDevice& device, const QString& header, int fund);
+// (ReportPages entry 1). The fund's totals are kept in row 31 of `totals`, as the record view
+// keeps them.
+void PrintRecordReport(PrintDevice& device, const QString& header, const Portfolio& p,
+                       FundTotalsTable& totals, int fund, const QString& summary,
+                       const TablePrintSettings& settings);
 
 // One record's line of the listing.
-QString RecordReportLine(int record);
+QString RecordReportLine(const FundRecord& record);
 // A line with `text` right-justified to end at `endColumn` (counting from 1)
 // after `line`; a figure that would run into the text before it keeps one
 // blank between them instead.

@@ -123,7 +123,8 @@ void Table1::PriceShownFund() {
     if (reply.isEmpty()) return;
     FundPricing pricing;
     try {
-        pricing = PriceFund(LeadingNumber(reply));
+        const AppState& s = State();
+        pricing = PriceFund(s.FundTotals, LeadingNumber(reply), s.CurrencySymbol);
     } catch (const MoneyOverflow&) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return;
@@ -147,14 +148,22 @@ void Table1::Print() {
     if (!dialogs::confirmPrintout()) return;
     const QString header = AskName(QStringLiteral("Enter Printout Header"));
     if (header == u"1") return;  // Cancel
-    const int fund = State().CurrentFund;
+    AppState& s = State();
+    const int fund = s.CurrentFund;
+    // The settings as the chosen printer font left them (Courier measures its own lines).
     if (TableMode == 1) {
-        PrintReport(QStringLiteral("Current Value of all Funds"),
-                    [&](PrintDevice& d) { PrintValueReport(d, header); });
+        PrintReport(QStringLiteral("Current Value of all Funds"), [&](PrintDevice& d) {
+            PrintValueReport(d, header, s.ReportPages.value(1), s.ReportPages.value(2),
+                             TablePrintSettingsOf(s));
+        });
     } else {
         PrintReport(windowTitle(), [&](PrintDevice& d) {
             try {
-                PrintRecordReport(d, header, fund);
+                const TablePrintSettings settings = TablePrintSettingsOf(s);
+                const QString summary = s.ReportPages.value(1);
+                HeldPortfolio held(s);
+                PrintRecordReport(d, header, held.value, s.FundTotals, fund, summary,
+                                  settings);
             } catch (const MoneyOverflow&) {
                 d.line(QStringLiteral("Cannot calculate."));
             }
@@ -189,7 +198,9 @@ bool DisplayRecords() {
     RecordView view;
     try {
         dialogs::WaitCursor wait;
-        view = BuildRecordView(fund);
+        AppState& s = State();
+        HeldPortfolio held(s);
+        view = BuildRecordView(held.value, s.FundTotals, fund, s.CurrencySymbol);
     } catch (const MoneyOverflow&) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;

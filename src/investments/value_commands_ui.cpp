@@ -34,14 +34,15 @@ void CompValueCommand() {
 void SortRecordsCommand() {
     AppState& s = State();
     s.FileChanged = 1;
-    ResetFundTotals(7);
+    ResetFundTotals(s.FundTotals, 7);
     if (Windows().exists(QStringLiteral("FundMenu"))) {
         if (auto* menu = Windows().get<FundMenu>(QStringLiteral("FundMenu")))
             menu->InfoBox()->setText(QStringLiteral(" Sorting Funds and Records. "));
     }
     {
         dialogs::WaitCursor wait;
-        SortFunds();
+        HeldPortfolio held(s);
+        SortFunds(held.value);
     }
     SortRecords();
 }

@@ -167,7 +167,7 @@ QString NumberFileText(double value) {
     return QString::fromStdString(out);
 }
 
-std::optional<NetWorthData> ParseNetWorth(const QByteArray& bytes) {
+std::optional<NetTables> ParseNetWorth(const QByteArray& bytes) {
     QString text = decodeFileText(bytes);
     // The end-of-file mark of old files and blank lines after the last row mean nothing.
     if (const qsizetype eof = text.indexOf(QChar(0x1A)); eof >= 0) {
@@ -180,7 +180,7 @@ std::optional<NetWorthData> ParseNetWorth(const QByteArray& bytes) {
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
     if (lines.size() != 1 + kFileRows) return std::nullopt;
 
-    NetWorthData d;
+    NetTables d;
     d.assets.create(kNetRows, 2);
     d.liabilities.create(kNetRows, 2);
     const auto counts = splitLine(lines[0]);
@@ -206,52 +206,35 @@ std::optional<NetWorthData> ParseNetWorth(const QByteArray& bytes) {
     return d;
 }
 
-QByteArray NetWorthBytes() {
-    const AppState& s = State();
-    QString out = QString::number(s.AssetCount) + u',' + QString::number(s.LiabilityCount) +
+QByteArray NetWorthBytes(const NetTables& s) {
+    QString out = QString::number(s.assetCount) + u',' + QString::number(s.liabilityCount) +
                   QStringLiteral("\r\n");
     const NetCell empty;
     auto cell = [&empty](const SharedTable<NetCell>& t, int row, int col) -> const NetCell& {
         return row < t.rows() && col < t.cols() ? t(row, col) : empty;
     };
     for (int row = 1; row <= kFileRows; ++row) {
-        out += cellField(cell(s.NetAssets, row, 0)) + u',' + cellField(cell(s.NetAssets, row, 1)) +
-               u',' + cellField(cell(s.NetLiabilities, row, 0)) + u',' +
-               cellField(cell(s.NetLiabilities, row, 1)) + QStringLiteral("\r\n");
+        out += cellField(cell(s.assets, row, 0)) + u',' + cellField(cell(s.assets, row, 1)) +
+               u',' + cellField(cell(s.liabilities, row, 0)) + u',' +
+               cellField(cell(s.liabilities, row, 1)) + QStringLiteral("\r\n");
     }
     return encodeFileText(out);
 }
 
-void InstallNetWorth(NetWorthData data) {
-    AppState& s = State();
-    s.NetAssets = std::move(data.assets);
-    s.NetLiabilities = std::move(data.liabilities);
-    s.AssetCount = static_cast<int16_t>(data.assetCount);
-    s.LiabilityCount = static_cast<int16_t>(data.liabilityCount);
-}
-
-bool ReadNetWorthFile(const QString& path) {
+std::optional<NetTables> ReadNetWorthFile(const QString& path) {
     const auto bytes = ReadFileSafely(path, kLargestFile);
-    if (!bytes) return false;
-    auto data = ParseNetWorth(*bytes);
-    if (!data) return false;
-    InstallNetWorth(std::move(*data));
-    return true;
+    if (!bytes) return std::nullopt;
+    return ParseNetWorth(*bytes);
 }
 
-bool WriteNetWorthFile(const QString& path, SafeWriteFailure* failure) {
-    return WriteFileSafely(path, NetWorthBytes(), SafeWriteBackup::KeepPrevious, failure);
+bool WriteNetWorthFile(const QString& path, const NetTables& t, SafeWriteFailure* failure) {
+    return WriteFileSafely(path, NetWorthBytes(t), SafeWriteBackup::KeepPrevious, failure);
 }
 
-std::optional<NetTotals> OpenNetWorthFile(const QString& path) {
-    AppState& s = State();
-    NetWorthData before;
-    before.assets = s.NetAssets;
-    before.liabilities = s.NetLiabilities;
-    before.assetCount = s.AssetCount;
-    before.liabilityCount = s.LiabilityCount;
-    if (!ReadNetWorthFile(path)) return std::nullopt;
-    auto totals = CalcTotals();
-    if (!totals) InstallNetWorth(std::move(before));
-    return totals;
+std::optional<OpenedStatement> OpenNetWorthFile(const QString& path) {
+    auto tables = ReadNetWorthFile(path);
+    if (!tables) return std::nullopt;
+    const auto totals = CalcTotals(*tables);
+    if (!totals) return std::nullopt;
+    return OpenedStatement{std::move(*tables), *totals};
 }

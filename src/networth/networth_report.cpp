@@ -2,7 +2,6 @@
 
 #include "common/number_format.h"
 #include "common/print_device.h"
-#include "shell/app_state.h"
 
 namespace {
 
@@ -12,15 +11,14 @@ QString amount(const NetCell& cell) {
                                              : Format(CellNumber(cell), u"####,,###.00");
 }
 
-QString money(Money value) {
-    return State().CurrencySymbol + Format(value, u"####,,###.00");
-}
-
 }  // namespace
 
-void PrintNetWorth(PrintDevice& d, const QString& header, const NetTotals& totals) {
-    const AppState& s = State();
-    const int rows = std::max(s.AssetCount, s.LiabilityCount);
+void PrintNetWorth(PrintDevice& d, const QString& header, const NetTables& s,
+                   const NetTotals& totals, const QString& currency) {
+    const auto money = [&currency](Money value) {
+        return currency + Format(value, u"####,,###.00");
+    };
+    const int rows = std::max(s.assetCount, s.liabilityCount);
     d.line();
     d.at(2, header);
     d.endLine();
@@ -44,10 +42,10 @@ void PrintNetWorth(PrintDevice& d, const QString& header, const NetTotals& total
     // Amounts end in line at the ends of their fields, wide ones too.
     for (int i = 1; i <= rows; ++i) {
         ColumnLine line(d);
-        line.at(2, CellName(cell(s.NetAssets, i, 0)).left(25));
-        line.right(28, 12, amount(cell(s.NetAssets, i, 1)));
-        line.at(42, CellName(cell(s.NetLiabilities, i, 0)).left(25));
-        line.right(68, 12, amount(cell(s.NetLiabilities, i, 1)));
+        line.at(2, CellName(cell(s.assets, i, 0)).left(25));
+        line.right(28, 12, amount(cell(s.assets, i, 1)));
+        line.at(42, CellName(cell(s.liabilities, i, 0)).left(25));
+        line.right(68, 12, amount(cell(s.liabilities, i, 1)));
         line.end();
     }
     d.line();

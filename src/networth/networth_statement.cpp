@@ -7,12 +7,12 @@
 
 namespace {
 
-SharedTable<NetCell>& tableOf(bool liabilities) {
-    return liabilities ? State().NetLiabilities : State().NetAssets;
+SharedTable<NetCell>& tableOf(NetTables& t, bool liabilities) {
+    return liabilities ? t.liabilities : t.assets;
 }
 
-int16_t& countOf(bool liabilities) {
-    return liabilities ? State().LiabilityCount : State().AssetCount;
+int& countOf(NetTables& t, bool liabilities) {
+    return liabilities ? t.liabilityCount : t.assetCount;
 }
 
 bool rowIsEmpty(const SharedTable<NetCell>& t, int row) {
@@ -104,29 +104,45 @@ bool CellIsEmpty(const NetCell& cell) {
            (cell.kind == NetCell::Kind::Text && cell.text.isEmpty());
 }
 
-void CreateNetTables() {
-    AppState& s = State();
-    s.NetAssets.create(kNetRows, 2);
-    s.NetLiabilities.create(kNetRows, 2);
-    s.AssetCount = 0;
-    s.LiabilityCount = 0;
+NetTables EmptyNetTables() {
+    NetTables t;
+    t.assets.create(kNetRows, 2);
+    t.liabilities.create(kNetRows, 2);
+    return t;
+}
+
+NetTables TakeNetTables(AppState& state) {
+    NetTables t;
+    t.assetCount = state.AssetCount;
+    t.liabilityCount = state.LiabilityCount;
+    t.assets = std::move(state.NetAssets);
+    t.liabilities = std::move(state.NetLiabilities);
+    state.NetAssets.release();
+    state.NetLiabilities.release();
+    return t;
+}
+
+void InstallNetWorth(AppState& s, NetTables t) {
+    s.NetAssets = std::move(t.assets);
+    s.NetLiabilities = std::move(t.liabilities);
+    s.AssetCount = static_cast<int16_t>(t.assetCount);
+    s.LiabilityCount = static_cast<int16_t>(t.liabilityCount);
+}
+
+void CreateNetTables(AppState& s) {
+    InstallNetWorth(s, EmptyNetTables());
     s.ReportText = QStringList(4);
     s.ReportPages = QStringList(4);
 }
 
-void ReleaseNetTables() {
-    AppState& s = State();
-    s.NetAssets.release();
-    s.NetLiabilities.release();
-    s.AssetCount = 0;
-    s.LiabilityCount = 0;
+void ReleaseNetTables(AppState& s) {
+    InstallNetWorth(s, NetTables());
     s.ReportText.clear();
     s.ReportPages.clear();
 }
 
-bool NetHasData() {
-    const AppState& s = State();
-    for (const SharedTable<NetCell>* t : {&s.NetAssets, &s.NetLiabilities})
+bool NetHasData(const NetTables& tables) {
+    for (const SharedTable<NetCell>* t : {&tables.assets, &tables.liabilities})
         for (int r = 1; r < t->rows(); ++r)
             if (!rowIsEmpty(*t, r)) return true;
     return false;
@@ -136,29 +152,28 @@ bool IsSubTotalName(const QString& name) {
     return name.toUpper() == u"SUB TOTAL";
 }
 
-std::optional<NetTotals> CalcTotals() {
-    AppState& s = State();
-    if (!s.NetAssets.created() || !s.NetLiabilities.created()) CreateNetTables();
+std::optional<NetTotals> CalcTotals(NetTables& s) {
+    if (!s.assets.created() || !s.liabilities.created()) s = EmptyNetTables();
     try {
-        Compacted assets = compact(s.NetAssets);
-        Compacted liabilities = compact(s.NetLiabilities);
+        Compacted assets = compact(s.assets);
+        Compacted liabilities = compact(s.liabilities);
         NetTotals t{assets.total, liabilities.total, assets.total - liabilities.total};
-        s.NetAssets = std::move(assets.table);
-        s.NetLiabilities = std::move(liabilities.table);
-        s.AssetCount = static_cast<int16_t>(assets.count);
-        s.LiabilityCount = static_cast<int16_t>(liabilities.count);
+        s.assets = std::move(assets.table);
+        s.liabilities = std::move(liabilities.table);
+        s.assetCount = assets.count;
+        s.liabilityCount = liabilities.count;
         return t;
     } catch (const MoneyOverflow&) {
         return std::nullopt;
     }
 }
 
-bool InsertBlankLine(bool liabilities, int row) {
+bool InsertBlankLine(NetTables& tables, bool liabilities, int row) {
     if (row < 1 || row > kNetLastInsertRow) return false;
-    SharedTable<NetCell>& t = tableOf(liabilities);
+    SharedTable<NetCell>& t = tableOf(tables, liabilities);
     if (!t.created()) return false;
     // The last row in use: the calculated rows, and any typed below them.
-    int last = countOf(liabilities);
+    int last = countOf(tables, liabilities);
     for (int r = last + 1; r <= kNetWorkingRows; ++r)
         if (!rowIsEmpty(t, r)) last = r;
     if (last >= kNetWorkingRows) return false;  // the list is full
@@ -168,7 +183,7 @@ bool InsertBlankLine(bool liabilities, int row) {
     }
     t(row, 0) = TextCell(QStringLiteral("BlankLine"));
     t(row, 1) = liabilities ? NumberCell(0) : EmptyCell();
-    countOf(liabilities) = static_cast<int16_t>(last + 1);
+    countOf(tables, liabilities) = last + 1;
     return true;
 }
 
@@ -178,12 +193,12 @@ QString ValueText(const NetCell& cell) {
     return v > 0 ? Format(v, u"####,,###.00") : QString();
 }
 
-QString TotalText(Money total) {
-    return State().CurrencySymbol + Format(total, u"####,,##0.00");
+QString TotalText(Money total, const QString& currency) {
+    return currency + Format(total, u"####,,##0.00");
 }
 
-QString NetWorthText(Money netWorth) {
-    return State().CurrencySymbol + Format(netWorth, u"####,,###.00");
+QString NetWorthText(Money netWorth, const QString& currency) {
+    return currency + Format(netWorth, u"####,,###.00");
 }
 
 KeyEffect TypeIntoCell(int column, int key, QString& typed, NetCell& cell, QString& shown) {

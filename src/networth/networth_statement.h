@@ -6,6 +6,7 @@
 
 #include "common/money.h"
 #include "shell/app_state.h"
+#include "shell/held_tables.h"
 
 // Rows 0..31 of each table: row 0 is never used, rows 1..30 are the working
 // rows, row 31 is kept for the file and empty after every calculation.
@@ -24,13 +25,33 @@ QString CellName(const NetCell& cell);
 double CellNumber(const NetCell& cell);
 bool CellIsEmpty(const NetCell& cell);
 
-// Both tables (re)created empty, with the investment manager's two four-entry
-// report lists; both counts 0.
-void CreateNetTables();
-// Both tables and the report lists released; both counts 0.
-void ReleaseNetTables();
+// The statement as one value: the assets and the liabilities (rows 0..31 x columns 0..1: name,
+// value) and the rows each list had at its last calculation. It is also a statement as it stands
+// in a .wmw file.
+struct NetTables {
+    int assetCount = 0;
+    int liabilityCount = 0;
+    SharedTable<NetCell> assets;
+    SharedTable<NetCell> liabilities;
+};
+
+// Both tables empty, both counts 0.
+NetTables EmptyNetTables();
+
+// The statement of `state` (NetAssets, NetLiabilities, AssetCount, LiabilityCount) moved out, and
+// back in (both tables and both counts replaced).
+NetTables TakeNetTables(AppState& state);
+void InstallNetWorth(AppState& state, NetTables tables);
+// The statement of `state` held as a value for a scope.
+using HeldNetTables = HeldTables<NetTables, TakeNetTables, InstallNetWorth>;
+
+// The statement of `state` (re)created empty, with the investment manager's two four-entry
+// report lists.
+void CreateNetTables(AppState& state);
+// The statement of `state` and the report lists released; both counts 0.
+void ReleaseNetTables(AppState& state);
 // True when any row of either table holds a name or a value.
-bool NetHasData();
+bool NetHasData(const NetTables& t);
 
 // A row named "Sub Total" in any case ends a group.
 bool IsSubTotalName(const QString& name);
@@ -40,26 +61,24 @@ struct NetTotals {
     Money TotalAssets, TotalLiabilities, NetWorth;
 };
 
-// Compacts both tables (rows without a name vanish), gives every "Sub Total"
-// row the sum of the values since the previous one, and counts the rows
-// (AssetCount, LiabilityCount). Totals add every value row once, never the
-// sub totals. Returns nothing, and leaves the tables as they were, when a
-// total leaves the money range.
-std::optional<NetTotals> CalcTotals();
+// Compacts both tables (rows without a name vanish; tables not yet made are made empty), gives
+// every "Sub Total" row the sum of the values since the previous one, and counts the rows. Totals
+// add every value row once, never the sub totals. Returns nothing, and leaves the tables as they
+// were, when a total leaves the money range.
+std::optional<NetTotals> CalcTotals(NetTables& t);
 
 // Inserts a row named "BlankLine" at `row` of the assets (or liabilities)
 // table: rows from there on move down one. The value is empty for assets and
 // 0 for liabilities. Nothing happens (false) when the row is not 1..28 or the
 // table has no row left at its end; rows typed since the last calculation move
 // with the others.
-bool InsertBlankLine(bool liabilities, int row);
+bool InsertBlankLine(NetTables& t, bool liabilities, int row);
 
 // The screen's texts: a value "####,,###.00" when above zero (else ""), a
-// total `CurrencySymbol` + "####,,##0.00", the net worth `CurrencySymbol` +
-// "####,,###.00".
+// total `currency` + "####,,##0.00", the net worth `currency` + "####,,###.00".
 QString ValueText(const NetCell& cell);
-QString TotalText(Money total);
-QString NetWorthText(Money netWorth);
+QString TotalText(Money total, const QString& currency);
+QString NetWorthText(Money netWorth, const QString& currency);
 
 // What a typed character does to the cell being edited (the window handles
 // the row limit, Enter and the beep).

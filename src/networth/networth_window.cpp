@@ -25,6 +25,7 @@
 #include "shell/input_conventions_ui.h"
 #include "shell/key_filters.h"
 #include "shell/print_action_ui.h"
+#include "shell/save_document_ui.h"
 
 namespace {
 
@@ -73,6 +74,8 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
                                  QStringLiteral("&Insert blank line"), 0, 5250, 4695, 325);
     auto* insertLiab = makeButton(this, QStringLiteral("InsertLiab"),
                                   QStringLiteral("Insert &blank line"), 4770, 5250, 4695, 325);
+    buttons_.insert(insertAss->objectName(), insertAss);
+    buttons_.insert(insertLiab->objectName(), insertLiab);
     auto* label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral(" Net Worth  ="), 3240,
                              5610, 1545, 285, false);
     setBackColour(label3, colours::Aqua);
@@ -92,9 +95,11 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
         QPushButton* button =
             makeButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption), b.left,
                        6000, b.width, 325);
+        buttons_.insert(button->objectName(), button);
         setTabOrder(previous, button);
         previous = button;
     }
+    help_ = buttons_.value(QStringLiteral("Help9"));
     hlpTxt_ = makeTextPanel(this, QStringLiteral("HlpTxt"), 0, 3240, 9450, 2670);
     setBoxColour(hlpTxt_, colours::Aqua);
     hlpTxt_->hide();
@@ -135,13 +140,13 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
     // Loading: empty tables, the grids set up and shown empty.
     setUpGrid(assets_);
     setUpGrid(liabilities_);
-    CreateNetTables();
+    CreateNetTables(State());
     calculate();
     assets_.grid->setFocus();
 }
 
 QPushButton* DispNet::button(const QString& name) const {
-    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+    return buttons_.value(name);
 }
 
 // NetGridSetup, and the cell editing of one list.
@@ -224,7 +229,13 @@ int DispNet::keyPress(List& list, int key) {
 }
 
 bool DispNet::calculate() {
-    const auto totals = CalcTotals();
+    AppState& s = State();
+    if (!s.NetAssets.created() || !s.NetLiabilities.created()) CreateNetTables(s);
+    std::optional<NetTotals> totals;
+    {
+        HeldNetTables held(s);
+        totals = CalcTotals(held.value);
+    }
     if (!totals) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;
@@ -255,14 +266,15 @@ void DispNet::showList(const List& list) {
         count + 2, 0,
         list.liabilities ? QStringLiteral("Total Liabilities") : QStringLiteral("Total Assets"));
     g->setCellText(count + 2, 1,
-                   TotalText(list.liabilities ? totals_.TotalLiabilities : totals_.TotalAssets));
+                   TotalText(list.liabilities ? totals_.TotalLiabilities : totals_.TotalAssets,
+                             s.CurrencySymbol));
     g->setUpdatesEnabled(true);
 }
 
 void DispNet::ShowNetWorth() {
     showList(assets_);
     showList(liabilities_);
-    net_->setText(NetWorthText(totals_.NetWorth));
+    net_->setText(NetWorthText(totals_.NetWorth, State().CurrencySymbol));
     // The label grows with its text.
     net_->resize(net_->sizeHint().width() + twips::px(120), net_->height());
 }
@@ -282,7 +294,12 @@ void DispNet::InsertLine(bool liabilities) {
     s.CallMode = 0;
     const double n = std::nearbyint(LeadingNumber(reply));  // a half goes to the even number
     if (!(n >= 1 && n <= kNetLastInsertRow)) return;
-    if (!InsertBlankLine(liabilities, static_cast<int>(n))) return;
+    bool inserted = false;
+    {
+        HeldNetTables held(s);
+        inserted = InsertBlankLine(held.value, liabilities, static_cast<int>(n));
+    }
+    if (!inserted) return;
     s.NetChanged = 1;
     calculate();
 }
@@ -302,39 +319,28 @@ void DispNet::SaveStatement() {
         s.NetChanged = 1;
         netInfo_->hide();
     }
-    Windows().show(QStringLiteral("bakgnd"));
-    Windows().hide(kName);
-    if (s.AssetCount == 0 && s.LiabilityCount == 0) {
-        dialogs::message(QStringLiteral("No Records to Save"), QStringLiteral("Help"));
-        s.NetChanged = 0;
-    } else {
-        s.CallMode = 4;
-        const QString previousName = s.FundFileName;
-        ChooseFile();
-        if (s.CallMode != 6) {
-            dialogs::WaitCursor wait;
-            SafeWriteFailure failure;
-            if (WriteNetWorthFile(s.ChosenPath, &failure)) {
-                s.FundFileName = QFileInfo(s.ChosenPath).fileName();
-                // Only a file really written counts as saved.
-                s.NetChanged = 0;
-            } else {
-                dialogs::message(
-                    failure.badName
-                        ? s.FundFileName +
-                              QStringLiteral(" Bad Filename. Must be in the form MYFILE.WMW")
-                        : failure.why,
-                    QStringLiteral("Saving Error"));
-                s.FundFileName = previousName;
-            }
-        }
-    }
-    showAgain();
+    DocumentSave save;
+    save.window = kName;
+    save.chooserMode = 4;
+    save.hasContent = [] { return State().AssetCount != 0 || State().LiabilityCount != 0; };
+    save.nothingToSave = [] { State().NetChanged = 0; };
+    save.write = [](const QString& path, SafeWriteFailure* failure) {
+        HeldNetTables held(State());
+        return WriteNetWorthFile(path, held.value, failure);
+    };
+    save.saved = [] { State().NetChanged = 0; };
+    save.failureText = QStringLiteral(" Bad Filename. Must be in the form MYFILE.WMW");
+    SaveDocumentAs(save);
+}
+
+bool DispNet::hasData() {
+    HeldNetTables held(State());
+    return NetHasData(held.value);
 }
 
 bool DispNet::keepsUnsavedChanges() {
     const AppState& s = State();
-    if (s.NetChanged != 1 || !NetHasData()) return false;
+    if (s.NetChanged != 1 || !hasData()) return false;
     return dialogs::message(
                s.FundFileName + QStringLiteral(" file in memory will be erased. Do you want to go "
                                                "back and save it to Disk?."),
@@ -365,9 +371,10 @@ void DispNet::OpenStatementFrom(const QString& path) {
 void DispNet::openChosenStatement(const QString& previousName) {
     AppState& s = State();
     dialogs::WaitCursor wait;
-    if (const auto totals = OpenNetWorthFile(s.ChosenPath)) {
+    if (auto opened = OpenNetWorthFile(s.ChosenPath)) {
+        InstallNetWorth(s, std::move(opened->tables));
         s.FundFileName = QFileInfo(s.ChosenPath).fileName();
-        totals_ = *totals;
+        totals_ = opened->totals;
         editedSinceCalculation_ = false;
         ShowNetWorth();
         s.NetChanged = 0;
@@ -386,7 +393,12 @@ void DispNet::PrintStatement() {
     // Cancel in the header window gives "1", which is printed as the header.
     const QString header = AskName(QStringLiteral("Enter Printout Header"), this);
     const NetTotals totals = totals_;
-    PrintReport(windowTitle(), [&](PrintDevice& d) { PrintNetWorth(d, header, totals); });
+    PrintReport(windowTitle(), [&](PrintDevice& d) {
+        AppState& s = State();
+        const QString currency = s.CurrencySymbol;
+        HeldNetTables held(s);
+        PrintNetWorth(d, header, held.value, totals, currency);
+    });
 }
 
 void DispNet::ShowHelp() {
@@ -395,16 +407,15 @@ void DispNet::ShowHelp() {
     hlpTxt_->show();
     hlpTxt_->raise();
     hlpTxt_->setFocus(Qt::OtherFocusReason);
-    button(QStringLiteral("Help9"))->hide();
+    help_->hide();
 }
 
 void DispNet::closeHelp() {
     if (hlpTxt_->isHidden()) return;
     hlpTxt_->clear();
     hlpTxt_->hide();
-    QPushButton* help = button(QStringLiteral("Help9"));
-    help->show();
-    help->setFocus(Qt::OtherFocusReason);
+    help_->show();
+    help_->setFocus(Qt::OtherFocusReason);
 }
 
 bool DispNet::eventFilter(QObject* watched, QEvent* e) {
@@ -418,13 +429,13 @@ bool DispNet::eventFilter(QObject* watched, QEvent* e) {
 
 void DispNet::ExitToMenu() {
     AppState& s = State();
-    if (s.NetChanged == 1 && !NetHasData()) {
+    if (s.NetChanged == 1 && !hasData()) {
         // An empty statement: nothing to ask about or clear.
     } else {
         if (keepsUnsavedChanges()) return;
         s.NetChanged = 0;
         s.FundFileName.clear();
-        ReleaseNetTables();
+        ReleaseNetTables(s);
     }
     Windows().unload(kName);
     Windows().show(QStringLiteral("MenuMain"));

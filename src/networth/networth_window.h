@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QHash>
 #include <QWidget>
 
 #include "networth/networth_statement.h"
@@ -60,11 +61,15 @@ class DispNet : public QWidget {
     void ShowNetWorth();
     void showList(const List& list);
     void closeHelp();
+    // True when the statement in memory holds a name or a value.
+    static bool hasData();
     bool keepsUnsavedChanges();
     void openChosenStatement(const QString& previousName);
     void showAgain();
 
     List assets_, liabilities_;
+    QHash<QString, QPushButton*> buttons_;  // the button row and the two insert buttons by name
+    QPushButton* help_;
     QLabel* net_;
     QLabel* netInfo_;
     QPlainTextEdit* hlpTxt_;

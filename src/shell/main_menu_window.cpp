@@ -62,6 +62,7 @@ MenuMain::MenuMain(QWidget* parent) : QWidget(parent) {
         QPushButton* button =
             makeButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption), b.left,
                        b.top, b.width, 450);
+        buttons_.insert(button->objectName(), button);
         if (previous) setTabOrder(previous, button);
         previous = button;
     }
@@ -92,7 +93,7 @@ MenuMain::MenuMain(QWidget* parent) : QWidget(parent) {
 }
 
 QPushButton* MenuMain::button(const QString& name) const {
-    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+    return buttons_.value(name);
 }
 
 // The mode is set before the tool is shown: the tool reads it when it loads.

@@ -1,6 +1,7 @@
 // MenuMain, the main menu from which every tool starts, and bakgnd, the plain backdrop behind it.
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 class QLabel;
@@ -27,6 +28,7 @@ class MenuMain : public QWidget {
 
   private:
     void openTool(const QString& window, int callMode);
+    QHash<QString, QPushButton*> buttons_;  // the menu's buttons by name
     QLabel* myName_;
 };
 

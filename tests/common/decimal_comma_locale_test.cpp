@@ -53,10 +53,9 @@ Results produce() {
     QTemporaryDir dir;
     const QByteArray sample = readFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"));
     State().reset();
-    ResetTables();
-    if (auto data = ParsePortfolio(sample)) InstallPortfolio(std::move(*data));
     const QString wms = dir.filePath(QStringLiteral("out.wms"));
-    if (WritePortfolioFile(wms)) r.portfolio = readFile(wms);
+    if (auto data = ParsePortfolio(sample); data && WritePortfolioFile(wms, *data))
+        r.portfolio = readFile(wms);
     State().CurrencySymbol = QStringLiteral("\u20ac");
     State().PrinterFontChoice = 6;
     State().UserName = QStringLiteral("Anna M\u00fcller");

@@ -154,13 +154,11 @@ TEST(SafeWrite, SavingAPortfolioKeepsItsBackup) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Funds.wms"));
     writePlain(path, "as it was");
-    State().reset();
-    ResetTables();
-    State().FundCount() = 1;
-    State().FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
-    ASSERT_TRUE(WritePortfolioFile(path));
+    Portfolio p = EmptyPortfolio();
+    p.fundCount = 1;
+    p.funds[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
+    ASSERT_TRUE(WritePortfolioFile(path, p));
     EXPECT_EQ(readFile(BackupPathFor(path)), "as it was");
-    State().reset();
 }
 
 TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
@@ -173,15 +171,14 @@ TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
     fill();
 
     State().reset();
-    ResetTables();
-    AppState& s = State();
-    s.FundCount() = 1;
-    s.FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
+    Portfolio p = EmptyPortfolio();
+    p.fundCount = 1;
+    p.funds[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
     for (int r = 1; r <= 300; ++r)
-        s.Records[r] = MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
+        p.records[r] = MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
                                   {Money::fromInt(10), Money::fromInt(r), {}, {}});
-    s.RecordCount = 300;  // about 11 KB: small enough to sit in a write buffer
-    EXPECT_FALSE(WritePortfolioFile(path));
+    p.recordCount = 300;  // about 11 KB: small enough to sit in a write buffer
+    EXPECT_FALSE(WritePortfolioFile(path, p));
     EXPECT_EQ(readFile(path), original);
 
     QString why;
@@ -194,7 +191,7 @@ TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
     // A failed save with a backup to keep touches neither the file nor its backup.
     EXPECT_FALSE(
         WriteFileSafely(path, QByteArray(20000, 'y'), nullptr, SafeWriteBackup::KeepPrevious));
-    EXPECT_FALSE(WritePortfolioFile(path));
+    EXPECT_FALSE(WritePortfolioFile(path, p));
     EXPECT_EQ(readFile(path), original);
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("Big.wms.bak"))), "older");
     EXPECT_EQ(entries(dir.path()), QStringList({"Big.wms", "Big.wms.bak", "filler"}));

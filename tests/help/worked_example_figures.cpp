@@ -109,27 +109,24 @@ ExampleFigures FundGain(const ExampleInputs& in) {
 
 // The sample portfolio valued at one price for every fund, and one fund's record view.
 ExampleFigures Sample(const ExampleInputs& in) {
-    State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
-    ResetTables();
     ExampleFigures f;
-    if (!ReadPortfolioFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"))) return f;
-    ResetFundTotals();
+    const auto p = ReadPortfolioFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"));
+    if (!p) return f;
+    FundTotalsTable t;
+    ResetFundTotals(t);
     const int fund = static_cast<int>(Num(in, "fund"));
-    const RecordView view = BuildRecordView(fund);
-    const auto& t = State().FundTotals;
+    const RecordView view = BuildRecordView(*p, t, fund, QStringLiteral("$"));
     f[QStringLiteral("fund.records")] = QString::number(view.records.size());
     f[QStringLiteral("fund.shares")] = Format(t(31, 0), u"####,,##0.0000");
     f[QStringLiteral("fund.book")] = Amt(t(31, 1));
     f[QStringLiteral("fund.avgcost")] = Format(view.avgCost, u"####,,##0.0000");
 
-    PrepareFundTotals();
-    for (int k = 1; k <= State().FundCount(); ++k) State().FundTotals(k, 2) = M(Num(in, "price"));
-    AccumulateHoldings();
-    ComputeFundValues();
+    PrepareFundTotals(t);
+    for (int k = 1; k <= p->fundCount; ++k) t(k, 2) = M(Num(in, "price"));
+    AccumulateHoldings(*p, t);
+    ComputeFundValues(*p, t, QStringLiteral("$"));
     Put(f, kTotal,
         {{"book", t(31, 1)}, {"value", t(31, 3)}, {"gain", t(31, 4)}, {"percent", t(31, 5)}});
-    State().reset();
     return f;
 }
 
@@ -360,9 +357,8 @@ ExampleFigures RetirementFixed(const ExampleInputs& in) {
 // The net worth statement: "name:value|name:value|..." per side; a row named
 // Sub Total (any case) shows the sum since the previous one.
 ExampleFigures NetWorth(const ExampleInputs& in) {
-    CreateNetTables();
-    AppState& st = State();
-    SharedTable<NetCell>* tables[2] = {&st.NetAssets, &st.NetLiabilities};
+    NetTables st = EmptyNetTables();
+    SharedTable<NetCell>* tables[2] = {&st.assets, &st.liabilities};
     const char* sides[2] = {"assets", "liabilities"};
     for (int s = 0; s < 2; ++s) {
         int r = 0;
@@ -374,7 +370,7 @@ ExampleFigures NetWorth(const ExampleInputs& in) {
         }
     }
     ExampleFigures f;
-    const std::optional<NetTotals> totals = CalcTotals();
+    const std::optional<NetTotals> totals = CalcTotals(st);
     if (!totals) return f;
     for (int s = 0; s < 2; ++s) {
         int sub = 0;
@@ -386,7 +382,6 @@ ExampleFigures NetWorth(const ExampleInputs& in) {
     f[QStringLiteral("assets.total")] = Amt(totals->TotalAssets);
     f[QStringLiteral("liabilities.total")] = Amt(totals->TotalLiabilities);
     f[QStringLiteral("net")] = Amt(totals->NetWorth);
-    ReleaseNetTables();
     return f;
 }
 

@@ -9,24 +9,19 @@ using namespace testportfolio;
 
 namespace {
 
-// Prices as the price grid stores them, then "&Calculate".
-CurrentValueView Value(std::initializer_list<double> prices) {
-    PrepareFundTotals();
-    int f = 1;
-    for (double p : prices) State().FundTotals(f++, 2) = M(p);
-    AccumulateHoldings();
-    return ComputeFundValues();
-}
-
 const QDate d1(1996, 3, 15), d2(1996, 6, 1), d3(1997, 1, 10);
 
 }  // namespace
 
-class CurrentValue : public ::testing::Test {
+class CurrentValue : public PortfolioTest {
   protected:
-    void SetUp() override {
-        State().reset();
-        Fresh();
+    // Prices as the price grid stores them, then "&Calculate".
+    CurrentValueView Value(std::initializer_list<double> prices) {
+        PrepareFundTotals(totals);
+        int f = 1;
+        for (double price : prices) totals(f++, 2) = M(price);
+        AccumulateHoldings(p, totals);
+        return ComputeFundValues(p, totals, cur);
     }
 };
 
@@ -35,7 +30,7 @@ TEST_F(CurrentValue, GainOfFiveHundredOnBookOfThousandIsFiftyPerCent) {
     AddFund(QStringLiteral("Alpha"));
     AddRecord(1, "B", 10, 90, 100, 0, d1);  // 900 + fee 100 = book 1000
     const CurrentValueView v = Value({1500.0 / 90});
-    const auto& t = State().FundTotals;
+    const auto& t = totals;
     EXPECT_EQ(t(1, 1), M(1000));
     EXPECT_EQ(t(1, 4), t(1, 3) - M(1000));
     EXPECT_EQ(t(1, 5), Money::fromDouble(t(1, 4).toDouble() / 10));
@@ -43,9 +38,9 @@ TEST_F(CurrentValue, GainOfFiveHundredOnBookOfThousandIsFiftyPerCent) {
     AddFund(QStringLiteral("Beta"));
     AddRecord(2, "B", 10, 100, 0, 0, d1);
     const CurrentValueView w = Value({1500.0 / 90, 15});
-    EXPECT_EQ(State().FundTotals(2, 3), M(1500));
-    EXPECT_EQ(State().FundTotals(2, 4), M(500));
-    EXPECT_EQ(State().FundTotals(2, 5), M(50));
+    EXPECT_EQ(totals(2, 3), M(1500));
+    EXPECT_EQ(totals(2, 4), M(500));
+    EXPECT_EQ(totals(2, 5), M(50));
     EXPECT_EQ(w.rows[1], (QStringList{"Beta", "100.0000", "1,000.00", "$15.00", "1,500.00",
                                       "500.00", "50.00%"}));
 }
@@ -56,7 +51,7 @@ TEST_F(CurrentValue, NegativeBookCostIsMeasuredAgainstMoneyPutIn) {
     AddRecord(1, "B", 10, 100, 0, 0, d1);  // book 1000, money put in 1000
     AddRecord(1, "S", 15, 80, 0, 0, d2);   // book -1200
     Value({15});                           // 20 shares left, worth 300
-    const auto& t = State().FundTotals;
+    const auto& t = totals;
     EXPECT_EQ(t(1, 1), M(-200));
     EXPECT_EQ(t(1, 6), M(1000));
     EXPECT_EQ(t(1, 3), M(300));
@@ -69,8 +64,8 @@ TEST_F(CurrentValue, FundWithoutBookCostOrMoneyPutInGainsHundredPerCent) {
     AddFund(QStringLiteral("Gift"));
     AddRecord(1, "D", 10, 10, 0, 0, d1);  // shares received, book 0
     Value({12});
-    EXPECT_EQ(State().FundTotals(1, 5), M(100));
-    EXPECT_EQ(State().FundTotals(31, 5), M(0));  // no book cost in the whole portfolio
+    EXPECT_EQ(totals(1, 5), M(100));
+    EXPECT_EQ(totals(31, 5), M(0));  // no book cost in the whole portfolio
 }
 
 TEST_F(CurrentValue, OnlyHeldFundsNeedAPrice) {
@@ -79,23 +74,23 @@ TEST_F(CurrentValue, OnlyHeldFundsNeedAPrice) {
     AddRecord(1, "B", 10, 100, 0, 0, d1);
     AddRecord(1, "S", 12, 100, 0, 0, d2);
     AddRecord(2, "B", 5, 10, 0, 0, d1);
-    PrepareFundTotals();
-    AccumulateHoldings();
-    EXPECT_EQ(FirstUnpricedHolding(), 2);  // the sold-out fund is not asked for
-    State().FundTotals(2, 2) = M(6);
-    EXPECT_EQ(FirstUnpricedHolding(), 0);
-    const CurrentValueView v = ComputeFundValues();
+    PrepareFundTotals(totals);
+    AccumulateHoldings(p, totals);
+    EXPECT_EQ(FirstUnpricedHolding(p, totals), 2);  // the sold-out fund is not asked for
+    totals(2, 2) = M(6);
+    EXPECT_EQ(FirstUnpricedHolding(p, totals), 0);
+    const CurrentValueView v = ComputeFundValues(p, totals, cur);
     EXPECT_EQ(v.rows[0][3], "$.00");
-    EXPECT_EQ(State().FundTotals(1, 4), M(200));  // the 200 gained on the sale
+    EXPECT_EQ(totals(1, 4), M(200));  // the 200 gained on the sale
 }
 
 TEST_F(CurrentValue, EmptyFundIsFoundByItsRecords) {
     AddFund(QStringLiteral("A"));
     AddFund(QStringLiteral("B"));
     AddRecord(1, "B", 1, 1, 0, 0, d1);
-    EXPECT_EQ(FirstFundWithoutRecords(), 2);
+    EXPECT_EQ(FirstFundWithoutRecords(p), 2);
     AddRecord(2, "C", 0, 0, 0, 5, d1);
-    EXPECT_EQ(FirstFundWithoutRecords(), 0);
+    EXPECT_EQ(FirstFundWithoutRecords(p), 0);
 }
 
 // A portfolio whose holdings cancel out is worth 0: no share of it can be
@@ -107,7 +102,7 @@ TEST_F(CurrentValue, PortfolioWorthNothingShowsNoSharesAndNoFailure) {
     AddRecord(2, "B", 10, 10, 0, 0, d1);
     AddRecord(2, "S", 10, 20, 0, 0, d2);  // more sold than bought: -10 shares
     const CurrentValueView v = Value({10, 10});
-    EXPECT_EQ(State().FundTotals(31, 3), M(0));
+    EXPECT_EQ(totals(31, 3), M(0));
     EXPECT_TRUE(v.page1.contains("  Long (0%)"));
     EXPECT_TRUE(v.page1.contains("  Short (0%)"));
     EXPECT_EQ(v.rows[1][1], "-10.0000");
@@ -130,29 +125,29 @@ TEST_F(CurrentValue, ShareOfPortfolioIsCutToHundredths) {
 TEST_F(CurrentValue, OverflowLeavesTheTotalsAsTheyWere) {
     AddFund(QStringLiteral("Huge"));
     AddRecord(1, "B", 1, 1e8, 0, 0, d1);
-    PrepareFundTotals();
-    State().FundTotals(1, 2) = M(1e8);
-    AccumulateHoldings();
-    const Money before = State().FundTotals(1, 0);
-    EXPECT_THROW(ComputeFundValues(), MoneyOverflow);
-    EXPECT_EQ(State().FundTotals(1, 0), before);
-    EXPECT_EQ(State().FundTotals(1, 3), M(0));
+    PrepareFundTotals(totals);
+    totals(1, 2) = M(1e8);
+    AccumulateHoldings(p, totals);
+    const Money before = totals(1, 0);
+    EXPECT_THROW(ComputeFundValues(p, totals, cur), MoneyOverflow);
+    EXPECT_EQ(totals(1, 0), before);
+    EXPECT_EQ(totals(1, 3), M(0));
 }
 
 // The grid keeps the prices typed for every fund until the next load or sort.
 TEST_F(CurrentValue, TypedPricesSurviveReopeningUntilTheTablesAreRemade) {
     AddFund(QStringLiteral("A"));
     AddFund(QStringLiteral("B"));
-    PrepareFundTotals();
-    State().FundTotals(2, 2) = M(7.5);  // fund 1 still has no price
-    State().FundTotals(2, 3) = M(99);
-    PrepareFundTotals();
-    EXPECT_EQ(State().FundTotals(2, 2), M(7.5));
-    EXPECT_EQ(State().FundTotals(2, 3), M(0));
-    ResetFundTotals(7);  // what a load or a sort does
-    PrepareFundTotals();
-    EXPECT_EQ(State().FundTotals.cols(), 9);
-    EXPECT_EQ(State().FundTotals(2, 2), M(0));
+    PrepareFundTotals(totals);
+    totals(2, 2) = M(7.5);  // fund 1 still has no price
+    totals(2, 3) = M(99);
+    PrepareFundTotals(totals);
+    EXPECT_EQ(totals(2, 2), M(7.5));
+    EXPECT_EQ(totals(2, 3), M(0));
+    ResetFundTotals(totals, 7);  // what a load or a sort does
+    PrepareFundTotals(totals);
+    EXPECT_EQ(totals.cols(), 9);
+    EXPECT_EQ(totals(2, 2), M(0));
 }
 
 TEST_F(CurrentValue, ReportGoldenForTwoFunds) {

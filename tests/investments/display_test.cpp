@@ -6,12 +6,9 @@
 
 using namespace testportfolio;
 
-class Display : public ::testing::Test {
+class Display : public PortfolioTest {
   protected:
     void SetUp() override {
-        State().reset();
-        Fresh();
-        State().FundTotals.create(32, 9);
         AddFund("Alpha");
         AddFund("Beta");
     }
@@ -20,12 +17,12 @@ class Display : public ::testing::Test {
 TEST_F(Display, GridHasTwentyFiveRowsUpToFourteenRecordsThenGrows) {
     for (int i = 0; i < 14; ++i) AddRecord(1, "B", 1, 1, 0, 0, QDate(1996, 1, 1).addDays(i));
     AddRecord(2, "B", 1, 1, 0, 0, QDate(1996, 1, 1));
-    EXPECT_EQ(BuildRecordView(1).gridRows, 25);
-    EXPECT_EQ(BuildRecordView(1).nextRow, 19);
+    EXPECT_EQ(BuildRecordView(p, totals, 1, cur).gridRows, 25);
+    EXPECT_EQ(BuildRecordView(p, totals, 1, cur).nextRow, 19);
     for (int i = 0; i < 6; ++i) AddRecord(1, "B", 1, 1, 0, 0, QDate(1997, 1, 1).addDays(i));
-    EXPECT_EQ(BuildRecordView(1).gridRows, 31);
-    EXPECT_EQ(BuildRecordView(31).gridRows, 32);  // all 21 records
-    EXPECT_EQ(BuildRecordView(2).records.size(), 1u);
+    EXPECT_EQ(BuildRecordView(p, totals, 1, cur).gridRows, 31);
+    EXPECT_EQ(BuildRecordView(p, totals, 31, cur).gridRows, 32);  // all 21 records
+    EXPECT_EQ(BuildRecordView(p, totals, 2, cur).records.size(), 1u);
 }
 
 TEST_F(Display, RowsTotalsAndAverageCost) {
@@ -35,7 +32,7 @@ TEST_F(Display, RowsTotalsAndAverageCost) {
     AddRecord(1, "C", 0, 0, 0, 20, QDate(1996, 7, 1));
     AddRecord(1, "S", 15, 25, 10, 0, QDate(1996, 8, 1));  // book -365
     AddRecord(1, "U", 14, 1, 0, 0, QDate(1996, 9, 1));    // -14 in shares
-    const RecordView v = BuildRecordView(1);
+    const RecordView v = BuildRecordView(p, totals, 1, cur);
     EXPECT_EQ(v.caption, "Alpha");
     ASSERT_EQ(v.rows.size(), 9u);
     EXPECT_EQ(v.rows[0], (QStringList{"Bought  ", "3/15/1996", "10.0000", "100.0000", "50.00",
@@ -52,22 +49,22 @@ TEST_F(Display, RowsTotalsAndAverageCost) {
     EXPECT_EQ(v.rows[8][0], "Average per");
     EXPECT_EQ(v.rows[8][1], "share cost = ");
     EXPECT_EQ(v.rows[8][2], "$8.4177");  // 665 / 79
-    EXPECT_EQ(State().FundTotals(31, 2), M(1030));
+    EXPECT_EQ(totals(31, 2), M(1030));
     EXPECT_EQ(v.nextRow, 10);
 }
 
 TEST_F(Display, FundWithOnlySalesHasNoAverageCost) {
     AddRecord(1, "S", 10, 5, 0, 0, QDate(1996, 1, 1));
-    EXPECT_EQ(BuildRecordView(1).avgCost, M(0));
+    EXPECT_EQ(BuildRecordView(p, totals, 1, cur).avgCost, M(0));
     AddRecord(2, "B", 10, 5, 0, 0, QDate(1996, 1, 1));
     AddRecord(2, "C", 0, 0, 0, 60, QDate(1996, 2, 1));  // book below zero
-    EXPECT_EQ(BuildRecordView(2).avgCost, M(0));
+    EXPECT_EQ(BuildRecordView(p, totals, 2, cur).avgCost, M(0));
 }
 
 TEST_F(Display, AllRecordsShowsEveryFund) {
     AddRecord(1, "B", 1, 1, 0, 0, QDate(1996, 1, 1));
     AddRecord(2, "B", 2, 2, 0, 0, QDate(1996, 1, 2));
-    const RecordView v = BuildRecordView(31);
+    const RecordView v = BuildRecordView(p, totals, 31, cur);
     EXPECT_EQ(v.caption, "All Records");
     EXPECT_EQ(v.records, (std::vector<int>{1, 2}));
     EXPECT_EQ(v.rows[3][3], "3.0000");
@@ -76,14 +73,14 @@ TEST_F(Display, AllRecordsShowsEveryFund) {
 TEST_F(Display, PricingOneFund) {
     AddRecord(1, "B", 10, 100, 0, 0, QDate(1996, 1, 1));
     AddRecord(1, "S", 15, 80, 0, 0, QDate(1996, 2, 1));  // book -200, put in 1000
-    BuildRecordView(1);
-    const FundPricing p = PriceFund(15);
-    EXPECT_EQ(p.value, M(300));
-    EXPECT_EQ(p.gain, M(500));
-    EXPECT_EQ(p.gainPercent, M(50));
-    EXPECT_EQ(p.rows[3], (QStringList{"15.00", "300.00", "500.00", "50.00%"}));
-    EXPECT_EQ(p.rows[1][2], "Loss $   ");
-    const QStringList summary = p.summary.split("\r\n");
+    BuildRecordView(p, totals, 1, cur);
+    const FundPricing priced = PriceFund(totals, 15, cur);
+    EXPECT_EQ(priced.value, M(300));
+    EXPECT_EQ(priced.gain, M(500));
+    EXPECT_EQ(priced.gainPercent, M(50));
+    EXPECT_EQ(priced.rows[3], (QStringList{"15.00", "300.00", "500.00", "50.00%"}));
+    EXPECT_EQ(priced.rows[1][2], "Loss $   ");
+    const QStringList summary = priced.summary.split("\r\n");
     ASSERT_EQ(summary.size(), 3);
     EXPECT_EQ(summary[0],
               " Current Price                   Value                Gain $            Gain %");
@@ -95,7 +92,7 @@ TEST_F(Display, PricingOneFund) {
 
 TEST_F(Display, PricingWithoutAnyBaseCannotCalculate) {
     AddRecord(1, "D", 10, 10, 0, 0, QDate(1996, 1, 1));  // no book, no money put in
-    BuildRecordView(1);
-    EXPECT_THROW(PriceFund(12), MoneyOverflow);
-    EXPECT_EQ(PriceFund(0).gainPercent, M(0));  // worth nothing: 0 per cent
+    BuildRecordView(p, totals, 1, cur);
+    EXPECT_THROW(PriceFund(totals, 12, cur), MoneyOverflow);
+    EXPECT_EQ(PriceFund(totals, 0, cur).gainPercent, M(0));  // worth nothing: 0 per cent
 }

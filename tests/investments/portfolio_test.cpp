@@ -11,6 +11,9 @@
 #include "investments/current_value.h"
 #include "investments/display_records.h"
 #include "investments/record_entry.h"
+#include "investments/table_test_portfolio.h"
+
+using namespace testportfolio;
 
 namespace {
 
@@ -24,47 +27,33 @@ QByteArray samplePortfolio() {
     return readFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"));
 }
 
-class Portfolio : public ::testing::Test {
+class PortfolioFile : public PortfolioTest {
   protected:
-    void SetUp() override {
-        State().reset();
-        dates::setShortFormat(QStringLiteral("M/d/yyyy"));
-        ResetTables();
-    }
-    void TearDown() override { State().reset(); }
-
-    // A portfolio of two funds with a purchase and a sale, built as the record window stores them.
+    // Two funds with a purchase and a sale.
     void twoFunds() {
-        AppState& s = State();
-        s.FundCount() = 2;
-        s.FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
-        s.FundNames[2] = {QStringLiteral("Beta"), QStringLiteral(" 2")};
-        s.Records[1] =
-            MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
-                       {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
-        s.Records[2] =
-            MakeRecord(2, QStringLiteral("S"), QDate(1997, 1, 2),
-                       {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
-        s.RecordCount = 2;
+        AddFund(QStringLiteral("Alpha"));
+        AddFund(QStringLiteral("Beta"));
+        AddRecord(1, "B", 10, 100, 50, 0, QDate(1996, 3, 15));
+        AddRecord(2, "S", 10, 100, 50, 0, QDate(1997, 1, 2));
     }
 };
 
-TEST_F(Portfolio, SampleLoadsAndSavesBackByteForByte) {
+TEST_F(PortfolioFile, SampleLoadsAndSavesBackByteForByte) {
     const QByteArray bytes = samplePortfolio();
     ASSERT_FALSE(bytes.isEmpty());
     auto data = ParsePortfolio(bytes);
     ASSERT_TRUE(data);
     EXPECT_EQ(data->fundCount, 5);
     EXPECT_EQ(data->recordCount, 23);
-    InstallPortfolio(std::move(*data));
-    EXPECT_EQ(State().FundNames[1].FundNumberText, QStringLiteral(" 1"));
-    EXPECT_EQ(State().FundNames[31].FundName, QStringLiteral("All Records"));
+    p = std::move(*data);
+    EXPECT_EQ(p.funds[1].FundNumberText, QStringLiteral(" 1"));
+    EXPECT_EQ(p.funds[31].FundName, QStringLiteral("All Records"));
     // Every one of the six codes is in the sample.
     QString codes;
-    for (int r = 1; r <= State().RecordCount; ++r)
-        if (!codes.contains(State().Records[r].TypeCode)) codes += State().Records[r].TypeCode;
+    for (int r = 1; r <= p.recordCount; ++r)
+        if (!codes.contains(p.records[r].TypeCode)) codes += p.records[r].TypeCode;
     EXPECT_EQ(codes.size(), 6) << codes.toStdString();
-    const auto again = PortfolioBytes();
+    const auto again = PortfolioBytes(p);
     ASSERT_TRUE(again);
     EXPECT_EQ(*again, bytes);
     // At 20.00 a share (the price its help suggests) every fund still holds
@@ -72,10 +61,10 @@ TEST_F(Portfolio, SampleLoadsAndSavesBackByteForByte) {
     int gains = 0, losses = 0;
     for (int f = 1; f <= 5; ++f) {
         Money shares, book;
-        for (int r = 1; r <= State().RecordCount; ++r) {
-            if (State().Records[r].FundNo != Money::fromInt(f)) continue;
-            shares += State().Records[r].Shares;
-            book += State().Records[r].BookValue;
+        for (int r = 1; r <= p.recordCount; ++r) {
+            if (p.records[r].FundNo != Money::fromInt(f)) continue;
+            shares += p.records[r].Shares;
+            book += p.records[r].BookValue;
         }
         EXPECT_GT(shares, Money()) << f;
         (shares * Money::fromInt(20) > book ? gains : losses) += 1;
@@ -84,9 +73,9 @@ TEST_F(Portfolio, SampleLoadsAndSavesBackByteForByte) {
     EXPECT_EQ(losses, 1);
 }
 
-TEST_F(Portfolio, WritesTheLayoutOfTheFile) {
+TEST_F(PortfolioFile, WritesTheLayoutOfTheFile) {
     twoFunds();
-    const auto bytes = PortfolioBytes();
+    const auto bytes = PortfolioBytes(p);
     ASSERT_TRUE(bytes);
     EXPECT_EQ(*bytes, QByteArray("2,2,\"All Records\",\"31\"\r\n"
                                  "\"Alpha\",\" 1\"\r\n"
@@ -95,7 +84,7 @@ TEST_F(Portfolio, WritesTheLayoutOfTheFile) {
                                  "2,10,-100,50,0,-950,\"S\",#1997-01-02#\r\n"));
 }
 
-TEST_F(Portfolio, EarlierVersionNamesInWindows1252RoundTrip) {
+TEST_F(PortfolioFile, EarlierVersionNamesInWindows1252RoundTrip) {
     const QByteArray bytes(
         "1,1,\"All Records\",\"31\"\r\n"
         "\"Soci\xe9t\xe9 G\xe9n\xe9rale \x80\",\" 1\"\r\n"
@@ -104,15 +93,14 @@ TEST_F(Portfolio, EarlierVersionNamesInWindows1252RoundTrip) {
     ASSERT_TRUE(data);
     EXPECT_EQ(data->funds[1].FundName,
               QString::fromUtf8("Soci\u00e9t\u00e9 G\u00e9n\u00e9rale \u20ac"));
-    InstallPortfolio(std::move(*data));
-    EXPECT_EQ(*PortfolioBytes(), bytes);
+    EXPECT_EQ(*PortfolioBytes(*data), bytes);
 }
 
-TEST_F(Portfolio, DeletedFundSlotIsWrittenAndReadBackEmpty) {
+TEST_F(PortfolioFile, DeletedFundSlotIsWrittenAndReadBackEmpty) {
     twoFunds();
-    State().FundNames[2].FundName.clear();
-    State().RecordCount = 1;
-    const auto bytes = PortfolioBytes();
+    p.funds[2].FundName.clear();
+    p.recordCount = 1;
+    const auto bytes = PortfolioBytes(p);
     ASSERT_TRUE(bytes);
     EXPECT_TRUE(bytes->contains("\"\",\" 2\"\r\n"));
     auto data = ParsePortfolio(*bytes);
@@ -122,7 +110,7 @@ TEST_F(Portfolio, DeletedFundSlotIsWrittenAndReadBackEmpty) {
     EXPECT_EQ(data->funds[2].FundNumberText, QStringLiteral(" 2"));
 }
 
-TEST_F(Portfolio, BrokenFilesAreRefusedWhole) {
+TEST_F(PortfolioFile, BrokenFilesAreRefusedWhole) {
     // One fund, then one record line; each case below breaks one thing.
     const QByteArray head = "1,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n";
     const QByteArray record = "1,10,3,0,0,30,\"B\",#2001-07-04#\r\n";
@@ -160,8 +148,7 @@ TEST_F(Portfolio, BrokenFilesAreRefusedWhole) {
     EXPECT_TRUE(ParsePortfolio(head + "1,10,3,0,0,30,\"b\",#2001-07-04#\r\n"));
 }
 
-TEST_F(Portfolio, ReadingABrokenFileLeavesTheTablesAsTheyWere) {
-    twoFunds();
+TEST_F(PortfolioFile, ABrokenOrMissingFileReadsAsNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bad.wms"));
     QFile f(path);
@@ -170,113 +157,117 @@ TEST_F(Portfolio, ReadingABrokenFileLeavesTheTablesAsTheyWere) {
     f.close();
     EXPECT_FALSE(ReadPortfolioFile(path));
     EXPECT_FALSE(ReadPortfolioFile(dir.filePath(QStringLiteral("missing.wms"))));
-    EXPECT_EQ(State().RecordCount, 2);
-    EXPECT_EQ(State().FundNames[1].FundName, QStringLiteral("Alpha"));
 }
 
-TEST_F(Portfolio, AFailedSaveLeavesTheFileOnDiskAsItWas) {
+TEST_F(PortfolioFile, AFailedSaveLeavesTheFileOnDiskAsItWas) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mine.wms"));
     twoFunds();
-    ASSERT_TRUE(WritePortfolioFile(path));
+    ASSERT_TRUE(WritePortfolioFile(path, p));
     const QByteArray before = readFile(path);
     // A record whose date does not convert: nothing may be written.
-    State().Records[2].TradeDate = QStringLiteral("not a date");
-    EXPECT_FALSE(WritePortfolioFile(path));
+    p.records[2].TradeDate = QStringLiteral("not a date");
+    EXPECT_FALSE(WritePortfolioFile(path, p));
     EXPECT_EQ(readFile(path), before);
     // A path that cannot be created.
-    EXPECT_FALSE(WritePortfolioFile(dir.filePath(QStringLiteral("mine.wms/inner.wms"))));
+    EXPECT_FALSE(WritePortfolioFile(dir.filePath(QStringLiteral("mine.wms/inner.wms")), p));
     EXPECT_EQ(readFile(path), before);
 }
 
-TEST_F(Portfolio, DateCheckLooksAtTheFirstThreeRecordsOnly) {
+TEST_F(PortfolioFile, DateCheckLooksAtTheFirstThreeRecordsOnly) {
     twoFunds();
-    EXPECT_TRUE(LoadedDatesConvert());
-    State().Records[2].TradeDate = QDate(50, 1, 1);  // year 50 reads back as no date
-    EXPECT_FALSE(LoadedDatesConvert());
-    State().RecordCount = 1;  // only record 1 is checked now
-    EXPECT_TRUE(LoadedDatesConvert());
-    State().Records[4].TradeDate = QDate(50, 1, 1);
-    State().RecordCount = 4;
-    State().Records[2].TradeDate = QDate(1999, 1, 1);
-    State().Records[3].TradeDate = QDate(1999, 1, 1);
-    EXPECT_TRUE(LoadedDatesConvert());
+    EXPECT_TRUE(LoadedDatesConvert(p));
+    p.records[2].TradeDate = QDate(50, 1, 1);  // year 50 reads back as no date
+    EXPECT_FALSE(LoadedDatesConvert(p));
+    p.recordCount = 1;  // only record 1 is checked now
+    EXPECT_TRUE(LoadedDatesConvert(p));
+    p.records[4].TradeDate = QDate(50, 1, 1);
+    p.recordCount = 4;
+    p.records[2].TradeDate = QDate(1999, 1, 1);
+    p.records[3].TradeDate = QDate(1999, 1, 1);
+    EXPECT_TRUE(LoadedDatesConvert(p));
 }
 
-TEST_F(Portfolio, StatusLineWithAndWithoutAFileName) {
+TEST_F(PortfolioFile, StatusLineWithAndWithoutAFileName) {
     twoFunds();
-    EXPECT_EQ(FileInfoText(), QStringLiteral(" Funds = 2    Records = 2 "));
-    State().FundFileName = QStringLiteral("MINE.WMS");
-    EXPECT_EQ(FileInfoText(), QStringLiteral(" MINE.WMS    Funds = 2    Records = 2 "));
+    EXPECT_EQ(FileInfoText("", 2, 2), QStringLiteral(" Funds = 2    Records = 2 "));
+    EXPECT_EQ(FileInfoText("MINE.WMS", 2, 2),
+              QStringLiteral(" MINE.WMS    Funds = 2    Records = 2 "));
 }
 
-TEST_F(Portfolio, ResetAndEraseTables) {
-    twoFunds();
-    State().FileChanged = 1;
-    State().FundFileName = QStringLiteral("A.WMS");
-    ResetTables();
-    EXPECT_EQ(State().Records.size(), 1003u);
-    EXPECT_EQ(State().FundNames.size(), 32u);
-    EXPECT_EQ(State().FundNames[31].FundNumberText, QStringLiteral("31"));
-    EXPECT_EQ(State().FundTotals.cols(), 7);
-    EXPECT_EQ(State().ReportPages.size(), 4);
-    EraseTables();
-    EXPECT_TRUE(State().Records.empty());
-    EXPECT_FALSE(State().FundTotals.created());
-    EXPECT_EQ(State().FileChanged, 0);
-    EXPECT_EQ(State().RecordCount, 0);
-    EXPECT_EQ(State().FundCount(), 0);
-    EXPECT_TRUE(State().FundFileName.isEmpty());
+// The tables of the program's state, and a portfolio held out of it for a while.
+TEST_F(PortfolioFile, ResetEraseAndHoldTheTablesOfTheState) {
+    AppState s;
+    s.FileChanged = 1;
+    s.FundFileName = QStringLiteral("A.WMS");
+    ResetTables(s);
+    EXPECT_EQ(s.Records.size(), 1003u);
+    EXPECT_EQ(s.FundNames.size(), 32u);
+    EXPECT_EQ(s.FundNames[31].FundNumberText, QStringLiteral("31"));
+    EXPECT_EQ(s.FundTotals.cols(), 7);
+    EXPECT_EQ(s.ReportPages.size(), 4);
+    {
+        HeldPortfolio held(s);
+        EXPECT_TRUE(s.Records.empty());
+        held.value.funds[1].FundName = QStringLiteral("Alpha");
+        held.value.fundCount = 1;
+    }
+    EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha"));
+    EXPECT_EQ(s.FundCount(), 1);
+    EraseTables(s);
+    EXPECT_TRUE(s.Records.empty());
+    EXPECT_FALSE(s.FundTotals.created());
+    EXPECT_EQ(s.FileChanged, 0);
+    EXPECT_EQ(s.RecordCount, 0);
+    EXPECT_EQ(s.FundCount(), 0);
+    EXPECT_TRUE(s.FundFileName.isEmpty());
 }
 
-TEST_F(Portfolio, TypeDescriptions) {
-    AppState& s = State();
+TEST_F(PortfolioFile, TypeDescriptions) {
     const char* codes[] = {"B", "S", "C", "D", "F", "U", "F", "U"};
     const int prices[] = {1, 1, 0, 1, 0, 1, 1, 0};
-    for (int i = 0; i < 8; ++i) {
-        s.Records[i + 1].TypeCode = QString::fromLatin1(codes[i]);
-        s.Records[i + 1].Price = Money::fromInt(prices[i]);
-    }
-    s.RecordCount = 8;
     const QStringList expected = {"Bought  ", "Sold    ", "Cash Div.", "Div. Shares",
                                   "Fee Cash", "Unit Fee", "",          ""};
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(TypeDescription(i + 1), expected[i]) << i;
+    for (int i = 0; i < 8; ++i) {
+        FundRecord r;
+        r.TypeCode = QString::fromLatin1(codes[i]);
+        r.Price = Money::fromInt(prices[i]);
+        EXPECT_EQ(TypeDescription(r), expected[i]) << i;
+    }
 }
 
-TEST_F(Portfolio, RemovingARecordKeepsTheOthersInOrder) {
+TEST_F(PortfolioFile, RemovingARecordKeepsTheOthersInOrder) {
     twoFunds();
-    State().Records[3] = State().Records[1];
-    State().RecordCount = 3;
-    RemoveRecord(1);
-    EXPECT_EQ(State().RecordCount, 2);
-    EXPECT_EQ(State().Records[1].TypeCode, QStringLiteral("S"));
-    EXPECT_EQ(State().Records[2].TypeCode, QStringLiteral("B"));
-    EXPECT_TRUE(State().Records[3].TypeCode.isEmpty());
-    RemoveRecord(5);  // not in use: nothing happens
-    EXPECT_EQ(State().RecordCount, 2);
+    p.records[3] = p.records[1];
+    p.recordCount = 3;
+    RemoveRecord(p, 1);
+    EXPECT_EQ(p.recordCount, 2);
+    EXPECT_EQ(p.records[1].TypeCode, QStringLiteral("S"));
+    EXPECT_EQ(p.records[2].TypeCode, QStringLiteral("B"));
+    EXPECT_TRUE(p.records[3].TypeCode.isEmpty());
+    RemoveRecord(p, 5);  // not in use: nothing happens
+    EXPECT_EQ(p.recordCount, 2);
 }
 
-TEST_F(Portfolio, RemovingAnEmptyFundMovesTheLaterFundsAndTheirRecords) {
+TEST_F(PortfolioFile, RemovingAnEmptyFundMovesTheLaterFundsAndTheirRecords) {
     twoFunds();
-    AppState& s = State();
-    s.FundCount() = 3;
-    s.FundNames[3] = {QStringLiteral("~Gamma"), QStringLiteral(" 3")};
-    s.Records[2].FundNo = Money::fromInt(3);  // Beta (slot 2) is empty now
-    RemoveFundSlot(2);
-    EXPECT_EQ(s.FundCount(), 2);
-    EXPECT_EQ(s.FundNames[2].FundName, QStringLiteral("~Gamma"));
-    EXPECT_EQ(s.FundNames[2].FundNumberText, QStringLiteral(" 2"));
-    EXPECT_TRUE(s.FundNames[3].FundName.isEmpty());
-    EXPECT_EQ(s.Records[2].FundNo, Money::fromInt(2));
-    EXPECT_EQ(s.Records[1].FundNo, Money::fromInt(1));
-    EXPECT_EQ(FundRecordCount(2), 1);
+    AddFund(QStringLiteral("~Gamma"));
+    p.records[2].FundNo = Money::fromInt(3);  // Beta (slot 2) is empty now
+    RemoveFundSlot(p, 2);
+    EXPECT_EQ(p.fundCount, 2);
+    EXPECT_EQ(p.funds[2].FundName, QStringLiteral("~Gamma"));
+    EXPECT_EQ(p.funds[2].FundNumberText, QStringLiteral(" 2"));
+    EXPECT_TRUE(p.funds[3].FundName.isEmpty());
+    EXPECT_EQ(p.records[2].FundNo, Money::fromInt(2));
+    EXPECT_EQ(p.records[1].FundNo, Money::fromInt(1));
+    EXPECT_EQ(FundRecordCount(p, 2), 1);
 }
 
 }  // namespace
 
 namespace {
 
-TEST_F(Portfolio, AFileOfTheEarlierVersionReadsAndWritesBackTheSameBytes) {
+TEST_F(PortfolioFile, AFileOfTheEarlierVersionReadsAndWritesBackTheSameBytes) {
     QTemporaryDir dir;
     QByteArray bytes = readFile(QStringLiteral(VANTORA_TEST_DATA "/earlier_version.wms"));
     ASSERT_FALSE(bytes.isEmpty());
@@ -290,10 +281,12 @@ TEST_F(Portfolio, AFileOfTheEarlierVersionReadsAndWritesBackTheSameBytes) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
     f.close();
-    ASSERT_TRUE(ReadPortfolioFile(in));
-    EXPECT_EQ(State().RecordCount, 2);
-    EXPECT_EQ(TypeDescription(2), "Cash Div.");
-    ASSERT_TRUE(WritePortfolioFile(out));
+    auto read = ReadPortfolioFile(in);
+    ASSERT_TRUE(read);
+    p = std::move(*read);
+    EXPECT_EQ(p.recordCount, 2);
+    EXPECT_EQ(TypeDescription(p.records[2]), "Cash Div.");
+    ASSERT_TRUE(WritePortfolioFile(out, p));
     EXPECT_EQ(readFile(out), bytes);
 }
 
@@ -301,7 +294,7 @@ TEST_F(Portfolio, AFileOfTheEarlierVersionReadsAndWritesBackTheSameBytes) {
 
 namespace {
 
-TEST_F(Portfolio, LowerCaseCodesCountAsTheirCodesAndAreWrittenBackAsTheyWere) {
+TEST_F(PortfolioFile, LowerCaseCodesCountAsTheirCodesAndAreWrittenBackAsTheyWere) {
     // A purchase, a sale and a dividend in shares, all written by hand in lower case.
     const QByteArray bytes =
         "3,1,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n"
@@ -310,24 +303,24 @@ TEST_F(Portfolio, LowerCaseCodesCountAsTheirCodesAndAreWrittenBackAsTheyWere) {
         "1,11,10,0,0,0,\"d\",#2001-03-02#\r\n";
     auto data = ParsePortfolio(bytes);
     ASSERT_TRUE(data);
-    InstallPortfolio(std::move(*data));
-    EXPECT_EQ(TypeDescription(2), "Sold    ");
+    p = std::move(*data);
+    EXPECT_EQ(TypeDescription(p.records[2]), "Sold    ");
     // Money put in leaves the sale out: 1000 + 0, not 1000 - 600 + 0.
-    ResetFundTotals(9);
-    AccumulateHoldings();
-    EXPECT_EQ(State().FundTotals(1, 6), Money::fromInt(1000));
-    EXPECT_EQ(DividendSharesValue(3), Money::fromInt(110));
-    const RecordView view = BuildRecordView(1);
+    ResetFundTotals(totals, 9);
+    AccumulateHoldings(p, totals);
+    EXPECT_EQ(totals(1, 6), Money::fromInt(1000));
+    EXPECT_EQ(DividendSharesValue(p.records[3]), Money::fromInt(110));
+    const RecordView view = BuildRecordView(p, totals, 1, cur);
     EXPECT_EQ(view.divSharesTotal, Money::fromInt(110));
-    EXPECT_EQ(State().FundTotals(31, 2), Money::fromInt(1000));
-    EXPECT_EQ(*PortfolioBytes(), bytes);
+    EXPECT_EQ(totals(31, 2), Money::fromInt(1000));
+    EXPECT_EQ(*PortfolioBytes(p), bytes);
 }
 
-TEST_F(Portfolio, NamesWithLineBreaksAreSavedWithoutThemAndReadBack) {
+TEST_F(PortfolioFile, NamesWithLineBreaksAreSavedWithoutThemAndReadBack) {
     twoFunds();
-    State().FundNames[1].FundName = QStringLiteral("Pasted\r\nname\t");
-    State().FundNames[2].FundName = QString::fromUtf8("NESTL\u00c9\u00ae");
-    const auto bytes = PortfolioBytes();
+    p.funds[1].FundName = QStringLiteral("Pasted\r\nname\t");
+    p.funds[2].FundName = QString::fromUtf8("NESTL\u00c9\u00ae");
+    const auto bytes = PortfolioBytes(p);
     ASSERT_TRUE(bytes);
     auto data = ParsePortfolio(*bytes);
     ASSERT_TRUE(data);

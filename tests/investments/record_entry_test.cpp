@@ -8,6 +8,7 @@
 #include "common/dates.h"
 #include "investments/portfolio.h"
 #include "investments/record_flow.h"
+#include "investments/table_test_portfolio.h"
 
 namespace {
 
@@ -149,47 +150,37 @@ TEST(EntryChecks, DatesFiguresAndCodesBeforeAStore) {
     EXPECT_EQ(CheckRecordEntry(QStringLiteral("1/2/1997"), QStringLiteral("S"), sale),
               EntryCheck::Accepted);
 
-    State().CurrencySymbol = QStringLiteral("$");
-    const TypedFigure price = ReadTypedFigure(QStringLiteral("1234.56789x"), true);
+    const TypedFigure price = ReadTypedFigure(QStringLiteral("1234.56789x"), QStringLiteral("$"));
     EXPECT_EQ(price.value, Money::fromRaw(12345679));  // rounded to four decimals
     EXPECT_EQ(price.shown, QStringLiteral("$1,234.5679"));
     EXPECT_FALSE(price.outOfRange);
-    EXPECT_EQ(ReadTypedFigure(QStringLiteral("abc"), false).shown, QStringLiteral("0.0000"));
-    const TypedFigure huge = ReadTypedFigure(QStringLiteral("99999999999999999999"), false);
+    EXPECT_EQ(ReadTypedFigure(QStringLiteral("abc"), QString()).shown, QStringLiteral("0.0000"));
+    const TypedFigure huge = ReadTypedFigure(QStringLiteral("99999999999999999999"), QString());
     EXPECT_TRUE(huge.outOfRange);
     EXPECT_EQ(huge.value, Money());
-    State().reset();
 }
 
 // The record window's steps on a portfolio of two funds: Alpha's records 1, 3 and 4, Beta's 2.
-class RecordFlow : public ::testing::Test {
+class RecordFlow : public testportfolio::PortfolioTest {
   protected:
     void SetUp() override {
-        State().reset();
-        dates::setShortFormat(QStringLiteral("M/d/yyyy"));
-        ResetTables();
-        AppState& s = State();
-        s.CurrencySymbol = QStringLiteral("$");
-        s.FundCount() = 2;
-        s.FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
-        s.FundNames[2] = {QStringLiteral("Beta"), QStringLiteral(" 2")};
+        AddFund(QStringLiteral("Alpha"));
+        AddFund(QStringLiteral("Beta"));
         const QDate d(1997, 1, 2);
-        s.Records[1] = MakeRecord(1, QStringLiteral("B"), d, {m(10), m(100), m(50), {}});
-        s.Records[2] = MakeRecord(2, QStringLiteral("C"), d, {{}, {}, {}, m(20)});
-        s.Records[3] = MakeRecord(1, QStringLiteral("S"), d, {m(10), m(100), m(50), {}});
-        s.Records[4] = MakeRecord(1, QStringLiteral("U"), d, {m(10), m(5), {}, {}});
-        s.RecordCount = 4;
+        AddRecord(1, "B", 10, 100, 50, 0, d);
+        AddRecord(2, "C", 0, 0, 0, 20, d);
+        AddRecord(1, "S", 10, 100, 50, 0, d);
+        AddRecord(1, "U", 10, 5, 0, 0, d);
     }
-    void TearDown() override { State().reset(); }
+    BrowseCursor c;
 };
 
 TEST_F(RecordFlow, BrowsingStepsThroughOneFundAndStopsAtTheEnds) {
-    AppState& s = State();
-    EXPECT_FALSE(ChooseFundLine(2));
-    ASSERT_TRUE(ChooseFundLine(0));
-    EXPECT_EQ(s.CurrentFund, 1);
-    EXPECT_EQ(FindNextShown(), 1);
-    EXPECT_EQ(ShownRecordPosition(), 1);
+    EXPECT_FALSE(ChooseFundLine(p, c, 2));
+    ASSERT_TRUE(ChooseFundLine(p, c, 0));
+    EXPECT_EQ(c.currentFund, 1);
+    EXPECT_EQ(FindNextShown(p, c), 1);
+    EXPECT_EQ(ShownRecordPosition(p, c), 1);
     const struct {
         bool forward;
         int record, shown, position;
@@ -197,17 +188,17 @@ TEST_F(RecordFlow, BrowsingStepsThroughOneFundAndStopsAtTheEnds) {
     } steps[] = {{true, 3, 3, 2, false},  {true, 4, 4, 3, false},  {true, 0, 4, 3, true},
                  {false, 3, 3, 2, false}, {false, 1, 1, 1, false}, {false, 0, 1, 1, true}};
     for (const auto& st : steps) {
-        const BrowseStep b = st.forward ? StepForward() : StepBack();
+        const BrowseStep b = st.forward ? StepForward(p, c) : StepBack(p, c);
         EXPECT_EQ(b.record, st.record);
         EXPECT_EQ(b.atEnd, st.atEnd);
-        EXPECT_EQ(s.BrowsePos, st.shown);
-        EXPECT_EQ(s.ShownRecord, st.shown);
-        EXPECT_EQ(ShownRecordPosition(), st.position);
+        EXPECT_EQ(c.browsePos, st.shown);
+        EXPECT_EQ(c.shownRecord, st.shown);
+        EXPECT_EQ(ShownRecordPosition(p, c), st.position);
     }
 }
 
 TEST_F(RecordFlow, ARecordIsShownWithPositiveSharesAndBlankZeros) {
-    const RecordBoxTexts sale = BoxTextsOfRecord(3);
+    const RecordBoxTexts sale = BoxTextsOfRecord(p.records[3], cur);
     EXPECT_EQ(sale.code, QStringLiteral("Sold    "));
     EXPECT_EQ(sale.date, QStringLiteral("1/2/1997"));
     EXPECT_EQ(sale.price, QStringLiteral("$10.0000"));
@@ -215,8 +206,8 @@ TEST_F(RecordFlow, ARecordIsShownWithPositiveSharesAndBlankZeros) {
     EXPECT_EQ(sale.figures.shares, m(100));
     EXPECT_EQ(sale.cashDiv, QString());
     EXPECT_EQ(sale.bookValue, QStringLiteral("$-950.0000"));
-    State().Records[2].TradeDate = QStringLiteral("2078/12/12");  // a date kept as text
-    const RecordBoxTexts div = BoxTextsOfRecord(2);
+    p.records[2].TradeDate = QStringLiteral("2078/12/12");  // a date kept as text
+    const RecordBoxTexts div = BoxTextsOfRecord(p.records[2], cur);
     EXPECT_EQ(div.date, QStringLiteral("2078/12/12"));
     EXPECT_EQ(div.price, QString());
     EXPECT_EQ(div.cashDiv, QStringLiteral("$20.0000"));
@@ -254,107 +245,107 @@ TEST_F(RecordFlow, StoringChecksTheEntryAndChangesNothingWhenRefused) {
          {m(1e8), m(1e8), {}, {}},
          StoreResult::Mismatch},
     };
+    const Portfolio start = p;
     for (const auto& r : rows) {
-        SetUp();
-        AppState& s = State();
-        s.RecordCount = static_cast<int16_t>(r.records);
-        s.CurrentFund = 1;
-        s.BrowsePos = static_cast<int16_t>(r.browsePos);
-        const FundRecord before = s.Records[static_cast<size_t>(std::max(r.browsePos, 1))];
+        p = start;
+        p.recordCount = r.records;
+        c.currentFund = 1;
+        c.browsePos = static_cast<int16_t>(r.browsePos);
+        const FundRecord before = p.records[static_cast<size_t>(std::max(r.browsePos, 1))];
         const StoreResult result =
-            StoreEntry({QString::fromLatin1(r.code), QString::fromLatin1(r.date), r.figures,
+            StoreEntry(p, c,
+                       {QString::fromLatin1(r.code), QString::fromLatin1(r.date), r.figures,
                         QStringLiteral("Alpha Two")},
                        r.correcting);
         EXPECT_EQ(result, r.result) << r.name;
         if (result == StoreResult::Stored) continue;
-        EXPECT_EQ(s.RecordCount, r.records) << r.name;
-        EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha")) << r.name;
-        EXPECT_EQ(s.Records[static_cast<size_t>(std::max(r.browsePos, 1))].BookValue,
+        EXPECT_EQ(p.recordCount, r.records) << r.name;
+        EXPECT_EQ(p.funds[1].FundName, QStringLiteral("Alpha")) << r.name;
+        EXPECT_EQ(p.records[static_cast<size_t>(std::max(r.browsePos, 1))].BookValue,
                   before.BookValue)
             << r.name;
     }
 }
 
 TEST_F(RecordFlow, AnEntryIsAddedAtTheEndOrWrittenOverTheRecordShown) {
-    AppState& s = State();
-    s.CurrentFund = 2;
-    s.BrowsePos = 0;
-    ASSERT_EQ(StoreEntry({QStringLiteral("S"),
+    c.currentFund = 2;
+    c.browsePos = 0;
+    ASSERT_EQ(StoreEntry(p, c,
+                         {QStringLiteral("S"),
                           QStringLiteral("3/4/1998"),
                           {m(10), m(100), m(50), {}},
                           QStringLiteral("Beta Fund")},
                          false),
               StoreResult::Stored);
-    EXPECT_EQ(s.RecordCount, 5);
-    EXPECT_EQ(s.BrowsePos, 5);
-    EXPECT_EQ(s.Records[5].FundNo, m(2));
-    EXPECT_EQ(s.Records[5].Shares, m(-100));
-    EXPECT_EQ(s.Records[5].TradeDate.toDate(), QDate(1998, 3, 4));
-    EXPECT_EQ(s.FundNames[2].FundName, QStringLiteral("Beta Fund"));
+    EXPECT_EQ(p.recordCount, 5);
+    EXPECT_EQ(c.browsePos, 5);
+    EXPECT_EQ(p.records[5].FundNo, m(2));
+    EXPECT_EQ(p.records[5].Shares, m(-100));
+    EXPECT_EQ(p.records[5].TradeDate.toDate(), QDate(1998, 3, 4));
+    EXPECT_EQ(p.funds[2].FundName, QStringLiteral("Beta Fund"));
 
-    s.BrowsePos = 2;
-    ASSERT_EQ(StoreEntry({QStringLiteral("C"),
+    c.browsePos = 2;
+    ASSERT_EQ(StoreEntry(p, c,
+                         {QStringLiteral("C"),
                           QStringLiteral("3/4/1998"),
                           {{}, {}, {}, m(7)},
                           QStringLiteral("Beta Fund")},
                          true),
               StoreResult::Stored);
-    EXPECT_EQ(s.RecordCount, 5);
-    EXPECT_EQ(s.BrowsePos, 2);
-    EXPECT_EQ(s.Records[2].BookValue, m(-7));
+    EXPECT_EQ(p.recordCount, 5);
+    EXPECT_EQ(c.browsePos, 2);
+    EXPECT_EQ(p.records[2].BookValue, m(-7));
 }
 
 TEST_F(RecordFlow, AnEntryOpensOnlyForTheFundShown) {
-    AppState& s = State();
-    s.CurrentFund = 1;
-    EXPECT_EQ(CanOpenEntry(QStringLiteral("Alpha"), false, QString()), EntryOpening::Allowed);
-    EXPECT_EQ(CanOpenEntry(QStringLiteral("Beta"), false, QString()), EntryOpening::NoFund);
-    EXPECT_EQ(CanOpenEntry(QStringLiteral("Alpha"), true, QString()), EntryOpening::NoRecord);
-    EXPECT_EQ(CanOpenEntry(QStringLiteral("Alpha"), true, QStringLiteral("B")),
+    c.currentFund = 1;
+    EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Alpha"), false, QString()),
               EntryOpening::Allowed);
-    s.CurrentFund = 0;  // slot 0 has an empty name, as an empty list text has
-    EXPECT_FALSE(FundSelected(QString()));
-    s.CurrentFund = 3;
-    EXPECT_FALSE(FundSelected(QString()));
+    EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Beta"), false, QString()), EntryOpening::NoFund);
+    EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Alpha"), true, QString()),
+              EntryOpening::NoRecord);
+    EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Alpha"), true, QStringLiteral("B")),
+              EntryOpening::Allowed);
+    c.currentFund = 0;  // slot 0 has an empty name, as an empty list text has
+    EXPECT_FALSE(FundSelected(p, c, QString()));
+    c.currentFund = 3;
+    EXPECT_FALSE(FundSelected(p, c, QString()));
 }
 
 TEST_F(RecordFlow, FundsAreAddedUpToThirty) {
-    AppState& s = State();
-    EXPECT_EQ(AddFundNamed(QStringLiteral("1")), NewFund::Cancelled);
-    EXPECT_EQ(AddFundNamed(QString()), NewFund::Cancelled);
-    EXPECT_EQ(s.FundCount(), 2);
-    ASSERT_EQ(AddFundNamed(QStringLiteral("Alpha")), NewFund::Added);  // a name in use again
-    EXPECT_EQ(s.FundNames[3].FundName, QStringLiteral("Alpha"));
-    EXPECT_EQ(s.FundNames[3].FundNumberText, QStringLiteral(" 3"));
-    EXPECT_EQ(s.CurrentFund, 3);
-    EXPECT_EQ(s.BrowseFund, 3);
-    EXPECT_EQ(CurrentFundName(), QStringLiteral("Alpha"));
-    while (s.FundCount() < kMaxFunds) ASSERT_EQ(AddFundNamed(QStringLiteral("F")), NewFund::Added);
-    EXPECT_EQ(AddFundNamed(QStringLiteral("One too many")), NewFund::Full);
-    EXPECT_EQ(s.FundCount(), kMaxFunds);
+    EXPECT_EQ(AddFundNamed(p, c, QStringLiteral("1")), NewFund::Cancelled);
+    EXPECT_EQ(AddFundNamed(p, c, QString()), NewFund::Cancelled);
+    EXPECT_EQ(p.fundCount, 2);
+    ASSERT_EQ(AddFundNamed(p, c, QStringLiteral("Alpha")), NewFund::Added);  // a name in use again
+    EXPECT_EQ(p.funds[3].FundName, QStringLiteral("Alpha"));
+    EXPECT_EQ(p.funds[3].FundNumberText, QStringLiteral(" 3"));
+    EXPECT_EQ(c.currentFund, 3);
+    EXPECT_EQ(c.browseFund, 3);
+    EXPECT_EQ(CurrentFundName(p, c), QStringLiteral("Alpha"));
+    while (p.fundCount < kMaxFunds)
+        ASSERT_EQ(AddFundNamed(p, c, QStringLiteral("F")), NewFund::Added);
+    EXPECT_EQ(AddFundNamed(p, c, QStringLiteral("One too many")), NewFund::Full);
+    EXPECT_EQ(p.fundCount, kMaxFunds);
 }
 
 TEST_F(RecordFlow, DeletingTakesTheRecordShownThenTheEmptyFund) {
-    AppState& s = State();
-    s.CurrentFund = 1;
-    s.BrowsePos = 2;  // Beta's record
-    EXPECT_EQ(DeleteShown(), Deletion::NoRecord);
-    EXPECT_EQ(s.RecordCount, 4);
-    s.BrowsePos = 3;
-    EXPECT_EQ(DeleteShown(), Deletion::RecordGone);
-    EXPECT_EQ(s.RecordCount, 3);
-    EXPECT_EQ(s.BrowsePos, 1);
-    EXPECT_EQ(s.Records[3].TypeCode, QStringLiteral("U"));  // the rest close up in order
+    c.currentFund = 1;
+    c.browsePos = 2;  // Beta's record
+    EXPECT_EQ(DeleteShown(p, c), Deletion::NoRecord);
+    EXPECT_EQ(p.recordCount, 4);
+    c.browsePos = 3;
+    EXPECT_EQ(DeleteShown(p, c), Deletion::RecordGone);
+    EXPECT_EQ(p.recordCount, 3);
+    EXPECT_EQ(c.browsePos, 1);
+    EXPECT_EQ(p.records[3].TypeCode, QStringLiteral("U"));  // the rest close up in order
 
-    s.CurrentFund = 2;
-    s.BrowsePos = 2;
-    ASSERT_EQ(DeleteShown(), Deletion::RecordGone);
-    s.FileChanged = 0;  // as after a save
-    EXPECT_EQ(DeleteShown(), Deletion::FundGone);
-    EXPECT_EQ(s.FileChanged, 1);
-    EXPECT_EQ(s.FundCount(), 1);
-    EXPECT_EQ(s.CurrentFund, 0);
-    EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha"));
+    c.currentFund = 2;
+    c.browsePos = 2;
+    ASSERT_EQ(DeleteShown(p, c), Deletion::RecordGone);
+    EXPECT_EQ(DeleteShown(p, c), Deletion::FundGone);
+    EXPECT_EQ(p.fundCount, 1);
+    EXPECT_EQ(c.currentFund, 0);
+    EXPECT_EQ(p.funds[1].FundName, QStringLiteral("Alpha"));
 }
 
 }  // namespace

@@ -37,16 +37,21 @@ QString PageLine(int n) {
 
 }  // namespace
 
-class TableReport : public ::testing::Test {
+class TableReport : public PortfolioTest {
   protected:
-    void SetUp() override {
-        State().reset();
-        Fresh();
-        State().LinesPerPage = 59;
-        State().FundTotals.create(32, 9);
-        ReportPagesClear();
+    void TearDown() override { State().reset(); }
+    // The printouts as the To Printer action makes them: the record listing of a fund, the value
+    // report of the current value's pages.
+    TextDevice PrintRecords(const QString& header, int fund) {
+        return Print([&](PrintDevice& d) {
+            PrintRecordReport(d, header, p, totals, fund, summary, settings);
+        });
     }
-    static void ReportPagesClear() { State().ReportPages = QStringList(4); }
+    TextDevice PrintValues(const QString& header, const CurrentValueView& v) {
+        return Print([&](PrintDevice& d) { PrintValueReport(d, header, v.page1, v.page2, settings); });
+    }
+    TablePrintSettings settings{cur, 59, false};
+    QString summary;  // the one-fund price summary
 };
 
 TEST_F(TableReport, RecordListingGolden) {
@@ -55,7 +60,7 @@ TEST_F(TableReport, RecordListingGolden) {
     AddRecord(1, "D", 12.5, 4, 0, 0, QDate(1996, 12, 20));
     AddRecord(1, "C", 0, 0, 0, 1234.5, QDate(1997, 1, 2));
     AddRecord(1, "S", 20, 50, 25, 0, QDate(1997, 6, 30));
-    const TextDevice d = Print([](PrintDevice& p) { PrintRecordReport(p, "My Funds", 1); });
+    const TextDevice d = PrintRecords("My Funds", 1);
     const auto pages = Pages(d);
     ASSERT_EQ(pages.size(), 1u);
     const QStringList expected = {
@@ -81,10 +86,10 @@ TEST_F(TableReport, RecordListingGolden) {
 TEST_F(TableReport, LongListingBreaksIntoNumberedPagesThatFit) {
     AddFund("Alpha");
     for (int i = 0; i < 80; ++i) AddRecord(1, "B", i + 1, 1, 0, 0, QDate(1990, 1, 1).addDays(i));
-    State().LinesPerPage = 30;
-    BuildRecordView(1);
-    State().ReportPages[1] = PriceFund(100).summary;
-    const TextDevice d = Print([](PrintDevice& p) { PrintRecordReport(p, "Header", 1); });
+    settings.linesPerPage = 30;
+    BuildRecordView(p, totals, 1, cur);
+    summary = PriceFund(totals, 100, cur).summary;
+    const TextDevice d = PrintRecords("Header", 1);
     const auto pages = Pages(d);
     ASSERT_GE(pages.size(), 4u);
     int records = 0;
@@ -111,9 +116,13 @@ TEST_F(TableReport, CourierIsSetAgainOnEveryPage) {
     AddFund("Alpha");
     for (int i = 0; i < 150; ++i) AddRecord(1, "B", 1, 1, 0, 0, QDate(1990, 1, 1).addDays(i));
     State().PrinterFontChoice = 6;
-    const TextDevice d = Print([](PrintDevice& p) { PrintRecordReport(p, "H", 1); });
+    settings.courier = true;
+    const TextDevice d = Print([&](PrintDevice& device) {
+        settings.linesPerPage = State().LinesPerPage;  // measured in Courier
+        PrintRecordReport(device, "H", p, totals, 1, summary, settings);
+    });
     const auto pages = Pages(d);
-    const int capacity = State().LinesPerPage;  // measured in Courier
+    const int capacity = settings.linesPerPage;
     EXPECT_EQ(capacity, 65);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[0][0], "");  // the font switch's empty line
@@ -133,14 +142,12 @@ TEST_F(TableReport, ValueReportGolden) {
     AddFund("Beta");
     AddRecord(1, "B", 10, 100, 50, 0, QDate(1996, 3, 15));
     AddRecord(2, "B", 20, 50, 0, 0, QDate(1996, 3, 15));
-    PrepareFundTotals();
-    State().FundTotals(1, 2) = M(12);
-    State().FundTotals(2, 2) = M(30);
-    AccumulateHoldings();
-    const CurrentValueView v = ComputeFundValues();
-    State().ReportPages[1] = v.page1;
-    State().ReportPages[2] = v.page2;
-    const TextDevice d = Print([](PrintDevice& p) { PrintValueReport(p, "Family Portfolio"); });
+    PrepareFundTotals(totals);
+    totals(1, 2) = M(12);
+    totals(2, 2) = M(30);
+    AccumulateHoldings(p, totals);
+    const CurrentValueView v = ComputeFundValues(p, totals, cur);
+    const TextDevice d = PrintValues("Family Portfolio", v);
     const auto pages = Pages(d);
     ASSERT_EQ(pages.size(), 1u);
     QStringList expected = {QString(31, ' ') + "Family Portfolio", ""};
@@ -157,14 +164,12 @@ TEST_F(TableReport, ThirtyFundsOnNumberedPages) {
         AddFund(QStringLiteral("Fund %1").arg(f, 2, 10, QLatin1Char('0')));
         AddRecord(f, "B", 10, f, 0, 0, QDate(1996, 1, 1));
     }
-    PrepareFundTotals();
-    for (int f = 1; f <= 30; ++f) State().FundTotals(f, 2) = M(11);
-    AccumulateHoldings();
-    const CurrentValueView v = ComputeFundValues();
-    State().ReportPages[1] = v.page1;
-    State().ReportPages[2] = v.page2;
-    State().LinesPerPage = 40;
-    const TextDevice d = Print([](PrintDevice& p) { PrintValueReport(p, "H"); });
+    PrepareFundTotals(totals);
+    for (int f = 1; f <= 30; ++f) totals(f, 2) = M(11);
+    AccumulateHoldings(p, totals);
+    const CurrentValueView v = ComputeFundValues(p, totals, cur);
+    settings.linesPerPage = 40;
+    const TextDevice d = PrintValues("H", v);
     const auto pages = Pages(d);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_TRUE(pages[0].last().isEmpty() || pages[0].last().contains("%"));
@@ -173,13 +178,13 @@ TEST_F(TableReport, ThirtyFundsOnNumberedPages) {
     EXPECT_EQ(pages[1][5].left(11), "  Fund 12 (");
     EXPECT_EQ(pages[2][0], PageLine(3));
     int names = 0;
-    for (const auto& p : pages) {
-        EXPECT_LE(p.size(), 40);
-        for (int i = 0; i < p.size(); ++i)
-            if (p[i].startsWith("  Fund ")) {
+    for (const auto& page : pages) {
+        EXPECT_LE(page.size(), 40);
+        for (int i = 0; i < page.size(); ++i)
+            if (page[i].startsWith("  Fund ")) {
                 ++names;
-                ASSERT_LT(i + 1, p.size());
-                EXPECT_TRUE(p[i + 1].endsWith("%"));  // its figures on the same page
+                ASSERT_LT(i + 1, page.size());
+                EXPECT_TRUE(page[i + 1].endsWith("%"));  // its figures on the same page
             }
     }
     EXPECT_EQ(names, 30);
@@ -189,10 +194,10 @@ TEST_F(TableReport, ThirtyFundsOnNumberedPages) {
 TEST_F(TableReport, FiguresWiderThanTheirFieldsAreKeptWhole) {
     AddFund("Big");
     AddRecord(1, "B", 123456.78, 98765.432, 10000, 0, QDate(1996, 1, 1));
-    const QString line = RecordReportLine(1);
+    const QString line = RecordReportLine(p.records[1]);
     EXPECT_TRUE(line.contains(" 123,456.78 ")) << line.toStdString();
     EXPECT_TRUE(line.contains(" 98,765.432 ")) << line.toStdString();
-    const QString book = Format(State().Records[1].BookValue, u"###,,##0.00");
+    const QString book = Format(p.records[1].BookValue, u"###,,##0.00");
     EXPECT_EQ(book.size(), 17);
     EXPECT_TRUE(line.endsWith(" " + book)) << line.toStdString();
 }

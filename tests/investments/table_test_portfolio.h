@@ -1,6 +1,8 @@
-// Small portfolios for the current value, sorting and display tests, built as the record window
-// stores them.
+// Small portfolios built as the record window stores them: as values for the model tests (no
+// test of the model touches State()), or in State() for the window tests.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QDate>
 #include <QString>
@@ -8,7 +10,6 @@
 #include <ostream>
 
 #include "investments/portfolio.h"
-#include "shell/app_state.h"
 
 // Readable failures: texts print as text, lists line by line.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -22,45 +23,73 @@ inline void PrintTo(const QStringList& l, std::ostream* os) {
 
 namespace testportfolio {
 
-// Empty tables, "$" as the currency symbol.
-inline void Fresh() {
-    ResetTables();
-    State().RecordCount = 0;
-    State().FundCount() = 0;
-    State().CurrencySymbol = QStringLiteral("$");
+inline Money M(double v) {
+    return Money::fromDouble(v);
 }
 
 // A new fund slot; returns its number.
-inline int AddFund(const QString& name) {
-    AppState& s = State();
-    const int k = ++s.FundCount();
-    s.FundNames[static_cast<size_t>(k)] = {name, QLatin1Char(' ') + QString::number(k)};
+inline int AddFund(Portfolio& p, const QString& name) {
+    const int k = ++p.fundCount;
+    p.funds[static_cast<size_t>(k)] = {name, QLatin1Char(' ') + QString::number(k)};
     return k;
 }
 
 // A record with its book value and signs as the record window stores them.
-inline int AddRecord(int fund, const QString& code, double price, double shares, double fee,
-                     double cashDiv, const QDate& date) {
-    AppState& s = State();
-    const int r = ++s.RecordCount;
-    FundRecord& rec = s.Records[static_cast<size_t>(r)];
+inline int AddRecord(Portfolio& p, int fund, const QString& code, double price, double shares,
+                     double fee, double cashDiv, const QDate& date) {
+    const int r = ++p.recordCount;
+    FundRecord& rec = p.records[static_cast<size_t>(r)];
     rec.FundNo = Money::fromInt(fund);
     rec.TypeCode = code;
     rec.TradeDate = date;
-    rec.Price = Money::fromDouble(price);
-    rec.Shares = Money::fromDouble(shares);
-    rec.Fee = Money::fromDouble(fee);
-    rec.CashDiv = Money::fromDouble(cashDiv);
-    if (code == u"S") rec.Shares = -rec.Shares;
+    rec.Price = M(price);
+    rec.Shares = M(shares);
+    rec.Fee = M(fee);
+    rec.CashDiv = M(cashDiv);
+    if (code == u"S" || code == u"U") rec.Shares = -rec.Shares;
     if (code == u"C") rec.BookValue = -rec.CashDiv;
     if (code == u"F") rec.BookValue = rec.Fee;
-    if (code == u"U") rec.Shares = -rec.Shares;
     if (code == u"B" || code == u"S") rec.BookValue = rec.Price * rec.Shares + rec.Fee;
     return r;
 }
 
-inline Money M(double v) {
-    return Money::fromDouble(v);
+// The same in State(): empty tables and "$" as the currency symbol, then funds and records.
+inline void Fresh() {
+    AppState& s = State();
+    ResetTables(s);
+    s.RecordCount = 0;
+    s.FundCount() = 0;
+    s.CurrencySymbol = QStringLiteral("$");
 }
+inline int AddFund(const QString& name) {
+    HeldPortfolio held(State());
+    return AddFund(held.value, name);
+}
+inline int AddRecord(int fund, const QString& code, double price, double shares, double fee,
+                     double cashDiv, const QDate& date) {
+    HeldPortfolio held(State());
+    return AddRecord(held.value, fund, code, price, shares, fee, cashDiv, date);
+}
+
+// A fixture holding a portfolio (empty tables at first), its totals in the nine-column form and
+// "$" as the currency symbol.
+class PortfolioTest : public ::testing::Test {
+  protected:
+    Portfolio p = EmptyPortfolio();
+    FundTotalsTable totals = nineColumns();
+    const QString cur = QStringLiteral("$");
+
+    static FundTotalsTable nineColumns() {
+        FundTotalsTable t;
+        ResetFundTotals(t, 9);
+        return t;
+    }
+
+    int AddFund(const QString& name) { return testportfolio::AddFund(p, name); }
+    int AddRecord(int fund, const QString& code, double price, double shares, double fee,
+                  double cashDiv, const QDate& date) {
+        return testportfolio::AddRecord(p, fund, code, price, shares, fee, cashDiv, date);
+    }
+};
 
 }  // namespace testportfolio

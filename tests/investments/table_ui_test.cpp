@@ -100,7 +100,13 @@ TEST_F(TablePdf, RecordListingPagesFitAndAreNumbered) {
 
     // The same listing as text pages with the capacity the PDF device gave.
     TextDevice text;
-    PrintRecordReport(text, "All purchases", 1);
+    {
+        AppState& s = State();
+        const QString summary = s.ReportPages.value(1);
+        const TablePrintSettings settings = TablePrintSettingsOf(s);
+        HeldPortfolio held(s);
+        PrintRecordReport(text, "All purchases", held.value, s.FundTotals, 1, summary, settings);
+    }
     std::vector<QStringList> expected = text.pages();
 
     const QStringList pages = PdfPages(pdf);
@@ -131,9 +137,12 @@ TEST_F(TablePdf, ValueReportColumnsUnderTheirHeadings) {
         AddFund(QStringLiteral("Fund number %1").arg(f));
         AddRecord(f, "B", 10, 100 * f, 25, 0, QDate(1996, 1, f));
     }
-    PrepareFundTotals();
+    PrepareFundTotals(State().FundTotals);
     for (int f = 1; f <= 14; ++f) State().FundTotals(f, 2) = M(12.5);
-    AccumulateHoldings();
+    {
+        HeldPortfolio held(State());
+        AccumulateHoldings(held.value, State().FundTotals);
+    }
     TableMode = 1;
     ASSERT_TRUE(ComputeCurrentValue());
     auto* table = Windows().get<Table1>("Table1");

@@ -23,12 +23,7 @@ QByteArray fileWith(const QByteArray& counts, const QList<QByteArray>& rows) {
 
 class NetWorthFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        State().reset();
-        State().CurrencySymbol = QStringLiteral("$");
-        CreateNetTables();
-    }
-    void TearDown() override { State().reset(); }
+    NetTables s = EmptyNetTables();
 };
 
 }  // namespace
@@ -44,13 +39,13 @@ TEST_F(NetWorthFile, EarlierFileOpensAndSavesBackByteForByte) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(earlier);
     f.close();
-    const auto totals = OpenNetWorthFile(path);
-    ASSERT_TRUE(totals);
-    EXPECT_EQ(CellName(State().NetAssets(1, 0)), QString::fromUtf8("Café shares"));
-    EXPECT_EQ(totals->TotalAssets, Money::fromDouble(1501));
-    EXPECT_EQ(totals->TotalLiabilities, Money::fromDouble(250.25));
-    EXPECT_EQ(NetWorthBytes(), earlier);
-    ASSERT_TRUE(WriteNetWorthFile(path));
+    const auto opened = OpenNetWorthFile(path);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(CellName(opened->tables.assets(1, 0)), QString::fromUtf8("Café shares"));
+    EXPECT_EQ(opened->totals.TotalAssets, Money::fromDouble(1501));
+    EXPECT_EQ(opened->totals.TotalLiabilities, Money::fromDouble(250.25));
+    EXPECT_EQ(NetWorthBytes(opened->tables), earlier);
+    ASSERT_TRUE(WriteNetWorthFile(path, opened->tables));
     EXPECT_EQ(readFile(path), earlier);
 }
 
@@ -58,35 +53,34 @@ TEST_F(NetWorthFile, SampleStatement) {
     const QByteArray sample = readFile(QStringLiteral(VANTORA_SAMPLES "/NetSampl.WMW"));
     auto data = ParseNetWorth(sample);
     ASSERT_TRUE(data);
-    InstallNetWorth(std::move(*data));
-    const auto totals = CalcTotals();
+    s = std::move(*data);
+    const auto totals = CalcTotals(s);
     ASSERT_TRUE(totals);
-    EXPECT_EQ(State().AssetCount, 14);
-    EXPECT_EQ(State().LiabilityCount, 7);
+    EXPECT_EQ(s.assetCount, 14);
+    EXPECT_EQ(s.liabilityCount, 7);
     // 21,750.75 + 317,500 + 80,555.75 less 175,750.60 + 6,440.35: every sub total as stored.
-    EXPECT_EQ(NetWorthText(totals->NetWorth), "$237,615.55");
-    EXPECT_EQ(NetWorthBytes(), sample);
+    EXPECT_EQ(NetWorthText(totals->NetWorth, "$"), "$237,615.55");
+    EXPECT_EQ(NetWorthBytes(s), sample);
 }
 
 TEST_F(NetWorthFile, TypedFiguresAreWrittenAsNumbersAndReadBack) {
-    AppState& s = State();
     // A name beyond Windows-1252 makes the file UTF-8.
-    s.NetAssets(1, 0) = TextCell(QStringLiteral("Złoty € name, with comma"));
-    s.NetAssets(1, 1) = NumberCell(0.5);
-    s.NetAssets(2, 0) = TextCell(QStringLiteral("Big"));
-    s.NetAssets(2, 1) = NumberCell(12345678901234.56);
-    s.NetLiabilities(1, 0) = TextCell(QStringLiteral("BlankLine"));
-    s.NetLiabilities(1, 1) = NumberCell(0);
-    s.NetLiabilities(2, 0) = TextCell(QString());
-    ASSERT_TRUE(CalcTotals());
-    const QByteArray bytes = NetWorthBytes();
+    s.assets(1, 0) = TextCell(QStringLiteral("Złoty € name, with comma"));
+    s.assets(1, 1) = NumberCell(0.5);
+    s.assets(2, 0) = TextCell(QStringLiteral("Big"));
+    s.assets(2, 1) = NumberCell(12345678901234.56);
+    s.liabilities(1, 0) = TextCell(QStringLiteral("BlankLine"));
+    s.liabilities(1, 1) = NumberCell(0);
+    s.liabilities(2, 0) = TextCell(QString());
+    ASSERT_TRUE(CalcTotals(s));
+    const QByteArray bytes = NetWorthBytes(s);
     EXPECT_TRUE(bytes.startsWith(
         QString::fromUtf8("2,1\r\n\"Złoty € name, with comma\",.5,\"BlankLine\",0\r\n"
                           "\"Big\",12345678901234.56,,\r\n,,,\r\n")
             .toUtf8()));
     auto data = ParseNetWorth(bytes);
     ASSERT_TRUE(data);
-    EXPECT_EQ(data->assets(1, 0).text, s.NetAssets(1, 0).text);
+    EXPECT_EQ(data->assets(1, 0).text, s.assets(1, 0).text);
     EXPECT_EQ(data->assets(2, 1).number, 12345678901234.56);
     EXPECT_EQ(data->liabilities(1, 1).number, 0);
     EXPECT_EQ(data->liabilities(2, 1).kind, NetCell::Kind::Empty);
@@ -140,18 +134,17 @@ TEST_F(NetWorthFile, ANameOfFiguresAndAValueOfTextReadAndWriteBackAsTheyStand) {
     const QByteArray bytes = fileWith("2,1", {"\"Gold\",\"12.5abc\",1990,\"7\"", "2024,.5,,"});
     const auto data = ParseNetWorth(bytes);
     ASSERT_TRUE(data);
-    InstallNetWorth(*data);
-    EXPECT_EQ(State().NetAssets(1, 1).kind, NetCell::Kind::Text);
-    EXPECT_EQ(State().NetLiabilities(1, 0).kind, NetCell::Kind::Number);
-    EXPECT_EQ(NetWorthBytes(), bytes);
-    const auto totals = CalcTotals();
+    s = *data;
+    EXPECT_EQ(s.assets(1, 1).kind, NetCell::Kind::Text);
+    EXPECT_EQ(s.liabilities(1, 0).kind, NetCell::Kind::Number);
+    EXPECT_EQ(NetWorthBytes(s), bytes);
+    const auto totals = CalcTotals(s);
     ASSERT_TRUE(totals);
     EXPECT_EQ(totals->TotalAssets, Money::fromDouble(13));
     EXPECT_EQ(totals->TotalLiabilities, Money::fromDouble(7));
 }
 
-TEST_F(NetWorthFile, FailedReadLeavesTheTables) {
-    State().NetAssets(1, 0) = TextCell(QStringLiteral("Kept"));
+TEST_F(NetWorthFile, BrokenMissingOrUncountableFilesOpenAsNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bad.wmw"));
     QFile f(path);
@@ -165,7 +158,6 @@ TEST_F(NetWorthFile, FailedReadLeavesTheTables) {
     f.write(fileWith("2,0", {"\"A\",900000000000000,,", "\"B\",900000000000000,,"}));
     f.close();
     EXPECT_FALSE(OpenNetWorthFile(path));
-    EXPECT_EQ(CellName(State().NetAssets(1, 0)), "Kept");
     // A file cannot be written where there is no folder.
-    EXPECT_FALSE(WriteNetWorthFile(dir.filePath(QStringLiteral("no/such/folder/x.wmw"))));
+    EXPECT_FALSE(WriteNetWorthFile(dir.filePath(QStringLiteral("no/such/folder/x.wmw")), s));
 }

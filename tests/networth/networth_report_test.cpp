@@ -11,25 +11,20 @@ namespace {
 
 class NetWorthReport : public ::testing::Test {
   protected:
-    void SetUp() override {
-        State().reset();
-        State().CurrencySymbol = QStringLiteral("$");
-        CreateNetTables();
-    }
-    void TearDown() override { State().reset(); }
+    NetTables tables = EmptyNetTables();
 
     void set(bool liabilities, int row, const QString& name, std::optional<double> value) {
-        SharedTable<NetCell>& t = liabilities ? State().NetLiabilities : State().NetAssets;
+        SharedTable<NetCell>& t = liabilities ? tables.liabilities : tables.assets;
         t(row, 0) = TextCell(name);
         t(row, 1) = value ? NumberCell(*value) : EmptyCell();
     }
 
     // The page printed, each line without its trailing blanks.
     QString print(const QString& header) {
-        const auto totals = CalcTotals();
+        const auto totals = CalcTotals(tables);
         EXPECT_TRUE(totals);
         TextDevice d;
-        PrintNetWorth(d, header, *totals);
+        PrintNetWorth(d, header, tables, *totals, QStringLiteral("$"));
         d.endDoc();
         QStringList lines = d.pageText(0).split(u'\n');
         for (QString& l : lines) {

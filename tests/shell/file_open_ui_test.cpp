@@ -71,7 +71,10 @@ TEST_F(FileOpenTest, ANetWorthStatementOpensInItsWindowAndSavesWithABackup) {
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     const QByteArray before = original.readAll();
     original.close();
-    ASSERT_TRUE(WriteNetWorthFile(path));
+    {
+        HeldNetTables held(State());
+        ASSERT_TRUE(WriteNetWorthFile(path, held.value));
+    }
     QFile backup(path + QStringLiteral(".bak"));
     ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
     EXPECT_EQ(backup.readAll(), before);
