@@ -182,14 +182,14 @@ void CurrValue::closeEvent(QCloseEvent* e) {
     if (!leaving_) ExitToMenu();
 }
 
-void CheckEmptyFunds() {
-    if (FirstFundWithoutRecords() == 0) return;
+bool CheckEmptyFunds() {
+    if (FirstFundWithoutRecords() == 0) return false;
     dialogs::message(
         QStringLiteral("You have Added a Fund Name but have not entered a record in it.") +
             QStringLiteral(" Either delete the Fund name or add a record.") +
             QStringLiteral(" I cannot work with an empty Fund."),
         QStringLiteral("Help"));
-    State().CallMode = 7;
+    return true;
 }
 
 bool ComputeCurrentValue() {

@@ -97,7 +97,7 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
     // Loading: the status line, fresh tables, the charts draw the funds.
     infoBox_->setText(FileInfoText());
     ResetTables();
-    State().GraphSource = 0;
+    State().GraphSource = ChartSource::Investments;
 }
 
 QPushButton* FundMenu::button(const QString& name) const {
@@ -138,9 +138,9 @@ namespace {
 
 // Reads the file at ChosenPath (nothing when the chooser was cancelled) and brings the menu back
 // with fresh totals; a file that cannot be read leaves an empty portfolio and says so.
-void LoadChosenPortfolio() {
+void LoadChosenPortfolio(bool chosen) {
     AppState& s = State();
-    if (s.CallMode != 6) {
+    if (chosen) {
         dialogs::WaitCursor wait;
         if (ReadPortfolioFile(s.ChosenPath)) {
             s.FundFileName = QFileInfo(s.ChosenPath).fileName();
@@ -153,7 +153,7 @@ void LoadChosenPortfolio() {
             s.FundFileName.clear();
             s.RecordCount = 0;
             s.FundCount() = 0;
-            s.GraphSource = 0;
+            s.GraphSource = ChartSource::Investments;
         }
     }
     // Every attempt ends here: the date check, fresh totals, the menu back.
@@ -166,7 +166,6 @@ void LoadChosenPortfolio() {
             QStringLiteral("Warning"));
     }
     ResetFundTotals();
-    s.CallMode = 0;
     s.ChosenPath.clear();
     showFundMenu();
 }
@@ -174,23 +173,19 @@ void LoadChosenPortfolio() {
 }  // namespace
 
 void LoadPortfolio() {
-    AppState& s = State();
     // Opening a file replaces the portfolio in memory: unsaved changes are
     // guarded by the same question as the exit.
     if (WantsToKeepChanges()) return;
     hideFundMenuBehindBackdrop();
-    s.CallMode = 1;
-    ChooseFile();
-    LoadChosenPortfolio();
+    LoadChosenPortfolio(ChooseFile(FileChoice::OpenPortfolio).has_value());
 }
 
 void LoadPortfolioFrom(const QString& path) {
     AppState& s = State();
     if (WantsToKeepChanges()) return;
     hideFundMenuBehindBackdrop();
-    s.CallMode = 1;
     s.ChosenPath = path;
-    LoadChosenPortfolio();
+    LoadChosenPortfolio(true);
 }
 
 void SavePortfolio() {
@@ -199,9 +194,7 @@ void SavePortfolio() {
     if (s.RecordCount == 0) {
         dialogs::message(QStringLiteral("No Records to Save"), QStringLiteral("Help"));
     } else {
-        s.CallMode = 2;
-        ChooseFile();
-        if (s.CallMode != 6) {
+        if (ChooseFile(FileChoice::SavePortfolio)) {
             dialogs::WaitCursor wait;
             if (WritePortfolioFile(s.ChosenPath)) {
                 s.FundFileName = QFileInfo(s.ChosenPath).fileName();
@@ -215,7 +208,6 @@ void SavePortfolio() {
             }
         }
     }
-    s.CallMode = 0;
     s.ChosenPath.clear();
     showFundMenu();
 }

@@ -110,7 +110,6 @@ void Table1::ShowRecords(const RecordView& view) {
 }
 
 void Table1::PriceShownFund() {
-    State().CallMode = 0;
     const QString reply = AskCurrentValue();
     if (reply.isEmpty()) return;
     FundPricing pricing;
@@ -130,7 +129,7 @@ void Table1::PriceShownFund() {
 }
 
 void Table1::ShowGraph() {
-    State().GraphSource = 0;
+    State().GraphSource = ChartSource::Investments;
     Windows().show(QStringLiteral("Form1"));
     Windows().hide(kName);
 }
@@ -157,7 +156,6 @@ void Table1::Print() {
 void Table1::ExitToMenu() {
     AppState& s = State();
     TableMode = 0;
-    s.CallMode = 0;
     drwGraph_->show();
     // The lists stay four entries long: other windows index them.
     s.ReportText = QStringList(4);

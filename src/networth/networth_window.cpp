@@ -267,10 +267,7 @@ void DispNet::Calculate() {
 void DispNet::InsertLine(bool liabilities) {
     AppState& s = State();
     const List& list = liabilities ? liabilities_ : assets_;
-    s.CallMode = liabilities ? 2 : 1;
-    InsertLineNumber = static_cast<int16_t>(list.CellRow);
-    const QString reply = AskCurrentValue();
-    s.CallMode = 0;
+    const QString reply = AskInsertLine(list.CellRow);
     const double n = std::nearbyint(LeadingNumber(reply));  // a half goes to the even number
     if (!(n >= 1 && n <= kNetLastInsertRow)) return;
     if (!InsertBlankLine(liabilities, static_cast<int>(n))) return;
@@ -279,9 +276,7 @@ void DispNet::InsertLine(bool liabilities) {
 }
 
 void DispNet::showAgain() {
-    AppState& s = State();
-    s.CallMode = 0;
-    s.ChosenPath.clear();
+    State().ChosenPath.clear();
     Windows().show(kName);
 }
 
@@ -299,9 +294,7 @@ void DispNet::SaveStatement() {
         dialogs::message(QStringLiteral("No Records to Save"), QStringLiteral("Help"));
         s.NetChanged = 0;
     } else {
-        s.CallMode = 4;
-        ChooseFile();
-        if (s.CallMode != 6) {
+        if (ChooseFile(FileChoice::SaveStatement)) {
             dialogs::WaitCursor wait;
             if (WriteNetWorthFile(s.ChosenPath)) {
                 s.FundFileName = QFileInfo(s.ChosenPath).fileName();
@@ -334,16 +327,13 @@ void DispNet::OpenStatement() {
     Windows().show(QStringLiteral("bakgnd"));
     Windows().hide(kName);
     const QString previousName = s.FundFileName;
-    s.CallMode = 3;
-    ChooseFile();
-    if (s.CallMode != 6) openChosenStatement(previousName);
+    if (ChooseFile(FileChoice::OpenStatement)) openChosenStatement(previousName);
     showAgain();
 }
 
 void DispNet::OpenStatementFrom(const QString& path) {
     AppState& s = State();
     if (keepsUnsavedChanges()) return;
-    s.CallMode = 3;
     s.ChosenPath = path;
     openChosenStatement(s.FundFileName);
 }

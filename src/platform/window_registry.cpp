@@ -16,7 +16,10 @@ QWidget* WindowRegistry::get(const QString& name) {
     if (auto it = windows_.find(name); it != windows_.end() && *it) return *it;
     const auto f = factories_.find(name);
     if (f == factories_.end()) return nullptr;
-    QWidget* w = (*f)();
+    return add(name, (*f)());
+}
+
+QWidget* WindowRegistry::add(const QString& name, QWidget* w) {
     if (!w) return nullptr;
     w->setObjectName(name);
     // The window manager and desktop tools tell the program's windows apart by their role.

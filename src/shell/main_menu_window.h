@@ -17,8 +17,8 @@ class MenuMain : public QWidget {
     void ShowMyName();
 
     QPushButton* button(const QString& name) const;
-    // Hides the menu and shows a tool, as the tool's button does (`callMode` < 0 keeps CallMode).
-    void OpenTool(const QString& window, int callMode = -1) { openTool(window, callMode); }
+    // Hides the menu and shows a tool of one use, as the tool's button does.
+    void OpenTool(const QString& window);
     QLabel* MyName() const { return myName_; }
 
   protected:
@@ -26,7 +26,9 @@ class MenuMain : public QWidget {
     void moveEvent(QMoveEvent* e) override;
 
   private:
-    void openTool(const QString& window, int callMode);
+    // Hides the menu and opens a tool of two uses in `mode`.
+    template <class Tool, class Mode>
+    void openIn(Mode mode);
     QLabel* myName_;
 };
 

@@ -113,9 +113,10 @@ TEST_F(Sorting, FullTableSortsAscendingAndKeepsEveryRecord) {
     ASSERT_TRUE(SortRecordsByDate());
     std::vector<int64_t> prices;
     for (int r = 1; r <= 1000; ++r) {
-        if (r > 1)
+        if (r > 1) {
             EXPECT_LE(State().Records[r - 1].TradeDate.toDate(),
                       State().Records[r].TradeDate.toDate());
+        }
         prices.push_back(State().Records[r].Price.wholePart());
     }
     std::sort(prices.begin(), prices.end());
