@@ -246,9 +246,12 @@ void Form1::onPtr() {
     bool printed = false;
     {
         dialogs::WaitCursor wait;
-        printed = PrintImageForPage(QStringLiteral("Charts"), [this](double pageInches, int dpi) {
-            return printImage(pageInches, dpi);
-        });
+        // The printout is named after the chart it holds.
+        const QString title = Graph1->title().simplified();
+        printed = PrintImageForPage(title.isEmpty() ? QStringLiteral("Charts") : title,
+                                    [this](double pageInches, int dpi) {
+                                        return printImage(pageInches, dpi);
+                                    });
     }
     if (!printed)
         dialogs::message(QStringLiteral("The printout could not be made."),

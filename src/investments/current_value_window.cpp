@@ -13,6 +13,7 @@
 #include "platform/grid.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
+#include "platform/window_places.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/input_conventions_ui.h"
@@ -44,6 +45,7 @@ CurrValue::CurrValue(QWidget* parent) : QWidget(parent) {
                             1820, 5820, 1400, 400);
     curValOK_ = makeButton(this, QStringLiteral("CurValOK"), QStringLiteral("&Calculate"), 3400,
                            5820, 1400, 400);
+    window_places::makeResizable(this, {grid8_});
 
     // Grid layout.
     grid8_->setRows(35);

@@ -2,6 +2,7 @@
 #include "investments/fund_chooser_window.h"
 #include "investments/fund_menu_window.h"
 #include "investments/record_entry_window.h"
+#include "investments/returns_window.h"
 #include "investments/table_window.h"
 #include "platform/window_registry.h"
 #include "shell/file_open_ui.h"
@@ -14,5 +15,6 @@ void DefineInvestmentWindows() {
     w.define(QStringLiteral("CurrValue"), [] { return new CurrValue; });
     w.define(QStringLiteral("Table1"), [] { return new Table1; });
     w.define(QStringLiteral("FunChose"), [] { return new FunChose; });
+    w.define(QStringLiteral("Returns"), [] { return new Returns; });
     DefineFileOpener(QStringLiteral("wms"), QStringLiteral("FundMenu"), LoadPortfolioFrom);
 }

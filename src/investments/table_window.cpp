@@ -12,11 +12,13 @@
 #include "shell/input_value_window.h"
 #include "shell/name_input_window.h"
 #include "investments/portfolio.h"
+#include "investments/returns_window.h"
 #include "investments/table_report.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
+#include "platform/window_places.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/help_topics.h"
@@ -42,6 +44,10 @@ Table1::Table1(QWidget* parent) : QWidget(parent) {
                            5820, 2040, 400);
     exitBut_ = makeButton(this, QStringLiteral("ExitBut"), QStringLiteral("E&xit to Menu"), 6360,
                           5820, 2040, 400);
+    // The current value table also leads to the annual returns, at the end of the row.
+    returnsBut_ = makeButton(this, QStringLiteral("ReturnsBut"), QStringLiteral("&Returns\u2026"),
+                             8460, 5820, 960, 400);
+    window_places::makeResizable(this, {grid5_});
 
     // Opening: empty report lists, the first free row, the grid of the view.
     State().ReportText = QStringList(4);
@@ -55,6 +61,7 @@ Table1::Table1(QWidget* parent) : QWidget(parent) {
         setColumns({2000, 1200, 1150, 1100, 1200, 1150, 1100});
     } else {
         setColumns({1150, 1200, 1100, 1100, 1050, 1050, 1000, 1200});
+        returnsBut_->hide();
         drwGraph_->setText(QStringLiteral("&Current Value"));
         if (State().CurrentFund == kAllRecordsSlot) drwGraph_->hide();
     }
@@ -68,6 +75,7 @@ Table1::Table1(QWidget* parent) : QWidget(parent) {
         }
     });
     connect(exitBut_, &QPushButton::clicked, this, &Table1::ExitToMenu);
+    connect(returnsBut_, &QPushButton::clicked, this, [] { ShowReturnsWindow(); });
 }
 
 void Table1::setColumns(const QList<int>& widths) {

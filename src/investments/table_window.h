@@ -22,6 +22,7 @@ class Table1 : public QWidget {
     QPushButton* Printr() const { return printr_; }
     QPushButton* DrwGraph() const { return drwGraph_; }
     QPushButton* ExitBut() const { return exitBut_; }
+    QPushButton* ReturnsBut() const { return returnsBut_; }
     int tableRow() const { return TableRow; }
 
     // Fills the grid with the current value table.
@@ -47,6 +48,7 @@ class Table1 : public QWidget {
     QPushButton* printr_;
     QPushButton* drwGraph_;
     QPushButton* exitBut_;
+    QPushButton* returnsBut_;
     QLabel* label1_;
     int TableRow = 2;
     bool leaving_ = false;

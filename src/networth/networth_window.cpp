@@ -18,6 +18,7 @@
 #include "platform/grid.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
+#include "platform/window_places.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/file_dialog_window.h"
@@ -61,6 +62,9 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
     liabilities_.grid->setObjectName(QStringLiteral("Grid7"));
     twips::place(liabilities_.grid, 4770, 90, 4695, 5145);
     liabilities_.liabilities = true;
+    // The two statements stand side by side: the window grows in height, and they with it.
+    window_places::makeResizable(this, {assets_.grid, liabilities_.grid},
+                                 window_places::Growth::HeightOnly);
 
     auto* insertAss = makeButton(this, QStringLiteral("InsertAss"),
                                  QStringLiteral("&Insert blank line"), 0, 5250, 4695, 325);

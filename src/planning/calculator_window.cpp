@@ -15,6 +15,7 @@
 #include "platform/keys.h"
 #include "platform/twips.h"
 #include "platform/typed_entry.h"
+#include "platform/window_places.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/key_filters.h"
@@ -108,6 +109,8 @@ void CalculatorWindow::placeGridAndHelp(Controls& controls, const QString& gridN
     twips::place(controls.grid, left, top, width, height);
     controls.helpPanel = makeTextPanel(this, QStringLiteral("TxtBox"), left, top, width, height);
     setControls(controls);
+    // The grid, and the help panel in its place, take whatever room the window is given.
+    window_places::makeResizable(this, {controls.grid, controls.helpPanel});
 }
 
 CalculatorWindow::Controls CalculatorWindow::makeButtonRow(const QString& helpName,

@@ -219,4 +219,9 @@ void CalcInpt::InsertAnnualAmount(Money amount) {
     if (s.CalcInputs.size() <= 2) return;
     s.CalcInputs[2] = amount;
     setInputText(2, RightJustifyWhole(Format(amount, u"####,,###.00"), 18));
+    // A figure a command puts into a box is an edit of it, as a typed one is: the results shown
+    // go. The year window above keeps its own edit state.
+    const int16_t yearWindowEdited = s.InputEdited;
+    ResetResults();
+    s.InputEdited = yearWindowEdited;
 }

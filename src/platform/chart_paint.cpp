@@ -107,7 +107,7 @@ BarLayout LayoutBars(const QRectF& area, const ChartContent& c, const QFont& fon
         // Labels across when they are numbers or all fit; names that do not
         // are written upwards.
         L.upright = !numbered && labelW + gap > slot0;
-        L.uprightLength = std::min(labelW, std::max(area.height() * 0.3, 3 * lineH));
+        L.uprightLength = std::min(labelW, std::max(area.height() * 0.4, 3 * lineH));
         const double firstW = n > 0 ? fm.horizontalAdvance(c.labels.value(0)) : 0;
         const double lastW = n > 0 ? fm.horizontalAdvance(c.labels.value(n - 1)) : 0;
         const bool overhang = !L.upright && firstW / 2 > slot0 / 2 + m * 0.5;
@@ -256,9 +256,19 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
             p.save();
             p.translate(cx, plot.bottom() + 4);
             p.rotate(-90);
+            // A name longer than its room is written smaller, down to two thirds, before it is
+            // shortened.
+            const double shrink = std::max(
+                2.0 / 3, std::min(1.0, L.uprightLength / std::max(fm.horizontalAdvance(text), 1.0)));
+            QFont small = p.font();
+            if (small.pointSizeF() > 0)
+                small.setPointSizeF(small.pointSizeF() * shrink);
+            else
+                small.setPixelSize(std::max(1, static_cast<int>(small.pixelSize() * shrink)));
+            if (shrink < 1) p.setFont(small);
             p.drawText(QRectF(-L.uprightLength, -lineH / 2, L.uprightLength, lineH),
                        Qt::AlignRight | Qt::AlignVCenter,
-                       fm.elidedText(text, Qt::ElideRight, L.uprightLength));
+                       QFontMetricsF(p.font()).elidedText(text, Qt::ElideRight, L.uprightLength));
             p.restore();
         } else {
             const double w = fm.horizontalAdvance(text) + 2;

@@ -86,8 +86,11 @@ QColor sliceWallColour(int k, bool colour) {
     return QColor(g, g, g);
 }
 
+namespace {
+constexpr int kSteps[] = {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000};
+}
+
 int labelStep(int count, double slotPx, double neededPx) {
-    static const int kSteps[] = {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000};
     if (count <= 1 || slotPx <= 0) return 1;
     for (int s : kSteps)
         if (s * slotPx >= neededPx) return s;
@@ -99,10 +102,24 @@ std::vector<int> labelledPoints(int count, double slotPx, double neededPx) {
     if (count <= 0) return shown;
     shown.push_back(0);
     if (count == 1) return shown;
-    const int step = labelStep(count, slotPx, neededPx);
-    // Positions are counted from 1, as years and rows are.
+    // Positions are counted from 1, as years and rows are. The labels run evenly up to the
+    // last point: on the multiples of the step when the count is one (1, 5, 10 ... 30), else
+    // from the first point on (1, 3, 5 ... 25); a step that fits neither way is taken only
+    // when the next one does not fit either.
+    int step = labelStep(count, slotPx, neededPx);
+    bool fromFirst = count % step != 0 && (count - 1) % step == 0;
+    if (count % step != 0 && !fromFirst) {
+        for (int s : kSteps) {
+            if (s <= step || s > 2 * step || s >= count) continue;
+            if (count % s == 0 || (count - 1) % s == 0) {
+                step = s;
+                fromFirst = count % s != 0;
+                break;
+            }
+        }
+    }
     for (int pos = 2; pos < count; ++pos) {
-        const bool onStep = step == 2 ? pos % 2 == 1 : pos % step == 0;
+        const bool onStep = fromFirst ? (pos - 1) % step == 0 : pos % step == 0;
         if (!onStep) continue;
         if ((pos - 1) * slotPx < neededPx || (count - pos) * slotPx < neededPx) continue;
         shown.push_back(pos - 1);

@@ -9,8 +9,11 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 #include <QWidget>
 
@@ -208,6 +211,26 @@ void showModal(QWidget* window) {
     }
 }
 
+namespace {
+
+// Qt's own file dialog opens at a size where names, sizes and dates are cut short: it opens
+// wide enough for them, and its columns fit what they show.
+void fitFileDialog(QFileDialog& dialog) {
+    const QFontMetrics fm(dialog.font());
+    dialog.resize(std::max(dialog.width(), fm.horizontalAdvance(QLatin1Char('M')) * 62),
+                  std::max(dialog.height(), fm.height() * 28));
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        // Sizes, kinds and dates as wide as they are written; the names take the rest.
+        for (QTreeView* view : dialog.findChildren<QTreeView*>()) {
+            QHeaderView* header = view->header();
+            for (int c = 1; c < header->count(); ++c)
+                header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        }
+    });
+}
+
+}  // namespace
+
 std::optional<QString> chooseFile(const FileRequest& request) {
     if (g_script) {
         g_script->fileRequests_.push_back(request);
@@ -224,8 +247,9 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     QString nameFilter = description;
     if (!nameFilter.contains(u'(')) nameFilter += QStringLiteral(" (%1)").arg(pattern);
 
+    // The desktop's own file chooser where the platform offers one (a portal or the desktop's
+    // theme); Qt's otherwise.
     QFileDialog dialog(ownerWindow());
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
     dialog.setNameFilter(nameFilter);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -235,6 +259,7 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     const bool folderThere = !request.folder.isEmpty() && QFileInfo(request.folder).isDir();
     dialog.setDirectory(folderThere ? request.folder : QDir::currentPath());
     if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
+    fitFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front();
 }

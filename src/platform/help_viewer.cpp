@@ -19,15 +19,8 @@ int g_open = 0;
 HelpViewer* HelpViewer::open(const QString& documentPath, const QString& title,
                              const QString& anchor, bool modal) {
     auto* viewer = new HelpViewer(documentPath, title);
-    if (modal) {
-        // Over a modal window it holds up the program: Escape closes it, as it
-        // closes the modal window itself.
-        viewer->setWindowModality(Qt::ApplicationModal);
-        auto* close = new QAction(viewer);
-        close->setShortcut(QKeySequence(Qt::Key_Escape));
-        QObject::connect(close, &QAction::triggered, viewer, &QWidget::close);
-        viewer->addAction(close);
-    }
+    // Over a modal window it holds up the program until it closes.
+    if (modal) viewer->setWindowModality(Qt::ApplicationModal);
     viewer->showSection(anchor);
     viewer->showMaximized();
     return viewer;
@@ -48,6 +41,13 @@ HelpViewer::HelpViewer(const QString& documentPath, const QString& title) {
     browser_->installEventFilter(this);
     browser_->viewport()->installEventFilter(this);
     setCentralWidget(browser_);
+
+    // Escape and Ctrl+W close the viewer, as they close a document window elsewhere on the desktop.
+    auto* close = new QAction(this);
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 
     QToolBar* bar = addToolBar(QStringLiteral("Help"));
     bar->setMovable(false);

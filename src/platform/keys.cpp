@@ -142,6 +142,8 @@ bool KeyHook::eventFilter(QObject* watched, QEvent* event) {
         replaying_ = false;
         return true;
     };
+    // The desktop's editing keys are commands of the box, not typed characters.
+    if (keys::isEditingCommand(e)) return editOfList ? deliver(e) : false;
     if (keyDown) {
         int code = keys::downCode(e);
         keyDown(code);
@@ -157,6 +159,13 @@ bool KeyHook::eventFilter(QObject* watched, QEvent* event) {
 }
 
 namespace keys {
+
+bool isEditingCommand(const QKeyEvent* e) {
+    for (const auto command : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
+                               QKeySequence::Undo, QKeySequence::Redo})
+        if (e->matches(command)) return true;
+    return false;
+}
 
 void sendDown(QWidget* w) {
     if (!w) return;

@@ -39,6 +39,9 @@ int downCode(const QKeyEvent* e);
 // The character code a key types (8 Backspace, 13 Enter, the character), or 0
 // when it types nothing.
 int pressCode(const QKeyEvent* e);
+// True for the desktop's editing keys (select all, copy, cut, undo, redo): a key
+// hook leaves them to the box, never filtering them as typed characters.
+bool isEditingCommand(const QKeyEvent* e);
 // Sends a Down-arrow key stroke to `w` (the focused control), as a person would.
 void sendDown(QWidget* w);
 // Types `text` into `w` key by key, through its hooks (for tests and scripted input).

@@ -43,9 +43,15 @@ QString& printoutFolder() {
 QString newPdfPath(const QString& jobName) {
     const QString folder = QDir(printoutFolder()).absolutePath();
     QDir().mkpath(folder);
-    QString base = jobName;
-    for (QChar& c : base)
-        if (!c.isLetterOrNumber()) c = u'-';
+    // Letters and figures of the job's name, each run of anything else one dash.
+    QString base;
+    for (const QChar c : jobName.left(60))
+        if (c.isLetterOrNumber())
+            base += c;
+        else if (!base.endsWith(u'-'))
+            base += u'-';
+    while (base.endsWith(u'-')) base.chop(1);
+    if (base.isEmpty()) base = QStringLiteral("Printout");
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString path = QStringLiteral("%1/%2-%3.pdf").arg(folder, base, stamp);
     for (int n = 2; QFileInfo::exists(path); ++n)

@@ -77,6 +77,21 @@ void TypedEntry::pasteClipboard(bool selection) {
     typeText(clip->text(selection ? QClipboard::Selection : QClipboard::Clipboard));
 }
 
+void TypedEntry::undoEntry(bool redo) {
+    if (!editing_) return;
+    const QString replaced = edit_->text();
+    if (redo) {
+        if (!undone_) return;
+        edit_->setText(*undone_);
+        undone_.reset();
+    } else {
+        if (replaced == entered_) return;
+        edit_->setText(entered_);
+        undone_ = replaced;
+    }
+    if (onEdit_) onEdit_();
+}
+
 bool TypedEntry::showContextMenu(const QPoint& globalPos) {
     QMenu* menu = edit_->createStandardContextMenu();
     if (!menu) return false;
@@ -92,6 +107,14 @@ bool TypedEntry::showContextMenu(const QPoint& globalPos) {
         for (const auto& [text, name] : names)
             if (caption == QLineEdit::tr(text)) action->setObjectName(QString::fromLatin1(name));
     }
+    for (const bool redo : {false, true}) {
+        auto* action =
+            menu->findChild<QAction*>(QLatin1String(redo ? "edit-redo" : "edit-undo"));
+        if (!action) continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        action->setEnabled(redo ? undone_.has_value() : edit_->text() != entered_);
+        connect(action, &QAction::triggered, this, [this, redo] { undoEntry(redo); });
+    }
     if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
         disconnect(paste, &QAction::triggered, nullptr, nullptr);
         connect(paste, &QAction::triggered, this, [this] {
@@ -106,6 +129,9 @@ bool TypedEntry::showContextMenu(const QPoint& globalPos) {
 bool TypedEntry::eventFilter(QObject* watched, QEvent* event) {
     if (watched != edit_ && watched != box_) return false;
     switch (event->type()) {
+        case QEvent::FocusOut:
+            if (watched == box_) editing_ = false;
+            return false;
         case QEvent::KeyPress:
         case QEvent::ContextMenu:
         case QEvent::InputMethod:
@@ -118,6 +144,19 @@ bool TypedEntry::eventFilter(QObject* watched, QEvent* event) {
             return false;  // the box may be on its way out: leave it alone
     }
     if (edit_->isReadOnly()) return false;
+    if (event->type() == QEvent::KeyPress) {
+        auto* e = static_cast<QKeyEvent*>(event);
+        if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) {
+            undoEntry(e->matches(QKeySequence::Redo));
+            return true;
+        }
+    }
+    // What the box showed before the user began to change it, since it took the focus.
+    if (!editing_) {
+        editing_ = true;
+        entered_ = edit_->text();
+        undone_.reset();
+    }
     switch (event->type()) {
         case QEvent::KeyPress: {
             auto* e = static_cast<QKeyEvent*>(event);

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 class QWidget;
@@ -16,7 +18,8 @@ class QWidget;
 // KeyHook filters it, runs its first-key rule and counts it exactly as typing.
 // Control characters of such text (line breaks, tabs) are dropped first: they
 // are never typed characters. Install the box's KeyHook before or after; the
-// order does not matter.
+// order does not matter. Undo (Ctrl+Z) brings back what the box showed when it
+// took the focus, and redo puts the edit back; both are edits of the box.
 class TypedEntry : public QObject {
     Q_OBJECT
   public:
@@ -38,7 +41,14 @@ class TypedEntry : public QObject {
     explicit TypedEntry(QWidget* box, QLineEdit* edit);
     bool showContextMenu(const QPoint& globalPos);
 
+    void undoEntry(bool redo);
+
     QWidget* box_;
     QLineEdit* edit_;
     std::function<void()> onEdit_;
+    // Undo brings back the text the box held before the user began to change it
+    // (since it took the focus); redo the text undo replaced.
+    bool editing_ = false;
+    QString entered_;
+    std::optional<QString> undone_;
 };

@@ -1,6 +1,7 @@
 #include "platform/window_registry.h"
 
 #include "platform/dialogs.h"
+#include "platform/window_places.h"
 #include "platform/window_rules.h"
 
 WindowRegistry& WindowRegistry::instance() {
@@ -40,6 +41,8 @@ bool WindowRegistry::visible(const QString& name) const {
 }
 
 void WindowRegistry::place(QWidget* w) {
+    // A window the user sized and placed opens where it was left.
+    if (window_places::restore(w)) return;
     if (home_.isEmpty() || w->objectName() == home_ || !exists(home_)) return;
     const QWidget* home = windows_.value(home_);
     const bool backdrop = window_rules::isBackdrop(w);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "platform/dialogs.h"
+#include "platform/window_places.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 
@@ -22,12 +23,16 @@ std::optional<QString> FileDir::ChooseFile(FileChoice what) {
     request.save = what == FileChoice::SavePortfolio || what == FileChoice::SaveStatement;
     request.filter = QString::fromLatin1(portfolio ? kInvestmentFilter : kNetWorthFilter);
     request.proposedName = s.FundFileName;
-    request.folder = s.FileFolder;
+    // The folder of the file last chosen; in a new run, the folder a file of this kind was
+    // last chosen in.
+    const QString kind = portfolio ? QStringLiteral("wms") : QStringLiteral("wmw");
+    request.folder = s.FileFolder.isEmpty() ? window_places::lastFolder(kind) : s.FileFolder;
     std::optional<QString> path = dialogs::chooseFile(request);
     if (path && !path->isEmpty()) {
         s.ChosenPath = *path;
         const QFileInfo found(*path);
         s.FileFolder = found.absolutePath();
+        window_places::setLastFolder(kind, s.FileFolder);
         s.FundFileName = found.exists() && found.isFile() ? found.fileName() : QString();
     } else {
         path.reset();

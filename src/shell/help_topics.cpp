@@ -29,6 +29,7 @@ constexpr HelpTopic kTopics[] = {
     {"RecordEntry", kAnyMode, "records"},
     {"NamInput", kAnyMode, "smallwindows"},
     {"CurrValue", kAnyMode, "currentvalue"},
+    {"Returns", kAnyMode, "returns"},
     {"InCurVal", kAnyMode, "smallwindows"},
     {"FunChose", kAnyMode, "display"},
     {"Table1", 2, "display"},  // by TableMode: 1 current value, 2 a fund's records

@@ -367,7 +367,9 @@ TEST_F(ChartWindowTest, PrintedChartFillsThePageWidthAtPrinterResolution) {
     for (bool colour : {true, false}) {
         const QString pdf =
             out.filePath(colour ? QStringLiteral("colour.pdf") : QStringLiteral("mono.pdf"));
+        QString jobName;
         setPrintDeviceFactory([&](const QString& job) -> std::unique_ptr<PrintDevice> {
+            jobName = job;
             return std::make_unique<PrinterDevice>(pdf, job);
         });
         script.clear();
@@ -375,6 +377,9 @@ TEST_F(ChartWindowTest, PrintedChartFillsThePageWidthAtPrinterResolution) {
         script.answer(colour ? dialogs::Answer::Yes : dialogs::Answer::No);
         click(f, "Ptr");
         ASSERT_TRUE(QFile::exists(pdf));
+        // The printout is named after the chart it holds.
+        EXPECT_FALSE(f->graph()->title().isEmpty());
+        EXPECT_EQ(jobName, f->graph()->title().simplified());
         QProcess list;
         list.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
         ASSERT_TRUE(list.waitForFinished(20000));

@@ -148,7 +148,7 @@ TEST(HelpDocuments, EveryWindowHasItsSectionInTheManual) {
         QStringLiteral("Table1"),    QStringLiteral("FunChose"), QStringLiteral("Form1"),
         QStringLiteral("DispNet"),   QStringLiteral("FindComp"), QStringLiteral("CdnMort"),
         QStringLiteral("CalcInpt"),  QStringLiteral("Calcyear"), QStringLiteral("CalCaptl"),
-        QStringLiteral("Income"),    QStringLiteral("PlanK")};
+        QStringLiteral("Income"),    QStringLiteral("PlanK"),    QStringLiteral("Returns")};
     for (const QString& w : windows) {
         for (int mode : {0, 1, 2}) {
             const QString anchor = HelpAnchorFor(w, mode);

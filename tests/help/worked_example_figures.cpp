@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/number_format.h"
+#include "investments/annual_return.h"
 #include "investments/current_value.h"
 #include "investments/display_records.h"
 #include "investments/portfolio.h"
@@ -127,6 +128,48 @@ ExampleFigures Sample(const ExampleInputs& in) {
         {{"book", t(31, 1)}, {"value", t(31, 3)}, {"gain", t(31, 4)}, {"percent", t(31, 5)}});
     State().reset();
     return f;
+}
+
+// One fund bought for `in` (100 shares), a cash dividend `div` on `divon` (none when 0), valued
+// at `value` on `on`.
+ExampleFigures Returns(const ExampleInputs& in) {
+    auto date = [&in](const char* name) {
+        return QDate::fromString(in.value(QString::fromLatin1(name)), Qt::ISODate);
+    };
+    std::vector<FundNameRow> funds(32);
+    funds[1] = {QStringLiteral("Fund"), QStringLiteral(" 1")};
+    std::vector<FundRecord> records(3);
+    FundRecord& bought = records[1];
+    bought.FundNo = Money::fromInt(1);
+    bought.TypeCode = QStringLiteral("B");
+    bought.TradeDate = date("from");
+    bought.Price = M(Num(in, "in") / 100);
+    bought.Shares = M(100);
+    bought.BookValue = M(Num(in, "in"));
+    int count = 1;
+    if (Num(in, "div") != 0) {
+        FundRecord& div = records[++count];
+        div.FundNo = Money::fromInt(1);
+        div.TypeCode = QStringLiteral("C");
+        div.TradeDate = date("divon");
+        div.CashDiv = M(Num(in, "div"));
+        div.BookValue = -div.CashDiv;
+    }
+    std::vector<Money> prices(32);
+    prices[1] = M(Num(in, "value") / 100);
+    const ReturnLine line =
+        WorkOutReturns(funds, 1, records, count, prices, date("on")).funds.at(0);
+    const QStringList cells = ReturnCells(line);
+    return {{QStringLiteral("in"), cells.at(1)},
+            {QStringLiteral("out"), cells.at(2)},
+            {QStringLiteral("value"), cells.at(3)},
+            {QStringLiteral("gain"), cells.at(4)},
+            {QStringLiteral("years"), cells.at(5)},
+            {QStringLiteral("return"), cells.at(6)},
+            {QStringLiteral("basis"), cells.at(7)},
+            // What a plain average would say: the gain in per cent of the money in, per year.
+            {QStringLiteral("simple"),
+             Amt(line.gain.toDouble() / line.moneyIn.toDouble() / line.years * 100)}};
 }
 
 // ---- Reference calculations for the tools whose model is still to come ------------------
@@ -335,6 +378,7 @@ const Calc kCalcs[] = {
     {"retirepct", true, RetirementPercentage},
     {"retirefixed", true, RetirementFixed},
     {"networth", true, NetWorth},
+    {"returns", true, Returns},
 };
 
 }  // namespace

@@ -90,6 +90,9 @@ TEST_F(YearWindow, EachOptionRecomputesAndInsertFillsTheAnnualAmount) {
         child<QPushButton>(y, "Insert")->click();
         EXPECT_TRUE(y->isVisible());  // the window stays open
         EXPECT_EQ(State().CalcInputs.at(2), M(1308));
+        // The figure put into the annual amount is an edit of it: the old results go at once.
+        EXPECT_EQ(child<Grid>(Windows().get(QStringLiteral("CalcInpt")), "Grid1")->cellText(1, 1),
+                  "");
         child<QPushButton>(y, "ExitButton")->click();
     });
     EXPECT_FALSE(Windows().exists(QStringLiteral("Calcyear")));

@@ -39,10 +39,13 @@ TEST(ChartStyle, ThinnedLabelsKeepTheFirstAndLastPoint) {
     // A step of 2 takes the odd years, so that 25 years end on their last.
     EXPECT_EQ(cs::labelledPoints(25, 10, 19),
               (std::vector<int>{0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24}));
-    // 50 years by twos: 49 would crowd 50 and is left out, not 50.
-    const std::vector<int> twos = cs::labelledPoints(50, 10, 19);
-    EXPECT_EQ(twos.back(), 49);
-    EXPECT_EQ(twos[twos.size() - 2], 46);
+    // 50 and 30 years by twos run evenly to their last year: 46, 48, 50 and 26, 28, 30.
+    for (int years : {50, 30}) {
+        const std::vector<int> twos = cs::labelledPoints(years, 10, 19);
+        EXPECT_EQ(twos.back(), years - 1);
+        EXPECT_EQ(twos[twos.size() - 2], years - 3);
+        EXPECT_EQ(twos[twos.size() - 3], years - 5);
+    }
     // Every size, wide or cramped: first and last labelled, none closer than its room.
     for (int count : {2, 5, 23, 25, 50})
         for (double slot : {2.0, 7.0, 16.0, 40.0}) {

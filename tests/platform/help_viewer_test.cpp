@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QKeySequence>
+#include <QPointer>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
@@ -81,4 +84,17 @@ TEST(HelpViewer, TheTwoDocumentsLeadToEachOtherAndTheTitleFollows) {
     v->browser()->backward();
     EXPECT_EQ(v->windowTitle(), QStringLiteral("Prosperon"));
     delete v;
+}
+
+TEST(HelpViewer, EscapeAndCtrlWCloseIt) {
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape),
+                                      QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
+        QPointer<HelpViewer> v = HelpViewer::open(QStringLiteral(VANTORA_HELP_DIR "/VTK.html"),
+                                                  QStringLiteral("How to Use the Program"));
+        QApplication::setActiveWindow(v);
+        QTest::keyClick(v->browser(), key.key(), key.keyboardModifiers());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(v.isNull()) << QKeySequence(key).toString().toStdString();
+        delete v.data();
+    }
 }

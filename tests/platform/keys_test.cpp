@@ -9,6 +9,7 @@
 
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/typed_entry.h"
 #include "shell/input_conventions_ui.h"
 #include "shell/key_filters.h"
 
@@ -54,4 +55,37 @@ TEST(KeyHook, AReplacedKeyIsTypedInsteadAndListsAreHookedThroughTheirEditBox) {
     QTest::keyClicks(list, QStringLiteral("2"));  // keys sent to the list itself
     EXPECT_EQ(list->currentText(), "172");
     EXPECT_EQ(presses, 3);
+}
+
+// The desktop's editing keys are commands, never typed characters: Ctrl+A selects, Ctrl+Z brings
+// back what the box showed when it was entered (an edit, as typing is), Ctrl+Shift+Z puts the
+// edit back. In a plain box and in a drop-down list alike.
+TEST(KeyHook, EditingKeysSelectUndoAndRedoWithoutABeep) {
+    dialogs::Script script;
+    QWidget window;
+    QLineEdit* box = makeTextBox(&window, QStringLiteral("InRate"), 0, 0, 1000, 300);
+    QComboBox* list = makeInputList(&window, QStringLiteral("InLumpInv"), 0, 400, 1500, 300);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (QWidget* control : {static_cast<QWidget*>(box), static_cast<QWidget*>(list)}) {
+        QLineEdit* edit = box;
+        if (control == list) edit = list->lineEdit();
+        int edits = 0;
+        ApplyNumberBoxRules(control, NumericKeyFilter, nullptr, nullptr);
+        TypedEntry::install(control, [&] { ++edits; });
+        edit->setText(QStringLiteral("$1,000.00"));
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(edit->selectedText(), "$1,000.00");
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("75"));
+        EXPECT_EQ(edit->text(), "75");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(edit->text(), "$1,000.00");
+        EXPECT_EQ(edits, 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(edit->text(), "75");
+        EXPECT_EQ(edits, 4);
+        EXPECT_EQ(script.beeps(), 0);
+    }
 }

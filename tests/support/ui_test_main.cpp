@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include "common/dates.h"
+#include "platform/window_places.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -15,6 +17,9 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     dates::setShortFormat(QStringLiteral("M/d/yyyy"));
     QApplication app(argc, argv);
+    // Places the windows remember stay with the test run, never in the desktop's settings.
+    QTemporaryDir places;
+    window_places::setFile(places.filePath(QStringLiteral("places.ini")));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(9);
     QApplication::setFont(font);

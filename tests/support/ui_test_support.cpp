@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include "platform/printer_device.h"
+#include "platform/window_places.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
 #include "shell/window_catalog.h"
@@ -34,6 +35,7 @@ void WindowTest::SetUp() {
     ASSERT_TRUE(folder.isValid());
     previousFolder = QDir::currentPath();
     QDir::setCurrent(folder.path());
+    window_places::setFile(folder.filePath(QStringLiteral("places.ini")));
     State().reset();
     State().CurrencySymbol = QStringLiteral("$");
     State().LinesPerPage = 59;
