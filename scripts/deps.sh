@@ -10,6 +10,7 @@ packages=(
   xvfb xauth imagemagick
   locales
   libx11-dev libxcb1-dev openbox x11-utils xdotool wmctrl
+  at-spi2-core python3-pyatspi dbus-x11
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -14,6 +14,8 @@ total=$(sed -n 's/.* tests failed out of \([0-9]*\).*/\1/p' "$ctest_log" | tail 
 rm -f "$ctest_log"
 # The real program on a virtual display under a window manager: what the user sees first.
 scripts/desktop_smoke.sh build-test/vantora
+# The same program as a screen reader reads it: every control named by its caption.
+scripts/atspi_check.sh build-test/vantora
 if command -v clang++ >/dev/null && [ "${VANTORA_SKIP_FUZZ:-0}" != 1 ]; then
   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORA_FUZZ=ON -DVANTORA_TESTS=OFF >/dev/null
   cmake --build build-fuzz -j "$jobs" --target fuzzers

@@ -65,6 +65,9 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
     // The two statements stand side by side: the window grows in height, and they with it.
     window_places::makeResizable(this, {assets_.grid, liabilities_.grid},
                                  window_places::Growth::HeightOnly);
+    // Their heading cells are their captions.
+    assets_.grid->setAccessibleName(QStringLiteral("Assets"));
+    liabilities_.grid->setAccessibleName(QStringLiteral("Liabilities"));
 
     auto* insertAss = makeButton(this, QStringLiteral("InsertAss"),
                                  QStringLiteral("&Insert blank line"), 0, 5250, 4695, 325);
@@ -98,6 +101,8 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
     setTabOrder(previous, insertAss);
     setTabOrder(insertAss, insertLiab);
     setTabOrder(insertLiab, hlpTxt_);
+    insertAss->setAccessibleDescription(QStringLiteral("Assets"));
+    insertLiab->setAccessibleDescription(QStringLiteral("Liabilities"));
 
     // The help box reads only: Enter closes it, other keys beep.
     KeyHook::on(hlpTxt_)->keyPress = [this](int key) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "common/number_format.h"
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/grid.h"
@@ -25,6 +26,17 @@ namespace {
 const QString kHelpTitle = QStringLiteral("Help");
 const QString kWrongEntry = QStringLiteral("Wrong entry, try again");
 constexpr int kReportSlot = 1;  // ReportText's place in the report list
+
+// The figures Calculate showed follow it in the Tab order, and the first is announced.
+void OfferResults(QWidget* calculate, const QList<QLabel*>& labels) {
+    QWidget* after = calculate;
+    for (QLabel* label : labels) after = accessibility::placeResultInTabOrder(label, after);
+    for (QLabel* label : labels) {
+        if (label->text().isEmpty()) continue;
+        accessibility::announceResult(label);
+        break;
+    }
+}
 }  // namespace
 
 struct CalculatorWindow::Input {
@@ -248,6 +260,7 @@ void CalculatorWindow::addNameBox(QLineEdit* box) {
 }
 
 void CalculatorWindow::addResultLabel(QLabel* label) {
+    accessibility::markResultLabel(label);
     resultLabels_ << label;
 }
 
@@ -328,7 +341,10 @@ QString CalculatorWindow::inputText(int slot) const {
 
 void CalculatorWindow::ResetResults() {
     AppState& s = State();
-    for (QLabel* label : resultLabels_) label->clear();
+    for (QLabel* label : resultLabels_) {
+        label->clear();
+        accessibility::placeResultInTabOrder(label, nullptr);
+    }
     clearResultLabels();
     s.InputEdited = 1;
     if (s.HelpShown == 1) return;
@@ -356,6 +372,7 @@ void CalculatorWindow::Calculate() {
     s.InputEdited = 0;
     try {
         calculation();
+        OfferResults(controls_.calculate, resultLabels_);
     } catch (...) {
         // Huge figures, a figure out of range, any other surprise: the
         // calculation ends and leaves nothing half-written.

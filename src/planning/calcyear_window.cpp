@@ -11,6 +11,7 @@
 #include "planning/calculator_figures.h"
 #include "planning/savings_plan_window.h"
 #include "planning/year_end_amount.h"
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
@@ -68,6 +69,7 @@ Calcyear::Calcyear(QWidget* parent) : QWidget(parent) {
     resultAnt_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     resultAnt_->setContentsMargins(0, 0, 4, 0);
     setBackColour(resultAnt_, colours::Green);
+    accessibility::markResultLabel(resultAnt_);
 
     calc_ = makeButton(this, QStringLiteral("Calc"), QStringLiteral("&Calculate"), 2880, 1800, 1200,
                        345);
@@ -177,6 +179,8 @@ void Calcyear::Calculate() {
     }
     resultAnt_->setText(
         RightJustifyWhole(State().CurrencySymbol + Format(YearEndAmount, u"####,,###.00"), 13));
+    accessibility::placeResultInTabOrder(resultAnt_, calc_);
+    accessibility::announceResult(resultAnt_);
 }
 
 void Calcyear::Insert() {

@@ -83,6 +83,7 @@ QPlainTextEdit* makeTextPanel(QWidget* parent, const QString& name, int left, in
     t->setReadOnly(true);
     t->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    t->setAccessibleName(QStringLiteral("Help"));  // what a screen reader calls a help panel
     twips::place(t, left, top, width, height);
     return t;
 }

@@ -104,6 +104,7 @@ Answer message(const QString& text, const QString& title, Buttons buttons, Icon 
     QMessageBox box(ownerWindow());
     box.setWindowTitle(title);
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setAccessibleDescription(box.text());  // a screen reader says it with the title
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);

@@ -12,6 +12,8 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "platform/accessibility.h"
+
 namespace {
 int g_open = 0;
 }
@@ -63,8 +65,12 @@ HelpViewer::HelpViewer(const QString& documentPath, const QString& title) {
     QAction* contents = bar->addAction(QStringLiteral("&Contents"), browser_, &QTextBrowser::home);
     Q_UNUSED(contents);
     bar->addSeparator();
-    bar->addWidget(new QLabel(QStringLiteral(" Find: "), bar));
+    auto* findCaption = new QLabel(QStringLiteral(" Find: "), bar);
+    bar->addWidget(findCaption);
     findBox_ = new QLineEdit(bar);
+    // Read as text by a screen reader, under the document's title.
+    browser_->setAccessibleName(title);
+    accessibility::nameByCaption(findBox_, findCaption);
     findBox_->setMaximumWidth(240);
     bar->addWidget(findBox_);
     QAction* findNext = bar->addAction(QStringLiteral("Find &Next"));

@@ -1,5 +1,6 @@
 #include "platform/window_registry.h"
 
+#include "platform/accessibility.h"
 #include "platform/dialogs.h"
 #include "platform/window_places.h"
 #include "platform/window_rules.h"
@@ -17,10 +18,14 @@ QWidget* WindowRegistry::get(const QString& name) {
     if (auto it = windows_.find(name); it != windows_.end() && *it) return *it;
     const auto f = factories_.find(name);
     if (f == factories_.end()) return nullptr;
+    // Before the window is built: Qt makes a control's accessible interface at its first change.
+    accessibility::install();
     return add(name, (*f)());
 }
 
 QWidget* WindowRegistry::add(const QString& name, QWidget* w) {
+    // A window its opener made (in a run, always after the menu, so the interfaces are in place).
+    accessibility::install();
     if (!w) return nullptr;
     w->setObjectName(name);
     // The window manager and desktop tools tell the program's windows apart by their role.

@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "platform/accessibility.h"
+
 #if defined(VANTORA_XCB) && QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 #define VANTORA_X11 1
@@ -58,6 +60,7 @@ class Rules : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != window_) return false;
+        if (event->type() == QEvent::Show) accessibility::nameControls(window_);
         if (event->type() == QEvent::Close) return close(static_cast<QCloseEvent*>(event));
         // A key the focused control left unhandled arrives here.
         if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
@@ -178,6 +181,7 @@ constexpr char kModal[] = "vantoraModal";
 void apply(QWidget* window) {
     if (!window || window->property(kApplied).toBool()) return;
     window->setProperty(kApplied, true);
+    accessibility::install();
     new Rules(window);
     if (fixedSize(window) && !isBackdrop(window))
         setFlagsIfChanged(window,
