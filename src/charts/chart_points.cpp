@@ -38,32 +38,33 @@ int ChartPointCount(int count) {
 }
 
 bool ShowsComparisons(const AppState& s) {
-    return s.GraphSource == 6 || (s.GraphSource == 1 && s.CallMode != 1);
+    return s.GraphSource == ChartSource::CompoundRate ||
+           (s.GraphSource == ChartSource::Savings && s.CallMode != 1);
 }
 
 int OpeningChart(const AppState& s) {
     switch (s.GraphSource) {
-        case 0:
+        case ChartSource::Investments:
             return chart_shown::PerCent;
-        case 1:
-        case 6:
+        case ChartSource::Savings:
+        case ChartSource::CompoundRate:
             return ShowsComparisons(s) ? chart_shown::Comparison : chart_shown::Year;
-        case 2:
-        case 3:
-        case 4:
-        case 5:
-        case 7:
+        case ChartSource::RetirementPercentage:
+        case ChartSource::RetirementFixedAmount:
+        case ChartSource::Mortgage:
+        case ChartSource::CapitalRequired:
+        case ChartSource::K401:
             return chart_shown::Year;
-        default:
-            return 0;
     }
+    return 0;
 }
 
 void PrepareYearValues(AppState& s) {
     SharedTable<Money>& t = s.YearTable;
     if (!t.created() || t.cols() < 6) return;
     const int n = pointsWithin(s.GraphPoints, t.rows());
-    if (s.GraphSource == 3 || s.GraphSource == 4) {
+    if (s.GraphSource == ChartSource::RetirementFixedAmount ||
+        s.GraphSource == ChartSource::Mortgage) {
         // Bar 1 is the starting amount, bar i + 1 the value at the end of
         // period i. The value after the last period is not drawn: the row
         // that would take it is the opener's total row, which keeps its figures.
@@ -133,24 +134,23 @@ ChartPoints ComparisonPoints(const AppState& s) {
     return p;
 }
 
-QString ChartOpener(int graphSource) {
-    switch (graphSource) {
-        case 0:
+QString ChartOpener(ChartSource source) {
+    switch (source) {
+        case ChartSource::Investments:
             return QStringLiteral("Table1");
-        case 1:
+        case ChartSource::Savings:
             return QStringLiteral("CalcInpt");
-        case 2:
-        case 3:
+        case ChartSource::RetirementPercentage:
+        case ChartSource::RetirementFixedAmount:
             return QStringLiteral("Income");
-        case 4:
+        case ChartSource::Mortgage:
             return QStringLiteral("CdnMort");
-        case 5:
+        case ChartSource::CapitalRequired:
             return QStringLiteral("CalCaptl");
-        case 6:
+        case ChartSource::CompoundRate:
             return QStringLiteral("FindComp");
-        case 7:
+        case ChartSource::K401:
             return QStringLiteral("PlanK");
-        default:
-            return QString();
     }
+    return QString();
 }

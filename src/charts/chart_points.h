@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <vector>
 
 struct AppState;
+enum class ChartSource : int16_t;
 
 // One data set of the chart window: a title, a value-axis title and one label
 // and value per point, and what the values are: amounts of money, shown with
@@ -62,4 +64,4 @@ ChartPoints YearPoints(const AppState& s);
 ChartPoints ComparisonPoints(const AppState& s);
 
 // The window that opened the chart, by GraphSource ("" for an unknown source).
-QString ChartOpener(int graphSource);
+QString ChartOpener(ChartSource source);

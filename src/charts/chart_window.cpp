@@ -88,7 +88,7 @@ void Form1::open() {
     ChartColour = 0;
     drawInColour_ = true;
     const AppState& s = State();
-    const bool funds = s.GraphSource == 0;
+    const bool funds = s.GraphSource == ChartSource::Investments;
     // The investment charts switch between per cent and value; the
     // calculators' charts between their flat and 3D forms.
     Oned->setVisible(funds);
@@ -220,7 +220,7 @@ void Form1::onPie2d() {
 }
 
 void Form1::onThreeDee() {
-    if (State().GraphSource == 0) {
+    if (State().GraphSource == ChartSource::Investments) {
         ChartShown = chart_shown::Fund3D;
         fundThreeD();
         return;
@@ -230,7 +230,7 @@ void Form1::onThreeDee() {
 }
 
 void Form1::onSav2D() {
-    if (State().GraphSource == 0) return;
+    if (State().GraphSource == ChartSource::Investments) return;
     if (ShowsComparisons(State())) {
         ChartShown = chart_shown::Comparison;
         comparisonChart();

@@ -188,19 +188,19 @@ void CurrValue::closeEvent(QCloseEvent* e) {
     if (!leaving_) ExitToMenu();
 }
 
-void CheckEmptyFunds() {
+bool CheckEmptyFunds() {
     bool allFundsHaveRecords = false;
     {
         HeldPortfolio held(State());
         allFundsHaveRecords = FirstFundWithoutRecords(held.value) == 0;
     }
-    if (allFundsHaveRecords) return;
+    if (allFundsHaveRecords) return false;
     dialogs::message(
         QStringLiteral("You have Added a Fund Name but have not entered a record in it.") +
             QStringLiteral(" Either delete the Fund name or add a record.") +
             QStringLiteral(" I cannot work with an empty Fund."),
         QStringLiteral("Help"));
-    State().CallMode = 7;
+    return true;
 }
 
 bool ComputeCurrentValue() {

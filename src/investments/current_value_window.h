@@ -45,9 +45,9 @@ class CurrValue : public QWidget {
     bool leaving_ = false;
 };
 
-// Looks for a named fund without records: shows the "Help" message and sets
-// CallMode to 7 when there is one.
-void CheckEmptyFunds();
+// Looks for a named fund without records: shows the "Help" message and
+// returns true when there is one.
+bool CheckEmptyFunds();
 
 // Values every fund at its price and shows the result in Table1 (caption
 // "Current Value of all Funds") with the printable report in ReportPages 1

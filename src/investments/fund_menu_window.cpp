@@ -104,7 +104,7 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
     // Loading: the status line, fresh tables, the charts draw the funds.
     infoBox_->setText(fileInfo());
     ResetTables(State());
-    State().GraphSource = 0;
+    State().GraphSource = ChartSource::Investments;
 }
 
 QPushButton* FundMenu::button(const QString& name) const {
@@ -145,9 +145,9 @@ namespace {
 
 // Reads the file at ChosenPath (nothing when the chooser was cancelled) and brings the menu back
 // with fresh totals; a file that cannot be read leaves an empty portfolio and says so.
-void LoadChosenPortfolio() {
+void LoadChosenPortfolio(bool chosen) {
     AppState& s = State();
-    if (s.CallMode != 6) {
+    if (chosen) {
         dialogs::WaitCursor wait;
         if (auto portfolio = ReadPortfolioFile(s.ChosenPath)) {
             InstallPortfolio(s, std::move(*portfolio));
@@ -161,7 +161,7 @@ void LoadChosenPortfolio() {
             s.FundFileName.clear();
             s.RecordCount = 0;
             s.FundCount() = 0;
-            s.GraphSource = 0;
+            s.GraphSource = ChartSource::Investments;
         }
     }
     // Every attempt ends here: the date check, fresh totals, the menu back.
@@ -179,7 +179,6 @@ void LoadChosenPortfolio() {
             QStringLiteral("Warning"));
     }
     ResetFundTotals(s.FundTotals);
-    s.CallMode = 0;
     s.ChosenPath.clear();
     showFundMenu();
 }
@@ -187,29 +186,25 @@ void LoadChosenPortfolio() {
 }  // namespace
 
 void LoadPortfolio() {
-    AppState& s = State();
     // Opening a file replaces the portfolio in memory: unsaved changes are
     // guarded by the same question as the exit.
     if (WantsToKeepChanges()) return;
     hideFundMenuBehindBackdrop();
-    s.CallMode = 1;
-    ChooseFile();
-    LoadChosenPortfolio();
+    LoadChosenPortfolio(ChooseFile(FileChoice::OpenPortfolio).has_value());
 }
 
 void LoadPortfolioFrom(const QString& path) {
     AppState& s = State();
     if (WantsToKeepChanges()) return;
     hideFundMenuBehindBackdrop();
-    s.CallMode = 1;
     s.ChosenPath = path;
-    LoadChosenPortfolio();
+    LoadChosenPortfolio(true);
 }
 
 void SavePortfolio() {
     DocumentSave save;
     save.window = kFundMenu;
-    save.chooserMode = 2;
+    save.choice = FileChoice::SavePortfolio;
     save.hasContent = [] { return State().RecordCount != 0; };
     save.write = [](const QString& path, SafeWriteFailure* failure) {
         HeldPortfolio held(State());

@@ -82,11 +82,11 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     // Buttons.
     connect(funds_, qOverload<int>(&QComboBox::activated), this, &RecordEntry::ChooseFund);
     connect(addaRec_, &QPushButton::clicked, this, [this] {
-        if (!EntryOpen()) State().CallMode = 0;
+        if (!EntryOpen()) correcting_ = false;
         BeginEntry();
     });
     connect(correctrec_, &QPushButton::clicked, this, [this] {
-        State().CallMode = 1;
+        correcting_ = true;
         BeginEntry();
     });
     connect(createfund_, &QPushButton::clicked, this, &RecordEntry::AddNewFund);
@@ -165,7 +165,7 @@ void RecordEntry::LockEntryBoxes() {
 
 // Adding: every box. Correcting: the date and the figures the record's code uses.
 void RecordEntry::EnableEntryBoxes() {
-    const bool correcting = State().CallMode == 1;
+    const bool correcting = correcting_;
     const EntryBoxes used = BoxesForCode(correcting ? CodeText() : QString());
     inTrans_->setEnabled(!correcting);
     inDate_->setEnabled(true);
@@ -242,7 +242,7 @@ void RecordEntry::ChooseFund(int index) {
     ShowRecordPosition();
     if (inTrans_->text().isEmpty()) {
         s.BrowsePos = 0;
-        s.CallMode = 0;
+        correcting_ = false;
         BeginEntry();
     }
 }
@@ -271,7 +271,7 @@ void RecordEntry::PreviousRecord() {
 }
 
 void RecordEntry::AddNewFund() {
-    State().CallMode = 0;
+    correcting_ = false;
     const QString reply = AskName(QString(), this);
     switch (onFlow([&reply](Portfolio& p, BrowseCursor& c) { return AddFundNamed(p, c, reply); })) {
         case NewFund::Cancelled:
@@ -296,8 +296,7 @@ void RecordEntry::AddNewFund() {
 }
 
 void RecordEntry::BeginEntry() {
-    AppState& s = State();
-    const bool correcting = s.CallMode == 1;
+    const bool correcting = correcting_;
     if (!EntryOpen()) {
         const QString fund = funds_->currentText(), code = inTrans_->text();
         switch (onFlow([&](const Portfolio& p, const BrowseCursor& c) {
@@ -310,12 +309,12 @@ void RecordEntry::BeginEntry() {
                 else
                     dialogs::message(QStringLiteral("No Fund selected. See Entry Help."),
                                      QStringLiteral("Add Record"));
-                s.CallMode = 0;
+                correcting_ = false;
                 return;
             case EntryOpening::NoRecord:
                 dialogs::message(QStringLiteral("No Record to Correct."),
                                  QStringLiteral("Correct Record"));
-                s.CallMode = 0;
+                correcting_ = false;
                 return;
             case EntryOpening::Allowed:
                 break;
@@ -342,18 +341,16 @@ void RecordEntry::BeginEntry() {
 
 // The rejection tail: the typed entry is dropped and the record shown again.
 void RecordEntry::RejectEntry() {
-    AppState& s = State();
-    if (s.CallMode != 1) ClearEntryBoxes();
+    if (!correcting_) ClearEntryBoxes();
     ShowNextRecord();
     ShowRecordPosition();
     EntryFailed = 1;
-    s.CallMode = 0;
+    correcting_ = false;
     LockEntryBoxes();
 }
 
 void RecordEntry::StoreRecord() {
-    AppState& s = State();
-    const bool correcting = s.CallMode == 1;
+    const bool correcting = correcting_;
     EntryFailed = 0;
     const RecordInput entry{CodeText(), inDate_->text(), TypedFigures(), funds_->currentText()};
     switch (onFlow([&](Portfolio& p, BrowseCursor& c) {
@@ -380,7 +377,7 @@ void RecordEntry::StoreRecord() {
             dialogs::message(QStringLiteral("Files are limited to 1000 records\r\nYou will have to "
                                             "start a new\r\nFile."),
                              QStringLiteral("Help"));
-            s.CallMode = 0;
+            correcting_ = false;
             RejectEntry();
             return;
         case StoreResult::BadDate:
@@ -397,7 +394,7 @@ void RecordEntry::StoreRecord() {
     ShowFileInfo();
     FlashDone();
     LockEntryBoxes();
-    s.CallMode = 0;
+    correcting_ = false;
 }
 
 void RecordEntry::DeleteRecord() {
@@ -447,7 +444,7 @@ void RecordEntry::FlashDone() {
 
 void RecordEntry::ExitToMenu() {
     AppState& s = State();
-    s.CallMode = 0;
+    correcting_ = false;
     Windows().unload(kRecordEntry);
     Windows().show(QStringLiteral("FundMenu"));
     ShowFileInfo();

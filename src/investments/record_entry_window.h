@@ -41,8 +41,10 @@ class RecordEntry : public QWidget {
 
     // Choosing line `index` (0 = first fund slot) of the fund list.
     void ChooseFund(int index);
-    // Opens an entry (adding: CallMode 0, correcting: CallMode 1), or saves the open one.
+    // Opens an entry (adding, or correcting after Correct Record), or saves the open one.
     void BeginEntry();
+    // True from Correct Record until the entry it opens closes.
+    bool correcting() const { return correcting_; }
     void StoreRecord();
     void DeleteRecord();
     void AddNewFund();
@@ -99,4 +101,5 @@ class RecordEntry : public QWidget {
     int EntryStarted = 0;
     int EntryFailed = 0;
     bool checkingDate_ = false;
+    bool correcting_ = false;
 };

@@ -118,7 +118,6 @@ void Table1::ShowRecords(const RecordView& view) {
 }
 
 void Table1::PriceShownFund() {
-    State().CallMode = 0;
     const QString reply = AskCurrentValue();
     if (reply.isEmpty()) return;
     FundPricing pricing;
@@ -139,7 +138,7 @@ void Table1::PriceShownFund() {
 }
 
 void Table1::ShowGraph() {
-    State().GraphSource = 0;
+    State().GraphSource = ChartSource::Investments;
     Windows().show(QStringLiteral("Form1"));
     Windows().hide(kName);
 }
@@ -174,7 +173,6 @@ void Table1::Print() {
 void Table1::ExitToMenu() {
     AppState& s = State();
     TableMode = 0;
-    s.CallMode = 0;
     drwGraph_->show();
     // The lists stay four entries long: other windows index them.
     s.ReportText = QStringList(4);

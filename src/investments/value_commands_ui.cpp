@@ -23,9 +23,7 @@ bool haveRecords() {
 
 void CompValueCommand() {
     if (!haveRecords()) return;
-    State().CallMode = 0;
-    CheckEmptyFunds();
-    if (State().CallMode == 7) return;
+    if (CheckEmptyFunds()) return;
     Windows().hide(QStringLiteral("FundMenu"));
     Windows().unload(QStringLiteral("CurrValue"));
     Windows().show(QStringLiteral("CurrValue"));
@@ -49,7 +47,6 @@ void SortRecordsCommand() {
 
 void DisplayDataCommand() {
     if (!haveRecords()) return;
-    State().CallMode = 2;
     State().CurrentFund = 0;
     Windows().unload(QStringLiteral("FunChose"));
     Windows().showModal(QStringLiteral("FunChose"));

@@ -288,10 +288,7 @@ void DispNet::Calculate() {
 void DispNet::InsertLine(bool liabilities) {
     AppState& s = State();
     const List& list = liabilities ? liabilities_ : assets_;
-    s.CallMode = liabilities ? 2 : 1;
-    InsertLineNumber = static_cast<int16_t>(list.CellRow);
-    const QString reply = AskCurrentValue();
-    s.CallMode = 0;
+    const QString reply = AskInsertLine(list.CellRow);
     const double n = std::nearbyint(LeadingNumber(reply));  // a half goes to the even number
     if (!(n >= 1 && n <= kNetLastInsertRow)) return;
     bool inserted = false;
@@ -305,9 +302,7 @@ void DispNet::InsertLine(bool liabilities) {
 }
 
 void DispNet::showAgain() {
-    AppState& s = State();
-    s.CallMode = 0;
-    s.ChosenPath.clear();
+    State().ChosenPath.clear();
     Windows().show(kName);
 }
 
@@ -321,7 +316,7 @@ void DispNet::SaveStatement() {
     }
     DocumentSave save;
     save.window = kName;
-    save.chooserMode = 4;
+    save.choice = FileChoice::SaveStatement;
     save.hasContent = [] { return State().AssetCount != 0 || State().LiabilityCount != 0; };
     save.nothingToSave = [] { State().NetChanged = 0; };
     save.write = [](const QString& path, SafeWriteFailure* failure) {
@@ -354,16 +349,13 @@ void DispNet::OpenStatement() {
     Windows().show(QStringLiteral("bakgnd"));
     Windows().hide(kName);
     const QString previousName = s.FundFileName;
-    s.CallMode = 3;
-    ChooseFile();
-    if (s.CallMode != 6) openChosenStatement(previousName);
+    if (ChooseFile(FileChoice::OpenStatement)) openChosenStatement(previousName);
     showAgain();
 }
 
 void DispNet::OpenStatementFrom(const QString& path) {
     AppState& s = State();
     if (keepsUnsavedChanges()) return;
-    s.CallMode = 3;
     s.ChosenPath = path;
     openChosenStatement(s.FundFileName);
 }

@@ -21,6 +21,11 @@ int GridRowsFor(int64_t term, int extraRows) {
     return static_cast<int>(std::max(kLeast, rows));
 }
 
+void StoreYearRow(SharedTable<Money>& t, int row, const StoredYear& figures) {
+    t(row, 1) = Money::fromInt(figures.year);
+    for (int c = 0; c < 3; ++c) t(row, c + 2) = figures.figures[c];
+}
+
 std::vector<QStringList> YearGridRows(const SharedTable<Money>& t, int years,
                                       const YearGridColumns& columns, const QString& symbol) {
     std::vector<QStringList> rows;

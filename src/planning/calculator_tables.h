@@ -25,6 +25,25 @@ QString YearLimitMessage(int years);
 // the term has passed the limit check, so a refused term never sizes the grid.
 int GridRowsFor(int64_t term, int extraRows);
 
+// One stored year row: the year in YearTable column 1, its three figures in columns 2..4.
+struct StoredYear {
+    int64_t year = 0;
+    Money figures[3];
+};
+// Stores `rows` (each put through `stored`, which returns its StoredYear) at
+// their years, then `total` at row `totalRow`. The total row's year column is
+// the caller's: most calculators store the years, the capital required n + 1.
+void StoreYearRow(SharedTable<Money>& yearTable, int row, const StoredYear& figures);
+template <class Rows, class ToStored>
+void StoreYearRows(SharedTable<Money>& yearTable, const Rows& rows, ToStored stored,
+                   int totalRow, const StoredYear& total) {
+    for (const auto& row : rows) {
+        const StoredYear y = stored(row);
+        StoreYearRow(yearTable, static_cast<int>(y.year), y);
+    }
+    StoreYearRow(yearTable, totalRow, total);
+}
+
 // Which YearTable columns a year grid shows. Year row y (grid columns 1..)
 // shows YearTable(y, yearColumns[i]) with `picture`, after the year as plain
 // text in column 0; the total row (YearTable row years + 1) shows "Total:" and

@@ -63,11 +63,12 @@ void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout) {
     grid->setSelEndCol(0);
 }
 
-void StyleInputCaption(QLabel* label) {
+QLabel* StyleInputCaption(QLabel* label) {
     QFont f = label->font();
     f.setPointSize(8);
     label->setFont(f);
     setBackColour(label, colours::Aqua);
+    return label;
 }
 
 CalculatorWindow::CalculatorWindow(const CalculatorTableShape& shape, QWidget* parent)
@@ -388,7 +389,7 @@ void CalculatorWindow::ShowGraph() {
         return;
     }
     const GraphHandOver handOver = graphHandOver();
-    if (handOver.source >= 0) s.GraphSource = static_cast<int16_t>(handOver.source);
+    if (handOver.source) s.GraphSource = *handOver.source;
     if (!handOver.title.isEmpty()) s.GraphTitle = handOver.title;
     Windows().show(QStringLiteral("Form1"));
     Windows().hide(objectName());
@@ -466,7 +467,7 @@ void CalculatorWindow::ExitToMenu() {
     releaseTables();
     s.CallMode = 0;
     s.GraphPoints = 0;
-    s.GraphSource = 0;
+    s.GraphSource = ChartSource::Investments;
     Windows().unload(objectName());
     Windows().show(QStringLiteral("MenuMain"));
 }

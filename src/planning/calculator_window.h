@@ -2,6 +2,7 @@
 // graph, printout, exit, the year grid and the comparison rows).
 #pragma once
 
+#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -40,7 +41,7 @@ void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout);
 
 // A descriptive label of a calculator's input column: aqua, in 8 points, so
 // that the blanks of its caption break it into lines at the column's width.
-void StyleInputCaption(QLabel* label);
+QLabel* StyleInputCaption(QLabel* label);
 
 // How a calculator's number box treats two keys.
 struct CalculatorInputOptions {
@@ -49,10 +50,10 @@ struct CalculatorInputOptions {
 };
 
 // What Show Graph hands the chart window besides the tables: GraphSource and
-// GraphTitle, set after the "No Data" check and before the chart opens. A
-// negative source or an empty title leaves the global as Calculate set it.
+// GraphTitle, set after the "No Data" check and before the chart opens. No
+// source or an empty title leaves the global as Calculate set it.
 struct GraphHandOver {
-    int source = -1;
+    std::optional<ChartSource> source;
     QString title;
 };
 

@@ -62,17 +62,12 @@ CapitalPlan CalculateCapitalRequired(const CapitalInputs& in) {
 }
 
 void StoreCapitalYearTable(const CapitalPlan& plan, SharedTable<Money>& t) {
-    for (const CapitalYear& row : plan.rows) {
-        t(row.year, 1) = Money::fromInt(row.year);
-        t(row.year, 2) = row.invested;
-        t(row.year, 3) = row.interest;
-        t(row.year, 4) = row.value;
-    }
+    // The total row's year column holds n + 1, not n.
     const int total = plan.years + 1;
-    t(total, 1) = Money::fromInt(total);
-    t(total, 2) = plan.totalInvested;
-    t(total, 3) = plan.totalInterest;
-    t(total, 4) = plan.finalValue;
+    StoreYearRows(
+        t, plan.rows,
+        [](const CapitalYear& r) { return StoredYear{r.year, {r.invested, r.interest, r.value}}; },
+        total, {total, {plan.totalInvested, plan.totalInterest, plan.finalValue}});
 }
 
 std::vector<QStringList> CapitalGridRows(const CapitalPlan& plan, const QString& symbol) {

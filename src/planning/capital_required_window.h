@@ -15,7 +15,7 @@ class CalCaptl : public CalculatorWindow {
     QString helpText() const override;
     void calculation() override;
     void printReport(PrintDevice& device) override;
-    GraphHandOver graphHandOver() const override { return {5, {}}; }
+    GraphHandOver graphHandOver() const override { return {ChartSource::CapitalRequired, {}}; }
     // No comparison rows here: every reset blanks the grid body.
     bool blanksGridOnReset() const override { return true; }
 

@@ -145,5 +145,5 @@ void FindComp::printReport(PrintDevice& device) {
 }
 
 GraphHandOver FindComp::graphHandOver() const {
-    return {6, QStringLiteral("Annual compound growth comparisons")};
+    return {ChartSource::CompoundRate, QStringLiteral("Annual compound growth comparisons")};
 }

@@ -67,19 +67,15 @@ bool ShowsStartingBalance(const K401Plan& plan) {
 }
 
 void StoreK401YearTable(const K401Plan& plan, SharedTable<Money>& t) {
+    // Besides the common columns: the starting balance in row 0, each year's salary in column 0.
     t(0, 4) = plan.balance;
-    for (const K401Year& row : plan.rows) {
-        t(row.year, 0) = row.salary;
-        t(row.year, 1) = Money::fromInt(row.year);
-        t(row.year, 2) = row.contribution;
-        t(row.year, 3) = row.interest;
-        t(row.year, 4) = row.value;
-    }
-    const int total = plan.years + 1;
-    t(total, 1) = Money::fromInt(plan.years);
-    t(total, 2) = plan.totalInvested;
-    t(total, 3) = plan.totalInterest;
-    t(total, 4) = plan.finalValue;
+    StoreYearRows(
+        t, plan.rows,
+        [&t](const K401Year& r) {
+            t(r.year, 0) = r.salary;
+            return StoredYear{r.year, {r.contribution, r.interest, r.value}};
+        },
+        plan.years + 1, {plan.years, {plan.totalInvested, plan.totalInterest, plan.finalValue}});
 }
 
 std::vector<QStringList> K401GridRows(const K401Plan& plan, const QString& symbol) {

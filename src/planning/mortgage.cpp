@@ -9,8 +9,8 @@
 #include "planning/calculator_tables.h"
 
 const Compounding kCompoundings[5] = {
-    {u"      Monthly", 12, 1}, {u"    BiMonthly", 6, 2},  {u"    Quarterly", 3, 4},
-    {u" SemiAnnually", 2, 6},  {u"     Annually", 1, 12},
+    {u"      Monthly", 12}, {u"    BiMonthly", 6},  {u"    Quarterly", 3},
+    {u" SemiAnnually", 2},  {u"     Annually", 1},
 };
 
 const Compounding& CompoundingFor(const QString& text) {
@@ -83,17 +83,13 @@ MortgageSchedule CalculateMortgage(const MortgageInputs& in) {
 }
 
 void StoreMortgageTable(const MortgageSchedule& s, SharedTable<Money>& t) {
-    for (const AmortizationRow& row : s.rows) {
-        t(row.period, 1) = Money::fromInt(row.period);
-        t(row.period, 2) = row.interest;
-        t(row.period, 3) = row.principal;
-        t(row.period, 4) = row.balance;
-    }
+    const auto stored = [](const AmortizationRow& r) {
+        return StoredYear{r.period, {r.interest, r.principal, r.balance}};
+    };
     const int total = s.periods + 1;
-    t(total, 1) = Money::fromInt(s.periods);
-    t(total, 2) = Money::fromDouble(s.totalInterest);
-    t(total, 3) = Money::fromDouble(s.totalPrincipal);
-    t(total, 4) = Money();
+    StoreYearRows(t, s.rows, stored, total,
+                  {s.periods,
+                   {Money::fromDouble(s.totalInterest), Money::fromDouble(s.totalPrincipal), {}}});
     t(total, 5) = Money::fromDouble(s.allPayments());
 }
 

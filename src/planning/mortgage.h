@@ -9,15 +9,13 @@
 #include "common/money.h"
 #include "shell/app_state.h"
 
-// The two uses of the window, by CallMode.
+// The two uses of the window, one per main menu button (the numbers are the manual's).
 enum class MortgageMode { Mortgage = 1, Loan = 2 };
 
-// One entry of the compounding list: its text, the compounding periods a year
-// and the months in each period.
+// One entry of the compounding list: its text and the compounding periods a year.
 struct Compounding {
     const char16_t* text;
     int perYear;
-    int months;
 };
 // "      Monthly", "    BiMonthly", "    Quarterly", " SemiAnnually", "     Annually".
 extern const Compounding kCompoundings[5];

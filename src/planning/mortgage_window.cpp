@@ -15,7 +15,9 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
+#include "platform/window_registry.h"
 #include "shell/app_state.h"
+#include "shell/help_topics.h"
 #include "shell/key_filters.h"
 
 namespace {
@@ -23,17 +25,6 @@ namespace {
 constexpr int kClientWidth = 9480, kClientHeight = 6360;
 constexpr int kLabelWidth = 2265, kBoxLeft = 90, kBoxWidth = 2080, kResultWidth = 2085;
 constexpr int kGridLeft = 2295, kGridTop = 60, kGridWidth = 7170, kGridHeight = 5835;
-
-// The input column's captions in 8 points: their blanks break them into lines
-// at the column's width.
-QLabel* caption(QWidget* parent, const char* name, const QString& text, int top, int height) {
-    QLabel* label = makeLabel(parent, QString::fromLatin1(name), text, 0, top, kLabelWidth, height);
-    QFont f = label->font();
-    f.setPointSize(8);
-    label->setFont(f);
-    setBackColour(label, colours::Aqua);
-    return label;
-}
 
 QLabel* resultLabel(QWidget* parent, const char* name, int top) {
     QLabel* label = makeLabel(parent, QString::fromLatin1(name), QString(), kBoxLeft, top,
@@ -45,46 +36,54 @@ QLabel* resultLabel(QWidget* parent, const char* name, int top) {
 
 }  // namespace
 
-MortgageMode CdnMort::mode() {
-    return State().CallMode == 2 ? MortgageMode::Loan : MortgageMode::Mortgage;
+CdnMort* CdnMort::open(MortgageMode mode) {
+    return Windows().showIn<CdnMort>(QStringLiteral("CdnMort"), mode);
 }
 
-CdnMort::CdnMort(QWidget* parent)
+CdnMort::CdnMort(MortgageMode mode, QWidget* parent)
     : CalculatorWindow(
           CalculatorTableShape{
               .lastInput = 5, .lastYearRow = 500, .lastComparisonRow = 2, .lastComparisonCol = 3},
-          parent) {
-    const bool loan = mode() == MortgageMode::Loan;
+          parent),
+      mode_(mode) {
+    const bool loan = mode == MortgageMode::Loan;
+    // F1 opens the manual at the section of this use of the window.
+    setProperty(kHelpModeProperty, static_cast<int>(mode));
     setWindowTitle(loan ? QStringLiteral("Monthly Payments on a Loan")
                         : QStringLiteral("Mortgage Tables"));
     twips::setClientSize(this, kClientWidth, kClientHeight);
     setBackColour(this, colours::Grey);
 
-    caption(this, "Label1",
+    // The input column's captions: their blanks break them into lines at the column's width.
+    auto caption = [this](const char* name, const QString& text, int top, int height) {
+        return StyleInputCaption(
+            makeLabel(this, QString::fromLatin1(name), text, 0, top, kLabelWidth, height));
+    };
+    caption("Label1",
             loan ? QStringLiteral(" Amount of Loan.") : QStringLiteral(" Amount of Mortgage."), 60,
             820);
     QLineEdit* principal =
         makeInputBox(this, QStringLiteral("InPrincipal"), kBoxLeft, 480, kBoxWidth, 360);
-    caption(this, "Label2", QStringLiteral(" Annual Interest Rate (%)."), 930, 825);
+    caption("Label2", QStringLiteral(" Annual Interest Rate (%)."), 930, 825);
     QComboBox* rate = makeInputList(this, QStringLiteral("InRate"), kBoxLeft, 1380, kBoxWidth, 315);
-    caption(this, "Label3",
+    caption("Label3",
             loan ? QStringLiteral(" Term in Months.") : QStringLiteral(" Term in Years."), 1800,
             795);
     QComboBox* term = makeInputList(this, QStringLiteral("InTerm"), kBoxLeft, 2220, kBoxWidth, 315);
-    caption(this, "Label6", QStringLiteral(" Interest Compounding      Periods per Year."), 2640,
+    caption("Label6", QStringLiteral(" Interest Compounding      Periods per Year."), 2640,
             825);
     comperiod_ = new QComboBox(this);
     comperiod_->setObjectName(QStringLiteral("Comperiod"));
     twips::place(comperiod_, kBoxLeft, 3090, kBoxWidth, 315);
     for (const Compounding& c : kCompoundings) comperiod_->addItem(QString::fromUtf16(c.text));
     comperiod_->setCurrentIndex(0);
-    caption(this, "Label4", QStringLiteral(" Monthly Principal Plus      Interest Payment."), 3510,
+    caption("Label4", QStringLiteral(" Monthly Principal Plus      Interest Payment."), 3510,
             825);
     monthPI_ = resultLabel(this, "InMonthPI", 3960);
-    caption(this, "Label5", QStringLiteral(" Total of Monthly               Payments each Year."),
+    caption("Label5", QStringLiteral(" Total of Monthly               Payments each Year."),
             4380, 855);
     totYear_ = resultLabel(this, "TotYear", 4860);
-    caption(this, "Label8", QStringLiteral(" Total of all Payments."), 5280, 615);
+    caption("Label8", QStringLiteral(" Total of all Payments."), 5280, 615);
     allPayments_ = resultLabel(this, "AllPayments", 5520);
 
     addInput(principal, 1, NumericKeyFilter, BoxFormat::money(16));

@@ -1,5 +1,5 @@
-// CdnMort: monthly payments and amortization tables of a mortgage (CallMode 1, one row per year)
-// or a loan (CallMode 2, one row per month).
+// CdnMort: monthly payments and amortization tables of a mortgage (one row per year) or a loan
+// (one row per month), as the main menu opens it.
 #pragma once
 
 #include <optional>
@@ -16,25 +16,27 @@ class QLabel;
 class CdnMort : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit CdnMort(QWidget* parent = nullptr);
+    explicit CdnMort(MortgageMode mode = MortgageMode::Mortgage, QWidget* parent = nullptr);
+    // Shows the window in `mode` (a window open in the other mode is unloaded first).
+    static CdnMort* open(MortgageMode mode);
+    MortgageMode mode() const { return mode_; }
 
   protected:
     QString helpText() const override;
     void calculation() override;
     void printReport(PrintDevice& device) override;
-    GraphHandOver graphHandOver() const override { return {4, {}}; }
+    GraphHandOver graphHandOver() const override { return {ChartSource::Mortgage, {}}; }
     // Unlike the savings plan, the grid body is blanked on every reset.
     bool blanksGridOnReset() const override { return true; }
 
   private:
-    // 1 mortgage, 2 loan: read from CallMode, as the window is used.
-    static MortgageMode mode();
     void SetupGrid();
     MortgageInputs inputs() const;
     // The Extra Payments button: the extras typed in ExtraPay; a change resets the results and
     // gives the grid the columns of the schedule it will show.
     void EditExtras();
 
+    const MortgageMode mode_;
     QComboBox* comperiod_ = nullptr;
     QLabel* monthPI_ = nullptr;
     QLabel* totYear_ = nullptr;

@@ -93,10 +93,6 @@ void fixedAmount(const RetirementIncomeInputs& in, float g, RetirementIncome& r)
 
 }  // namespace
 
-WithdrawalChoice WithdrawalChoiceOf(int callMode) {
-    return callMode == 2 ? WithdrawalChoice::FixedAmount : WithdrawalChoice::Percentage;
-}
-
 RetirementIncomeInputs RetirementIncomeInputs::fromCalcInputs(const std::vector<Money>& c,
                                                               WithdrawalChoice choice) {
     RetirementIncomeInputs in;
@@ -141,14 +137,10 @@ void StoreRetirementTable(const RetirementIncome& r, SharedTable<Money>& t) {
     // Never past the table: the total row must fit as well.
     if (years + 1 >= t.rows() || years + 1 > kRetirementLastRow)
         throw std::out_of_range("retirement table past its rows");
-    for (const RetirementYear& row : r.rows) {
-        t(row.year, 1) = Money::fromInt(row.year);
-        t(row.year, 2) = row.interest;
-        t(row.year, 3) = row.withdrawn;
-        t(row.year, 4) = row.value;
-    }
-    t(years + 1, 1) = Money::fromInt(years);
-    t(years + 1, 2) = r.totalInterest;
-    t(years + 1, 3) = r.totalWithdrawn;
-    t(years + 1, 4) = r.finalValue;
+    StoreYearRows(
+        t, r.rows,
+        [](const RetirementYear& y) {
+            return StoredYear{y.year, {y.interest, y.withdrawn, y.value}};
+        },
+        years + 1, {years, {r.totalInterest, r.totalWithdrawn, r.finalValue}});
 }

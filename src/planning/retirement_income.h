@@ -8,11 +8,8 @@
 #include "common/money.h"
 #include "shell/app_state.h"
 
-// The two withdrawal choices, kept in CallMode while the window is open.
+// The two withdrawal choices of the window's option buttons.
 enum class WithdrawalChoice { Percentage = 0, FixedAmount = 2 };
-
-// The choice CallMode stands for: 2 is Fixed Amount, anything else Percentage.
-WithdrawalChoice WithdrawalChoiceOf(int callMode);
 
 // The four figures of the window, as typed (rates in percent).
 struct RetirementIncomeInputs {

@@ -35,18 +35,6 @@ QStringList entries(std::initializer_list<const char*> texts) {
     return list;
 }
 
-// The input column's captions in 8 points: their blanks break them into lines
-// at the column's width.
-QLabel* caption(QWidget* parent, const char* name, const QString& text, int top,
-                int height = kBlockHeight - 30) {
-    QLabel* label = makeLabel(parent, QString::fromLatin1(name), text, 0, top, kLabelWidth, height);
-    QFont f = label->font();
-    f.setPointSize(8);
-    label->setFont(f);
-    setBackColour(label, colours::Aqua);
-    return label;
-}
-
 const BoxFormat kMoney = BoxFormat::money(18);
 const BoxFormat kRate = BoxFormat::rate(18);
 const BoxFormat kYears = BoxFormat::years(21);
@@ -61,25 +49,31 @@ Income::Income(QWidget* parent)
     setBackColour(this, colours::Grey);
 
     auto blockTop = [](int block) { return kBlockTop + block * kBlockHeight; };
+    // The input column's captions: their blanks break them into lines at the column's width.
+    auto caption = [this](const char* name, const QString& text, int top,
+                          int height = kBlockHeight - 30) {
+        return StyleInputCaption(
+            makeLabel(this, QString::fromLatin1(name), text, 0, top, kLabelWidth, height));
+    };
     auto inputList = [this, &blockTop](const char* name, int block) {
         return makeInputList(this, QString::fromLatin1(name), kBoxLeft,
                              blockTop(block) + kBoxOffset, kBoxWidth, kBoxHeight);
     };
-    caption(this, "Label1",
+    caption("Label1",
             QStringLiteral(" Current Value of your         Investment on Retirement"), blockTop(0));
     QComboBox* invest = inputList("InInvest", 0);
-    caption(this, "Label2", QStringLiteral(" Annual Interest/Growth      Rate (%)."), blockTop(1));
+    caption("Label2", QStringLiteral(" Annual Interest/Growth      Rate (%)."), blockTop(1));
     QComboBox* rate = inputList("InRate", 1);
-    withdrawalLabel_ = caption(this, "Label4", kPercentageLabel, blockTop(2));
+    withdrawalLabel_ = caption("Label4", kPercentageLabel, blockTop(2));
     rateDrawn_ = inputList("InRateDrawn", 2);
-    termLabel_ = caption(this, "Label3", QStringLiteral(" Time in Years."), blockTop(3));
+    termLabel_ = caption("Label3", QStringLiteral(" Time in Years."), blockTop(3));
     term_ = inputList("InTerm", 3);
     addInput(invest, 1, NumericKeyFilter, kMoney);
     addInput(rate, 2, NumericKeyFilter, kRate);
     addInput(rateDrawn_, 3, NumericKeyFilter, kRate);
     addInput(term_, 4, WholeNumberKeyFilter, kYears);
 
-    caption(this, "Label5", QStringLiteral(" Withdrawal choices:"), blockTop(4), 300);
+    caption("Label5", QStringLiteral(" Withdrawal choices:"), blockTop(4), 300);
     percentage_ = new QRadioButton(QStringLiteral("Percentage"), this);
     percentage_->setObjectName(QStringLiteral("Option1"));
     twips::place(percentage_, 120, blockTop(4) + 360, 1800, 300);
@@ -138,7 +132,7 @@ void Income::ChooseWithdrawal(WithdrawalChoice choice) {
 }
 
 void Income::ApplyWithdrawalChoice(WithdrawalChoice choice) {
-    AppState& s = State();
+    choice_ = choice;
     const bool fixed = choice == WithdrawalChoice::FixedAmount;
     term_->setVisible(!fixed);
     termLabel_->setVisible(!fixed);
@@ -150,9 +144,7 @@ void Income::ApplyWithdrawalChoice(WithdrawalChoice choice) {
         setListEntries(rateDrawn_, entries({"1000", "2000", "3000", "4000"}));
         term_->clear();
         setInputText(4, QString());
-        s.CallMode = 2;
     } else {
-        s.CallMode = 0;
         withdrawalLabel_->setText(kPercentageLabel);
         setInputFormat(3, kRate);
         setInput(3, Money::fromInt(8));
@@ -160,7 +152,7 @@ void Income::ApplyWithdrawalChoice(WithdrawalChoice choice) {
         setInput(4, Money::fromInt(20));
         setListEntries(term_, entries({"10", "15", "20", "25", "30"}));
     }
-    s.InputEdited = 0;
+    State().InputEdited = 0;
 }
 
 QString Income::helpText() const {
@@ -170,8 +162,7 @@ QString Income::helpText() const {
 void Income::calculation() {
     AppState& s = State();
     last_.reset();
-    const RetirementIncomeInputs in =
-        RetirementIncomeInputs::fromCalcInputs(s.CalcInputs, WithdrawalChoiceOf(s.CallMode));
+    const RetirementIncomeInputs in = RetirementIncomeInputs::fromCalcInputs(s.CalcInputs, choice_);
     const RetirementIncome result = CalculateRetirementIncome(in);
     switch (result.outcome) {
         case RetirementOutcome::PastYearLimit:
@@ -191,10 +182,10 @@ void Income::calculation() {
     fillYearGrid(years, YearGridColumns{});
     s.GraphPoints = static_cast<int16_t>(years);
     if (in.choice == WithdrawalChoice::FixedAmount) {
-        s.GraphSource = 3;
+        s.GraphSource = ChartSource::RetirementFixedAmount;
         s.GraphTitle = QStringLiteral("Retirement value at start of each Year");
     } else {
-        s.GraphSource = 2;
+        s.GraphSource = ChartSource::RetirementPercentage;
         s.GraphTitle = QStringLiteral("Retirement value at end of each Year");
     }
     last_ = Calculated{in, result};
@@ -205,8 +196,8 @@ void Income::printReport(PrintDevice& device) {
         PrintRetirementIncome(device, last_->inputs, last_->result, State().CurrencySymbol);
         return;
     }
-    const RetirementIncomeInputs in = RetirementIncomeInputs::fromCalcInputs(
-        State().CalcInputs, WithdrawalChoiceOf(State().CallMode));
+    const RetirementIncomeInputs in =
+        RetirementIncomeInputs::fromCalcInputs(State().CalcInputs, choice_);
     RetirementIncome none;
     none.finalValue = Money();
     PrintRetirementIncome(device, in, none, State().CurrencySymbol);

@@ -1,5 +1,5 @@
 // Income: the retirement income window, withdrawing a percentage of the value once a year
-// (CallMode 0) or a fixed amount of cash every month (CallMode 2).
+// or a fixed amount of cash every month.
 #pragma once
 
 #include <optional>
@@ -19,6 +19,8 @@ class Income : public CalculatorWindow {
     // An option button chosen: the open help panel shows the new choice's
     // text, the results are reset and the boxes take the choice's figures.
     void ChooseWithdrawal(WithdrawalChoice choice);
+    // The choice the boxes hold figures for, which Calculate and the printout read.
+    WithdrawalChoice choice() const { return choice_; }
 
   protected:
     QString helpText() const override;
@@ -34,6 +36,7 @@ class Income : public CalculatorWindow {
     // The choice the option buttons show.
     WithdrawalChoice selected() const;
 
+    WithdrawalChoice choice_ = WithdrawalChoice::Percentage;
     QRadioButton* percentage_ = nullptr;
     QRadioButton* fixedAmount_ = nullptr;
     QLabel* withdrawalLabel_ = nullptr;  // Label4

@@ -64,17 +64,11 @@ SavingsPlan CalculateSavingsPlan(const SavingsPlanInputs& in) {
 }
 
 void StoreYearTable(const SavingsPlan& plan, SharedTable<Money>& t) {
-    for (const SavingsYear& row : plan.rows) {
-        t(row.year, 1) = Money::fromInt(row.year);
-        t(row.year, 2) = row.invested;
-        t(row.year, 3) = row.interest;
-        t(row.year, 4) = row.value;
-    }
-    const int total = plan.yearsComputed + 1;
-    t(total, 1) = Money::fromInt(plan.yearsComputed);
-    t(total, 2) = plan.totalInvested;
-    t(total, 3) = plan.totalInterest;
-    t(total, 4) = plan.finalValue;
+    StoreYearRows(
+        t, plan.rows,
+        [](const SavingsYear& r) { return StoredYear{r.year, {r.invested, r.interest, r.value}}; },
+        plan.yearsComputed + 1,
+        {plan.yearsComputed, {plan.totalInvested, plan.totalInterest, plan.finalValue}});
 }
 
 std::vector<QStringList> SavingsGridRows(const SavingsPlan& plan, const QString& symbol) {

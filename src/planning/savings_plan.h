@@ -12,6 +12,9 @@
 #include "shell/app_state.h"
 
 // The six figures of the savings plan window, as typed (rates in percent).
+// The two uses of the savings window, one per main menu button (the numbers are the manual's).
+enum class SavingsMode { Calculations = 1, Comparisons = 2 };
+
 struct SavingsPlanInputs {
     Money lumpSum;           // CalcInputs(1)
     Money annual;            // CalcInputs(2)

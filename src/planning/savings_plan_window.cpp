@@ -15,6 +15,7 @@
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
+#include "shell/help_topics.h"
 #include "shell/key_filters.h"
 
 namespace {
@@ -37,12 +38,17 @@ struct Box {
 
 }  // namespace
 
-int CalcInpt::mode() {
-    return State().CallMode == 2 ? 2 : 1;
+CalcInpt* CalcInpt::open(SavingsMode mode) {
+    return Windows().showIn<CalcInpt>(QStringLiteral("CalcInpt"), mode);
 }
 
-CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, parent) {
-    setWindowTitle(mode() == 2 ? QStringLiteral("Investment Growth Comparisons")
+CalcInpt::CalcInpt(SavingsMode mode, QWidget* parent)
+    : CalculatorWindow(CalculatorTableShape{}, parent), mode_(mode) {
+    // The chart window tells the year chart from the comparisons by CallMode,
+    // and F1 opens the manual at this use's section.
+    State().CallMode = static_cast<int16_t>(mode);
+    setProperty(kHelpModeProperty, static_cast<int>(mode));
+    setWindowTitle(comparing() ? QStringLiteral("Investment Growth Comparisons")
                                : QStringLiteral("Investment Growth Calculations"));
     twips::setClientSize(this, kClientWidth, kClientHeight);
     setBackColour(this, colours::Grey);
@@ -122,7 +128,7 @@ CalcInpt::CalcInpt(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, p
 
 void CalcInpt::SetupGrid() {
     CalculatorGridLayout layout;
-    if (mode() == 2) {
+    if (comparing()) {
         layout.rows = 24;
         layout.headingHeight = 510;
         layout.widthIncrements = {-80, 410, 400, 225, 225, 225, 500, 660};
@@ -142,17 +148,17 @@ void CalcInpt::SetupGrid() {
     }
     LayOutCalculatorGrid(grid(), layout);
     // The 23 comparison rows show at once, without scrolling.
-    if (mode() == 2)
+    if (comparing())
         for (int r = 1; r < layout.rows; ++r) grid()->setRowHeight(r, kComparisonRowHeight);
 }
 
 QString CalcInpt::helpText() const {
-    return SavingsPlanHelpText(mode(), State().CurrencySymbol);
+    return SavingsPlanHelpText(static_cast<int>(mode_), State().CurrencySymbol);
 }
 
 void CalcInpt::calculation() {
     AppState& s = State();
-    if (mode() == 2 && comparisonsFull()) {
+    if (comparing() && comparisonsFull()) {
         dialogs::message(QStringLiteral("Limit is 23 entries"), QStringLiteral("Help"));
         s.GraphPoints = static_cast<int16_t>(comparisonCount());
         return;
@@ -162,14 +168,14 @@ void CalcInpt::calculation() {
     if (comparisonCount() <= 0) {
         // A refused term leaves the grid its size: only a term that will be
         // computed sizes it.
-        if (mode() == 1 && !pastLimit) grid()->setRows(GridRowsFor(RoundedYears(in.years), 4));
+        if (!comparing() && !pastLimit) grid()->setRows(GridRowsFor(RoundedYears(in.years), 4));
         grid()->clearBody();
     }
     if (refusedPastYearLimit(static_cast<double>(RoundedYears(in.years)), kSavingsYearLimit))
         return;
     const SavingsPlan plan = CalculateSavingsPlan(in);
     StoreYearTable(plan, s.YearTable);
-    if (mode() == 2) {
+    if (comparing()) {
         addComparisonRow(ComparisonCells(in, plan), plan.finalValue,
                          ComparisonReportEntry(in, plan));
         s.GraphPoints = static_cast<int16_t>(comparisonCount());
@@ -184,7 +190,7 @@ void CalcInpt::calculation() {
 }
 
 void CalcInpt::printReport(PrintDevice& device) {
-    if (mode() == 2) {
+    if (comparing()) {
         PrintSavingsComparisons(device, reportText());
         return;
     }
@@ -198,7 +204,7 @@ void CalcInpt::printReport(PrintDevice& device) {
 
 void CalcInpt::afterPrintout() {
     // Each comparisons printout holds the rows calculated since the last one.
-    if (mode() == 2) reportText().clear();
+    if (comparing()) reportText().clear();
 }
 
 void CalcInpt::OpenYearWindow() {

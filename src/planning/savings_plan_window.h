@@ -1,5 +1,5 @@
-// CalcInpt: the savings plan window, year-by-year calculations (CallMode 1) or comparison rows
-// (CallMode 2).
+// CalcInpt: the savings plan window, year-by-year calculations or comparison rows, as the main
+// menu opens it.
 #pragma once
 
 #include <optional>
@@ -12,7 +12,10 @@ class QComboBox;
 class CalcInpt : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit CalcInpt(QWidget* parent = nullptr);
+    explicit CalcInpt(SavingsMode mode = SavingsMode::Calculations, QWidget* parent = nullptr);
+    // Shows the window in `mode` (a window open in the other mode is unloaded first).
+    static CalcInpt* open(SavingsMode mode);
+    SavingsMode mode() const { return mode_; }
 
     // The "&Year" button: the year window, modally; when it closes the
     // results are reset and the inputs count as read.
@@ -24,13 +27,13 @@ class CalcInpt : public CalculatorWindow {
     QString helpText() const override;
     void calculation() override;
     void printReport(PrintDevice& device) override;
-    GraphHandOver graphHandOver() const override { return {1, {}}; }
+    GraphHandOver graphHandOver() const override { return {ChartSource::Savings, {}}; }
     void afterPrintout() override;
 
   private:
-    // 1 calculations, 2 comparisons: read from CallMode, as the window is used.
-    static int mode();
+    bool comparing() const { return mode_ == SavingsMode::Comparisons; }
     void SetupGrid();
+    const SavingsMode mode_;
     // The last calculation and the inputs it used: the calculations printout.
     struct Calculated {
         SavingsPlanInputs inputs;

@@ -20,7 +20,12 @@ QWidget* WindowRegistry::get(const QString& name) {
     if (f == factories_.end()) return nullptr;
     // Before the window is built: Qt makes a control's accessible interface at its first change.
     accessibility::install();
-    QWidget* w = (*f)();
+    return add(name, (*f)());
+}
+
+QWidget* WindowRegistry::add(const QString& name, QWidget* w) {
+    // A window its opener made (in a run, always after the menu, so the interfaces are in place).
+    accessibility::install();
     if (!w) return nullptr;
     w->setObjectName(name);
     // The window manager and desktop tools tell the program's windows apart by their role.

@@ -25,6 +25,19 @@ class WindowRegistry {
     W* get(const QString& name) {
         return qobject_cast<W*>(get(name));
     }
+    // Shows the window of this name opened in `mode` (a typed value the window's
+    // constructor takes and its `mode()` returns): made as W(mode) when it does
+    // not exist, or when it stands in another mode (that one is unloaded first).
+    template <class W, class Mode>
+    W* showIn(const QString& name, Mode mode) {
+        if (auto* w = qobject_cast<W*>(windows_.value(name)); w && w->mode() != mode) unload(name);
+        auto* w = qobject_cast<W*>(exists(name) ? get(name) : add(name, new W(mode)));
+        show(name);
+        return w;
+    }
+    // Takes `w`, made by its opener, as the window of this name, in place of
+    // the defined way of making it. The name must not be in use.
+    QWidget* add(const QString& name, QWidget* w);
     // True while the window exists (created and not unloaded).
     bool exists(const QString& name) const;
     bool visible(const QString& name) const;

@@ -44,6 +44,19 @@ class SharedTable {
     std::vector<T> cells_;
 };
 
+// Which tool filled the tables the chart window draws, and so which window it
+// returns to (GraphSource; the numbers are the hand-over's).
+enum class ChartSource : int16_t {
+    Investments = 0,
+    Savings = 1,
+    RetirementPercentage = 2,
+    RetirementFixedAmount = 3,
+    Mortgage = 4,
+    CapitalRequired = 5,
+    CompoundRate = 6,
+    K401 = 7,
+};
+
 // One transaction of the investment manager.
 struct FundRecord {
     Money FundNo, Price, Shares, Fee, CashDiv, BookValue;
@@ -94,7 +107,7 @@ struct AppState {
     int16_t InputEdited = 0;
 
     // Chart hand-over. GraphPoints is also the investment manager's FundCount.
-    int16_t GraphSource = 0;
+    ChartSource GraphSource = ChartSource::Investments;
     int16_t GraphPoints = 0;
     QString GraphTitle;
     int16_t& FundCount() { return GraphPoints; }

@@ -16,36 +16,33 @@ FileDir::FileDir(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Directories - Folders"));
 }
 
-void FileDir::ChooseFile() {
+std::optional<QString> FileDir::ChooseFile(FileChoice what) {
     AppState& s = State();
-    const int mode = s.CallMode;
-    bool chosen = false;
-    if (mode >= 1 && mode <= 4) {
-        dialogs::FileRequest request;
-        request.save = mode == 2 || mode == 4;
-        request.filter = QString::fromLatin1(mode <= 2 ? kInvestmentFilter : kNetWorthFilter);
-        request.proposedName = s.FundFileName;
-        // The folder of the file last chosen; in a new run, the folder a file of this kind was
-        // last chosen in.
-        const QString kind = mode <= 2 ? QStringLiteral("wms") : QStringLiteral("wmw");
-        request.folder = s.FileFolder.isEmpty() ? window_places::lastFolder(kind) : s.FileFolder;
-        if (const auto path = dialogs::chooseFile(request); path && !path->isEmpty()) {
-            s.ChosenPath = *path;
-            const QFileInfo found(*path);
-            s.FileFolder = found.absolutePath();
-            window_places::setLastFolder(kind, s.FileFolder);
-            s.FundFileName = found.exists() && found.isFile() ? found.fileName() : QString();
-            chosen = true;
-        }
-    }
-    if (!chosen) {
-        s.CallMode = 6;
+    const bool portfolio = what == FileChoice::OpenPortfolio || what == FileChoice::SavePortfolio;
+    dialogs::FileRequest request;
+    request.save = what == FileChoice::SavePortfolio || what == FileChoice::SaveStatement;
+    request.filter = QString::fromLatin1(portfolio ? kInvestmentFilter : kNetWorthFilter);
+    request.proposedName = s.FundFileName;
+    // The folder of the file last chosen; in a new run, the folder a file of this kind was
+    // last chosen in.
+    const QString kind = portfolio ? QStringLiteral("wms") : QStringLiteral("wmw");
+    request.folder = s.FileFolder.isEmpty() ? window_places::lastFolder(kind) : s.FileFolder;
+    std::optional<QString> path = dialogs::chooseFile(request);
+    if (path && !path->isEmpty()) {
+        s.ChosenPath = *path;
+        const QFileInfo found(*path);
+        s.FileFolder = found.absolutePath();
+        window_places::setLastFolder(kind, s.FileFolder);
+        s.FundFileName = found.exists() && found.isFile() ? found.fileName() : QString();
+    } else {
+        path.reset();
         s.ChosenPath.clear();
     }
     Windows().unload(kName);
+    return path;
 }
 
-void ChooseFile() {
+std::optional<QString> ChooseFile(FileChoice what) {
     if (!Windows().defined(kName)) Windows().define(kName, [] { return new FileDir; });
-    Windows().get<FileDir>(kName)->ChooseFile();
+    return Windows().get<FileDir>(kName)->ChooseFile(what);
 }

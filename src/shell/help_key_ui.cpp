@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include "platform/help_viewer.h"
-#include "shell/app_state.h"
 #include "shell/help_topics.h"
 #include "shell/program_folder.h"
 
@@ -26,10 +25,9 @@ QString ManualPath() {
 QString AnchorForWidget(QWidget* w) {
     for (QWidget* top = w ? w->window() : nullptr; top;
          top = top->parentWidget() ? top->parentWidget()->window() : nullptr) {
-        // A window whose mode outlives CallMode names it in its "helpMode" property.
+        // A window of two uses names the one it is in by its "helpMode" property.
         const QVariant own = top->property(kHelpModeProperty);
-        const QString anchor =
-            HelpAnchorFor(top->objectName(), own.isValid() ? own.toInt() : State().CallMode);
+        const QString anchor = HelpAnchorFor(top->objectName(), own.isValid() ? own.toInt() : -1);
         if (!anchor.isEmpty()) return anchor;
     }
     return {};

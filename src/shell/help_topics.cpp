@@ -4,7 +4,7 @@ namespace {
 
 struct HelpTopic {
     const char* window;
-    int callMode;  // the mode this line is for; kAnyMode for every other
+    int mode;  // the mode this line is for; kAnyMode for every other
     const char* anchor;
 };
 
@@ -41,10 +41,10 @@ constexpr HelpTopic kTopics[] = {
 
 }  // namespace
 
-QString HelpAnchorFor(const QString& window, int callMode) {
+QString HelpAnchorFor(const QString& window, int mode) {
     for (const HelpTopic& t : kTopics) {
         if (window != QLatin1String(t.window)) continue;
-        if (t.callMode == kAnyMode || t.callMode == callMode) return QString::fromLatin1(t.anchor);
+        if (t.mode == kAnyMode || t.mode == mode) return QString::fromLatin1(t.anchor);
     }
     return {};
 }

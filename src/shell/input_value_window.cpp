@@ -14,24 +14,19 @@
 #include "shell/input_conventions_ui.h"
 #include "shell/key_filters.h"
 
-int16_t InsertLineNumber = 0;
-
 namespace {
 const QString kName = QStringLiteral("InCurVal");
 }
 
-InCurVal::InCurVal(QWidget* parent) : QWidget(parent) {
+InCurVal::InCurVal(std::optional<int> insertLine, QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Input "));
     twips::setClientSize(this, 3600, 2160);
     setBackColour(this, colours::Grey);
 
     QString prompt = QStringLiteral("   Current Price per         Share");
-    const int16_t mode = State().CallMode;
-    if (mode == 1 || mode == 2) {
+    if (insertLine)
         prompt = QStringLiteral("   Insert a blank line       at line number ") +
-                 NumText(static_cast<int64_t>(InsertLineNumber)) + QStringLiteral(" ?");
-        InsertLineNumber = 0;
-    }
+                 NumText(static_cast<int64_t>(*insertLine)) + QStringLiteral(" ?");
     label1_ = makeLabel(this, QStringLiteral("Label1"), prompt, 840, 150, 1920, 600);
     setBackColour(label1_, colours::Aqua);
     label1_->setAlignment(Qt::AlignCenter);
@@ -68,11 +63,20 @@ void InCurVal::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-QString AskCurrentValue() {
-    if (!Windows().defined(kName)) Windows().define(kName, [] { return new InCurVal; });
+namespace {
+QString ask(std::optional<int> insertLine) {
     Windows().unload(kName);
     State().InputReply.clear();
-    Windows().get(kName);
+    Windows().add(kName, new InCurVal(insertLine));
     Windows().showModal(kName);
     return State().InputReply;
+}
+}  // namespace
+
+QString AskCurrentValue() {
+    return ask(std::nullopt);
+}
+
+QString AskInsertLine(int line) {
+    return ask(line);
 }

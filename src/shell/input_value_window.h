@@ -3,22 +3,19 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-// The net worth window's line number that InCurVal offers a blank line at
-// (CallMode 1 or 2); InCurVal resets it to 0 when it opens.
-extern int16_t InsertLineNumber;
 
 // "&OK" puts the typed text in InputReply, "&Cancel" (or closing the window)
 // puts "" there; either closes the window. The box takes digits and the point.
 class InCurVal : public QWidget {
     Q_OBJECT
   public:
-    explicit InCurVal(QWidget* parent = nullptr);
+    // Asks for a current price, or with `insertLine` whether to insert a blank line there.
+    explicit InCurVal(std::optional<int> insertLine = std::nullopt, QWidget* parent = nullptr);
 
     QLineEdit* CurVal() const { return curVal_; }
     QLabel* Label1() const { return label1_; }
@@ -38,5 +35,8 @@ class InCurVal : public QWidget {
     bool finished_ = false;
 };
 
-// Opens InCurVal modally (its label chosen by CallMode) and returns InputReply.
+// Opens InCurVal modally for a current price and returns InputReply.
 QString AskCurrentValue();
+// Opens InCurVal modally, offering a blank line at line `line` of the net worth
+// window, and returns InputReply.
+QString AskInsertLine(int line);

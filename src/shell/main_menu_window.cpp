@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "common/safe_write.h"
+#include "planning/mortgage_window.h"
+#include "planning/savings_plan_window.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/help_viewer.h"
@@ -72,16 +74,17 @@ MenuMain::MenuMain(QWidget* parent) : QWidget(parent) {
     auto on = [this](const char* name, auto action) {
         connect(button(QString::fromLatin1(name)), &QPushButton::clicked, this, action);
     };
-    on("Savings", [this] { openTool(QStringLiteral("CalcInpt"), 1); });
-    on("Plan401K", [this] { openTool(QStringLiteral("PlanK"), -1); });
-    on("Retirement", [this] { openTool(QStringLiteral("Income"), -1); });
-    on("SavingComp", [this] { openTool(QStringLiteral("CalcInpt"), 2); });
-    on("HowMuch", [this] { openTool(QStringLiteral("CalCaptl"), -1); });
-    on("LoanPmt", [this] { openTool(QStringLiteral("CdnMort"), 2); });
-    on("Canadian", [this] { openTool(QStringLiteral("CdnMort"), 1); });
-    on("Manager", [this] { openTool(QStringLiteral("FundMenu"), -1); });
-    on("NetWorth", [this] { openTool(QStringLiteral("DispNet"), -1); });
-    on("Compound", [this] { openTool(QStringLiteral("FindComp"), -1); });
+    // A tool of two uses is opened in the button's use.
+    on("Savings", [this] { openIn<CalcInpt>(SavingsMode::Calculations); });
+    on("Plan401K", [this] { OpenTool(QStringLiteral("PlanK")); });
+    on("Retirement", [this] { OpenTool(QStringLiteral("Income")); });
+    on("SavingComp", [this] { openIn<CalcInpt>(SavingsMode::Comparisons); });
+    on("HowMuch", [this] { OpenTool(QStringLiteral("CalCaptl")); });
+    on("LoanPmt", [this] { openIn<CdnMort>(MortgageMode::Loan); });
+    on("Canadian", [this] { openIn<CdnMort>(MortgageMode::Mortgage); });
+    on("Manager", [this] { OpenTool(QStringLiteral("FundMenu")); });
+    on("NetWorth", [this] { OpenTool(QStringLiteral("DispNet")); });
+    on("Compound", [this] { OpenTool(QStringLiteral("FindComp")); });
     on("Prosperon", [] { openHelp(QStringLiteral("prosprn.html"), QStringLiteral("Prosperon")); });
     on("HowTo",
        [] { openHelp(QStringLiteral("VTK.html"), QStringLiteral("How to Use the Program")); });
@@ -96,11 +99,15 @@ QPushButton* MenuMain::button(const QString& name) const {
     return buttons_.value(name);
 }
 
-// The mode is set before the tool is shown: the tool reads it when it loads.
-void MenuMain::openTool(const QString& window, int callMode) {
-    if (callMode >= 0) State().CallMode = static_cast<int16_t>(callMode);
+void MenuMain::OpenTool(const QString& window) {
     hide();
     Windows().show(window);
+}
+
+template <class Tool, class Mode>
+void MenuMain::openIn(Mode mode) {
+    hide();
+    Tool::open(mode);
 }
 
 void MenuMain::LoadPersonalSettings() {

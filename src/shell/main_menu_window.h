@@ -18,8 +18,8 @@ class MenuMain : public QWidget {
     void ShowMyName();
 
     QPushButton* button(const QString& name) const;
-    // Hides the menu and shows a tool, as the tool's button does (`callMode` < 0 keeps CallMode).
-    void OpenTool(const QString& window, int callMode = -1) { openTool(window, callMode); }
+    // Hides the menu and shows a tool of one use, as the tool's button does.
+    void OpenTool(const QString& window);
     QLabel* MyName() const { return myName_; }
 
   protected:
@@ -27,8 +27,10 @@ class MenuMain : public QWidget {
     void moveEvent(QMoveEvent* e) override;
 
   private:
-    void openTool(const QString& window, int callMode);
     QHash<QString, QPushButton*> buttons_;  // the menu's buttons by name
+    // Hides the menu and opens a tool of two uses in `mode`.
+    template <class Tool, class Mode>
+    void openIn(Mode mode);
     QLabel* myName_;
 };
 

@@ -28,10 +28,8 @@ void SaveDocumentAs(const DocumentSave& save) {
         dialogs::message(QStringLiteral("No Records to Save"), QStringLiteral("Help"));
         if (save.nothingToSave) save.nothingToSave();
     } else {
-        s.CallMode = save.chooserMode;
         const QString previousName = s.FundFileName;
-        ChooseFile();
-        if (s.CallMode != 6) {
+        if (ChooseFile(save.choice)) {
             dialogs::WaitCursor wait;
             SafeWriteFailure failure;
             if (save.write(s.ChosenPath, &failure)) {
@@ -45,7 +43,6 @@ void SaveDocumentAs(const DocumentSave& save) {
             }
         }
     }
-    s.CallMode = 0;
     s.ChosenPath.clear();
     Windows().show(save.window);
 }

@@ -7,12 +7,13 @@
 #include <functional>
 
 #include "common/safe_write.h"
+#include "shell/file_dialog_window.h"
 
 struct DocumentSave {
     // The tool's window: behind the backdrop while the user chooses, shown again afterwards.
     QString window;
-    // The file chooser's mode (CallMode): 2 a portfolio, 4 a net worth statement.
-    int16_t chooserMode = 0;
+    // Which file the chooser asks for: a portfolio or a net worth statement to save.
+    FileChoice choice = FileChoice::SavePortfolio;
     // Whether there is anything to save; when there is not, "No Records to Save" is said and
     // `nothingToSave` runs (when given).
     std::function<bool()> hasContent;
@@ -29,5 +30,5 @@ struct DocumentSave {
 
 // Hides the tool's window, asks for the file name (Cancel writes nothing), writes the document,
 // names the file FundFileName on success and reports a failure (keeping the name the document
-// had); then CallMode 0, no ChosenPath, and the tool's window shown again.
+// had); then no ChosenPath, and the tool's window shown again.
 void SaveDocumentAs(const DocumentSave& save);

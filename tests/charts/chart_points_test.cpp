@@ -20,7 +20,7 @@ class ChartPointsTest : public ::testing::Test {
         for (int k = 1; k <= names.size(); ++k)
             s.FundNames[static_cast<size_t>(k)].FundName = names[k - 1];
         s.FundCount() = static_cast<int16_t>(names.size());
-        s.GraphSource = 0;
+        s.GraphSource = ChartSource::Investments;
     }
     // A mortgage table as the mortgage window leaves it: a balance at the end
     // of each year in column 4 and the total row after the last year.
@@ -34,7 +34,7 @@ class ChartPointsTest : public ::testing::Test {
         }
         s.YearTable(years + 1, 1) = Money::fromInt(years);
         s.YearTable(years + 1, 5) = Money::fromDouble(172610.26);  // total of all payments
-        s.GraphSource = 4;
+        s.GraphSource = ChartSource::Mortgage;
         s.CallMode = 1;
         s.GraphPoints = static_cast<int16_t>(years);
         s.GraphTitle = QStringLiteral("Mortgage balance at start of each Year");
@@ -53,10 +53,10 @@ TEST_F(ChartPointsTest, OpeningChartAndOpenerFollowTheSource) {
         {5, 0, chart_shown::Year, "CalCaptl"},       {6, 0, chart_shown::Comparison, "FindComp"},
         {7, 0, chart_shown::Year, "PlanK"},          {8, 0, 0, ""}};
     for (const auto& c : cases) {
-        s.GraphSource = static_cast<int16_t>(c.source);
+        s.GraphSource = static_cast<ChartSource>(c.source);
         s.CallMode = static_cast<int16_t>(c.mode);
         EXPECT_EQ(OpeningChart(s), c.chart) << "source " << c.source << " mode " << c.mode;
-        EXPECT_EQ(ChartOpener(c.source), QString::fromLatin1(c.opener)) << "source " << c.source;
+        EXPECT_EQ(ChartOpener(static_cast<ChartSource>(c.source)), QString::fromLatin1(c.opener)) << "source " << c.source;
     }
 }
 
@@ -105,7 +105,7 @@ TEST_F(ChartPointsTest, SavingsYearsAreDrawnFromColumnFour) {
     s.YearTable(1, 4) = Money::fromDouble(1200);
     s.YearTable(2, 1) = Money::fromInt(2);
     s.YearTable(2, 4) = Money::fromDouble(2640);
-    s.GraphSource = 1;
+    s.GraphSource = ChartSource::Savings;
     s.CallMode = 1;
     s.GraphPoints = 2;
     s.GraphTitle = QStringLiteral("Investment value at end of each Year");
@@ -147,7 +147,7 @@ TEST_F(ChartPointsTest, OneYearResultHasAnEmptySecondBarNotTheTotalRow) {
     s.YearTable(1, 4) = Money::fromDouble(0);
     s.YearTable(2, 1) = Money::fromInt(1);
     s.YearTable(2, 2) = Money::fromDouble(310.55);
-    s.GraphSource = 3;
+    s.GraphSource = ChartSource::RetirementFixedAmount;
     s.CallMode = 2;
     s.GraphPoints = 1;
     PrepareYearValues(s);
@@ -165,13 +165,13 @@ TEST_F(ChartPointsTest, ComparisonAxisTitleFollowsTheTool) {
     s.GraphPoints = 2;
     s.GraphTitle = QStringLiteral("Annual compound growth comparisons");
 
-    s.GraphSource = 6;
+    s.GraphSource = ChartSource::CompoundRate;
     ChartPoints p = ComparisonPoints(s);
     EXPECT_EQ(p.axisTitle, QStringLiteral("Gain %"));
     EXPECT_EQ(p.labels, QStringList({"Row  1", "Row  2"}));
     EXPECT_EQ(p.values, (std::vector<double>{14.8698, -50}));
 
-    s.GraphSource = 1;
+    s.GraphSource = ChartSource::Savings;
     s.CallMode = 2;
     s.CurrencySymbol = QStringLiteral("£");
     p = ComparisonPoints(s);
@@ -188,16 +188,16 @@ TEST_F(ChartPointsTest, AmountsCarryTheCurrencySymbolAndRatesPerCent) {
     EXPECT_EQ(ValuePoints(s).currencySymbol, QStringLiteral("DM"));
     // Every year chart shows amounts: savings, retirement, mortgage, capital, 401(k).
     for (int source : {1, 2, 3, 4, 5, 7}) {
-        s.GraphSource = static_cast<int16_t>(source);
+        s.GraphSource = static_cast<ChartSource>(source);
         const ChartPoints p = YearPoints(s);
         EXPECT_EQ(p.unit, ChartPoints::Unit::Money) << source;
         EXPECT_EQ(p.currencySymbol, QStringLiteral("DM")) << source;
     }
     // Comparison rows: amounts for the savings plan, growth rates otherwise.
-    s.GraphSource = 1;
+    s.GraphSource = ChartSource::Savings;
     s.CallMode = 2;
     EXPECT_EQ(ComparisonPoints(s).unit, ChartPoints::Unit::Money);
-    s.GraphSource = 6;
+    s.GraphSource = ChartSource::CompoundRate;
     s.CallMode = 0;
     EXPECT_EQ(ComparisonPoints(s).unit, ChartPoints::Unit::Percent);
 }
@@ -206,12 +206,12 @@ TEST_F(ChartPointsTest, CountsBeyondTheTablesStopAtTheirEdge) {
     // A count the tables cannot hold, or tables already released, draw what
     // there is and never read outside them.
     s.createCalculatorTables();
-    s.GraphSource = 1;
+    s.GraphSource = ChartSource::Savings;
     s.CallMode = 1;
     s.GraphPoints = 30000;
     EXPECT_NO_THROW(PrepareYearValues(s));
     EXPECT_EQ(YearPoints(s).values.size(), 101u);
-    s.GraphSource = 4;
+    s.GraphSource = ChartSource::Mortgage;
     EXPECT_NO_THROW(PrepareYearValues(s));
     EXPECT_EQ(ComparisonPoints(s).values.size(), 24u);
 

@@ -9,6 +9,7 @@
 #include "charts/chart_points.h"
 #include "charts/chart_window.h"
 #include "investments/table_window.h"
+#include "planning/savings_plan_window.h"
 #include "platform/chart_view.h"
 #include "platform/printer_device.h"
 #include "platform/twips.h"
@@ -39,7 +40,7 @@ class ChartWindowTest : public WindowTest {
             State().FundTotals(k, 3) = Money::fromDouble(values[static_cast<size_t>(k - 1)]);
         }
         State().FundCount() = static_cast<int16_t>(names.size());
-        State().GraphSource = 0;
+        State().GraphSource = ChartSource::Investments;
     }
 
     // The savings plan's defaults (1,000.00 a year at 20 %), `years` of them.
@@ -52,7 +53,7 @@ class ChartWindowTest : public WindowTest {
             State().YearTable(y, 4) = Money::fromDouble(v);
         }
         State().CallMode = 1;
-        State().GraphSource = 1;
+        State().GraphSource = ChartSource::Savings;
         State().GraphPoints = static_cast<int16_t>(years);
         State().GraphTitle = QStringLiteral("Investment value at end of each Year");
     }
@@ -65,7 +66,7 @@ class ChartWindowTest : public WindowTest {
             State().ComparisonTable(k, 5) = Money::fromDouble(1000.0 * k);
         }
         State().GraphPoints = static_cast<int16_t>(rows);
-        State().GraphSource = static_cast<int16_t>(source);
+        State().GraphSource = static_cast<ChartSource>(source);
         State().CallMode = static_cast<int16_t>(callMode);
         State().GraphTitle = source == 6 ? QStringLiteral("Annual compound growth comparisons")
                                          : QStringLiteral("Savings Comparisons");
@@ -213,7 +214,7 @@ TEST_F(ChartWindowTest, MortgageAndRetirementBarsStartWithTheStartingAmount) {
             State().YearTable(t, 1) = Money::fromInt(t);
             State().YearTable(t, 4) = Money::fromDouble(100000 - 4000.0 * t);
         }
-        State().GraphSource = static_cast<int16_t>(source);
+        State().GraphSource = static_cast<ChartSource>(source);
         State().CallMode = 1;
         State().GraphPoints = 25;
         State().GraphTitle = QStringLiteral("Mortgage balance at start of each Year");
@@ -241,7 +242,7 @@ TEST_F(ChartWindowTest, ExitReturnsToTheOpener) {
                  {5, "CalCaptl"}, {6, "FindComp"}, {7, "PlanK"},  {12, "MenuMain"}};
     for (const auto& c : cases) {
         savingsYears(3);
-        State().GraphSource = static_cast<int16_t>(c.source);
+        State().GraphSource = static_cast<ChartSource>(c.source);
         Form1* f = open();
         click(f, "ExitBut");
         settle();
@@ -418,7 +419,7 @@ TEST_F(ChartWindowTest, ValueAxisShowsTheCurrencyForAmountsAndPerCentForRates) {
             State().ComparisonTable(k, 5) = Money::fromDouble(12.5 * k);
         }
         State().CalcInputs.assign(6, Money::fromDouble(1000));
-        State().GraphSource = static_cast<int16_t>(c.source);
+        State().GraphSource = static_cast<ChartSource>(c.source);
         State().CallMode = static_cast<int16_t>(c.mode);
         if (ShowsComparisons(State())) State().GraphPoints = 3;
         Form1* f = open();
@@ -469,11 +470,7 @@ namespace {
 // The savings plan as the user drives it: Calculate, Show Graph, back again.
 class ChartFromSavingsPlan : public WindowTest {
   protected:
-    QWidget* openPlan(int mode) {
-        State().CallMode = static_cast<int16_t>(mode);
-        Windows().show(QStringLiteral("CalcInpt"));
-        return Windows().get(QStringLiteral("CalcInpt"));
-    }
+    QWidget* openPlan(int mode) { return CalcInpt::open(static_cast<SavingsMode>(mode)); }
     static void press(QWidget* w, const char* name) {
         auto* b = w->findChild<QPushButton*>(QString::fromLatin1(name));
         ASSERT_TRUE(b) << name;
@@ -536,7 +533,7 @@ TEST_F(ChartFromCurrentValue, ShowGraphChartsTheFundsAndReturnsToTheTable) {
     State().FundTotals(1, 5) = Money::fromDouble(50);  // 1000 grown to 1500
     State().FundTotals(2, 5) = Money::fromDouble(-5);
     State().FundCount() = 2;
-    State().GraphSource = 3;  // left over from a calculator
+    State().GraphSource = ChartSource::RetirementFixedAmount;  // left over from a calculator
     TableMode = 1;
     Windows().show(QStringLiteral("Table1"));
     auto* table = Windows().get<Table1>(QStringLiteral("Table1"));

@@ -128,8 +128,9 @@ TEST(HelpDocuments, EveryLinkAndAnchorResolves) {
             const QString anchor = target.section(u'#', 1);
             const Document* to = file.isEmpty() ? d : ByName(file);
             ASSERT_NE(to, nullptr) << "link to " << target.toStdString();
-            if (!anchor.isEmpty())
+            if (!anchor.isEmpty()) {
                 EXPECT_TRUE(to->ids.contains(anchor)) << "no anchor for " << target.toStdString();
+            }
         }
         EXPECT_GT(links, 10);
     }

@@ -8,6 +8,8 @@
 #include <tuple>
 
 #include "investments/table_window.h"
+#include "planning/mortgage_window.h"
+#include "planning/savings_plan_window.h"
 #include "platform/help_viewer.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
@@ -51,7 +53,7 @@ class HelpKey : public WindowTest {
 TEST_F(HelpKey, F1InEachToolOpensItsSectionInOneManualWindow) {
     struct Case {
         const char* window;
-        int callMode;
+        int mode;  // of a window of two uses
         const char* anchor;
     };
     const Case cases[] = {
@@ -62,8 +64,10 @@ TEST_F(HelpKey, F1InEachToolOpensItsSectionInOneManualWindow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window);
-        State().CallMode = static_cast<int16_t>(c.callMode);
-        QWidget* w = Windows().get(QString::fromLatin1(c.window));
+        const QString name = QString::fromLatin1(c.window);
+        QWidget* w = name == "CalcInpt"  ? CalcInpt::open(static_cast<SavingsMode>(c.mode))
+                     : name == "CdnMort" ? CdnMort::open(static_cast<MortgageMode>(c.mode))
+                                         : Windows().get(name);
         ASSERT_NE(w, nullptr);
         w->show();
         PressF1In(w);

@@ -23,14 +23,12 @@
 #include "planning/savings_plan.h"
 #include "planning/year_end_amount.h"
 #include "shell/app_state.h"
+#include "support/money_literals.h"
 
 namespace {
 
 double Num(const ExampleInputs& in, const char* name) {
     return in.value(QString::fromLatin1(name)).toDouble();
-}
-Money M(double v) {
-    return Money::fromDouble(v);
 }
 // Amounts as the documents quote them: grouped, two decimals, "0.00" for zero.
 QString Amt(Money v) {

@@ -144,7 +144,7 @@ TEST_F(PriceGrid, CommandRefusesEmptyMemoryAndEmptyFunds) {
     EXPECT_EQ(script.lastMessage().text,
               "You have Added a Fund Name but have not entered a record in it. Either delete the "
               "Fund name or add a record. I cannot work with an empty Fund.");
-    EXPECT_EQ(State().CallMode, 7);
+    EXPECT_TRUE(CheckEmptyFunds());
     Fresh();
     EXPECT_EQ(OpenPrices(), nullptr);
     EXPECT_EQ(script.lastMessage().text, "No Records in Memory");
@@ -212,7 +212,7 @@ TEST_F(SamplePortfolio, TwentyAShareEndToEnd) {
     // The charts take over and give the table back.
     table->DrwGraph()->click();
     settle();
-    EXPECT_EQ(State().GraphSource, 0);
+    EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     EXPECT_TRUE(Windows().visible("Form1"));
     EXPECT_FALSE(Windows().visible("Table1"));
     auto* exit = Windows().get("Form1")->findChild<QPushButton*>("ExitBut");
@@ -259,8 +259,6 @@ TEST_F(PriceGrid, HoldingsBeyondTheMoneyRangeCannotCalculate) {
 class InputValue : public WindowTest {};
 
 TEST_F(InputValue, ModesKeysAndAnswers) {
-    State().CallMode = 2;
-    InsertLineNumber = 5;
     script.onModal([this](QWidget* w) {
         auto* input = qobject_cast<InCurVal*>(w);
         ASSERT_TRUE(input);
@@ -271,10 +269,8 @@ TEST_F(InputValue, ModesKeysAndAnswers) {
         EXPECT_EQ(script.beeps(), 1);
         input->NoAccept()->click();
     });
-    EXPECT_EQ(AskCurrentValue(), "");
-    EXPECT_EQ(InsertLineNumber, 0);
+    EXPECT_EQ(AskInsertLine(5), "");
 
-    State().CallMode = 0;
     script.onModal([](QWidget* w) {
         auto* input = qobject_cast<InCurVal*>(w);
         EXPECT_EQ(input->Label1()->text(), "   Current Price per         Share");

@@ -1,4 +1,4 @@
-// FileDir's ChooseFile: the dialog CallMode asks for, the chosen path, the name proposed, cancel.
+// FileDir's ChooseFile: the dialog each choice shows, the chosen path, the name proposed, cancel.
 #include <QFile>
 
 #include "platform/window_registry.h"
@@ -16,25 +16,25 @@ class FileDialog : public WindowTest {
     }
 };
 
-TEST_F(FileDialog, EachCallModeShowsItsDialogAndFilter) {
+TEST_F(FileDialog, EachChoiceShowsItsDialogAndFilter) {
     struct Row {
-        int mode;
+        FileChoice what;
         bool save;
         const char* filter;
     };
-    const Row rows[] = {{1, false, "Investment Manager Database (*.wms)|*.wms"},
-                        {2, true, "Investment Manager Database (*.wms)|*.wms"},
-                        {3, false, "Net Worth Database (*.wmw)|*.wmw"},
-                        {4, true, "Net Worth Database (*.wmw)|*.wmw"}};
+    const Row rows[] = {
+        {FileChoice::OpenPortfolio, false, "Investment Manager Database (*.wms)|*.wms"},
+        {FileChoice::SavePortfolio, true, "Investment Manager Database (*.wms)|*.wms"},
+        {FileChoice::OpenStatement, false, "Net Worth Database (*.wmw)|*.wmw"},
+        {FileChoice::SaveStatement, true, "Net Worth Database (*.wmw)|*.wmw"}};
     State().FundFileName = QStringLiteral("MINE.WMS");
     for (const Row& r : rows) {
-        State().CallMode = static_cast<int16_t>(r.mode);
+        SCOPED_TRACE(static_cast<int>(r.what));
         script.chooseFile(folder.filePath(QStringLiteral("x")));
-        ChooseFile();
+        EXPECT_EQ(ChooseFile(r.what), folder.filePath(QStringLiteral("x")));
         const dialogs::FileRequest& req = script.fileRequests().back();
-        EXPECT_EQ(req.save, r.save) << r.mode;
-        EXPECT_EQ(req.filter, QString::fromLatin1(r.filter)) << r.mode;
-        EXPECT_EQ(State().CallMode, r.mode);
+        EXPECT_EQ(req.save, r.save);
+        EXPECT_EQ(req.filter, QString::fromLatin1(r.filter));
         State().FundFileName = QStringLiteral("MINE.WMS");
     }
     // The same name is proposed to both kinds of file.
@@ -46,30 +46,28 @@ TEST_F(FileDialog, EachCallModeShowsItsDialogAndFilter) {
 TEST_F(FileDialog, ChosenFileGivesPathAndNameNewFileGivesNoName) {
     const QString existing = folder.filePath(QStringLiteral("Dtasampl.WMS"));
     touch(existing);
-    State().CallMode = 1;
     script.chooseFile(existing);
-    ChooseFile();
+    ChooseFile(FileChoice::OpenPortfolio);
     EXPECT_EQ(State().ChosenPath, existing);
     EXPECT_EQ(State().FundFileName, "Dtasampl.WMS");
 
     const QString fresh = folder.filePath(QStringLiteral("new.wms"));
-    State().CallMode = 2;
     script.chooseFile(fresh);
-    ChooseFile();
+    ChooseFile(FileChoice::SavePortfolio);
     EXPECT_EQ(State().ChosenPath, fresh);
     EXPECT_EQ(State().FundFileName, "");  // the caller names it once written
 }
 
-TEST_F(FileDialog, CancelGivesCallMode6AndKeepsTheName) {
-    for (int mode : {1, 2, 3, 4}) {
-        State().CallMode = static_cast<int16_t>(mode);
+TEST_F(FileDialog, CancelGivesNothingAndKeepsTheName) {
+    for (FileChoice what : {FileChoice::OpenPortfolio, FileChoice::SavePortfolio,
+                            FileChoice::OpenStatement, FileChoice::SaveStatement}) {
+        SCOPED_TRACE(static_cast<int>(what));
         State().ChosenPath = QStringLiteral("/old/path.wms");
         State().FundFileName = QStringLiteral("path.wms");
         script.chooseFile(std::nullopt);
-        ChooseFile();
-        EXPECT_EQ(State().CallMode, 6) << mode;
-        EXPECT_EQ(State().ChosenPath, "") << mode;
-        EXPECT_EQ(State().FundFileName, "path.wms") << mode;
+        EXPECT_EQ(ChooseFile(what), std::nullopt);
+        EXPECT_EQ(State().ChosenPath, "");
+        EXPECT_EQ(State().FundFileName, "path.wms");
     }
     settle();
     EXPECT_FALSE(Windows().exists(QStringLiteral("FileDir")));

@@ -71,7 +71,7 @@ class FundMenuTest : public WindowTest {
 };
 
 TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
-    State().GraphSource = 3;
+    State().GraphSource = ChartSource::RetirementFixedAmount;
     FundMenu* menu = openMenu();
     ASSERT_TRUE(menu);
     EXPECT_TRUE(menu->isVisible());
@@ -93,7 +93,7 @@ TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
     EXPECT_EQ(info(), " Funds = 0    Records = 0 ");
     EXPECT_EQ(State().Records.size(), 1003u);
     EXPECT_EQ(State().FundNames[31].FundName, "All Records");
-    EXPECT_EQ(State().GraphSource, 0);
+    EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     click("Help7");
     EXPECT_EQ(script.lastMessage().title, "Help");
     EXPECT_TRUE(script.lastMessage().text.startsWith(
@@ -138,7 +138,7 @@ TEST_F(FundMenuTest, ABrokenFileIsRefusedWithTheLoadMessageAndEmptyTables) {
     openSample();
     const QString bad = folder.filePath(QStringLiteral("bad.wms"));
     writeFile(bad, "1001,2,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n");
-    State().GraphSource = 4;
+    State().GraphSource = ChartSource::Mortgage;
     script.chooseFile(bad);
     click("Loadfile");
     EXPECT_EQ(script.lastMessage().text, kLoadError);
@@ -146,7 +146,7 @@ TEST_F(FundMenuTest, ABrokenFileIsRefusedWithTheLoadMessageAndEmptyTables) {
     EXPECT_EQ(State().RecordCount, 0);
     EXPECT_EQ(State().FundCount(), 0);
     EXPECT_EQ(State().FundFileName, "");
-    EXPECT_EQ(State().GraphSource, 0);
+    EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     EXPECT_TRUE(State().FundNames[1].FundName.isEmpty());
     EXPECT_EQ(State().FundNames[31].FundNumberText, "31");
     EXPECT_EQ(info(), " Funds = 0    Records = 0 ");

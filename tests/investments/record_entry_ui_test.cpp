@@ -173,7 +173,7 @@ TEST_F(RecordWindow, ASaleTypedByTheUserIsStoredNegativeAndShownAgainAsTyped) {
     EXPECT_TRUE(w->InCashDiv()->isVisible());
     EXPECT_FALSE(w->InPrice()->isEnabled());
     EXPECT_TRUE(w->DelRec()->isVisible());
-    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_FALSE(w->correcting());
     // The completion blink: the change is recorded at once, the text comes back afterwards.
     EXPECT_EQ(State().FileChanged, 1);
     EXPECT_EQ(w->label("Done")->text(), " Instruction completed");
@@ -310,7 +310,7 @@ TEST_F(RecordWindow, NoFundOrNoRecordSelected) {
     QTest::mouseClick(w->Correctrec(), Qt::LeftButton);
     EXPECT_EQ(script.lastMessage().text, "No Record selected. See Entry Help.");
     EXPECT_EQ(script.lastMessage().title, "Correct Record");
-    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_FALSE(w->correcting());
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
     EXPECT_EQ(script.lastMessage().text, "No Record Selected. See Entry Help.");
     EXPECT_EQ(script.lastMessage().title, "Delete Record");
@@ -341,7 +341,7 @@ TEST_F(RecordWindow, TheThirtyFirstFundAndTheThousandAndFirstRecordAreRefused) {
     EXPECT_EQ(script.lastMessage().text,
               "Files are limited to 1000 records\r\nYou will have to start a new\r\nFile.");
     EXPECT_EQ(State().RecordCount, 1000);
-    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_FALSE(w->correcting());
 
     // Correcting is no adding: a full file can still be corrected.
     w->ChooseFund(0);

@@ -25,12 +25,9 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
 #include "support/ui_test_support.h"
+#include "support/money_literals.h"
 
 namespace {
-
-Money M(const char* text) {
-    return *Money::parse(QString::fromLatin1(text));
-}
 
 // The ways a user puts text into a box other than typing it.
 // Keys go where the desktop sends them: to the focused control, which for a

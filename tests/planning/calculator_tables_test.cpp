@@ -6,14 +6,8 @@
 
 #include "common/print_device.h"
 #include "planning/calculator_figures.h"
+#include "support/money_literals.h"
 
-namespace {
-
-Money M(const char* text) {
-    return *Money::parse(QString::fromLatin1(text));
-}
-
-}  // namespace
 
 TEST(BoxReading, TheBoxesOwnFormsReadAsTheFigureTheyShow) {
     struct Case {

@@ -151,9 +151,9 @@ TEST_F(CalculatorBase, KeptEntriesSurviveResetsAndAFailureLeavesTheMessage) {
     EXPECT_EQ(State().GraphPoints, 2);
 
     // Show Graph leaves GraphSource as the calculation set it.
-    State().GraphSource = 3;
+    State().GraphSource = ChartSource::RetirementFixedAmount;
     w->ShowGraph();
-    EXPECT_EQ(State().GraphSource, 3);
+    EXPECT_EQ(State().GraphSource, ChartSource::RetirementFixedAmount);
 }
 
 TEST_F(CalculatorBase, HelpTextCanBeRebuiltWhileOpen) {
@@ -246,7 +246,7 @@ class ShapedProbe : public CalculatorWindow {
     }
     void printReport(PrintDevice& d) override { d.line(reportText()); }
     GraphHandOver graphHandOver() const override {
-        return {6, QStringLiteral("Annual compound growth comparisons")};
+        return {ChartSource::CompoundRate, QStringLiteral("Annual compound growth comparisons")};
     }
 };
 
@@ -310,7 +310,7 @@ TEST_F(CalculatorPieces, ComparisonRowsKeepTwentyThreeEntries) {
     EXPECT_EQ(State().ComparisonTable(23, 5), Money::fromInt(7));
     EXPECT_EQ(State().ReportText.at(1).count(QStringLiteral("entry")), 23);
     w->ShowGraph();
-    EXPECT_EQ(State().GraphSource, 6);
+    EXPECT_EQ(State().GraphSource, ChartSource::CompoundRate);
     EXPECT_EQ(State().GraphTitle, "Annual compound growth comparisons");
 
     // While rows are kept an edit leaves them on screen.

@@ -16,12 +16,9 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
 #include "support/ui_test_support.h"
+#include "support/money_literals.h"
 
 namespace {
-
-Money M(double v) {
-    return Money::fromDouble(v);
-}
 
 class YearWindow : public WindowTest {
   protected:

@@ -22,17 +22,13 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
 #include "support/calculator_test_support.h"
+#include "support/money_literals.h"
 
 namespace {
 
-Money M(const char* text) {
-    return *Money::parse(QString::fromLatin1(text));
-}
-
 class CapitalWindow : public CalculatorTest<CalCaptl> {
   protected:
-    CapitalWindow() : CalculatorTest("CalCaptl", "Grid1") {}
-    CalCaptl* open() { return openFrom("HowMuch"); }
+    CapitalWindow() : CalculatorTest("CalCaptl", "Grid1", "HowMuch") {}
 };
 
 }  // namespace
@@ -42,9 +38,10 @@ TEST_F(CapitalWindow, OpensWithItsBoxesListsLabelsAndGrid) {
     EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
     EXPECT_EQ(w->windowTitle(), "Amount of Annual Investment Required");
     EXPECT_EQ(State().CalcInputs.size(), 4u);
-    EXPECT_EQ(box("InLumpInv")->currentText(), "       $100,000.00");
-    EXPECT_EQ(box("InRate")->currentText(), QString(15, u' ') + "20.00%");
-    EXPECT_EQ(box("InTerm")->currentText(), QString(19, u' ') + "25");
+    expectTexts({{"InLumpInv", "       $100,000.00"},
+                 {"InRate", QString(15, u' ') + "20.00%"},
+                 {"InTerm", QString(19, u' ') + "25"},
+                 {"Label1", " Amount of Capital I want  on Retirement."}});
     EXPECT_EQ(State().CalcInputs.at(1), M("100000"));
     EXPECT_EQ(State().CalcInputs.at(2), M("20"));
     EXPECT_EQ(State().CalcInputs.at(3), M("25"));
@@ -52,8 +49,6 @@ TEST_F(CapitalWindow, OpensWithItsBoxesListsLabelsAndGrid) {
               (QStringList{"100000", "200000", "300000", "400000", "500000", "600000"}));
     EXPECT_EQ(items(box("InRate")), (QStringList{"10", "12.5", "15", "17.5", "20"}));
     EXPECT_EQ(items(box("InTerm")), (QStringList{"5", "10", "15", "20", "25", "30"}));
-    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-              " Amount of Capital I want  on Retirement.");
     EXPECT_EQ(grid()->Rows(), 25);
     EXPECT_EQ(grid()->Cols(), 4);
     EXPECT_EQ(grid()->cellText(0, 2), "Interest/Growth Compounded");
@@ -162,7 +157,7 @@ TEST_F(CapitalWindow, ShowGraphDrawsTheYearsAndReturnsHere) {
     enter("InRate", QStringLiteral("12.5"));
     button("Calc")->click();
     button("Graphs")->click();
-    EXPECT_EQ(State().GraphSource, 5);
+    EXPECT_EQ(State().GraphSource, ChartSource::CapitalRequired);
     EXPECT_FALSE(w->isVisible());
     auto* chart = Windows().get<Form1>(QStringLiteral("Form1"));
     ASSERT_TRUE(chart->isVisible());
@@ -209,20 +204,14 @@ TEST_F(CapitalWindow, PrintsTheLastCalculation) {
 }
 
 TEST_F(CapitalWindow, PrintoutThroughThePdfDevice) {
-    const QString pdf = printToPdf(QStringLiteral("capital.pdf"));
     open();
     enter("InTerm", QStringLiteral("3"));
-    button("Calc")->click();
-    button("Prt")->click();
-    const QString text = pdfText(pdf, 7.2);
-    const int title = columnOf(text, QStringLiteral("Amount of Annual Investment Required"));
-    ASSERT_GT(title, 0) << text.toStdString();
-    const int margin = title - 22;
-    EXPECT_EQ(columnOf(text, QStringLiteral("Amount of Capital I want")) - margin, 2);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$100,000.00")) - margin, 52 + 14 - 11);
-    EXPECT_EQ(columnOf(text, QStringLiteral("20.00%")) - margin, 53 + 14 - 6);
     // 100,000 at 20 % in 3 years: P = 100000 / (((1.2^3 - 1) / 0.2) x 1.2) = 22,893.77.
-    EXPECT_EQ(columnOf(text, QStringLiteral("22,893.77")) - margin, 17 + 14 - 9);
-    EXPECT_EQ(columnOf(text, QStringLiteral("Total:")) - margin, 2);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$68,681.32")) - margin, 17 + 14 - 10);
+    expectColumns(printedThroughPdf("Calc", "Prt"), {"Amount of Annual Investment Required", 22},
+                  {{"Amount of Capital I want", 2},
+                   {"$100,000.00", 52 + 14 - 11},
+                   {"20.00%", 53 + 14 - 6},
+                   {"22,893.77", 17 + 14 - 9},
+                   {"Total:", 2},
+                   {"$68,681.32", 17 + 14 - 10}});
 }

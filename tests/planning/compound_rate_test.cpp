@@ -7,12 +7,9 @@
 #include "common/number_format.h"
 #include "common/print_device.h"
 #include "planning/compound_rate_report.h"
+#include "support/money_literals.h"
 
 namespace {
-
-Money M(double v) {
-    return Money::fromDouble(v);
-}
 
 CompoundRateInputs Inputs(double cost, double value, double years) {
     return {M(cost), M(value), M(years)};

@@ -21,17 +21,13 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
 #include "support/calculator_test_support.h"
+#include "support/money_literals.h"
 
 namespace {
 
-Money M(double v) {
-    return Money::fromDouble(v);
-}
-
 class CompoundWindow : public CalculatorTest<FindComp, QLineEdit> {
   protected:
-    CompoundWindow() : CalculatorTest("FindComp", "Grid3") {}
-    FindComp* open() { return openFrom("Compound"); }
+    CompoundWindow() : CalculatorTest("FindComp", "Grid3", "Compound") {}
     void entry(const QString& cost, const QString& value, const QString& term) {
         enter("InCost", cost);
         enter("InValNow", value);
@@ -40,18 +36,18 @@ class CompoundWindow : public CalculatorTest<FindComp, QLineEdit> {
     QString report() const { return State().ReportText.value(1); }
 };
 
-// The text pdftotext finds in a PDF laid out in fixed cells of `pitch` points.
 }  // namespace
 
 TEST_F(CompoundWindow, OpensWithEmptyBoxesLabelsAndTheGridHeadings) {
     open();
     EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
     EXPECT_EQ(w->windowTitle(), "Find Annual Compound Rate");
-    for (const char* name : {"InCost", "InValNow", "InTerm", "NamInv"})
-        EXPECT_EQ(box(name)->text(), "") << name;
-    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
-              " Present or Future       Value.    ");
-    EXPECT_EQ(button("Printr")->text(), "To &Printer ");
+    expectTexts({{"InCost", ""},
+                 {"InValNow", ""},
+                 {"InTerm", ""},
+                 {"NamInv", ""},
+                 {"Label2", " Present or Future       Value.    "},
+                 {"Printr", "To &Printer "}});
     EXPECT_EQ(State().CalcInputs.size(), 4u);
     EXPECT_EQ(State().ComparisonTable.rows(), 29);
     EXPECT_EQ(State().ComparisonTable.cols(), 7);
@@ -230,7 +226,7 @@ TEST_F(CompoundWindow, ShowGraphDrawsOneBarPerEntryAndComesBack) {
     enter("InValNow", QStringLiteral("500"));
     button("Calc1")->click();
     button("Graph")->click();
-    EXPECT_EQ(State().GraphSource, 6);
+    EXPECT_EQ(State().GraphSource, ChartSource::CompoundRate);
     EXPECT_EQ(State().GraphTitle, "Annual compound growth comparisons");
     EXPECT_FALSE(w->isVisible());
     auto* chart = Windows().get<Form1>(QStringLiteral("Form1"));
@@ -288,18 +284,12 @@ TEST_F(CompoundWindow, PrintoutHoldsEveryEntryAndExitReleasesTheTables) {
 }
 
 TEST_F(CompoundWindow, PrintoutThroughThePdfDevice) {
-    const QString pdf = printToPdf(QStringLiteral("compound.pdf"));
     open();
     entry(QStringLiteral("1000"), QStringLiteral("2000"), QStringLiteral("5"));
-    button("Calc1")->click();
-    button("Printr")->click();
-    const QString text = pdfText(pdf, 7.2);  // 12-point monospaced cells
-    const int title = columnOf(text, QStringLiteral("Annual Compounding Comparisons"));
-    ASSERT_GT(title, 0) << text.toStdString();
-    const int margin = title - 27;  // the title stands at column 27
-    EXPECT_EQ(columnOf(text, QStringLiteral("Term in")) - margin, 2);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$1,000.00")) - margin, 12 + 14 - 9);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$2,000.00")) - margin, 31 + 14 - 9);
-    EXPECT_EQ(columnOf(text, QStringLiteral("14.8698%")) - margin, 52 + 12 - 8);
-    EXPECT_EQ(columnOf(text, QStringLiteral("100.0000%")) - margin, 68 + 12 - 9);
+    expectColumns(printedThroughPdf("Calc1", "Printr"), {"Annual Compounding Comparisons", 27},
+                  {{"Term in", 2},
+                   {"$1,000.00", 12 + 14 - 9},
+                   {"$2,000.00", 31 + 14 - 9},
+                   {"14.8698%", 52 + 12 - 8},
+                   {"100.0000%", 68 + 12 - 9}});
 }

@@ -8,12 +8,10 @@
 #include "common/print_device.h"
 #include "planning/k401_help.h"
 #include "planning/k401_report.h"
+#include "support/help_text_checks.h"
+#include "support/money_literals.h"
 
 namespace {
-
-Money M(const char* text) {
-    return *Money::parse(QString::fromLatin1(text));
-}
 
 // The window's defaults: 10,000.00, 50,000.00 a year, 5 % and 4 %, raise 4 %,
 // return 10 %, no inflation, 25 years.
@@ -205,25 +203,20 @@ TEST(K401Report, NoBalanceLineForABalanceOfOne) {
 }
 
 TEST(K401Help, PromptsStandOnTheLinesOfTheirBoxes) {
-    const QStringList lines = K401HelpText().split(QStringLiteral("\r\n"));
-    EXPECT_EQ(lines.at(0), " For results click Calculate.");
-    EXPECT_EQ(lines.at(1), " Click any yellow box and type in your figures.");
-    const QStringList prompts = {
-        " If you have already have a plan, type the current balance. If none type 0.",
-        " Type in your current annual salary.",
-        " Type in your annual contribution rate.",
-        " Your company contribution rate. If none type 0.",
-        " Type in the estimated percentage of annual salary increase.",
-        " Type in the estimated annual income/growth rate of your plan.",
-        " Leave at 0 unless you want to see the purchasing power in today's dollars.",
-        " Type in the estimated number of years to retirement."};
     // 720 twips between boxes over 210-twip lines: 3 3/7 lines, each prompt on the nearest.
-    const int expectedLines[] = {2, 5, 9, 12, 16, 19, 23, 26};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(K401PromptLine(i), expectedLines[i]);
-        EXPECT_EQ(lines.at(expectedLines[i]), prompts.at(i)) << i;
-    }
-    EXPECT_EQ(lines.at(24),
-              " Type in inflation rate. Current Value each year will be reduced at this rate.");
-    EXPECT_EQ(lines.last(), QString(50, u' ') + "End");
+    const int promptLines[] = {2, 5, 9, 12, 16, 19, 23, 26};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(K401PromptLine(i), promptLines[i]) << i;
+    ExpectHelpText(
+        HelpLines(K401HelpText()),
+        {{0, " For results click Calculate."},
+         {1, " Click any yellow box and type in your figures."},
+         {2, " If you have already have a plan, type the current balance. If none type 0."},
+         {5, " Type in your current annual salary."},
+         {9, " Type in your annual contribution rate."},
+         {12, " Your company contribution rate. If none type 0."},
+         {16, " Type in the estimated percentage of annual salary increase."},
+         {19, " Type in the estimated annual income/growth rate of your plan."},
+         {23, " Leave at 0 unless you want to see the purchasing power in today's dollars."},
+         {24, " Type in inflation rate. Current Value each year will be reduced at this rate."},
+         {26, " Type in the estimated number of years to retirement."}});
 }

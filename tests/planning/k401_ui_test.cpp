@@ -25,20 +25,16 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
 #include "support/calculator_test_support.h"
+#include "support/money_literals.h"
 
 namespace {
-
-Money M(const char* text) {
-    return *Money::parse(QString::fromLatin1(text));
-}
 
 const char* const kBoxes[] = {"InCurrBal",     "InCurrSal",  "InCntrbRate", "InCompRate",
                               "InAnnSalRaise", "InRetnRate", "InInflRate",  "InNumYears"};
 
 class K401Window : public CalculatorTest<PlanK, QLineEdit> {
   protected:
-    K401Window() : CalculatorTest("PlanK", "Grid7") {}
-    PlanK* open() { return openFrom("Plan401K"); }
+    K401Window() : CalculatorTest("PlanK", "Grid7", "Plan401K") {}
 };
 
 }  // namespace
@@ -58,8 +54,7 @@ TEST_F(K401Window, OpensWithItsEightBoxesLabelsAndGrid) {
     for (int i = 0; i < 8; ++i) EXPECT_EQ(box(kBoxes[i])->text(), shown.at(i)) << kBoxes[i];
     EXPECT_EQ(State().CalcInputs.at(2), M("50000"));
     EXPECT_EQ(State().CalcInputs.at(8), M("25"));
-    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label8"))->text(),
-              " The number of years to          retirement.");
+    EXPECT_EQ(label("Label8")->text(), " The number of years to          retirement.");
     EXPECT_EQ(grid()->Rows(), 25);
     EXPECT_EQ(grid()->Cols(), 5);
     EXPECT_EQ(grid()->cellText(0, 2), " Combined Contributions");
@@ -164,7 +159,7 @@ TEST_F(K401Window, ShowGraphDrawsTheYearsAndExitReturnsToTheMenu) {
     enter("InNumYears", QStringLiteral("2"));
     button("Calc")->click();
     button("Graphs")->click();
-    EXPECT_EQ(State().GraphSource, 7);
+    EXPECT_EQ(State().GraphSource, ChartSource::K401);
     auto* chart = Windows().get<Form1>(QStringLiteral("Form1"));
     ASSERT_TRUE(chart->isVisible());
     ChartView* g = chart->graph();
@@ -194,19 +189,13 @@ TEST_F(K401Window, PrintsTheLastCalculation) {
 }
 
 TEST_F(K401Window, PrintoutThroughThePdfDevice) {
-    const QString pdf = printToPdf(QStringLiteral("k401.pdf"));
     open();
     enter("InNumYears", QStringLiteral("2"));
-    button("Calc")->click();
-    button("Prt")->click();
-    const QString text = pdfText(pdf, 7.2);
-    const int title = columnOf(text, QStringLiteral("Investment Growth - 401K Plan"));
-    ASSERT_GT(title, 0) << text.toStdString();
-    const int margin = title - 25;
-    EXPECT_EQ(columnOf(text, QStringLiteral("Current balance in your")) - margin, 2);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$50,000.00")) - margin, 52 + 14 - 10);
-    EXPECT_EQ(columnOf(text, QStringLiteral("10.00%")) - margin, 53 + 14 - 6);
-    EXPECT_EQ(columnOf(text, QStringLiteral(" 10,000.00")) - margin + 1, 61 + 13 - 9);
-    EXPECT_EQ(columnOf(text, QStringLiteral("22,693.00")) - margin, 61 + 13 - 9);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$19,180.00")) - margin, 17 + 14 - 10);
+    expectColumns(printedThroughPdf("Calc", "Prt"), {"Investment Growth - 401K Plan", 25},
+                  {{"Current balance in your", 2},
+                   {"$50,000.00", 52 + 14 - 10},
+                   {"10.00%", 53 + 14 - 6},
+                   {" 10,000.00", 61 + 13 - 9 - 1},
+                   {"22,693.00", 61 + 13 - 9},
+                   {"$19,180.00", 17 + 14 - 10}});
 }

@@ -6,15 +6,12 @@
 #include "common/print_device.h"
 #include "shell/app_state.h"
 #include "shell/printing.h"
+#include "support/money_literals.h"
 
 namespace {
 
 // Two blank lines and "Page n" below the counted lines of a full page.
 constexpr int kPageFooter = 3;
-
-Money M(double v) {
-    return Money::fromDouble(v);
-}
 
 class MortgageReport : public ::testing::Test {
   protected:

@@ -6,12 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "common/number_format.h"
+#include "support/money_literals.h"
 
 namespace {
 
-Money M(double v) {
-    return Money::fromDouble(v);
-}
 QString Amt(Money v) {
     return Format(v, u"####,,###.00");
 }
@@ -154,12 +152,14 @@ TEST(Mortgage, TableAndGridRows) {
 
 TEST(Mortgage, CompoundingEntries) {
     QStringList texts;
+    std::vector<int> perYear;
     for (const Compounding& c : kCompoundings) {
         texts << QString::fromUtf16(c.text);
-        EXPECT_EQ(c.perYear * c.months, 12);
+        perYear.push_back(c.perYear);
     }
     EXPECT_EQ(texts, (QStringList{"      Monthly", "    BiMonthly", "    Quarterly",
                                   " SemiAnnually", "     Annually"}));
+    EXPECT_EQ(perYear, (std::vector<int>{12, 6, 3, 2, 1}));
     EXPECT_EQ(CompoundingFor(QStringLiteral(" SemiAnnually")).perYear, 2);
     EXPECT_EQ(CompoundingFor(QStringLiteral("Annually")).perYear, 12);
 }

@@ -21,12 +21,9 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
 #include "support/calculator_test_support.h"
+#include "support/money_literals.h"
 
 namespace {
-
-Money M(double v) {
-    return Money::fromDouble(v);
-}
 
 class MortgageWindow : public CalculatorTest<CdnMort> {
   protected:
@@ -34,10 +31,9 @@ class MortgageWindow : public CalculatorTest<CdnMort> {
     // Opens the window from the menu button of `mode` (1 mortgages, 2 loans).
     CdnMort* open(int mode) { return openFrom(mode == 2 ? "LoanPmt" : "Canadian"); }
     QLineEdit* principal() const { return child<QLineEdit>("InPrincipal"); }
-    QString label(const char* name) const { return child<QLabel>(name)->text(); }
     bool resultsEmpty() const {
-        return label("InMonthPI").isEmpty() && label("TotYear").isEmpty() &&
-               label("AllPayments").isEmpty();
+        return textOf("InMonthPI").isEmpty() && textOf("TotYear").isEmpty() &&
+               textOf("AllPayments").isEmpty();
     }
 };
 
@@ -48,13 +44,14 @@ TEST_F(MortgageWindow, OpensInBothModesWithTheirTextsAndDefaults) {
     open(1);
     EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
     EXPECT_EQ(w->windowTitle(), "Mortgage Tables");
-    EXPECT_EQ(label("Label1"), " Amount of Mortgage.");
-    EXPECT_EQ(label("Label3"), " Term in Years.");
     // The default amount shows a "$" whatever the currency symbol.
-    EXPECT_EQ(principal()->text(), " $100,000.00");
-    EXPECT_EQ(box("InRate")->currentText(), "         10.00%");
-    EXPECT_EQ(box("InTerm")->currentText(), "           25");
-    EXPECT_EQ(box("Comperiod")->currentText(), "      Monthly");
+    expectTexts({{"Label1", " Amount of Mortgage."},
+                 {"Label3", " Term in Years."},
+                 {"InPrincipal", " $100,000.00"},
+                 {"InRate", "         10.00%"},
+                 {"InTerm", "           25"},
+                 {"Comperiod", "      Monthly"},
+                 {"Ptr3", " To &Printer"}});
     EXPECT_FALSE(box("Comperiod")->isEditable());
     EXPECT_EQ(items(box("Comperiod")),
               (QStringList{"      Monthly", "    BiMonthly", "    Quarterly", " SemiAnnually",
@@ -76,7 +73,6 @@ TEST_F(MortgageWindow, OpensInBothModesWithTheirTextsAndDefaults) {
     int columns = 0;
     for (int c = 0; c < 4; ++c) columns += grid()->colWidth(c);
     EXPECT_LE(columns + 16 * 15, 7170);
-    EXPECT_EQ(button("Ptr3")->text(), " To &Printer");
 
     // The first edit shows the amount with the currency symbol.
     enter(principal(), QStringLiteral("150000"));
@@ -86,10 +82,10 @@ TEST_F(MortgageWindow, OpensInBothModesWithTheirTextsAndDefaults) {
 
     open(2);
     EXPECT_EQ(w->windowTitle(), "Monthly Payments on a Loan");
-    EXPECT_EQ(label("Label1"), " Amount of Loan.");
-    EXPECT_EQ(label("Label3"), " Term in Months.");
-    EXPECT_EQ(principal()->text(), "  $10,000.00");
-    EXPECT_EQ(box("InTerm")->currentText(), "           12");
+    expectTexts({{"Label1", " Amount of Loan."},
+                 {"Label3", " Term in Months."},
+                 {"InPrincipal", "  $10,000.00"},
+                 {"InTerm", "           12"}});
     EXPECT_EQ(items(box("InTerm")), (QStringList{"24", "36", "48"}));
     EXPECT_EQ(grid()->cellText(0, 0), "Month Number");
 }
@@ -106,9 +102,9 @@ TEST_F(MortgageWindow, AUserComputesAMortgage) {
     EXPECT_TRUE(button("Calc4")->hasFocus());
 
     button("Calc4")->click();
-    EXPECT_EQ(label("InMonthPI"), "     $908.70");
-    EXPECT_EQ(label("TotYear"), "  $10,904.40");
-    EXPECT_EQ(label("AllPayments"), " $272,610.23");
+    EXPECT_EQ(textOf("InMonthPI"), "     $908.70");
+    EXPECT_EQ(textOf("TotYear"), "  $10,904.40");
+    EXPECT_EQ(textOf("AllPayments"), " $272,610.23");
     EXPECT_EQ(row(1), (QStringList{"1", "9,957.37", "947.03", "99,052.97"}));
     EXPECT_EQ(row(26), (QStringList{"Total:", "$172,610.23", "$100,000.00", "$.00"}));
     EXPECT_EQ(State().GraphPoints, 25);
@@ -129,8 +125,8 @@ TEST_F(MortgageWindow, AUserComputesAMortgage) {
     emit box("Comperiod")->activated(3);
     EXPECT_TRUE(resultsEmpty());
     button("Calc4")->click();
-    EXPECT_EQ(label("InMonthPI"), "     $894.49");
-    EXPECT_EQ(label("TotYear"), "  $10,733.88");
+    EXPECT_EQ(textOf("InMonthPI"), "     $894.49");
+    EXPECT_EQ(textOf("TotYear"), "  $10,733.88");
 
     // Typing replaces a figure; Delete clears the results.
     enter("InRate", QStringLiteral("7.5"));
@@ -184,7 +180,7 @@ TEST_F(MortgageWindow, TermLimitsAndFailures) {
     EXPECT_EQ(grid()->Rows(), 484);
     EXPECT_EQ(grid()->cellText(480, 0), "480");
     EXPECT_EQ(grid()->cellText(481, 0), "Total:");
-    EXPECT_EQ(label("InMonthPI"), "      $84.91");
+    EXPECT_EQ(textOf("InMonthPI"), "      $84.91");
     enter("InTerm", QStringLiteral("481"));
     button("Calc4")->click();
     EXPECT_EQ(script.lastMessage().text, "Wrong entry, 40 Years limit.");
@@ -206,7 +202,7 @@ TEST_F(MortgageWindow, HelpPanelChartAndExit) {
     enter("InTerm", QStringLiteral("36"));
     button("Calc4")->click();
     button("Graphs")->click();
-    EXPECT_EQ(State().GraphSource, 4);
+    EXPECT_EQ(State().GraphSource, ChartSource::Mortgage);
     EXPECT_TRUE(Windows().visible(QStringLiteral("Form1")));
     EXPECT_FALSE(w->isVisible());
     // The chart shows the balance at the start of each month: the amount
@@ -246,7 +242,6 @@ TEST_F(MortgageWindow, PrintoutOfTheLastCalculation) {
     for (const QStringList& page : d.pages()) EXPECT_LE(page.size(), 59 + 3);
 }
 
-// The text pdftotext finds in a PDF laid out in fixed cells of `pitch` points.
 TEST_F(MortgageWindow, LoanPrintoutThroughThePdfDevice) {
     const QString pdf = printToPdf(QStringLiteral("loan.pdf"));
     // The page capacity as start-up measures it for the PDF device.
@@ -258,11 +253,6 @@ TEST_F(MortgageWindow, LoanPrintoutThroughThePdfDevice) {
     button("Ptr3")->click();
     const QStringList pages = pdfText(pdf, 7.2).split(u'\f', Qt::SkipEmptyParts);
     ASSERT_GE(pages.size(), 3);
-    auto columnOf = [](const QString& text, const QString& needle) {
-        for (const QString& line : text.split(u'\n'))
-            if (const int at = static_cast<int>(line.indexOf(needle)); at >= 0) return at + 1;
-        return -1;
-    };
     const int title = columnOf(pages[0], QStringLiteral("Monthly Payments on a Loan"));
     ASSERT_GT(title, 0) << pages[0].toStdString();
     const int margin = title - 28;

@@ -31,10 +31,8 @@ Money D(const char* text) {
 
 class IncomeWindow : public CalculatorTest<Income> {
   protected:
-    IncomeWindow() : CalculatorTest("Income", "Grid2") {}
-    Income* open() { return openFrom("Retirement"); }
+    IncomeWindow() : CalculatorTest("Income", "Grid2", "Retirement") {}
     QRadioButton* option(const char* name) const { return child<QRadioButton>(name); }
-    QLabel* label(const char* name) const { return child<QLabel>(name); }
     void choose(const char* name) { QTest::mouseClick(option(name), Qt::LeftButton); }
 };
 
@@ -49,7 +47,7 @@ TEST_F(IncomeWindow, OpensWithPercentageChosen) {
     EXPECT_EQ(w->windowTitle(), "Retirement Income Calculation");
     EXPECT_TRUE(option("Option1")->isChecked());
     EXPECT_EQ(option("Option2")->text(), "Fixed Amount");
-    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_EQ(w->choice(), WithdrawalChoice::Percentage);
     EXPECT_EQ(box("InInvest")->currentText(), "       $500,000.00");
     EXPECT_EQ(box("InRate")->currentText(), "             10.00%");
     EXPECT_EQ(box("InRateDrawn")->currentText(), "              8.00%");
@@ -82,7 +80,7 @@ TEST_F(IncomeWindow, SwitchingTheChoiceChangesBoxesLabelsEnterOrderAndResults) {
     ASSERT_EQ(State().GraphPoints, 20);
 
     choose("Option2");
-    EXPECT_EQ(State().CallMode, 2);
+    EXPECT_EQ(w->choice(), WithdrawalChoice::FixedAmount);
     EXPECT_TRUE(bodyBlank());
     EXPECT_EQ(State().GraphPoints, 0);
     EXPECT_FALSE(box("InTerm")->isVisible());
@@ -118,7 +116,7 @@ TEST_F(IncomeWindow, SwitchingTheChoiceChangesBoxesLabelsEnterOrderAndResults) {
 
     // Back to Percentage: its figures return, the capital stays as it is.
     choose("Option1");
-    EXPECT_EQ(State().CallMode, 0);
+    EXPECT_EQ(w->choice(), WithdrawalChoice::Percentage);
     EXPECT_TRUE(bodyBlank());
     EXPECT_TRUE(box("InTerm")->isVisible());
     EXPECT_TRUE(label("Label3")->isVisible());
@@ -165,7 +163,7 @@ TEST_F(IncomeWindow, CalculatesBothChoicesIntoTheGridAndTheChart) {
     EXPECT_EQ(row(1), (QStringList{"1", "50,000.00", "40,000.00", "510,000.00"}));
     EXPECT_EQ(row(21), (QStringList{"Total:", "$1,214,868.43", "$971,894.68", "$742,973.62"}));
     EXPECT_EQ(State().GraphPoints, 20);
-    EXPECT_EQ(State().GraphSource, 2);
+    EXPECT_EQ(State().GraphSource, ChartSource::RetirementPercentage);
     EXPECT_EQ(State().GraphTitle, "Retirement value at end of each Year");
     EXPECT_EQ(grid()->selEndRow(), 1);
     button("Graphs")->click();
@@ -184,7 +182,7 @@ TEST_F(IncomeWindow, CalculatesBothChoicesIntoTheGridAndTheChart) {
     // The total row agrees with the last row.
     EXPECT_EQ(row(18), (QStringList{"Total:", "$101,975.65", "$201,975.65", "$0.00"}));
     EXPECT_EQ(State().GraphPoints, 17);
-    EXPECT_EQ(State().GraphSource, 3);
+    EXPECT_EQ(State().GraphSource, ChartSource::RetirementFixedAmount);
     EXPECT_EQ(State().GraphTitle, "Retirement value at start of each Year");
     button("Graphs")->click();
     // The first bar is the starting capital, bar i + 1 the value at the end of year i.
@@ -263,21 +261,15 @@ TEST_F(IncomeWindow, PrintoutHoldsTheCalculationAndExitReturnsToTheMenu) {
 }
 
 TEST_F(IncomeWindow, PercentagePrintoutThroughThePdfDevice) {
-    const QString pdf = printToPdf(QStringLiteral("income.pdf"));
     open();
     enter("InTerm", QStringLiteral("3"));
-    button("Calc")->click();
-    button("Ptr")->click();
-    const QString text = pdfText(pdf, 7.2);
-    const int title = columnOf(text, QStringLiteral("Retirement Income Calculation"));
-    ASSERT_GT(title, 0) << text.toStdString();
-    const int margin = title - 27;
-    EXPECT_EQ(columnOf(text, QStringLiteral("Current Value of your")) - margin, 2);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$500,000.00")) - margin, 51 + 14 - 11);
-    EXPECT_EQ(columnOf(text, QStringLiteral("8.00%")) - margin, 52 + 14 - 5);
-    EXPECT_EQ(columnOf(text, QStringLiteral("Year         Interest")) - margin, 2);
-    EXPECT_EQ(columnOf(text, QStringLiteral("50,000.00")) - margin, 17 + 13 - 9);
-    EXPECT_EQ(columnOf(text, QStringLiteral("40,000.00")) - margin, 39 + 14 - 9);
-    EXPECT_EQ(columnOf(text, QStringLiteral("510,000.00")) - margin, 61 + 13 - 10);
-    EXPECT_EQ(columnOf(text, QStringLiteral("Total:")) - margin, 2);
+    expectColumns(printedThroughPdf("Calc", "Ptr"), {"Retirement Income Calculation", 27},
+                  {{"Current Value of your", 2},
+                   {"$500,000.00", 51 + 14 - 11},
+                   {"8.00%", 52 + 14 - 5},
+                   {"Year         Interest", 2},
+                   {"50,000.00", 17 + 13 - 9},
+                   {"40,000.00", 39 + 14 - 9},
+                   {"510,000.00", 61 + 13 - 10},
+                   {"Total:", 2}});
 }

@@ -5,12 +5,8 @@
 
 #include "common/number_format.h"
 #include "common/print_device.h"
+#include "support/money_literals.h"
 
-namespace {
-Money M(double v) {
-    return Money::fromDouble(v);
-}
-}  // namespace
 
 TEST(SavingsPlanReport, CalculationPage) {
     SavingsPlanInputs in;

@@ -21,12 +21,9 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
 #include "support/calculator_test_support.h"
+#include "support/money_literals.h"
 
 namespace {
-
-Money M(double v) {
-    return Money::fromDouble(v);
-}
 
 class SavingsWindow : public CalculatorTest<CalcInpt> {
   protected:
@@ -35,7 +32,6 @@ class SavingsWindow : public CalculatorTest<CalcInpt> {
     CalcInpt* open(int mode) { return openFrom(mode == 2 ? "SavingComp" : "Savings"); }
 };
 
-// The text pdftotext finds in a PDF laid out in fixed cells of `pitch` points.
 }  // namespace
 
 TEST_F(SavingsWindow, OpensInBothModesWithBoxesListsLabelsAndGrid) {
@@ -43,12 +39,15 @@ TEST_F(SavingsWindow, OpensInBothModesWithBoxesListsLabelsAndGrid) {
     EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
     EXPECT_EQ(State().CallMode, 1);
     EXPECT_EQ(w->windowTitle(), "Investment Growth Calculations");
-    EXPECT_EQ(box("InLumpInv")->currentText(), "              $.00");
-    EXPECT_EQ(box("InInvest")->currentText(), "         $1,000.00");
-    EXPECT_EQ(box("InIncrRate")->currentText(), "               .00%");
-    EXPECT_EQ(box("InRate")->currentText(), "             20.00%");
-    EXPECT_EQ(box("InTerm")->currentText(), QString(19, u' ') + "25");
-    EXPECT_EQ(box("inInflatRate")->currentText(), "               .00%");
+    expectTexts({{"InLumpInv", "              $.00"},
+                 {"InInvest", "         $1,000.00"},
+                 {"InIncrRate", "               .00%"},
+                 {"InRate", "             20.00%"},
+                 {"InTerm", QString(19, u' ') + "25"},
+                 {"inInflatRate", "               .00%"},
+                 {"Label8", " Increase the annual         Investment rate(%) by"},
+                 {"SmalSav", "&Year"},
+                 {"Help1", "&Help"}});
     EXPECT_EQ(State().CalcInputs.at(2), M(1000));
     EXPECT_EQ(State().CalcInputs.at(3), M(20));
     EXPECT_EQ(State().CalcInputs.at(4), M(25));
@@ -57,10 +56,6 @@ TEST_F(SavingsWindow, OpensInBothModesWithBoxesListsLabelsAndGrid) {
     EXPECT_EQ(items(box("InRate")), (QStringList{"10", "12.5", "15", "17.5", "20"}));
     EXPECT_EQ(items(box("InTerm")), (QStringList{"5", "10", "15", "20", "25", "30"}));
     EXPECT_EQ(items(box("InIncrRate")), (QStringList{"3", "4", "5", "6", "7"}));
-    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label8"))->text(),
-              " Increase the annual         Investment rate(%) by");
-    EXPECT_EQ(button("SmalSav")->text(), "&Year");
-    EXPECT_EQ(button("Help1")->text(), "&Help");
     EXPECT_EQ(grid()->Rows(), 25);
     EXPECT_EQ(grid()->Cols(), 4);
     EXPECT_EQ(grid()->cellText(0, 2), " Interest/Growth  Compounded");
@@ -71,6 +66,7 @@ TEST_F(SavingsWindow, OpensInBothModesWithBoxesListsLabelsAndGrid) {
     settle();
     open(2);
     EXPECT_EQ(w->windowTitle(), "Investment Growth Comparisons");
+    EXPECT_EQ(State().CallMode, 2);  // the chart tells the comparisons by it
     EXPECT_EQ(grid()->Rows(), 24);
     EXPECT_EQ(grid()->Cols(), 8);
     EXPECT_EQ(grid()->cellText(0, 7), "Current  Value");
@@ -300,7 +296,7 @@ TEST_F(SavingsWindow, ShowGraphHandsOverAndExitReleasesTheTables) {
     EXPECT_EQ(script.lastMessage().text, "No Data to work with. Calculate.");
     button("Calc")->click();
     button("Graphs")->click();
-    EXPECT_EQ(State().GraphSource, 1);
+    EXPECT_EQ(State().GraphSource, ChartSource::Savings);
     EXPECT_EQ(State().GraphPoints, 25);
     EXPECT_TRUE(Windows().visible(QStringLiteral("Form1")));
     EXPECT_FALSE(w->isVisible());
@@ -391,21 +387,15 @@ TEST_F(SavingsWindow, ComparisonsPrintoutHoldsTheRowsSinceTheLastOne) {
 }
 
 TEST_F(SavingsWindow, CalculationsPrintoutThroughThePdfDevice) {
-    const QString pdf = printToPdf(QStringLiteral("savings.pdf"));
     open(1);
     enter("InTerm", QStringLiteral("3"));
-    button("Calc")->click();
-    button("Prt")->click();
-    const QString text = pdfText(pdf, 7.2);  // 12-point monospaced cells
-    const int title = columnOf(text, QStringLiteral("Investment Growth Calculation"));
-    ASSERT_GT(title, 0) << text.toStdString();
-    const int margin = title - 25;  // the title stands at column 25
-    EXPECT_EQ(columnOf(text, QStringLiteral("Amount of Lump Sum")) - margin, 2);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$1,000.00")) - margin, 52 + 14 - 9);
-    EXPECT_EQ(columnOf(text, QStringLiteral("20.00%")) - margin, 52 + 14 - 5);
-    EXPECT_EQ(columnOf(text, QStringLiteral("Year        Annual")) - margin, 2);
-    EXPECT_EQ(columnOf(text, QStringLiteral("4,368.00")) - margin, 61 + 13 - 8);
-    EXPECT_EQ(columnOf(text, QStringLiteral("Total:")) - margin, 2);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$3,000.00")) - margin, 17 + 14 - 9);
-    EXPECT_EQ(columnOf(text, QStringLiteral("$1,368.00")) - margin, 39 + 13 - 9);
+    expectColumns(printedThroughPdf("Calc", "Prt"), {"Investment Growth Calculation", 25},
+                  {{"Amount of Lump Sum", 2},
+                   {"$1,000.00", 52 + 14 - 9},
+                   {"20.00%", 52 + 14 - 5},
+                   {"Year        Annual", 2},
+                   {"4,368.00", 61 + 13 - 8},
+                   {"Total:", 2},
+                   {"$3,000.00", 17 + 14 - 9},
+                   {"$1,368.00", 39 + 13 - 9}});
 }

@@ -56,7 +56,9 @@ TEST(ChartStyle, ThinnedLabelsKeepTheFirstAndLastPoint) {
             EXPECT_EQ(shown.back(), count - 1) << count << " at " << slot;
             for (size_t k = 1; k + 1 < shown.size(); ++k)
                 EXPECT_GE((shown[k + 1] - shown[k]) * slot, needed) << count << " at " << slot;
-            if (shown.size() > 2) EXPECT_GE((shown[1] - shown[0]) * slot, needed);
+            if (shown.size() > 2) {
+                EXPECT_GE((shown[1] - shown[0]) * slot, needed);
+            }
         }
     EXPECT_EQ(cs::labelledPoints(1, 10, 50), std::vector<int>{0});
     EXPECT_TRUE(cs::labelledPoints(0, 10, 50).empty());
@@ -257,7 +259,9 @@ TEST(ChartView, ToolTipsOnBarsAndSlicesInBothForms) {
         v.draw();
         const BarLayout L =
             LayoutBars(v.rect(),
-                       ChartContent{.labels = {"Growth Fund", "Bond Fund", "Index Fund"},
+                       ChartContent{.title = {},
+                                    .axisTitle = {},
+                                    .labels = {"Growth Fund", "Bond Fund", "Index Fund"},
                                     .values = {50, -12.5, 100},
                                     .unit = ChartContent::Unit::Percent},
                        v.font(), threeD);

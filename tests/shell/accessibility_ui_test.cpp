@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QTest>
 
+#include "planning/mortgage_window.h"
+#include "planning/savings_plan_window.h"
 #include "platform/accessibility.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
@@ -21,10 +23,15 @@ namespace {
 class Accessibility : public WindowTest {
   protected:
     // The window shown as its menu button shows it, active, with the focus where it puts it.
-    QWidget* open(const char* name, int callMode) {
-        State().CallMode = static_cast<int16_t>(callMode);
+    // `mode`: the use a window of two uses opens in.
+    QWidget* open(const char* name, int mode) {
         const QString window = QString::fromLatin1(name);
-        Windows().show(window);
+        if (window == "CalcInpt")
+            CalcInpt::open(static_cast<SavingsMode>(mode));
+        else if (window == "CdnMort")
+            CdnMort::open(static_cast<MortgageMode>(mode));
+        else
+            Windows().show(window);
         QWidget* w = Windows().get(window);
         w->activateWindow();
         QApplication::setActiveWindow(w);

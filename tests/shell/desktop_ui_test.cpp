@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "shell/input_value_window.h"
+#include "planning/mortgage_window.h"
 #include "platform/keys.h"
 #include "platform/window_registry.h"
 #include "platform/window_rules.h"
@@ -52,7 +53,7 @@ TEST_F(Desktop, ClosingAToolByItsFrameReturnsToTheMenu) {
     MenuMain* m = menu();
     QTest::mouseClick(m->button(QStringLiteral("LoanPmt")), Qt::LeftButton);
     ASSERT_TRUE(Windows().visible(QStringLiteral("CdnMort")));
-    EXPECT_EQ(State().CallMode, 2);
+    EXPECT_EQ(Windows().get<CdnMort>(QStringLiteral("CdnMort"))->mode(), MortgageMode::Loan);
     Windows().get(QStringLiteral("CdnMort"))->close();
     settle();
     EXPECT_TRUE(m->isVisible());
@@ -123,25 +124,21 @@ TEST_F(Desktop, TheFileDialogStartsInTheFolderOfTheLastFile) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
 
-    State().CallMode = 1;
     script.chooseFile(opened);
-    ChooseFile();
+    ChooseFile(FileChoice::OpenPortfolio);
     EXPECT_EQ(script.fileRequests().back().folder, "");  // the first time: the program's folder
 
     // Saving proposes the file just opened, in its own folder.
-    State().CallMode = 2;
     script.chooseFile(std::nullopt);
-    ChooseFile();
+    ChooseFile(FileChoice::SavePortfolio);
     EXPECT_EQ(QDir(script.fileRequests().back().folder), QDir(elsewhere.path()));
     EXPECT_EQ(script.fileRequests().back().proposedName, "Family.wms");
 
     // A cancelled dialog changes nothing; a file saved elsewhere moves the folder on.
     const QString saved = folder.filePath(QStringLiteral("Copy.wmw"));
-    State().CallMode = 4;
     script.chooseFile(saved);
-    ChooseFile();
-    State().CallMode = 3;
+    ChooseFile(FileChoice::SaveStatement);
     script.chooseFile(std::nullopt);
-    ChooseFile();
+    ChooseFile(FileChoice::OpenStatement);
     EXPECT_EQ(QDir(script.fileRequests().back().folder), QDir(folder.path()));
 }

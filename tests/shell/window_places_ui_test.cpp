@@ -113,15 +113,15 @@ TEST_F(WindowPlaces, TheFileDialogsOfANewRunStartInTheLastFolderOfTheirKind) {
     const QString fund = folder.filePath(QStringLiteral("funds/Family.wms"));
     const QString statement = folder.filePath(QStringLiteral("statements/Home.wmw"));
     AppState& s = State();
-    for (const auto& [mode, path] : {std::pair{1, fund}, std::pair{3, statement}}) {
-        s.CallMode = static_cast<int16_t>(mode);
+    for (const auto& [what, path] : {std::pair{FileChoice::OpenPortfolio, fund},
+                                     std::pair{FileChoice::OpenStatement, statement}}) {
         script.chooseFile(path);
-        ChooseFile();
+        ChooseFile(what);
     }
     s.FileFolder.clear();  // a new run
-    for (const auto& [mode, path] : {std::pair{2, fund}, std::pair{4, statement}}) {
-        s.CallMode = static_cast<int16_t>(mode);
-        ChooseFile();  // cancelled
+    for (const auto& [what, path] : {std::pair{FileChoice::SavePortfolio, fund},
+                                     std::pair{FileChoice::SaveStatement, statement}}) {
+        ChooseFile(what);  // cancelled
         EXPECT_EQ(script.fileRequests().back().folder, QFileInfo(path).absolutePath());
         s.FileFolder.clear();
     }

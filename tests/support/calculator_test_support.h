@@ -4,12 +4,16 @@
 #pragma once
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+#include <initializer_list>
+#include <utility>
 
 #include "platform/grid.h"
 #include "platform/window_registry.h"
@@ -22,9 +26,13 @@
 template <class Window, class Box = QComboBox>
 class CalculatorTest : public WindowTest {
   protected:
-    CalculatorTest(const char* windowName, const char* gridName)
-        : windowName_(QString::fromLatin1(windowName)), gridName_(QString::fromLatin1(gridName)) {}
+    CalculatorTest(const char* windowName, const char* gridName, const char* menuButton = "")
+        : windowName_(QString::fromLatin1(windowName)),
+          gridName_(QString::fromLatin1(gridName)),
+          menuButton_(menuButton) {}
 
+    // Opens the window from its own menu button.
+    Window* open() { return openFrom(menuButton_); }
     // Clicks `menuButton` on the main menu and takes the window it opens.
     Window* openFrom(const char* menuButton) {
         auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
@@ -41,6 +49,7 @@ class CalculatorTest : public WindowTest {
     }
     Box* box(const char* name) const { return child(name); }
     QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    QLabel* label(const char* name) const { return child<QLabel>(name); }
     Grid* grid() const { return w->template findChild<Grid*>(gridName_); }
     QPlainTextEdit* panel() const { return child<QPlainTextEdit>("TxtBox"); }
 
@@ -64,6 +73,45 @@ class CalculatorTest : public WindowTest {
                 if (!grid()->cellText(r, c).isEmpty()) return false;
         return true;
     }
+    // The text a named control shows: a label's or a button's caption, a box's
+    // text, the entry a list shows.
+    QString textOf(const char* name) const {
+        QWidget* c = child<QWidget>(name);
+        if (!c) return QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+        if (auto* l = qobject_cast<QLabel*>(c)) return l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(c)) return b->text();
+        if (auto* e = qobject_cast<QLineEdit*>(c)) return e->text();
+        if (auto* list = qobject_cast<QComboBox*>(c)) return list->currentText();
+        return QStringLiteral("<no text>");
+    }
+    // Checks what each named control shows, one row a control.
+    void expectTexts(std::initializer_list<std::pair<const char*, QString>> rows) const {
+        for (const auto& [name, text] : rows) EXPECT_EQ(textOf(name), text) << name;
+    }
+
+    // Calculates with `calculate`, prints with `print` through the real PDF
+    // device and returns the text read back in 12-point cells.
+    QString printedThroughPdf(const char* calculate, const char* print) {
+        const QString pdf = printToPdf(windowName_ + QStringLiteral(".pdf"));
+        button(calculate)->click();
+        button(print)->click();
+        return pdfText(pdf, 7.2);
+    }
+    // A text of a printout and the column it starts at, counted from the margin.
+    struct At {
+        const char* text;
+        int column;
+    };
+    // Finds the page's margin by where `title` stands and checks that every
+    // text starts at its column.
+    static void expectColumns(const QString& page, At title, std::initializer_list<At> texts) {
+        const int at = columnOf(page, QString::fromLatin1(title.text));
+        ASSERT_GT(at, 0) << page.toStdString();
+        const int margin = at - title.column;
+        for (const At& t : texts)
+            EXPECT_EQ(columnOf(page, QString::fromLatin1(t.text)) - margin, t.column) << t.text;
+    }
+
     static QStringList items(QComboBox* b) {
         QStringList l;
         for (int i = 0; i < b->count(); ++i) l << b->itemText(i);
@@ -80,11 +128,12 @@ class CalculatorTest : public WindowTest {
         EXPECT_TRUE(State().CalcInputs.empty());
         EXPECT_EQ(State().CallMode, 0);
         EXPECT_EQ(State().GraphPoints, 0);
-        EXPECT_EQ(State().GraphSource, 0);
+        EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     }
 
     Window* w = nullptr;
 
   private:
     QString windowName_, gridName_;
+    const char* menuButton_;
 };
