@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include "common/safe_write.h"
 #include "shell/settings.h"
 
 namespace {
@@ -75,10 +76,12 @@ int CopySampleFiles(const QString& from, const QString& to) {
 
 bool CopySampleFilesOnce(const QString& from, const QString& to) {
     // A mark in the folder: samples the user has deleted since stay deleted.
-    QFile mark(to + QStringLiteral("/.vantora95-samples-copied"));
-    if (mark.exists() || !QFileInfo(from).isDir()) return false;
+    const QString mark = to + QStringLiteral("/.vantora95-samples-copied");
+    const QFileInfo markInfo(mark);
+    if (markInfo.exists() || markInfo.isSymLink() || !QFileInfo(from).isDir()) return false;
     CopySampleFiles(from, to);
-    if (mark.open(QIODevice::WriteOnly)) mark.close();
+    // Written as every file the program writes: never through a link planted in its place.
+    WriteFileSafely(mark, QByteArray());
     return true;
 }
 

@@ -72,6 +72,12 @@ TEST(ProgramFolder, SamplesAreCopiedOnceAndNeverOverTheUsersFiles) {
     ASSERT_TRUE(QFile::remove(fresh.filePath(QStringLiteral("house.wmw"))));
     EXPECT_FALSE(CopySampleFilesOnce(installed.path(), fresh.path()));
     EXPECT_FALSE(QFile::exists(fresh.filePath(QStringLiteral("house.wmw"))));
+    // A link planted where the mark goes is not written through.
+    QTemporaryDir planted, elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("made-outside"));
+    ASSERT_TRUE(QFile::link(outside, planted.filePath(QStringLiteral(".vantora95-samples-copied"))));
+    CopySampleFilesOnce(installed.path(), planted.path());
+    EXPECT_FALSE(QFileInfo::exists(outside));
 }
 
 TEST(ProgramFolder, TheWritableCheckTouchesNoFileAlreadyThere) {
