@@ -47,7 +47,9 @@ TEST(ProgramFolder,
     QTemporaryDir readOnly;
     writeFile(readOnly.filePath(QLatin1String(kPortableMarker)), "");
     QFile::setPermissions(readOnly.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (!QFileInfo(readOnly.path()).isWritable()) EXPECT_FALSE(choose(readOnly.path()).portable);
+    if (!QFileInfo(readOnly.path()).isWritable()) {
+        EXPECT_FALSE(choose(readOnly.path()).portable);
+    }
     QFile::setPermissions(readOnly.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
