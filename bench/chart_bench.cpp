@@ -26,7 +26,7 @@ void fundHandOver() {
         State().FundTotals(k, 5) = Money::fromDouble((k * 37 % 200) - 60.5);
         State().FundTotals(k, 3) = Money::fromDouble(1000.0 * k + 0.25);
     }
-    State().GraphSource = 0;
+    State().GraphSource = static_cast<ChartSource>(0);
 }
 
 // A savings plan of `years` years (1,000.00 a year at 8 %).
@@ -41,7 +41,7 @@ void yearHandOver(int years) {
         State().YearTable(y, 4) = Money::fromDouble(v);
     }
     State().CallMode = 1;
-    State().GraphSource = 1;
+    State().GraphSource = static_cast<ChartSource>(1);
     State().GraphPoints = static_cast<int16_t>(years);
     State().GraphTitle = QStringLiteral("Investment value at end of each Year");
 }
@@ -61,7 +61,7 @@ void loanHandOver(int months) {
     }
     State().CalcInputs.at(1) = Money::fromInt(100000);
     State().CallMode = 2;
-    State().GraphSource = 4;
+    State().GraphSource = static_cast<ChartSource>(4);
     State().GraphPoints = static_cast<int16_t>(months);
     State().GraphTitle = QStringLiteral("Loan balance at start of each Month");
 }

@@ -17,8 +17,7 @@ void BM_LoanCalculate480Months(benchmark::State& state) {
     dialogs::Script script;
     State().reset();
     State().CurrencySymbol = QStringLiteral("$");
-    State().CallMode = 2;
-    CdnMort window;
+    CdnMort window(MortgageMode::Loan);
     window.setInput(3, Money::fromInt(480));
     for (auto _ : state) window.Calculate();
     if (State().GraphPoints != 480) state.SkipWithError("the calculation did not run");

@@ -10,10 +10,9 @@
 
 namespace {
 
-void prepare(int mode) {
+void prepare() {
     State().reset();
     State().CurrencySymbol = QStringLiteral("$");
-    State().CallMode = static_cast<int16_t>(mode);
 }
 
 // The year loop alone: 50 years with every rate in use.
@@ -33,8 +32,8 @@ BENCHMARK(BM_SavingsPlanYearLoop);
 // tables and 51 grid rows of text.
 void BM_SavingsCalculateFiftyYears(benchmark::State& state) {
     dialogs::Script script;
-    prepare(1);
-    CalcInpt window;
+    prepare();
+    CalcInpt window(SavingsMode::Calculations);
     window.setInput(1, Money::fromInt(25000));
     window.setInput(4, Money::fromInt(50));
     window.setInput(6, Money::fromInt(5));
@@ -50,13 +49,16 @@ void BM_SavingsComparisonsTwentyThreeRows(benchmark::State& state) {
     dialogs::Script script;
     for (auto _ : state) {
         state.PauseTiming();
-        prepare(2);
-        auto window = std::make_unique<CalcInpt>();
+        prepare();
+        auto window = std::make_unique<CalcInpt>(SavingsMode::Comparisons);
         window->setInput(4, Money::fromInt(50));
         state.ResumeTiming();
         for (int i = 0; i < 23; ++i) window->Calculate();
         state.PauseTiming();
-        if (window->comparisonCount() != 23) state.SkipWithError("the rows were not added");
+        if (window->comparisonCount() != 23) {
+            state.SkipWithError("the rows were not added");
+            break;
+        }
         window.reset();
         State().releaseCalculatorTables();
         state.ResumeTiming();

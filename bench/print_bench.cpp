@@ -54,9 +54,14 @@ void BM_RecordListingPrintToPdf1000(benchmark::State& state) {
     FillFullPortfolio();
     State().LinesPerPage = 59;
     State().PrinterFontChoice = static_cast<int16_t>(state.range(0));
-    BuildRecordView(kAllRecordsSlot);
+    AppState& s = State();
+    HeldPortfolio held(s);
+    BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.CurrencySymbol);
     const QString header = QStringLiteral("Every transaction");
-    printToPdf(state, [&](PrintDevice& d) { PrintRecordReport(d, header, kAllRecordsSlot); });
+    printToPdf(state, [&](PrintDevice& d) {
+        PrintRecordReport(d, header, held.value, s.FundTotals, kAllRecordsSlot, QString(),
+                          TablePrintSettingsOf(s));
+    });
 }
 BENCHMARK(BM_RecordListingPrintToPdf1000)->Arg(0)->Arg(6)->Unit(benchmark::kMillisecond);
 

@@ -60,12 +60,17 @@ int openLargestPortfolio(const QString& path) {
     dialogs::Script script;  // a message would wait for a person
     Windows().hide(QStringLiteral("MenuMain"));
     Windows().show(QStringLiteral("FundMenu"));
-    if (!ReadPortfolioFile(path)) {
+    auto portfolio = ReadPortfolioFile(path);
+    if (!portfolio) {
         std::fprintf(stderr, "the portfolio did not open\n");
         return 1;
     }
+    InstallPortfolio(State(), std::move(*portfolio));
     for (int k = 1; k <= State().FundCount(); ++k) State().FundTotals(k, 2) = Money::fromInt(20);
-    AccumulateHoldings();
+    {
+        HeldPortfolio held(State());
+        AccumulateHoldings(held.value, State().FundTotals);
+    }
     TableMode = 1;
     if (!ComputeCurrentValue()) return 1;
     // The chart paints its children (the window itself has nothing of its own to paint).
@@ -148,7 +153,12 @@ int compare(int runs) {
     QTemporaryDir dir;
     const QString portfolio = dir.filePath(QStringLiteral("Largest.wms"));
     FillFullPortfolio();
-    if (!WritePortfolioFile(portfolio)) {
+    bool written = false;
+    {
+        HeldPortfolio held(State());
+        written = WritePortfolioFile(portfolio, held.value);
+    }
+    if (!written) {
         std::fprintf(stderr, "the largest portfolio could not be written\n");
         return 1;
     }
