@@ -13,13 +13,9 @@
 #include "planning/savings_plan_report.h"
 #include "shell/app_state.h"
 #include "shell/settings.h"
+#include "support/file_bytes.h"
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // What the figures and files below come to: the same under any locale.
 struct Results {

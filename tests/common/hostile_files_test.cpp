@@ -18,21 +18,11 @@
 #include "common/safe_write.h"
 #include "investments/portfolio.h"
 #include "networth/networth_file.h"
+#include "support/file_bytes.h"
 
 namespace {
 
 constexpr uid_t kOtherUser = 4321;
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writePlain(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
@@ -51,7 +41,7 @@ struct Places {
     Places() {
         QDir(dir.path()).mkpath(QStringLiteral("home"));
         QDir(dir.path()).mkpath(QStringLiteral("elsewhere"));
-        writePlain(theirs(), "theirs");
+        writeFile(theirs(), "theirs");
     }
 };
 
@@ -75,7 +65,7 @@ TEST(HostileTargets, OnlyTheUsersOwnWritableFilesAreReplacedAndNothingOutsideIsT
         {"regular",
          false,
          [](const Places& p) {
-             writePlain(p.in("a.wms"), "old");
+             writeFile(p.in("a.wms"), "old");
              return p.in("a.wms");
          },
          {}},
@@ -83,14 +73,14 @@ TEST(HostileTargets, OnlyTheUsersOwnWritableFilesAreReplacedAndNothingOutsideIsT
         {"own link to own file",
          false,
          [&](const Places& p) {
-             writePlain(p.in("real.wms"), "old");
+             writeFile(p.in("real.wms"), "old");
              return link(QStringLiteral("real.wms"), p.in("a.wms"));
          },
          {}},
         {"chain of own links",
          false,
          [&](const Places& p) {
-             writePlain(p.in("real.wms"), "old");
+             writeFile(p.in("real.wms"), "old");
              link(QStringLiteral("real.wms"), p.in("b.wms"));
              link(p.in("b.wms"), p.in("c.wms"));
              return link(QStringLiteral("./c.wms"), p.in("a.wms"));
@@ -99,7 +89,7 @@ TEST(HostileTargets, OnlyTheUsersOwnWritableFilesAreReplacedAndNothingOutsideIsT
         {"hard link",
          false,
          [](const Places& p) {
-             writePlain(p.in("a.wms"), "old");
+             writeFile(p.in("a.wms"), "old");
              EXPECT_EQ(::link(native(p.in("a.wms")).constData(), native(p.in("b.wms")).constData()),
                        0);
              return p.in("a.wms");
@@ -151,14 +141,14 @@ TEST(HostileTargets, OnlyTheUsersOwnWritableFilesAreReplacedAndNothingOutsideIsT
          "not a file"},
         {"read-only file", false,
          [](const Places& p) {
-             writePlain(p.in("a.wms"), "old");
+             writeFile(p.in("a.wms"), "old");
              ::chmod(native(p.in("a.wms")).constData(), 0444);
              return p.in("a.wms");
          },
          "read-only"},
         {"another user's file", true,
          [](const Places& p) {
-             writePlain(p.in("a.wms"), "old");
+             writeFile(p.in("a.wms"), "old");
              EXPECT_EQ(::chown(native(p.in("a.wms")).constData(), kOtherUser, kOtherUser), 0);
              return p.in("a.wms");
          },
@@ -267,8 +257,8 @@ class FailingSystem : public ::testing::Test {
 }  // namespace
 
 TEST_F(FailingSystem, ShortWritesAreContinuedAndAFailureAnywhereLeavesTheFileAndItsBackup) {
-    writePlain(path(), "as it was");
-    writePlain(path() + QStringLiteral(".bak"), "older");
+    writeFile(path(), "as it was");
+    writeFile(path() + QStringLiteral(".bak"), "older");
     const QByteArray bytes(10000, 'y');
     // The system takes at most 7 bytes a call: the writer goes on to the end.
     SafeWriteSystem shortWrites = DefaultSafeWriteSystem();
@@ -278,7 +268,7 @@ TEST_F(FailingSystem, ShortWritesAreContinuedAndAFailureAnywhereLeavesTheFileAnd
     SetSafeWriteSystem(shortWrites);
     ASSERT_TRUE(WriteFileSafely(path(), bytes));
     EXPECT_EQ(readFile(path()), bytes);
-    writePlain(path(), "as it was");
+    writeFile(path(), "as it was");
 
     struct Fault {
         const char* name;
@@ -331,7 +321,7 @@ TEST_F(FailingSystem, ShortWritesAreContinuedAndAFailureAnywhereLeavesTheFileAnd
 }
 
 TEST_F(FailingSystem, TheFileIsFlushedBeforeItTakesTheTargetsPlace) {
-    writePlain(path(), "as it was");
+    writeFile(path(), "as it was");
     static std::vector<char> order;
     order.clear();
     SafeWriteSystem recorded = DefaultSafeWriteSystem();
@@ -380,7 +370,7 @@ TEST(HostileReads, SpecialFilesNamedAsDocumentsAreRefusedAtOnce) {
     const QString folder = dir.filePath(QStringLiteral("f.wms"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("f.wms")));
     const QString big = dir.filePath(QStringLiteral("big.wms"));
-    writePlain(big, QByteArray(1025, 'x'));
+    writeFile(big, QByteArray(1025, 'x'));
     for (const QString& path : {fifo, zero, random, folder, big}) {
         SCOPED_TRACE(path.toStdString());
         QString why;
@@ -391,7 +381,7 @@ TEST(HostileReads, SpecialFilesNamedAsDocumentsAreRefusedAtOnce) {
     EXPECT_FALSE(ReadPortfolioFile(random));
     EXPECT_FALSE(ReadNetWorthFile(zero));
     EXPECT_FALSE(ReadNetWorthFile(fifo));
-    writePlain(big, QByteArray(1024, 'x'));
+    writeFile(big, QByteArray(1024, 'x'));
     EXPECT_EQ(ReadFileSafely(big, 1024), QByteArray(1024, 'x'));
     EXPECT_EQ(ReadFileSafely(big, 4096), QByteArray(1024, 'x'));
 }

@@ -16,19 +16,9 @@
 #include "investments/record_entry.h"
 #include "shell/settings.h"
 #include "support/full_disk.h"
+#include "support/file_bytes.h"
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writePlain(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 // Sets a file's modification time `seconds` into the past.
 void ageBy(const QString& path, int seconds) {
@@ -83,15 +73,15 @@ TEST(SafeWrite, LeftoversOfAKilledSaveGoAtTheNextSaveToTheFolder) {
     const QString dead = dir.filePath(QStringLiteral(".vantora95-0badf00d.part"));
     const QString live = dir.filePath(QStringLiteral(".vantora95-12345678.part"));
     const QString young = dir.filePath(QStringLiteral(".vantora95-0000cafe.part"));
-    writePlain(dead, "half a file");
-    writePlain(live, "being written");
-    writePlain(young, "just created, not yet locked");
+    writeFile(dead, "half a file");
+    writeFile(live, "being written");
+    writeFile(young, "just created, not yet locked");
     ageBy(dead, 61);
     ageBy(live, 3600);
     // Names that only look alike are the user's.
     const QStringList users = {"a.wms.Ab12Cd", ".vantora95-0BADF00D.part",
                                ".vantora95-0badf00d.part.bak", "vantora95-0badf00d.part"};
-    for (const QString& name : users) writePlain(dir.filePath(name), "mine");
+    for (const QString& name : users) writeFile(dir.filePath(name), "mine");
     // A save in progress holds the lock on its temporary.
     const int fd = ::open(QFile::encodeName(live).constData(), O_RDONLY);
     ASSERT_GE(fd, 0);
@@ -141,7 +131,7 @@ TEST(SafeWrite, ASaveOverAFileKeepsThePreviousOneAsItsBackup) {
 
     // A folder with the backup's name is the user's: the save goes ahead without a backup.
     const QString other = dir.filePath(QStringLiteral("Other.wmw"));
-    writePlain(other, "old");
+    writeFile(other, "old");
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Other.wmw.bak")));
     ASSERT_TRUE(WriteFileSafely(other, "new", nullptr, SafeWriteBackup::KeepPrevious));
     EXPECT_EQ(readFile(other), "new");
@@ -153,7 +143,7 @@ TEST(SafeWrite, ASaveOverAFileKeepsThePreviousOneAsItsBackup) {
 TEST(SafeWrite, SavingAPortfolioKeepsItsBackup) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Funds.wms"));
-    writePlain(path, "as it was");
+    writeFile(path, "as it was");
     Portfolio p = EmptyPortfolio();
     p.fundCount = 1;
     p.funds[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
@@ -166,8 +156,8 @@ TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
     const QString path = dir.filePath(QStringLiteral("Big.wms"));
     QByteArray original;
     for (int i = 0; i < 500; ++i) original += "1,10,100,50,0,1050,\"B\",#1996-03-15#\r\n";
-    writePlain(path, original);
-    writePlain(dir.filePath(QStringLiteral("Big.wms.bak")), "older");
+    writeFile(path, original);
+    writeFile(dir.filePath(QStringLiteral("Big.wms.bak")), "older");
     fill();
 
     State().reset();

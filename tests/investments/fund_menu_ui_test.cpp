@@ -18,19 +18,9 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_window.h"
 #include "support/ui_test_support.h"
+#include "support/file_bytes.h"
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 const QString kSample = QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS");
 const QString kLoadError =

@@ -12,16 +12,11 @@
 #include "investments/display_records.h"
 #include "investments/record_entry.h"
 #include "investments/table_test_portfolio.h"
+#include "support/file_bytes.h"
 
 using namespace testportfolio;
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
 
 QByteArray samplePortfolio() {
     return readFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"));

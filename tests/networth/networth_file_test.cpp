@@ -1,5 +1,6 @@
 // The .wmw file: earlier files saved back byte for byte, the sample, numbers, and the refusals.
 #include "networth/networth_file.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
 
 // 32 lines: the counts, then 31 rows; `rows` replace the first rows.
 QByteArray fileWith(const QByteArray& counts, const QList<QByteArray>& rows) {

@@ -21,16 +21,11 @@
 #include "platform/window_registry.h"
 #include "shell/printing.h"
 #include "support/ui_test_support.h"
+#include "support/file_bytes.h"
 
 namespace {
 
 const QString kSample = QStringLiteral(VANTORA_SAMPLES "/NetSampl.WMW");
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
 
 }  // namespace
 

@@ -9,12 +9,10 @@
 
 #include "common/number_format.h"
 #include "planning/mortgage_extras_help.h"
+#include "support/money_literals.h"
 
 namespace {
 
-Money M(double v) {
-    return Money::fromDouble(v);
-}
 QString Amt(Money v) {
     return Format(v, u"####,,##0.00");
 }

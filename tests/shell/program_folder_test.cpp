@@ -1,4 +1,5 @@
 #include "shell/program_folder.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,18 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-namespace {
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-}  // namespace
 
 TEST(ProgramFolder,
      PortableCopiesKeepEverythingBesideTheExecutableInstalledOnesUseTheUsersFolders) {
