@@ -1,12 +1,16 @@
 #include "platform/chart_paint.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "platform/framed_rects.h"
 
 namespace cs = chart_style;
 
@@ -15,6 +19,9 @@ namespace {
 double radians(double degrees) {
     return degrees * std::numbers::pi / 180.0;
 }
+
+// The most bars that carry their figures.
+constexpr int kMostFigures = 12;
 
 double finiteOr0(double v) {
     return std::isfinite(v) ? v : 0.0;
@@ -42,6 +49,22 @@ QRectF titleLine(const QRectF& area, const ChartContent& c, const QFont& font, d
                    tfm.height());
     *below = r.bottom() + m * 0.6;
     return r;
+}
+
+// Sets `f` as the painter's font at the size the chart was laid out for: its texts are measured
+// on the screen, and a device of another resolution (a printer) would make a point of text more
+// or fewer of its dots.
+void useFont(QPainter& p, QFont f) {
+    const QPaintDevice* device = p.device();
+    const int deviceDpi = device ? device->logicalDpiY() : 0;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenDpi =
+        QCoreApplication::testAttribute(Qt::AA_Use96Dpi) || !screen
+            ? 96
+            : static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
+    if (deviceDpi > 0 && deviceDpi != screenDpi && f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * screenDpi / deviceDpi);
+    p.setFont(f);
 }
 
 // The blank point that pads a single one: no figure, no label, no tip.
@@ -97,12 +120,13 @@ BarLayout LayoutBars(const QRectF& area, const ChartContent& c, const QFont& fon
         L.depth = threeD ? std::clamp(slot0 * 0.35, 3.0, std::max(16.0, lineH)) : 0.0;
         L.barDepth = threeD ? std::min(L.depth * 0.8, slot0 * 0.35) : 0.0;
 
-        // Figures over the bars when every one of them fits its bar.
+        // Figures over the bars when there are a dozen or fewer and every one of them fits its
+        // bar (more are never written, so their texts are not measured).
         double figureW = 0;
-        for (int i = 0; i < n; ++i)
+        for (int i = 0; i < n && n <= kMostFigures; ++i)
             if (!padding(c, i))
                 figureW = std::max(figureW, fm.horizontalAdvance(cs::figureText(c.values[i], c)));
-        L.figures = n > 0 && n <= 12 && figureW + 4 <= slot0;
+        L.figures = n > 0 && n <= kMostFigures && figureW + 4 <= slot0;
 
         // Labels across when they are numbers or all fit; names that do not
         // are written upwards.
@@ -164,10 +188,11 @@ namespace {
 // The chart's title across the top, cut with an ellipsis where it is wider than its place.
 void paintTitle(QPainter& p, const QRectF& place, const QString& title, const QFont& font) {
     if (place.isNull()) return;
-    p.setFont(ChartTitleFont(font));
+    const QFont titleFont = ChartTitleFont(font);
+    useFont(p, titleFont);
     p.setPen(Qt::black);
     p.drawText(place, Qt::AlignCenter,
-               QFontMetricsF(p.font()).elidedText(title.trimmed(), Qt::ElideRight, place.width()));
+               QFontMetricsF(titleFont).elidedText(title.trimmed(), Qt::ElideRight, place.width()));
 }
 
 void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFont& font,
@@ -177,8 +202,9 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
     const double lineH = fm.height();
     paintTitle(p, L.title, c.title, font);
     if (L.plot.width() < 4 || L.plot.height() < 4) return;
-    p.setFont(font);
+    useFont(p, font);
     const QPointF back(L.depth, -L.depth);
+    const QPointF bback(L.barDepth, -L.barDepth);
     const QRectF& plot = L.plot;
 
     // The walls: in 3D a box with a back wall, left wall and floor; flat, a plain frame.
@@ -217,16 +243,18 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
         p.drawLine(plot.topLeft(), plot.bottomLeft());
     }
 
-    // The bars, left to right so that in 3D each covers its left neighbour's side.
-    const QPointF bback(L.barDepth, -L.barDepth);
+    // The bars, left to right so that in 3D each covers its left neighbour's side; their faces
+    // all together on a raster device (FramedRects), where a side never reaches the next face.
     const QBrush front = cs::barBrush(c.colour);
     const QColor base = front.color();
     const QColor topColour = c.colour ? base.lighter(135) : QColor(225, 225, 225);
     const QColor sideColour = c.colour ? cs::shade(base, 30) : QColor(140, 140, 140);
+    const QPen outline = cs::outlinePen(c.colour);
     const double shift = threeD ? (L.depth - L.barDepth) / 2 : 0;
-    for (size_t i = 0; i < L.bars.size(); ++i) {
-        const QRectF face = L.bars[i].translated(shift, 0);
-        p.setPen(cs::outlinePen(c.colour));
+    FramedRects faces(p);
+    p.setPen(outline);
+    for (const QRectF& bar : L.bars) {
+        const QRectF face = bar.translated(shift, 0);
         if (threeD) {
             p.setBrush(sideColour);
             p.drawPolygon(QPolygonF({face.topRight(), face.topRight() + bback,
@@ -235,9 +263,14 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
             p.drawPolygon(QPolygonF({face.topLeft(), face.topLeft() + bback,
                                      face.topRight() + bback, face.topRight()}));
         }
-        p.setBrush(front);
-        p.drawRect(face);
-        if (!L.figures || padding(c, static_cast<int>(i))) continue;
+        faces.add(face, front.color(), outline.color(), outline.widthF());
+    }
+    faces.paint();
+
+    // Each bar's figure over it (under it when below 0).
+    for (size_t i = 0; L.figures && i < L.bars.size(); ++i) {
+        if (padding(c, static_cast<int>(i))) continue;
+        const QRectF face = L.bars[i].translated(shift, 0);
         const double v = finiteOr0(c.values[i]);
         const QString text = cs::figureText(v, c);
         const double tw = fm.horizontalAdvance(text) + 2;
@@ -260,15 +293,17 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
             // shortened.
             const double shrink = std::max(
                 2.0 / 3, std::min(1.0, L.uprightLength / std::max(fm.horizontalAdvance(text), 1.0)));
-            QFont small = p.font();
-            if (small.pointSizeF() > 0)
-                small.setPointSizeF(small.pointSizeF() * shrink);
-            else
-                small.setPixelSize(std::max(1, static_cast<int>(small.pixelSize() * shrink)));
-            if (shrink < 1) p.setFont(small);
+            QFont small = font;
+            if (shrink < 1) {
+                if (small.pointSizeF() > 0)
+                    small.setPointSizeF(small.pointSizeF() * shrink);
+                else
+                    small.setPixelSize(std::max(1, static_cast<int>(small.pixelSize() * shrink)));
+                useFont(p, small);
+            }
             p.drawText(QRectF(-L.uprightLength, -lineH / 2, L.uprightLength, lineH),
                        Qt::AlignRight | Qt::AlignVCenter,
-                       QFontMetricsF(p.font()).elidedText(text, Qt::ElideRight, L.uprightLength));
+                       QFontMetricsF(small).elidedText(text, Qt::ElideRight, L.uprightLength));
             p.restore();
         } else {
             const double w = fm.horizontalAdvance(text) + 2;
@@ -279,7 +314,7 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
     // The axis title, upwards at the left.
     if (!c.axisTitle.trimmed().isEmpty()) {
         const QFont tf = boldFont(font);
-        p.setFont(tf);
+        useFont(p, tf);
         const double th = QFontMetricsF(tf).height();
         p.save();
         p.translate(area.left() + margin(fm), plot.center().y());
@@ -370,7 +405,7 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
     const double lineH = fm.height();
     paintTitle(p, L.title, c.title, font);
     if (L.slices.empty()) return;
-    p.setFont(font);
+    useFont(p, font);
     const QRectF disc(L.centre.x() - L.rx, L.centre.y() - L.ry, 2 * L.rx, 2 * L.ry);
     auto edgePoint = [&](double deg, double drop) {
         return QPointF(L.centre.x() + L.rx * std::cos(radians(deg)),
@@ -437,7 +472,7 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
     }
 
     if (!L.legend) return;
-    p.setFont(L.legendFont);
+    useFont(p, L.legendFont);
     const QFontMetricsF lfm(L.legendFont);
     const double box = lfm.height() - 2;
     const int rows = (static_cast<int>(L.slices.size()) + L.legendColumns - 1) / L.legendColumns;
