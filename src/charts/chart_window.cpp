@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -250,10 +251,10 @@ void Form1::onPtr() {
         dialogs::WaitCursor wait;
         // The printout is named after the chart it holds.
         const QString title = Graph1->title().simplified();
-        printed = PrintImageForPage(title.isEmpty() ? QStringLiteral("Charts") : title,
-                                    [this](double pageInches, int dpi) {
-                                        return printImage(pageInches, dpi);
-                                    });
+        printed = PrintWindowForPage(
+            title.isEmpty() ? QStringLiteral("Charts") : title,
+            [this](double pageInches) { return prepareForPage(pageInches); },
+            [this] { restoreAfterPage(); });
     }
     if (!printed)
         dialogs::message(QStringLiteral("The printout could not be made."),
@@ -261,28 +262,31 @@ void Form1::onPtr() {
                          dialogs::Icon::Exclamation);
 }
 
-QImage Form1::printImage(double pageInches, int dpi) {
+WindowPage Form1::prepareForPage(double pageInches) {
     // The window is printed 0.88 of the screen wide, as tall as suits a page,
-    // with its text large enough to read once the image is scaled to the
-    // page's width; then it goes back to its size and state on screen.
+    // with its text large enough to read once it is scaled to the page's
+    // width; afterwards it goes back to its size and state on screen.
     const QScreen* sc = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect screenRect = sc ? sc->geometry() : QRect(0, 0, width(), height());
     const QRect room = sc ? sc->availableGeometry() : screenRect;
     const int printWidth = std::max(static_cast<int>(screenRect.width() * 0.88), 1);
     const int printHeight = std::max(
         std::min(static_cast<int>(printWidth * 0.62), room.height() - 60), twips::px(kMinHeight));
-    const Qt::WindowStates states = windowState();
-    const QSize screenSize =
-        states & (Qt::WindowMaximized | Qt::WindowFullScreen) ? normalGeometry().size() : size();
-    const QFont screenFont = font();
-    const bool ownFont = testAttribute(Qt::WA_SetFont);
+    onScreen_.states = windowState();
+    onScreen_.size = onScreen_.states & (Qt::WindowMaximized | Qt::WindowFullScreen)
+                         ? normalGeometry().size()
+                         : size();
+    onScreen_.font = font();
+    onScreen_.ownFont = testAttribute(Qt::WA_SetFont);
 
-    if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) setWindowState(Qt::WindowNoState);
+    if (onScreen_.states & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        setWindowState(Qt::WindowNoState);
     resize(printWidth, printHeight);
-    QFont paperFont = screenFont;
+    QFont paperFont = onScreen_.font;
     const double points =
         chart_style::printPointSize(printWidth, pageInches, logicalDpiX(), kPaperPoints);
-    paperFont.setPointSizeF(std::max(screenFont.pointSizeF(), std::ceil(points * 4) / 4 + 0.25));
+    paperFont.setPointSizeF(
+        std::max(onScreen_.font.pointSizeF(), std::ceil(points * 4) / 4 + 0.25));
     setFont(paperFont);
     drawInColour_ = ChartColour == 1;
     redrawShown();
@@ -290,24 +294,36 @@ QImage Form1::printImage(double pageInches, int dpi) {
     // A window manager may have answered with a size of its own meanwhile.
     if (size() != QSize(printWidth, printHeight)) resize(printWidth, printHeight);
     arrangeButtons();
+    return {size(), [this](QPainter& p, double imageScale) { paintPage(p, imageScale); }};
+}
 
-    const double scale = pageInches * dpi / std::max(width(), 1);
-    QImage image(QSize(static_cast<int>(std::ceil(width() * scale)),
-                       static_cast<int>(std::ceil(height() * scale))),
+void Form1::paintPage(QPainter& p, double imageScale) {
+    // The chart as lines, shapes and text; the strip of buttons under it as the window shows it,
+    // an image at the printer's resolution.
+    p.fillRect(rect(), palette().window());
+    p.save();
+    p.translate(Graph1->pos());
+    p.setClipRect(Graph1->rect());
+    Graph1->paint(p);
+    p.restore();
+    const QRect strip = Label1->geometry();
+    QImage image(QSize(static_cast<int>(std::ceil(strip.width() * imageScale)),
+                       static_cast<int>(std::ceil(strip.height() * imageScale))),
                  QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::white);
-    render(&image);
-    image.setDevicePixelRatio(1);
+    image.setDevicePixelRatio(imageScale);
+    image.fill(palette().window().color());
+    render(&image, QPoint(), QRegion(strip), DrawWindowBackground | DrawChildren);
+    p.drawImage(QRectF(strip), image);
+}
 
+void Form1::restoreAfterPage() {
     // The screen keeps its colours and its look; black and white was for the paper.
-    setFont(ownFont ? screenFont : QFont());
-    resize(screenSize);
-    if (states != windowState()) setWindowState(states);
+    setFont(onScreen_.ownFont ? onScreen_.font : QFont());
+    resize(onScreen_.size);
+    if (onScreen_.states != windowState()) setWindowState(onScreen_.states);
     drawInColour_ = true;
     redrawShown();
     arrangeButtons();
-    return image;
 }
 
 void Form1::settleLayout() {

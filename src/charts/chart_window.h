@@ -2,13 +2,15 @@
 // returns to it.
 #pragma once
 
-#include <QImage>
+#include <QFont>
 #include <QWidget>
 
 class ChartView;
 class QLabel;
+class QPainter;
 class QPushButton;
 struct ChartPoints;
+struct WindowPage;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -41,8 +43,10 @@ class Form1 : public QWidget {
     void redrawShown();
     void showPoints(const ChartPoints& points, bool pie);
     void arrangeButtons();
-    // The window drawn for a printed page `pageInches` wide at `dpi`.
-    QImage printImage(double pageInches, int dpi);
+    // The window made ready to be printed on a page `pageInches` wide, and put back as it was.
+    WindowPage prepareForPage(double pageInches);
+    void paintPage(QPainter& p, double imageScale);
+    void restoreAfterPage();
     void settleLayout();
 
     void onOned();
@@ -57,6 +61,13 @@ class Form1 : public QWidget {
     // Colour on screen; black and white only while a black-and-white copy is printed.
     bool drawInColour_ = true;
     bool opened_ = false;
+    // How the window stood on screen while it is printed.
+    struct OnScreen {
+        Qt::WindowStates states;
+        QSize size;
+        QFont font;
+        bool ownFont = false;
+    } onScreen_;
 
     ChartView* Graph1;
     QLabel* Label1;

@@ -71,9 +71,13 @@ QString ChartView::toolTipAt(const QPoint& at) const {
     return chart_style::toolTipText(shown_, ChartPointAt(rect(), shown_, font(), shownThreeD_, at));
 }
 
+void ChartView::paint(QPainter& painter) const {
+    PaintChart(painter, rect(), shown_, font(), shownThreeD_);
+}
+
 void ChartView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    PaintChart(p, rect(), shown_, font(), shownThreeD_);
+    paint(p);
 }
 
 bool ChartView::event(QEvent* event) {

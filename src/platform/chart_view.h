@@ -44,6 +44,8 @@ class ChartView : public QWidget {
     QStringList shownBarLabels() const;
     QStringList axisTexts() const;
     bool labelsUpright() const;
+    // Paints the chart as drawn onto `painter`, in the view's own coordinates (a printout).
+    void paint(QPainter& painter) const;
     // The tooltip at a position in the widget ("" over no bar or slice).
     QString toolTipAt(const QPoint& at) const;
 

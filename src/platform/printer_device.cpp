@@ -250,6 +250,24 @@ void PrinterDevice::drawImage(const QImage& image) {
     y_ += size.height();
 }
 
+void PrinterDevice::drawWindow(const WindowPage& window) {
+    // Beyond 600 dots per inch an image only grows, it does not get sharper.
+    constexpr int kMaxDpi = 600;
+    if (window.size.isEmpty()) return;
+    startPage();
+    const int dpi = printer_->resolution();
+    const QRect page = printer_->pageLayout().paintRectPixels(dpi);
+    QSizeF size = window.size;
+    size.scale(page.width(), page.height(), Qt::KeepAspectRatio);
+    const double scale = size.width() / window.size.width();
+    painter_->save();
+    painter_->translate(0, y_);
+    painter_->scale(scale, scale);
+    window.paint(*painter_, scale * std::clamp(dpi, 72, kMaxDpi) / std::max(dpi, 1));
+    painter_->restore();
+    y_ += size.height();
+}
+
 double PrinterDevice::pageWidthInches() const {
     return printer_->pageLayout().paintRect(QPageLayout::Inch).width();
 }
@@ -324,20 +342,38 @@ bool PrintImage(const QImage& image, const QString& jobName) {
     }
 }
 
-bool PrintImageForPage(const QString& jobName,
-                       const std::function<QImage(double pageInches, int dpi)>& draw) {
-    // Beyond 600 dots per inch an image only grows, it does not get sharper.
-    constexpr int kMaxDpi = 600;
+bool PrintWindowForPage(const QString& jobName,
+                        const std::function<WindowPage(double pageInches)>& prepare,
+                        const std::function<void()>& restore) {
+    struct Restore {
+        const std::function<void()>& restore;
+        bool due = false;
+        ~Restore() {
+            if (due) restore();
+        }
+    } afterwards{restore};
     try {
         auto device = OpenPrintDevice(jobName);
         if (auto* printer = dynamic_cast<PrinterDevice*>(device.get())) {
-            const int dpi = std::clamp(printer->resolution(), 72, kMaxDpi);
-            const QImage image = draw(printer->pageWidthInches(), dpi);
-            if (image.isNull()) return false;
-            printer->drawImage(image);
+            afterwards.due = true;
+            const WindowPage window = prepare(printer->pageWidthInches());
+            if (window.size.isEmpty()) return false;
+            printer->drawWindow(window);
         } else {
             // A text device: a Letter page's printable width at the screen's resolution.
-            const QImage image = draw(7.5, 96);
+            constexpr double kInches = 7.5, kDpi = 96;
+            afterwards.due = true;
+            const WindowPage window = prepare(kInches);
+            if (window.size.isEmpty()) return false;
+            const double scale = kInches * kDpi / window.size.width();
+            QImage image(QSize(static_cast<int>(std::ceil(window.size.width() * scale)),
+                               static_cast<int>(std::ceil(window.size.height() * scale))),
+                         QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            window.paint(painter, scale);
+            painter.end();
             device->line(
                 QStringLiteral("[window image %1 x %2]").arg(image.width()).arg(image.height()));
         }

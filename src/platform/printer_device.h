@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPageSize>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -13,6 +14,7 @@ class QFont;
 class QImage;
 class QPrinter;
 class QPainter;
+struct WindowPage;
 
 // Prints lines of text on a QPrinter, in character columns of the current font.
 // Its standard font is monospaced (Liberation Mono 12 point), so tables line up
@@ -39,8 +41,10 @@ class PrinterDevice : public PrintDevice {
     void print(const QString& text) override;
     void endLine() override;
 
-    // Prints an image scaled to the page width (the chart window's printout).
+    // Prints an image scaled to the page width.
     void drawImage(const QImage& image);
+    // Prints a window as it paints itself, scaled to the page width (see PrintWindowForPage).
+    void drawWindow(const WindowPage& window);
     // The width of the page's printable area, and the device's dots per inch.
     double pageWidthInches() const;
     int resolution() const;
@@ -93,10 +97,21 @@ int16_t StartupLinesPerPage();
 // window). Returns false when nothing could be printed.
 bool PrintImage(const QImage& image, const QString& jobName);
 
-// Prints an image drawn for the page of the device that will print (the
-// chart window): `draw` is told the width of the page's printable area in
-// inches and the dots per inch to draw at (the printer's, at most 600), and
-// the image it returns is printed scaled to that width. Returns false when
-// nothing could be printed.
-bool PrintImageForPage(const QString& jobName,
-                       const std::function<QImage(double pageInches, int dpi)>& draw);
+// A window as it is printed: its size in its own pixels, and how it paints itself on a painter
+// that maps those pixels onto the page. What it paints as an image it makes `imageScale` image
+// pixels to one of its own, so that the image has the printer's resolution (at most 600 dots
+// per inch).
+struct WindowPage {
+    QSize size;
+    std::function<void(QPainter& painter, double imageScale)> paint;
+};
+
+// Prints a window on the device for the next printout (the chart window): `prepare` is told the
+// width of the page's printable area in inches and makes the window ready for that page, and
+// `restore` puts it back once it is printed (also when printing fails). A printer gets the
+// window painted straight onto the page, scaled to its width, so its lines and text stay sharp;
+// a text device gets the line "[window image W x H]" for its image across a Letter page's
+// printable width at the screen's resolution. Returns false when nothing could be printed.
+bool PrintWindowForPage(const QString& jobName,
+                        const std::function<WindowPage(double pageInches)>& prepare,
+                        const std::function<void()>& restore);
