@@ -67,6 +67,27 @@ void useFont(QPainter& p, QFont f) {
     p.setFont(f);
 }
 
+// What the layout needs to know of the point labels: the widest one's width in the chart's font,
+// and whether all are numbers. The last answer is kept: a chart is laid out again at every paint
+// and every tooltip, with the same hundreds of labels.
+struct LabelSizes {
+    double widest = 0;
+    bool numbered = false;
+};
+LabelSizes MeasureLabels(const QStringList& labels, const QFont& font) {
+    static QStringList lastLabels;
+    static QFont lastFont;
+    static LabelSizes last;
+    static bool known = false;
+    if (known && labels == lastLabels && font == lastFont) return last;
+    const QFontMetricsF fm(font);
+    LabelSizes sizes;
+    for (const QString& l : labels) sizes.widest = std::max(sizes.widest, fm.horizontalAdvance(l));
+    sizes.numbered = cs::numberedLabels(labels);
+    lastLabels = labels, lastFont = font, last = sizes, known = true;
+    return sizes;
+}
+
 // The blank point that pads a single one: no figure, no label, no tip.
 bool padding(const ChartContent& c, int i) {
     return finiteOr0(c.values[static_cast<size_t>(i)]) == 0 &&
@@ -104,9 +125,9 @@ BarLayout LayoutBars(const QRectF& area, const ChartContent& c, const QFont& fon
 
     const double axisTitleW =
         c.axisTitle.trimmed().isEmpty() ? 0 : QFontMetricsF(boldFont(font)).height() + m * 0.5;
-    double labelW = 0;
-    for (const QString& l : c.labels) labelW = std::max(labelW, fm.horizontalAdvance(l));
-    const bool numbered = cs::numberedLabels(c.labels);
+    const LabelSizes labelSizes = MeasureLabels(c.labels, font);
+    const double labelW = labelSizes.widest;
+    const bool numbered = labelSizes.numbered;
     const double gap = std::max(lineH * 0.8, 8.0);
 
     // The scale, its tick texts and the labels under the bars depend on one
@@ -226,22 +247,22 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
         const double v = L.scale.lo + t * L.scale.step;
         const double y = L.y(v);
         const bool zero = std::abs(v) < 1e-12;
-        p.setPen(QPen(zero ? QColor(0x40, 0x40, 0x40) : QColor(0xc8, 0xc8, 0xc8), 1));
+        const QPen gridPen(zero ? QColor(0x40, 0x40, 0x40) : QColor(0xc8, 0xc8, 0xc8), 1);
         if (threeD) {
+            p.setPen(gridPen);
             p.drawLine(QPointF(plot.left(), y), QPointF(plot.left(), y) + back);
-            p.drawLine(QPointF(plot.left(), y) + back, QPointF(plot.right(), y) + back);
+            DrawStraightLine(p, QPointF(plot.left(), y) + back, QPointF(plot.right(), y) + back,
+                             gridPen);
         } else {
-            p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+            DrawStraightLine(p, QPointF(plot.left(), y), QPointF(plot.right(), y), gridPen);
         }
         p.setPen(Qt::black);
         const QRectF r(plot.left() - fm.height() * 0.25 - L.tickWidth - 2, y - lineH / 2,
                        L.tickWidth + 2, lineH);
         p.drawText(r, Qt::AlignRight | Qt::AlignVCenter, L.ticks.value(t));
     }
-    if (!threeD) {
-        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
-        p.drawLine(plot.topLeft(), plot.bottomLeft());
-    }
+    if (!threeD)
+        DrawStraightLine(p, plot.topLeft(), plot.bottomLeft(), QPen(QColor(0x40, 0x40, 0x40), 1));
 
     // The bars, left to right so that in 3D each covers its left neighbour's side; their faces
     // all together on a raster device (FramedRects), where a side never reaches the next face.

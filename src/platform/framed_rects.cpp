@@ -22,8 +22,9 @@ QRgb scaled(QRgb premultiplied, double share) {
                  part(qBlue(premultiplied)), part(qAlpha(premultiplied)));
 }
 
-// Premultiplied `src` laid over `dst`.
-QRgb over(QRgb src, QRgb dst) {
+// Premultiplied `src` laid over `dst`. Kept out of line: most pixels of a layer are laid on
+// nothing, and that test must stay a plain branch.
+[[gnu::noinline]] QRgb over(QRgb src, QRgb dst) {
     const int keep = 255 - qAlpha(src);
     if (keep == 0 || dst == 0) return src;
     auto part = [keep](int s, int d) { return s + (d * keep + 127) / 255; };
@@ -31,13 +32,66 @@ QRgb over(QRgb src, QRgb dst) {
                  part(qBlue(src), qBlue(dst)), part(qAlpha(src), qAlpha(dst)));
 }
 
+bool rasterUpright(const QPainter& p) {
+    return p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
+           p.deviceTransform().type() <= QTransform::TxScale;
+}
+
 }  // namespace
+
+void DrawStraightLine(QPainter& p, const QPointF& a, const QPointF& b, const QPen& pen) {
+    const bool level = a.y() == b.y(), upright = a.x() == b.x();
+    if (!(level || upright) || !rasterUpright(p) || pen.style() != Qt::SolidLine ||
+        pen.brush().style() != Qt::SolidPattern || pen.isCosmetic() || pen.widthF() <= 0 ||
+        (pen.capStyle() != Qt::SquareCap && pen.capStyle() != Qt::FlatCap)) {
+        p.save();
+        p.setPen(pen);
+        p.drawLine(a, b);
+        p.restore();
+        return;
+    }
+    // The pen covers half its width on each side of the line, and a square cap as much again
+    // past each end.
+    const double half = pen.widthF() / 2, cap = pen.capStyle() == Qt::SquareCap ? half : 0;
+    const QRectF line = QRectF(a, b).normalized();
+    const QRectF covered = level ? line.adjusted(-cap, -half, cap, half)
+                                 : line.adjusted(-half, -cap, half, cap);
+    const QTransform toDevice = p.deviceTransform();
+    const QRectF d = toDevice.mapRect(covered);
+    if (!std::isfinite(d.left()) || !std::isfinite(d.right()) || !std::isfinite(d.top()) ||
+        !std::isfinite(d.bottom()))
+        return;
+    // Each side cut at whole pixels: a part pixel, whole pixels, a part pixel.
+    struct Run {
+        int from, to;
+        double share;
+    };
+    auto runs = [](double lo, double hi) {
+        std::vector<Run> out;
+        const int first = static_cast<int>(std::floor(lo));
+        const int last = static_cast<int>(std::ceil(hi)) - 1;
+        if (last <= first) return std::vector<Run>{{first, first + 1, hi - lo}};
+        out.push_back({first, first + 1, cover(lo, hi, first)});
+        if (last > first + 1) out.push_back({first + 1, last, 1.0});
+        out.push_back({last, last + 1, cover(lo, hi, last)});
+        return out;
+    };
+    p.save();
+    p.setTransform(toDevice.inverted() * p.transform());
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (const Run& x : runs(d.left(), d.right()))
+        for (const Run& y : runs(d.top(), d.bottom())) {
+            QColor c = pen.color();
+            c.setAlphaF(static_cast<float>(c.alphaF() * x.share * y.share));
+            if (c.alpha() > 0) p.fillRect(QRect(x.from, y.from, x.to - x.from, y.to - y.from), c);
+        }
+    p.restore();
+}
 
 FramedRects::FramedRects(QPainter& painter)
     : p_(painter),
       toDevice_(painter.deviceTransform()),
-      raster_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster &&
-              toDevice_.type() <= QTransform::TxScale) {}
+      raster_(rasterUpright(painter)) {}
 
 void FramedRects::add(const QRectF& rect, const QColor& fill, const QColor& outline,
                       double penWidth) {

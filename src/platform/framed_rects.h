@@ -7,6 +7,7 @@
 #include <vector>
 
 class QPainter;
+class QPen;
 
 // Collects rectangles, each filled with one colour and outlined with a pen of another, and paints
 // them in the order given, as QPainter::drawRect with antialiasing would. On a raster device (the
@@ -36,3 +37,9 @@ class FramedRects {
     bool raster_;
     std::vector<Framed> rects_;
 };
+
+// Draws the line from `a` to `b` with `pen`, as QPainter::drawLine does. A level or upright line
+// on a raster device is filled as the few whole-pixel strips it covers (each in the share of a
+// pixel it covers, without antialiasing): a line across a maximized chart is a few short fills
+// instead of a stroke.
+void DrawStraightLine(QPainter& p, const QPointF& a, const QPointF& b, const QPen& pen);
