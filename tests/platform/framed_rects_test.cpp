@@ -1,0 +1,117 @@
+#include "platform/framed_rects.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <functional>
+#include <limits>
+#include <vector>
+
+namespace {
+
+const QColor kFill(0x2a, 0x7a, 0xc0);
+const QColor kOutline(0x1a, 0x4e, 0x7c);
+
+QImage paintOnWhite(const QSize& size, double ratio, const std::function<void(QPainter&)>& draw) {
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    draw(p);
+    return image;
+}
+
+// How far two images are apart: the pixels that differ by more than `tolerance` in a channel.
+int pixelsApart(const QImage& a, const QImage& b, int tolerance) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > tolerance ||
+                std::abs(qGreen(p) - qGreen(q)) > tolerance ||
+                std::abs(qBlue(p) - qBlue(q)) > tolerance)
+                ++n;
+        }
+    return n;
+}
+
+TEST(FramedRects, PaintTheSamePixelsAsAntialiasedRectangles) {
+    const struct {
+        const char* name;
+        std::vector<QRectF> rects;
+        double ratio;
+    } cases[] = {
+        {"wide bars between pixels", {{10.3, 20.6, 30.4, 50.2}, {50.7, 40.1, 30.4, 30.7}}, 1},
+        {"bars a pixel or two wide, touching", {{10.2, 10, 1.4, 60}, {12.6, 15.5, 1.4, 55}, {15, 30.25, 1.4, 40}}, 1},
+        {"bars narrower than the pen", {{20.1, 10.3, 0.4, 70}, {20.9, 12.8, 0.4, 60}}, 1},
+        {"a bar half a pixel high", {{10, 60.2, 40, 0.5}}, 1},
+        {"on a screen of two pixels a point", {{10.3, 20.6, 30.4, 50.2}, {45.1, 30, 1.3, 40}}, 2},
+        {"reaching past the edges", {{-5.5, 70.5, 30, 40}, {90.2, -3, 20, 30}}, 1},
+    };
+    for (const auto& c : cases) {
+        const QSize size(100, 90);
+        const QImage expected = paintOnWhite(size, c.ratio, [&](QPainter& p) {
+            p.setPen(QPen(kOutline, 1));
+            p.setBrush(kFill);
+            for (const QRectF& r : c.rects) p.drawRect(r);
+        });
+        const QImage painted = paintOnWhite(size, c.ratio, [&](QPainter& p) {
+            FramedRects rects(p);
+            for (const QRectF& r : c.rects) rects.add(r, kFill, kOutline, 1);
+            rects.paint();
+        });
+        // Edges differ by the rounding of their shares of a pixel, and the stroke's corners are
+        // cut off a little (bevelled): nothing else.
+        EXPECT_LE(pixelsApart(expected, painted, 32), 6 * static_cast<int>(c.rects.size()))
+            << c.name;
+        EXPECT_LE(pixelsApart(expected, painted, 80), 2 * static_cast<int>(c.rects.size()))
+            << c.name;
+    }
+}
+
+TEST(FramedRects, PaintOnlyInsideTheClipAndSkipWhatCannotBeDrawn) {
+    const QImage painted = paintOnWhite({60, 60}, 1, [](QPainter& p) {
+        p.setClipRect(QRect(0, 0, 30, 60));
+        FramedRects rects(p);
+        rects.add({10, 10, 40, 40}, kFill, kOutline, 1);
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        rects.add({nan, 10, 5, 5}, kFill, kOutline, 1);
+        rects.add({10, 10, inf, 5}, kFill, kOutline, 1);
+        rects.add({10, 10, -5, 5}, kFill, kOutline, 1);
+        rects.paint();
+    });
+    EXPECT_EQ(painted.pixelColor(20, 20), kFill);
+    EXPECT_EQ(painted.pixelColor(40, 20), QColor(Qt::white));  // clipped away
+    EXPECT_EQ(painted.pixelColor(5, 5), QColor(Qt::white));
+}
+
+TEST(FramedRects, StraightLinesMatchTheStrokedLine) {
+    const struct {
+        const char* name;
+        QPointF from, to;
+        double width;
+    } cases[] = {
+        {"level, between rows", {5.3, 20.4}, {90.6, 20.4}, 1},
+        {"level, on a row", {5, 30.5}, {90, 30.5}, 1},
+        {"upright, between columns", {40.7, 5.2}, {40.7, 80.9}, 1},
+        {"a wide pen", {10, 50.25}, {80, 50.25}, 3},
+        {"slanted (drawn as a line)", {10, 10}, {80, 60}, 1},
+    };
+    const QColor grey(0x40, 0x40, 0x40);
+    for (const auto& c : cases) {
+        const QPen pen(grey, c.width);
+        const QImage expected = paintOnWhite({100, 90}, 1, [&](QPainter& p) {
+            p.setPen(pen);
+            p.drawLine(c.from, c.to);
+        });
+        const QImage painted =
+            paintOnWhite({100, 90}, 1, [&](QPainter& p) { DrawStraightLine(p, c.from, c.to, pen); });
+        EXPECT_LE(pixelsApart(expected, painted, 8), 0) << c.name;
+    }
+}
+
+}  // namespace
