@@ -58,10 +58,9 @@ void useFont(QPainter& p, QFont f) {
     const QPaintDevice* device = p.device();
     const int deviceDpi = device ? device->logicalDpiY() : 0;
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int screenDpi =
-        QCoreApplication::testAttribute(Qt::AA_Use96Dpi) || !screen
-            ? 96
-            : static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
+    const int screenDpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi) || !screen
+                              ? 96
+                              : static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
     if (deviceDpi > 0 && deviceDpi != screenDpi && f.pointSizeF() > 0)
         f.setPointSizeF(f.pointSizeF() * screenDpi / deviceDpi);
     p.setFont(f);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -18,8 +19,8 @@ double cover(double lo, double hi, int pixel) {
 QRgb scaled(QRgb premultiplied, double share) {
     const int a = std::clamp(static_cast<int>(std::lround(share * 255)), 0, 255);
     auto part = [a](int v) { return (v * a + 127) / 255; };
-    return qRgba(part(qRed(premultiplied)), part(qGreen(premultiplied)),
-                 part(qBlue(premultiplied)), part(qAlpha(premultiplied)));
+    return qRgba(part(qRed(premultiplied)), part(qGreen(premultiplied)), part(qBlue(premultiplied)),
+                 part(qAlpha(premultiplied)));
 }
 
 // Premultiplied `src` laid over `dst`. Kept out of line: most pixels of a layer are laid on
@@ -54,8 +55,8 @@ void DrawStraightLine(QPainter& p, const QPointF& a, const QPointF& b, const QPe
     // past each end.
     const double half = pen.widthF() / 2, cap = pen.capStyle() == Qt::SquareCap ? half : 0;
     const QRectF line = QRectF(a, b).normalized();
-    const QRectF covered = level ? line.adjusted(-cap, -half, cap, half)
-                                 : line.adjusted(-half, -cap, half, cap);
+    const QRectF covered =
+        level ? line.adjusted(-cap, -half, cap, half) : line.adjusted(-half, -cap, half, cap);
     const QTransform toDevice = p.deviceTransform();
     const QRectF d = toDevice.mapRect(covered);
     if (!std::isfinite(d.left()) || !std::isfinite(d.right()) || !std::isfinite(d.top()) ||
@@ -89,9 +90,7 @@ void DrawStraightLine(QPainter& p, const QPointF& a, const QPointF& b, const QPe
 }
 
 FramedRects::FramedRects(QPainter& painter)
-    : p_(painter),
-      toDevice_(painter.deviceTransform()),
-      raster_(rasterUpright(painter)) {}
+    : p_(painter), toDevice_(painter.deviceTransform()), raster_(rasterUpright(painter)) {}
 
 void FramedRects::add(const QRectF& rect, const QColor& fill, const QColor& outline,
                       double penWidth) {
@@ -108,7 +107,20 @@ void FramedRects::add(const QRectF& rect, const QColor& fill, const QColor& outl
 void FramedRects::paint() {
     if (rects_.empty()) return;
     p_.save();
-    paintPixels();
+    // Rectangles wide enough on the device are as quick for the painter (long runs of a row).
+    constexpr double kWide = 6;
+    double narrowest = std::numeric_limits<double>::infinity();
+    for (const Framed& f : rects_)
+        narrowest = std::min(narrowest, toDevice_.mapRect(f.rect).width());
+    if (narrowest >= kWide) {
+        for (const Framed& f : rects_) {
+            p_.setPen(QPen(f.outline, f.penWidth));
+            p_.setBrush(f.fill);
+            p_.drawRect(f.rect);
+        }
+    } else {
+        paintPixels();
+    }
     p_.restore();
     rects_.clear();
 }

@@ -14,8 +14,9 @@ class QPen;
 // screen, an image) under a transform that keeps rectangles upright, the pixels are worked out
 // here into one image that is drawn once: a rectangle covers a pixel by its share of the pixel's
 // column times its share of the pixel's row. Hundreds of bars a pixel or two wide would otherwise
-// cost the painter a call for every row of every bar. Other devices (a PDF file, a printer) get
-// each rectangle drawn as it is, at once.
+// cost the painter a call for every row of every bar. Rectangles all wide enough on the device
+// (a few wide bars) are drawn by the painter, as are those on other devices (a PDF file, a
+// printer: each drawn as it is, at once).
 class FramedRects {
   public:
     explicit FramedRects(QPainter& painter);

@@ -387,7 +387,8 @@ TEST_F(ChartWindowTest, PrintedChartIsDrawnOnThePageAndFillsItsWidth) {
              {f->graph()->title(), QStringLiteral("Gain %"), QStringLiteral("60%"),
               QStringLiteral("-20%"), QStringLiteral("50.00%"), QStringLiteral("-10.00%"),
               QStringLiteral("Growth Fund"), QStringLiteral("Bond Fund")})
-            EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " in " << text.toStdString();
+            EXPECT_TRUE(text.contains(shown))
+                << shown.toStdString() << " in " << text.toStdString();
         QProcess list;
         list.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
         ASSERT_TRUE(list.waitForFinished(20000));
