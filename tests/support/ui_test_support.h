@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <initializer_list>
 #include <memory>
 
 #include "common/print_device.h"
@@ -30,6 +32,26 @@ class WindowTest : public ::testing::Test {
     QTemporaryDir folder;
     QString previousFolder;
 };
+
+// A control's place in twips as the window's code places it: left, top, width, height.
+struct Twips {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// One control of a window as a user sees it on opening: its object name, the text it shows (a
+// label's or a button's caption, a box's text, the entry a list shows), where it stands (not
+// checked when left empty) and a list's entries (not checked when left empty).
+struct Shown {
+    const char* name;
+    QString text;
+    Twips place = {};
+    QStringList items = {};
+};
+
+// The text control `name` of `window` shows; "<no NAME>" when the window has none.
+QString shownText(const QWidget* window, const char* name);
+// Checks each row against the window's control of its name, one table a window.
+void expectShown(const QWidget* window, std::initializer_list<Shown> rows);
 
 // The text of a PDF printout as `pdftotext -fixed pitch -layout` reads it back.
 QString pdfText(const QString& pdf, double pitch);
