@@ -7,9 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "charts/chart_points.h"
@@ -231,30 +229,24 @@ TEST_F(MortgageWindow, PrintoutOfTheLastCalculation) {
 }
 
 TEST_F(MortgageWindow, LoanPrintoutThroughThePdfDevice) {
-    const QString pdf = printToPdf(QStringLiteral("loan.pdf"));
     // The page capacity as start-up measures it for the PDF device.
     State().LinesPerPage = StartupLinesPerPage();
     open(2);
     enter("InTerm", QStringLiteral("120"));
     button("Calc4")->click();
-    script.answer(dialogs::Answer::Yes);
-    button("Ptr3")->click();
-    const QStringList pages = pdfText(pdf, 7.2).split(u'\f', Qt::SkipEmptyParts);
+    const QStringList pages = printedPages("Ptr3");
     ASSERT_GE(pages.size(), 3);
-    const int title = columnOf(pages[0], QStringLiteral("Monthly Payments on a Loan"));
-    ASSERT_GT(title, 0) << pages[0].toStdString();
-    const int margin = title - 28;
-    EXPECT_EQ(columnOf(pages[0], QStringLiteral("Principal Amount of Loan")) - margin, 2);
-    EXPECT_EQ(columnOf(pages[0], QStringLiteral("$10,000.00")) - margin, 47 + 14 - 10);
-    EXPECT_EQ(columnOf(pages[0], QStringLiteral("Month         Interest")) - margin, 2);
-    EXPECT_EQ(columnOf(pages[0], QStringLiteral("Page 1")) - margin, 40);
+    const int margin = expectColumns(pages[0], {"Monthly Payments on a Loan", 28},
+                                     {{"Principal Amount of Loan", 2},
+                                      {"$10,000.00", 47 + 14 - 10},
+                                      {"Month         Interest", 2},
+                                      {"Page 1", 40}});
     // Every page after the first starts with the heading, in its column; every
     // page but the last ends with its number; the totals end the last one.
     const int last = static_cast<int>(pages.size()) - 1;
     for (int i = 1; i <= last; ++i)
-        EXPECT_EQ(columnOf(pages[i], QStringLiteral("Month         Interest")) - margin, 2) << i;
+        expectColumnsFrom(pages[i], margin, {{"Month         Interest", 2}});
     for (int i = 0; i <= last; ++i)
         EXPECT_EQ(columnOf(pages[i], QStringLiteral("Page %1").arg(i + 1)) < 0, i == last) << i;
-    EXPECT_EQ(columnOf(pages[last], QStringLiteral("Total:")) - margin, 2);
-    EXPECT_EQ(columnOf(pages[last], QStringLiteral("$10,000.00")) - margin, 40 + 14 - 10);
+    expectColumnsFrom(pages[last], margin, {{"Total:", 2}, {"$10,000.00", 40 + 14 - 10}});
 }

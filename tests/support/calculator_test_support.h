@@ -101,35 +101,20 @@ class CalculatorTest : public WindowTest {
     // Checks the window's controls, one row a control (see `Shown`).
     void expectTexts(std::initializer_list<Shown> rows) const { expectShown(w, rows); }
 
-    // Calculates with `calculate`, prints with `print` through the real PDF
-    // device and returns the text read back in 12-point cells.
-    QString printedThroughPdf(const char* calculate, const char* print) {
+    // Prints with `print` through the real PDF device (answering Yes to the question) and returns
+    // the pages read back in 12-point cells.
+    QStringList printedPages(const char* print) {
         const QString pdf = printToPdf(windowName_ + QStringLiteral(".pdf"));
-        button(calculate)->click();
+        script.answer(dialogs::Answer::Yes);
         button(print)->click();
-        return pdfText(pdf, 7.2);
+        return pdfPages(pdf);
     }
-    // A text of a printout and the column it starts at, counted from the margin.
-    struct At {
-        const char* text;
-        int column;
-    };
-    // Finds the page's margin by where `title` stands and checks that every
-    // text starts at its column.
-    static void expectColumns(const QString& page, At title, std::initializer_list<At> texts) {
-        const int at = columnOf(page, QString::fromLatin1(title.text));
-        ASSERT_GT(at, 0) << page.toStdString();
-        const int margin = at - title.column;
-        for (const At& t : texts)
-            EXPECT_EQ(columnOf(page, QString::fromLatin1(t.text)) - margin, t.column) << t.text;
+    // Calculates with `calculate`, prints with `print` through the real PDF device and returns
+    // the text read back.
+    QString printedThroughPdf(const char* calculate, const char* print) {
+        button(calculate)->click();
+        return printedPages(print).join(u'\f');
     }
-
-    static QStringList items(QComboBox* b) {
-        QStringList l;
-        for (int i = 0; i < b->count(); ++i) l << b->itemText(i);
-        return l;
-    }
-
     // Leaves by the exit button and checks the calculator left nothing behind:
     // the window gone, the menu back, no inputs, no mode and no chart hand-over.
     void exitToMenu(const char* exitButton = "ExitButton") {

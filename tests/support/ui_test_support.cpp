@@ -86,10 +86,29 @@ QString pdfText(const QString& pdf, double pitch) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+QStringList pdfPages(const QString& pdf) {
+    QStringList pages = pdfText(pdf, 7.2).split(u'\f');
+    while (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
 int columnOf(const QString& text, const QString& needle) {
     for (const QString& line : text.split(u'\n'))
         if (const int at = static_cast<int>(line.indexOf(needle)); at >= 0) return at + 1;
     return -1;
+}
+
+int expectColumns(const QString& page, At title, std::initializer_list<At> texts) {
+    const int at = columnOf(page, QString::fromLatin1(title.text));
+    EXPECT_GT(at, 0) << page.toStdString();
+    const int margin = at - title.column;
+    expectColumnsFrom(page, margin, texts);
+    return margin;
+}
+
+void expectColumnsFrom(const QString& page, int margin, std::initializer_list<At> texts) {
+    for (const At& t : texts)
+        EXPECT_EQ(columnOf(page, QString::fromLatin1(t.text)) - margin, t.column) << t.text;
 }
 
 QString shownText(const QWidget* window, const char* name) {

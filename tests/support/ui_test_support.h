@@ -55,5 +55,18 @@ void expectShown(const QWidget* window, std::initializer_list<Shown> rows);
 
 // The text of a PDF printout as `pdftotext -fixed pitch -layout` reads it back.
 QString pdfText(const QString& pdf, double pitch);
+// Its pages read back in cells of the 12-point printer font (7.2 points), blank ones at the end
+// left out.
+QStringList pdfPages(const QString& pdf);
 // The column (from 1) where `needle` first starts on a line of `text`; -1 when absent.
 int columnOf(const QString& text, const QString& needle);
+// A text of a printout and the column it starts at, counted from the margin.
+struct At {
+    const char* text;
+    int column;
+};
+// Finds the page's margin by where `title` stands, checks that every text starts at its column
+// and returns the margin.
+int expectColumns(const QString& page, At title, std::initializer_list<At> texts);
+// Checks that every text starts at its column, counted from `margin`.
+void expectColumnsFrom(const QString& page, int margin, std::initializer_list<At> texts);
