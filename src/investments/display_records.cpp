@@ -29,6 +29,23 @@ Money DividendSharesValue(const FundRecord& rec) {
     return Money();
 }
 
+QStringList RecordRow(const FundRecord& rec) {
+    return {TypeDescription(rec),
+            TradeDateText(rec),
+            Format(rec.Price, u"####,,###.0000"),
+            Format(rec.Shares, u"####,,###.0000"),
+            Format(rec.Fee, u"####,,###.00"),
+            Format(DividendSharesValue(rec), u"####,,###.00"),
+            Format(rec.CashDiv, u"####,,###.00"),
+            Format(rec.BookValue, u"####,,###.00")};
+}
+
+QStringList RecordView::row(int i) const {
+    const auto n = static_cast<int>(shown.size());
+    if (i < 0 || i >= rowCount()) return QStringList(8);
+    return i < n ? RecordRow(shown[static_cast<size_t>(i)]) : closing[static_cast<size_t>(i - n)];
+}
+
 RecordView BuildRecordView(const Portfolio& p, FundTotalsTable& t, int fund, const QString& cur) {
     RecordView v;
     const bool all = FundNumberValue(p, fund) == kAllRecordsSlot || fund == kAllRecordsSlot;
@@ -41,13 +58,11 @@ RecordView BuildRecordView(const Portfolio& p, FundTotalsTable& t, int fund, con
     v.gridRows = n + 11 < 25 ? 25 : n + 11;
 
     for (int c : {0, 1, 2, 4, 5}) t(kTotalRow, c) = Money();
+    v.shown.reserve(v.records.size());
     for (int r : v.records) {
         const FundRecord& rec = p.records[static_cast<size_t>(r)];
+        v.shown.push_back(rec);
         const Money divShares = DividendSharesValue(rec);
-        v.rows.push_back({TypeDescription(rec), TradeDateText(rec), Format(rec.Price, u"####,,###.0000"),
-                          Format(rec.Shares, u"####,,###.0000"), Format(rec.Fee, u"####,,###.00"),
-                          Format(divShares, u"####,,###.00"), Format(rec.CashDiv, u"####,,###.00"),
-                          Format(rec.BookValue, u"####,,###.00")});
         t(kTotalRow, 4) += rec.Fee;
         t(kTotalRow, 5) += rec.CashDiv;
         t(kTotalRow, 0) += rec.Shares;
@@ -60,18 +75,18 @@ RecordView BuildRecordView(const Portfolio& p, FundTotalsTable& t, int fund, con
     if (shares > kHalfCent && !(book < kHalfCent))
         v.avgCost = Money::fromDouble(book.toDouble() / shares.toDouble());
 
-    v.rows.push_back(QStringList(8));
-    v.rows.push_back(
+    v.closing.push_back(QStringList(8));
+    v.closing.push_back(
         {QStringLiteral("Total:"), QString(), QString(), Format(shares, u"####,,###.0000"),
          cur + Format(t(kTotalRow, 4), u"###,,###.00"), Format(v.divSharesTotal, u"###,,###.00"),
          cur + Format(t(kTotalRow, 5), u"###,,###.00"), cur + Format(book, u"####,,###.00")});
-    v.rows.push_back(QStringList(8));
+    v.closing.push_back(QStringList(8));
     QStringList avg(8);
     avg[0] = QStringLiteral("Average per");
     avg[1] = QStringLiteral("share cost = ");
     avg[2] = cur + Format(v.avgCost, u"####,,###.0000");
-    v.rows.push_back(avg);
-    v.nextRow = static_cast<int>(v.rows.size()) + 1;
+    v.closing.push_back(avg);
+    v.nextRow = v.rowCount() + 1;
     return v;
 }
 

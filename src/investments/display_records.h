@@ -9,16 +9,26 @@
 #include "common/money.h"
 #include "investments/portfolio.h"
 
-// What DisplayRecords shows for the fund in slot `fund` (31 = all records).
+// What DisplayRecords shows for the fund in slot `fund` (31 = all records). The totals are worked
+// out at once; a record's row of text only when it is asked for, so that showing a thousand
+// records costs what the rows in view cost.
 struct RecordView {
-    QString caption;                // the fund's name, "All Records" for the whole file
-    int gridRows = 25;              // rows of the grid, the heading row included
-    std::vector<QStringList> rows;  // grid rows 1.. (eight cells each), totals included
-    int nextRow = 2;                // TableRow: the first free row after the average cost
-    std::vector<int> records;       // the record indices shown, in table order
-    Money divSharesTotal;           // the dividend shares values added up
-    Money avgCost;                  // AvgCost
+    QString caption;                   // the fund's name, "All Records" for the whole file
+    int gridRows = 25;                 // rows of the grid, the heading row included
+    int nextRow = 2;                   // TableRow: the first free row after the average cost
+    std::vector<int> records;          // the record indices shown, in table order
+    std::vector<FundRecord> shown;     // those records as they were when the view was built
+    std::vector<QStringList> closing;  // the blank, total, blank and average cost rows
+    Money divSharesTotal;              // the dividend shares values added up
+    Money avgCost;                     // AvgCost
+
+    // Grid rows 1.. (eight cells each): the records, then the closing rows.
+    int rowCount() const { return static_cast<int>(shown.size() + closing.size()); }
+    QStringList row(int i) const;
 };
+
+// A record's eight cells in the record view.
+QStringList RecordRow(const FundRecord& record);
 
 // Builds the record view of `fund` (figures of money after `currency`) and keeps the fund's
 // totals in row 31 of `totals`: column 0 shares, 1 book value, 2 money put in, 4 fees, 5 cash

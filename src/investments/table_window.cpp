@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <memory>
 
 #include "common/money.h"
 #include "common/number_format.h"
@@ -104,17 +105,17 @@ void Table1::ShowValues(const CurrentValueView& view) {
     grid5_->setSelEndCol(0);
 }
 
-void Table1::ShowRecords(const RecordView& view) {
+void Table1::ShowRecords(RecordView view) {
     setWindowTitle(view.caption);
     grid5_->setRows(view.gridRows);
     grid5_->clearBody();
     const QStringList headings = RecordTableHeadings();
     for (int c = 0; c < headings.size() && c < grid5_->Cols(); ++c)
         grid5_->setCellText(0, c, headings[c]);
-    for (size_t r = 0; r < view.rows.size(); ++r)
-        for (int c = 0; c < view.rows[r].size() && c < grid5_->Cols(); ++c)
-            grid5_->setCellText(static_cast<int>(r) + 1, c, view.rows[r][c]);
     TableRow = view.nextRow;
+    const int rows = view.rowCount();
+    grid5_->setRowSource(1, rows, [shown = std::make_shared<const RecordView>(std::move(view))](
+                                      int i) { return shown->row(i); });
 }
 
 void Table1::PriceShownFund() {
@@ -203,7 +204,7 @@ bool DisplayRecords() {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;
     }
-    table->ShowRecords(view);
+    table->ShowRecords(std::move(view));
     if (fund != kAllRecordsSlot) {
         table->DrwGraph()->show();
         table->DrwGraph()->setFocus();

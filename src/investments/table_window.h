@@ -28,7 +28,7 @@ class Table1 : public QWidget {
     // Fills the grid with the current value table.
     void ShowValues(const CurrentValueView& view);
     // Fills the grid with a record view.
-    void ShowRecords(const RecordView& view);
+    void ShowRecords(RecordView view);
 
     // "&Current Value" in the record view: prices the shown fund.
     void PriceShownFund();

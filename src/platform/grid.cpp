@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -15,7 +16,10 @@
 
 namespace {
 
-// Draws a figure that is too wide for its cell in a smaller font.
+// Draws a cell as the style's item view does (panel, text, focus frame), with a figure that is
+// too wide for its cell in a smaller font. The text is drawn on one line straight away rather
+// than through the style's general item layout, which measures and lays out every cell's text
+// twice more: that made a repaint of a full grid cost several milliseconds.
 class FittingDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -24,15 +28,42 @@ class FittingDelegate : public QStyledItemDelegate {
                const QModelIndex& index) const override {
         QStyleOptionViewItem o(option);
         initStyleOption(&o, index);
-        const QStyle* style = o.widget ? o.widget->style() : QApplication::style();
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, o.widget) + 1;
-        const QFont fitted =
-            FontToFitFigure(o.font, o.text, o.rect.width() - 2 * margin, Grid::kLeastFigureScale);
-        if (fitted != o.font) {
-            o.font = fitted;
-            o.fontMetrics = QFontMetrics(fitted);
+        const QWidget* widget = o.widget;
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        painter->save();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &o, painter, widget);
+
+        QPalette::ColorGroup group =
+            o.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        if (group == QPalette::Normal && !(o.state & QStyle::State_Active))
+            group = QPalette::Inactive;
+        if (!o.text.isEmpty()) {
+            const int margin =
+                style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+            const QRect room = o.rect.adjusted(margin, 0, -margin, 0);
+            const QFont fitted =
+                FontToFitFigure(o.font, o.text, room.width(), Grid::kLeastFigureScale);
+            painter->setFont(fitted);
+            painter->setPen(o.palette.color(
+                group, o.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                        : QPalette::Text));
+            const QFontMetrics metrics(fitted);
+            const QString shown = metrics.horizontalAdvance(o.text) > room.width()
+                                      ? metrics.elidedText(o.text, o.textElideMode, room.width())
+                                      : o.text;
+            painter->drawText(room, static_cast<int>(o.displayAlignment) | Qt::TextSingleLine,
+                              shown);
         }
-        style->drawControl(QStyle::CE_ItemViewItem, &o, painter, o.widget);
+        if (o.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(o);
+            focus.rect = o.rect;
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+            focus.backgroundColor = o.palette.color(
+                group, o.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Window);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+        }
+        painter->restore();
     }
 };
 
@@ -111,16 +142,30 @@ class GridModel final : public QAbstractTableModel {
         return row >= 0 && row < rows_ && col >= 0 && col < columnCount();
     }
     const QString& text(int row, int col) const {
+        make(row);
         return cells_[static_cast<size_t>(row) * columns_.size() + static_cast<size_t>(col)];
     }
     void setText(int row, int col, const QString& text) {
         if (!inside(row, col)) return;
+        make(row);
         cells_[static_cast<size_t>(row) * columns_.size() + static_cast<size_t>(col)] = text;
         changed(row, col, row, col);
     }
     void clearBody() {
+        source_ = RowSource();
         for (QString& cell : cells_) cell.clear();
         if (rows_ > 0 && !columns_.empty()) changed(0, 0, rows_ - 1, columnCount() - 1);
+    }
+
+    // Rows first.. first + count - 1 are written by `cells(i)` (i from 0) when first read.
+    void setRowSource(int first, int count, std::function<QStringList(int)> cells) {
+        source_ = RowSource();
+        count = std::min(count, rows_ - first);
+        if (first < 0 || count <= 0 || !cells) return;
+        source_.first = first;
+        source_.cells = std::move(cells);
+        source_.made.assign(static_cast<size_t>(count), false);
+        changed(first, 0, first + count - 1, columnCount() - 1);
     }
 
     QString heading(int col) const { return columns_[static_cast<size_t>(col)].heading; }
@@ -156,6 +201,8 @@ class GridModel final : public QAbstractTableModel {
     void setRowCount(int rows) {
         rows = std::max(rows, 0);
         if (rows == rows_) return;
+        if (source_.cells && rows < source_.first + static_cast<int>(source_.made.size()))
+            source_.made.resize(static_cast<size_t>(std::max(rows - source_.first, 0)));
         const size_t cells = static_cast<size_t>(rows) * columns_.size();
         if (rows > rows_) {
             beginInsertRows(QModelIndex(), rows_, rows - 1);
@@ -173,6 +220,7 @@ class GridModel final : public QAbstractTableModel {
         cols = std::max(cols, 0);
         const int old = columnCount();
         if (cols == old) return;
+        makeAll();
         std::vector<QString> cells(static_cast<size_t>(rows_) * static_cast<size_t>(cols));
         const int kept = std::min(cols, old);
         for (int r = 0; r < rows_; ++r)
@@ -202,6 +250,26 @@ class GridModel final : public QAbstractTableModel {
         QColor text, background;
     };
 
+    struct RowSource {
+        int first = 0;
+        std::vector<bool> made;  // per row of the source: its cells are written
+        std::function<QStringList(int)> cells;
+    };
+    void make(int row) const {
+        const auto i = static_cast<size_t>(row - source_.first);
+        if (!source_.cells || row < source_.first || i >= source_.made.size() || source_.made[i])
+            return;
+        source_.made[i] = true;
+        const QStringList cells = source_.cells(static_cast<int>(i));
+        const size_t at = static_cast<size_t>(row) * columns_.size();
+        for (size_t c = 0; c < columns_.size() && c < static_cast<size_t>(cells.size()); ++c)
+            cells_[at + c] = cells[static_cast<qsizetype>(c)];
+    }
+    void makeAll() {
+        for (size_t i = 0; i < source_.made.size(); ++i) make(source_.first + static_cast<int>(i));
+        source_ = RowSource();
+    }
+
     void changed(int top, int left, int bottom, int right) {
         if (!pending_) {
             pending_ = true;
@@ -222,7 +290,8 @@ class GridModel final : public QAbstractTableModel {
 
     std::vector<Column> columns_;
     int rows_ = 0;
-    std::vector<QString> cells_;  // row by row
+    mutable std::vector<QString> cells_;  // row by row
+    mutable RowSource source_;            // rows whose cells are written when first read
     bool pending_ = false;
     int top_ = 0, left_ = 0, bottom_ = 0, right_ = 0;  // the cells written since the view heard
 };
@@ -387,6 +456,10 @@ void Grid::setText(const QString& text) {
 
 void Grid::clearBody() {
     cells_->clearBody();
+}
+
+void Grid::setRowSource(int firstRow, int count, std::function<QStringList(int)> cells) {
+    cells_->setRowSource(firstRow - 1, count, std::move(cells));
 }
 
 void Grid::focusInEvent(QFocusEvent* e) {

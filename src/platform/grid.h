@@ -90,6 +90,11 @@ class Grid : public QTableView {
 
     // Blanks the body rows 1 to the last, every column (the heading row stays).
     void clearBody();
+    // Body rows `firstRow`.. `firstRow + count - 1` take their cells from `cells(i)` (i from 0)
+    // when they are first drawn or read, so that filling a long table costs what the rows in
+    // view cost. Writing a cell of such a row keeps the rest of the row; clearBody() forgets
+    // the source. `cells` must not depend on anything that may change before it is read.
+    void setRowSource(int firstRow, int count, std::function<QStringList(int)> cells);
 
     // Export. Ctrl+C and the context menu's "Copy" put the selected cells on the clipboard as
     // tab-separated text, or the whole table with its headings when nothing is selected; "Save

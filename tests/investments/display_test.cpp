@@ -34,21 +34,21 @@ TEST_F(Display, RowsTotalsAndAverageCost) {
     AddRecord(1, "U", 14, 1, 0, 0, QDate(1996, 9, 1));    // -14 in shares
     const RecordView v = BuildRecordView(p, totals, 1, cur);
     EXPECT_EQ(v.caption, "Alpha");
-    ASSERT_EQ(v.rows.size(), 9u);
-    EXPECT_EQ(v.rows[0], (QStringList{"Bought  ", "3/15/1996", "10.0000", "100.0000", "50.00",
+    ASSERT_EQ(v.rowCount(), 9);
+    EXPECT_EQ(v.row(0), (QStringList{"Bought  ", "3/15/1996", "10.0000", "100.0000", "50.00",
                                       ".00", ".00", "1,050.00"}));
-    EXPECT_EQ(v.rows[1][5], "60.00");
-    EXPECT_EQ(v.rows[3], (QStringList{"Sold    ", "8/1/1996", "15.0000", "-25.0000", "10.00", ".00",
+    EXPECT_EQ(v.row(1)[5], "60.00");
+    EXPECT_EQ(v.row(3), (QStringList{"Sold    ", "8/1/1996", "15.0000", "-25.0000", "10.00", ".00",
                                       ".00", "-365.00"}));
-    EXPECT_EQ(v.rows[4][0], "Unit Fee");
-    EXPECT_EQ(v.rows[4][5], "-14.00");
-    EXPECT_EQ(v.rows[5], QStringList(8));
+    EXPECT_EQ(v.row(4)[0], "Unit Fee");
+    EXPECT_EQ(v.row(4)[5], "-14.00");
+    EXPECT_EQ(v.row(5), QStringList(8));
     // 79 shares, book 1050 - 20 - 365 = 665, money put in 1050 - 20 = 1030.
-    EXPECT_EQ(v.rows[6],
+    EXPECT_EQ(v.row(6),
               (QStringList{"Total:", "", "", "79.0000", "$60.00", "46.00", "$20.00", "$665.00"}));
-    EXPECT_EQ(v.rows[8][0], "Average per");
-    EXPECT_EQ(v.rows[8][1], "share cost = ");
-    EXPECT_EQ(v.rows[8][2], "$8.4177");  // 665 / 79
+    EXPECT_EQ(v.row(8)[0], "Average per");
+    EXPECT_EQ(v.row(8)[1], "share cost = ");
+    EXPECT_EQ(v.row(8)[2], "$8.4177");  // 665 / 79
     EXPECT_EQ(totals(31, 2), M(1030));
     EXPECT_EQ(v.nextRow, 10);
 }
@@ -67,7 +67,7 @@ TEST_F(Display, AllRecordsShowsEveryFund) {
     const RecordView v = BuildRecordView(p, totals, 31, cur);
     EXPECT_EQ(v.caption, "All Records");
     EXPECT_EQ(v.records, (std::vector<int>{1, 2}));
-    EXPECT_EQ(v.rows[3][3], "3.0000");
+    EXPECT_EQ(v.row(3)[3], "3.0000");
 }
 
 TEST_F(Display, PricingOneFund) {

@@ -67,6 +67,33 @@ TEST(Grid, GrowingAndShrinkingKeepsTheCellsInside) {
     g.setCellText(99, 99, QStringLiteral("ignored"));
 }
 
+TEST(Grid, ARowSourceWritesOnlyTheRowsReadAndGivesWayToWrites) {
+    Grid g;
+    g.resize(400, 200);  // a few rows in view
+    g.setCols(3);
+    g.setRows(1001);
+    std::vector<int> made;
+    g.setRowSource(1, 1000, [&made](int i) {
+        made.push_back(i);
+        return QStringList{QString::number(i), QStringLiteral("x"), QStringLiteral("y")};
+    });
+    QApplication::processEvents();
+    EXPECT_TRUE(made.empty());
+    g.setCellText(500, 1, QStringLiteral("typed"));
+    EXPECT_EQ(g.cellText(500, 0), "499");  // the rest of the row is the source's
+    EXPECT_EQ(g.cellText(500, 1), "typed");
+    EXPECT_EQ(g.cellText(1, 2), "y");
+    EXPECT_EQ(made, (std::vector<int>{499, 0}));
+    g.setRows(11);  // shrinking drops the rows beyond; growing again brings them back blank
+    g.setRows(1001);
+    EXPECT_EQ(g.cellText(600, 0), "");
+    EXPECT_EQ(g.tableRows().size(), 11u);  // heading row + 10 made on export
+    g.setCols(2);                          // a column change writes out every row first
+    EXPECT_EQ(g.cellText(10, 0), "9");
+    g.clearBody();
+    EXPECT_EQ(g.cellText(5, 0), "");
+}
+
 TEST(Grid, CurrentCellWritesAndReadsExactlyThatCell) {
     Grid g;
     fill(g, 5, 3);
