@@ -3,7 +3,8 @@
 # checks from the X server what a user sees: at start-up the menu is on top with the focus and
 # the backdrop behind it, out of the taskbar; a tool window opens exactly over the backdrop;
 # after leaving the tool (by its exit button, and by its frame) the menu is on top with the
-# focus again; a modal window cannot be minimized away; with another program's window over its place, the open and save dialogs, their messages
+# focus again; a modal window cannot be minimized away; the backdrop's close button brings a lost
+# menu back; with another program's window over its place, the open and save dialogs, their messages
 # and "Loading Error" of a bad file named on the command line come up on top with the focus; a
 # second start hands its file over; 30 starts with a file all return to the menu.
 # Usage: scripts/desktop_smoke.sh [program]   (default build-test/vantora)
@@ -17,6 +18,7 @@ source scripts/virtual_desktop.sh
 
 fail() {
   echo "desktop smoke test FAILED: $*" >&2
+  sed 's/^/  program: /' "$work/program.log" >&2
   echo "  windows, bottom to top: $(stacking_roles)" >&2
   echo "  focused: $(role_of "$(active_window)")" >&2
   exit 1
@@ -108,6 +110,21 @@ expect_on_top SymbolFonts "after minimizing the settings window"
 [[ $(property "$settings" _NET_WM_STATE) == *HIDDEN* ]] && fail "the settings window stayed minimized"
 xdotool key alt+x  # "E&xit to Menu"
 expect_on_top MenuMain "after leaving the settings"
+
+# The backdrop's close button: with a tool shown it does nothing; left alone with the backdrop
+# (the menu lost, as a window manager may lose it), it brings the menu back.
+xdotool key alt+f  # "&Find Annual Compound Growth"
+expect_on_top FindComp "before closing the backdrop under a tool"
+wmctrl -i -c "$backdrop"
+sleep 0.5
+expect_on_top FindComp "after closing the backdrop under a tool"
+xdotool key alt+x
+expect_on_top MenuMain "after leaving the tool again"
+xdotool windowunmap "$(window_of MenuMain)"
+menu_lost() { [ -z "$(window_of MenuMain)" ]; }
+wait_for menu_lost || fail "the menu could not be taken away"
+wmctrl -i -c "$backdrop"
+expect_on_top MenuMain "after closing the backdrop left alone"
 
 # Another program's window over the program's place: every box and dialog still comes up on
 # top of it with the focus.

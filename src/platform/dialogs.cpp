@@ -28,8 +28,11 @@ Script* g_script = nullptr;
 class HideWatcher : public QObject {
   public:
     HideWatcher(QWidget* w, QEventLoop* loop) : loop_(loop) { w->installEventFilter(this); }
+    // A window minimized gets a hide event from the window system too: the modal window is
+    // still open, and ending the wait then would leave it modal to Qt with nobody to end that
+    // (the other windows, the backdrop among them, would refuse their close buttons for good).
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Hide) loop_->quit();
+        if (e->type() == QEvent::Hide && !e->spontaneous()) loop_->quit();
         return false;
     }
 

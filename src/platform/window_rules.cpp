@@ -237,8 +237,10 @@ void makeBackdrop(QWidget* window) {
     window->setProperty(kBackdrop, true);
     window->setFocusPolicy(Qt::NoFocus);
     window->setAttribute(Qt::WA_ShowWithoutActivating);
-    setFlagsIfChanged(window, frameFlags(window, Qt::Window, {}) | Qt::WindowStaysOnBottomHint |
-                                  Qt::WindowDoesNotAcceptFocus);
+    // A close button, so that a user left with the backdrop alone has a way back (the lone
+    // backdrop action); with a tool window shown, closing it does nothing.
+    setFlagsIfChanged(window, frameFlags(window, Qt::Window, Qt::WindowCloseButtonHint) |
+                                  Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus);
     new Backdrop(window);
 }
 

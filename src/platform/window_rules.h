@@ -24,7 +24,8 @@ QAbstractButton* exitButton(QWidget* window);
 
 // Makes `window` the backdrop: it stays behind the program's other windows,
 // never takes the focus, is no taskbar or window-switcher entry and cannot be
-// closed, maximized or minimized from its frame.
+// maximized or minimized from its frame. Its frame's close button never closes it
+// (see setLoneBackdropAction).
 void makeBackdrop(QWidget* window);
 bool isBackdrop(const QWidget* window);
 // What closing the backdrop by its frame does while no window of the program but the backdrop

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 #include <algorithm>
 
 #include "common/safe_write.h"
@@ -210,6 +211,9 @@ MenuMain* StartProgram(bool showMenu) {
     // The backdrop closed by its frame with no tool shown brings the menu back, mapped afresh.
     window_rules::setLoneBackdropAction(menu, [menu] {
         if (menu->isVisible()) menu->hide();
+        // A window the window manager has let go of may not be taken up again when mapped once
+        // more: the menu comes back in a new native window.
+        if (QWindow* native = menu->windowHandle()) native->destroy();
         Windows().show(QStringLiteral("MenuMain"));
     });
     // The backdrop first, behind; then the menu on top of it, with the focus.

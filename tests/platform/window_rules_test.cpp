@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/dialogs.h"
 #include "platform/twips.h"
@@ -118,6 +119,25 @@ TEST_F(WindowRules, FixedSizeWindowsOfferNoMaximizeAndModalOnesNoMinimize) {
     EXPECT_FALSE(modal->isVisible());
 }
 
+// Minimizing a modal window sends it a hide event from the window system: the caller must keep
+// waiting, or Qt keeps the window modal with nobody to end it and every other window, the
+// backdrop too, refuses its close button from then on.
+TEST_F(WindowRules, AMinimizedModalWindowHoldsItsCallerUntilItIsReallyClosed) {
+    auto* modal = make(QStringLiteral("HeldModal"), QSize(200, 100));
+    bool returned = false, heldWhileMinimized = false;
+    QTimer::singleShot(0, modal, [&] {
+        modal->setWindowState(Qt::WindowMinimized);
+        QTimer::singleShot(30, [&] {
+            heldWhileMinimized = !returned;
+            Windows().unload(QStringLiteral("HeldModal"));
+        });
+    });
+    Windows().showModal(QStringLiteral("HeldModal"));
+    returned = true;
+    EXPECT_TRUE(heldWhileMinimized);
+    EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
+}
+
 TEST_F(WindowRules, ToolWindowsOpenWhereTheHomeWindowStands) {
     const QSize large(twips::px(9480), twips::px(6360));
     auto* home = make(QStringLiteral("RulesHome"), large);
@@ -138,12 +158,13 @@ TEST_F(WindowRules, ToolWindowsOpenWhereTheHomeWindowStands) {
     EXPECT_EQ(placed->pos(), QPoint(300, 10));
 }
 
-TEST_F(WindowRules, TheBackdropStaysBehindWithoutFocusAndCannotBeClosed) {
+TEST_F(WindowRules, TheBackdropStaysBehindWithoutFocusAndItsCloseButtonNeverClosesIt) {
     auto* back = make<QWidget>(QStringLiteral("RulesBackdrop"));
     window_rules::makeBackdrop(back);
     EXPECT_TRUE(back->windowFlags() & Qt::WindowStaysOnBottomHint);
     EXPECT_TRUE(back->windowFlags() & Qt::WindowDoesNotAcceptFocus);
-    EXPECT_FALSE(back->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(back->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(back->windowFlags() & Qt::WindowMinMaxButtonsHint);
     EXPECT_TRUE(back->testAttribute(Qt::WA_ShowWithoutActivating));
     Windows().show(QStringLiteral("RulesBackdrop"));
     EXPECT_FALSE(back->close());
