@@ -18,11 +18,6 @@
 #include "support/money_literals.h"
 #include "support/ui_test_support.h"
 
-// Failures show texts as texts.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace {
 
 const QString kNotSaved = QStringLiteral(

@@ -11,6 +11,7 @@
 
 #include "common/print_device.h"
 #include "platform/dialogs.h"
+#include "support/qt_printers.h"
 
 // Each window test starts from the start-of-run state in a fresh program
 // folder (the current folder), with every dialog answered by script and every
