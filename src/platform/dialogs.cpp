@@ -1,18 +1,25 @@
 #include "platform/dialogs.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCursor>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHash>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QMutex>
 #include <QPointer>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
 #include <QWidget>
@@ -112,8 +119,8 @@ class OnTopWithFocus : public QObject {
 
 // Readies a message box or file dialog to open over `owner`, or, with none, centred where the
 // backdrop stands: either way on top with the focus, over whatever else is on the screen.
-void openOnTop(QWidget* box, QWidget* owner) {
-    new OnTopWithFocus(box, owner == nullptr);
+QObject* openOnTop(QWidget* box, QWidget* owner) {
+    return new OnTopWithFocus(box, owner == nullptr);
 }
 
 }  // namespace
@@ -277,6 +284,33 @@ void showModal(QWidget* window) {
 
 namespace {
 
+// The file dialog's icons and kinds of file. Naming a file's kind means matching its name against
+// every pattern of the system's file types (and reading its first bytes when no pattern decides),
+// which costs more than everything else the dialog does for a folder of many files: a kind
+// found is kept for that file while its size and time are the same.
+class KindKeepingIconProvider : public QFileIconProvider {
+  public:
+    QString type(const QFileInfo& info) const override {
+        if (!info.isFile()) return QFileIconProvider::type(info);
+        const QString key = info.absoluteFilePath() + u'\n' + QString::number(info.size()) + u'\n' +
+                            QString::number(info.lastModified().toMSecsSinceEpoch());
+        {
+            QMutexLocker lock(&mutex_);
+            if (const auto found = kinds_.constFind(key); found != kinds_.cend()) return *found;
+        }
+        const QString kind = QFileIconProvider::type(info);
+        QMutexLocker lock(&mutex_);
+        if (kinds_.size() >= kKept) kinds_.clear();
+        kinds_.insert(key, kind);
+        return kind;
+    }
+
+  private:
+    static constexpr qsizetype kKept = 20000;
+    mutable QMutex mutex_;
+    mutable QHash<QString, QString> kinds_;
+};
+
 // Qt's own file dialog opens at a size where names, sizes and dates are cut short: it opens
 // wide enough for them, and its columns fit what they show.
 void fitFileDialog(QFileDialog& dialog) {
@@ -287,10 +321,66 @@ void fitFileDialog(QFileDialog& dialog) {
         // Sizes, kinds and dates as wide as they are written; the names take the rest.
         for (QTreeView* view : dialog.findChildren<QTreeView*>()) {
             QHeaderView* header = view->header();
+            header->setResizeContentsPrecision(0);
             for (int c = 1; c < header->count(); ++c)
                 header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
         }
     });
+}
+
+// The file dialog of the last request, kept hidden for the next one in the same folder: its
+// files are listed and their kinds known already. It is kept only while nothing tells it from a
+// dialog just made: the reader did not go to another folder in it (Back would lead there), and it
+// belongs to a window (one with no owner would outlive the program's windows).
+struct KeptDialog {
+    QPointer<QFileDialog> dialog;
+    QString folder;
+    QSize size;  // as it opened first
+};
+KeptDialog g_kept;
+
+QFileDialog* keptDialogFor(QWidget* owner, const QString& folder) {
+    QFileDialog* d = g_kept.dialog;
+    if (!d || g_kept.folder != folder || !owner) {
+        delete d;
+        return nullptr;
+    }
+    d->setParent(owner, d->windowFlags());
+    d->setAttribute(Qt::WA_Moved, false);  // placed over its owner again
+    d->resize(g_kept.size);
+    // Nothing chosen yet, the list at its top.
+    if (auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
+    for (const char* name : {"listView", "treeView"}) {
+        if (auto* view = d->findChild<QAbstractItemView*>(QLatin1String(name))) {
+            view->clearSelection();
+            view->scrollToTop();
+        }
+    }
+    return d;
+}
+
+// What a dialog leads to: its folder, where Back and Forward go, the folders it lists as visited.
+struct Whereabouts {
+    QString folder;
+    bool back = false, forward = false;
+    QStringList history;
+    bool operator==(const Whereabouts&) const = default;
+};
+Whereabouts whereabouts(const QFileDialog& dialog) {
+    const auto* back = dialog.findChild<QToolButton*>(QStringLiteral("backButton"));
+    const auto* forward = dialog.findChild<QToolButton*>(QStringLiteral("forwardButton"));
+    return {QDir(dialog.directory()).absolutePath(), back && back->isEnabled(),
+            forward && forward->isEnabled(), dialog.history()};
+}
+
+// Keeps the dialog for the next request unless the reader went elsewhere in it.
+void keepDialog(QFileDialog* dialog, QWidget* owner, const Whereabouts& opened, QSize opening) {
+    if (!owner || whereabouts(*dialog) != opened) {
+        delete dialog;
+        g_kept = {};
+        return;
+    }
+    g_kept = {dialog, opened.folder, opening};
 }
 
 }  // namespace
@@ -299,7 +389,8 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     if (g_script) {
         g_script->fileRequests_.push_back(request);
         if (g_script->files_.empty()) return std::nullopt;
-        auto r = g_script->files_.front();
+        std::optional<QString> r;
+        r.swap(g_script->files_.front());
         g_script->files_.erase(g_script->files_.begin());
         return r;
     }
@@ -314,20 +405,35 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     // The desktop's own file chooser where the platform offers one (a portal or the desktop's
     // theme); Qt's otherwise.
     QWidget* owner = ownerWindow();
-    QFileDialog dialog(owner);
-    openOnTop(&dialog, owner);
-    dialog.setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
-    dialog.setNameFilter(nameFilter);
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(ext.toLower());
     // A folder that has gone since is no place to start: the current folder is.
     const bool folderThere = !request.folder.isEmpty() && QFileInfo(request.folder).isDir();
-    dialog.setDirectory(folderThere ? request.folder : QDir::currentPath());
-    if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
-    fitFileDialog(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front();
+    const QString folder = QDir(folderThere ? request.folder : QDir::currentPath()).absolutePath();
+    QFileDialog* dialog = keptDialogFor(owner, folder);
+    const bool fresh = dialog == nullptr;
+    if (fresh) {
+        dialog = new QFileDialog(owner);
+        static KindKeepingIconProvider icons;
+        dialog->setIconProvider(&icons);
+    }
+    const QPointer<QObject> onTop = openOnTop(dialog, owner);
+    dialog->setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
+    dialog->setNameFilter(nameFilter);
+    dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setDefaultSuffix(ext.toLower());
+    dialog->setDirectory(folder);
+    if (!request.proposedName.isEmpty()) dialog->selectFile(request.proposedName);
+    if (fresh) fitFileDialog(*dialog);
+    const QSize opening = fresh ? dialog->size() : g_kept.size;
+    const Whereabouts opened = whereabouts(*dialog);
+    const QPointer<QFileDialog> shown = dialog;
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!shown) return std::nullopt;  // its window went away meanwhile
+    const QStringList chosen = dialog->selectedFiles();
+    delete onTop.data();
+    keepDialog(dialog, owner, opened, opening);
+    if (!accepted || chosen.isEmpty()) return std::nullopt;
+    return chosen.front();
 }
 
 WaitCursor::WaitCursor()

@@ -172,10 +172,13 @@ namespace {
 // Measures the printer once the menu has first been drawn. Asking the system
 // for its printer and loading the printer's font take longer than drawing the
 // menu, and nothing prints before the user has clicked something, so the
-// answer is in place well before any printout needs it.
+// answer is in place well before any printout needs it. The backdrop, which the
+// menu covers exactly, is shown then too (`showBackdrop`): the menu is drawn
+// first, with nothing else to draw before it.
 class MeasureAfterFirstPaint : public QObject {
   public:
-    explicit MeasureAfterFirstPaint(QWidget* menu) : QObject(menu) {
+    MeasureAfterFirstPaint(QWidget* menu, bool showBackdrop)
+        : QObject(menu), showBackdrop_(showBackdrop) {
         menu->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* e) override {
@@ -184,6 +187,13 @@ class MeasureAfterFirstPaint : public QObject {
             QMetaObject::invokeMethod(
                 this,
                 [this] {
+                    if (showBackdrop_ && !Windows().visible(QStringLiteral("bakgnd"))) {
+                        QWidget* active = QApplication::activeWindow();
+                        Windows().show(QStringLiteral("bakgnd"));
+                        // It never takes the focus; where the platform hands a window
+                        // shown the focus all the same, the window that had it takes it back.
+                        if (active) active->activateWindow();
+                    }
                     State().LinesPerPage = StartupLinesPerPage();
                     deleteLater();
                 },
@@ -191,6 +201,9 @@ class MeasureAfterFirstPaint : public QObject {
         }
         return false;
     }
+
+  private:
+    bool showBackdrop_;
 };
 
 }  // namespace
@@ -205,8 +218,8 @@ MenuMain* StartProgram(bool showMenu) {
     State().LinesPerPage = 59;
     auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
     // Started with a file, the menu is not drawn: the backdrop is, before the file's tool.
-    new MeasureAfterFirstPaint(showMenu ? static_cast<QWidget*>(menu)
-                                        : Windows().get(QStringLiteral("bakgnd")));
+    new MeasureAfterFirstPaint(
+        showMenu ? static_cast<QWidget*>(menu) : Windows().get(QStringLiteral("bakgnd")), showMenu);
     menu->LoadPersonalSettings();
     // The backdrop closed by its frame with no tool shown brings the menu back, mapped afresh.
     window_rules::setLoneBackdropAction(menu, [menu] {
@@ -216,8 +229,11 @@ MenuMain* StartProgram(bool showMenu) {
         if (QWindow* native = menu->windowHandle()) native->destroy();
         Windows().show(QStringLiteral("MenuMain"));
     });
-    // The backdrop first, behind; then the menu on top of it, with the focus.
-    Windows().show(QStringLiteral("bakgnd"));
-    if (showMenu) Windows().show(QStringLiteral("MenuMain"));
+    // The menu with the focus, and the backdrop behind it once the menu is drawn; started with a
+    // file, the backdrop at once, behind the file's tool.
+    if (showMenu)
+        Windows().show(QStringLiteral("MenuMain"));
+    else
+        Windows().show(QStringLiteral("bakgnd"));
     return menu;
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeySequence>
+#include <QMap>
 #include <QPointer>
 #include <QTest>
 #include <QTextBlock>
@@ -97,4 +98,88 @@ TEST(HelpViewer, EscapeAndCtrlWCloseIt) {
         EXPECT_TRUE(v.isNull()) << QKeySequence(key).toString().toStdString();
         delete v.data();
     }
+}
+
+TEST(HelpViewer, TheFirstPartIsWholeSectionsAroundTheOneAskedFor) {
+    const QMap<QString, QString> sections = {
+        {"top", "<h1 id=\"top\">Top</h1><p>intro</p>"},
+        {"one", "<h2 id=\"one\">One</h2><p>first</p>"},
+        {"two", "<h3 id=\"two\">Two</h3><p>x <a name=\"inline\">i</a></p>"},
+        {"end", "<h2 id=\"end\">End</h2><p>last</p>"},
+    };
+    const QString head = QStringLiteral("<html><head><title>T</title></head><body>");
+    const QString html = head + sections["top"] + sections["one"] + sections["two"] +
+                         sections["end"] + QStringLiteral("</body></html>");
+    struct Case {
+        const char* anchor;
+        qsizetype screenful;
+        const char* part;  // its sections; nullptr: no part
+    };
+    const Case cases[] = {
+        {"one", 10, "one"},       {"one", 40, "one two"},
+        {"inline", 10, "two"},  // from the heading of the section the anchor is in
+        {"", 10, "top"},          {"end", 10, "end"},
+        {"end", 60, "two end"},  // near the end it reaches back a screenful
+        {"missing", 10, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.anchor) + " " + std::to_string(c.screenful));
+        const auto part = HelpViewer::leadingPart(html, QString::fromLatin1(c.anchor), c.screenful);
+        ASSERT_EQ(part.has_value(), c.part != nullptr);
+        if (!part) continue;
+        QString expected = head;
+        for (const QString& name : QString::fromLatin1(c.part).split(u' '))
+            expected += sections[name];
+        EXPECT_EQ(part->toStdString(), (expected + QStringLiteral("</body></html>")).toStdString());
+    }
+    EXPECT_FALSE(HelpViewer::leadingPart(QStringLiteral("<p>no body</p>"), QString(), 10));
+}
+
+namespace {
+// What the viewer's first frame shows: the line at its top, and whether the whole document
+// was in it yet.
+class FirstFrame : public QObject {
+  public:
+    explicit FirstFrame(HelpViewer* v) : v_(v), b_(v->findChild<QTextBrowser*>()) {
+        b_->viewport()->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !painted) {
+            painted = true;
+            top = b_->cursorForPosition(QPoint(4, 4)).block().text();
+            whole = v_->wholeDocumentShown();
+        }
+        return false;
+    }
+    bool painted = false, whole = true;
+    QString top;
+
+  private:
+    HelpViewer* v_;
+    QTextBrowser* b_;
+};
+}  // namespace
+
+TEST(HelpViewer, ItsFirstFrameShowsThePartAsTheWholeManualWillShowIt) {
+    for (const char* anchor : {"mortgages", "glossary", ""}) {
+        SCOPED_TRACE(anchor);
+        HelpViewer* v =
+            HelpViewer::open(QStringLiteral(VANTORA_HELP_DIR "/VTK.html"),
+                             QStringLiteral("How to Use the Program"), QString::fromLatin1(anchor));
+        FirstFrame frame(v);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return v->wholeDocumentShown() && frame.painted; }));
+        EXPECT_FALSE(frame.whole);
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        EXPECT_EQ(v->currentSection(), QString::fromLatin1(anchor));
+        EXPECT_EQ(v->browser()->cursorForPosition(QPoint(4, 4)).block().text(), frame.top);
+        delete v;
+    }
+    // What the reader does before then is done in the whole manual.
+    HelpViewer* v =
+        HelpViewer::open(QStringLiteral(VANTORA_HELP_DIR "/VTK.html"),
+                         QStringLiteral("How to Use the Program"), QStringLiteral("keys"));
+    QTest::keyClick(v->findChild<QTextBrowser*>(), Qt::Key_Down);
+    EXPECT_TRUE(v->wholeDocumentShown());
+    EXPECT_TRUE(v->browser()->isBackwardAvailable());
+    delete v;
 }

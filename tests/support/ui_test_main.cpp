@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "common/dates.h"
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     // Places the windows remember stay with the test run, never in the desktop's settings.
     QTemporaryDir places;
     window_places::setFile(places.filePath(QStringLiteral("places.ini")));
+    // So do the settings of Qt's own dialogs (the file dialog's columns and history).
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, places.path());
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(9);
     QApplication::setFont(font);
