@@ -94,6 +94,13 @@ void CalculatorWindow::addInput(QWidget* box, int slot, KeyFilter filter, const 
     inputs_.push_back(std::move(in));
 }
 
+void CalculatorWindow::chainTabOrder(QList<QWidget*> inputs, const Controls& c, QWidget* last) {
+    inputs << c.calculate << c.help << c.graph << c.print << c.exit;
+    if (last) inputs << last;
+    inputs << c.helpPanel;
+    ::chainTabOrder(inputs);
+}
+
 void CalculatorWindow::setControls(const Controls& c) {
     controls_ = c;
     HelpPanel::Parts parts;

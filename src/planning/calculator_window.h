@@ -114,6 +114,11 @@ class CalculatorWindow : public QWidget {
     // Wires the common buttons and the help panel (after the input boxes are
     // added: the first box is where Enter in the help panel goes).
     void setControls(const Controls& controls);
+    // Chains the Tab order: `inputs` (the window's own controls, top to bottom), then Calculate,
+    // Help, Show Graph, the printer and exit buttons, `last` (a button of the window's own, if
+    // any) and the help panel.
+    static void chainTabOrder(QList<QWidget*> inputs, const Controls& controls,
+                              QWidget* last = nullptr);
     // The usual bottom row of a large calculator window (client 9480 x 6360):
     // "E&xit to Menu" (ExitButton), "To &Printer" (Prt), "&Show Graph"
     // (Graphs), "&Help" (Help1) and "&Calculate" (Calc), on a strip the width

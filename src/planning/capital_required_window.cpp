@@ -81,8 +81,7 @@ CalCaptl::CalCaptl(QWidget* parent)
     Controls c = makeButtonRow();
     placeGridAndHelp(c, QStringLiteral("Grid1"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
-    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << c.helpPanel;
-    chainTabOrder(tabOrder);
+    chainTabOrder(tabOrder, c);
 
     SetupGrid();
     for (const Box& b : boxes) setInput(b.slot, Money::fromInt(b.defaultValue), b.entries);

@@ -79,9 +79,7 @@ FindComp::FindComp(QWidget* parent)
                                 {"Calc1", "&Calculate", 7650, 1590}});
     placeGridAndHelp(c, QStringLiteral("Grid3"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
-    const QList<QWidget*> tabOrder = {cost,   value,   term,    name_,  c.calculate,
-                                      c.help, c.graph, c.print, c.exit, c.helpPanel};
-    chainTabOrder(tabOrder);
+    chainTabOrder({cost, value, term, name_}, c);
 
     SetupGrid();
 }

@@ -78,8 +78,7 @@ PlanK::PlanK(QWidget* parent) : CalculatorWindow(CalculatorTableShape{}, parent)
     // A prompt that wrapped would push the ones below it off their boxes.
     c.helpPanel->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << c.helpPanel;
-    chainTabOrder(tabOrder);
+    chainTabOrder(tabOrder, c);
 
     SetupGrid();
     for (const Box& b : boxes) setInput(b.slot, Money::fromInt(b.defaultValue));

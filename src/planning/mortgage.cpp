@@ -112,14 +112,8 @@ QString AllPaymentsText(const MortgageSchedule& s, const QString& symbol) {
 }
 
 std::vector<QStringList> MortgageGridRows(const MortgageSchedule& s, const QString& symbol) {
-    const QString picture = QStringLiteral("####,,###.00");
-    std::vector<QStringList> rows;
-    rows.reserve(s.rows.size() + 1);
-    for (const AmortizationRow& row : s.rows)
-        rows.push_back({Format(static_cast<double>(row.period), u"###"),
-                        Format(row.interest, picture), Format(row.principal, picture),
-                        Format(row.balance, picture)});
-    rows.push_back({QStringLiteral("Total:"), symbol + Format(s.totalInterest, picture),
-                    symbol + Format(s.totalPrincipal, picture), symbol + Format(0.0, picture)});
-    return rows;
+    return ScheduleGridRows<AmortizationRow, double, 3>(
+        s.rows,
+        {&AmortizationRow::interest, &AmortizationRow::principal, &AmortizationRow::balance},
+        {s.totalInterest, s.totalPrincipal, 0.0}, symbol);
 }

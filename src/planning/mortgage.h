@@ -4,9 +4,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "common/money.h"
+#include "common/number_format.h"
 #include "shell/app_state.h"
 
 // The two uses of the window, one per main menu button (the numbers are the manual's).
@@ -82,3 +85,24 @@ QString AllPaymentsText(const MortgageSchedule& s, const QString& symbol);
 // Grid rows 1..T + 1: the period, its interest, principal and balance, then
 // "Total:" and the two totals and 0, each with `symbol`.
 std::vector<QStringList> MortgageGridRows(const MortgageSchedule& s, const QString& symbol);
+
+// A payment schedule's grid rows: each row's period and its `columns` in the grid's picture, then
+// "Total:" and `totals` in the same picture, each with `symbol`.
+template <class Row, class Total, std::size_t N>
+std::vector<QStringList> ScheduleGridRows(const std::vector<Row>& rows,
+                                          const std::array<Money Row::*, N>& columns,
+                                          const std::array<Total, N>& totals,
+                                          const QString& symbol) {
+    const QString picture = QStringLiteral("####,,###.00");
+    std::vector<QStringList> grid;
+    grid.reserve(rows.size() + 1);
+    for (const Row& row : rows) {
+        QStringList cells{Format(static_cast<double>(row.period), u"###")};
+        for (Money Row::*column : columns) cells << Format(row.*column, picture);
+        grid.push_back(std::move(cells));
+    }
+    QStringList total{QStringLiteral("Total:")};
+    for (const Total& t : totals) total << symbol + Format(t, picture);
+    grid.push_back(std::move(total));
+    return grid;
+}

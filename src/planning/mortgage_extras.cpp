@@ -142,17 +142,9 @@ void StoreExtraTable(const ExtraSchedule& s, SharedTable<Money>& t) {
 }
 
 std::vector<QStringList> ExtraGridRows(const ExtraSchedule& s, const QString& symbol) {
-    const QString picture = QStringLiteral("####,,###.00");
-    std::vector<QStringList> rows;
-    rows.reserve(s.rows.size() + 1);
-    for (const ExtraRow& row : s.rows)
-        rows.push_back({Format(static_cast<double>(row.period), u"###"),
-                        Format(row.interest, picture), Format(row.principal, picture),
-                        Format(row.extra, picture), Format(row.balance, picture)});
-    rows.push_back({QStringLiteral("Total:"), symbol + Format(s.totals.interest, picture),
-                    symbol + Format(s.totals.principal, picture),
-                    symbol + Format(s.totals.extra, picture), symbol + Format(Money(), picture)});
-    return rows;
+    return ScheduleGridRows<ExtraRow, Money, 4>(
+        s.rows, {&ExtraRow::interest, &ExtraRow::principal, &ExtraRow::extra, &ExtraRow::balance},
+        {s.totals.interest, s.totals.principal, s.totals.extra, Money()}, symbol);
 }
 
 QStringList ExtraResultTexts(const ExtraSchedule& s, const QString& symbol) {

@@ -105,9 +105,7 @@ CdnMort::CdnMort(MortgageMode mode, QWidget* parent)
                                 {"Calc4", "&Calculate", 7785, 1455}});
     placeGridAndHelp(c, QStringLiteral("Grid4"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
-    const QList<QWidget*> tabOrder = {principal, rate,    term,    comperiod_, c.calculate,
-                                      c.help,    c.graph, c.print, c.exit,     c.helpPanel};
-    chainTabOrder(tabOrder);
+    chainTabOrder({principal, rate, term, comperiod_}, c);
     setTabOrder(c.helpPanel, extrasStrip_.button);
     connect(extrasStrip_.button, &QPushButton::clicked, this, [this] { EditExtras(); });
 

@@ -90,10 +90,7 @@ Income::Income(QWidget* parent)
     Controls c = makeButtonRow(QStringLiteral("Help2"), QStringLiteral("Ptr"));
     placeGridAndHelp(c, QStringLiteral("Grid2"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
-    const QList<QWidget*> tabOrder = {invest,      rate,         rateDrawn_,  term_,
-                                      percentage_, fixedAmount_, c.calculate, c.help,
-                                      c.graph,     c.print,      c.exit,      c.helpPanel};
-    chainTabOrder(tabOrder);
+    chainTabOrder({invest, rate, rateDrawn_, term_, percentage_, fixedAmount_}, c);
 
     SetupGrid();
     setInput(1, Money::fromInt(500000),

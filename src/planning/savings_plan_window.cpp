@@ -119,8 +119,7 @@ CalcInpt::CalcInpt(SavingsMode mode, QWidget* parent)
     Controls c = makeButtonRow();
     placeGridAndHelp(c, QStringLiteral("Grid1"), kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
-    tabOrder << c.calculate << c.help << c.graph << c.print << c.exit << year << c.helpPanel;
-    chainTabOrder(tabOrder);
+    chainTabOrder(tabOrder, c, year);
 
     SetupGrid();
     for (const Box& b : boxes) setInput(b.slot, Money::fromInt(b.defaultValue), b.entries);

@@ -66,21 +66,16 @@ TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
     ASSERT_TRUE(menu);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->windowTitle(), "Fund Management Menu");
-    const char* buttons[][2] = {{"Exitbutton", "E&xit to Main Menu"},
-                                {"Editrec", "&Add and Edit Records"},
-                                {"Help7", "&Help"},
-                                {"CompCurr", "&Compute Current Value"},
-                                {"SortRec", "S&ort Records"},
-                                {"Display", "&Display Data"},
-                                {"SaveFile", "&Save Current File to Disk"},
-                                {"Loadfile", "&Open a File from Disk"}};
-    for (auto& b : buttons) {
-        QPushButton* button = menu->button(QString::fromLatin1(b[0]));
-        ASSERT_TRUE(button) << b[0];
-        EXPECT_EQ(button->text(), QString::fromLatin1(b[1]));
-    }
-    EXPECT_EQ(menu->findChild<QLabel*>(QStringLiteral("Label1"))->text(), "   Information");
-    EXPECT_EQ(info(), " Funds = 0    Records = 0 ");
+    expectShown(menu, {{"Loadfile", "&Open a File from Disk", {990, 450, 3450, 450}},
+                       {"SaveFile", "&Save Current File to Disk", {990, 1230, 3450, 450}},
+                       {"Editrec", "&Add and Edit Records", {990, 2010, 3450, 450}},
+                       {"Help7", "&Help", {990, 2790, 3450, 450}},
+                       {"CompCurr", "&Compute Current Value", {5040, 450, 3450, 450}},
+                       {"SortRec", "S&ort Records", {5040, 1230, 3450, 450}},
+                       {"Display", "&Display Data", {5040, 2010, 3450, 450}},
+                       {"Exitbutton", "E&xit to Main Menu", {5040, 2790, 3450, 450}},
+                       {"Label1", "   Information", {990, 4020, 7500, 300}},
+                       {"InfoBox", " Funds = 0    Records = 0 ", {990, 4320, 7500, 420}}});
     EXPECT_EQ(State().Records.size(), 1003u);
     EXPECT_EQ(State().FundNames[31].FundName, "All Records");
     EXPECT_EQ(State().GraphSource, ChartSource::Investments);

@@ -9,24 +9,16 @@
 #include <QTest>
 
 #include "investments/fund_menu_window.h"
-#include "shell/name_input_window.h"
 #include "investments/portfolio.h"
 #include "investments/record_entry.h"
 #include "investments/record_entry_window.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
+#include "shell/name_input_window.h"
+#include "support/money_literals.h"
 #include "support/ui_test_support.h"
 
-// Failures show texts as texts.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace {
-
-Money m(double v) {
-    return Money::fromDouble(v);
-}
 
 const QString kNotSaved = QStringLiteral(
     "Record not Saved. Entries must be exactly\r\nas shown in Entry Help. Select it,\r\nthen Pg/Dn "
@@ -91,20 +83,20 @@ class RecordWindow : public WindowTest {
 
 TEST_F(RecordWindow, OpensBlankWithTheHelpAndTheCounts) {
     addFund(QStringLiteral("Alpha"), 1);
-    addRecord(1, "B", QDate(1999, 1, 4), {m(10), m(5), {}, {}});
+    addRecord(1, "B", QDate(1999, 1, 4), {M(10), M(5), {}, {}});
     RecordEntry* w = open();
     EXPECT_EQ(w->windowTitle(), "Edit Funds");
     EXPECT_FALSE(Windows().visible(QStringLiteral("FundMenu")));
-    EXPECT_EQ(w->Funds()->currentText(), "Click Dn/Arrow for Funds List");
     EXPECT_EQ(w->Funds()->count(), 1);
-    EXPECT_EQ(w->label("Label2")->text(), State().DateExample + " Transaction Date.");
     EXPECT_EQ(State().DateExample, QDate::currentDate().toString(QStringLiteral("M/d/yyyy")));
-    EXPECT_EQ(w->label("NumFunds")->text(), " 1");
-    EXPECT_EQ(w->label("NumRec")->text(), " 1");
-    EXPECT_EQ(w->label("Label10")->text(), "  Entry Help                          PgDn to End");
+    expectShown(w, {{"Funds", "Click Dn/Arrow for Funds List"},
+                    {"Label2", State().DateExample + " Transaction Date."},
+                    {"NumFunds", " 1"},
+                    {"NumRec", " 1"},
+                    {"Label10", "  Entry Help                          PgDn to End"},
+                    {"AddaRec", "&Add Record"}});
     EXPECT_TRUE(w->TxtBox()->toPlainText().startsWith("On startup the edit/display form"));
     EXPECT_TRUE(w->TxtBox()->toPlainText().endsWith("\nEnd"));
-    EXPECT_EQ(w->AddaRec()->text(), "&Add Record");
     EXPECT_FALSE(w->InTrans()->isEnabled());
     EXPECT_FALSE(w->NextRec()->isEnabled());
     // Typing into the help does nothing but beep.
@@ -157,9 +149,9 @@ TEST_F(RecordWindow, ASaleTypedByTheUserIsStoredNegativeAndShownAgainAsTyped) {
     ASSERT_EQ(State().RecordCount, 1);
     const FundRecord& r = State().Records[1];
     EXPECT_EQ(r.TypeCode, "S");
-    EXPECT_EQ(r.Shares, m(-100));
-    EXPECT_EQ(r.BookValue, m(-950));
-    EXPECT_EQ(r.Fee, m(50));
+    EXPECT_EQ(r.Shares, M(-100));
+    EXPECT_EQ(r.BookValue, M(-950));
+    EXPECT_EQ(r.Fee, M(50));
     EXPECT_EQ(r.TradeDate.toDate(), QDate(1997, 1, 2));
     EXPECT_EQ(w->InTrans()->text(), "Sold    ");
     EXPECT_EQ(w->InNumber()->text(), "100.0000");
@@ -205,8 +197,8 @@ TEST_F(RecordWindow, PastedFiguresMeetTheRulesOfTypedOnes) {
     enter();
     save(w);
     ASSERT_EQ(State().RecordCount, 1);
-    EXPECT_EQ(State().Records[1].Price, m(25));
-    EXPECT_EQ(State().Records[1].Shares, m(10));
+    EXPECT_EQ(State().Records[1].Price, M(25));
+    EXPECT_EQ(State().Records[1].Shares, M(10));
 }
 
 TEST_F(RecordWindow, LowerCaseCodesAreStoredInCapitalsAndUnitFeesNegative) {
@@ -229,8 +221,8 @@ TEST_F(RecordWindow, LowerCaseCodesAreStoredInCapitalsAndUnitFeesNegative) {
     save(w);
     ASSERT_EQ(State().RecordCount, 1);
     EXPECT_EQ(State().Records[1].TypeCode, "U");
-    EXPECT_EQ(State().Records[1].Shares, m(-5));
-    EXPECT_EQ(State().Records[1].BookValue, m(0));
+    EXPECT_EQ(State().Records[1].Shares, M(-5));
+    EXPECT_EQ(State().Records[1].BookValue, M(0.0));
     EXPECT_EQ(w->InTrans()->text(), "Unit Fee");
     EXPECT_EQ(w->InNumber()->text(), "5.0000");
 
@@ -247,7 +239,7 @@ TEST_F(RecordWindow, LowerCaseCodesAreStoredInCapitalsAndUnitFeesNegative) {
     save(w);
     ASSERT_EQ(State().RecordCount, 2);
     EXPECT_EQ(State().Records[2].TypeCode, "B");
-    EXPECT_EQ(State().Records[2].BookValue, m(2469));
+    EXPECT_EQ(State().Records[2].BookValue, M(2469));
     EXPECT_EQ(w->InPrice()->text(), "$1,234.5000");
     EXPECT_EQ(w->label("Label8")->text(), " 2");
 }
@@ -320,7 +312,7 @@ TEST_F(RecordWindow, NoFundOrNoRecordSelected) {
 TEST_F(RecordWindow, TheThirtyFirstFundAndTheThousandAndFirstRecordAreRefused) {
     for (int k = 1; k <= 30; ++k) addFund(QStringLiteral("Fund %1").arg(k), k);
     for (int r = 0; r < 1000; ++r)
-        addRecord(1, "B", QDate(2000, 1, 3).addDays(r), {m(1), m(1), {}, {}});
+        addRecord(1, "B", QDate(2000, 1, 3).addDays(r), {M(1), M(1), {}, {}});
     RecordEntry* w = open();
     nameTheNewFund(QStringLiteral("One too many"));
     QTest::mouseClick(w->createfund(), Qt::LeftButton);
@@ -358,18 +350,18 @@ TEST_F(RecordWindow, TheThirtyFirstFundAndTheThousandAndFirstRecordAreRefused) {
     EXPECT_EQ(w->InNumber()->text(), "1.0000");
     save(w);
     EXPECT_EQ(State().RecordCount, 1000);
-    EXPECT_EQ(State().Records[1].Price, m(3));
-    EXPECT_EQ(State().Records[1].BookValue, m(3));
+    EXPECT_EQ(State().Records[1].Price, M(3));
+    EXPECT_EQ(State().Records[1].BookValue, M(3));
     EXPECT_EQ(w->InPrice()->text(), "$3.0000");
 }
 
 TEST_F(RecordWindow, BrowsingStepsThroughOneFundAndBeepsAtTheEnds) {
     addFund(QStringLiteral("Alpha"), 1);
     addFund(QStringLiteral("Beta"), 2);
-    addRecord(1, "B", QDate(2000, 1, 3), {m(10), m(1), {}, {}});
-    addRecord(2, "B", QDate(2000, 1, 4), {m(20), m(1), {}, {}});
-    addRecord(1, "C", QDate(2000, 2, 3), {{}, {}, {}, m(7)});
-    addRecord(1, "F", QDate(2000, 3, 3), {{}, {}, m(9), {}});
+    addRecord(1, "B", QDate(2000, 1, 3), {M(10), M(1), {}, {}});
+    addRecord(2, "B", QDate(2000, 1, 4), {M(20), M(1), {}, {}});
+    addRecord(1, "C", QDate(2000, 2, 3), {{}, {}, {}, M(7)});
+    addRecord(1, "F", QDate(2000, 3, 3), {{}, {}, M(9), {}});
     RecordEntry* w = open();
     w->Funds()->setFocus();
     QTest::keyClick(w->Funds(), Qt::Key_Down);  // the list moves to its first line
@@ -402,8 +394,8 @@ TEST_F(RecordWindow, BrowsingStepsThroughOneFundAndBeepsAtTheEnds) {
 TEST_F(RecordWindow, TwoFundsOfTheSameNameCanBothBeReached) {
     addFund(QStringLiteral("Same"), 1);
     addFund(QStringLiteral("Same"), 2);
-    addRecord(1, "B", QDate(2000, 1, 3), {m(10), m(1), {}, {}});
-    addRecord(2, "B", QDate(2000, 1, 4), {m(20), m(1), {}, {}});
+    addRecord(1, "B", QDate(2000, 1, 3), {M(10), M(1), {}, {}});
+    addRecord(2, "B", QDate(2000, 1, 4), {M(20), M(1), {}, {}});
     RecordEntry* w = open();
     w->ChooseFund(0);
     EXPECT_EQ(State().CurrentFund, 1);
@@ -429,8 +421,8 @@ TEST_F(RecordWindow, TheFundCannotChangeWhileAnEntryIsOpen) {
 TEST_F(RecordWindow, DeletingTheLastRecordKeepsTheFundThenTheFundGoes) {
     addFund(QStringLiteral("Alpha"), 1);
     addFund(QStringLiteral("Beta"), 2);
-    addRecord(2, "B", QDate(2000, 1, 4), {m(20), m(1), {}, {}});
-    addRecord(1, "B", QDate(2000, 1, 5), {m(10), m(1), {}, {}});
+    addRecord(2, "B", QDate(2000, 1, 4), {M(20), M(1), {}, {}});
+    addRecord(1, "B", QDate(2000, 1, 5), {M(10), M(1), {}, {}});
     RecordEntry* w = open();
     w->ChooseFund(1);
     script.answer(dialogs::Answer::Cancel);
@@ -441,7 +433,7 @@ TEST_F(RecordWindow, DeletingTheLastRecordKeepsTheFundThenTheFundGoes) {
 
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
     EXPECT_EQ(State().RecordCount, 1);
-    EXPECT_EQ(State().Records[1].FundNo, m(1));
+    EXPECT_EQ(State().Records[1].FundNo, M(1));
     EXPECT_EQ(State().FundCount(), 2);
     EXPECT_EQ(w->InTrans()->text(), "");
     EXPECT_EQ(State().BrowsePos, 0);
@@ -464,17 +456,17 @@ TEST_F(RecordWindow, DeletingTheLastRecordKeepsTheFundThenTheFundGoes) {
 TEST_F(RecordWindow, DeleteRemovesTheRecordShownEvenBesideAFarFutureDate) {
     addFund(QStringLiteral("Alpha"), 1);
     addFund(QStringLiteral("Beta"), 2);
-    addRecord(1, "B", QDate(2000, 1, 3), {m(10), m(1), {}, {}});
-    addRecord(2, "B", QDate(2090, 5, 5), {m(20), m(1), {}, {}});
-    addRecord(1, "B", QDate(2001, 1, 3), {m(30), m(1), {}, {}});
+    addRecord(1, "B", QDate(2000, 1, 3), {M(10), M(1), {}, {}});
+    addRecord(2, "B", QDate(2090, 5, 5), {M(20), M(1), {}, {}});
+    addRecord(1, "B", QDate(2001, 1, 3), {M(30), M(1), {}, {}});
     RecordEntry* w = open();
     w->ChooseFund(0);
     ASSERT_EQ(w->InPrice()->text(), "$10.0000");
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
     ASSERT_EQ(State().RecordCount, 2);
     // The shown record went; the others are left in date order.
-    EXPECT_EQ(State().Records[1].Price, m(30));
-    EXPECT_EQ(State().Records[2].Price, m(20));
+    EXPECT_EQ(State().Records[1].Price, M(30));
+    EXPECT_EQ(State().Records[2].Price, M(20));
     EXPECT_EQ(w->InPrice()->text(), "$30.0000");
     EXPECT_EQ(w->label("Label8")->text(), " 1");
     EXPECT_EQ(w->label("Done")->text(), " Instruction completed");
@@ -483,9 +475,9 @@ TEST_F(RecordWindow, DeleteRemovesTheRecordShownEvenBesideAFarFutureDate) {
 TEST_F(RecordWindow, DeleteRemovesTheRecordShownEvenWhenADateDoesNotConvert) {
     addFund(QStringLiteral("Alpha"), 1);
     addFund(QStringLiteral("Beta"), 2);
-    addRecord(2, "B", QDate(50, 5, 5), {m(20), m(1), {}, {}});  // reads back as no date
-    addRecord(1, "B", QDate(2000, 1, 3), {m(10), m(1), {}, {}});
-    addRecord(1, "B", QDate(2001, 1, 3), {m(30), m(1), {}, {}});
+    addRecord(2, "B", QDate(50, 5, 5), {M(20), M(1), {}, {}});  // reads back as no date
+    addRecord(1, "B", QDate(2000, 1, 3), {M(10), M(1), {}, {}});
+    addRecord(1, "B", QDate(2001, 1, 3), {M(30), M(1), {}, {}});
     RecordEntry* w = open();
     w->ChooseFund(0);
     QTest::mouseClick(w->NextRec(), Qt::LeftButton);
@@ -493,8 +485,8 @@ TEST_F(RecordWindow, DeleteRemovesTheRecordShownEvenWhenADateDoesNotConvert) {
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
     EXPECT_TRUE(script.lastMessage().text.startsWith("Cannot sort file as dates are different"));
     ASSERT_EQ(State().RecordCount, 2);
-    EXPECT_EQ(State().Records[1].Price, m(20));
-    EXPECT_EQ(State().Records[2].Price, m(10));
+    EXPECT_EQ(State().Records[1].Price, M(20));
+    EXPECT_EQ(State().Records[2].Price, M(10));
     EXPECT_EQ(w->InPrice()->text(), "$10.0000");
 }
 
@@ -502,8 +494,8 @@ TEST_F(RecordWindow, DeletingAnEmptyFundRemovesThatFundWhateverTheOtherNames) {
     addFund(QStringLiteral("~Tilde"), 1);
     addFund(QStringLiteral("Empty"), 2);
     addFund(QString::fromUtf8("\u00c9toile"), 3);
-    addRecord(1, "B", QDate(2000, 1, 3), {m(10), m(1), {}, {}});
-    addRecord(3, "B", QDate(2000, 1, 4), {m(30), m(1), {}, {}});
+    addRecord(1, "B", QDate(2000, 1, 3), {M(10), M(1), {}, {}});
+    addRecord(3, "B", QDate(2000, 1, 4), {M(30), M(1), {}, {}});
     RecordEntry* w = open();
     w->ChooseFund(1);  // no records: an entry opens; saving it empty drops it
     save(w);
@@ -522,7 +514,7 @@ TEST_F(RecordWindow, DeletingAnEmptyFundRemovesThatFundWhateverTheOtherNames) {
         ASSERT_EQ(std::count_if(s.Records.begin() + 1, s.Records.begin() + s.RecordCount + 1,
                                 [k](const FundRecord& r) { return r.FundNo == Money::fromInt(k); }),
                   1);
-        const Money price = s.FundNames[k].FundName == "~Tilde" ? m(10) : m(30);
+        const Money price = s.FundNames[k].FundName == "~Tilde" ? M(10) : M(30);
         for (int r = 1; r <= s.RecordCount; ++r) {
             if (s.Records[r].FundNo == Money::fromInt(k)) {
                 EXPECT_EQ(s.Records[r].Price, price);

@@ -81,14 +81,11 @@ TEST_F(ReturnsWindow, SampleOnScreenOnPaperAndInCsv) {
     });
     // The printout: the same figures in their columns.
     const QString text = pdfText(pdf, 7.2);
-    const int title = columnOf(text, QStringLiteral("Money-weighted return at the prices"));
-    ASSERT_GT(title, 0) << text.toStdString();
-    const int margin = title - 15;  // the title is centred: 14 blanks before it
-    EXPECT_EQ(columnOf(text, QStringLiteral("Cedar Bond Income")) - margin, 3);
-    EXPECT_EQ(columnOf(text, QStringLiteral("32.86% year")) - margin, 66);
-    EXPECT_EQ(
-        columnOf(text, QStringLiteral("31,505.00     10,219.00   2.96    16.16% year")) - margin,
-        32);
+    // The title is centred: 14 blanks before it.
+    expectColumns(text, {"Money-weighted return at the prices", 15},
+                  {{"Cedar Bond Income", 3},
+                   {"32.86% year", 66},
+                   {"31,505.00     10,219.00   2.96    16.16% year", 32}});
     for (const QString& r : kReturns) EXPECT_GT(columnOf(text, r), 0) << r.toStdString();
     // The CSV file: plain numbers.
     QFile file(csv);

@@ -10,16 +10,7 @@
 #include <ostream>
 
 #include "investments/portfolio.h"
-
-// Readable failures: texts print as text, lists line by line.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& l, std::ostream* os) {
-    *os << "{\n";
-    for (const QString& s : l) *os << "  \"" << s.toStdString() << "\"\n";
-    *os << "}";
-}
+#include "support/qt_printers.h"
 
 namespace testportfolio {
 

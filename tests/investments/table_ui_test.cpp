@@ -1,7 +1,6 @@
 // Table1's printouts through the real PDF device, read back as text in fixed character cells.
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,17 +21,6 @@
 using namespace testportfolio;
 
 namespace {
-
-// The PDF's pages as pdftotext lays them out in cells of the 12-point
-// monospaced printer font (7.2 points a character).
-QStringList PdfPages(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-fixed", "7.2", "-layout", pdf, "-"});
-    EXPECT_TRUE(p.waitForFinished(30000));
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
-    while (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
-    return pages;
-}
 
 // The line of `page` holding `needle`, and the column (from 1, less the page's
 // left margin `margin`) where `needle` starts and ends.
@@ -109,7 +97,7 @@ TEST_F(TablePdf, RecordListingPagesFitAndAreNumbered) {
     }
     std::vector<QStringList> expected = text.pages();
 
-    const QStringList pages = PdfPages(pdf);
+    const QStringList pages = pdfPages(pdf);
     ASSERT_GE(pages.size(), 3);
     // No page overflowed: the PDF has exactly the pages the report broke into.
     EXPECT_EQ(pages.size(), static_cast<int>(expected.size()));
@@ -149,7 +137,7 @@ TEST_F(TablePdf, ValueReportColumnsUnderTheirHeadings) {
     AnswerHeader("Year end");
     table->Printr()->click();
 
-    const QStringList pages = PdfPages(pdf);
+    const QStringList pages = pdfPages(pdf);
     ASSERT_EQ(pages.size(), 2);  // funds 12 and later on a page of their own
     const int m = Margin(pages[0], "  Name of     Number") + 0;
     ASSERT_GE(m, 0);

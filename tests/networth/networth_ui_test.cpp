@@ -4,24 +4,22 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
-#include "shell/input_value_window.h"
-#include "shell/name_input_window.h"
 #include "networth/networth_file.h"
 #include "networth/networth_window.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
+#include "shell/input_value_window.h"
+#include "shell/name_input_window.h"
 #include "shell/printing.h"
-#include "support/ui_test_support.h"
 #include "support/file_bytes.h"
+#include "support/ui_test_support.h"
 
 namespace {
 
@@ -341,13 +339,9 @@ TEST_F(NetWorthWindow, PrintoutAsPdf) {
         qobject_cast<NamInput*>(window)->Acept()->click();
     });
     click("Printr");
-    QProcess p;
-    p.start("pdftotext", {"-fixed", "7.2", "-layout", pdf, "-"});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    QStringList lines = text.split(u'\n');
+    const QString text = pdfText(pdf, 7.2);
     auto lineWith = [&](const QString& needle) {
-        for (const QString& l : lines)
+        for (const QString& l : text.split(u'\n'))
             if (l.contains(needle)) return l;
         return QString();
     };

@@ -22,9 +22,32 @@
 
 namespace {
 
+// The buttons, grid and help panel both probe windows hand the base.
+class ProbeWindow : public CalculatorWindow {
+  protected:
+    using CalculatorWindow::CalculatorWindow;
+    Controls probeControls(const char* help, const char* calculate) {
+        Controls c;
+        int top = 2000;
+        auto next = [&](const char* name, const char* caption) {
+            top += 400;
+            return makeButton(this, QString::fromLatin1(name), QString::fromLatin1(caption), 0,
+                              top - 400, 900, 300);
+        };
+        c.exit = next("Exit", "E&xit to Menu");
+        c.print = next("Prt", "To &Printer");
+        c.graph = next("Graph", "&Show Graph");
+        c.help = next(help, "&Help");
+        c.calculate = next(calculate, "&Calculate");
+        c.grid = new Grid(this);
+        c.helpPanel = makeTextPanel(this, QStringLiteral("TxtBox"), 2000, 0, 3000, 3000);
+        return c;
+    }
+};
+
 // A calculator with plain text boxes, one of them hidden, and a choice list in
 // its Enter order: the shape of the windows still to come.
-class ProbeCalculator : public CalculatorWindow {
+class ProbeCalculator : public ProbeWindow {
   public:
     ProbeCalculator() {
         setObjectName(QStringLiteral("Probe"));
@@ -43,20 +66,7 @@ class ProbeCalculator : public CalculatorWindow {
             if (key == keycode::Enter) focusNextAfter(choice);
             return 0;
         };
-        Controls c;
-        c.exit = makeButton(this, QStringLiteral("Exit"), QStringLiteral("E&xit to Menu"), 0, 2000,
-                            900, 300);
-        c.print = makeButton(this, QStringLiteral("Prt"), QStringLiteral("To &Printer"), 0, 2400,
-                             900, 300);
-        c.graph = makeButton(this, QStringLiteral("Graph"), QStringLiteral("&Show Graph"), 0, 2800,
-                             900, 300);
-        c.help =
-            makeButton(this, QStringLiteral("Help8"), QStringLiteral("&Help"), 0, 3200, 900, 300);
-        c.calculate = makeButton(this, QStringLiteral("Calc1"), QStringLiteral("&Calculate"), 0,
-                                 3600, 900, 300);
-        c.grid = new Grid(this);
-        c.helpPanel = makeTextPanel(this, QStringLiteral("TxtBox"), 2000, 0, 3000, 3000);
-        setControls(c);
+        setControls(probeControls("Help8", "Calc1"));
         grid()->setRows(5);
         setInput(1, Money::fromInt(100));
         setInput(3, Money::fromInt(5));
@@ -173,13 +183,13 @@ namespace {
 // A calculator in another shape, with the pieces the loan and compound-rate
 // windows take from the base: a choice list, a name box, result labels, the
 // year limit, the year grid and comparison rows.
-class ShapedProbe : public CalculatorWindow {
+class ShapedProbe : public ProbeWindow {
   public:
     ShapedProbe()
-        : CalculatorWindow(CalculatorTableShape{.lastInput = 3,
-                                                .lastYearRow = 500,
-                                                .lastComparisonRow = 28,
-                                                .lastComparisonCol = 6}) {
+        : ProbeWindow(CalculatorTableShape{.lastInput = 3,
+                                           .lastYearRow = 500,
+                                           .lastComparisonRow = 28,
+                                           .lastComparisonCol = 6}) {
         setObjectName(QStringLiteral("Shaped"));
         setWindowTitle(QStringLiteral("Shaped Caption"));
         term = makeTextBox(this, QStringLiteral("InTerm"), 0, 0, 1500, 300);
@@ -192,20 +202,7 @@ class ShapedProbe : public CalculatorWindow {
         addChoiceList(period);
         addNameBox(name);
         addResultLabel(payment);
-        Controls c;
-        c.exit = makeButton(this, QStringLiteral("Exit"), QStringLiteral("E&xit to Menu"), 0, 2000,
-                            900, 300);
-        c.print = makeButton(this, QStringLiteral("Prt"), QStringLiteral("To &Printer"), 0, 2400,
-                             900, 300);
-        c.graph = makeButton(this, QStringLiteral("Graph"), QStringLiteral("&Show Graph"), 0, 2800,
-                             900, 300);
-        c.help =
-            makeButton(this, QStringLiteral("Help4"), QStringLiteral("&Help"), 0, 3200, 900, 300);
-        c.calculate = makeButton(this, QStringLiteral("Calc4"), QStringLiteral("&Calculate"), 0,
-                                 3600, 900, 300);
-        c.grid = new Grid(this);
-        c.helpPanel = makeTextPanel(this, QStringLiteral("TxtBox"), 2000, 0, 3000, 3000);
-        setControls(c);
+        setControls(probeControls("Help4", "Calc4"));
         CalculatorGridLayout layout;
         layout.widthIncrements = {480, 1300, 1410, 1410};
         LayOutCalculatorGrid(grid(), layout);

@@ -6,9 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "charts/chart_window.h"
@@ -42,12 +40,12 @@ TEST_F(CompoundWindow, OpensWithEmptyBoxesLabelsAndTheGridHeadings) {
     open();
     EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
     EXPECT_EQ(w->windowTitle(), "Find Annual Compound Rate");
-    expectTexts({{"InCost", ""},
-                 {"InValNow", ""},
-                 {"InTerm", ""},
-                 {"NamInv", ""},
-                 {"Label2", " Present or Future       Value.    "},
-                 {"Printr", "To &Printer "}});
+    expectTexts({{"InCost", "", {90, 570, 1725, 315}},
+                 {"InValNow", "", {90, 1530, 1725, 315}},
+                 {"InTerm", "", {90, 2460, 1725, 315}},
+                 {"NamInv", "", {90, 3450, 1725, 315}},
+                 {"Label2", " Present or Future       Value.    ", {0, 1020, 1905, 900}},
+                 {"Printr", "To &Printer ", {2160, 6000, 1635, 325}}});
     EXPECT_EQ(State().CalcInputs.size(), 4u);
     EXPECT_EQ(State().ComparisonTable.rows(), 29);
     EXPECT_EQ(State().ComparisonTable.cols(), 7);
@@ -56,15 +54,7 @@ TEST_F(CompoundWindow, OpensWithEmptyBoxesLabelsAndTheGridHeadings) {
     EXPECT_EQ(grid()->cellText(0, 0), "     Name of      Investment");
     EXPECT_EQ(grid()->cellText(0, 5), "Total Gain/Loss");
     EXPECT_FALSE(panel()->isVisible());
-
-    // Enter runs through the four boxes to Calculate.
-    box("InCost")->setFocus();
-    for (const char* next : {"InValNow", "InTerm", "NamInv"}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        EXPECT_TRUE(box(next)->hasFocus()) << next;
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_TRUE(button("Calc1")->hasFocus());
+    expectEnterOrder({"InCost", "InValNow", "InTerm", "NamInv"}, "Calc1");
 }
 
 TEST_F(CompoundWindow, EntriesAddRowsAndTheFiguresStayInPlace) {

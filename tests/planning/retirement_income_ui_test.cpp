@@ -6,10 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "charts/chart_points.h"
@@ -22,12 +20,9 @@
 #include "shell/main_menu_window.h"
 #include "shell/print_action_ui.h"
 #include "support/calculator_test_support.h"
+#include "support/money_literals.h"
 
 namespace {
-
-Money D(const char* text) {
-    return *Money::parse(QString::fromLatin1(text));
-}
 
 class IncomeWindow : public CalculatorTest<Income> {
   protected:
@@ -38,6 +33,7 @@ class IncomeWindow : public CalculatorTest<Income> {
 
 const QString kPercentageLabel =
     QStringLiteral(" Annual Income Withdrawn  as a (%) of Current Value.");
+const QString kTooMuch = QStringLiteral("Cannot withdraw Annually more than you have in Savings.");
 
 }  // namespace
 
@@ -46,20 +42,18 @@ TEST_F(IncomeWindow, OpensWithPercentageChosen) {
     EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
     EXPECT_EQ(w->windowTitle(), "Retirement Income Calculation");
     EXPECT_TRUE(option("Option1")->isChecked());
-    EXPECT_EQ(option("Option2")->text(), "Fixed Amount");
     EXPECT_EQ(w->choice(), WithdrawalChoice::Percentage);
-    EXPECT_EQ(box("InInvest")->currentText(), "       $500,000.00");
-    EXPECT_EQ(box("InRate")->currentText(), "             10.00%");
-    EXPECT_EQ(box("InRateDrawn")->currentText(), "              8.00%");
-    EXPECT_EQ(box("InTerm")->currentText(), QString(19, u' ') + "20");
+    expectTexts({{"Option2", "Fixed Amount", {120, 4110, 1800, 300}},
+                 {"InInvest",
+                  "       $500,000.00",
+                  {},
+                  {"500000", "600000", "700000", "800000", "900000", "1000000"}},
+                 {"InRate", "             10.00%", {}, {"10", "12.5 ", "15", "17.5 ", "20"}},
+                 {"InRateDrawn", "              8.00%", {}, {"10", "12.5", "15", "17.5", "20"}},
+                 {"InTerm", QString(19, u' ') + "20", {}, {"10", "15", "20", "25", "30"}},
+                 {"Label4", kPercentageLabel, {0, 1740, 1980, 810}}});
     EXPECT_EQ(State().CalcInputs.size(), 6u);
     EXPECT_EQ(State().YearTable.rows(), 363);
-    EXPECT_EQ(items(box("InInvest")),
-              (QStringList{"500000", "600000", "700000", "800000", "900000", "1000000"}));
-    EXPECT_EQ(items(box("InRate")), (QStringList{"10", "12.5 ", "15", "17.5 ", "20"}));
-    EXPECT_EQ(items(box("InRateDrawn")), (QStringList{"10", "12.5", "15", "17.5", "20"}));
-    EXPECT_EQ(items(box("InTerm")), (QStringList{"10", "15", "20", "25", "30"}));
-    EXPECT_EQ(label("Label4")->text(), kPercentageLabel);
     EXPECT_TRUE(label("Label3")->isVisible());
     EXPECT_EQ(grid()->Rows(), 25);
     EXPECT_EQ(grid()->cellText(0, 1), "   Interest/Growth    Compounded");
@@ -71,7 +65,7 @@ TEST_F(IncomeWindow, OpensWithPercentageChosen) {
     QTest::keyClick(box("InRate"), Qt::Key_Down);
     QTest::keyClick(box("InRate"), Qt::Key_Down);
     QTest::keyClick(box("InRate"), Qt::Key_Return);
-    EXPECT_EQ(State().CalcInputs.at(2), D("12.5"));
+    EXPECT_EQ(State().CalcInputs.at(2), M("12.5"));
 }
 
 TEST_F(IncomeWindow, SwitchingTheChoiceChangesBoxesLabelsEnterOrderAndResults) {
@@ -85,27 +79,20 @@ TEST_F(IncomeWindow, SwitchingTheChoiceChangesBoxesLabelsEnterOrderAndResults) {
     EXPECT_EQ(State().GraphPoints, 0);
     EXPECT_FALSE(box("InTerm")->isVisible());
     EXPECT_FALSE(label("Label3")->isVisible());
-    EXPECT_EQ(label("Label4")->text(), " Monthly Amount of Cash     Withdrawn.");
-    EXPECT_EQ(box("InInvest")->currentText(), "       $100,000.00");
-    EXPECT_EQ(box("InRateDrawn")->currentText(), "         $1,000.00");
-    EXPECT_EQ(State().CalcInputs.at(1), D("100000"));
-    EXPECT_EQ(State().CalcInputs.at(3), D("1000"));
-    EXPECT_EQ(items(box("InRateDrawn")), (QStringList{"1000", "2000", "3000", "4000"}));
+    expectTexts({{"Label4", " Monthly Amount of Cash     Withdrawn."},
+                 {"InInvest", "       $100,000.00"},
+                 {"InRateDrawn", "         $1,000.00", {}, {"1000", "2000", "3000", "4000"}},
+                 {"InTerm", ""}});
+    EXPECT_EQ(State().CalcInputs.at(1), M("100000"));
+    EXPECT_EQ(State().CalcInputs.at(3), M("1000"));
     EXPECT_EQ(box("InTerm")->count(), 0);
-    EXPECT_EQ(box("InTerm")->currentText(), "");
     EXPECT_EQ(State().InputEdited, 0);
 
     // The withdrawal box now shows money, and Enter goes from it straight to Calculate.
     enter("InRateDrawn", QStringLiteral("1500"));
     EXPECT_EQ(box("InRateDrawn")->currentText(), "         $1,500.00");
     EXPECT_TRUE(button("Calc")->hasFocus());
-    box("InInvest")->setFocus();
-    for (const char* next : {"InRate", "InRateDrawn"}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        EXPECT_TRUE(box(next)->hasFocus()) << next;
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_TRUE(button("Calc")->hasFocus());
+    expectEnterOrder({"InInvest", "InRate", "InRateDrawn"}, "Calc");
     // No box takes "-".
     const int beeps = script.beeps();
     QTest::keyClicks(box("InRate"), QStringLiteral("-"));
@@ -120,18 +107,11 @@ TEST_F(IncomeWindow, SwitchingTheChoiceChangesBoxesLabelsEnterOrderAndResults) {
     EXPECT_TRUE(bodyBlank());
     EXPECT_TRUE(box("InTerm")->isVisible());
     EXPECT_TRUE(label("Label3")->isVisible());
-    EXPECT_EQ(label("Label4")->text(), kPercentageLabel);
-    EXPECT_EQ(box("InRateDrawn")->currentText(), "              8.00%");
-    EXPECT_EQ(box("InTerm")->currentText(), QString(19, u' ') + "20");
-    EXPECT_EQ(State().CalcInputs.at(1), D("100000"));
-    EXPECT_EQ(items(box("InTerm")), (QStringList{"10", "15", "20", "25", "30"}));
-    box("InRateDrawn")->setFocus();
-    for (const char* next : {"InTerm"}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        EXPECT_TRUE(box(next)->hasFocus()) << next;
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_TRUE(button("Calc")->hasFocus());
+    expectTexts({{"Label4", kPercentageLabel},
+                 {"InRateDrawn", "              8.00%"},
+                 {"InTerm", QString(19, u' ') + "20", {}, {"10", "15", "20", "25", "30"}}});
+    EXPECT_EQ(State().CalcInputs.at(1), M("100000"));
+    expectEnterOrder({"InRateDrawn", "InTerm"}, "Calc");
     enter("InRateDrawn", QStringLiteral("7.5"));
     EXPECT_EQ(box("InRateDrawn")->currentText(), "              7.50%");
 }
@@ -169,7 +149,7 @@ TEST_F(IncomeWindow, CalculatesBothChoicesIntoTheGridAndTheChart) {
     button("Graphs")->click();
     EXPECT_TRUE(Windows().visible(QStringLiteral("Form1")));
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(State().YearTable(1, 5), D("510000.0005"));
+    EXPECT_EQ(State().YearTable(1, 5), M("510000.0005"));
     EXPECT_EQ(ChartOpener(State().GraphSource), "Income");
     Windows().hide(QStringLiteral("Form1"));
     Windows().show(QStringLiteral("Income"));
@@ -207,34 +187,24 @@ TEST_F(IncomeWindow, RefusalsAndFailuresLeaveNoResults) {
     open();
     enter("InTerm", QStringLiteral("51"));
     button("Calc")->click();
-    EXPECT_EQ(script.lastMessage().text, "Wrong entry, 50 Years limit.");
-    EXPECT_EQ(script.lastMessage().title, "Retirement Income Calculation");
-    EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    expectRefused("Wrong entry, 50 Years limit.", "Retirement Income Calculation");
 
     enter("InTerm", QStringLiteral("20"));
     enter("InRateDrawn", QStringLiteral("101"));
     button("Calc")->click();
-    EXPECT_EQ(script.lastMessage().text, "Cannot withdraw Annually more than you have in Savings.");
-    EXPECT_EQ(script.lastMessage().title, "Retirement Income Calculation");
-    EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    expectRefused(kTooMuch, "Retirement Income Calculation");
 
     choose("Option2");
     enter("InRateDrawn", QStringLiteral("8333.34"));
     button("Calc")->click();
-    EXPECT_EQ(script.lastMessage().text, "Cannot withdraw Annually more than you have in Savings.");
-    EXPECT_TRUE(bodyBlank());
+    expectRefused(kTooMuch, "Retirement Income Calculation");
 
     script.clear();
     enter("InInvest", QStringLiteral("900000000000000"));
     enter("InRate", QStringLiteral("20"));
     enter("InRateDrawn", QStringLiteral("1"));
     button("Calc")->click();
-    EXPECT_EQ(script.lastMessage().text, "Wrong entry, try again");
-    EXPECT_EQ(script.lastMessage().title, "Help");
-    EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    expectRefused("Wrong entry, try again", "Help");
     button("Graphs")->click();
     EXPECT_EQ(script.lastMessage().text, "No Data to work with. Calculate.");
 }

@@ -20,7 +20,7 @@ namespace {
 
 // The PDF's text as pdftotext lays it out in fixed-pitch cells of the printer's
 // 12-point monospaced font (7.2 points a character), pages split at form feeds.
-QStringList pdfPages(const QString& pdf, double pitch = 7.2) {
+QStringList rawPdfPages(const QString& pdf, double pitch = 7.2) {
     QProcess p;
     p.start(QStringLiteral("pdftotext"),
             {QStringLiteral("-fixed"), QString::number(pitch), pdf, QStringLiteral("-")});
@@ -82,7 +82,7 @@ TEST_F(PdfPrintout, ColumnsAndPageBreaksSurviveTheRealDevice) {
     EXPECT_EQ(script.lastMessage().buttons, dialogs::Buttons::YesNo);
     EXPECT_EQ(script.openedDocuments(), std::vector<QString>{pdf});
 
-    const QStringList pages = pdfPages(pdf);
+    const QStringList pages = rawPdfPages(pdf);
     ASSERT_EQ(pages.size(), 2);  // FinishPrintout's page break makes no empty page
     for (int i = 0; i < 2; ++i) {
         const QString& page = pages[i];
@@ -123,7 +123,7 @@ TEST_F(PdfPrintout, CourierElevenLinesUpToo) {
         device.endLine();
         FinishPrintout(device);
     }
-    const QStringList pages = pdfPages(pdf, 6.6);  // 11 points x 0.6
+    const QStringList pages = rawPdfPages(pdf, 6.6);  // 11 points x 0.6
     ASSERT_GE(pages.size(), 1);
     EXPECT_EQ(columnInPage(pages[0], QStringLiteral("Title")), 30) << pages[0].toStdString();
 }
@@ -136,7 +136,7 @@ TEST_F(PdfPrintout, ALongReportNeverRunsOffThePage) {
         for (int i = 1; i <= 200; ++i) device.line(QStringLiteral("line %1").arg(i));
         device.endDoc();
     }
-    const QStringList pages = pdfPages(pdf);
+    const QStringList pages = rawPdfPages(pdf);
     ASSERT_GE(pages.size(), 3);
     // Every line is there, in order, once.
     const QString all = pages.join(QString());
@@ -201,7 +201,7 @@ TEST_F(PdfPrintout, FullPagesOfThePageLogicFitTheirSheetWithEitherFont) {
             }
             FinishPrintout(device);
         }
-        const QStringList pages = pdfPages(pdf, font == 6 ? 6.6 : 7.2);
+        const QStringList pages = rawPdfPages(pdf, font == 6 ? 6.6 : 7.2);
         // Every footer ends its own sheet: nothing spilled onto a sheet of its own.
         ASSERT_EQ(pages.size(), footers + 1);
         for (int i = 0; i < footers; ++i) {
@@ -225,7 +225,7 @@ TEST_F(PdfPrintout, FiftyYearSavingsPlanContinuesInItsColumnsWithNoEmptyPage) {
         PrintSavingsCalculation(device, in, CalculateSavingsPlan(in), QStringLiteral("$"));
         FinishPrintout(device);
     }
-    const QStringList pages = pdfPages(pdf);
+    const QStringList pages = rawPdfPages(pdf);
     // The plan runs past the foot of the first sheet and ends on the second.
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Total:")));
@@ -311,7 +311,7 @@ TEST_F(PdfPrintout, IsOnThePaperOfTheLocaleAndMeasuredOnIt) {
         EXPECT_TRUE(
             QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String(c.pdfinfoSize)))
             << c.lcPaper;
-        EXPECT_TRUE(pdfPages(pdf).value(0).contains(QString(75, u'8'))) << c.lcPaper;
+        EXPECT_TRUE(rawPdfPages(pdf).value(0).contains(QString(75, u'8'))) << c.lcPaper;
         ++i;
     }
     EXPECT_GT(lines[1], lines[0]);

@@ -3,8 +3,8 @@
 // with the keyboard, and the grid read row by row.
 #pragma once
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +14,7 @@
 #include <QTest>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "platform/grid.h"
 #include "platform/window_registry.h"
@@ -61,6 +62,28 @@ class CalculatorTest : public WindowTest {
     }
     void enter(const char* name, const QString& keys) { enter(box(name), keys); }
 
+    // Enter from the first box goes through the others in turn and then to `calculate`.
+    void expectEnterOrder(std::initializer_list<const char*> boxes, const char* calculate) {
+        child<QWidget>(*boxes.begin())->setFocus();
+        for (auto next = boxes.begin() + 1; next != boxes.end(); ++next) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            EXPECT_TRUE(child<QWidget>(*next)->hasFocus()) << *next;
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(button(calculate)->hasFocus());
+    }
+    // The last message said `text` under `title`, and no result is left in the grid or the chart.
+    void expectRefused(const QString& text, const QString& title) {
+        EXPECT_EQ(script.lastMessage().text, text);
+        EXPECT_EQ(script.lastMessage().title, title);
+        EXPECT_TRUE(bodyBlank());
+        EXPECT_EQ(State().GraphPoints, 0);
+    }
+
+    // The figures the boxes hold, from slot 1.
+    static std::vector<Money> inputs() {
+        return {State().CalcInputs.begin() + 1, State().CalcInputs.end()};
+    }
     QStringList row(int r) const {
         QStringList cells;
         for (int c = 0; c < grid()->Cols(); ++c) cells << grid()->cellText(r, c);
@@ -73,51 +96,25 @@ class CalculatorTest : public WindowTest {
                 if (!grid()->cellText(r, c).isEmpty()) return false;
         return true;
     }
-    // The text a named control shows: a label's or a button's caption, a box's
-    // text, the entry a list shows.
-    QString textOf(const char* name) const {
-        QWidget* c = child<QWidget>(name);
-        if (!c) return QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
-        if (auto* l = qobject_cast<QLabel*>(c)) return l->text();
-        if (auto* b = qobject_cast<QAbstractButton*>(c)) return b->text();
-        if (auto* e = qobject_cast<QLineEdit*>(c)) return e->text();
-        if (auto* list = qobject_cast<QComboBox*>(c)) return list->currentText();
-        return QStringLiteral("<no text>");
-    }
-    // Checks what each named control shows, one row a control.
-    void expectTexts(std::initializer_list<std::pair<const char*, QString>> rows) const {
-        for (const auto& [name, text] : rows) EXPECT_EQ(textOf(name), text) << name;
-    }
+    // The text a named control shows (see `shownText`).
+    QString textOf(const char* name) const { return shownText(w, name); }
+    // Checks the window's controls, one row a control (see `Shown`).
+    void expectTexts(std::initializer_list<Shown> rows) const { expectShown(w, rows); }
 
-    // Calculates with `calculate`, prints with `print` through the real PDF
-    // device and returns the text read back in 12-point cells.
-    QString printedThroughPdf(const char* calculate, const char* print) {
+    // Prints with `print` through the real PDF device (answering Yes to the question) and returns
+    // the pages read back in 12-point cells.
+    QStringList printedPages(const char* print) {
         const QString pdf = printToPdf(windowName_ + QStringLiteral(".pdf"));
-        button(calculate)->click();
+        script.answer(dialogs::Answer::Yes);
         button(print)->click();
-        return pdfText(pdf, 7.2);
+        return pdfPages(pdf);
     }
-    // A text of a printout and the column it starts at, counted from the margin.
-    struct At {
-        const char* text;
-        int column;
-    };
-    // Finds the page's margin by where `title` stands and checks that every
-    // text starts at its column.
-    static void expectColumns(const QString& page, At title, std::initializer_list<At> texts) {
-        const int at = columnOf(page, QString::fromLatin1(title.text));
-        ASSERT_GT(at, 0) << page.toStdString();
-        const int margin = at - title.column;
-        for (const At& t : texts)
-            EXPECT_EQ(columnOf(page, QString::fromLatin1(t.text)) - margin, t.column) << t.text;
+    // Calculates with `calculate`, prints with `print` through the real PDF device and returns
+    // the text read back.
+    QString printedThroughPdf(const char* calculate, const char* print) {
+        button(calculate)->click();
+        return printedPages(print).join(u'\f');
     }
-
-    static QStringList items(QComboBox* b) {
-        QStringList l;
-        for (int i = 0; i < b->count(); ++i) l << b->itemText(i);
-        return l;
-    }
-
     // Leaves by the exit button and checks the calculator left nothing behind:
     // the window gone, the menu back, no inputs, no mode and no chart hand-over.
     void exitToMenu(const char* exitButton = "ExitButton") {

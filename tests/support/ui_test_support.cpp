@@ -1,10 +1,15 @@
 #include "support/ui_test_support.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 
 #include "platform/printer_device.h"
+#include "platform/twips.h"
 #include "platform/window_places.h"
 #include "platform/window_registry.h"
 #include "shell/app_state.h"
@@ -81,8 +86,57 @@ QString pdfText(const QString& pdf, double pitch) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+QStringList pdfPages(const QString& pdf) {
+    QStringList pages = pdfText(pdf, 7.2).split(u'\f');
+    while (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
 int columnOf(const QString& text, const QString& needle) {
     for (const QString& line : text.split(u'\n'))
         if (const int at = static_cast<int>(line.indexOf(needle)); at >= 0) return at + 1;
     return -1;
+}
+
+int expectColumns(const QString& page, At title, std::initializer_list<At> texts) {
+    const int at = columnOf(page, QString::fromLatin1(title.text));
+    EXPECT_GT(at, 0) << page.toStdString();
+    const int margin = at - title.column;
+    expectColumnsFrom(page, margin, texts);
+    return margin;
+}
+
+void expectColumnsFrom(const QString& page, int margin, std::initializer_list<At> texts) {
+    for (const At& t : texts)
+        EXPECT_EQ(columnOf(page, QString::fromLatin1(t.text)) - margin, t.column) << t.text;
+}
+
+QString shownText(const QWidget* window, const char* name) {
+    auto* c = window->findChild<QWidget*>(QString::fromLatin1(name));
+    if (!c) return QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+    if (auto* l = qobject_cast<QLabel*>(c)) return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(c)) return b->text();
+    if (auto* e = qobject_cast<QLineEdit*>(c)) return e->text();
+    if (auto* list = qobject_cast<QComboBox*>(c)) return list->currentText();
+    return QStringLiteral("<no text>");
+}
+
+void expectShown(const QWidget* window, std::initializer_list<Shown> rows) {
+    ASSERT_TRUE(window);
+    for (const Shown& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(shownText(window, row.name), row.text);
+        auto* c = window->findChild<QWidget*>(QString::fromLatin1(row.name));
+        if (!c) continue;
+        if (const Twips& t = row.place; t.width > 0) {
+            EXPECT_EQ(c->geometry(), twips::rect(t.left, t.top, t.width, t.height));
+        }
+        if (!row.items.isEmpty()) {
+            auto* list = qobject_cast<QComboBox*>(c);
+            ASSERT_TRUE(list) << "not a list";
+            QStringList entries;
+            for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+            EXPECT_EQ(entries, row.items);
+        }
+    }
 }
