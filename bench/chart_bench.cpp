@@ -1,6 +1,6 @@
 // Benchmarks of the chart window at its largest sizes: one repaint of the chart to an offscreen
 // image, at the size the window opens at and maximized on a full-HD screen, and the whole
-// printout of the window at printer resolution to a PDF file.
+// printout of the window to a PDF file.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -132,8 +132,8 @@ BENCHMARK(BM_ChartPaintMonths)
     ->Args({1, 480})
     ->Unit(benchmark::kMillisecond);
 
-// "&To Printer" in colour to the PDF device: the window drawn at printer resolution (600 dots
-// per inch across the page), then written to the file.
+// "&To Printer" in colour to the PDF device: the window painted on the page (the strip of
+// buttons under the chart as an image at 600 dots per inch), then written to the file.
 void BM_ChartPrintToPdf(benchmark::State& state) {
     fundHandOver();
     Form1* f = openChart(true, false);
