@@ -68,14 +68,24 @@ class Grower : public QObject {
                 if (taken_) layOut();
                 break;
             case QEvent::Hide:
-                if (!window_->isMinimized())
-                    places()->setValue(windowKey(window_), window_->saveGeometry());
+                if (!window_->isMinimized()) remember(window_->saveGeometry());
                 break;
             default:
                 break;
         }
         return false;
     }
+
+  public:
+    // Writes the window's place, unless it is already the one kept: a window hidden and shown
+    // again in the course of a command (each Calculate of the current value, say) writes
+    // nothing.
+    void remember(const QByteArray& geometry) {
+        if (geometry == kept_) return;
+        places()->setValue(windowKey(window_), geometry);
+        kept_ = geometry;
+    }
+    void kept(const QByteArray& geometry) { kept_ = geometry; }
 
   private:
     struct Control {
@@ -118,6 +128,7 @@ class Grower : public QObject {
     std::vector<QWidget*> growing_;
     std::vector<Control> controls_;
     bool taken_ = false;
+    QByteArray kept_;  // the place the file holds, as far as this window knows
     int growRight_ = 0;
     int growBottom_ = 0;
 };
@@ -156,6 +167,7 @@ bool restore(QWidget* window) {
     window->setProperty(kPlaced, true);
     const QByteArray kept = places()->value(windowKey(window)).toByteArray();
     if (kept.isEmpty()) return false;
+    grower->kept(kept);
     grower->snapshot();
     if (!window->restoreGeometry(kept)) return false;
     // Kept on a screen that shows at least a good part of its title bar.

@@ -93,6 +93,12 @@ TEST_F(WindowPlaces, AWindowReopensWhereItWasLeftAndADamagedFileIsIgnored) {
     w = open("CdnMort");
     EXPECT_EQ(w->size(), base + QSize(220, 160));
     EXPECT_LE((w->pos() - QPoint(40, 30)).manhattanLength(), 4);  // give or take the frame
+    // Hidden and shown again where it is kept, it writes nothing.
+    QFile::remove(window_places::file());
+    w->hide();
+    w->show();
+    settle();
+    EXPECT_FALSE(QFile::exists(window_places::file()));
     Windows().unload(QStringLiteral("CdnMort"));
     settle();
 
