@@ -41,16 +41,20 @@ class FittingDelegate : public QStyledItemDelegate {
             const int margin =
                 style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
             const QRect room = o.rect.adjusted(margin, 0, -margin, 0);
-            const QFont fitted =
-                FontToFitFigure(o.font, o.text, room.width(), Grid::kLeastFigureScale);
-            painter->setFont(fitted);
+            // Most texts fit: they are measured once. One that does not is drawn smaller if it is
+            // a figure, and cut short with an ellipsis if even that does not fit.
+            QFont font = o.font;
+            QString shown = o.text;
+            if (QFontMetricsF(font).horizontalAdvance(shown) > room.width()) {
+                font = FontToFitFigure(o.font, o.text, room.width(), Grid::kLeastFigureScale);
+                const QFontMetrics fitted(font);
+                if (fitted.horizontalAdvance(shown) > room.width())
+                    shown = fitted.elidedText(shown, o.textElideMode, room.width());
+            }
+            painter->setFont(font);
             painter->setPen(o.palette.color(
                 group, o.state & QStyle::State_Selected ? QPalette::HighlightedText
                                                         : QPalette::Text));
-            const QFontMetrics metrics(fitted);
-            const QString shown = metrics.horizontalAdvance(o.text) > room.width()
-                                      ? metrics.elidedText(o.text, o.textElideMode, room.width())
-                                      : o.text;
             painter->drawText(room, static_cast<int>(o.displayAlignment) | Qt::TextSingleLine,
                               shown);
         }
