@@ -79,3 +79,15 @@ std::vector<Money> YearTableRow(const SharedTable<Money>& t, int row,
 QString ComparisonRowLabel(int row) {
     return QStringLiteral("Row ") + NumText(static_cast<int64_t>(row));
 }
+
+void PrintTableRule(PrintDevice& device) {
+    device.at(2, QString(72, u'_'));
+    device.endLine();
+}
+
+void PrintGrowthHeading(PrintDevice& device) {
+    device.at(2, QStringLiteral(
+                     "Year        Annual Investment      Interest/Growth         Current Value"));
+    device.endLine();
+    PrintTableRule(device);
+}

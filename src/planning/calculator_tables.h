@@ -59,6 +59,11 @@ struct YearGridColumns {
 std::vector<QStringList> YearGridRows(const SharedTable<Money>& yearTable, int years,
                                       const YearGridColumns& columns, const QString& symbol);
 
+// The heading of the year, annual investment, growth and value columns with the rule under it
+// (PrintTableRule), as the growth calculators print their tables.
+void PrintGrowthHeading(PrintDevice& device);
+void PrintTableRule(PrintDevice& device);
+
 // One printed figure: right-justified in `width` characters from character column `tab`.
 struct PrintColumn {
     int tab = 0;

@@ -39,6 +39,17 @@ struct CalculatorGridLayout {
 };
 void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout);
 
+// One input box of a calculator's layout table: the box's and its caption's control names, the
+// caption, the input slot, the default figure and, for a list, its entries.
+struct CalculatorBox {
+    const char* name;
+    const char* labelName;
+    const char* label;
+    int slot;
+    int defaultValue;
+    QStringList entries;
+};
+
 // A descriptive label of a calculator's input column: aqua, in 8 points, so
 // that the blanks of its caption break it into lines at the column's width.
 QLabel* StyleInputCaption(QLabel* label);

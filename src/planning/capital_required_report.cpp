@@ -36,16 +36,10 @@ void PrintCapitalRequired(PrintDevice& d, const CapitalInputs& in, const Capital
               Format(static_cast<double>(CapitalYears(in)), u"###"));
     d.line();
     d.line();
-    const QString separator(72, u'_');
-    d.at(2, QStringLiteral(
-                "Year        Annual Investment      Interest/Growth         Current Value"));
-    d.endLine();
-    d.at(2, separator);
-    d.endLine();
+    PrintGrowthHeading(d);
     for (const CapitalYear& y : plan.rows)
         PrintYearLine(d, kCapitalPrintLayout, y.year, {y.invested, y.interest, y.value});
-    d.at(2, separator);
-    d.endLine();
+    PrintTableRule(d);
     PrintTotalLine(d, kCapitalPrintLayout,
                    {plan.totalInvested, plan.totalInterest, plan.finalValue}, symbol);
 }

@@ -23,14 +23,7 @@ constexpr int kBlockTop = 60, kBlockHeight = 840, kLabelWidth = 1980;
 constexpr int kBoxLeft = 75, kBoxOffset = 450, kBoxWidth = 1830, kBoxHeight = 330;
 constexpr int kGridLeft = 2010, kGridTop = 60, kGridWidth = 7440, kGridHeight = 5835;
 
-struct Box {
-    const char* name;
-    const char* labelName;
-    const char* label;
-    int slot;
-    int defaultValue;
-    QStringList entries;
-};
+using Box = CalculatorBox;
 
 }  // namespace
 

@@ -44,18 +44,12 @@ void PrintSavingsCalculation(PrintDevice& d, const SavingsPlanInputs& in, const 
               rateField(in.inflationPercent));
     d.line();
     d.line();
-    const QString separator(72, u'_');
-    d.at(2, QStringLiteral(
-                "Year        Annual Investment      Interest/Growth         Current Value"));
-    d.endLine();
-    d.at(2, separator);
-    d.endLine();
+    PrintGrowthHeading(d);
     d.line();
 
     for (const SavingsYear& y : plan.rows)
         PrintYearLine(d, kSavingsPrintLayout, y.year, {y.invested, y.interest, y.value});
-    d.at(2, separator);
-    d.endLine();
+    PrintTableRule(d);
     d.line();
     PrintTotalLine(d, kSavingsPrintLayout,
                    {plan.totalInvested, plan.totalInterest, plan.finalValue}, symbol);

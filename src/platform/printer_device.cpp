@@ -326,14 +326,22 @@ int16_t StartupLinesPerPage() {
     }
 }
 
+namespace {
+
+// What a text device shows of a window printed as an image.
+void noteWindowImage(PrintDevice& device, QSize size) {
+    device.line(QStringLiteral("[window image %1 x %2]").arg(size.width()).arg(size.height()));
+}
+
+}  // namespace
+
 bool PrintImage(const QImage& image, const QString& jobName) {
     try {
         auto device = OpenPrintDevice(jobName);
         if (auto* printer = dynamic_cast<PrinterDevice*>(device.get())) {
             printer->drawImage(image);
         } else {
-            device->line(
-                QStringLiteral("[window image %1 x %2]").arg(image.width()).arg(image.height()));
+            noteWindowImage(*device, image.size());
         }
         device->endDoc();
         return true;
@@ -374,8 +382,7 @@ bool PrintWindowForPage(const QString& jobName,
             QPainter painter(&image);
             window.paint(painter, scale);
             painter.end();
-            device->line(
-                QStringLiteral("[window image %1 x %2]").arg(image.width()).arg(image.height()));
+            noteWindowImage(*device, image.size());
         }
         device->endDoc();
         return true;
