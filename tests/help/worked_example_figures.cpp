@@ -13,12 +13,12 @@
 #include "investments/display_records.h"
 #include "investments/portfolio.h"
 #include "investments/record_entry.h"
-#include "planning/compound_rate.h"
-#include "planning/mortgage.h"
-#include "planning/mortgage_extras.h"
 #include "networth/networth_statement.h"
 #include "planning/capital_required.h"
+#include "planning/compound_rate.h"
 #include "planning/k401.h"
+#include "planning/mortgage.h"
+#include "planning/mortgage_extras.h"
 #include "planning/retirement_income.h"
 #include "planning/savings_plan.h"
 #include "planning/year_end_amount.h"
@@ -172,15 +172,22 @@ ExampleFigures Returns(const ExampleInputs& in) {
 
 // ---- Reference calculations for the tools whose model is still to come ------------------
 
-// Monthly payments at a compounding of `periods` times a year. Term in years
-// (mode 1) or months (mode 2).
-ExampleFigures Mortgage(const ExampleInputs& in) {
+// The mortgage of an example: "amount" at "rate" over "term" years (mode 1) or months (mode 2),
+// compounded "periods" times a year.
+MortgageInputs MortgageInputsOf(const ExampleInputs& in) {
     MortgageInputs m;
     m.mode = static_cast<int>(Num(in, "mode")) == 2 ? MortgageMode::Loan : MortgageMode::Mortgage;
     m.amount = M(Num(in, "amount"));
     m.ratePercent = M(Num(in, "rate"));
     m.term = M(Num(in, "term"));
     m.perYear = static_cast<int>(Num(in, "periods"));
+    return m;
+}
+
+// Monthly payments at a compounding of `periods` times a year. Term in years
+// (mode 1) or months (mode 2).
+ExampleFigures Mortgage(const ExampleInputs& in) {
+    const MortgageInputs m = MortgageInputsOf(in);
     const MortgageSchedule s = CalculateMortgage(m);
     ExampleFigures f;
     for (const AmortizationRow& row : s.rows) {
@@ -219,12 +226,7 @@ ExampleFigures MortgageDifference(const ExampleInputs& in) {
 
 // The schedule with a fixed extra a payment ("extra") and one lump sum ("lump" at payment "at").
 ExampleFigures MortgageWithExtras(const ExampleInputs& in) {
-    MortgageInputs m;
-    m.mode = static_cast<int>(Num(in, "mode")) == 2 ? MortgageMode::Loan : MortgageMode::Mortgage;
-    m.amount = M(Num(in, "amount"));
-    m.ratePercent = M(Num(in, "rate"));
-    m.term = M(Num(in, "term"));
-    m.perYear = static_cast<int>(Num(in, "periods"));
+    const MortgageInputs m = MortgageInputsOf(in);
     MortgageExtras x;
     x.perPayment = M(Num(in, "extra"));
     x.lumpSums[0] = {M(Num(in, "lump")), static_cast<int>(Num(in, "at"))};

@@ -1,9 +1,11 @@
-// The mortgage and loan printouts as whole text pages, page breaks included.
+// The mortgage and loan printouts as whole text pages, page breaks included, and the section "With
+// extra payments" after them.
 #include "planning/mortgage_report.h"
 
 #include <gtest/gtest.h>
 
 #include "common/print_device.h"
+#include "planning/mortgage_extras_report.h"
 #include "shell/app_state.h"
 #include "shell/printing.h"
 #include "support/money_literals.h"
@@ -21,14 +23,22 @@ class MortgageReport : public ::testing::Test {
     }
     void TearDown() override { State().reset(); }
 
-    // Prints the report as the window does, with its labels' texts.
-    static void print(TextDevice& d, const MortgageInputs& in, const QString& compounding) {
+    // Prints the report as the window does, with its labels' texts; the lines it took.
+    static int print(TextDevice& d, const MortgageInputs& in, const QString& compounding) {
         const MortgageSchedule s = CalculateMortgage(in);
         const QString $ = QStringLiteral("$");
-        PrintMortgageReport(d, in, s,
-                            {compounding, MonthlyPaymentText(s, $), YearlyPaymentsText(s, $),
-                             AllPaymentsText(s, $)},
-                            $);
+        return PrintMortgageReport(d, in, s,
+                                   {compounding, MonthlyPaymentText(s, $), YearlyPaymentsText(s, $),
+                                    AllPaymentsText(s, $)},
+                                   $);
+    }
+    // The printout as the window makes it while extras are set.
+    static ExtraSchedule printWithExtras(TextDevice& d, const MortgageInputs& in,
+                                         const MortgageExtras& x) {
+        const ExtraSchedule e = CalculateWithExtras(in, CalculateMortgage(in), x);
+        PrintExtrasSection(d, in.mode, x, e, QStringLiteral("$"),
+                           print(d, in, QStringLiteral("      Monthly")));
+        return e;
     }
 };
 
@@ -161,39 +171,97 @@ TEST_F(MortgageReport, LoanPageWithABreak) {
 )"));
 }
 
-// Whatever the term and the page capacity, every page holds its counted lines
-// and the footer (and the font line with Courier), the pages are numbered in
-// order, every period is printed once, and the totals end the last page.
+TEST_F(MortgageReport, ExtrasSectionAfterTheTable) {
+    MortgageExtras x;
+    x.perPayment = M(50);
+    x.lumpSums[3] = {M(2500), 9};
+    x.lumpSums[0] = {M(1000), 4};
+    TextDevice d;
+    printWithExtras(d, {MortgageMode::Loan, M(10000), M(10), M(12), 12}, x);
+    d.endDoc();
+    ASSERT_EQ(d.pages().size(), 2u);
+    const QString all = d.pageText(0) + QStringLiteral("<page>") + d.pageText(1);
+    const qsizetype from =
+        all.indexOf(QStringLiteral("\n\n"), all.indexOf(QStringLiteral(" Total:")));
+    EXPECT_EQ(all.mid(from).toStdString(), std::string(R"(
+
+                             With extra payments
+
+ Extra with every Payment                             $50.00
+ Lump Sum at Payment 4                             $1,000.00
+ Lump Sum at Payment 9                             $2,500.00
+ Payments with Extras                                      9
+ Payments Saved                                            3
+ Interest without Extras                             $549.89
+ Interest with Extras                                $448.89
+ Interest Saved                                      $101.00
+
+ Month   Interest Paid   Principal Paid       Extra Paid             Balance
+ ___________________________________________________________________________
+
+   1             83.33           845.83            50.00            9,154.17
+   2             76.28           852.88            50.00            8,301.29
+   3             69.18           859.98            50.00            7,441.31
+   4             62.01         1,867.15         1,050.00            5,574.16
+   5             46.45           882.71            50.00            4,691.45
+   6             39.10           890.06            50.00            3,801.39
+   7             31.68           897.48            50.00            2,903.91
+   8             24.20           904.96            50.00            1,998.95
+
+
+                                       Page 1 
+<page>
+ Month   Interest Paid   Principal Paid       Extra Paid             Balance
+ ___________________________________________________________________________
+   9             16.66         1,998.95         1,136.45                 .00
+ ___________________________________________________________________________
+
+ Total:        $448.89       $10,000.00        $2,536.45                $.00
+)"));
+}
+
+// Whatever the term and the page capacity, with extras or not, every page holds its counted lines
+// and the footer (and the font line with Courier), the pages are numbered in order, every period
+// is printed once, and the totals end the last page. The terms end the table, or start the extras
+// section, just before, on and just after a page break.
 TEST_F(MortgageReport, LongLoansFitTheirPages) {
-    for (const int font : {0, 6}) {
-        for (const int capacity : {22, 59}) {
-            // Terms that end just before, on and just after a page break.
-            for (const int term : {1, 2, 19, 20, 21, 37, 38, 39, 93, 94, 95, 480}) {
-                SCOPED_TRACE(testing::Message() << font << " " << capacity << " " << term);
-                State().PrinterFontChoice = static_cast<int16_t>(font);
-                State().LinesPerPage = static_cast<int16_t>(capacity);
-                TextDevice d;
-                ApplyChosenPrinterFont(d);
-                const int perPage = State().LinesPerPage;
-                print(d, {MortgageMode::Loan, M(10000), M(10), M(term), 12},
-                      QStringLiteral("      Monthly"));
-                d.endDoc();
-                int rows = 0, footers = 0;
-                for (size_t p = 0; p < d.pages().size(); ++p) {
-                    const QStringList& page = d.pages()[p];
-                    EXPECT_LE(page.size(), perPage + kPageFooter + (font == 6 ? 1 : 0)) << p;
-                    for (const QString& line : page) {
-                        if (line.size() == 76 && line.at(3).isDigit()) ++rows;
-                        if (line.trimmed().startsWith(QStringLiteral("Page"))) {
-                            ++footers;
-                            EXPECT_EQ(line,
-                                      QString(39, u' ') + QStringLiteral("Page %1 ").arg(p + 1));
+    MortgageExtras extras;
+    extras.perPayment = M(40);
+    for (const bool withExtras : {false, true}) {
+        for (const int font : {0, 6}) {
+            for (const int capacity : {22, 59}) {
+                for (const int term :
+                     {1, 2, 19, 20, 21, 27, 28, 29, 30, 31, 37, 38, 39, 93, 94, 95, 480}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << withExtras << " " << font << " " << capacity << " " << term);
+                    State().PrinterFontChoice = static_cast<int16_t>(font);
+                    State().LinesPerPage = static_cast<int16_t>(capacity);
+                    TextDevice d;
+                    ApplyChosenPrinterFont(d);
+                    const int perPage = State().LinesPerPage;
+                    const MortgageInputs in{MortgageMode::Loan, M(10000), M(10), M(term), 12};
+                    int rows = 0, footers = 0, expected = term;
+                    if (withExtras)
+                        expected += static_cast<int>(printWithExtras(d, in, extras).rows.size());
+                    else
+                        print(d, in, QStringLiteral("      Monthly"));
+                    d.endDoc();
+                    for (size_t p = 0; p < d.pages().size(); ++p) {
+                        const QStringList& page = d.pages()[p];
+                        EXPECT_LE(page.size(), perPage + kPageFooter + (font == 6 ? 1 : 0)) << p;
+                        for (const QString& line : page) {
+                            if (line.size() >= 70 && line.at(3).isDigit()) ++rows;
+                            if (line.trimmed().startsWith(QStringLiteral("Page"))) {
+                                ++footers;
+                                EXPECT_EQ(line, QString(39, u' ') +
+                                                    QStringLiteral("Page %1 ").arg(p + 1));
+                            }
                         }
                     }
+                    EXPECT_EQ(rows, expected);
+                    EXPECT_EQ(footers, static_cast<int>(d.pages().size()) - 1);
+                    EXPECT_TRUE(d.pages().back().last().startsWith(QStringLiteral(" Total:")));
                 }
-                EXPECT_EQ(rows, term);
-                EXPECT_EQ(footers, static_cast<int>(d.pages().size()) - 1);
-                EXPECT_TRUE(d.pages().back().last().startsWith(QStringLiteral(" Total:")));
             }
         }
     }
