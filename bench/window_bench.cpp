@@ -8,10 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QTreeView>
 
 #include "platform/dialogs.h"
+#include "platform/file_kinds.h"
 #include "platform/help_viewer.h"
 
 namespace {
@@ -157,6 +161,38 @@ double openDialogIn(const QString& folder) {
     return !chosen && watch.painted ? watch.seconds : -1;
 }
 
+// The same, to the whole list: every file in it with its kind (found after the first frame),
+// painted. The processor time of the whole program (the threads that list the folder and find
+// the kinds among it), or -1 when the dialog did not show.
+double wholeListIn(const QString& folder, int files) {
+    const double start = cpuSeconds();
+    double seconds = -1;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QFileDialog* dialog = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) dialog = d;
+        auto* view = dialog ? dialog->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+        if (!view || dialogs::fileKindsBeingFound()) return;
+        const QAbstractItemModel* model = view->model();
+        const QModelIndex root = view->rootIndex();
+        if (model->rowCount(root) < files) return;
+        for (int r = 0; r < files; ++r)
+            if (model->index(r, 2, root).data().toString().trimmed().isEmpty()) return;
+        view->viewport()->repaint();
+        seconds = cpuSeconds() - start;
+        poll.stop();
+        dialog->reject();
+    });
+    poll.start(20);
+    const auto chosen =
+        dialogs::chooseFile({.save = false,
+                             .filter = QStringLiteral("Investment Manager Database (*.wms)|*.wms"),
+                             .proposedName = QStringLiteral("Dtasampl.WMS"),
+                             .folder = folder});
+    return chosen ? -1 : seconds;
+}
+
 // The Open dialog of a full folder, from the call to its first frame (then cancelled), opened
 // again in the folder it was last opened in.
 void BM_FileDialogShown(benchmark::State& state) {
@@ -185,5 +221,20 @@ void BM_FileDialogShownInANewFolder(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FileDialogShownInANewFolder)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same, to the whole list with the kinds of its files.
+void BM_FileDialogWholeListInANewFolder(benchmark::State& state) {
+    {
+        FullFolder warm;
+        wholeListIn(warm.dir.path(), 1000);
+    }
+    for (auto _ : state) {
+        FullFolder folder;
+        const double seconds = wholeListIn(folder.dir.path(), 1000);
+        if (!folder.made || seconds < 0) state.SkipWithError("the list was not shown");
+        state.SetIterationTime(std::max(seconds, 0.0));
+    }
+}
+BENCHMARK(BM_FileDialogWholeListInANewFolder)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHash>
@@ -18,12 +19,14 @@
 #include <QMessageBox>
 #include <QMutex>
 #include <QPointer>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
 #include <QWidget>
 
+#include "platform/file_kinds.h"
 #include "platform/window_rules.h"
 
 namespace dialogs {
@@ -284,20 +287,65 @@ void showModal(QWidget* window) {
 
 namespace {
 
+// The file dialogs made so far that are still there (one open, one kept for its folder).
+std::vector<QPointer<QFileDialog>> g_dialogs;
+
 // The file dialog's icons and kinds of file. Naming a file's kind means matching its name against
 // every pattern of the system's file types (and reading its first bytes when no pattern decides),
-// which costs more than everything else the dialog does for a folder of many files: a kind
-// found is kept for that file while its size and time are the same.
+// which costs more than everything else the dialog does for a folder of many files (1000 files:
+// three times the rest): a kind found is kept for that file while its size and time are the
+// same, and while a dialog opens a kind not known yet is left blank and found on another thread
+// once the dialog is on the screen, as a file manager fills in what it takes long to find. The
+// dialogs then show the kinds found (in the order of their kinds, when they are listed by kind).
 class KindKeepingIconProvider : public QFileIconProvider {
   public:
     QString type(const QFileInfo& info) const override {
         if (!info.isFile()) return QFileIconProvider::type(info);
-        const QString key = info.absoluteFilePath() + u'\n' + QString::number(info.size()) + u'\n' +
-                            QString::number(info.lastModified().toMSecsSinceEpoch());
+        const QString key = keyOf(info);
         {
             QMutexLocker lock(&mutex_);
             if (const auto found = kinds_.constFind(key); found != kinds_.cend()) return *found;
+            if (later_) {
+                pending_.append(info.absoluteFilePath());
+                if (shown_ && !queued_) {
+                    queued_ = true;
+                    QMetaObject::invokeMethod(
+                        qApp, [this] { findPending(); }, Qt::QueuedConnection);
+                }
+                return kBlank;
+            }
         }
+        return kindOf(info, key);
+    }
+
+    // From a file dialog's request until it is closed, kinds not known are found later.
+    void findLater(bool later) {
+        {
+            QMutexLocker lock(&mutex_);
+            later_ = later;
+            shown_ = false;
+        }
+        if (!later) findPending();
+    }
+    // The dialog has drawn its first frame: the kinds left blank are found now.
+    void dialogShown() {
+        {
+            QMutexLocker lock(&mutex_);
+            shown_ = true;
+        }
+        findPending();
+    }
+    bool finding() const {
+        QMutexLocker lock(&mutex_);
+        return running_ > 0 || queued_ || !pending_.isEmpty();
+    }
+
+  private:
+    static QString keyOf(const QFileInfo& info) {
+        return info.absoluteFilePath() + u'\n' + QString::number(info.size()) + u'\n' +
+               QString::number(info.lastModified().toMSecsSinceEpoch());
+    }
+    QString kindOf(const QFileInfo& info, const QString& key) const {
         const QString kind = QFileIconProvider::type(info);
         QMutexLocker lock(&mutex_);
         if (kinds_.size() >= kKept) kinds_.clear();
@@ -305,10 +353,86 @@ class KindKeepingIconProvider : public QFileIconProvider {
         return kind;
     }
 
-  private:
+    void findPending() const {
+        QStringList paths;
+        {
+            QMutexLocker lock(&mutex_);
+            queued_ = false;
+            paths.swap(pending_);
+            if (paths.isEmpty()) return;
+            ++running_;
+        }
+        QThreadPool::globalInstance()->start([this, paths] {
+            for (const QString& path : paths)
+                if (const QFileInfo info(path); info.isFile()) kindOf(info, keyOf(info));
+            QMetaObject::invokeMethod(qApp, [this] { showKinds(); }, Qt::QueuedConnection);
+        });
+    }
+
+    // Every dialog's model names the kinds again (from what is kept now), and its views show them.
+    void showKinds() const {
+        std::erase_if(g_dialogs, [](const QPointer<QFileDialog>& d) { return d.isNull(); });
+        for (const QPointer<QFileDialog>& dialog : g_dialogs) {
+            auto* model = dialog->findChild<QFileSystemModel*>();
+            auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+            if (!model || !view) continue;
+            // A change of language is when the model names every kind again.
+            QEvent renamed(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(model, &renamed);
+            const QModelIndex folder = view->rootIndex();
+            if (const int rows = model->rowCount(folder); rows > 0)
+                emit model->dataChanged(model->index(0, kKindColumn, folder),
+                                        model->index(rows - 1, kKindColumn, folder),
+                                        {Qt::DisplayRole});
+            // The model sorts again only on a change of column or order.
+            const QHeaderView* header = view->header();
+            if (header->sortIndicatorSection() == kKindColumn) {
+                model->sort(0, header->sortIndicatorOrder());
+                model->sort(kKindColumn, header->sortIndicatorOrder());
+            }
+        }
+        QMutexLocker lock(&mutex_);
+        --running_;
+    }
+
     static constexpr qsizetype kKept = 20000;
+    static constexpr int kKindColumn = 2;
+    // Not empty: the model takes a file whose kind is empty for one it has not named yet, and
+    // would never show it.
+    static inline const QString kBlank = QStringLiteral(" ");
     mutable QMutex mutex_;
     mutable QHash<QString, QString> kinds_;
+    mutable QStringList pending_;
+    bool later_ = false, shown_ = false;
+    mutable bool queued_ = false;
+    mutable int running_ = 0;
+};
+
+KindKeepingIconProvider& fileIcons() {
+    static KindKeepingIconProvider icons;
+    return icons;
+}
+
+// Runs what waits for the dialog's first frame, once it is complete.
+class FirstFrame : public QObject {
+  public:
+    FirstFrame(QWidget* dialog, std::function<void()> then)
+        : QObject(dialog), then_(std::move(then)) {
+        dialog->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && o == parent()) {
+            o->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                then_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> then_;
 };
 
 // Qt's own file dialog opens at a size where names, sizes and dates are cut short: it opens
@@ -410,11 +534,14 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     const QString folder = QDir(folderThere ? request.folder : QDir::currentPath()).absolutePath();
     QFileDialog* dialog = keptDialogFor(owner, folder);
     const bool fresh = dialog == nullptr;
+    fileIcons().findLater(true);
     if (fresh) {
-        dialog = new QFileDialog(owner);
-        static KindKeepingIconProvider icons;
-        dialog->setIconProvider(&icons);
+        // Made in its folder, it lists no other first.
+        dialog = new QFileDialog(owner, QString(), folder);
+        dialog->setIconProvider(&fileIcons());
+        g_dialogs.emplace_back(dialog);
     }
+    const QPointer<FirstFrame> firstFrame = new FirstFrame(dialog, [] { fileIcons().dialogShown(); });
     const QPointer<QObject> onTop = openOnTop(dialog, owner);
     dialog->setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
     dialog->setNameFilter(nameFilter);
@@ -428,12 +555,18 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     const Whereabouts opened = whereabouts(*dialog);
     const QPointer<QFileDialog> shown = dialog;
     const bool accepted = dialog->exec() == QDialog::Accepted;
+    fileIcons().findLater(false);
+    delete firstFrame.data();
     if (!shown) return std::nullopt;  // its window went away meanwhile
     const QStringList chosen = dialog->selectedFiles();
     delete onTop.data();
     keepDialog(dialog, owner, opened, opening);
     if (!accepted || chosen.isEmpty()) return std::nullopt;
     return chosen.front();
+}
+
+bool fileKindsBeingFound() {
+    return fileIcons().finding();
 }
 
 WaitCursor::WaitCursor()
