@@ -199,7 +199,7 @@ class CalculatorWindow : public QWidget {
     // Hands the grid `rows` from grid row `firstRow` on: each is made when first drawn or read.
     void fillGrid(int firstRow, GridRowSource rows);
     // The year grid from YearTable: year rows 1..years and the total row
-    // (YearGridRows), from grid row `firstRow` on; then the selection end goes
+    // (YearGridSource), from grid row `firstRow` on; then the selection end goes
     // back to row 1, column 0.
     void fillYearGrid(int years, const YearGridColumns& columns, int firstRow = 1);
     // The grid's selection end at row 1, column 0, as after every calculation.
