@@ -24,7 +24,7 @@ done
 grep -q '^/usr/lib/.*vantora95/vantora95-printer.so$' "$tmp/contents" || fail "the printing module is not in the package"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for d in libqt6widgets6 libqt6printsupport6 libqt6network6 fonts-liberation2; do
+for d in libqt6widgets6 libqt6printsupport6 fonts-liberation2; do
     echo "$depends" | grep -q "$d" || fail "the package does not depend on $d"
 done
 mkdir "$tmp/root"
