@@ -163,7 +163,7 @@ QString NumberFileText(double value) {
         if (ec != std::errc()) return QStringLiteral("0");
         out.assign(buf, end);
     }
-    if (value < 0) out.insert(0, "-");
+    if (value < 0) out = "-" + out;
     return QString::fromStdString(out);
 }
 
