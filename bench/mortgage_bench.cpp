@@ -2,6 +2,7 @@
 // (its printout is in print_bench.cpp).
 #include <benchmark/benchmark.h>
 
+#include "calculator_frame.h"
 #include "planning/mortgage.h"
 #include "planning/mortgage_window.h"
 #include "platform/dialogs.h"
@@ -9,8 +10,8 @@
 
 namespace {
 
-// Calculate of a 480-month loan: the schedule, the shared table, the result
-// labels and the 484-row grid filled with text.
+// Calculate of a 480-month loan in a hidden window: the schedule, the shared table, the result
+// labels and the 484-row grid handed its rows.
 void BM_LoanCalculate480Months(benchmark::State& state) {
     dialogs::Script script;
     State().reset();
@@ -22,5 +23,20 @@ void BM_LoanCalculate480Months(benchmark::State& state) {
     State().releaseCalculatorTables();
 }
 BENCHMARK(BM_LoanCalculate480Months)->Unit(benchmark::kMicrosecond);
+
+// The same in a shown window, to the grid's first frame: the rows in view are drawn.
+void BM_LoanCalculate480MonthsDrawn(benchmark::State& state) {
+    dialogs::Script script;
+    State().reset();
+    State().CurrencySymbol = QStringLiteral("$");
+    CdnMort window(MortgageMode::Loan);
+    window.setInput(3, Money::fromInt(480));
+    CalculatorFrame frame(window);
+    for (auto _ : state) frame.calculateAndDraw();
+    if (State().GraphPoints != 480 || frame.cell(481, 0) != QLatin1String("Total:"))
+        state.SkipWithError("the calculation did not run");
+    State().releaseCalculatorTables();
+}
+BENCHMARK(BM_LoanCalculate480MonthsDrawn)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Start-up benchmark: the program's real start-up to its first painted main menu,
-// against a bare Qt window of the same size with 14 buttons.
+// against a bare Qt window of the same size with the same 14 buttons.
 //
 //   startup_probe              start Vantora 95, report when the menu has painted, exit
 //   startup_bare               the bare window (its own program, linking Qt Widgets only)
@@ -10,6 +10,7 @@
 //                              then the peak with the largest portfolio open against the
 //                              start-up peak. Exits 1 when a ratio passes its limit.
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,6 +29,7 @@
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 #include "shell/main_menu_window.h"
+#include "shell/single_instance_ui.h"
 #include "shell/window_catalog.h"
 
 namespace {
@@ -93,6 +95,10 @@ int runOnce(int argc, char** argv, const QString& portfolio) {
     PaintWatch watch;
     QWidget* shown = nullptr;
     {
+        // As the program starts: it listens for later starts first (a name of this run's own).
+        ListenForLaterStarts(InstanceName(QCoreApplication::applicationDirPath(),
+                                          QStringLiteral("probe-%1").arg(getpid())),
+                             &app, OpenHandedOverFile);
         DefineWindows();
         // The menu is watched from the moment it exists, before start-up shows it.
         QWidget* menu = Windows().get(QStringLiteral("MenuMain"));

@@ -1,6 +1,7 @@
 #include "planning/calculator_tables.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "common/number_format.h"
 #include "common/print_device.h"
@@ -26,20 +27,46 @@ void StoreYearRow(SharedTable<Money>& t, int row, const StoredYear& figures) {
     for (int c = 0; c < 3; ++c) t(row, c + 2) = figures.figures[c];
 }
 
+std::vector<QStringList> GridRowSource::all() const {
+    std::vector<QStringList> rows;
+    rows.reserve(static_cast<size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) rows.push_back(cells(i));
+    return rows;
+}
+
+GridRowSource YearGridSource(const SharedTable<Money>& t, int years,
+                             const YearGridColumns& columns, const QString& symbol) {
+    struct Copy {
+        int years = 0;
+        size_t perYear = 0;
+        QString picture;
+        std::vector<Money> figures;  // year by year, the shown columns
+        QStringList total;
+    };
+    auto copy = std::make_shared<Copy>();
+    copy->years = std::max(years, 0);
+    copy->perYear = columns.yearColumns.size();
+    copy->picture = columns.picture;
+    copy->figures.reserve(static_cast<size_t>(copy->years) * copy->perYear);
+    for (int y = 1; y <= copy->years; ++y)
+        for (int c : columns.yearColumns) copy->figures.push_back(t(y, c));
+    // One row: made at once.
+    copy->total << QStringLiteral("Total:");
+    for (int c : columns.totalColumns)
+        copy->total << (c < 0 ? QString() : symbol + Format(t(years + 1, c), columns.totalPicture));
+    return {copy->years + 1, [copy = std::shared_ptr<const Copy>(std::move(copy))](int i) {
+                if (i < 0 || i >= copy->years) return copy->total;
+                QStringList cells{QString::number(i + 1)};
+                const size_t at = static_cast<size_t>(i) * copy->perYear;
+                for (size_t k = 0; k < copy->perYear; ++k)
+                    cells << Format(copy->figures[at + k], copy->picture);
+                return cells;
+            }};
+}
+
 std::vector<QStringList> YearGridRows(const SharedTable<Money>& t, int years,
                                       const YearGridColumns& columns, const QString& symbol) {
-    std::vector<QStringList> rows;
-    rows.reserve(static_cast<size_t>(std::max(years, 0)) + 1);
-    for (int y = 1; y <= years; ++y) {
-        QStringList cells{QString::number(y)};
-        for (int c : columns.yearColumns) cells << Format(t(y, c), columns.picture);
-        rows.push_back(cells);
-    }
-    QStringList total{QStringLiteral("Total:")};
-    for (int c : columns.totalColumns)
-        total << (c < 0 ? QString() : symbol + Format(t(years + 1, c), columns.totalPicture));
-    rows.push_back(total);
-    return rows;
+    return YearGridSource(t, years, columns, symbol).all();
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "common/money.h"
@@ -55,7 +56,21 @@ struct YearGridColumns {
     QString picture = QStringLiteral("####,,###.00");
     QString totalPicture = QStringLiteral("####,,##0.00");
 };
+
+// A result grid's rows, each made when the grid first draws or reads it (Grid::setRowSource):
+// `cells(i)` for i from 0 to count - 1. `cells` formats copies of the figures taken when the
+// source was made, so a later calculation or a reset of the shared tables never changes a row
+// already handed to the grid, and a long table costs what the rows in view cost.
+struct GridRowSource {
+    int count = 0;
+    std::function<QStringList(int)> cells;
+    // Every row, made now.
+    std::vector<QStringList> all() const;
+};
+
 // The year rows 1..years and the total row, as the grid shows them.
+GridRowSource YearGridSource(const SharedTable<Money>& yearTable, int years,
+                             const YearGridColumns& columns, const QString& symbol);
 std::vector<QStringList> YearGridRows(const SharedTable<Money>& yearTable, int years,
                                       const YearGridColumns& columns, const QString& symbol);
 

@@ -426,16 +426,12 @@ void CalculatorWindow::prepareGrid(int64_t term, int extraRows) {
     grid()->clearBody();
 }
 
-void CalculatorWindow::fillGrid(int firstRow, const std::vector<QStringList>& rows) {
-    int r = firstRow;
-    for (const QStringList& cells : rows) {
-        for (int c = 0; c < cells.size(); ++c) grid()->setCellText(r, c, cells.at(c));
-        ++r;
-    }
+void CalculatorWindow::fillGrid(int firstRow, GridRowSource rows) {
+    grid()->setRowSource(firstRow, rows.count, std::move(rows.cells));
 }
 
 void CalculatorWindow::fillYearGrid(int years, const YearGridColumns& columns, int firstRow) {
-    fillGrid(firstRow, YearGridRows(State().YearTable, years, columns, State().CurrencySymbol));
+    fillGrid(firstRow, YearGridSource(State().YearTable, years, columns, State().CurrencySymbol));
     resetGridSelection();
 }
 
@@ -459,7 +455,7 @@ int CalculatorWindow::addComparisonRow(const QStringList& cells, Money chartValu
     s.ComparisonLabels(k, 0) = ComparisonRowLabel(k);
     reportText() += reportEntry;
     comparisonCount_ = k;
-    fillGrid(k, {cells});
+    for (int c = 0; c < cells.size(); ++c) grid()->setCellText(k, c, cells.at(c));
     return k;
 }
 

@@ -196,10 +196,10 @@ class CalculatorWindow : public QWidget {
     // the term is within `limit` (else left at its size), its body blanked,
     // then the limit check. False when the term is refused.
     bool startYearGrid(int64_t years, int limit, int extraRows);
-    // Writes rows of cells into the grid from grid row `firstRow` on.
-    void fillGrid(int firstRow, const std::vector<QStringList>& rows);
+    // Hands the grid `rows` from grid row `firstRow` on: each is made when first drawn or read.
+    void fillGrid(int firstRow, GridRowSource rows);
     // The year grid from YearTable: year rows 1..years and the total row
-    // (YearGridRows), from grid row `firstRow` on; then the selection end goes
+    // (YearGridSource), from grid row `firstRow` on; then the selection end goes
     // back to row 1, column 0.
     void fillYearGrid(int years, const YearGridColumns& columns, int firstRow = 1);
     // The grid's selection end at row 1, column 0, as after every calculation.

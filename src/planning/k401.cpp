@@ -78,15 +78,19 @@ void StoreK401YearTable(const K401Plan& plan, SharedTable<Money>& t) {
         plan.years + 1, {plan.years, {plan.totalInvested, plan.totalInterest, plan.finalValue}});
 }
 
-std::vector<QStringList> K401GridRows(const K401Plan& plan, const QString& symbol) {
+GridRowSource K401GridSource(const K401Plan& plan, const QString& symbol) {
     SharedTable<Money> table;
     table.create(plan.years + 2, 6);
     StoreK401YearTable(plan, table);
-    std::vector<QStringList> rows;
-    if (ShowsStartingBalance(plan))
-        rows.push_back(
-            {QString(), QString(), QString(), QString(), Format(plan.balance, u"####,,###.00")});
-    for (QStringList& row : YearGridRows(table, plan.years, kK401GridColumns, symbol))
-        rows.push_back(std::move(row));
-    return rows;
+    GridRowSource years = YearGridSource(table, plan.years, kK401GridColumns, symbol);
+    if (!ShowsStartingBalance(plan)) return years;
+    const QStringList balance{QString(), QString(), QString(), QString(),
+                              Format(plan.balance, u"####,,###.00")};
+    return {years.count + 1, [balance, yearRow = std::move(years.cells)](int i) {
+                return i == 0 ? balance : yearRow(i - 1);
+            }};
+}
+
+std::vector<QStringList> K401GridRows(const K401Plan& plan, const QString& symbol) {
+    return K401GridSource(plan, symbol).all();
 }

@@ -78,4 +78,5 @@ inline const YearGridColumns kK401GridColumns{{0, 2, 3, 4}, {-1, 2, 3, 4}};
 
 // Grid rows as the window shows them: the starting balance in the value
 // column when ShowsStartingBalance, then the years and the "Total:" row.
+GridRowSource K401GridSource(const K401Plan& plan, const QString& symbol);
 std::vector<QStringList> K401GridRows(const K401Plan& plan, const QString& symbol);

@@ -114,7 +114,7 @@ void PlanK::calculation() {
     if (!startYearGrid(years, kK401YearLimit, 5)) return;
     const K401Plan plan = CalculateK401(in);
     StoreK401YearTable(plan, s.YearTable);
-    fillGrid(1, K401GridRows(plan, s.CurrencySymbol));
+    fillGrid(1, K401GridSource(plan, s.CurrencySymbol));
     resetGridSelection();
     s.GraphPoints = static_cast<int16_t>(plan.years);
     s.GraphTitle = QStringLiteral("Investment value at end of each Year");

@@ -111,9 +111,13 @@ QString AllPaymentsText(const MortgageSchedule& s, const QString& symbol) {
     return resultText(s.allPayments(), symbol);
 }
 
-std::vector<QStringList> MortgageGridRows(const MortgageSchedule& s, const QString& symbol) {
-    return ScheduleGridRows<AmortizationRow, double, 3>(
+GridRowSource MortgageGridSource(const MortgageSchedule& s, const QString& symbol) {
+    return ScheduleGridSource<AmortizationRow, double, 3>(
         s.rows,
         {&AmortizationRow::interest, &AmortizationRow::principal, &AmortizationRow::balance},
         {s.totalInterest, s.totalPrincipal, 0.0}, symbol);
+}
+
+std::vector<QStringList> MortgageGridRows(const MortgageSchedule& s, const QString& symbol) {
+    return MortgageGridSource(s, symbol).all();
 }

@@ -6,10 +6,12 @@
 #include <QStringList>
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "common/money.h"
 #include "common/number_format.h"
+#include "planning/calculator_tables.h"
 #include "shell/app_state.h"
 
 // The two uses of the window, one per main menu button (the numbers are the manual's).
@@ -84,25 +86,40 @@ QString AllPaymentsText(const MortgageSchedule& s, const QString& symbol);
 
 // Grid rows 1..T + 1: the period, its interest, principal and balance, then
 // "Total:" and the two totals and 0, each with `symbol`.
+GridRowSource MortgageGridSource(const MortgageSchedule& s, const QString& symbol);
 std::vector<QStringList> MortgageGridRows(const MortgageSchedule& s, const QString& symbol);
 
 // A payment schedule's grid rows: each row's period and its `columns` in the grid's picture, then
-// "Total:" and `totals` in the same picture, each with `symbol`.
+// "Total:" and `totals` in the same picture, each with `symbol`. The source keeps its own copy
+// of the figures (see GridRowSource).
 template <class Row, class Total, std::size_t N>
-std::vector<QStringList> ScheduleGridRows(const std::vector<Row>& rows,
-                                          const std::array<Money Row::*, N>& columns,
-                                          const std::array<Total, N>& totals,
-                                          const QString& symbol) {
+GridRowSource ScheduleGridSource(const std::vector<Row>& rows,
+                                 const std::array<Money Row::*, N>& columns,
+                                 const std::array<Total, N>& totals, const QString& symbol) {
+    struct Copy {
+        std::vector<int> periods;
+        std::vector<std::array<Money, N>> figures;
+        QStringList total;
+    };
     const QString picture = QStringLiteral("####,,###.00");
-    std::vector<QStringList> grid;
-    grid.reserve(rows.size() + 1);
+    auto copy = std::make_shared<Copy>();
+    copy->periods.reserve(rows.size());
+    copy->figures.reserve(rows.size());
     for (const Row& row : rows) {
-        QStringList cells{Format(static_cast<double>(row.period), u"###")};
-        for (Money Row::*column : columns) cells << Format(row.*column, picture);
-        grid.push_back(std::move(cells));
+        copy->periods.push_back(row.period);
+        std::array<Money, N>& figures = copy->figures.emplace_back();
+        for (std::size_t k = 0; k < N; ++k) figures[k] = row.*columns[k];
     }
-    QStringList total{QStringLiteral("Total:")};
-    for (const Total& t : totals) total << symbol + Format(t, picture);
-    grid.push_back(std::move(total));
-    return grid;
+    // One row: made at once.
+    copy->total << QStringLiteral("Total:");
+    for (const Total& t : totals) copy->total << symbol + Format(t, picture);
+    const int count = static_cast<int>(rows.size()) + 1;
+    return {count, [copy = std::shared_ptr<const Copy>(std::move(copy)), picture](int i) {
+                if (i < 0 || static_cast<std::size_t>(i) >= copy->periods.size())
+                    return copy->total;
+                const auto at = static_cast<std::size_t>(i);
+                QStringList cells{Format(static_cast<double>(copy->periods[at]), u"###")};
+                for (Money figure : copy->figures[at]) cells << Format(figure, picture);
+                return cells;
+            }};
 }

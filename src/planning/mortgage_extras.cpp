@@ -141,10 +141,14 @@ void StoreExtraTable(const ExtraSchedule& s, SharedTable<Money>& t) {
     t(total, 5) = s.totals.payment + s.totals.extra;
 }
 
-std::vector<QStringList> ExtraGridRows(const ExtraSchedule& s, const QString& symbol) {
-    return ScheduleGridRows<ExtraRow, Money, 4>(
+GridRowSource ExtraGridSource(const ExtraSchedule& s, const QString& symbol) {
+    return ScheduleGridSource<ExtraRow, Money, 4>(
         s.rows, {&ExtraRow::interest, &ExtraRow::principal, &ExtraRow::extra, &ExtraRow::balance},
         {s.totals.interest, s.totals.principal, s.totals.extra, Money()}, symbol);
+}
+
+std::vector<QStringList> ExtraGridRows(const ExtraSchedule& s, const QString& symbol) {
+    return ExtraGridSource(s, symbol).all();
 }
 
 QStringList ExtraResultTexts(const ExtraSchedule& s, const QString& symbol) {

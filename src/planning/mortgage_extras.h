@@ -78,6 +78,7 @@ void StoreExtraTable(const ExtraSchedule& s, SharedTable<Money>& yearTable);
 
 // Grid rows 1..R + 1: the period, interest, principal, extra and balance, then "Total:" and
 // the totals with `symbol`.
+GridRowSource ExtraGridSource(const ExtraSchedule& s, const QString& symbol);
 std::vector<QStringList> ExtraGridRows(const ExtraSchedule& s, const QString& symbol);
 
 // The five results: payments with extras, payments saved, interest without extras, with them,

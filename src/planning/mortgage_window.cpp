@@ -193,10 +193,10 @@ void CdnMort::calculation() {
     showFigure(allPayments_, AllPaymentsText(schedule, s.CurrencySymbol));
     if (withExtras) {
         prepareGrid(withExtras->totals.period, 4);
-        fillGrid(1, ExtraGridRows(*withExtras, s.CurrencySymbol));
+        fillGrid(1, ExtraGridSource(*withExtras, s.CurrencySymbol));
         extrasStrip_.show(ExtraResultTexts(*withExtras, s.CurrencySymbol));
     } else {
-        fillGrid(1, MortgageGridRows(schedule, s.CurrencySymbol));
+        fillGrid(1, MortgageGridSource(schedule, s.CurrencySymbol));
     }
     resetGridSelection();
     s.GraphPoints =

@@ -47,6 +47,7 @@ double ChartView::value(int point) const {
 void ChartView::draw() {
     shown_ = content_;
     shownThreeD_ = threeD_;
+    painted_ = QPixmap();
     update();
 }
 
@@ -76,8 +77,24 @@ void ChartView::paint(QPainter& painter) const {
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
+    // Laying out and painting a maximized chart costs several times what copying its picture
+    // does, and most repaints (an expose, a tooltip going away) show the same picture again.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (painted_.size() != pixels || painted_.devicePixelRatio() != ratio) {
+        painted_ = QPixmap(pixels);
+        painted_.setDevicePixelRatio(ratio);
+        QPainter p(&painted_);
+        paint(p);
+        ++screenPaints_;
+    }
     QPainter p(this);
-    paint(p);
+    p.drawPixmap(0, 0, painted_);
+}
+
+void ChartView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) painted_ = QPixmap();
+    QWidget::changeEvent(event);
 }
 
 bool ChartView::event(QEvent* event) {

@@ -2,6 +2,7 @@
 // slices.
 #pragma once
 
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 #include <vector>
@@ -48,14 +49,22 @@ class ChartView : public QWidget {
     void paint(QPainter& painter) const;
     // The tooltip at a position in the widget ("" over no bar or slice).
     QString toolTipAt(const QPoint& at) const;
+    // How many times the chart has been laid out and painted for the screen (a repaint at the
+    // same size, of the same chart in the same font, copies the picture kept from the last).
+    int screenPaints() const { return screenPaints_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     ChartContent content_;  // as set
     ChartContent shown_;    // as drawn
     bool threeD_ = false;
     bool shownThreeD_ = false;
+    // The chart as last painted for the screen, at its size in device pixels; null once the
+    // chart, its font or its size changes.
+    QPixmap painted_;
+    int screenPaints_ = 0;
 };

@@ -8,14 +8,15 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
 
 #include "common/lines_per_page.h"
 #include "platform/dialogs.h"
+#include "platform/system_printer.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ QString newPdfPath(const QString& jobName) {
 constexpr double kMarginInch = 0.5;
 constexpr double kMinSideInch = 0.25;
 constexpr double kLineInches = 7.5;
+constexpr int kPdfDpi = 1200;
 
 }  // namespace
 
@@ -100,14 +102,15 @@ PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName)
 PrinterDevice::PrinterDevice(const QString& pdfPath, const QString& jobName, bool pdf)
     : pdfPath_(pdfPath) {
     if (!pdf) {
-        printer_ =
-            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        printer_ = system_printer::open(jobName);
+        if (!printer_) throw PrintError("The printer could not be started");
     } else {
-        printer_ = std::make_unique<QPrinter>(QPrinterInfo(), QPrinter::HighResolution);
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        if (!pdfPath.isEmpty()) printer_->setOutputFileName(pdfPath);
+        // Printing at 1200 dots per inch, as the printer's high resolution does.
+        auto writer = std::make_unique<QPdfWriter>(pdfPath);
+        writer->setResolution(kPdfDpi);
+        writer->setTitle(jobName);
+        printer_ = std::move(writer);
     }
-    printer_->setDocName(jobName);
     // The printer's own paper; a PDF file (or a printer that names none) the locale's.
     const QPageSize printerPaper = pdf ? QPageSize() : printer_->pageLayout().pageSize();
     const QPageSize paper =
@@ -149,7 +152,7 @@ double PrinterDevice::columnWidthPx() const {
 }
 
 double PrinterDevice::sheetHeightPx() const {
-    return printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
+    return printer_->pageLayout().paintRectPixels(resolution()).height();
 }
 
 double PrinterDevice::paperHeight() const {
@@ -157,7 +160,7 @@ double PrinterDevice::paperHeight() const {
 }
 
 double PrinterDevice::sheetHeight() const {
-    const int dpi = printer_->resolution();
+    const int dpi = resolution();
     if (dpi <= 0) return 0;
     return sheetHeightPx() * 1440.0 / dpi;
 }
@@ -206,7 +209,7 @@ void PrinterDevice::setFont(const QString& name, double points, bool bold) {
 
 double PrinterDevice::textHeight(const QString& text) const {
     Q_UNUSED(text);
-    const int dpi = printer_->resolution();
+    const int dpi = resolution();
     if (dpi <= 0) throw PrintError("The printer cannot be measured");
     return lineHeightPx() * 1440.0 / dpi;
 }
@@ -243,7 +246,7 @@ void PrinterDevice::endLine() {
 
 void PrinterDevice::drawImage(const QImage& image) {
     startPage();
-    const QRect page = printer_->pageLayout().paintRectPixels(printer_->resolution());
+    const QRect page = printer_->pageLayout().paintRectPixels(resolution());
     QSizeF size = image.size();
     size.scale(page.width(), page.height(), Qt::KeepAspectRatio);
     painter_->drawImage(QRectF(QPointF(0, y_), size), image);
@@ -255,7 +258,7 @@ void PrinterDevice::drawWindow(const WindowPage& window) {
     constexpr int kMaxDpi = 600;
     if (window.size.isEmpty()) return;
     startPage();
-    const int dpi = printer_->resolution();
+    const int dpi = resolution();
     const QRect page = printer_->pageLayout().paintRectPixels(dpi);
     QSizeF size = window.size;
     size.scale(page.width(), page.height(), Qt::KeepAspectRatio);
@@ -273,12 +276,12 @@ double PrinterDevice::pageWidthInches() const {
 }
 
 int PrinterDevice::resolution() const {
-    return printer_->resolution();
+    return printer_->logicalDpiY();
 }
 
 std::unique_ptr<PrintDevice> OpenPrintDevice(const QString& jobName) {
     if (factory()) return factory()(jobName);
-    if (HaveSystemPrinter()) return std::make_unique<PrinterDevice>(QString(), jobName);
+    if (system_printer::available()) return std::make_unique<PrinterDevice>(QString(), jobName);
     return std::make_unique<PrinterDevice>(newPdfPath(jobName), jobName);
 }
 
@@ -309,7 +312,7 @@ QPageSize::PageSizeId PaperForLocale(const QString& localeName) {
 }
 
 bool HaveSystemPrinter() {
-    return !QPrinterInfo::defaultPrinter().isNull();
+    return system_printer::available();
 }
 
 int16_t StartupLinesPerPage() {

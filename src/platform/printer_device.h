@@ -12,11 +12,11 @@
 
 class QFont;
 class QImage;
-class QPrinter;
+class QPagedPaintDevice;
 class QPainter;
 struct WindowPage;
 
-// Prints lines of text on a QPrinter, in character columns of the current font.
+// Prints lines of text on the system printer or a PDF file, in character columns of the current font.
 // Its standard font is monospaced (Liberation Mono 12 point), so tables line up
 // with either font choice; "Courier New" is served by Liberation Mono. A page
 // is fed only when something is printed on it, and a line that would pass the
@@ -58,7 +58,7 @@ class PrinterDevice : public PrintDevice {
     double sheetHeightPx() const;
     double lineHeightPx() const;
     double columnWidthPx() const;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPagedPaintDevice> printer_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<QFont> font_;
     QString pdfPath_;

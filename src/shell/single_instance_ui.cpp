@@ -1,12 +1,21 @@
 #include "shell/single_instance_ui.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QCryptographicHash>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
 #include <QWidget>
+#include <cerrno>
+#include <cstring>
+#include <utility>
 
 #include "platform/dialogs.h"
 #include "platform/window_registry.h"
@@ -34,60 +43,195 @@ QString InstanceName(const QString& programFolder, const QString& display) {
                QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16));
 }
 
+namespace {
+
+// A local stream socket with the standard C calls: Qt's local sockets would load its network
+// module with every start for this one line.
+sockaddr_un addressOf(const QString& path, bool& fits) {
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    const QByteArray bytes = QFile::encodeName(path);
+    fits = bytes.size() < static_cast<qsizetype>(sizeof a.sun_path);
+    if (fits) std::memcpy(a.sun_path, bytes.constData(), static_cast<size_t>(bytes.size()));
+    return a;
+}
+
+class Fd {
+  public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() { reset(); }
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+    void reset() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+
+  private:
+    int fd_;
+};
+
+// A connected socket to `path`, or -1 when nobody listens there.
+int connectTo(const QString& path) {
+    bool fits = false;
+    const sockaddr_un a = addressOf(path, fits);
+    if (!fits) return -1;
+    Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (fd.get() < 0) return -1;
+    int r;
+    do r = ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&a), sizeof a);
+    while (r < 0 && errno == EINTR);
+    return r == 0 ? fd.release() : -1;
+}
+
+// Waits up to `ms` for `events` on `fd`.
+bool waitFor(int fd, short events, int ms) {
+    QDeadlineTimer deadline(ms);
+    for (;;) {
+        pollfd p{fd, events, 0};
+        const int r = ::poll(&p, 1, static_cast<int>(deadline.remainingTime()));
+        if (r > 0) return true;
+        if (r == 0 || errno != EINTR) return false;
+    }
+}
+
+bool sendAll(int fd, QByteArray data, int ms) {
+    while (!data.isEmpty()) {
+        if (!waitFor(fd, POLLOUT, ms)) return false;
+        const ssize_t n = ::send(fd, data.constData(), static_cast<size_t>(data.size()),
+                                 MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (n <= 0) return false;
+        data.remove(0, n);
+    }
+    return true;
+}
+
+// One later start's connection: reads its line, answers "ok" and hands the path on.
+class Caller : public QObject {
+  public:
+    Caller(int fd, QObject* parent, std::function<void(const QString&)> received)
+        : QObject(parent), fd_(fd), notifier_(fd, QSocketNotifier::Read, this),
+          received_(std::move(received)) {
+        connect(&notifier_, &QSocketNotifier::activated, this, &Caller::read);
+    }
+
+  private:
+    void read() {
+        char chunk[4096];
+        const ssize_t n = ::recv(fd_.get(), chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
+        if (n <= 0) return finish();  // gone before saying anything whole
+        line_.append(chunk, n);
+        const qsizetype end = line_.indexOf('\n');
+        if (end < 0) {
+            if (line_.size() > kMaxMessage) finish();
+            return;
+        }
+        const QString path = QString::fromUtf8(line_.left(end));
+        sendAll(fd_.get(), "ok\n", 1000);
+        finish();
+        // The second process ends at once; the file opens after it has its answer.
+        QMetaObject::invokeMethod(
+            qApp, [received = received_, path] { received(path); }, Qt::QueuedConnection);
+    }
+    void finish() {
+        notifier_.setEnabled(false);
+        fd_.reset();
+        deleteLater();
+    }
+
+    Fd fd_;
+    QSocketNotifier notifier_;
+    QByteArray line_;
+    std::function<void(const QString&)> received_;
+};
+
+// The listening socket; its file goes with it.
+class Listener : public QObject {
+  public:
+    Listener(int fd, QString path, QObject* parent, std::function<void(const QString&)> received)
+        : QObject(parent), fd_(fd), path_(std::move(path)),
+          notifier_(fd, QSocketNotifier::Read, this), received_(std::move(received)) {
+        connect(&notifier_, &QSocketNotifier::activated, this, [this] {
+            for (;;) {
+                const int c = ::accept4(fd_.get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+                if (c < 0) break;
+                new Caller(c, this, received_);
+            }
+        });
+    }
+    ~Listener() override { ::unlink(QFile::encodeName(path_).constData()); }
+
+  private:
+    Fd fd_;
+    QString path_;
+    QSocketNotifier notifier_;
+    std::function<void(const QString&)> received_;
+};
+
+// A socket listening at `path`, or -1 when the name is taken (or no socket can be made there).
+int listenAt(const QString& path, bool& taken) {
+    bool fits = false;
+    const sockaddr_un a = addressOf(path, fits);
+    taken = false;
+    if (!fits) return -1;
+    Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (fd.get() < 0) return -1;
+    if (::bind(fd.get(), reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0) {
+        taken = errno == EADDRINUSE;
+        return -1;
+    }
+    if (::listen(fd.get(), 8) != 0) return -1;
+    return fd.release();
+}
+
+}  // namespace
+
+QString InstanceSocketPath(const QString& name) {
+    // The user's own runtime folder, which nobody else can write to; the temporary folder
+    // where the session has none.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString folder =
+        !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
+    return folder + u'/' + name;
+}
+
 bool HandToRunningProgram(const QString& name, const QString& path, int waitMs) {
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(waitMs)) return false;
-    socket.write(path.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(waitMs)) return false;
+    Fd fd(connectTo(InstanceSocketPath(name)));
+    if (fd.get() < 0) return false;
+    if (!sendAll(fd.get(), path.toUtf8() + '\n', waitMs)) return false;
     // Taken only when the running program says so: otherwise this start goes on by itself.
-    while (!socket.canReadLine())
-        if (!socket.waitForReadyRead(waitMs)) return false;
-    return socket.readLine().trimmed() == "ok";
+    QByteArray answer;
+    while (!answer.contains('\n') && answer.size() < 64) {
+        if (!waitFor(fd.get(), POLLIN, waitMs)) return false;
+        char chunk[64];
+        const ssize_t n = ::recv(fd.get(), chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (n <= 0) return false;
+        answer.append(chunk, n);
+    }
+    return answer.left(answer.indexOf('\n')).trimmed() == "ok";
 }
 
 bool ListenForLaterStarts(const QString& name, QObject* owner,
                           std::function<void(const QString&)> received) {
-    // No socket options: with them the socket is made elsewhere and renamed into place, over
-    // a running program's. Without, only this user can connect (the umask leaves others no
-    // write permission on it).
-    auto* server = new QLocalServer(owner);
-    if (!server->listen(name)) {
+    // The socket is made in place, never renamed over a running program's; only this user can
+    // connect (the umask leaves others no write permission on it).
+    const QString path = InstanceSocketPath(name);
+    bool taken = false;
+    int fd = listenAt(path, taken);
+    if (fd < 0 && taken) {
         // Someone answers on it: a program runs. Nobody does: a crashed program left it behind.
-        QLocalSocket probe;
-        probe.connectToServer(name);
-        if (probe.waitForConnected(500)) {
-            delete server;
-            return false;
-        }
-        QLocalServer::removeServer(name);
-        if (!server->listen(name)) {
-            delete server;
-            return true;  // no hand-over then, but the program runs
-        }
+        Fd probe(connectTo(path));
+        if (probe.get() >= 0) return false;
+        ::unlink(QFile::encodeName(path).constData());
+        fd = listenAt(path, taken);
     }
-    QObject::connect(server, &QLocalServer::newConnection, server, [server, received] {
-        while (QLocalSocket* socket = server->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            auto readPath = [socket, received] {
-                if (!socket->canReadLine()) {
-                    if (socket->bytesAvailable() > kMaxMessage) socket->abort();
-                    return;
-                }
-                QByteArray line = socket->readLine(kMaxMessage);
-                if (line.endsWith('\n')) line.chop(1);
-                const QString path = QString::fromUtf8(line);
-                socket->write("ok\n");
-                socket->flush();
-                socket->disconnectFromServer();
-                // The second process ends at once; the file opens after it has its answer.
-                QMetaObject::invokeMethod(
-                    qApp, [received, path] { received(path); }, Qt::QueuedConnection);
-            };
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, readPath);
-            if (socket->canReadLine()) readPath();  // it came with the connection
-        }
-    });
+    if (fd < 0) return true;  // no hand-over then, but the program runs
+    new Listener(fd, path, owner, std::move(received));
     return true;
 }
 

@@ -10,6 +10,10 @@ class QObject;
 // so two portable copies, or two virtual displays, each run their own program.
 QString InstanceName(const QString& programFolder, const QString& display);
 
+// Where the socket of `name` is: in the user's runtime folder (XDG_RUNTIME_DIR), else in the
+// temporary folder.
+QString InstanceSocketPath(const QString& name);
+
 // Hands `path` (absolute, or empty for none) to the program already listening on `name`.
 // True when it took it: this process has nothing more to do.
 bool HandToRunningProgram(const QString& name, const QString& path, int waitMs = 2000);

@@ -128,6 +128,24 @@ TEST(CalculatorTables, YearGridRowsPickTheirColumnsAndLeaveEmptyTotals) {
               (QStringList{"Total:", "$.00"}));
 }
 
+// The grid reads a source's rows whenever it first draws them: by then the shared table may hold
+// another calculation, or none.
+TEST(CalculatorTables, AYearGridSourceKeepsTheFiguresOfItsCalculation) {
+    SharedTable<Money> t;
+    t.create(5, 6);
+    for (int y = 1; y <= 4; ++y)
+        for (int c = 2; c <= 4; ++c) t(y, c) = Money::fromInt(100 * y + c);
+    const GridRowSource source = YearGridSource(t, 3, YearGridColumns{}, QStringLiteral("$"));
+    const std::vector<QStringList> made = YearGridRows(t, 3, YearGridColumns{}, QStringLiteral("$"));
+    ASSERT_EQ(source.count, 4);
+    for (int y = 1; y <= 4; ++y)
+        for (int c = 2; c <= 4; ++c) t(y, c) = Money::fromInt(-1);
+    t.release();
+    EXPECT_EQ(source.all(), made);
+    EXPECT_EQ(source.cells(2), (QStringList{"3", "302.00", "303.00", "304.00"}));
+    EXPECT_EQ(source.cells(3), (QStringList{"Total:", "$402.00", "$403.00", "$404.00"}));
+}
+
 TEST(CalculatorTables, YearAndTotalLinesOfAPrintout) {
     // A layout whose middle column is the widest, as the retirement printout's.
     const YearPrintLayout layout{{2, 3}, {{17, 13}, {39, 14}, {61, 13}}};

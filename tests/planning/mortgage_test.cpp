@@ -150,6 +150,21 @@ TEST(Mortgage, TableAndGridRows) {
     EXPECT_EQ(rows[12], (QStringList{"Total:", "$549.91", "$10,000.00", "$.00"}));
 }
 
+// A schedule's grid rows are made when the grid first draws them, after the schedule is gone.
+TEST(Mortgage, GridSourceOutlivesItsSchedule) {
+    GridRowSource source;
+    std::vector<QStringList> made;
+    {
+        const MortgageSchedule s = CalculateMortgage(Loan(10000, 10, 480));
+        made = MortgageGridRows(s, QStringLiteral("$"));
+        source = MortgageGridSource(s, QStringLiteral("$"));
+    }
+    ASSERT_EQ(source.count, 481);
+    EXPECT_EQ(source.cells(479).at(0), "480");
+    EXPECT_EQ(source.cells(480).at(0), "Total:");
+    EXPECT_EQ(source.all(), made);
+}
+
 TEST(Mortgage, CompoundingEntries) {
     QStringList texts;
     std::vector<int> perYear;

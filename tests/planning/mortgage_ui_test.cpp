@@ -173,6 +173,19 @@ TEST_F(MortgageWindow, TermLimitsAndFailures) {
     EXPECT_EQ(script.lastMessage().title, "Monthly Payments on a Loan");
     EXPECT_EQ(grid()->Rows(), 484);
     EXPECT_TRUE(bodyBlank());
+    enter("InTerm", QStringLiteral("480"));
+    button("Calc4")->click();
+    EXPECT_EQ(grid()->cellText(20, 0), "20");  // made, as when drawn
+    // A shorter term after the longest: its rows, its total, and nothing of the longer table below.
+    enter("InTerm", QStringLiteral("12"));
+    button("Calc4")->click();
+    EXPECT_EQ(grid()->Rows(), 25);
+    EXPECT_EQ(grid()->cellText(12, 0), "12");
+    EXPECT_EQ(grid()->cellText(12, 3), ".00");
+    EXPECT_EQ(grid()->cellText(13, 0), "Total:");
+    for (int r = 14; r < 25; ++r)
+        for (int c = 0; c < 4; ++c) EXPECT_EQ(grid()->cellText(r, c), "") << r << "," << c;
+    EXPECT_EQ(grid()->tableRows().size(), 14u);  // the heading and 13 rows are copied
 }
 
 TEST_F(MortgageWindow, HelpPanelChartAndExit) {

@@ -7,7 +7,9 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QLocale>
+#include <QPainter>
 #include <QToolTip>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -338,6 +340,52 @@ TEST(ChartView, NothingToDrawIsNotAnError) {
             v.draw();
             EXPECT_FALSE(v.grab().isNull());
         }
+}
+
+TEST(ChartView, ARepaintShowsTheKeptPictureUntilChartSizeOrFontChange) {
+    ChartView v;
+    v.resize(451, 356);
+    v.setPoints({"Growth", "Bonds", "Cash"}, {3000, 1000, 500});
+    v.setTitle(QStringLiteral("Distribution"));
+    v.draw();
+    v.show();
+    QCoreApplication::processEvents();
+    auto painted = [&v] {
+        QImage kept(v.size(), QImage::Format_ARGB32_Premultiplied);
+        v.render(&kept);
+        QImage direct(v.size(), QImage::Format_ARGB32_Premultiplied);
+        QPainter p(&direct);
+        v.paint(p);
+        p.end();
+        EXPECT_EQ(kept.convertToFormat(QImage::Format_RGB32),
+                  direct.convertToFormat(QImage::Format_RGB32));
+        return kept;
+    };
+    const QImage bars = painted();
+    const int paints = v.screenPaints();
+    EXPECT_EQ(painted(), bars);
+    EXPECT_EQ(v.screenPaints(), paints);  // the same picture, not painted again
+
+    // Each change paints the chart anew, once.
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"values", [&] { v.setPoints({"Growth", "Bonds", "Cash"}, {3000, 2000, 500}), v.draw(); }},
+        {"form", [&] { v.setThreeD(true), v.draw(); }},
+        {"kind", [&] { v.setKind(ChartView::Kind::Pie), v.draw(); }},
+        {"colour", [&] { v.setColour(false), v.draw(); }},
+        {"size", [&] { v.resize(1920, 1043); }},
+        {"font", [&] { v.setFont(QFont(v.font().family(), 14)); }},
+    };
+    QImage before = bars;
+    for (const auto& [what, change] : changes) {
+        const int paintsBefore = v.screenPaints();
+        change();
+        const QImage after = painted();
+        EXPECT_NE(after, before) << what;
+        EXPECT_EQ(v.screenPaints(), paintsBefore + 1) << what;
+        EXPECT_EQ(painted(), after) << what;
+        EXPECT_EQ(v.screenPaints(), paintsBefore + 1) << what;
+        before = after;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "common/number_format.h"
+#include "platform/system_printer.h"
 #include "planning/savings_plan.h"
 #include "planning/savings_plan_report.h"
 #include "shell/app_state.h"
@@ -321,4 +322,11 @@ TEST_F(PdfPrintout, IsOnThePaperOfTheLocaleAndMeasuredOnIt) {
         else
             qputenv(name, value);
     }
+}
+
+// Printing is loaded on demand: a build or an install that cannot find its module would send
+// every printout to a PDF file with a printer on the desk.
+TEST(PrintingModule, IsFoundBesideTheProgramAndLoads) {
+    EXPECT_FALSE(system_printer::modulePath().isEmpty()) << qPrintable(system_printer::loadError());
+    EXPECT_TRUE(system_printer::loadError().isEmpty());
 }

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
 #include <QProcess>
 #include <QTest>
 
@@ -23,7 +22,7 @@ TEST(SingleInstance, OneNamePerUserDesktopAndProgramFolder) {
 TEST(SingleInstance, OnlyOneListensAndALeftOverNameIsTakenOver) {
     const QString name = InstanceName(QStringLiteral("/listen"), QString::number(getpid()));
     // What a program that crashed leaves behind: its socket's file, with nobody answering.
-    const QString leftOver = QDir::tempPath() + u'/' + name;
+    const QString leftOver = InstanceSocketPath(name);
     {
         QFile f(leftOver);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
