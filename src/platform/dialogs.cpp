@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QProxyStyle>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -567,6 +568,35 @@ std::optional<QString> chooseFile(const FileRequest& request) {
 
 bool fileKindsBeingFound() {
     return fileIcons().finding();
+}
+
+namespace {
+
+class IconKeepingStyle : public QProxyStyle {
+  public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        // With an option the icon may depend on its state: asked for afresh.
+        if (option) return QProxyStyle::standardIcon(icon, option, widget);
+        const Qt::LayoutDirection direction =
+            widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
+        const auto key = std::make_pair(static_cast<int>(icon), static_cast<int>(direction));
+        if (const auto found = kept_.constFind(key); found != kept_.cend()) return *found;
+        QIcon made = QProxyStyle::standardIcon(icon, option, widget);
+        kept_.insert(key, made);
+        return made;
+    }
+
+  private:
+    mutable QHash<std::pair<int, int>, QIcon> kept_;
+};
+
+}  // namespace
+
+void keepStandardIcons() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+        !dynamic_cast<IconKeepingStyle*>(QApplication::style()))
+        QApplication::setStyle(new IconKeepingStyle);
 }
 
 WaitCursor::WaitCursor()

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStyle>
 #include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QFileIconProvider>
@@ -194,4 +195,15 @@ TEST(FileDialogOpening, ShowsTheKindOfEveryFileOnceFound) {
             EXPECT_EQ(model->index(r, 2, root).data().toString(), kinds.type(QFileInfo(path))) << path.toStdString();
         }
     });
+}
+
+// Every new file dialog asks the style for its standard icons: they are decoded once a run.
+TEST(FileDialogOpening, TheStyleKeepsItsStandardIcons) {
+    dialogs::keepStandardIcons();
+    QStyle* style = QApplication::style();
+    for (const auto icon : {QStyle::SP_ArrowBack, QStyle::SP_FileDialogNewFolder}) {
+        const QIcon first = style->standardIcon(icon);
+        EXPECT_FALSE(first.isNull());
+        EXPECT_EQ(first.cacheKey(), style->standardIcon(icon).cacheKey());
+    }
 }
