@@ -224,7 +224,6 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
     if (L.plot.width() < 4 || L.plot.height() < 4) return;
     useFont(p, font);
     const QPointF back(L.depth, -L.depth);
-    const QPointF bback(L.barDepth, -L.barDepth);
     const QRectF& plot = L.plot;
 
     // The walls: in 3D a box with a back wall, left wall and floor; flat, a plain frame.
@@ -272,19 +271,9 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
     const QPen outline = cs::outlinePen(c.colour);
     const double shift = threeD ? (L.depth - L.barDepth) / 2 : 0;
     FramedRects faces(p);
-    p.setPen(outline);
-    for (const QRectF& bar : L.bars) {
-        const QRectF face = bar.translated(shift, 0);
-        if (threeD) {
-            p.setBrush(sideColour);
-            p.drawPolygon(QPolygonF({face.topRight(), face.topRight() + bback,
-                                     face.bottomRight() + bback, face.bottomRight()}));
-            p.setBrush(topColour);
-            p.drawPolygon(QPolygonF({face.topLeft(), face.topLeft() + bback,
-                                     face.topRight() + bback, face.topRight()}));
-        }
-        faces.add(face, front.color(), outline.color(), outline.widthF());
-    }
+    for (const QRectF& bar : L.bars)
+        faces.addBox(bar.translated(shift, 0), front.color(), outline.color(), outline.widthF(),
+                     threeD ? L.barDepth : 0, sideColour, topColour);
     faces.paint();
 
     // Each bar's figure over it (under it when below 0).

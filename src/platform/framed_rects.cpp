@@ -23,14 +23,189 @@ QRgb scaled(QRgb premultiplied, double share) {
                  part(qAlpha(premultiplied)));
 }
 
+// Each of the four 8-bit parts of `x` times `a` / 255, rounded (two parts at a time).
+inline QRgb partsTimes(QRgb x, unsigned a) {
+    unsigned t = (x & 0xff00ffu) * a;
+    t = ((t + ((t >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    x = ((x >> 8) & 0xff00ffu) * a;
+    x = (x + ((x >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return x | t;
+}
+
 // Premultiplied `src` laid over `dst`. Kept out of line: most pixels of a layer are laid on
 // nothing, and that test must stay a plain branch.
 [[gnu::noinline]] QRgb over(QRgb src, QRgb dst) {
-    const int keep = 255 - qAlpha(src);
-    if (keep == 0 || dst == 0) return src;
-    auto part = [keep](int s, int d) { return s + (d * keep + 127) / 255; };
-    return qRgba(part(qRed(src), qRed(dst)), part(qGreen(src), qGreen(dst)),
-                 part(qBlue(src), qBlue(dst)), part(qAlpha(src), qAlpha(dst)));
+    return src + partsTimes(dst, 255 - qAlpha(src));
+}
+
+// A convex shape as the half-planes n.x * x + n.y * y <= c it lies in (at most eight: a
+// four-sided shape and the bevels of its stroke's corners).
+struct HalfPlane {
+    double nx, ny, c;
+};
+struct Convex {
+    std::array<HalfPlane, 8> planes;
+    int count = 0;
+    void add(double nx, double ny, double c) { planes[static_cast<size_t>(count++)] = {nx, ny, c}; }
+};
+
+// Where the band of height `band` around the level line at `y` crosses the shape: [lo, hi), and
+// the share of the band's height inside the shape's level edges (its top and bottom are worked
+// out exactly, its slanted and upright edges on the line). Nothing when lo >= hi.
+struct Crossing {
+    double lo, hi, share;
+};
+Crossing crossingAt(const Convex& s, double y, double band) {
+    Crossing out{-std::numeric_limits<double>::infinity(),
+                 std::numeric_limits<double>::infinity(), 1.0};
+    for (int k = 0; k < s.count; ++k) {
+        const HalfPlane& h = s.planes[static_cast<size_t>(k)];
+        if (h.nx == 0) {
+            // A level edge: inside above (ny > 0) or below (ny < 0) the line y = c / ny.
+            const double edge = h.c / h.ny;
+            const double inside = h.ny > 0 ? edge - (y - band / 2) : (y + band / 2) - edge;
+            out.share *= std::clamp(inside / band, 0.0, 1.0);
+            if (out.share == 0) return {0.0, 0.0, 0.0};
+            continue;
+        }
+        const double x = (h.c - h.ny * y) / h.nx;
+        if (h.nx > 0)
+            out.hi = std::min(out.hi, x);
+        else
+            out.lo = std::max(out.lo, x);
+    }
+    return out;
+}
+
+// True when every level line across pixel row `row` crosses the shape at the same place: only
+// its upright sides bound it there.
+bool steadyRow(const Convex& s, int row) {
+    double lo = -std::numeric_limits<double>::infinity();
+    double hi = std::numeric_limits<double>::infinity();
+    for (int k = 0; k < s.count; ++k) {
+        const HalfPlane& h = s.planes[static_cast<size_t>(k)];
+        if (h.ny != 0) continue;
+        if (h.nx > 0) hi = std::min(hi, h.c / h.nx);
+        if (h.nx < 0) lo = std::max(lo, h.c / h.nx);
+    }
+    if (lo >= hi) return true;
+    if (!std::isfinite(lo) || !std::isfinite(hi)) return false;
+    for (int k = 0; k < s.count; ++k) {
+        const HalfPlane& h = s.planes[static_cast<size_t>(k)];
+        if (h.ny == 0) continue;
+        for (double x : {lo, hi})
+            for (double y : {static_cast<double>(row), row + 1.0})
+                if (h.nx * x + h.ny * y > h.c) return false;
+    }
+    return true;
+}
+
+// A filled four-sided convex shape outlined with a pen `half` wide on each side of its edges (the
+// corners bevelled, as the painter's default pen joins them): the shape itself, what the pen
+// covers on the outside and what it leaves of the fill inside.
+struct OutlinedShape {
+    Convex shape, outer, inner;
+};
+OutlinedShape outlinedShape(const std::array<QPointF, 4>& corners, double half) {
+    OutlinedShape o;
+    QPointF centre;
+    for (const QPointF& p : corners) centre += p / 4;
+    std::array<QPointF, 4> normals{};
+    std::array<bool, 4> edge{};
+    for (size_t i = 0; i < 4; ++i) {
+        const QPointF a = corners[i], b = corners[(i + 1) % 4];
+        const QPointF e = b - a;
+        const double length = std::hypot(e.x(), e.y());
+        if (!(length > 1e-9)) continue;
+        QPointF n(e.y() / length, -e.x() / length);
+        if (QPointF::dotProduct(n, centre - a) > 0) n = -n;
+        // Exact zeros keep level and upright edges recognisable.
+        if (std::abs(n.x()) < 1e-12) n.setX(0);
+        if (std::abs(n.y()) < 1e-12) n.setY(0);
+        normals[i] = n, edge[i] = true;
+        const double c = QPointF::dotProduct(n, a);
+        o.shape.add(n.x(), n.y(), c);
+        o.outer.add(n.x(), n.y(), c + half);
+        o.inner.add(n.x(), n.y(), c - half);
+    }
+    // Each corner's bevel: the line between the two edges' strokes' outer corners.
+    for (size_t i = 0; i < 4; ++i) {
+        const size_t before = (i + 3) % 4;
+        if (!edge[i] || !edge[before]) continue;
+        QPointF n = normals[before] + normals[i];
+        const double length = std::hypot(n.x(), n.y());
+        if (!(length > 1e-9)) continue;
+        n /= length;
+        o.outer.add(n.x(), n.y(), QPointF::dotProduct(n, corners[i] + normals[i] * half));
+    }
+    return o;
+}
+
+// Adds `weight` times the share of each pixel column that [lo, hi) covers.
+void addCover(std::vector<double>& to, int x0, double lo, double hi, double weight) {
+    const int n = static_cast<int>(to.size());
+    lo = std::max(lo, static_cast<double>(x0));
+    hi = std::min(hi, static_cast<double>(x0 + n));
+    if (!(hi > lo)) return;
+    const int first = static_cast<int>(std::floor(lo)), last = static_cast<int>(std::ceil(hi));
+    for (int x = first; x < last; ++x) to[static_cast<size_t>(x - x0)] += weight * cover(lo, hi, x);
+}
+
+// Lays a filled, outlined four-sided shape (in the layer's pixels) over the layer: each pixel row
+// is cut into level lines, and on each the shape, its stroke's outer edge and the fill left
+// inside the stroke cover each pixel by the share of it they span. Rows bounded only by upright
+// edges (the long middle of a bar's side) are worked out once.
+void paintShapePixels(QRgb* bits, qsizetype stride, const QSize& size,
+                      const std::array<QPointF, 4>& corners, QRgb fill, QRgb outline, double half) {
+    const OutlinedShape o = outlinedShape(corners, half);
+    double left = corners[0].x(), right = left, top = corners[0].y(), bottom = top;
+    for (const QPointF& p : corners) {
+        left = std::min(left, p.x()), right = std::max(right, p.x());
+        top = std::min(top, p.y()), bottom = std::max(bottom, p.y());
+    }
+    const int x0 = std::max(0, static_cast<int>(std::floor(left - half)));
+    const int x1 = std::min(size.width(), static_cast<int>(std::ceil(right + half)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(top - half)));
+    const int y1 = std::min(size.height(), static_cast<int>(std::ceil(bottom + half)));
+    if (x1 <= x0 || y1 <= y0) return;
+    const auto steady = [&](int row) {
+        return steadyRow(o.shape, row) && steadyRow(o.outer, row) && steadyRow(o.inner, row);
+    };
+    int steadyFrom = y0, steadyTo = y1;  // [steadyFrom, steadyTo): one row serves them all
+    while (steadyFrom < y1 && !steady(steadyFrom)) ++steadyFrom;
+    while (steadyTo > steadyFrom && !steady(steadyTo - 1)) --steadyTo;
+
+    const size_t n = static_cast<size_t>(x1 - x0);
+    std::vector<double> filled(n), outside(n), inside(n);
+    std::vector<QRgb> colours(n);
+    // Level lines a pixel row is cut into: along a slanted edge the share a line covers changes
+    // evenly down the pixel, so a few lines give it closely.
+    constexpr int kLines = 4;
+    for (int y = y0; y < y1; ++y) {
+        if (y <= steadyFrom || y >= steadyTo) {
+            std::fill(filled.begin(), filled.end(), 0.0);
+            std::fill(outside.begin(), outside.end(), 0.0);
+            std::fill(inside.begin(), inside.end(), 0.0);
+            for (int k = 0; k < kLines; ++k) {
+                const double at = y + (k + 0.5) / kLines, band = 1.0 / kLines;
+                const Crossing f = crossingAt(o.shape, at, band);
+                addCover(filled, x0, f.lo, f.hi, f.share / kLines);
+                const Crossing out = crossingAt(o.outer, at, band);
+                addCover(outside, x0, out.lo, out.hi, out.share / kLines);
+                const Crossing in = crossingAt(o.inner, at, band);
+                addCover(inside, x0, in.lo, in.hi, in.share / kLines);
+            }
+            for (size_t i = 0; i < n; ++i) {
+                const double stroke = std::clamp(outside[i] - inside[i], 0.0, 1.0);
+                colours[i] = over(scaled(outline, stroke), scaled(fill, std::min(filled[i], 1.0)));
+            }
+        }
+        QRgb* const line = bits + y * stride + x0;
+        for (size_t i = 0; i < n; ++i) {
+            const QRgb s = colours[i], d = line[i];
+            if (s != 0) line[i] = d == 0 || qAlpha(s) == 255 ? s : over(s, d);
+        }
+    }
 }
 
 bool rasterUpright(const QPainter& p) {
@@ -94,14 +269,44 @@ FramedRects::FramedRects(QPainter& painter)
 
 void FramedRects::add(const QRectF& rect, const QColor& fill, const QColor& outline,
                       double penWidth) {
-    if (!rect.isValid()) return;
+    addBox(rect, fill, outline, penWidth, 0, QColor(), QColor());
+}
+
+void FramedRects::addBox(const QRectF& face, const QColor& fill, const QColor& outline,
+                         double penWidth, double depth, const QColor& side, const QColor& top) {
+    if (!face.isValid()) return;
+    const Framed f{face, fill, outline, penWidth, std::isfinite(depth) ? std::max(depth, 0.0) : 0,
+                   side, top};
     if (raster_) {
-        rects_.push_back({rect, fill, outline, penWidth});
+        rects_.push_back(f);
         return;
     }
+    paintSides(f);
     p_.setPen(QPen(outline, penWidth));
     p_.setBrush(fill);
-    p_.drawRect(rect);
+    p_.drawRect(face);
+}
+
+namespace {
+// A 3D bar's right side and top, from the face's corners.
+std::array<QPointF, 4> sideCorners(const QRectF& face, double depth) {
+    const QPointF back(depth, -depth);
+    return {face.topRight(), face.topRight() + back, face.bottomRight() + back, face.bottomRight()};
+}
+std::array<QPointF, 4> topCorners(const QRectF& face, double depth) {
+    const QPointF back(depth, -depth);
+    return {face.topLeft(), face.topLeft() + back, face.topRight() + back, face.topRight()};
+}
+}  // namespace
+
+void FramedRects::paintSides(const Framed& f) {
+    if (f.depth <= 0) return;
+    p_.setPen(QPen(f.outline, f.penWidth));
+    const auto side = sideCorners(f.rect, f.depth), top = topCorners(f.rect, f.depth);
+    p_.setBrush(f.side);
+    p_.drawPolygon(side.data(), 4);
+    p_.setBrush(f.top);
+    p_.drawPolygon(top.data(), 4);
 }
 
 void FramedRects::paint() {
@@ -113,6 +318,8 @@ void FramedRects::paint() {
     for (const Framed& f : rects_)
         narrowest = std::min(narrowest, toDevice_.mapRect(f.rect).width());
     if (narrowest >= kWide) {
+        // Every side before every face, as a side never reaches the next face.
+        for (const Framed& f : rects_) paintSides(f);
         for (const Framed& f : rects_) {
             p_.setPen(QPen(f.outline, f.penWidth));
             p_.setBrush(f.fill);
@@ -147,6 +354,9 @@ void FramedRects::paintPixels() {
             continue;
         bounds |= s.outer;
         shapes.push_back(s);
+        if (f.depth > 0)
+            bounds |= toDevice_.mapRect(
+                f.rect.adjusted(-half, -half - f.depth, half + f.depth, half));
     }
     // Only what the painter may paint on.
     QRect box = bounds.toAlignedRect();
@@ -158,6 +368,22 @@ void FramedRects::paintPixels() {
     layer.fill(Qt::transparent);
     QRgb* const bits = reinterpret_cast<QRgb*>(layer.bits());
     const qsizetype stride = layer.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    // The 3D sides first: a side never reaches the next face.
+    const double scale = std::sqrt(std::abs(toDevice_.m11() * toDevice_.m22()));
+    for (const Framed& f : rects_) {
+        if (f.depth <= 0 || !std::isfinite(f.rect.right()) || !std::isfinite(f.rect.bottom()))
+            continue;
+        auto toLayer = [&](std::array<QPointF, 4> corners) {
+            for (QPointF& p : corners) p = toDevice_.map(p) - QPointF(box.topLeft());
+            return corners;
+        };
+        const double half = f.penWidth / 2 * scale;
+        const QRgb outline = qPremultiply(f.outline.rgba());
+        paintShapePixels(bits, stride, box.size(), toLayer(sideCorners(f.rect, f.depth)),
+                         qPremultiply(f.side.rgba()), outline, half);
+        paintShapePixels(bits, stride, box.size(), toLayer(topCorners(f.rect, f.depth)),
+                         qPremultiply(f.top.rgba()), outline, half);
+    }
     std::vector<QRgb> row;
     for (Shape& s : shapes) {
         s.outer.translate(-box.topLeft());
@@ -201,7 +427,7 @@ void FramedRects::paintPixels() {
                 QRgb* const line = bits + y * stride + x0;
                 for (int i = 0; i < n; ++i) {
                     const QRgb d = line[i];
-                    line[i] = d == 0 ? colours[i] : over(colours[i], d);
+                    line[i] = d == 0 || qAlpha(colours[i]) == 255 ? colours[i] : over(colours[i], d);
                 }
             }
         }
