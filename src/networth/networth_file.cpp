@@ -148,7 +148,9 @@ QString NumberFileText(double value) {
         while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
         const int pointPos = std::stoi(sci.substr(e + 1)) + 1;  // digits before the point
         if (pointPos <= 0) {
-            out = "." + std::string(static_cast<size_t>(-pointPos), '0') + digits;
+            out.assign(1, '.');
+            out.append(static_cast<size_t>(-pointPos), '0');
+            out.append(digits);
         } else if (pointPos >= static_cast<int>(digits.size())) {
             out = digits + std::string(static_cast<size_t>(pointPos) - digits.size(), '0');
         } else {
@@ -163,8 +165,8 @@ QString NumberFileText(double value) {
         if (ec != std::errc()) return QStringLiteral("0");
         out.assign(buf, end);
     }
-    if (value < 0) out.insert(0, "-");
-    return QString::fromStdString(out);
+    const QString text = QString::fromStdString(out);
+    return value < 0 ? u'-' + text : text;
 }
 
 std::optional<NetTables> ParseNetWorth(const QByteArray& bytes) {
