@@ -422,6 +422,7 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
                        L.centre.y() - L.ry * std::sin(radians(deg)) + drop);
     };
     const QPen edge = c.colour ? QPen(Qt::white, 1) : QPen(Qt::black, 1);
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
 
     // In 3D the front wall: the part of each slice between nine and three
     // o'clock below the centre (angles -180..0).
@@ -435,8 +436,20 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
         for (int j = steps; j >= 0; --j)
             wallShape << edgePoint(lo + (hi - lo) * j / steps, L.depth);
         const QColor wallColour = cs::sliceWallColour(static_cast<int>(k), c.colour);
-        p.setPen(c.colour ? QPen(cs::shade(wallColour, 20), 1) : edge);
-        p.setBrush(wallColour);
+        const QPen wallPen = c.colour ? QPen(cs::shade(wallColour, 20), 1) : edge;
+        if (raster) {
+            // As the top: filled without antialiasing, its outline antialiased over the steps.
+            p.setPen(Qt::NoPen);
+            p.setBrush(wallColour);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.drawPolygon(wallShape);
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(wallPen);
+            p.setBrush(Qt::NoBrush);
+        } else {
+            p.setPen(wallPen);
+            p.setBrush(wallColour);
+        }
         p.drawPolygon(wallShape);
     }
     // The top: each slice from its start, in sixteenths of a degree as the painter takes them.
@@ -446,7 +459,6 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
             1, static_cast<int>(std::lround((L.spans[k].second - L.spans[k].first) * 16)));
         return std::pair(start, span);
     };
-    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
     if (L.slices.size() == 1) {
         p.setPen(edge);
         p.setBrush(cs::sliceBrush(0, c.colour));
