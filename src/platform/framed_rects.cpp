@@ -155,8 +155,17 @@ void addCover(std::vector<double>& to, int x0, double lo, double hi, double weig
 // is cut into level lines, and on each the shape, its stroke's outer edge and the fill left
 // inside the stroke cover each pixel by the share of it they span. Rows bounded only by upright
 // edges (the long middle of a bar's side) are worked out once.
+// The rows of a shape that one row's colours serve, left for the caller to lay down.
+struct SteadyRows {
+    int from = 0, to = 0;  // [from, to)
+    int x0 = 0;            // the first column of `colours`
+    std::vector<QRgb> colours;
+    bool laid = false;
+};
+
 void paintShapePixels(QRgb* bits, qsizetype stride, const QSize& size,
-                      const std::array<QPointF, 4>& corners, QRgb fill, QRgb outline, double half) {
+                      const std::array<QPointF, 4>& corners, QRgb fill, QRgb outline, double half,
+                      SteadyRows* keep = nullptr) {
     const OutlinedShape o = outlinedShape(corners, half);
     double left = corners[0].x(), right = left, top = corners[0].y(), bottom = top;
     for (const QPointF& p : corners) {
@@ -200,11 +209,26 @@ void paintShapePixels(QRgb* bits, qsizetype stride, const QSize& size,
                 colours[i] = over(scaled(outline, stroke), scaled(fill, std::min(filled[i], 1.0)));
             }
         }
+        if (keep && y >= steadyFrom && y < steadyTo) {
+            if (y == steadyFrom) *keep = SteadyRows{steadyFrom, steadyTo, x0, colours, false};
+            continue;
+        }
         QRgb* const line = bits + y * stride + x0;
         for (size_t i = 0; i < n; ++i) {
             const QRgb s = colours[i], d = line[i];
             if (s != 0) line[i] = d == 0 || qAlpha(s) == 255 ? s : over(s, d);
         }
+    }
+}
+
+// Lays the rows `keep` left under what the layer holds there.
+void layUnder(QRgb* bits, qsizetype stride, SteadyRows& keep) {
+    if (keep.laid) return;
+    keep.laid = true;
+    for (int y = keep.from; y < keep.to; ++y) {
+        QRgb* const line = bits + y * stride + keep.x0;
+        for (size_t i = 0; i < keep.colours.size(); ++i)
+            line[i] = line[i] == 0 ? keep.colours[i] : over(line[i], keep.colours[i]);
     }
 }
 
@@ -339,6 +363,7 @@ void FramedRects::paintPixels() {
     struct Shape {
         QRectF outer, inner;
         QRgb outline, fill;
+        size_t framed;  // its index in rects_
     };
     std::vector<Shape> shapes;
     shapes.reserve(rects_.size());
@@ -347,7 +372,8 @@ void FramedRects::paintPixels() {
         const double half = f.penWidth / 2;
         Shape s{toDevice_.mapRect(f.rect.adjusted(-half, -half, half, half)),
                 toDevice_.mapRect(f.rect.adjusted(half, half, -half, -half)),
-                qPremultiply(f.outline.rgba()), qPremultiply(f.fill.rgba())};
+                qPremultiply(f.outline.rgba()), qPremultiply(f.fill.rgba()),
+                static_cast<size_t>(&f - rects_.data())};
         if (f.rect.width() <= f.penWidth || f.rect.height() <= f.penWidth) s.inner = QRectF();
         if (!std::isfinite(s.outer.left()) || !std::isfinite(s.outer.right()) ||
             !std::isfinite(s.outer.top()) || !std::isfinite(s.outer.bottom()))
@@ -373,6 +399,17 @@ void FramedRects::paintPixels() {
     // more: the sides of lower bars are left to the painter, under the layer.
     constexpr double kTallSide = 120;
     const double scale = std::sqrt(std::abs(toDevice_.m11() * toDevice_.m22()));
+    // Where no side reaches the next bar's side, the long middle of each side is laid down with
+    // its face, the rows together: under what the layer holds there (its own top, the next bar's
+    // top, painted after it) and under its face.
+    bool apart = true;
+    for (size_t i = 0; i + 1 < rects_.size() && apart; ++i) {
+        const Framed &f = rects_[i], &next = rects_[i + 1];
+        apart = (next.rect.right() - f.rect.right() - f.depth - (f.penWidth + next.penWidth) / 2) *
+                    std::abs(toDevice_.m11()) >
+                0.5;
+    }
+    std::vector<SteadyRows> middles(rects_.size());
     for (const Framed& f : rects_) {
         if (f.depth <= 0 || !std::isfinite(f.rect.right()) || !std::isfinite(f.rect.bottom()))
             continue;
@@ -387,11 +424,12 @@ void FramedRects::paintPixels() {
         const double half = f.penWidth / 2 * scale;
         const QRgb outline = qPremultiply(f.outline.rgba());
         paintShapePixels(bits, stride, box.size(), toLayer(sideCorners(f.rect, f.depth)),
-                         qPremultiply(f.side.rgba()), outline, half);
+                         qPremultiply(f.side.rgba()), outline, half,
+                         apart ? &middles[static_cast<size_t>(&f - rects_.data())] : nullptr);
         paintShapePixels(bits, stride, box.size(), toLayer(topCorners(f.rect, f.depth)),
                          qPremultiply(f.top.rgba()), outline, half);
     }
-    std::vector<QRgb> row;
+    std::vector<QRgb> row, faceRow, sideRow, both;
     for (Shape& s : shapes) {
         s.outer.translate(-box.topLeft());
         s.inner.translate(-box.topLeft());
@@ -404,6 +442,8 @@ void FramedRects::paintPixels() {
         row.resize(static_cast<size_t>(n));
         // The rows of a rectangle differ only at its top and bottom edges, where it covers part
         // of a row: between those, one row's colours serve them all.
+        SteadyRows& side = middles[s.framed];
+        const bool withSide = side.to > side.from && side.from >= y0 && side.to <= y1;
         std::array<int, 10> cuts = {y0,
                                     y1,
                                     static_cast<int>(std::floor(s.outer.top())) + 1,
@@ -412,8 +452,8 @@ void FramedRects::paintPixels() {
                                     static_cast<int>(std::floor(s.inner.top())) + 1,
                                     static_cast<int>(std::ceil(s.inner.bottom())) - 1,
                                     static_cast<int>(std::ceil(s.inner.bottom())),
-                                    y0,
-                                    y0};
+                                    withSide ? side.from : y0,
+                                    withSide ? side.to : y0};
         for (int& cut : cuts) cut = std::clamp(cut, y0, y1);
         std::sort(cuts.begin(), cuts.end());
         for (size_t k = 0; k + 1 < cuts.size(); ++k) {
@@ -429,6 +469,37 @@ void FramedRects::paintPixels() {
                              c);
                 row[static_cast<size_t>(x - x0)] = c;
             }
+            if (withSide && from >= side.from && to <= side.to) {
+                // The face over its side's middle, worked out once for these rows; where the
+                // layer holds something already, each pixel in its order.
+                const int ux0 = std::min(x0, side.x0);
+                const int ux1 = std::max(x1, side.x0 + static_cast<int>(side.colours.size()));
+                const size_t un = static_cast<size_t>(ux1 - ux0);
+                faceRow.assign(un, 0);
+                sideRow.assign(un, 0);
+                for (int i = 0; i < n; ++i)
+                    faceRow[static_cast<size_t>(x0 - ux0 + i)] = row[static_cast<size_t>(i)];
+                std::copy(side.colours.begin(), side.colours.end(),
+                          sideRow.begin() + (side.x0 - ux0));
+                both.resize(un);
+                for (size_t i = 0; i < un; ++i)
+                    both[i] = sideRow[i] == 0 || qAlpha(faceRow[i]) == 255
+                                  ? faceRow[i]
+                                  : over(faceRow[i], sideRow[i]);
+                for (int y = from; y < to; ++y) {
+                    QRgb* const line = bits + y * stride + ux0;
+                    for (size_t i = 0; i < un; ++i) {
+                        const QRgb d = line[i];
+                        if (d == 0)
+                            line[i] = both[i];
+                        else if (qAlpha(faceRow[i]) != 255)
+                            line[i] = over(faceRow[i], sideRow[i] == 0 ? d : over(d, sideRow[i]));
+                        else
+                            line[i] = faceRow[i];
+                    }
+                }
+                continue;
+            }
             const QRgb* const colours = row.data();
             for (int y = from; y < to; ++y) {
                 QRgb* const line = bits + y * stride + x0;
@@ -438,7 +509,11 @@ void FramedRects::paintPixels() {
                 }
             }
         }
+        if (withSide) side.laid = true;
     }
+    // Sides whose faces lie outside the layer.
+    for (SteadyRows& side : middles)
+        if (side.to > side.from) layUnder(bits, stride, side);
     // Drawn in the device's pixels, one to one.
     p_.setTransform(toDevice_.inverted() * p_.transform());
     p_.drawImage(box.topLeft(), layer);
