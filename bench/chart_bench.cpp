@@ -135,14 +135,18 @@ BENCHMARK(BM_ChartPaintMonths)
     ->Unit(benchmark::kMillisecond);
 
 // The chart laid out and painted afresh, as for the first paint at a size: the fund chart and
-// the 3D pie of 30 funds, and the 480-month loan chart flat and in 3D.
+// the 3D pie of 30 funds, the 480-month loan chart flat and in 3D, and 50 years in 3D. With
+// VANTORA_CHART_IMAGES set to a folder, each picture is written there as a PNG file (to compare
+// the look before and after a change), and the printout below as chart.pdf.
 void BM_ChartFirstPaint(benchmark::State& state) {
     const int chart = static_cast<int>(state.range(1));
     if (chart < 2)
         fundHandOver();
-    else
+    else if (chart < 4)
         loanHandOver(480);
-    Form1* f = openChart(chart == 3, state.range(0) == 1);
+    else
+        yearHandOver(50);
+    Form1* f = openChart(chart == 3 || chart == 4, state.range(0) == 1);
     if (chart == 1) {
         f->button(QStringLiteral("Pie2d"))->click();
         f->button(QStringLiteral("ThreeDee"))->click();
@@ -154,12 +158,16 @@ void BM_ChartFirstPaint(benchmark::State& state) {
         QPainter p(&image);
         view->paint(p);
     }
-    static const char* const names[] = {"funds", "funds 3D pie", "480 months", "480 months 3D"};
+    static const char* const names[] = {"funds", "funds 3D pie", "480 months", "480 months 3D",
+                                        "50 years 3D"};
     state.SetLabel(names[chart]);
+    const QString folder = qEnvironmentVariable("VANTORA_CHART_IMAGES");
+    if (!folder.isEmpty())
+        image.save(QStringLiteral("%1/chart%2-%3.png").arg(folder).arg(chart).arg(state.range(0)));
     Windows().unloadAll();
 }
 BENCHMARK(BM_ChartFirstPaint)
-    ->ArgsProduct({{0, 1}, {0, 1, 2, 3}})
+    ->ArgsProduct({{0, 1}, {0, 1, 2, 3, 4}})
     ->Unit(benchmark::kMillisecond);
 
 // "&To Printer" in colour to the PDF device: the window painted on the page (the strip of
@@ -179,6 +187,8 @@ void BM_ChartPrintToPdf(benchmark::State& state) {
         f->button(QStringLiteral("Ptr"))->click();
     }
     if (!QFile::exists(pdf)) state.SkipWithError("no printout");
+    const QString folder = qEnvironmentVariable("VANTORA_CHART_IMAGES");
+    if (!folder.isEmpty()) QFile::copy(pdf, folder + QStringLiteral("/chart.pdf"));
     setPrintDeviceFactory(nullptr);
     Windows().unloadAll();
 }

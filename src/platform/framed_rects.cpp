@@ -23,14 +23,213 @@ QRgb scaled(QRgb premultiplied, double share) {
                  part(qAlpha(premultiplied)));
 }
 
+// Each of the four 8-bit parts of `x` times `a` / 255, rounded (two parts at a time).
+inline QRgb partsTimes(QRgb x, unsigned a) {
+    unsigned t = (x & 0xff00ffu) * a;
+    t = ((t + ((t >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    x = ((x >> 8) & 0xff00ffu) * a;
+    x = (x + ((x >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return x | t;
+}
+
 // Premultiplied `src` laid over `dst`. Kept out of line: most pixels of a layer are laid on
 // nothing, and that test must stay a plain branch.
 [[gnu::noinline]] QRgb over(QRgb src, QRgb dst) {
-    const int keep = 255 - qAlpha(src);
-    if (keep == 0 || dst == 0) return src;
-    auto part = [keep](int s, int d) { return s + (d * keep + 127) / 255; };
-    return qRgba(part(qRed(src), qRed(dst)), part(qGreen(src), qGreen(dst)),
-                 part(qBlue(src), qBlue(dst)), part(qAlpha(src), qAlpha(dst)));
+    return src + partsTimes(dst, 255 - qAlpha(src));
+}
+
+// A convex shape as the half-planes n.x * x + n.y * y <= c it lies in (at most eight: a
+// four-sided shape and the bevels of its stroke's corners).
+struct HalfPlane {
+    double nx, ny, c;
+};
+struct Convex {
+    std::array<HalfPlane, 8> planes;
+    int count = 0;
+    void add(double nx, double ny, double c) { planes[static_cast<size_t>(count++)] = {nx, ny, c}; }
+};
+
+// Where the band of height `band` around the level line at `y` crosses the shape: [lo, hi), and
+// the share of the band's height inside the shape's level edges (its top and bottom are worked
+// out exactly, its slanted and upright edges on the line). Nothing when lo >= hi.
+struct Crossing {
+    double lo, hi, share;
+};
+Crossing crossingAt(const Convex& s, double y, double band) {
+    Crossing out{-std::numeric_limits<double>::infinity(),
+                 std::numeric_limits<double>::infinity(), 1.0};
+    for (int k = 0; k < s.count; ++k) {
+        const HalfPlane& h = s.planes[static_cast<size_t>(k)];
+        if (h.nx == 0) {
+            // A level edge: inside above (ny > 0) or below (ny < 0) the line y = c / ny.
+            const double edge = h.c / h.ny;
+            const double inside = h.ny > 0 ? edge - (y - band / 2) : (y + band / 2) - edge;
+            out.share *= std::clamp(inside / band, 0.0, 1.0);
+            if (out.share == 0) return {0.0, 0.0, 0.0};
+            continue;
+        }
+        const double x = (h.c - h.ny * y) / h.nx;
+        if (h.nx > 0)
+            out.hi = std::min(out.hi, x);
+        else
+            out.lo = std::max(out.lo, x);
+    }
+    return out;
+}
+
+// True when every level line across pixel row `row` crosses the shape at the same place: only
+// its upright sides bound it there.
+bool steadyRow(const Convex& s, int row) {
+    double lo = -std::numeric_limits<double>::infinity();
+    double hi = std::numeric_limits<double>::infinity();
+    for (int k = 0; k < s.count; ++k) {
+        const HalfPlane& h = s.planes[static_cast<size_t>(k)];
+        if (h.ny != 0) continue;
+        if (h.nx > 0) hi = std::min(hi, h.c / h.nx);
+        if (h.nx < 0) lo = std::max(lo, h.c / h.nx);
+    }
+    if (lo >= hi) return true;
+    if (!std::isfinite(lo) || !std::isfinite(hi)) return false;
+    for (int k = 0; k < s.count; ++k) {
+        const HalfPlane& h = s.planes[static_cast<size_t>(k)];
+        if (h.ny == 0) continue;
+        for (double x : {lo, hi})
+            for (double y : {static_cast<double>(row), row + 1.0})
+                if (h.nx * x + h.ny * y > h.c) return false;
+    }
+    return true;
+}
+
+// A filled four-sided convex shape outlined with a pen `half` wide on each side of its edges (the
+// corners bevelled, as the painter's default pen joins them): the shape itself, what the pen
+// covers on the outside and what it leaves of the fill inside.
+struct OutlinedShape {
+    Convex shape, outer, inner;
+};
+OutlinedShape outlinedShape(const std::array<QPointF, 4>& corners, double half) {
+    OutlinedShape o;
+    QPointF centre;
+    for (const QPointF& p : corners) centre += p / 4;
+    std::array<QPointF, 4> normals{};
+    std::array<bool, 4> edge{};
+    for (size_t i = 0; i < 4; ++i) {
+        const QPointF a = corners[i], b = corners[(i + 1) % 4];
+        const QPointF e = b - a;
+        const double length = std::hypot(e.x(), e.y());
+        if (!(length > 1e-9)) continue;
+        QPointF n(e.y() / length, -e.x() / length);
+        if (QPointF::dotProduct(n, centre - a) > 0) n = -n;
+        // Exact zeros keep level and upright edges recognisable.
+        if (std::abs(n.x()) < 1e-12) n.setX(0);
+        if (std::abs(n.y()) < 1e-12) n.setY(0);
+        normals[i] = n, edge[i] = true;
+        const double c = QPointF::dotProduct(n, a);
+        o.shape.add(n.x(), n.y(), c);
+        o.outer.add(n.x(), n.y(), c + half);
+        o.inner.add(n.x(), n.y(), c - half);
+    }
+    // Each corner's bevel: the line between the two edges' strokes' outer corners.
+    for (size_t i = 0; i < 4; ++i) {
+        const size_t before = (i + 3) % 4;
+        if (!edge[i] || !edge[before]) continue;
+        QPointF n = normals[before] + normals[i];
+        const double length = std::hypot(n.x(), n.y());
+        if (!(length > 1e-9)) continue;
+        n /= length;
+        o.outer.add(n.x(), n.y(), QPointF::dotProduct(n, corners[i] + normals[i] * half));
+    }
+    return o;
+}
+
+// Adds `weight` times the share of each pixel column that [lo, hi) covers.
+void addCover(std::vector<double>& to, int x0, double lo, double hi, double weight) {
+    const int n = static_cast<int>(to.size());
+    lo = std::max(lo, static_cast<double>(x0));
+    hi = std::min(hi, static_cast<double>(x0 + n));
+    if (!(hi > lo)) return;
+    const int first = static_cast<int>(std::floor(lo)), last = static_cast<int>(std::ceil(hi));
+    for (int x = first; x < last; ++x) to[static_cast<size_t>(x - x0)] += weight * cover(lo, hi, x);
+}
+
+// Lays a filled, outlined four-sided shape (in the layer's pixels) over the layer: each pixel row
+// is cut into level lines, and on each the shape, its stroke's outer edge and the fill left
+// inside the stroke cover each pixel by the share of it they span. Rows bounded only by upright
+// edges (the long middle of a bar's side) are worked out once.
+// The rows of a shape that one row's colours serve, left for the caller to lay down.
+struct SteadyRows {
+    int from = 0, to = 0;  // [from, to)
+    int x0 = 0;            // the first column of `colours`
+    std::vector<QRgb> colours;
+    bool laid = false;
+};
+
+void paintShapePixels(QRgb* bits, qsizetype stride, const QSize& size,
+                      const std::array<QPointF, 4>& corners, QRgb fill, QRgb outline, double half,
+                      SteadyRows* keep = nullptr) {
+    const OutlinedShape o = outlinedShape(corners, half);
+    double left = corners[0].x(), right = left, top = corners[0].y(), bottom = top;
+    for (const QPointF& p : corners) {
+        left = std::min(left, p.x()), right = std::max(right, p.x());
+        top = std::min(top, p.y()), bottom = std::max(bottom, p.y());
+    }
+    const int x0 = std::max(0, static_cast<int>(std::floor(left - half)));
+    const int x1 = std::min(size.width(), static_cast<int>(std::ceil(right + half)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(top - half)));
+    const int y1 = std::min(size.height(), static_cast<int>(std::ceil(bottom + half)));
+    if (x1 <= x0 || y1 <= y0) return;
+    const auto steady = [&](int row) {
+        return steadyRow(o.shape, row) && steadyRow(o.outer, row) && steadyRow(o.inner, row);
+    };
+    int steadyFrom = y0, steadyTo = y1;  // [steadyFrom, steadyTo): one row serves them all
+    while (steadyFrom < y1 && !steady(steadyFrom)) ++steadyFrom;
+    while (steadyTo > steadyFrom && !steady(steadyTo - 1)) --steadyTo;
+
+    const size_t n = static_cast<size_t>(x1 - x0);
+    std::vector<double> filled(n), outside(n), inside(n);
+    std::vector<QRgb> colours(n);
+    // Level lines a pixel row is cut into: along a slanted edge the share a line covers changes
+    // evenly down the pixel, so a few lines give it closely.
+    constexpr int kLines = 4;
+    for (int y = y0; y < y1; ++y) {
+        if (y <= steadyFrom || y >= steadyTo) {
+            std::fill(filled.begin(), filled.end(), 0.0);
+            std::fill(outside.begin(), outside.end(), 0.0);
+            std::fill(inside.begin(), inside.end(), 0.0);
+            for (int k = 0; k < kLines; ++k) {
+                const double at = y + (k + 0.5) / kLines, band = 1.0 / kLines;
+                const Crossing f = crossingAt(o.shape, at, band);
+                addCover(filled, x0, f.lo, f.hi, f.share / kLines);
+                const Crossing out = crossingAt(o.outer, at, band);
+                addCover(outside, x0, out.lo, out.hi, out.share / kLines);
+                const Crossing in = crossingAt(o.inner, at, band);
+                addCover(inside, x0, in.lo, in.hi, in.share / kLines);
+            }
+            for (size_t i = 0; i < n; ++i) {
+                const double stroke = std::clamp(outside[i] - inside[i], 0.0, 1.0);
+                colours[i] = over(scaled(outline, stroke), scaled(fill, std::min(filled[i], 1.0)));
+            }
+        }
+        if (keep && y >= steadyFrom && y < steadyTo) {
+            if (y == steadyFrom) *keep = SteadyRows{steadyFrom, steadyTo, x0, colours, false};
+            continue;
+        }
+        QRgb* const line = bits + y * stride + x0;
+        for (size_t i = 0; i < n; ++i) {
+            const QRgb s = colours[i], d = line[i];
+            if (s != 0) line[i] = d == 0 || qAlpha(s) == 255 ? s : over(s, d);
+        }
+    }
+}
+
+// Lays the rows `keep` left under what the layer holds there.
+void layUnder(QRgb* bits, qsizetype stride, SteadyRows& keep) {
+    if (keep.laid) return;
+    keep.laid = true;
+    for (int y = keep.from; y < keep.to; ++y) {
+        QRgb* const line = bits + y * stride + keep.x0;
+        for (size_t i = 0; i < keep.colours.size(); ++i)
+            line[i] = line[i] == 0 ? keep.colours[i] : over(line[i], keep.colours[i]);
+    }
 }
 
 bool rasterUpright(const QPainter& p) {
@@ -94,14 +293,44 @@ FramedRects::FramedRects(QPainter& painter)
 
 void FramedRects::add(const QRectF& rect, const QColor& fill, const QColor& outline,
                       double penWidth) {
-    if (!rect.isValid()) return;
+    addBox(rect, fill, outline, penWidth, 0, QColor(), QColor());
+}
+
+void FramedRects::addBox(const QRectF& face, const QColor& fill, const QColor& outline,
+                         double penWidth, double depth, const QColor& side, const QColor& top) {
+    if (!face.isValid()) return;
+    const Framed f{face, fill, outline, penWidth, std::isfinite(depth) ? std::max(depth, 0.0) : 0,
+                   side, top};
     if (raster_) {
-        rects_.push_back({rect, fill, outline, penWidth});
+        rects_.push_back(f);
         return;
     }
+    paintSides(f);
     p_.setPen(QPen(outline, penWidth));
     p_.setBrush(fill);
-    p_.drawRect(rect);
+    p_.drawRect(face);
+}
+
+namespace {
+// A 3D bar's right side and top, from the face's corners.
+std::array<QPointF, 4> sideCorners(const QRectF& face, double depth) {
+    const QPointF back(depth, -depth);
+    return {face.topRight(), face.topRight() + back, face.bottomRight() + back, face.bottomRight()};
+}
+std::array<QPointF, 4> topCorners(const QRectF& face, double depth) {
+    const QPointF back(depth, -depth);
+    return {face.topLeft(), face.topLeft() + back, face.topRight() + back, face.topRight()};
+}
+}  // namespace
+
+void FramedRects::paintSides(const Framed& f) {
+    if (f.depth <= 0) return;
+    p_.setPen(QPen(f.outline, f.penWidth));
+    const auto side = sideCorners(f.rect, f.depth), top = topCorners(f.rect, f.depth);
+    p_.setBrush(f.side);
+    p_.drawPolygon(side.data(), 4);
+    p_.setBrush(f.top);
+    p_.drawPolygon(top.data(), 4);
 }
 
 void FramedRects::paint() {
@@ -113,6 +342,8 @@ void FramedRects::paint() {
     for (const Framed& f : rects_)
         narrowest = std::min(narrowest, toDevice_.mapRect(f.rect).width());
     if (narrowest >= kWide) {
+        // Every side before every face, as a side never reaches the next face.
+        for (const Framed& f : rects_) paintSides(f);
         for (const Framed& f : rects_) {
             p_.setPen(QPen(f.outline, f.penWidth));
             p_.setBrush(f.fill);
@@ -132,6 +363,7 @@ void FramedRects::paintPixels() {
     struct Shape {
         QRectF outer, inner;
         QRgb outline, fill;
+        size_t framed;  // its index in rects_
     };
     std::vector<Shape> shapes;
     shapes.reserve(rects_.size());
@@ -140,13 +372,17 @@ void FramedRects::paintPixels() {
         const double half = f.penWidth / 2;
         Shape s{toDevice_.mapRect(f.rect.adjusted(-half, -half, half, half)),
                 toDevice_.mapRect(f.rect.adjusted(half, half, -half, -half)),
-                qPremultiply(f.outline.rgba()), qPremultiply(f.fill.rgba())};
+                qPremultiply(f.outline.rgba()), qPremultiply(f.fill.rgba()),
+                static_cast<size_t>(&f - rects_.data())};
         if (f.rect.width() <= f.penWidth || f.rect.height() <= f.penWidth) s.inner = QRectF();
         if (!std::isfinite(s.outer.left()) || !std::isfinite(s.outer.right()) ||
             !std::isfinite(s.outer.top()) || !std::isfinite(s.outer.bottom()))
             continue;
         bounds |= s.outer;
         shapes.push_back(s);
+        if (f.depth > 0)
+            bounds |= toDevice_.mapRect(
+                f.rect.adjusted(-half, -half - f.depth, half + f.depth, half));
     }
     // Only what the painter may paint on.
     QRect box = bounds.toAlignedRect();
@@ -158,7 +394,42 @@ void FramedRects::paintPixels() {
     layer.fill(Qt::transparent);
     QRgb* const bits = reinterpret_cast<QRgb*>(layer.bits());
     const qsizetype stride = layer.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    std::vector<QRgb> row;
+    // The 3D sides first: a side never reaches the next face. Working a side out here costs
+    // about what the painter spends on a polygon a hundred-odd rows high, and less for every row
+    // more: the sides of lower bars are left to the painter, under the layer.
+    constexpr double kTallSide = 120;
+    const double scale = std::sqrt(std::abs(toDevice_.m11() * toDevice_.m22()));
+    // Where no side reaches the next bar's side, the long middle of each side is laid down with
+    // its face, the rows together: under what the layer holds there (its own top, the next bar's
+    // top, painted after it) and under its face.
+    bool apart = true;
+    for (size_t i = 0; i + 1 < rects_.size() && apart; ++i) {
+        const Framed &f = rects_[i], &next = rects_[i + 1];
+        apart = (next.rect.right() - f.rect.right() - f.depth - (f.penWidth + next.penWidth) / 2) *
+                    std::abs(toDevice_.m11()) >
+                0.5;
+    }
+    std::vector<SteadyRows> middles(rects_.size());
+    for (const Framed& f : rects_) {
+        if (f.depth <= 0 || !std::isfinite(f.rect.right()) || !std::isfinite(f.rect.bottom()))
+            continue;
+        if (f.rect.height() * std::abs(toDevice_.m22()) < kTallSide) {
+            paintSides(f);
+            continue;
+        }
+        auto toLayer = [&](std::array<QPointF, 4> corners) {
+            for (QPointF& p : corners) p = toDevice_.map(p) - QPointF(box.topLeft());
+            return corners;
+        };
+        const double half = f.penWidth / 2 * scale;
+        const QRgb outline = qPremultiply(f.outline.rgba());
+        paintShapePixels(bits, stride, box.size(), toLayer(sideCorners(f.rect, f.depth)),
+                         qPremultiply(f.side.rgba()), outline, half,
+                         apart ? &middles[static_cast<size_t>(&f - rects_.data())] : nullptr);
+        paintShapePixels(bits, stride, box.size(), toLayer(topCorners(f.rect, f.depth)),
+                         qPremultiply(f.top.rgba()), outline, half);
+    }
+    std::vector<QRgb> row, faceRow, sideRow, both;
     for (Shape& s : shapes) {
         s.outer.translate(-box.topLeft());
         s.inner.translate(-box.topLeft());
@@ -171,6 +442,8 @@ void FramedRects::paintPixels() {
         row.resize(static_cast<size_t>(n));
         // The rows of a rectangle differ only at its top and bottom edges, where it covers part
         // of a row: between those, one row's colours serve them all.
+        SteadyRows& side = middles[s.framed];
+        const bool withSide = side.to > side.from && side.from >= y0 && side.to <= y1;
         std::array<int, 10> cuts = {y0,
                                     y1,
                                     static_cast<int>(std::floor(s.outer.top())) + 1,
@@ -179,8 +452,8 @@ void FramedRects::paintPixels() {
                                     static_cast<int>(std::floor(s.inner.top())) + 1,
                                     static_cast<int>(std::ceil(s.inner.bottom())) - 1,
                                     static_cast<int>(std::ceil(s.inner.bottom())),
-                                    y0,
-                                    y0};
+                                    withSide ? side.from : y0,
+                                    withSide ? side.to : y0};
         for (int& cut : cuts) cut = std::clamp(cut, y0, y1);
         std::sort(cuts.begin(), cuts.end());
         for (size_t k = 0; k + 1 < cuts.size(); ++k) {
@@ -196,16 +469,51 @@ void FramedRects::paintPixels() {
                              c);
                 row[static_cast<size_t>(x - x0)] = c;
             }
+            if (withSide && from >= side.from && to <= side.to) {
+                // The face over its side's middle, worked out once for these rows; where the
+                // layer holds something already, each pixel in its order.
+                const int ux0 = std::min(x0, side.x0);
+                const int ux1 = std::max(x1, side.x0 + static_cast<int>(side.colours.size()));
+                const size_t un = static_cast<size_t>(ux1 - ux0);
+                faceRow.assign(un, 0);
+                sideRow.assign(un, 0);
+                for (int i = 0; i < n; ++i)
+                    faceRow[static_cast<size_t>(x0 - ux0 + i)] = row[static_cast<size_t>(i)];
+                std::copy(side.colours.begin(), side.colours.end(),
+                          sideRow.begin() + (side.x0 - ux0));
+                both.resize(un);
+                for (size_t i = 0; i < un; ++i)
+                    both[i] = sideRow[i] == 0 || qAlpha(faceRow[i]) == 255
+                                  ? faceRow[i]
+                                  : over(faceRow[i], sideRow[i]);
+                for (int y = from; y < to; ++y) {
+                    QRgb* const line = bits + y * stride + ux0;
+                    for (size_t i = 0; i < un; ++i) {
+                        const QRgb d = line[i];
+                        if (d == 0)
+                            line[i] = both[i];
+                        else if (qAlpha(faceRow[i]) != 255)
+                            line[i] = over(faceRow[i], sideRow[i] == 0 ? d : over(d, sideRow[i]));
+                        else
+                            line[i] = faceRow[i];
+                    }
+                }
+                continue;
+            }
             const QRgb* const colours = row.data();
             for (int y = from; y < to; ++y) {
                 QRgb* const line = bits + y * stride + x0;
                 for (int i = 0; i < n; ++i) {
                     const QRgb d = line[i];
-                    line[i] = d == 0 ? colours[i] : over(colours[i], d);
+                    line[i] = d == 0 || qAlpha(colours[i]) == 255 ? colours[i] : over(colours[i], d);
                 }
             }
         }
+        if (withSide) side.laid = true;
     }
+    // Sides whose faces lie outside the layer.
+    for (SteadyRows& side : middles)
+        if (side.to > side.from) layUnder(bits, stride, side);
     // Drawn in the device's pixels, one to one.
     p_.setTransform(toDevice_.inverted() * p_.transform());
     p_.drawImage(box.topLeft(), layer);

@@ -22,6 +22,12 @@ class FramedRects {
     explicit FramedRects(QPainter& painter);
 
     void add(const QRectF& rect, const QColor& fill, const QColor& outline, double penWidth);
+    // A 3D bar: `face` as add() paints it, with its right side (in `side`) and its top (in `top`)
+    // reaching `depth` back, up and to the right, outlined alike. The sides of narrow bars are
+    // worked out into the same image as the faces: as polygons each would cost the painter a
+    // call for every row.
+    void addBox(const QRectF& face, const QColor& fill, const QColor& outline, double penWidth,
+                double depth, const QColor& side, const QColor& top);
     // Paints what a raster device has been given so far.
     void paint();
 
@@ -30,7 +36,10 @@ class FramedRects {
         QRectF rect;
         QColor fill, outline;
         double penWidth;
+        double depth = 0;
+        QColor side, top;
     };
+    void paintSides(const Framed& f);
     void paintPixels();
 
     QPainter& p_;

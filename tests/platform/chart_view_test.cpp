@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QPicture>
 #include <QToolTip>
 #include <functional>
 #include <limits>
@@ -31,6 +32,63 @@ int colouredPixels(const QImage& image) {
             if (spread > 40) ++n;
         }
     return n;
+}
+
+// Where two images differ by more than `tolerance` in a channel over an area, not along a line:
+// the pixels whose every neighbour differs too.
+int areasApart(const QImage& a, const QImage& b, int tolerance) {
+    auto apart = [&](int x, int y) {
+        const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+        return std::abs(qRed(p) - qRed(q)) > tolerance ||
+               std::abs(qGreen(p) - qGreen(q)) > tolerance ||
+               std::abs(qBlue(p) - qBlue(q)) > tolerance;
+    };
+    int n = 0;
+    for (int y = 1; y + 1 < a.height(); ++y)
+        for (int x = 1; x + 1 < a.width(); ++x) {
+            bool all = true;
+            for (int dy = -1; dy <= 1 && all; ++dy)
+                for (int dx = -1; dx <= 1 && all; ++dx) all = apart(x + dx, y + dy);
+            n += all ? 1 : 0;
+        }
+    return n;
+}
+
+TEST(ChartPaint, ThePieOnTheScreenLooksAsDrawnSliceBySlice) {
+    // A picture (as a printer gets it) is drawn shape by shape; the screen's quicker top and
+    // wall may differ along the slices' edges, never over an area.
+    for (int slices : {5, 30})
+        for (bool colour : {true, false})
+            for (bool threeD : {false, true}) {
+                ChartContent c;
+                c.kind = ChartContent::Kind::Pie;
+                c.colour = colour;
+                for (int k = 0; k < slices; ++k) {
+                    c.labels << QStringLiteral("Fund %1").arg(k + 1);
+                    c.values.push_back(100.0 + 37 * (k % 7));
+                }
+                const QRect area(0, 0, 640, 420);
+                const QFont font = QApplication::font();
+                QImage screen(area.size(), QImage::Format_ARGB32_Premultiplied);
+                {
+                    QPainter p(&screen);
+                    PaintChart(p, area, c, font, threeD);
+                }
+                QPicture shapes;
+                {
+                    QPainter p(&shapes);
+                    PaintChart(p, area, c, font, threeD);
+                }
+                QImage drawn(area.size(), QImage::Format_ARGB32_Premultiplied);
+                {
+                    QPainter p(&drawn);
+                    shapes.play(&p);
+                }
+                const std::string name = std::to_string(slices) + (colour ? " colour" : " b/w") +
+                                         (threeD ? " 3D" : " flat");
+                // (Where thirty edges meet at the centre, a few pixels.)
+                EXPECT_LE(areasApart(screen, drawn, 24), 12) << name;
+            }
 }
 
 TEST(ChartStyle, ThinnedLabelsKeepTheFirstAndLastPoint) {

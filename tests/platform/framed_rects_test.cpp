@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -77,6 +78,58 @@ TEST(FramedRects, PaintTheSamePixelsAsAntialiasedRectangles) {
             << c.name;
         EXPECT_LE(pixelsApart(expected, painted, 80), 2 * static_cast<int>(c.rects.size()))
             << c.name;
+    }
+}
+
+TEST(FramedRects, NarrowBoxesPaintTheSamePixelsAsTheirPolygons) {
+    const QColor side(0x1d, 0x55, 0x86), top(0x62, 0xa4, 0xe0);
+    // Sides of bars 120 pixels high or more are worked out with the faces, lower ones are left
+    // to the painter.
+    const struct {
+        const char* name;
+        std::vector<QRectF> faces;
+        double depth;
+        double ratio;
+    } cases[] = {
+        {"bars a pixel or two wide", {{10.2, 20, 1.4, 160}, {14.6, 35.5, 1.4, 145}}, 1.3, 1},
+        {"just under the width the painter takes",
+         {{10.3, 20.6, 5.9, 150.2}, {20.7, 40.1, 5.9, 130}},
+         2.1, 1},
+        {"deep sides on whole pixels", {{10, 20, 3, 160}, {20, 30, 3, 150}}, 4, 1},
+        {"sides reaching the next bar's side",
+         {{10.2, 20, 1, 160}, {11.8, 25, 1, 150}, {13.4, 35, 1, 140}},
+         1.3, 1},
+        {"tall and low bars together", {{10.4, 20.2, 4, 150}, {20.4, 160.2, 4, 0.5}}, 2, 1},
+        {"on a screen of two pixels a point", {{10.3, 20.6, 2.2, 70.2}, {20.1, 30, 2.2, 40}}, 1.5,
+         2},
+        {"reaching past the edges", {{-1.5, 70.5, 3, 140}, {95.2, -3, 3, 130}}, 2, 1},
+    };
+    for (const auto& c : cases) {
+        const QSize size(100, 190);
+        const QImage expected = paintOnWhite(size, c.ratio, [&](QPainter& p) {
+            const QPointF back(c.depth, -c.depth);
+            p.setPen(QPen(kOutline, 1));
+            for (const QRectF& f : c.faces) {
+                p.setBrush(side);
+                p.drawPolygon(QPolygonF({f.topRight(), f.topRight() + back,
+                                         f.bottomRight() + back, f.bottomRight()}));
+                p.setBrush(top);
+                p.drawPolygon(QPolygonF(
+                    {f.topLeft(), f.topLeft() + back, f.topRight() + back, f.topRight()}));
+            }
+            p.setBrush(kFill);
+            for (const QRectF& f : c.faces) p.drawRect(f);
+        });
+        const QImage painted = paintOnWhite(size, c.ratio, [&](QPainter& p) {
+            FramedRects rects(p);
+            for (const QRectF& f : c.faces) rects.addBox(f, kFill, kOutline, 1, c.depth, side, top);
+            rects.paint();
+        });
+        // Along the slanted edges the painter leaves out a pixel the pen's edge only grazes (a
+        // quarter of it at most): a few pixels a pixel of depth.
+        const int n = static_cast<int>(c.faces.size());
+        EXPECT_LE(pixelsApart(expected, painted, 24), (8 + 4 * c.depth * c.ratio) * n) << c.name;
+        EXPECT_LE(pixelsApart(expected, painted, 64), 2 * n) << c.name;
     }
 }
 
