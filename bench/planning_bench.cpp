@@ -29,15 +29,20 @@ void BM_SavingsPlanYearLoop(benchmark::State& state) {
 }
 BENCHMARK(BM_SavingsPlanYearLoop);
 
+// $25,000 a year at 5 % for 50 years.
+void fiftyYearPlan(CalcInpt& window) {
+    window.setInput(1, Money::fromInt(25000));
+    window.setInput(4, Money::fromInt(50));
+    window.setInput(6, Money::fromInt(5));
+}
+
 // Calculate in the calculations mode at 50 years in a hidden window: the loop, the shared
 // tables and the grid handed its 51 rows.
 void BM_SavingsCalculateFiftyYears(benchmark::State& state) {
     dialogs::Script script;
     prepare();
     CalcInpt window(SavingsMode::Calculations);
-    window.setInput(1, Money::fromInt(25000));
-    window.setInput(4, Money::fromInt(50));
-    window.setInput(6, Money::fromInt(5));
+    fiftyYearPlan(window);
     for (auto _ : state) window.Calculate();
     if (State().GraphPoints != 50) state.SkipWithError("the calculation did not run");
     State().releaseCalculatorTables();
@@ -49,9 +54,7 @@ void BM_SavingsCalculateFiftyYearsDrawn(benchmark::State& state) {
     dialogs::Script script;
     prepare();
     CalcInpt window(SavingsMode::Calculations);
-    window.setInput(1, Money::fromInt(25000));
-    window.setInput(4, Money::fromInt(50));
-    window.setInput(6, Money::fromInt(5));
+    fiftyYearPlan(window);
     CalculatorFrame frame(window);
     for (auto _ : state) frame.calculateAndDraw();
     if (State().GraphPoints != 50 || frame.cell(51, 0) != QLatin1String("Total:"))
