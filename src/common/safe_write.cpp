@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <optional>
 
+#include "common/descriptor.h"
 #include "common/safe_read.h"
 
 namespace {
@@ -48,38 +49,6 @@ SafeWriteSystem& calls() {
 QString systemError(int code) {
     return QString::fromLocal8Bit(strerror(code));
 }
-
-// An open descriptor that is closed on every path out.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        if (this != &other) {
-            reset();
-            fd_ = other.fd_;
-            other.fd_ = -1;
-        }
-        return *this;
-    }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    void reset() {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-    // Closes now and tells whether the close succeeded (some file systems report a
-    // failed write only here).
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 QByteArray randomTemporaryName() {
     return (kTempPrefix +

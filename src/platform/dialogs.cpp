@@ -414,28 +414,6 @@ KindKeepingIconProvider& fileIcons() {
     return icons;
 }
 
-// Runs what waits for the dialog's first frame, once it is complete.
-class FirstFrame : public QObject {
-  public:
-    FirstFrame(QWidget* dialog, std::function<void()> then)
-        : QObject(dialog), then_(std::move(then)) {
-        dialog->installEventFilter(this);
-    }
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && o == parent()) {
-            o->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                then_();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> then_;
-};
-
 // Qt's own file dialog opens at a size where names, sizes and dates are cut short: it opens
 // wide enough for them, and its columns fit what they show.
 void fitFileDialog(QFileDialog& dialog) {
@@ -542,7 +520,8 @@ std::optional<QString> chooseFile(const FileRequest& request) {
         dialog->setIconProvider(&fileIcons());
         g_dialogs.emplace_back(dialog);
     }
-    const QPointer<FirstFrame> firstFrame = new FirstFrame(dialog, [] { fileIcons().dialogShown(); });
+    const QPointer<QObject> firstFrame =
+        window_rules::afterFirstFrame(dialog, [] { fileIcons().dialogShown(); });
     const QPointer<QObject> onTop = openOnTop(dialog, owner);
     dialog->setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
     dialog->setNameFilter(nameFilter);

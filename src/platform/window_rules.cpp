@@ -289,4 +289,36 @@ void prepareModal(QWidget* window, QWidget* owner) {
     }
 }
 
+namespace {
+
+class FirstFrameWatch : public QObject {
+  public:
+    FirstFrameWatch(QWidget* widget, std::function<void()> action)
+        : QObject(widget), action_(std::move(action)) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && watched == parent()) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    action_();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> action_;
+};
+
+}  // namespace
+
+QObject* afterFirstFrame(QWidget* widget, std::function<void()> action) {
+    return new FirstFrameWatch(widget, std::move(action));
+}
+
 }  // namespace window_rules

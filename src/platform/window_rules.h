@@ -4,6 +4,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QObject;
 class QWidget;
 
 namespace window_rules {
@@ -40,5 +41,10 @@ void setLoneBackdropAction(const QWidget* home, std::function<void()> action);
 // at once). A window its own code has not placed is centred over the owner.
 // Escape closes it as the frame's close button does.
 void prepareModal(QWidget* window, QWidget* owner);
+
+// Runs `action` once `widget` has drawn its first frame, from the event loop after that paint (so
+// the frame is on the screen first). The watcher returned belongs to `widget`; deleting it
+// before then drops the action.
+QObject* afterFirstFrame(QWidget* widget, std::function<void()> action);
 
 }  // namespace window_rules

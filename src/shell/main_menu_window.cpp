@@ -169,42 +169,23 @@ void EndProgram() {
 
 namespace {
 
-// Measures the printer once the menu has first been drawn. Asking the system
-// for its printer and loading the printer's font take longer than drawing the
-// menu, and nothing prints before the user has clicked something, so the
-// answer is in place well before any printout needs it. The backdrop, which the
-// menu covers exactly, is shown then too (`showBackdrop`): the menu is drawn
-// first, with nothing else to draw before it.
-class MeasureAfterFirstPaint : public QObject {
-  public:
-    MeasureAfterFirstPaint(QWidget* menu, bool showBackdrop)
-        : QObject(menu), showBackdrop_(showBackdrop) {
-        menu->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (showBackdrop_ && !Windows().visible(QStringLiteral("bakgnd"))) {
-                        QWidget* active = QApplication::activeWindow();
-                        Windows().show(QStringLiteral("bakgnd"));
-                        // It never takes the focus; where the platform hands a window
-                        // shown the focus all the same, the window that had it takes it back.
-                        if (active) active->activateWindow();
-                    }
-                    State().LinesPerPage = StartupLinesPerPage();
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
+// Measures the printer once `first` (the menu) has first been drawn. Asking the system for its
+// printer and loading the printer's font take longer than drawing the menu, and nothing prints
+// before the user has clicked something, so the answer is in place well before any printout
+// needs it. The backdrop, which the menu covers exactly, is shown then too (`showBackdrop`): the
+// menu is drawn first, with nothing else to draw before it.
+void measureAfterFirstPaint(QWidget* first, bool showBackdrop) {
+    window_rules::afterFirstFrame(first, [showBackdrop] {
+        if (showBackdrop && !Windows().visible(QStringLiteral("bakgnd"))) {
+            QWidget* active = QApplication::activeWindow();
+            Windows().show(QStringLiteral("bakgnd"));
+            // It never takes the focus; where the platform hands a window shown the focus all
+            // the same, the window that had it takes it back.
+            if (active) active->activateWindow();
         }
-        return false;
-    }
-
-  private:
-    bool showBackdrop_;
-};
+        State().LinesPerPage = StartupLinesPerPage();
+    });
+}
 
 }  // namespace
 
@@ -218,7 +199,7 @@ MenuMain* StartProgram(bool showMenu) {
     State().LinesPerPage = 59;
     auto* menu = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
     // Started with a file, the menu is not drawn: the backdrop is, before the file's tool.
-    new MeasureAfterFirstPaint(
+    measureAfterFirstPaint(
         showMenu ? static_cast<QWidget*>(menu) : Windows().get(QStringLiteral("bakgnd")), showMenu);
     menu->LoadPersonalSettings();
     // The backdrop closed by its frame with no tool shown brings the menu back, mapped afresh.

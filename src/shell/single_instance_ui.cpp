@@ -17,6 +17,7 @@
 #include <cstring>
 #include <utility>
 
+#include "common/descriptor.h"
 #include "platform/dialogs.h"
 #include "platform/window_registry.h"
 #include "shell/file_open_ui.h"
@@ -56,30 +57,13 @@ sockaddr_un addressOf(const QString& path, bool& fits) {
     return a;
 }
 
-class Fd {
-  public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() { reset(); }
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-    void reset() {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-
-  private:
-    int fd_;
-};
-
 // A connected socket to `path`, or -1 when nobody listens there.
 int connectTo(const QString& path) {
     bool fits = false;
     const sockaddr_un a = addressOf(path, fits);
     if (!fits) return -1;
-    Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    if (fd.get() < 0) return -1;
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!fd.valid()) return -1;
     int r;
     do r = ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&a), sizeof a);
     while (r < 0 && errno == EINTR);
@@ -143,7 +127,7 @@ class Caller : public QObject {
         deleteLater();
     }
 
-    Fd fd_;
+    Descriptor fd_;
     QSocketNotifier notifier_;
     QByteArray line_;
     std::function<void(const QString&)> received_;
@@ -166,7 +150,7 @@ class Listener : public QObject {
     ~Listener() override { ::unlink(QFile::encodeName(path_).constData()); }
 
   private:
-    Fd fd_;
+    Descriptor fd_;
     QString path_;
     QSocketNotifier notifier_;
     std::function<void(const QString&)> received_;
@@ -178,8 +162,8 @@ int listenAt(const QString& path, bool& taken) {
     const sockaddr_un a = addressOf(path, fits);
     taken = false;
     if (!fits) return -1;
-    Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    if (fd.get() < 0) return -1;
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!fd.valid()) return -1;
     if (::bind(fd.get(), reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0) {
         taken = errno == EADDRINUSE;
         return -1;
@@ -200,8 +184,8 @@ QString InstanceSocketPath(const QString& name) {
 }
 
 bool HandToRunningProgram(const QString& name, const QString& path, int waitMs) {
-    Fd fd(connectTo(InstanceSocketPath(name)));
-    if (fd.get() < 0) return false;
+    Descriptor fd(connectTo(InstanceSocketPath(name)));
+    if (!fd.valid()) return false;
     if (!sendAll(fd.get(), path.toUtf8() + '\n', waitMs)) return false;
     // Taken only when the running program says so: otherwise this start goes on by itself.
     QByteArray answer;
@@ -225,8 +209,8 @@ bool ListenForLaterStarts(const QString& name, QObject* owner,
     int fd = listenAt(path, taken);
     if (fd < 0 && taken) {
         // Someone answers on it: a program runs. Nobody does: a crashed program left it behind.
-        Fd probe(connectTo(path));
-        if (probe.get() >= 0) return false;
+        Descriptor probe(connectTo(path));
+        if (probe.valid()) return false;
         ::unlink(QFile::encodeName(path).constData());
         fd = listenAt(path, taken);
     }
