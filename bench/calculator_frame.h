@@ -2,10 +2,13 @@
 // grid's first frame (the change heard, the rows in view drawn).
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <QCoreApplication>
 
 #include "planning/calculator_window.h"
 #include "platform/grid.h"
+#include "shell/app_state.h"
 
 class CalculatorFrame {
   public:
@@ -28,3 +31,14 @@ class CalculatorFrame {
     CalculatorWindow& window_;
     Grid* grid_;
 };
+
+// Times Calculate to the first frame in `window`; the run counts when it made `points` points
+// and the grid's row `totalRow` is the total.
+inline void timeCalculateAndDraw(benchmark::State& state, CalculatorWindow& window, int points,
+                                 int totalRow) {
+    CalculatorFrame frame(window);
+    for (auto _ : state) frame.calculateAndDraw();
+    if (State().GraphPoints != points || frame.cell(totalRow, 0) != QLatin1String("Total:"))
+        state.SkipWithError("the calculation did not run");
+    State().releaseCalculatorTables();
+}
