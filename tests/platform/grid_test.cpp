@@ -355,3 +355,67 @@ TEST(Grid, ColumnsCarryTheirColoursAndAHeadingNeverSetStaysBlank) {
     EXPECT_EQ(changes[0][0].toModelIndex(), m->index(0, 2));
     EXPECT_EQ(changes[0][1].toModelIndex(), m->index(1, 2));
 }
+
+// Cells are drawn straight from the model unless selected, current or too wide for their
+// column; the picture must be the one the style's path and the view's own grid lines give, at
+// every font size and alignment.
+TEST(Grid, DirectPaintingDrawsWhatTheStylePathDraws) {
+    const QStringList texts = {"Buy",  "12/31/1999",     "  1,234.5678", "0.00",
+                               "Fund 17 Income", "AV Wa Ty 7.1", "-40.00 ",
+                               "",     "1,234,568,799.99", "x&y"};
+    // Sizes where centring a line on whole pixels or not differs, rows lower than the text (it
+    // is clipped), bold, and the grid drawn alone and with its window.
+    const char* const families[] = {"Liberation Sans", "Liberation Serif", "Liberation Mono",
+                                    "DejaVu Sans"};
+    int n = 0;
+    for (double points : {6.8, 8.0, 9.5, 10.05, 12.0, 13.5, 16.55, 20.45}) {
+        ++n;
+        const int rowTwips = 150 + 90 * (n % 3);
+        const bool inWindow = n % 2 == 0;  // as a tool window's grid is drawn
+        SCOPED_TRACE(std::string(families[n % 4]) + " " + std::to_string(points));
+        QFont font(families[n % 4]);
+        font.setPointSizeF(points);
+        font.setBold(n % 3 == 0);
+        auto draw = [&](bool direct) {
+            QWidget window;
+            Grid& g = *new Grid(&window);
+            window.resize(660, 320);
+            g.move(10, 10);
+            g.setFont(font);
+            g.resize(640, 300);
+            g.setRows(12);
+            g.setCols(6);
+            for (int c = 0; c < 6; ++c) g.setColWidth(c, 700 + 150 * c);
+            g.setColAlignment(1, 1);
+            g.setColAlignment(2, 2);
+            g.setColAlignment(4, 1);
+            g.setColColours(3, QColor(0, 0, 160), QColor(255, 255, 200));
+            g.setColColours(5, QColor(160, 0, 0), QColor());
+            for (int r = 1; r < 12; ++r) {
+                g.setRowHeight(r, rowTwips);
+                for (int c = 0; c < 6; ++c)
+                    g.setCellText(r, c, texts[(r * 3 + c) % texts.size()].repeated(1 + c % 2));
+            }
+            g.setDirectPainting(direct);
+            window.show();
+            g.setFocus();
+            g.setCurrentCell(2, 1);  // the current cell with its focus frame
+            g.selectionModel()->select(
+                QItemSelection(g.model()->index(4, 0), g.model()->index(5, 3)),
+                QItemSelectionModel::Select);
+            QCoreApplication::processEvents();
+            QWidget& drawn = inWindow ? window : static_cast<QWidget&>(g);
+            QImage image(drawn.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            drawn.render(&image);
+            return image;
+        };
+        const QImage direct = draw(true), general = draw(false);
+        ASSERT_EQ(direct.size(), general.size());
+        int differing = 0;
+        for (int y = 0; y < direct.height(); ++y)
+            for (int x = 0; x < direct.width(); ++x)
+                differing += direct.pixel(x, y) != general.pixel(x, y);
+        EXPECT_EQ(differing, 0);
+    }
+}
