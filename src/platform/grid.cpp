@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
 #include <algorithm>
@@ -333,6 +334,13 @@ class FittingDelegate : public QStyledItemDelegate {
         return *kept_.emplace(text, std::move(made)).first->second;
     }
 
+    // The resolution fonts are measured at when no device is given.
+    static int screenDpi() {
+        if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) return 96;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? qRound(screen->logicalDotsPerInchY()) : 100;
+    }
+
     bool paintDirect(QPainter* painter, const QStyleOptionViewItem& option,
                      const QModelIndex& index) const {
         constexpr QStyle::State special =
@@ -352,11 +360,14 @@ class FittingDelegate : public QStyledItemDelegate {
         const QRectF room = option.rect.adjusted(margin, 0, -margin, 0);
         const LaidOut* shown = nullptr;
         if (!text.isEmpty()) {
+            // The general path measures at the screen's resolution and draws at the device's;
+            // where they differ (a printer) it decides.
+            const int dpi = painter->device()->logicalDpiY();
+            if (dpi != screenDpi()) return false;
             // Set as the general path sets it: a painter's first font may compare equal and
             // still be made for another resolution.
             painter->setFont(font);
-            shown = &laidOut(text, painter->font(), painter->device()->logicalDpiY(),
-                             painter->layoutDirection());
+            shown = &laidOut(text, painter->font(), dpi, painter->layoutDirection());
             if (shown->width > room.width()) return false;  // fitted or cut: the general path
         }
 
