@@ -294,7 +294,7 @@ class FittingDelegate : public QStyledItemDelegate {
         // complex scripts take the general path.
         return std::all_of(text.begin(), text.end(), [](QChar c) {
             const char16_t u = c.unicode();
-            return u >= 0x20 && u != 0x7f && u != 0x9c && u < 0x0590;
+            return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x0590);
         });
     }
 
