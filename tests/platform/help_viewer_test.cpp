@@ -110,27 +110,36 @@ TEST(HelpViewer, TheFirstPartIsWholeSectionsAroundTheOneAskedFor) {
     const QString head = QStringLiteral("<html><head><title>T</title></head><body>");
     const QString html = head + sections["top"] + sections["one"] + sections["two"] +
                          sections["end"] + QStringLiteral("</body></html>");
+    // Each section is a heading and a paragraph: four lines as the part counts them.
     struct Case {
         const char* anchor;
-        qsizetype screenful;
+        int lines;
         const char* part;  // its sections; nullptr: no part
+        bool fromTop, toEnd;
     };
     const Case cases[] = {
-        {"one", 10, "one"},       {"one", 40, "one two"},
-        {"inline", 10, "two"},  // from the heading of the section the anchor is in
-        {"", 10, "top"},          {"end", 10, "end"},
-        {"end", 60, "two end"},  // near the end it reaches back a screenful
-        {"missing", 10, nullptr},
+        {"one", 3, "one", false, false},
+        {"one", 5, "one two", false, false},
+        {"inline", 2, "two", false, false},     // from the heading of the section the anchor is in
+        {"inline", 3, "two end", false, true},  // from the paragraph the anchor is in
+        {"", 3, "top", true, false},
+        {"end", 3, "end", false, true},
+        {"end", 7, "two end", false, true},  // near the end it reaches back a screen
+        {"end", 40, "top one two end", true, true},
+        {"missing", 3, nullptr, false, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.anchor) + " " + std::to_string(c.screenful));
-        const auto part = HelpViewer::leadingPart(html, QString::fromLatin1(c.anchor), c.screenful);
+        SCOPED_TRACE(std::string(c.anchor) + " " + std::to_string(c.lines));
+        const auto part = HelpViewer::leadingPart(html, QString::fromLatin1(c.anchor), c.lines);
         ASSERT_EQ(part.has_value(), c.part != nullptr);
         if (!part) continue;
         QString expected = head;
         for (const QString& name : QString::fromLatin1(c.part).split(u' '))
             expected += sections[name];
-        EXPECT_EQ(part->toStdString(), (expected + QStringLiteral("</body></html>")).toStdString());
+        EXPECT_EQ(part->html.toStdString(),
+                  (expected + QStringLiteral("</body></html>")).toStdString());
+        EXPECT_EQ(part->fromTop, c.fromTop);
+        EXPECT_EQ(part->toEnd, c.toEnd);
     }
     EXPECT_FALSE(HelpViewer::leadingPart(QStringLiteral("<p>no body</p>"), QString(), 10));
 }
