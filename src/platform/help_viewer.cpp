@@ -16,6 +16,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -303,7 +304,20 @@ void HelpViewer::showFirstPart() {
     // The part fills the screen: a scroll bar that came with the text would lay it out again
     // for the narrower width.
     browser_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Its paragraphs keep their shaped glyphs for the paint that follows: a document drops
+    // them once it has laid a paragraph out, and shapes each line again to draw it. The
+    // document says what changed before it lays the change out.
+    QTextDocument* doc = browser_->document();
+    const QMetaObject::Connection keepGlyphs =
+        connect(doc, &QTextDocument::contentsChange, this, [doc](int from, int, int added) {
+            const QTextBlock last = doc->findBlock(from + added);
+            for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
+                block.layout()->setCacheEnabled(true);
+                if (block == last) break;
+            }
+        });
     browser_->setHtml(firstPart_.html);
+    disconnect(keepGlyphs);
     const Part part = std::exchange(firstPart_, Part());
     browser_->scrollToAnchor(firstSection_);
     // The part's lines are counted from the markup: when the view could not be put at the
@@ -312,7 +326,6 @@ void HelpViewer::showFirstPart() {
     const QScrollBar* bar = browser_->verticalScrollBar();
     bool asWhole = bar->value() < bar->maximum();
     if (!asWhole && part.toEnd) {
-        const QTextDocument* doc = browser_->document();
         const qreal top = doc->documentLayout()->blockBoundingRect(doc->begin()).top() +
                           doc->begin().blockFormat().topMargin();
         asWhole = part.fromTop || bar->maximum() >= top;
