@@ -1,5 +1,6 @@
 #include "platform/help_viewer.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QEvent>
 #include <QFile>
@@ -9,84 +10,170 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
-#include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStringDecoder>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "platform/accessibility.h"
 
 namespace {
 int g_open = 0;
 
-// About as many characters of the document as a maximized viewer shows at once (lines of the
-// screen's height, each as wide as the screen): the part shown first holds at least this much
-// from its section on, so that its first screen is the whole document's.
-qsizetype screenful(const QWidget& viewer) {
+// The lines of text a maximized viewer shows at once (the screen's height in lines of its font),
+// and a tenth more: the part shown first holds at least this much from its section on, counted
+// as `leadingPart` counts, so that its first screen is the whole document's.
+int screenLines(const QWidget& viewer) {
     const QScreen* screen = viewer.screen();
-    const QSize size = screen ? screen->availableSize() : QSize(1920, 1080);
-    const QFontMetrics fm(viewer.font());
-    return qsizetype(size.height() / std::max(1, fm.lineSpacing())) *
-           (size.width() / std::max(1, fm.averageCharWidth()));
+    const int height = screen ? screen->availableSize().height() : 1080;
+    return height / std::max(1, QFontMetrics(viewer.font()).lineSpacing()) * 10 / 9 + 1;
 }
 
-// The part shown first is cut at headings: where the last one at or before `from` begins (-1:
-// none), and the first one at or after it (`end`: none before it).
-const QRegularExpression& headingTag() {
-    static const QRegularExpression re(QStringLiteral("<h[1-6][\\s>]"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    return re;
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_';
 }
-qsizetype headingAtOrBefore(const QString& html, qsizetype from, qsizetype floor) {
-    qsizetype found = -1;
-    for (auto it = headingTag().globalMatch(html, floor); it.hasNext();) {
-        const qsizetype at = it.next().capturedStart();
-        if (at > from) break;
-        found = at;
+
+// Whether `html` at `at` opens the tag `name` (followed by a space, '>' or '/').
+bool opensTag(QStringView html, qsizetype at, QStringView name) {
+    if (at + 1 + name.size() >= html.size()) return false;
+    if (html.sliced(at + 1, name.size()).compare(name, Qt::CaseInsensitive) != 0) return false;
+    const QChar after = html[at + 1 + name.size()];
+    return after.isSpace() || after == u'>' || after == u'/';
+}
+
+// A tag that starts a line of text in the body: a heading, paragraph, table row, list item,
+// term, description or line break, with the height it takes at the least, in half lines.
+struct LineStart {
+    qsizetype at;
+    int halfLines;
+    bool heading;
+};
+
+// The body's line starts between `from` and `to`, in order, without parsing the markup: the
+// part shown first is cut at headings and measured by these.
+std::vector<LineStart> lineStarts(QStringView html, qsizetype from, qsizetype to) {
+    static const struct {
+        QStringView name;
+        int halfLines;
+    } kinds[] = {{u"p", 4}, {u"tr", 3}, {u"li", 2}, {u"dt", 2}, {u"dd", 2}, {u"br", 2}};
+    std::vector<LineStart> starts;
+    for (qsizetype at = html.indexOf(u'<', from); at >= 0 && at < to;
+         at = html.indexOf(u'<', at + 1)) {
+        if (at + 2 >= html.size()) break;
+        const QChar c = html[at + 1].toLower();
+        if (c == u'h' && html[at + 2] >= u'1' && html[at + 2] <= u'6' &&
+            opensTag(html, at, html.sliced(at + 1, 2))) {
+            starts.push_back({at, 4, true});
+            continue;
+        }
+        for (const auto& kind : kinds) {
+            if (kind.name.front() == c && opensTag(html, at, kind.name)) {
+                starts.push_back({at, kind.halfLines, false});
+                break;
+            }
+        }
     }
-    return found;
+    return starts;
 }
-qsizetype headingAtOrAfter(const QString& html, qsizetype from, qsizetype end) {
-    const QRegularExpressionMatch m = headingTag().match(html, from);
-    return m.hasMatch() && m.capturedStart() < end ? m.capturedStart() : end;
+
+// Where the attribute naming `anchor` (id="anchor" or name='anchor', in any case) is, from
+// `from` on: its "id" or "name"; -1 when there is none.
+qsizetype anchorAttribute(QStringView html, QStringView anchor, qsizetype from) {
+    for (qsizetype at = html.indexOf(anchor, from, Qt::CaseInsensitive); at >= 0;
+         at = html.indexOf(anchor, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype close = at + anchor.size();
+        if (at < 1 || close >= html.size()) continue;
+        const QChar quote = html[at - 1];
+        if ((quote != u'"' && quote != u'\'') || html[close] != quote) continue;
+        qsizetype i = at - 2;
+        while (i >= 0 && html[i].isSpace()) --i;
+        if (i < 0 || html[i] != u'=') continue;
+        --i;
+        while (i >= 0 && html[i].isSpace()) --i;
+        for (const QStringView name : {QStringView(u"id"), QStringView(u"name")}) {
+            const qsizetype begin = i + 1 - name.size();
+            if (begin >= 0 &&
+                html.sliced(begin, name.size()).compare(name, Qt::CaseInsensitive) == 0 &&
+                (begin == 0 || !isWordChar(html[begin - 1])))
+                return begin;
+        }
+    }
+    return -1;
 }
 
 }  // namespace
 
-std::optional<QString> HelpViewer::leadingPart(const QString& html, const QString& anchor,
-                                               qsizetype screenful) {
-    static const QRegularExpression bodyTag(QStringLiteral("<body[^>]*>"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch body = bodyTag.match(html);
-    if (!body.hasMatch()) return std::nullopt;
-    const qsizetype bodyStart = body.capturedEnd();
+std::optional<HelpViewer::Part> HelpViewer::leadingPart(const QString& html, const QString& anchor,
+                                                        int lines) {
+    qsizetype bodyTag = -1;
+    for (qsizetype at = html.indexOf(u'<'); at >= 0; at = html.indexOf(u'<', at + 1)) {
+        if (opensTag(html, at, u"body")) {
+            bodyTag = at;
+            break;
+        }
+    }
+    if (bodyTag < 0) return std::nullopt;
+    const qsizetype bodyOpenEnd = html.indexOf(u'>', bodyTag);
+    if (bodyOpenEnd < 0) return std::nullopt;
+    const qsizetype bodyStart = bodyOpenEnd + 1;
     qsizetype bodyEnd = html.lastIndexOf(QStringLiteral("</body"), -1, Qt::CaseInsensitive);
     if (bodyEnd < bodyStart) bodyEnd = html.size();
-    qsizetype start = bodyStart;
+
+    qsizetype from = bodyStart;  // where the view starts: the anchor's tag
     if (!anchor.isEmpty()) {
-        const QRegularExpression named(QStringLiteral("\\b(?:id|name)\\s*=\\s*[\"']%1[\"']")
-                                           .arg(QRegularExpression::escape(anchor)),
-                                       QRegularExpression::CaseInsensitiveOption);
-        const QRegularExpressionMatch m = named.match(html, bodyStart);
-        if (!m.hasMatch() || m.capturedStart() >= bodyEnd) return std::nullopt;
-        const qsizetype tag = html.lastIndexOf(u'<', m.capturedStart());
-        const qsizetype heading = headingAtOrBefore(html, tag, bodyStart);
-        start = heading >= 0 ? heading : std::max(tag, bodyStart);
+        const qsizetype attribute = anchorAttribute(html, anchor, bodyStart);
+        if (attribute < 0 || attribute >= bodyEnd) return std::nullopt;
+        from = std::max(html.lastIndexOf(u'<', attribute), bodyStart);
     }
-    qsizetype end = headingAtOrAfter(html, std::min(start + screenful, bodyEnd), bodyEnd);
-    if (end == bodyEnd && end - start < screenful) {
-        // Near the end the whole document shows its last screen: so does the part.
-        const qsizetype back =
-            headingAtOrBefore(html, std::max(bodyStart, bodyEnd - screenful), bodyStart);
-        start = std::min(start, back >= 0 ? back : bodyStart);
+    const std::vector<LineStart> starts = lineStarts(html, bodyStart, bodyEnd);
+    const qsizetype count = qsizetype(starts.size());
+    // The line the view starts in (the last line start at or before `from`), and the heading
+    // of its section: the part starts there.
+    qsizetype first = 0;
+    while (first + 1 < count && starts[first + 1].at <= from) ++first;
+    qsizetype start = from;
+    for (qsizetype i = first; i >= 0 && i < count; --i) {
+        if (starts[i].heading && starts[i].at <= from) {
+            start = starts[i].at;
+            break;
+        }
     }
-    return html.left(bodyStart) + html.mid(start, end - start) + QStringLiteral("</body></html>");
+    // A screen's worth of lines from there, then on to the next heading.
+    const int wanted = 2 * std::max(lines, 1);
+    int halfLines = 0;
+    qsizetype next = first;
+    while (next < count && halfLines < wanted) halfLines += starts[next++].halfLines;
+    while (next < count && !starts[next].heading) ++next;
+    const qsizetype end = next < count ? starts[next].at : bodyEnd;
+    if (end == bodyEnd) {
+        // Near the end the whole document shows its last screen: so does the part, from the
+        // heading of the section that screen starts in.
+        qsizetype i = count;
+        halfLines = 0;
+        while (i > 0 && starts[i - 1].at >= start) halfLines += starts[--i].halfLines;
+        while (halfLines < wanted && start > bodyStart) {
+            if (i == 0) {
+                start = bodyStart;
+                break;
+            }
+            do halfLines += starts[--i].halfLines;
+            while (i > 0 && !starts[i].heading);
+            start = starts[i].heading ? starts[i].at : bodyStart;
+        }
+    }
+    return Part{
+        html.left(bodyStart) + html.mid(start, end - start) + QStringLiteral("</body></html>"),
+        start == bodyStart, end == bodyEnd};
 }
 
 HelpViewer* HelpViewer::open(const QString& documentPath, const QString& title,
@@ -182,11 +269,11 @@ HelpViewer::HelpViewer(const QString& documentPath, const QString& title, const 
         // frames: the sections around the one asked for are shown first, and the whole
         // document is put in their place after the first paint.
         QFile file(info.absoluteFilePath());
-        std::optional<QString> part;
+        std::optional<Part> part;
         if (file.open(QIODevice::ReadOnly)) {
             const QByteArray bytes = file.readAll();
             QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
-            if (decoder.isValid()) part = leadingPart(decoder(bytes), anchor, screenful(*this));
+            if (decoder.isValid()) part = leadingPart(decoder(bytes), anchor, screenLines(*this));
         }
         if (part) {
             whole_ = false;
@@ -212,21 +299,48 @@ QTextBrowser* HelpViewer::browser() {
 }
 
 void HelpViewer::showFirstPart() {
-    if (whole_ || firstPart_.isEmpty()) return;
+    if (whole_ || firstPart_.html.isEmpty()) return;
     browser_->document()->setBaseUrl(documentUrl_);
     // The part fills the screen: a scroll bar that came with the text would lay it out again
     // for the narrower width.
     browser_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    browser_->setHtml(firstPart_);
-    firstPart_.clear();
+    // Its paragraphs keep their shaped glyphs for the paint that follows: a document drops
+    // them once it has laid a paragraph out, and shapes each line again to draw it. The
+    // document says what changed before it lays the change out.
+    QTextDocument* doc = browser_->document();
+    const QMetaObject::Connection keepGlyphs =
+        connect(doc, &QTextDocument::contentsChange, this, [doc](int from, int, int added) {
+            const QTextBlock last = doc->findBlock(from + added);
+            for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
+                block.layout()->setCacheEnabled(true);
+                if (block == last) break;
+            }
+        });
+    browser_->setHtml(firstPart_.html);
+    disconnect(keepGlyphs);
+    const Part part = std::exchange(firstPart_, Part());
     browser_->scrollToAnchor(firstSection_);
+    // The part's lines are counted from the markup: when the view could not be put at the
+    // section (the part is too short below it), the whole document shows the same only if it
+    // ends there too, and if what comes before the part's first heading would be out of view.
+    const QScrollBar* bar = browser_->verticalScrollBar();
+    bool asWhole = bar->value() < bar->maximum();
+    if (!asWhole && part.toEnd) {
+        const qreal top = doc->documentLayout()->blockBoundingRect(doc->begin()).top() +
+                          doc->begin().blockFormat().topMargin();
+        asWhole = part.fromTop || bar->maximum() >= top;
+    }
+    if (!asWhole) {
+        loadWholeDocument();
+        return;
+    }
     QTimer::singleShot(0, this, &HelpViewer::loadWholeDocument);
 }
 
 void HelpViewer::loadWholeDocument() {
     if (whole_) return;
     whole_ = true;
-    firstPart_.clear();
+    firstPart_ = Part();
     // The reader has not moved yet (any key, click or wheel brings the whole document first),
     // so the section shown first is the one to keep in view.
     browser_->setSource(documentUrl_);

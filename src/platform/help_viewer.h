@@ -38,11 +38,17 @@ class HelpViewer : public QMainWindow {
     QString currentSection() const;
 
     // The part of `html` shown first when it opens at `anchor` ("": the top): its head and
-    // whole sections, from the heading of the section `anchor` is in to at least
-    // `screenful` characters later, or the last `screenful` characters and more when the
-    // document ends sooner. Nothing when the anchor is not in the document's body.
-    static std::optional<QString> leadingPart(const QString& html, const QString& anchor,
-                                              qsizetype screenful);
+    // whole sections, from the heading of the section `anchor` is in to at least `lines` lines
+    // later, or the last `lines` lines and more when the document ends sooner. Lines are
+    // counted from the markup, at about the least they take: a heading or paragraph is two, a
+    // table row one and a half, a list item, term, description or line break one. Nothing when
+    // the anchor is not in the document's body.
+    struct Part {
+        QString html;
+        bool fromTop = false;  // it starts where the body does
+        bool toEnd = false;    // it ends where the body does
+    };
+    static std::optional<Part> leadingPart(const QString& html, const QString& anchor, int lines);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -65,7 +71,7 @@ class HelpViewer : public QMainWindow {
     bool found_ = false;
     bool whole_ = true;
     // The part shown first, until it is put in the browser.
-    QString firstPart_;
+    Part firstPart_;
     // The section the first part was opened at.
     QString firstSection_;
 };

@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QImage>
 #include <QKeySequence>
 #include <QMap>
+#include <QPainter>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 
 TEST(HelpViewer, OpensTheManualMaximizedWithItsContents) {
@@ -110,34 +116,54 @@ TEST(HelpViewer, TheFirstPartIsWholeSectionsAroundTheOneAskedFor) {
     const QString head = QStringLiteral("<html><head><title>T</title></head><body>");
     const QString html = head + sections["top"] + sections["one"] + sections["two"] +
                          sections["end"] + QStringLiteral("</body></html>");
+    // Each section is a heading and a paragraph: four lines as the part counts them.
     struct Case {
         const char* anchor;
-        qsizetype screenful;
+        int lines;
         const char* part;  // its sections; nullptr: no part
+        bool fromTop, toEnd;
     };
     const Case cases[] = {
-        {"one", 10, "one"},       {"one", 40, "one two"},
-        {"inline", 10, "two"},  // from the heading of the section the anchor is in
-        {"", 10, "top"},          {"end", 10, "end"},
-        {"end", 60, "two end"},  // near the end it reaches back a screenful
-        {"missing", 10, nullptr},
+        {"one", 3, "one", false, false},
+        {"one", 5, "one two", false, false},
+        {"inline", 2, "two", false, false},     // from the heading of the section the anchor is in
+        {"inline", 3, "two end", false, true},  // from the paragraph the anchor is in
+        {"", 3, "top", true, false},
+        {"end", 3, "end", false, true},
+        {"end", 7, "two end", false, true},  // near the end it reaches back a screen
+        {"end", 40, "top one two end", true, true},
+        {"missing", 3, nullptr, false, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.anchor) + " " + std::to_string(c.screenful));
-        const auto part = HelpViewer::leadingPart(html, QString::fromLatin1(c.anchor), c.screenful);
+        SCOPED_TRACE(std::string(c.anchor) + " " + std::to_string(c.lines));
+        const auto part = HelpViewer::leadingPart(html, QString::fromLatin1(c.anchor), c.lines);
         ASSERT_EQ(part.has_value(), c.part != nullptr);
         if (!part) continue;
         QString expected = head;
         for (const QString& name : QString::fromLatin1(c.part).split(u' '))
             expected += sections[name];
-        EXPECT_EQ(part->toStdString(), (expected + QStringLiteral("</body></html>")).toStdString());
+        EXPECT_EQ(part->html.toStdString(),
+                  (expected + QStringLiteral("</body></html>")).toStdString());
+        EXPECT_EQ(part->fromTop, c.fromTop);
+        EXPECT_EQ(part->toEnd, c.toEnd);
     }
     EXPECT_FALSE(HelpViewer::leadingPart(QStringLiteral("<p>no body</p>"), QString(), 10));
 }
 
 namespace {
-// What the viewer's first frame shows: the line at its top, and whether the whole document
-// was in it yet.
+// What the browser shows: its document drawn over its view.
+QImage view(QTextBrowser* b) {
+    QImage image(b->viewport()->size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const int top = b->verticalScrollBar()->value();
+    painter.translate(0, -top);
+    b->document()->drawContents(&painter, QRectF(QPointF(0, top), b->viewport()->size()));
+    return image;
+}
+
+// What the viewer's first frame shows: the line at its top, the view, and whether the whole
+// document was in it yet.
 class FirstFrame : public QObject {
   public:
     explicit FirstFrame(HelpViewer* v) : v_(v), b_(v->findChild<QTextBrowser*>()) {
@@ -147,12 +173,14 @@ class FirstFrame : public QObject {
         if (e->type() == QEvent::Paint && !painted) {
             painted = true;
             top = b_->cursorForPosition(QPoint(4, 4)).block().text();
+            image = view(b_);
             whole = v_->wholeDocumentShown();
         }
         return false;
     }
     bool painted = false, whole = true;
     QString top;
+    QImage image;
 
   private:
     HelpViewer* v_;
@@ -161,7 +189,7 @@ class FirstFrame : public QObject {
 }  // namespace
 
 TEST(HelpViewer, ItsFirstFrameShowsThePartAsTheWholeManualWillShowIt) {
-    for (const char* anchor : {"mortgages", "glossary", ""}) {
+    for (const char* anchor : {"mortgages", "glossary", "keys", ""}) {
         SCOPED_TRACE(anchor);
         HelpViewer* v =
             HelpViewer::open(QStringLiteral(VANTORA_HELP_DIR "/VTK.html"),
@@ -172,6 +200,7 @@ TEST(HelpViewer, ItsFirstFrameShowsThePartAsTheWholeManualWillShowIt) {
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
         EXPECT_EQ(v->currentSection(), QString::fromLatin1(anchor));
         EXPECT_EQ(v->browser()->cursorForPosition(QPoint(4, 4)).block().text(), frame.top);
+        EXPECT_TRUE(view(v->browser()) == frame.image);  // the same text at the same place
         delete v;
     }
     // What the reader does before then is done in the whole manual.
@@ -182,4 +211,32 @@ TEST(HelpViewer, ItsFirstFrameShowsThePartAsTheWholeManualWillShowIt) {
     EXPECT_TRUE(v->wholeDocumentShown());
     EXPECT_TRUE(v->browser()->isBackwardAvailable());
     delete v;
+}
+
+TEST(HelpViewer, ADocumentShorterThanItsMarkupSaysIsShownWholeAtOnce) {
+    // Paragraphs in a tiny type: the part counted from the markup would not fill the view.
+    QTemporaryDir dir;
+    QString html = QStringLiteral("<html><head><title>Tiny</title></head><body>");
+    for (int s = 0; s < 30; ++s) {
+        html += QStringLiteral("<h2 id=\"s%1\">Section %1</h2>").arg(s);
+        for (int p = 0; p < 10; ++p)
+            html += QStringLiteral("<p style=\"font-size:2pt; margin:0\">line %1</p>").arg(p);
+    }
+    html += QStringLiteral("</body></html>");
+    QFile file(dir.filePath(QStringLiteral("tiny.html")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(html.toUtf8());
+    file.close();
+    for (const char* anchor : {"s10", "s29"}) {
+        SCOPED_TRACE(anchor);
+        HelpViewer* v = HelpViewer::open(file.fileName(), QStringLiteral("Tiny"),
+                                         QString::fromLatin1(anchor));
+        FirstFrame frame(v);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return frame.painted; }));
+        EXPECT_TRUE(frame.whole);
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        EXPECT_EQ(v->currentSection(), QString::fromLatin1(anchor));
+        EXPECT_TRUE(view(v->browser()) == frame.image);
+        delete v;
+    }
 }
