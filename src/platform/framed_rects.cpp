@@ -16,7 +16,7 @@ double cover(double lo, double hi, int pixel) {
 }
 
 // A premultiplied colour at `share` of its strength.
-QRgb scaled(QRgb premultiplied, double share) {
+[[gnu::always_inline]] inline QRgb scaled(QRgb premultiplied, double share) {
     // Shares are never below 0: rounding half up is rounding to nearest.
     const int a = std::clamp(static_cast<int>(share * 255 + 0.5), 0, 255);
     auto part = [a](int v) { return (v * a + 127) / 255; };
@@ -43,7 +43,9 @@ inline QRgb partsTimes(QRgb x, unsigned a) {
 // a column at a time: an opaque colour replaces what is there, a part-covering one (a bar's
 // antialiased edge) is laid over it. What lies under an edge mostly repeats down the rows (the
 // wall behind the bars), so it is worked out again only where that changes.
-void layRows(QRgb* bits, qsizetype stride, int x0, const QRgb* colours, int n, int from, int to) {
+// `under` and `laid`, when given, carry on from the last rows laid of these columns.
+void layRows(QRgb* bits, qsizetype stride, int x0, const QRgb* colours, int n, int from, int to,
+             QRgb* under = nullptr, QRgb* laid = nullptr) {
     for (int i = 0; i < n; ++i) {
         const QRgb s = colours[i];
         if (s == 0) continue;
@@ -52,12 +54,13 @@ void layRows(QRgb* bits, qsizetype stride, int x0, const QRgb* colours, int n, i
             for (int y = from; y < to; ++y, at += stride) bits[at] = s;
             continue;
         }
-        QRgb under = 0, laid = s;
+        QRgb was = under ? under[i] : 0, now = under ? laid[i] : s;
         for (int y = from; y < to; ++y, at += stride) {
             const QRgb d = bits[at];
-            if (d != under) under = d, laid = over(s, d);
-            bits[at] = laid;
+            if (d != was) was = d, now = over(s, d);
+            bits[at] = now;
         }
+        if (under) under[i] = was, laid[i] = now;
     }
 }
 
@@ -73,8 +76,9 @@ class RowSink {
         if (!defer_) return layRows(bits_, stride_, x0, colours, n, from, to);
         runs_.push_back({from, to, x0, n, kept_.size()});
         kept_.insert(kept_.end(), colours, colours + n);
+        under_.resize(kept_.size(), 0);
+        laid_.insert(laid_.end(), colours, colours + n);
         top_ = std::min(top_, from), bottom_ = std::max(bottom_, to);
-        left_ = std::min(left_, x0), right_ = std::max(right_, x0 + n);
     }
     void finish() {
         if (runs_.empty()) return;
@@ -89,25 +93,19 @@ class RowSink {
         for (size_t i = 0; i < runs_.size(); ++i)
             for (size_t b = band(runs_[i].from); b <= band(runs_[i].to - 1); ++b)
                 order[next[b]++] = i;
-        // The rows of the band after the one being laid are fetched meanwhile.
-        const auto fetch = [this](int from, int to) {
-            constexpr int kLine = 64 / sizeof(QRgb);
-            for (int y = from; y < std::min(to, bottom_); ++y)
-                for (int x = left_; x < right_; x += kLine)
-                    __builtin_prefetch(bits_ + y * stride_ + x, 1);
-        };
-        fetch(top_, top_ + kBand);
         for (size_t b = 0; b + 1 < start.size(); ++b) {
             const int bandTop = top_ + static_cast<int>(b) * kBand;
-            fetch(bandTop + kBand, bandTop + 2 * kBand);
             for (size_t k = start[b]; k < start[b + 1]; ++k) {
                 const Run& r = runs_[order[k]];
                 layRows(bits_, stride_, r.x0, kept_.data() + r.at, r.n, std::max(r.from, bandTop),
-                        std::min(r.to, bandTop + kBand));
+                        std::min(r.to, bandTop + kBand), under_.data() + r.at,
+                        laid_.data() + r.at);
             }
         }
         runs_.clear();
         kept_.clear();
+        under_.clear();
+        laid_.clear();
     }
 
   private:
@@ -120,8 +118,9 @@ class RowSink {
     bool defer_;
     std::vector<Run> runs_;
     std::vector<QRgb> kept_;
+    // For each of those colours laid part-covering, what it was last laid over, and the outcome.
+    std::vector<QRgb> under_, laid_;
     int top_ = std::numeric_limits<int>::max(), bottom_ = std::numeric_limits<int>::min();
-    int left_ = std::numeric_limits<int>::max(), right_ = std::numeric_limits<int>::min();
 };
 
 // A convex shape as the half-planes n.x * x + n.y * y <= c it lies in (at most eight: a
@@ -249,8 +248,19 @@ void addCover(std::vector<double>& to, int x0, double lo, double hi, double weig
     lo = std::max(lo, static_cast<double>(x0));
     hi = std::min(hi, static_cast<double>(x0 + n));
     if (!(hi > lo)) return;
-    const int first = static_cast<int>(std::floor(lo)), last = static_cast<int>(std::ceil(hi));
-    for (int x = first; x < last; ++x) to[static_cast<size_t>(x - x0)] += weight * cover(lo, hi, x);
+    // Columns from 0 on: whole numbers are floors and ceilings by a cast.
+    const int first = static_cast<int>(lo);
+    const int last = static_cast<int>(hi) + (hi > static_cast<int>(hi) ? 1 : 0);
+    double* const column = to.data();
+    const int a = first - x0, b = last - x0;
+    if (b - a <= 1) {
+        column[a] += weight * (hi - lo);
+        return;
+    }
+    // A part of the first column, the whole of those between, a part of the last.
+    column[a] += weight * (first + 1 - lo);
+    for (int x = a + 1; x < b - 1; ++x) column[x] += weight;
+    column[b - 1] += weight * (hi - (last - 1));
 }
 
 // Lays a filled, outlined four-sided shape (in the layer's pixels) over the layer: each pixel row
@@ -311,12 +321,13 @@ void paintShapePixels(RowSink& out, const QSize& size,
                 colours[i] = over(scaled(outline, stroke), scaled(fill, std::min(filled[i], 1.0)));
             }
         }
-        if (y >= steadyFrom && y < steadyTo) {
-            if (y != steadyFrom) continue;
+        if (y == steadyFrom && steadyFrom < steadyTo) {
+            // One row's colours serve them all: on to the first row after them.
             if (keep)
                 *keep = SteadyRows{steadyFrom, steadyTo, x0, colours, false};
             else
                 out.lay(x0, colours.data(), static_cast<int>(n), steadyFrom, steadyTo);
+            y = steadyTo - 1;
             continue;
         }
         out.lay(x0, colours.data(), static_cast<int>(n), y, y + 1);
