@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QMutex>
 #include <QPointer>
+#include <QSet>
 #include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
@@ -302,17 +303,21 @@ class KindKeepingIconProvider : public QFileIconProvider {
   public:
     QString type(const QFileInfo& info) const override {
         if (!info.isFile()) return QFileIconProvider::type(info);
+        {
+            // In a folder with no kind found yet there is nothing to look up: the key (the file's
+            // time, in local time and back) costs more than the rest of the dialog's work for it.
+            QMutexLocker lock(&mutex_);
+            if (later_ && !folders_.contains(info.absolutePath())) {
+                leaveForLater(info);
+                return kBlank;
+            }
+        }
         const QString key = keyOf(info);
         {
             QMutexLocker lock(&mutex_);
             if (const auto found = kinds_.constFind(key); found != kinds_.cend()) return *found;
             if (later_) {
-                pending_.append(info.absoluteFilePath());
-                if (shown_ && !queued_) {
-                    queued_ = true;
-                    QMetaObject::invokeMethod(
-                        qApp, [this] { findPending(); }, Qt::QueuedConnection);
-                }
+                leaveForLater(info);
                 return kBlank;
             }
         }
@@ -342,6 +347,14 @@ class KindKeepingIconProvider : public QFileIconProvider {
     }
 
   private:
+    // Leaves the kind of `info` to be found once the dialog is on the screen (under the lock).
+    void leaveForLater(const QFileInfo& info) const {
+        pending_.append(info.absoluteFilePath());
+        if (shown_ && !queued_) {
+            queued_ = true;
+            QMetaObject::invokeMethod(qApp, [this] { findPending(); }, Qt::QueuedConnection);
+        }
+    }
     static QString keyOf(const QFileInfo& info) {
         return info.absoluteFilePath() + u'\n' + QString::number(info.size()) + u'\n' +
                QString::number(info.lastModified().toMSecsSinceEpoch());
@@ -349,8 +362,12 @@ class KindKeepingIconProvider : public QFileIconProvider {
     QString kindOf(const QFileInfo& info, const QString& key) const {
         const QString kind = QFileIconProvider::type(info);
         QMutexLocker lock(&mutex_);
-        if (kinds_.size() >= kKept) kinds_.clear();
+        if (kinds_.size() >= kKept) {
+            kinds_.clear();
+            folders_.clear();
+        }
         kinds_.insert(key, kind);
+        folders_.insert(info.absolutePath());
         return kind;
     }
 
@@ -385,6 +402,7 @@ class KindKeepingIconProvider : public QFileIconProvider {
                 emit model->dataChanged(model->index(0, kKindColumn, folder),
                                         model->index(rows - 1, kKindColumn, folder),
                                         {Qt::DisplayRole});
+            view->resizeColumnToContents(kKindColumn);
             // The model sorts again only on a change of column or order.
             const QHeaderView* header = view->header();
             if (header->sortIndicatorSection() == kKindColumn) {
@@ -403,6 +421,7 @@ class KindKeepingIconProvider : public QFileIconProvider {
     static inline const QString kBlank = QStringLiteral(" ");
     mutable QMutex mutex_;
     mutable QHash<QString, QString> kinds_;
+    mutable QSet<QString> folders_;  // the folders of the files in kinds_
     mutable QStringList pending_;
     bool later_ = false, shown_ = false;
     mutable bool queued_ = false;
@@ -414,21 +433,32 @@ KindKeepingIconProvider& fileIcons() {
     return icons;
 }
 
+// Sizes, kinds and dates as wide as the rows in view write them; the names take the rest. Fitted
+// when files come in or are sorted, and when kinds are found: a column left to fit itself would
+// measure its rows again at every change of the list's layout, a dozen times while a folder of
+// many files comes in.
+void fitColumns(QTreeView* view) {
+    for (int c = 1; c < view->header()->count(); ++c) view->resizeColumnToContents(c);
+}
+
 // Qt's own file dialog opens at a size where names, sizes and dates are cut short: it opens
 // wide enough for them, and its columns fit what they show.
 void fitFileDialog(QFileDialog& dialog) {
     const QFontMetrics fm(dialog.font());
     dialog.resize(std::max(dialog.width(), fm.horizontalAdvance(QLatin1Char('M')) * 62),
                   std::max(dialog.height(), fm.height() * 28));
-    QTimer::singleShot(0, &dialog, [&dialog] {
-        // Sizes, kinds and dates as wide as they are written; the names take the rest.
-        for (QTreeView* view : dialog.findChildren<QTreeView*>()) {
-            QHeaderView* header = view->header();
-            header->setResizeContentsPrecision(0);
-            for (int c = 1; c < header->count(); ++c)
-                header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-        }
-    });
+    for (QTreeView* view : dialog.findChildren<QTreeView*>()) {
+        // Every file takes one line: the list measures one row, not each row it lays out.
+        view->setUniformRowHeights(true);
+        // Qt keeps the columns' state between runs: left fitting themselves by an earlier
+        // version, they would still measure every change.
+        QHeaderView* header = view->header();
+        for (int c = 0; c < header->count(); ++c)
+            header->setSectionResizeMode(c, QHeaderView::Interactive);
+        header->setResizeContentsPrecision(0);  // the rows in view
+        QObject::connect(view->model(), &QAbstractItemModel::layoutChanged, view,
+                         [view] { fitColumns(view); });
+    }
 }
 
 // The file dialog of the last request, kept hidden for the next one in the same folder: its

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -179,7 +180,7 @@ TEST(FileDialogOpening, WhatIsTypedAsItOpensGivesWhatItWouldOnceListed) {
     }
 }
 
-TEST(FileDialogOpening, ShowsTheKindOfEveryFileOnceFound) {
+TEST(FileDialogOpening, ShowsTheKindOfEveryFileOnceFoundInColumnsThatFitWhatTheyShow) {
     auto tool = std::make_unique<QWidget>();
     tool->show();
     FullFolder folder(300);
@@ -193,6 +194,15 @@ TEST(FileDialogOpening, ShowsTheKindOfEveryFileOnceFound) {
         for (int r = 0; r < model->rowCount(root); ++r) {
             const QString path = model->index(r, 0, root).data(QFileSystemModel::FilePathRole).toString();
             EXPECT_EQ(model->index(r, 2, root).data().toString(), kinds.type(QFileInfo(path))) << path.toStdString();
+        }
+        // Sizes, kinds (longer than their heading, and found after the dialog showed) and dates
+        // are not cut short, and the reader can still drag the columns wider.
+        QAbstractItemView* view = d->findChild<QTreeView*>(QStringLiteral("treeView"));
+        const QHeaderView* header = static_cast<QTreeView*>(view)->header();
+        for (int c = 1; c < header->count(); ++c) {
+            SCOPED_TRACE(c);
+            EXPECT_GE(header->sectionSize(c), view->sizeHintForColumn(c));
+            EXPECT_EQ(header->sectionResizeMode(c), QHeaderView::Interactive);
         }
     });
 }
