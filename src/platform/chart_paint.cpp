@@ -216,9 +216,44 @@ void paintTitle(QPainter& p, const QRectF& place, const QString& title, const QF
                QFontMetricsF(titleFont).elidedText(title.trimmed(), Qt::ElideRight, place.width()));
 }
 
+// Fills `area` white but for the whole pixels `cover` will fill (opaque) all over: a maximized
+// chart's back wall is most of its picture, not worth filling twice.
+void fillWhiteAround(QPainter& p, const QRectF& area, const QRectF& cover) {
+    const QTransform toDevice = p.deviceTransform();
+    const QRectF a = toDevice.mapRect(area), w = toDevice.mapRect(cover);
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    if (!raster || toDevice.type() > QTransform::TxScale || cover.isEmpty() ||
+        a != QRectF(a.toAlignedRect()) || !std::isfinite(w.width() + w.height() + w.x() + w.y())) {
+        p.fillRect(area, Qt::white);
+        return;
+    }
+    const QRect outer = a.toAlignedRect();
+    const int left = std::max(outer.left(), static_cast<int>(std::ceil(w.left())));
+    const int top = std::max(outer.top(), static_cast<int>(std::ceil(w.top())));
+    const int right = std::min(outer.right() + 1, static_cast<int>(std::floor(w.right())));
+    const int bottom = std::min(outer.bottom() + 1, static_cast<int>(std::floor(w.bottom())));
+    if (right <= left || bottom <= top) {
+        p.fillRect(area, Qt::white);
+        return;
+    }
+    p.save();
+    p.setTransform(toDevice.inverted() * p.transform());
+    p.fillRect(QRect(outer.left(), outer.top(), outer.width(), top - outer.top()), Qt::white);
+    p.fillRect(QRect(outer.left(), bottom, outer.width(), outer.bottom() + 1 - bottom), Qt::white);
+    p.fillRect(QRect(outer.left(), top, left - outer.left(), bottom - top), Qt::white);
+    p.fillRect(QRect(right, top, outer.right() + 1 - right, bottom - top), Qt::white);
+    p.restore();
+}
+
 void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFont& font,
                bool threeD) {
     const BarLayout L = LayoutBars(area, c, font, threeD);
+    {
+        // The back wall (below) fills its inside, within half its pen.
+        const bool wall = threeD && L.plot.width() >= 4 && L.plot.height() >= 4;
+        const QRectF back = L.plot.translated(L.depth, -L.depth).adjusted(0.5, 0.5, -0.5, -0.5);
+        fillWhiteAround(p, area, wall ? back : QRectF());
+    }
     const QFontMetricsF fm(font);
     const double lineH = fm.height();
     paintTitle(p, L.title, c.title, font);
@@ -559,11 +594,12 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartContent& c, co
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.fillRect(area, Qt::white);
-    if (c.kind == ChartContent::Kind::Pie)
+    if (c.kind == ChartContent::Kind::Pie) {
+        painter.fillRect(area, Qt::white);
         paintPie(painter, area, c, font, threeD);
-    else
-        paintBars(painter, area, c, font, threeD);
+    } else {
+        paintBars(painter, area, c, font, threeD);  // white under all but the back wall
+    }
     painter.restore();
 }
 

@@ -47,7 +47,7 @@ double ChartView::value(int point) const {
 void ChartView::draw() {
     shown_ = content_;
     shownThreeD_ = threeD_;
-    painted_ = QPixmap();
+    painted_ = QImage();
     update();
 }
 
@@ -82,18 +82,19 @@ void ChartView::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (painted_.size() != pixels || painted_.devicePixelRatio() != ratio) {
-        painted_ = QPixmap(pixels);
+        // Opaque, as the screen's pictures are: copied to the screen, not blended.
+        painted_ = QImage(pixels, QImage::Format_RGB32);
         painted_.setDevicePixelRatio(ratio);
         QPainter p(&painted_);
         paint(p);
         ++screenPaints_;
     }
     QPainter p(this);
-    p.drawPixmap(0, 0, painted_);
+    p.drawImage(0, 0, painted_);
 }
 
 void ChartView::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) painted_ = QPixmap();
+    if (event->type() == QEvent::FontChange) painted_ = QImage();
     QWidget::changeEvent(event);
 }
 

@@ -2,7 +2,7 @@
 // slices.
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QStringList>
 #include <QWidget>
 #include <vector>
@@ -64,7 +64,8 @@ class ChartView : public QWidget {
     bool threeD_ = false;
     bool shownThreeD_ = false;
     // The chart as last painted for the screen, at its size in device pixels; null once the
-    // chart, its font or its size changes.
-    QPixmap painted_;
+    // chart, its font or its size changes. An image: the bars are worked out straight into its
+    // pixels.
+    QImage painted_;
     int screenPaints_ = 0;
 };

@@ -16,8 +16,9 @@ double cover(double lo, double hi, int pixel) {
 }
 
 // A premultiplied colour at `share` of its strength.
-QRgb scaled(QRgb premultiplied, double share) {
-    const int a = std::clamp(static_cast<int>(std::lround(share * 255)), 0, 255);
+[[gnu::always_inline]] inline QRgb scaled(QRgb premultiplied, double share) {
+    // Shares are never below 0: rounding half up is rounding to nearest.
+    const int a = std::clamp(static_cast<int>(share * 255 + 0.5), 0, 255);
     auto part = [a](int v) { return (v * a + 127) / 255; };
     return qRgba(part(qRed(premultiplied)), part(qGreen(premultiplied)), part(qBlue(premultiplied)),
                  part(qAlpha(premultiplied)));
@@ -38,15 +39,116 @@ inline QRgb partsTimes(QRgb x, unsigned a) {
     return src + partsTimes(dst, 255 - qAlpha(src));
 }
 
+// Lays one row of `n` premultiplied colours over each of the rows [from, to), from column `x0`,
+// a column at a time: an opaque colour replaces what is there, a part-covering one (a bar's
+// antialiased edge) is laid over it. What lies under an edge mostly repeats down the rows (the
+// wall behind the bars), so it is worked out again only where that changes.
+// `under` and `laid`, when given, carry on from the last rows laid of these columns.
+void layRows(QRgb* bits, qsizetype stride, int x0, const QRgb* colours, int n, int from, int to,
+             QRgb* under = nullptr, QRgb* laid = nullptr) {
+    for (int i = 0; i < n; ++i) {
+        const QRgb s = colours[i];
+        if (s == 0) continue;
+        qsizetype at = from * stride + x0 + i;
+        if (qAlpha(s) == 255) {
+            for (int y = from; y < to; ++y, at += stride) bits[at] = s;
+            continue;
+        }
+        QRgb was = under ? under[i] : 0, now = under ? laid[i] : s;
+        for (int y = from; y < to; ++y, at += stride) {
+            const QRgb d = bits[at];
+            if (d != was) was = d, now = over(s, d);
+            bits[at] = now;
+        }
+        if (under) under[i] = was, laid[i] = now;
+    }
+}
+
+// Where a shape's rows of colours go: laid down at once (into a layer, where a later shape may
+// read what lies under it), or kept and laid down together a band of rows at a time (into the
+// target image, whose rows lie far apart: a bar's column of rows would cost a trip to memory a
+// row, and a band stays at hand). Either way each pixel gets its shapes in the order given.
+class RowSink {
+  public:
+    RowSink(QRgb* bits, qsizetype stride, bool defer) : bits_(bits), stride_(stride), defer_(defer) {}
+    void lay(int x0, const QRgb* colours, int n, int from, int to) {
+        if (to <= from || n <= 0) return;
+        if (!defer_) return layRows(bits_, stride_, x0, colours, n, from, to);
+        runs_.push_back({from, to, x0, n, kept_.size()});
+        kept_.insert(kept_.end(), colours, colours + n);
+        under_.resize(kept_.size(), 0);
+        laid_.insert(laid_.end(), colours, colours + n);
+        top_ = std::min(top_, from), bottom_ = std::max(bottom_, to);
+    }
+    void finish() {
+        if (runs_.empty()) return;
+        constexpr int kBand = 32;
+        const auto band = [this](int row) { return static_cast<size_t>((row - top_) / kBand); };
+        // Each band's runs in the order given: counted, then placed.
+        std::vector<size_t> start(band(bottom_ - 1) + 2, 0);
+        for (const Run& r : runs_)
+            for (size_t b = band(r.from); b <= band(r.to - 1); ++b) ++start[b + 1];
+        for (size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
+        std::vector<size_t> order(start.back()), next(start.begin(), start.end() - 1);
+        for (size_t i = 0; i < runs_.size(); ++i)
+            for (size_t b = band(runs_[i].from); b <= band(runs_[i].to - 1); ++b)
+                order[next[b]++] = i;
+        for (size_t b = 0; b + 1 < start.size(); ++b) {
+            const int bandTop = top_ + static_cast<int>(b) * kBand;
+            for (size_t k = start[b]; k < start[b + 1]; ++k) {
+                const Run& r = runs_[order[k]];
+                layRows(bits_, stride_, r.x0, kept_.data() + r.at, r.n, std::max(r.from, bandTop),
+                        std::min(r.to, bandTop + kBand), under_.data() + r.at,
+                        laid_.data() + r.at);
+            }
+        }
+        runs_.clear();
+        kept_.clear();
+        under_.clear();
+        laid_.clear();
+    }
+
+  private:
+    struct Run {
+        int from, to, x0, n;
+        size_t at;  // its colours in kept_
+    };
+    QRgb* bits_;
+    qsizetype stride_;
+    bool defer_;
+    std::vector<Run> runs_;
+    std::vector<QRgb> kept_;
+    // For each of those colours laid part-covering, what it was last laid over, and the outcome.
+    std::vector<QRgb> under_, laid_;
+    int top_ = std::numeric_limits<int>::max(), bottom_ = std::numeric_limits<int>::min();
+};
+
 // A convex shape as the half-planes n.x * x + n.y * y <= c it lies in (at most eight: a
 // four-sided shape and the bevels of its stroke's corners).
 struct HalfPlane {
     double nx, ny, c;
+    // Worked out once: a level edge's height (c / ny); else where the edge crosses the level
+    // line at y, as at - slope * y.
+    double at, slope;
 };
 struct Convex {
     std::array<HalfPlane, 8> planes;
     int count = 0;
-    void add(double nx, double ny, double c) { planes[static_cast<size_t>(count++)] = {nx, ny, c}; }
+    // The same, sorted for crossingAt: level edges, and the others bounding from the left
+    // (nx < 0) or the right.
+    std::array<HalfPlane, 8> level{}, left{}, right{};
+    int levels = 0, lefts = 0, rights = 0;
+    void add(double nx, double ny, double c) {
+        const HalfPlane h =
+            nx == 0 ? HalfPlane{nx, ny, c, c / ny, 0} : HalfPlane{nx, ny, c, c / nx, ny / nx};
+        planes[static_cast<size_t>(count++)] = h;
+        if (nx == 0)
+            level[static_cast<size_t>(levels++)] = h;
+        else if (nx < 0)
+            left[static_cast<size_t>(lefts++)] = h;
+        else
+            right[static_cast<size_t>(rights++)] = h;
+    }
 };
 
 // Where the band of height `band` around the level line at `y` crosses the shape: [lo, hi), and
@@ -58,21 +160,20 @@ struct Crossing {
 Crossing crossingAt(const Convex& s, double y, double band) {
     Crossing out{-std::numeric_limits<double>::infinity(),
                  std::numeric_limits<double>::infinity(), 1.0};
-    for (int k = 0; k < s.count; ++k) {
-        const HalfPlane& h = s.planes[static_cast<size_t>(k)];
-        if (h.nx == 0) {
-            // A level edge: inside above (ny > 0) or below (ny < 0) the line y = c / ny.
-            const double edge = h.c / h.ny;
-            const double inside = h.ny > 0 ? edge - (y - band / 2) : (y + band / 2) - edge;
-            out.share *= std::clamp(inside / band, 0.0, 1.0);
-            if (out.share == 0) return {0.0, 0.0, 0.0};
-            continue;
-        }
-        const double x = (h.c - h.ny * y) / h.nx;
-        if (h.nx > 0)
-            out.hi = std::min(out.hi, x);
-        else
-            out.lo = std::max(out.lo, x);
+    for (int k = 0; k < s.levels; ++k) {
+        // A level edge: inside above (ny > 0) or below (ny < 0) the line y = c / ny.
+        const HalfPlane& h = s.level[static_cast<size_t>(k)];
+        const double inside = h.ny > 0 ? h.at - (y - band / 2) : (y + band / 2) - h.at;
+        out.share *= std::clamp(inside / band, 0.0, 1.0);
+        if (out.share == 0) return {0.0, 0.0, 0.0};
+    }
+    for (int k = 0; k < s.lefts; ++k) {
+        const HalfPlane& h = s.left[static_cast<size_t>(k)];
+        out.lo = std::max(out.lo, h.at - h.slope * y);
+    }
+    for (int k = 0; k < s.rights; ++k) {
+        const HalfPlane& h = s.right[static_cast<size_t>(k)];
+        out.hi = std::min(out.hi, h.at - h.slope * y);
     }
     return out;
 }
@@ -147,8 +248,19 @@ void addCover(std::vector<double>& to, int x0, double lo, double hi, double weig
     lo = std::max(lo, static_cast<double>(x0));
     hi = std::min(hi, static_cast<double>(x0 + n));
     if (!(hi > lo)) return;
-    const int first = static_cast<int>(std::floor(lo)), last = static_cast<int>(std::ceil(hi));
-    for (int x = first; x < last; ++x) to[static_cast<size_t>(x - x0)] += weight * cover(lo, hi, x);
+    // Columns from 0 on: whole numbers are floors and ceilings by a cast.
+    const int first = static_cast<int>(lo);
+    const int last = static_cast<int>(hi) + (hi > static_cast<int>(hi) ? 1 : 0);
+    double* const column = to.data();
+    const int a = first - x0, b = last - x0;
+    if (b - a <= 1) {
+        column[a] += weight * (hi - lo);
+        return;
+    }
+    // A part of the first column, the whole of those between, a part of the last.
+    column[a] += weight * (first + 1 - lo);
+    for (int x = a + 1; x < b - 1; ++x) column[x] += weight;
+    column[b - 1] += weight * (hi - (last - 1));
 }
 
 // Lays a filled, outlined four-sided shape (in the layer's pixels) over the layer: each pixel row
@@ -163,7 +275,7 @@ struct SteadyRows {
     bool laid = false;
 };
 
-void paintShapePixels(QRgb* bits, qsizetype stride, const QSize& size,
+void paintShapePixels(RowSink& out, const QSize& size,
                       const std::array<QPointF, 4>& corners, QRgb fill, QRgb outline, double half,
                       SteadyRows* keep = nullptr) {
     const OutlinedShape o = outlinedShape(corners, half);
@@ -209,15 +321,16 @@ void paintShapePixels(QRgb* bits, qsizetype stride, const QSize& size,
                 colours[i] = over(scaled(outline, stroke), scaled(fill, std::min(filled[i], 1.0)));
             }
         }
-        if (keep && y >= steadyFrom && y < steadyTo) {
-            if (y == steadyFrom) *keep = SteadyRows{steadyFrom, steadyTo, x0, colours, false};
+        if (y == steadyFrom && steadyFrom < steadyTo) {
+            // One row's colours serve them all: on to the first row after them.
+            if (keep)
+                *keep = SteadyRows{steadyFrom, steadyTo, x0, colours, false};
+            else
+                out.lay(x0, colours.data(), static_cast<int>(n), steadyFrom, steadyTo);
+            y = steadyTo - 1;
             continue;
         }
-        QRgb* const line = bits + y * stride + x0;
-        for (size_t i = 0; i < n; ++i) {
-            const QRgb s = colours[i], d = line[i];
-            if (s != 0) line[i] = d == 0 || qAlpha(s) == 255 ? s : over(s, d);
-        }
+        out.lay(x0, colours.data(), static_cast<int>(n), y, y + 1);
     }
 }
 
@@ -356,6 +469,21 @@ void FramedRects::paint() {
     rects_.clear();
 }
 
+QImage* FramedRects::directTarget() const {
+    // Only an image the painter paints on as it is: in its own pixels, whole, each shape laid
+    // over what is there.
+    QPaintDevice* const device = p_.device();
+    if (!device || device->devType() != QInternal::Image || !p_.paintEngine() ||
+        p_.paintEngine()->paintDevice() != device || p_.hasClipping() ||
+        p_.compositionMode() != QPainter::CompositionMode_SourceOver || p_.opacity() != 1.0)
+        return nullptr;
+    auto* const image = static_cast<QImage*>(device);
+    const bool plain = image->format() == QImage::Format_ARGB32_Premultiplied ||
+                       image->format() == QImage::Format_RGB32;
+    // Shared pixels would be copied on writing, away from the painter's.
+    return plain && image->isDetached() ? image : nullptr;
+}
+
 void FramedRects::paintPixels() {
     // A filled, outlined rectangle is its outer edge (grown by half the pen) in the outline's
     // colour with its inner edge (shrunk by half the pen) in the fill over it. All in device
@@ -385,24 +513,39 @@ void FramedRects::paintPixels() {
                 f.rect.adjusted(-half, -half - f.depth, half + f.depth, half));
     }
     // Only what the painter may paint on.
+    QImage* const target = directTarget();
     QRect box = bounds.toAlignedRect();
-    if (p_.hasClipping())
+    if (target)
+        box &= target->rect();
+    else if (p_.hasClipping())
         box &= toDevice_.mapRect(p_.clipBoundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1);
     if (box.isEmpty()) return;
 
-    QImage layer(box.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
-    QRgb* const bits = reinterpret_cast<QRgb*>(layer.bits());
-    const qsizetype stride = layer.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    // Into the target image itself where the painter paints on one plainly, else into a layer
+    // drawn over it at the end.
+    QImage layer;
+    QRgb* bits = nullptr;
+    qsizetype stride = 0;
+    if (target) {
+        stride = target->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+        bits = reinterpret_cast<QRgb*>(target->bits()) + box.top() * stride + box.left();
+    } else {
+        layer = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        bits = reinterpret_cast<QRgb*>(layer.bits());
+        stride = layer.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
+    RowSink out(bits, stride, target != nullptr);
     // The 3D sides first: a side never reaches the next face. Working a side out here costs
     // about what the painter spends on a polygon a hundred-odd rows high, and less for every row
-    // more: the sides of lower bars are left to the painter, under the layer.
+    // more: the sides of lower bars are left to the painter, under what is worked out here.
     constexpr double kTallSide = 120;
     const double scale = std::sqrt(std::abs(toDevice_.m11() * toDevice_.m22()));
     // Where no side reaches the next bar's side, the long middle of each side is laid down with
     // its face, the rows together: under what the layer holds there (its own top, the next bar's
     // top, painted after it) and under its face.
-    bool apart = true;
+    // In the target image itself each side is laid down whole, in its turn.
+    bool apart = !target;
     for (size_t i = 0; i + 1 < rects_.size() && apart; ++i) {
         const Framed &f = rects_[i], &next = rects_[i + 1];
         apart = (next.rect.right() - f.rect.right() - f.depth - (f.penWidth + next.penWidth) / 2) *
@@ -423,10 +566,10 @@ void FramedRects::paintPixels() {
         };
         const double half = f.penWidth / 2 * scale;
         const QRgb outline = qPremultiply(f.outline.rgba());
-        paintShapePixels(bits, stride, box.size(), toLayer(sideCorners(f.rect, f.depth)),
+        paintShapePixels(out, box.size(), toLayer(sideCorners(f.rect, f.depth)),
                          qPremultiply(f.side.rgba()), outline, half,
                          apart ? &middles[static_cast<size_t>(&f - rects_.data())] : nullptr);
-        paintShapePixels(bits, stride, box.size(), toLayer(topCorners(f.rect, f.depth)),
+        paintShapePixels(out, box.size(), toLayer(topCorners(f.rect, f.depth)),
                          qPremultiply(f.top.rgba()), outline, half);
     }
     std::vector<QRgb> row, faceRow, sideRow, both;
@@ -500,20 +643,15 @@ void FramedRects::paintPixels() {
                 }
                 continue;
             }
-            const QRgb* const colours = row.data();
-            for (int y = from; y < to; ++y) {
-                QRgb* const line = bits + y * stride + x0;
-                for (int i = 0; i < n; ++i) {
-                    const QRgb d = line[i];
-                    line[i] = d == 0 || qAlpha(colours[i]) == 255 ? colours[i] : over(colours[i], d);
-                }
-            }
+            out.lay(x0, row.data(), n, from, to);
         }
         if (withSide) side.laid = true;
     }
     // Sides whose faces lie outside the layer.
     for (SteadyRows& side : middles)
         if (side.to > side.from) layUnder(bits, stride, side);
+    out.finish();
+    if (target) return;
     // Drawn in the device's pixels, one to one.
     p_.setTransform(toDevice_.inverted() * p_.transform());
     p_.drawImage(box.topLeft(), layer);

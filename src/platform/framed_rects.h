@@ -6,14 +6,16 @@
 #include <QTransform>
 #include <vector>
 
+class QImage;
 class QPainter;
 class QPen;
 
 // Collects rectangles, each filled with one colour and outlined with a pen of another, and paints
 // them in the order given, as QPainter::drawRect with antialiasing would. On a raster device (the
 // screen, an image) under a transform that keeps rectangles upright, the pixels are worked out
-// here into one image that is drawn once: a rectangle covers a pixel by its share of the pixel's
-// column times its share of the pixel's row. Hundreds of bars a pixel or two wide would otherwise
+// here (a rectangle covers a pixel by its share of the pixel's column times its share of the
+// pixel's row), straight into the image being painted on (unclipped, in 32-bit colour), else into
+// one image that is drawn once over the device. Hundreds of bars a pixel or two wide would otherwise
 // cost the painter a call for every row of every bar. Rectangles all wide enough on the device
 // (a few wide bars) are drawn by the painter, as are those on other devices (a PDF file, a
 // printer: each drawn as it is, at once).
@@ -40,6 +42,8 @@ class FramedRects {
         QColor side, top;
     };
     void paintSides(const Framed& f);
+    // The image the painter paints on, when the pixels can be written into it straight.
+    QImage* directTarget() const;
     void paintPixels();
 
     QPainter& p_;

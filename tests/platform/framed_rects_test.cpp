@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QPixmap>
 #include <QPolygonF>
 #include <functional>
 #include <limits>
@@ -15,14 +16,33 @@ namespace {
 const QColor kFill(0x2a, 0x7a, 0xc0);
 const QColor kOutline(0x1a, 0x4e, 0x7c);
 
-QImage paintOnWhite(const QSize& size, double ratio, const std::function<void(QPainter&)>& draw) {
-    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+// What is painted on: an image (its pixels written straight), in either of its 32-bit formats,
+// or a pixmap (the pixels worked out into a layer drawn over it).
+enum class Target { Image, OpaqueImage, Pixmap };
+const Target kTargets[] = {Target::Image, Target::OpaqueImage, Target::Pixmap};
+
+QImage paintOnWhite(const QSize& size, double ratio, const std::function<void(QPainter&)>& draw,
+                    Target target = Target::Image) {
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (target == Target::Pixmap) {
+        QPixmap pixmap(pixels);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::white);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        draw(p);
+        p.end();
+        return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    QImage image(pixels, target == Target::Image ? QImage::Format_ARGB32_Premultiplied
+                                                  : QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     draw(p);
-    return image;
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 // How far two images are apart: the pixels that differ by more than `tolerance` in a channel.
@@ -67,18 +87,32 @@ TEST(FramedRects, PaintTheSamePixelsAsAntialiasedRectangles) {
             p.setBrush(kFill);
             for (const QRectF& r : c.rects) p.drawRect(r);
         });
-        const QImage painted = paintOnWhite(size, c.ratio, [&](QPainter& p) {
-            FramedRects rects(p);
-            for (const QRectF& r : c.rects) rects.add(r, kFill, kOutline, 1);
-            rects.paint();
-        });
-        // Edges differ by the rounding of their shares of a pixel, and the stroke's corners are
-        // cut off a little (bevelled): nothing else.
-        EXPECT_LE(pixelsApart(expected, painted, 32), 6 * static_cast<int>(c.rects.size()))
-            << c.name;
-        EXPECT_LE(pixelsApart(expected, painted, 80), 2 * static_cast<int>(c.rects.size()))
-            << c.name;
+        for (Target target : kTargets) {
+            const QImage painted = paintOnWhite(
+                size, c.ratio,
+                [&](QPainter& p) {
+                    FramedRects rects(p);
+                    for (const QRectF& r : c.rects) rects.add(r, kFill, kOutline, 1);
+                    rects.paint();
+                },
+                target);
+            // Edges differ by the rounding of their shares of a pixel, and the stroke's corners
+            // are cut off a little (bevelled): nothing else.
+            const int n = static_cast<int>(c.rects.size());
+            EXPECT_LE(pixelsApart(expected, painted, 32), 6 * n) << c.name << int(target);
+            EXPECT_LE(pixelsApart(expected, painted, 80), 2 * n) << c.name << int(target);
+        }
     }
+}
+
+// `count` bars `width` wide, `slot` apart, each a little lower than the last, on one floor.
+std::vector<QRectF> fallingBars(int count, double slot, double width) {
+    std::vector<QRectF> bars;
+    for (int i = 0; i < count; ++i) {
+        const double top = 12.4 + 2.7 * i;
+        bars.emplace_back(4.3 + slot * i, top, width, 182.6 - top);
+    }
+    return bars;
 }
 
 TEST(FramedRects, NarrowBoxesPaintTheSamePixelsAsTheirPolygons) {
@@ -103,6 +137,9 @@ TEST(FramedRects, NarrowBoxesPaintTheSamePixelsAsTheirPolygons) {
         {"on a screen of two pixels a point", {{10.3, 20.6, 2.2, 70.2}, {20.1, 30, 2.2, 40}}, 1.5,
          2},
         {"reaching past the edges", {{-1.5, 70.5, 3, 140}, {95.2, -3, 3, 130}}, 2, 1},
+        // 480 months maximized: each side reaches into the next face, and each bar's top,
+        // lower than the last, into the last one's side.
+        {"falling bars under four pixels apart", fallingBars(20, 3.81, 2.29), 1.33, 1},
     };
     for (const auto& c : cases) {
         const QSize size(100, 190);
@@ -120,16 +157,23 @@ TEST(FramedRects, NarrowBoxesPaintTheSamePixelsAsTheirPolygons) {
             p.setBrush(kFill);
             for (const QRectF& f : c.faces) p.drawRect(f);
         });
-        const QImage painted = paintOnWhite(size, c.ratio, [&](QPainter& p) {
-            FramedRects rects(p);
-            for (const QRectF& f : c.faces) rects.addBox(f, kFill, kOutline, 1, c.depth, side, top);
-            rects.paint();
-        });
-        // Along the slanted edges the painter leaves out a pixel the pen's edge only grazes (a
-        // quarter of it at most): a few pixels a pixel of depth.
-        const int n = static_cast<int>(c.faces.size());
-        EXPECT_LE(pixelsApart(expected, painted, 24), (8 + 4 * c.depth * c.ratio) * n) << c.name;
-        EXPECT_LE(pixelsApart(expected, painted, 64), 2 * n) << c.name;
+        for (Target target : kTargets) {
+            const QImage painted = paintOnWhite(
+                size, c.ratio,
+                [&](QPainter& p) {
+                    FramedRects rects(p);
+                    for (const QRectF& f : c.faces)
+                        rects.addBox(f, kFill, kOutline, 1, c.depth, side, top);
+                    rects.paint();
+                },
+                target);
+            // Along the slanted edges the painter leaves out a pixel the pen's edge only grazes
+            // (a quarter of it at most): a few pixels a pixel of depth.
+            const int n = static_cast<int>(c.faces.size());
+            EXPECT_LE(pixelsApart(expected, painted, 24), (8 + 4 * c.depth * c.ratio) * n)
+                << c.name << int(target);
+            EXPECT_LE(pixelsApart(expected, painted, 64), 2 * n) << c.name << int(target);
+        }
     }
 }
 
