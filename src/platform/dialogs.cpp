@@ -289,6 +289,24 @@ void showModal(QWidget* window) {
 
 namespace {
 
+// Sizes, kinds and dates as wide as the rows in view write them; the names take the rest. Fitted
+// when files come in or are sorted, and when kinds are found: a column left to fit itself would
+// measure its rows again at every change of the list's layout, a dozen times while a folder of
+// many files comes in.
+void fitColumns(QTreeView* view) {
+    QHeaderView* header = view->header();
+    int others = 0;
+    for (int c = 1; c < header->count(); ++c) {
+        view->resizeColumnToContents(c);
+        if (!header->isSectionHidden(c)) others += header->sectionSize(c);
+    }
+    // The rest for the names, so that the dates are read without scrolling, but never less than
+    // the longest name in view.
+    const QAbstractItemView* list = view;  // where the measure is public
+    header->resizeSection(0, std::max(list->sizeHintForColumn(0),
+                                      view->viewport()->width() - others));
+}
+
 // The file dialogs made so far that are still there (one open, one kept for its folder).
 std::vector<QPointer<QFileDialog>> g_dialogs;
 
@@ -402,7 +420,7 @@ class KindKeepingIconProvider : public QFileIconProvider {
                 emit model->dataChanged(model->index(0, kKindColumn, folder),
                                         model->index(rows - 1, kKindColumn, folder),
                                         {Qt::DisplayRole});
-            view->resizeColumnToContents(kKindColumn);
+            fitColumns(view);
             // The model sorts again only on a change of column or order.
             const QHeaderView* header = view->header();
             if (header->sortIndicatorSection() == kKindColumn) {
@@ -431,14 +449,6 @@ class KindKeepingIconProvider : public QFileIconProvider {
 KindKeepingIconProvider& fileIcons() {
     static KindKeepingIconProvider icons;
     return icons;
-}
-
-// Sizes, kinds and dates as wide as the rows in view write them; the names take the rest. Fitted
-// when files come in or are sorted, and when kinds are found: a column left to fit itself would
-// measure its rows again at every change of the list's layout, a dozen times while a folder of
-// many files comes in.
-void fitColumns(QTreeView* view) {
-    for (int c = 1; c < view->header()->count(); ++c) view->resizeColumnToContents(c);
 }
 
 // Qt's own file dialog opens at a size where names, sizes and dates are cut short: it opens
