@@ -24,24 +24,21 @@ const Target kTargets[] = {Target::Image, Target::OpaqueImage, Target::Pixmap};
 QImage paintOnWhite(const QSize& size, double ratio, const std::function<void(QPainter&)>& draw,
                     Target target = Target::Image) {
     const QSize pixels = (QSizeF(size) * ratio).toSize();
-    if (target == Target::Pixmap) {
-        QPixmap pixmap(pixels);
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::white);
-        QPainter p(&pixmap);
+    const auto paint = [&](auto& device) {
+        device.setDevicePixelRatio(ratio);
+        device.fill(Qt::white);
+        QPainter p(&device);
         p.setRenderHint(QPainter::Antialiasing, true);
         draw(p);
-        p.end();
+    };
+    if (target == Target::Pixmap) {
+        QPixmap pixmap(pixels);
+        paint(pixmap);
         return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
     QImage image(pixels, target == Target::Image ? QImage::Format_ARGB32_Premultiplied
                                                   : QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    draw(p);
-    p.end();
+    paint(image);
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
