@@ -51,6 +51,7 @@ WINDOWS = [
     ("Current Prices", ["open:Dtasampl.WMS", "wait:Fund Management Menu", "alt+c"]),
     ("Select Fund to Display", ["open:Dtasampl.WMS", "wait:Fund Management Menu", "alt+d"]),
     ("Input", ["alt+i", "wait:Fund Management Menu", "alt+a", "wait:Edit Funds", "alt+f"]),
+    ("Open", ["alt+i", "wait:Fund Management Menu", "focus:Open a File from Disk", "space"]),
 ]
 
 FIGURE = re.compile(r"^[\s\d.,%()+\-$€£¥]*\d[\s\d.,%()+\-$€£¥]*$")

@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHash>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMutex>
@@ -28,6 +29,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "platform/accessibility.h"
 #include "platform/file_kinds.h"
 #include "platform/window_rules.h"
 
@@ -452,8 +454,8 @@ KindKeepingIconProvider& fileIcons() {
 }
 
 // Qt's own file dialog opens at a size where names, sizes and dates are cut short: it opens
-// wide enough for them, and its columns fit what they show.
-void fitFileDialog(QFileDialog& dialog) {
+// wide enough for them, its columns fit what they show, and its lists are named.
+void fitAndNameFileDialog(QFileDialog& dialog) {
     const QFontMetrics fm(dialog.font());
     dialog.resize(std::max(dialog.width(), fm.horizontalAdvance(QLatin1Char('M')) * 62),
                   std::max(dialog.height(), fm.height() * 28));
@@ -469,6 +471,12 @@ void fitFileDialog(QFileDialog& dialog) {
         QObject::connect(view->model(), &QAbstractItemModel::layoutChanged, view,
                          [view] { fitColumns(view); });
     }
+    // Qt names the dialog's buttons and boxes for a screen reader, not its two lists: they take
+    // the captions beside them, as the program's own lists do.
+    for (const auto& [list, caption] :
+         {std::pair{"lookInCombo", "lookInLabel"}, std::pair{"fileTypeCombo", "fileTypeLabel"}})
+        accessibility::nameByCaption(dialog.findChild<QWidget*>(QLatin1String(list)),
+                                     dialog.findChild<QLabel*>(QLatin1String(caption)));
 }
 
 // The file dialog of the last request, kept hidden for the next one in the same folder: its
@@ -570,7 +578,7 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     dialog->setDefaultSuffix(ext.toLower());
     dialog->setDirectory(folder);
     if (!request.proposedName.isEmpty()) dialog->selectFile(request.proposedName);
-    if (fresh) fitFileDialog(*dialog);
+    if (fresh) fitAndNameFileDialog(*dialog);
     const QSize opening = fresh ? dialog->size() : g_kept.size;
     const Whereabouts opened = whereabouts(*dialog);
     const QPointer<QFileDialog> shown = dialog;

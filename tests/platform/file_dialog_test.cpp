@@ -1,6 +1,7 @@
 // The file dialog kept for the next request, and what it shows and does while it opens.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QStyle>
 #include <QDeadlineTimer>
@@ -16,6 +17,7 @@
 #include <QTreeView>
 #include <functional>
 
+#include "platform/accessibility.h"
 #include "platform/dialogs.h"
 #include "platform/file_kinds.h"
 
@@ -218,4 +220,24 @@ TEST(FileDialogOpening, TheStyleKeepsItsStandardIcons) {
         EXPECT_FALSE(first.isNull());
         EXPECT_EQ(first.cacheKey(), style->standardIcon(icon).cacheKey());
     }
+}
+
+// A screen reader hears a name for every control of the dialog that takes the focus, and for
+// the entries of its lists.
+TEST(FileDialogOpening, NamesEveryControlForAScreenReader) {
+    accessibility::install();  // as the program's windows do
+    QTemporaryDir dir;
+    QStringList heard;
+    ChooseAndCancel(dir.path(), [&](QFileDialog* d) {
+        for (QWidget* w : d->findChildren<QWidget*>()) {
+            if (w->focusPolicy() == Qt::NoFocus) continue;
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(reader, nullptr);
+            heard << reader->text(QAccessible::Name);
+            EXPECT_FALSE(heard.back().isEmpty())
+                << w->metaObject()->className() << " " << w->objectName().toStdString();
+        }
+    });
+    EXPECT_TRUE(heard.contains(QStringLiteral("Look in:")));
+    EXPECT_TRUE(heard.contains(QStringLiteral("Files of type:")));
 }
