@@ -4,15 +4,16 @@
 
 #include <QRandomGenerator>
 
-#include "investments/current_value.h"
-#include "investments/portfolio.h"
-#include "shell/app_state.h"
+#include "investments/model/current_value.h"
+#include "investments/model/portfolio.h"
+#include "investments/ui/portfolio_state.h"
+#include "shell/ui/app_state.h"
 
 inline void FillFullPortfolio() {
     State().reset();
     ResetTables(State());
     AppState& s = State();
-    s.CurrencySymbol = QStringLiteral("$");
+    s.settings.currencySymbol = QStringLiteral("$");
     for (int k = 1; k <= kMaxFunds; ++k)
         s.FundNames[k] = {QStringLiteral("Fund %1 Income").arg((k * 17) % 31),
                           QStringLiteral(" %1").arg(k)};

@@ -6,9 +6,9 @@
 
 #include <QCoreApplication>
 
-#include "planning/calculator_window.h"
+#include "planning/ui/calculator_window.h"
 #include "platform/grid.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 
 class CalculatorFrame {
   public:

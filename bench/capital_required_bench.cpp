@@ -2,10 +2,10 @@
 // screen.
 #include <benchmark/benchmark.h>
 
-#include "planning/capital_required.h"
-#include "planning/capital_required_window.h"
+#include "planning/model/capital_required.h"
+#include "planning/ui/capital_required_window.h"
 #include "platform/dialogs.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 void BM_CapitalRequiredCalculateHundredYears(benchmark::State& state) {
     dialogs::Script script;
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
+    State().settings.currencySymbol = QStringLiteral("$");
     CalCaptl window;
     window.setInput(1, Money::fromInt(600000));
     window.setInput(2, *Money::parse(u"12.5"));

@@ -11,13 +11,13 @@
 #include <QTemporaryDir>
 
 #include "bench_portfolio.h"
-#include "charts/chart_window.h"
+#include "charts/ui/chart_window.h"
 #include "platform/chart_view.h"
 #include "platform/dialogs.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/window_catalog.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/window_catalog.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void fundHandOver() {
 // A savings plan of `years` years (1,000.00 a year at 8 %).
 void yearHandOver(int years) {
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
+    State().settings.currencySymbol = QStringLiteral("$");
     State().createCalculatorTables();
     double v = 0;
     for (int y = 1; y <= years; ++y) {
@@ -51,7 +51,7 @@ void yearHandOver(int years) {
 // A loan of 100,000.00 at 9 % over `months` months: one bar a month.
 void loanHandOver(int months) {
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
+    State().settings.currencySymbol = QStringLiteral("$");
     State().createCalculatorTables(CalculatorTableShape{.lastInput = 5, .lastYearRow = 500});
     const double rate = 0.09 / 12;
     const double payment = 100000 * rate / (1 - std::pow(1 + rate, -months));
@@ -87,7 +87,8 @@ void paintChart(benchmark::State& state, bool threeD) {
         chart->render(&image);
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetLabel(QStringLiteral("%1 x %2").arg(chart->width()).arg(chart->height()).toStdString());
+    state.SetLabel(
+        QStringLiteral("%1 x %2").arg(chart->width()).arg(chart->height()).toStdString());
     Windows().unloadAll();
 }
 

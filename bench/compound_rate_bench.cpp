@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "planning/compound_rate.h"
-#include "planning/compound_rate_window.h"
+#include "planning/model/compound_rate.h"
+#include "planning/ui/compound_rate_window.h"
 #include "platform/dialogs.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void BM_CompoundRateTwentyThreeEntries(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         State().reset();
-        State().CurrencySymbol = QStringLiteral("$");
+        State().settings.currencySymbol = QStringLiteral("$");
         auto window = std::make_unique<FindComp>();
         window->setInput(1, Money::fromInt(25000));
         window->setInput(2, Money::fromInt(200000));

@@ -1,10 +1,10 @@
 // Benchmarks of the 401(k) window: Calculate at its longest term, the grid filled as on screen.
 #include <benchmark/benchmark.h>
 
-#include "planning/k401.h"
-#include "planning/k401_window.h"
+#include "planning/model/k401.h"
+#include "planning/ui/k401_window.h"
 #include "platform/dialogs.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ namespace {
 void BM_K401CalculateFiftyYears(benchmark::State& state) {
     dialogs::Script script;
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
+    State().settings.currencySymbol = QStringLiteral("$");
     PlanK window;
     window.setInput(7, Money::fromInt(3));
     window.setInput(8, Money::fromInt(50));

@@ -3,10 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "calculator_frame.h"
-#include "planning/mortgage.h"
-#include "planning/mortgage_window.h"
+#include "planning/model/mortgage.h"
+#include "planning/ui/mortgage_window.h"
 #include "platform/dialogs.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ namespace {
 void BM_LoanCalculate480Months(benchmark::State& state) {
     dialogs::Script script;
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
+    State().settings.currencySymbol = QStringLiteral("$");
     CdnMort window(MortgageMode::Loan);
     window.setInput(3, Money::fromInt(480));
     for (auto _ : state) window.Calculate();
@@ -28,7 +28,7 @@ BENCHMARK(BM_LoanCalculate480Months)->Unit(benchmark::kMicrosecond);
 void BM_LoanCalculate480MonthsDrawn(benchmark::State& state) {
     dialogs::Script script;
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
+    State().settings.currencySymbol = QStringLiteral("$");
     CdnMort window(MortgageMode::Loan);
     window.setInput(3, Money::fromInt(480));
     timeCalculateAndDraw(state, window, 480, 481);

@@ -5,12 +5,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "networth/networth_file.h"
-#include "networth/networth_window.h"
+#include "networth/model/networth_file.h"
+#include "networth/ui/networth_window.h"
+#include "networth/ui/statement_state.h"
 #include "platform/grid.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/window_catalog.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/window_catalog.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ void fillStatement() {
 
 void BM_NetWorthCalculateAndRedraw(benchmark::State& state) {
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
+    State().settings.currencySymbol = QStringLiteral("$");
     DefineWindows();
     Windows().show(QStringLiteral("DispNet"));
     auto* w = Windows().get<DispNet>(QStringLiteral("DispNet"));

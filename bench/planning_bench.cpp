@@ -4,16 +4,16 @@
 #include <memory>
 
 #include "calculator_frame.h"
-#include "planning/savings_plan.h"
-#include "planning/savings_plan_window.h"
+#include "planning/model/savings_plan.h"
+#include "planning/ui/savings_plan_window.h"
 #include "platform/dialogs.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 
 namespace {
 
 void prepare() {
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
+    State().settings.currencySymbol = QStringLiteral("$");
 }
 
 // The year loop alone: 50 years with every rate in use.

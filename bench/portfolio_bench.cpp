@@ -3,8 +3,8 @@
 
 #include <QTemporaryDir>
 
-#include "investments/portfolio.h"
-#include "investments/record_entry.h"
+#include "investments/model/portfolio.h"
+#include "investments/model/record_entry.h"
 
 namespace {
 
@@ -12,8 +12,7 @@ namespace {
 Portfolio largePortfolio() {
     Portfolio s = EmptyPortfolio();
     for (int k = 1; k <= kMaxFunds; ++k)
-        s.funds[k] = {QStringLiteral("Fund number %1 Growth").arg(k),
-                          QStringLiteral(" %1").arg(k)};
+        s.funds[k] = {QStringLiteral("Fund number %1 Growth").arg(k), QStringLiteral(" %1").arg(k)};
     s.fundCount = kMaxFunds;
     const char* codes[] = {"B", "S", "C", "D", "F", "U"};
     for (int r = 1; r <= kMaxRecords; ++r) {

@@ -8,14 +8,15 @@
 
 #include "bench_portfolio.h"
 #include "common/print_device.h"
-#include "investments/display_records.h"
-#include "investments/table_report.h"
-#include "planning/mortgage.h"
-#include "planning/mortgage_report.h"
+#include "investments/model/display_records.h"
+#include "investments/model/table_report.h"
+#include "investments/ui/portfolio_state.h"
+#include "planning/model/mortgage.h"
+#include "planning/model/mortgage_report.h"
 #include "platform/dialogs.h"
 #include "platform/printer_device.h"
-#include "shell/app_state.h"
-#include "shell/print_action_ui.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/print_action_ui.h"
 
 namespace {
 
@@ -44,13 +45,16 @@ struct LongestLoan {
     MortgageReportTexts texts{
         QStringLiteral("      Monthly"), MonthlyPaymentText(s, QStringLiteral("$")),
         YearlyPaymentsText(s, QStringLiteral("$")), AllPaymentsText(s, QStringLiteral("$"))};
-    void print(PrintDevice& d) const { PrintMortgageReport(d, in, s, texts, QStringLiteral("$")); }
+    void print(PrintDevice& d) const {
+        PrintMortgageReport(d, in, s, texts,
+                            PersonalSettings{.currencySymbol = QStringLiteral("$")});
+    }
 };
 
 // To a text device: nine pages.
 void BM_LoanPrintout480Months(benchmark::State& state) {
     State().reset();
-    State().LinesPerPage = 59;
+    State().settings.linesPerPage = 59;
     const LongestLoan loan;
     for (auto _ : state) {
         TextDevice d;
@@ -63,8 +67,8 @@ BENCHMARK(BM_LoanPrintout480Months)->Unit(benchmark::kMicrosecond);
 
 void BM_LoanPrintToPdf480Months(benchmark::State& state) {
     State().reset();
-    State().LinesPerPage = 59;
-    State().PrinterFontChoice = static_cast<int16_t>(state.range(0));
+    State().settings.linesPerPage = 59;
+    State().settings.printerFont = static_cast<int16_t>(state.range(0));
     const LongestLoan loan;
     printToPdf(state, [&](PrintDevice& d) { loan.print(d); });
 }
@@ -73,15 +77,15 @@ BENCHMARK(BM_LoanPrintToPdf480Months)->Arg(0)->Arg(6)->Unit(benchmark::kMillisec
 
 void BM_RecordListingPrintToPdf1000(benchmark::State& state) {
     FillFullPortfolio();
-    State().LinesPerPage = 59;
-    State().PrinterFontChoice = static_cast<int16_t>(state.range(0));
+    State().settings.linesPerPage = 59;
+    State().settings.printerFont = static_cast<int16_t>(state.range(0));
     AppState& s = State();
     HeldPortfolio held(s);
-    BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.CurrencySymbol);
+    BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.settings.currencySymbol);
     const QString header = QStringLiteral("Every transaction");
     printToPdf(state, [&](PrintDevice& d) {
         PrintRecordReport(d, header, held.value, s.FundTotals, kAllRecordsSlot, QString(),
-                          TablePrintSettingsOf(s));
+                          s.settings);
     });
 }
 BENCHMARK(BM_RecordListingPrintToPdf1000)->Arg(0)->Arg(6)->Unit(benchmark::kMillisecond);

@@ -2,10 +2,10 @@
 // Calculate runs it with the grid filled as on screen (target: well under one 16 ms frame).
 #include <benchmark/benchmark.h>
 
-#include "planning/retirement_income.h"
-#include "planning/retirement_income_window.h"
+#include "planning/model/retirement_income.h"
+#include "planning/ui/retirement_income_window.h"
 #include "platform/dialogs.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ BENCHMARK(BM_RetirementFixedAmountFiftyYears)->Unit(benchmark::kMicrosecond);
 void BM_RetirementCalculateFixedAmountWithGrid(benchmark::State& state) {
     dialogs::Script script;
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
+    State().settings.currencySymbol = QStringLiteral("$");
     Income window;
     window.ChooseWithdrawal(WithdrawalChoice::FixedAmount);
     window.setInput(3, Money::fromInt(700));

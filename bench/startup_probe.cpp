@@ -22,15 +22,16 @@
 #include <vector>
 
 #include "bench_portfolio.h"
-#include "investments/current_value.h"
-#include "investments/current_value_window.h"
-#include "investments/table_window.h"
+#include "investments/model/current_value.h"
+#include "investments/ui/current_value_window.h"
+#include "investments/ui/portfolio_state.h"
+#include "investments/ui/table_window.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
-#include "shell/main_menu_window.h"
-#include "shell/single_instance_ui.h"
-#include "shell/window_catalog.h"
+#include "shell/ui/main_menu_window.h"
+#include "shell/ui/single_instance_ui.h"
+#include "shell/ui/window_catalog.h"
 
 namespace {
 
@@ -206,14 +207,16 @@ int compare(int runs) {
     std::printf("Vantora 95 menu : median %.1f ms, peak %ld KiB\n", tv, mv);
     std::printf("bare Qt window  : median %.1f ms, peak %ld KiB\n", tb, mb);
     const double timeRatio = tv / tb, memoryRatio = static_cast<double>(mv) / mb;
-    std::printf("time ratio %.2f, peak-memory ratio %.2f (target: both at most 1.10, fails above "
-                "%.2f)\n",
-                timeRatio, memoryRatio, kStartupLimit);
+    std::printf(
+        "time ratio %.2f, peak-memory ratio %.2f (target: both at most 1.10, fails above "
+        "%.2f)\n",
+        timeRatio, memoryRatio, kStartupLimit);
     const long mo = median(om);
     const double openedRatio = static_cast<double>(mo) / mv;
-    std::printf("1000 records, value table and chart open: peak %ld KiB, %.2f x the start-up "
-                "peak (target: at most %.2f)\n",
-                mo, openedRatio, kPortfolioMemoryLimit);
+    std::printf(
+        "1000 records, value table and chart open: peak %ld KiB, %.2f x the start-up "
+        "peak (target: at most %.2f)\n",
+        mo, openedRatio, kPortfolioMemoryLimit);
     bool failed = false;
     if (timeRatio > kStartupLimit || memoryRatio > kStartupLimit) {
         std::fprintf(stderr, "FAILED: start-up is more than %.2f x a bare Qt window\n",
@@ -221,8 +224,10 @@ int compare(int runs) {
         failed = true;
     }
     if (openedRatio > kPortfolioMemoryLimit) {
-        std::fprintf(stderr, "FAILED: the largest portfolio takes more than %.2f x the start-up "
-                             "peak\n", kPortfolioMemoryLimit);
+        std::fprintf(stderr,
+                     "FAILED: the largest portfolio takes more than %.2f x the start-up "
+                     "peak\n",
+                     kPortfolioMemoryLimit);
         failed = true;
     }
     return failed ? 1 : 0;

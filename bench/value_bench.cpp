@@ -6,16 +6,17 @@
 #include <QImage>
 
 #include "bench_portfolio.h"
-#include "investments/current_value.h"
-#include "investments/current_value_window.h"
-#include "investments/display_records.h"
-#include "investments/portfolio.h"
-#include "investments/portfolio_sort.h"
-#include "investments/table_window.h"
+#include "investments/model/current_value.h"
+#include "investments/model/display_records.h"
+#include "investments/model/portfolio.h"
+#include "investments/model/portfolio_sort.h"
+#include "investments/ui/current_value_window.h"
+#include "investments/ui/portfolio_state.h"
+#include "investments/ui/table_window.h"
 #include "platform/grid.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/window_catalog.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/window_catalog.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ void BM_CurrentValueFigures(benchmark::State& state) {
     HeldPortfolio held(s);
     for (auto _ : state) {
         AccumulateHoldings(held.value, s.FundTotals);
-        benchmark::DoNotOptimize(ComputeFundValues(held.value, s.FundTotals, s.CurrencySymbol));
+        benchmark::DoNotOptimize(
+            ComputeFundValues(held.value, s.FundTotals, s.settings.currencySymbol));
     }
 }
 BENCHMARK(BM_CurrentValueFigures)->Unit(benchmark::kMillisecond);
@@ -78,7 +80,7 @@ void BM_DisplayAllRecordsFigures(benchmark::State& state) {
     HeldPortfolio held(s);
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.CurrencySymbol));
+            BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.settings.currencySymbol));
 }
 BENCHMARK(BM_DisplayAllRecordsFigures)->Unit(benchmark::kMillisecond);
 

@@ -4,8 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/app_state.h"
-#include "shell/settings.h"
+#include "shell/model/settings.h"
 
 namespace {
 
@@ -17,20 +16,17 @@ QString stored(QString text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    State().reset();
+    PersonalSettings read;
     ReadPersonalSettings(
-        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    // Whatever was read, the symbol is never empty and the font choice is 0 or 6.
-    if (State().CurrencySymbol.isEmpty()) __builtin_trap();
-    if (State().PrinterFontChoice != 0 && State().PrinterFontChoice != 6) __builtin_trap();
-    const QString symbol = stored(State().CurrencySymbol);
-    const QString name = stored(State().UserName);
-    const int16_t font = State().PrinterFontChoice;
-    const QByteArray written = PersonalSettingsBytes();
-    State().reset();
-    ReadPersonalSettings(written);
-    if (State().CurrencySymbol != symbol || State().UserName != name ||
-        State().PrinterFontChoice != font)
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), read);
+    // Whatever was read, the symbol is never empty and the font is one the file can store.
+    if (read.currencySymbol.isEmpty()) __builtin_trap();
+    if (read.printerFont != PrinterFont::Standard && read.printerFont != PrinterFont::CourierNew)
+        __builtin_trap();
+    PersonalSettings again;
+    ReadPersonalSettings(PersonalSettingsBytes(read), again);
+    if (again.currencySymbol != stored(read.currencySymbol) ||
+        again.userName != stored(read.userName) || again.printerFont != read.printerFont)
         __builtin_trap();
     return 0;
 }

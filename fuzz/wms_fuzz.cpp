@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "investments/portfolio.h"
+#include "investments/model/portfolio.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "networth/networth_file.h"
+#include "networth/model/networth_file.h"
 
 namespace {
 

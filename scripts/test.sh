@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+# Includes point down the layers, and no folders include each other in a circle.
+python3 scripts/check_layers.py
 jobs=$(nproc)
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORA_SANITIZE=ON -DVANTORA_TESTS=ON >/dev/null
 cmake --build build-test -j "$jobs"

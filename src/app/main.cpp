@@ -11,12 +11,12 @@
 #include "platform/dialogs.h"
 #include "platform/system_printer.h"
 #include "platform/window_registry.h"
-#include "shell/file_open_ui.h"
-#include "shell/help_key_ui.h"
-#include "shell/main_menu_window.h"
-#include "shell/program_folder.h"
-#include "shell/single_instance_ui.h"
-#include "shell/window_catalog.h"
+#include "shell/model/program_folder.h"
+#include "shell/ui/file_open_ui.h"
+#include "shell/ui/help_key_ui.h"
+#include "shell/ui/main_menu_window.h"
+#include "shell/ui/single_instance_ui.h"
+#include "shell/ui/window_catalog.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

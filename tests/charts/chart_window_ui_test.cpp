@@ -6,15 +6,16 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "charts/chart_points.h"
-#include "charts/chart_window.h"
-#include "investments/table_window.h"
-#include "planning/savings_plan_window.h"
+#include "charts/model/chart_points.h"
+#include "charts/ui/chart_hand_over.h"
+#include "charts/ui/chart_window.h"
+#include "investments/ui/table_window.h"
+#include "planning/ui/savings_plan_window.h"
 #include "platform/chart_view.h"
 #include "platform/printer_device.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 #include "support/ui_test_support.h"
 
 namespace {
@@ -415,7 +416,7 @@ TEST_F(ChartWindowTest, PrintedChartIsDrawnOnThePageAndFillsItsWidth) {
 }
 
 TEST_F(ChartWindowTest, ValueAxisShowsTheCurrencyForAmountsAndPerCentForRates) {
-    State().CurrencySymbol = QStringLiteral("£");
+    State().settings.currencySymbol = QStringLiteral("£");
     const struct {
         int source, mode;
         bool rate;

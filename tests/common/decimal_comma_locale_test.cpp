@@ -9,10 +9,9 @@
 #include "common/money.h"
 #include "common/number_format.h"
 #include "common/print_device.h"
-#include "investments/portfolio.h"
-#include "planning/savings_plan_report.h"
-#include "shell/app_state.h"
-#include "shell/settings.h"
+#include "investments/model/portfolio.h"
+#include "planning/model/savings_plan_report.h"
+#include "shell/model/settings.h"
 #include "support/file_bytes.h"
 
 namespace {
@@ -48,16 +47,13 @@ Results produce() {
 
     QTemporaryDir dir;
     const QByteArray sample = readFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"));
-    State().reset();
     const QString wms = dir.filePath(QStringLiteral("out.wms"));
     if (auto data = ParsePortfolio(sample); data && WritePortfolioFile(wms, *data))
         r.portfolio = readFile(wms);
-    State().CurrencySymbol = QStringLiteral("\u20ac");
-    State().PrinterFontChoice = 6;
-    State().UserName = QStringLiteral("Anna M\u00fcller");
+    const PersonalSettings settings{QStringLiteral("\u20ac"), PrinterFont::CourierNew,
+                                    QStringLiteral("Anna M\u00fcller")};
     const QString vtp = dir.filePath(QStringLiteral("Personal.vtp"));
-    if (SavePersonalSettingsFile(vtp)) r.settings = readFile(vtp);
-    State().reset();
+    if (SavePersonalSettingsFile(vtp, settings)) r.settings = readFile(vtp);
     return r;
 }
 

@@ -16,8 +16,8 @@
 
 #include "common/safe_read.h"
 #include "common/safe_write.h"
-#include "investments/portfolio.h"
-#include "networth/networth_file.h"
+#include "investments/model/portfolio.h"
+#include "networth/model/networth_file.h"
 #include "support/file_bytes.h"
 
 namespace {

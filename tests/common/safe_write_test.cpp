@@ -12,11 +12,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "investments/portfolio.h"
-#include "investments/record_entry.h"
-#include "shell/settings.h"
-#include "support/full_disk.h"
+#include "investments/model/portfolio.h"
+#include "investments/model/record_entry.h"
+#include "shell/model/settings.h"
 #include "support/file_bytes.h"
+#include "support/full_disk.h"
 
 namespace {
 
@@ -160,7 +160,6 @@ TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
     writeFile(dir.filePath(QStringLiteral("Big.wms.bak")), "older");
     fill();
 
-    State().reset();
     Portfolio p = EmptyPortfolio();
     p.fundCount = 1;
     p.funds[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
@@ -176,8 +175,9 @@ TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
     EXPECT_TRUE(why.contains(QString::fromLocal8Bit(strerror(ENOSPC)))) << why.toStdString();
     EXPECT_EQ(readFile(path), original);
 
-    State().UserName = QStringLiteral("Ann");
-    EXPECT_FALSE(SavePersonalSettingsFile(dir.filePath(QStringLiteral("Personal.vtp"))));
+    EXPECT_FALSE(
+        SavePersonalSettingsFile(dir.filePath(QStringLiteral("Personal.vtp")),
+                                 PersonalSettings{QStringLiteral("$"), {}, QStringLiteral("Ann")}));
     // A failed save with a backup to keep touches neither the file nor its backup.
     EXPECT_FALSE(
         WriteFileSafely(path, QByteArray(20000, 'y'), nullptr, SafeWriteBackup::KeepPrevious));
@@ -185,5 +185,4 @@ TEST_F(FullDisk, APortfolioSaveFailsAndTheFileOnDiskStaysByteForByte) {
     EXPECT_EQ(readFile(path), original);
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("Big.wms.bak"))), "older");
     EXPECT_EQ(entries(dir.path()), QStringList({"Big.wms", "Big.wms.bak", "filler"}));
-    State().reset();
 }

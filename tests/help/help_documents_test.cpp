@@ -8,7 +8,7 @@
 #include <QStringList>
 
 #include "help/worked_example_figures.h"
-#include "shell/help_topics.h"
+#include "shell/model/help_topics.h"
 
 namespace {
 

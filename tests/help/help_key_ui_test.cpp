@@ -1,5 +1,5 @@
 // F1 in a window opens the manual at that window's section.
-#include "shell/help_key_ui.h"
+#include "shell/ui/help_key_ui.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -7,12 +7,12 @@
 #include <QTextBrowser>
 #include <tuple>
 
-#include "investments/table_window.h"
-#include "planning/mortgage_window.h"
-#include "planning/savings_plan_window.h"
+#include "investments/ui/table_window.h"
+#include "planning/ui/mortgage_window.h"
+#include "planning/ui/savings_plan_window.h"
 #include "platform/help_viewer.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 #include "support/ui_test_support.h"
 
 namespace {

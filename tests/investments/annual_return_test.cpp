@@ -1,5 +1,5 @@
 // The money-weighted annual return: the rate solver, the funds' payments and the printout.
-#include "investments/annual_return.h"
+#include "investments/model/annual_return.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,6 @@ using namespace testportfolio;
 
 namespace {
 
-PortfolioReturns Work(const std::vector<Money>& prices, const QDate& on) {
-    const AppState& s = State();
-    return WorkOutReturns(s.FundNames, s.FundCount(), s.Records, s.RecordCount, prices, on);
-}
-
 std::vector<Money> Prices(std::initializer_list<double> bySlot) {
     std::vector<Money> p(32);
     int k = 1;
@@ -24,8 +19,15 @@ std::vector<Money> Prices(std::initializer_list<double> bySlot) {
 
 }  // namespace
 
+class AnnualReturn : public PortfolioTest {
+  protected:
+    PortfolioReturns Work(const std::vector<Money>& prices, const QDate& on) const {
+        return WorkOutReturns(p.funds, p.fundCount, p.records, p.recordCount, prices, on);
+    }
+};
+
 // The published example of the annual rate of irregular payments.
-TEST(AnnualReturn, PublishedXirrExample) {
+TEST_F(AnnualReturn, PublishedXirrExample) {
     const std::optional<double> r = Xirr({{QDate(2008, 1, 1), -10000},
                                           {QDate(2008, 3, 1), 2750},
                                           {QDate(2008, 10, 30), 4250},
@@ -35,7 +37,7 @@ TEST(AnnualReturn, PublishedXirrExample) {
     EXPECT_NEAR(*r, 0.373362535, 1e-8);
 }
 
-TEST(AnnualReturn, SolverRefusesWhatHasNoSingleRate) {
+TEST_F(AnnualReturn, SolverRefusesWhatHasNoSingleRate) {
     // One rate: -100 now, 121 in two years is 10 % a year; losses down to -99 % solve too.
     EXPECT_NEAR(*SolveRate({{0, -100}, {2, 121}}), 0.10, 1e-12);
     EXPECT_NEAR(*SolveRate({{0, -100}, {1, 2}}), -0.98, 1e-12);
@@ -50,7 +52,7 @@ TEST(AnnualReturn, SolverRefusesWhatHasNoSingleRate) {
 
 // The sample portfolio at 20.00 a share on 12/31/1998, as tests/tools/annual_return.py works it
 // out from the records' types, prices, shares, fees and dividends.
-TEST(AnnualReturn, SamplePortfolioAgreesWithTheIndependentScript) {
+TEST_F(AnnualReturn, SamplePortfolioAgreesWithTheIndependentScript) {
     const auto sample = ReadPortfolioFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"));
     ASSERT_TRUE(sample);
     const PortfolioReturns r =
@@ -71,11 +73,10 @@ TEST(AnnualReturn, SamplePortfolioAgreesWithTheIndependentScript) {
     ASSERT_EQ(r.funds.size(), 5u);
     for (size_t i = 0; i < 5; ++i) EXPECT_EQ(ReturnCells(r.funds[i]), expected[i]);
     EXPECT_EQ(ReturnCells(r.total), expected[5]);
-    State().reset();
 }
 
 // One fund per case, valued on 1/1/2020 unless the case says otherwise.
-TEST(AnnualReturn, EdgeCases) {
+TEST_F(AnnualReturn, EdgeCases) {
     const QDate on(2020, 1, 1);
     struct Case {
         const char* what;
@@ -140,7 +141,7 @@ TEST(AnnualReturn, EdgeCases) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Fresh();
+        p = EmptyPortfolio();
         AddFund(QStringLiteral("Fund"));
         for (const auto& [code, price, shares, fee, div, date] : c.records)
             AddRecord(1, QString::fromLatin1(code), price, shares, fee, div, date);
@@ -150,11 +151,10 @@ TEST(AnnualReturn, EdgeCases) {
         // One fund: the total says the same.
         EXPECT_EQ(ReturnCells(r.total).mid(1), c.cells);
     }
-    State().reset();
 }
 
-TEST(AnnualReturn, TotalIsUnknownWhileAHeldFundHasNoPrice) {
-    Fresh();
+TEST_F(AnnualReturn, TotalIsUnknownWhileAHeldFundHasNoPrice) {
+    p = EmptyPortfolio();
     AddFund(QStringLiteral("Priced"));
     AddFund(QString());  // a deleted slot is left out
     AddFund(QStringLiteral("Unpriced"));
@@ -165,18 +165,18 @@ TEST(AnnualReturn, TotalIsUnknownWhileAHeldFundHasNoPrice) {
     EXPECT_EQ(ReturnCells(r.funds[0]).at(6), "10.00%");
     EXPECT_EQ(ReturnCells(r.total),
               (QStringList{"Total:", "2,000.00", "0.00", "n/a", "n/a", "2.00", "n/a", ""}));
-    State().reset();
 }
 
-TEST(AnnualReturn, PrintoutPage) {
-    Fresh();
+TEST_F(AnnualReturn, PrintoutPage) {
+    p = EmptyPortfolio();
     AddFund(QStringLiteral("Alpha"));
     AddFund(QStringLiteral("Beta"));
     AddRecord(1, QStringLiteral("B"), 10, 100, 0, 0, QDate(2018, 1, 1));
     AddRecord(2, QStringLiteral("B"), 10, 100, 0, 0, QDate(2019, 7, 1));
     const PortfolioReturns r = Work(Prices({12.1, 11}), QDate(2020, 1, 1));
     TextDevice d;
-    PrintReturnsReport(d, r, TablePrintSettings{.currency = QStringLiteral("$"), .linesPerPage = 50});
+    PrintReturnsReport(d, r,
+                       PersonalSettings{.currencySymbol = QStringLiteral("$"), .linesPerPage = 50});
     d.endDoc();
     ASSERT_EQ(d.pages().size(), 1u);
     const QString expected =
@@ -195,5 +195,4 @@ TEST(AnnualReturn, PrintoutPage) {
         "\n"
         "  Per year when held a year or more; under a year, for the period.\n";
     EXPECT_EQ(d.pageText(0).toStdString(), expected.toStdString());
-    State().reset();
 }

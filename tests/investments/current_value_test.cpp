@@ -1,5 +1,5 @@
 // Current value: fund totals, gain rules, the table rows and the printable report entries.
-#include "investments/current_value.h"
+#include "investments/model/current_value.h"
 
 #include <gtest/gtest.h>
 

@@ -5,16 +5,16 @@
 #include <QTest>
 
 #include "common/number_format.h"
-#include "investments/current_value_window.h"
-#include "investments/fund_menu_window.h"
-#include "shell/input_value_window.h"
-#include "shell/name_input_window.h"
-#include "investments/table_test_portfolio.h"
-#include "investments/table_window.h"
-#include "investments/value_commands.h"
+#include "investments/table_test_ui_state.h"
+#include "investments/ui/current_value_window.h"
+#include "investments/ui/fund_menu_window.h"
+#include "investments/ui/table_window.h"
+#include "investments/ui/value_commands.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
 #include "platform/window_registry.h"
+#include "shell/ui/input_value_window.h"
+#include "shell/ui/name_input_window.h"
 #include "support/ui_test_support.h"
 
 using namespace testportfolio;

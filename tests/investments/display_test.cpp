@@ -1,7 +1,7 @@
 // The record view: rows, grid size, totals, average cost and pricing one fund.
 #include <gtest/gtest.h>
 
-#include "investments/display_records.h"
+#include "investments/model/display_records.h"
 #include "investments/table_test_portfolio.h"
 
 using namespace testportfolio;
@@ -35,11 +35,11 @@ TEST_F(Display, RowsTotalsAndAverageCost) {
     const RecordView v = BuildRecordView(p, totals, 1, cur);
     EXPECT_EQ(v.caption, "Alpha");
     ASSERT_EQ(v.rowCount(), 9);
-    EXPECT_EQ(v.row(0), (QStringList{"Bought  ", "3/15/1996", "10.0000", "100.0000", "50.00",
-                                      ".00", ".00", "1,050.00"}));
+    EXPECT_EQ(v.row(0), (QStringList{"Bought  ", "3/15/1996", "10.0000", "100.0000", "50.00", ".00",
+                                     ".00", "1,050.00"}));
     EXPECT_EQ(v.row(1)[5], "60.00");
     EXPECT_EQ(v.row(3), (QStringList{"Sold    ", "8/1/1996", "15.0000", "-25.0000", "10.00", ".00",
-                                      ".00", "-365.00"}));
+                                     ".00", "-365.00"}));
     EXPECT_EQ(v.row(4)[0], "Unit Fee");
     EXPECT_EQ(v.row(4)[5], "-14.00");
     EXPECT_EQ(v.row(5), QStringList(8));

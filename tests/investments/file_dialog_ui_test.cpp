@@ -2,8 +2,8 @@
 #include <QFile>
 
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/file_dialog_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/file_dialog_window.h"
 #include "support/ui_test_support.h"
 
 namespace {

@@ -9,16 +9,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "investments/fund_menu_window.h"
-#include "shell/name_input_window.h"
-#include "investments/portfolio.h"
-#include "investments/record_entry.h"
-#include "investments/record_entry_window.h"
+#include "investments/model/portfolio.h"
+#include "investments/model/record_entry.h"
+#include "investments/ui/fund_menu_window.h"
+#include "investments/ui/record_entry_window.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
-#include "support/ui_test_support.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
+#include "shell/ui/name_input_window.h"
 #include "support/file_bytes.h"
+#include "support/ui_test_support.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The portfolio tables and the .wms file: reading, writing, refusing, and the table helpers.
-#include "investments/portfolio.h"
+#include "investments/model/portfolio.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 
 #include "common/dates.h"
-#include "investments/current_value.h"
-#include "investments/display_records.h"
-#include "investments/record_entry.h"
+#include "investments/model/current_value.h"
+#include "investments/model/display_records.h"
+#include "investments/model/record_entry.h"
 #include "investments/table_test_portfolio.h"
 #include "support/file_bytes.h"
 
@@ -188,34 +188,6 @@ TEST_F(PortfolioFile, StatusLineWithAndWithoutAFileName) {
     EXPECT_EQ(FileInfoText("", 2, 2), QStringLiteral(" Funds = 2    Records = 2 "));
     EXPECT_EQ(FileInfoText("MINE.WMS", 2, 2),
               QStringLiteral(" MINE.WMS    Funds = 2    Records = 2 "));
-}
-
-// The tables of the program's state, and a portfolio held out of it for a while.
-TEST_F(PortfolioFile, ResetEraseAndHoldTheTablesOfTheState) {
-    AppState s;
-    s.FileChanged = 1;
-    s.FundFileName = QStringLiteral("A.WMS");
-    ResetTables(s);
-    EXPECT_EQ(s.Records.size(), 1003u);
-    EXPECT_EQ(s.FundNames.size(), 32u);
-    EXPECT_EQ(s.FundNames[31].FundNumberText, QStringLiteral("31"));
-    EXPECT_EQ(s.FundTotals.cols(), 7);
-    EXPECT_EQ(s.ReportPages.size(), 4);
-    {
-        HeldPortfolio held(s);
-        EXPECT_TRUE(s.Records.empty());
-        held.value.funds[1].FundName = QStringLiteral("Alpha");
-        held.value.fundCount = 1;
-    }
-    EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha"));
-    EXPECT_EQ(s.FundCount(), 1);
-    EraseTables(s);
-    EXPECT_TRUE(s.Records.empty());
-    EXPECT_FALSE(s.FundTotals.created());
-    EXPECT_EQ(s.FileChanged, 0);
-    EXPECT_EQ(s.RecordCount, 0);
-    EXPECT_EQ(s.FundCount(), 0);
-    EXPECT_TRUE(s.FundFileName.isEmpty());
 }
 
 TEST_F(PortfolioFile, TypeDescriptions) {

@@ -1,13 +1,13 @@
 // The entry rules of the record window: which figures each code takes, book values and signs,
 // the keys and boxes of the entry column, and its steps on the portfolio (browsing, storing,
 // deleting, adding funds).
-#include "investments/record_entry.h"
+#include "investments/model/record_entry.h"
 
 #include <gtest/gtest.h>
 
 #include "common/dates.h"
-#include "investments/portfolio.h"
-#include "investments/record_flow.h"
+#include "investments/model/portfolio.h"
+#include "investments/model/record_flow.h"
 #include "investments/table_test_portfolio.h"
 
 namespace {
@@ -299,11 +299,9 @@ TEST_F(RecordFlow, AnEntryIsAddedAtTheEndOrWrittenOverTheRecordShown) {
 
 TEST_F(RecordFlow, AnEntryOpensOnlyForTheFundShown) {
     c.currentFund = 1;
-    EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Alpha"), false, QString()),
-              EntryOpening::Allowed);
+    EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Alpha"), false, QString()), EntryOpening::Allowed);
     EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Beta"), false, QString()), EntryOpening::NoFund);
-    EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Alpha"), true, QString()),
-              EntryOpening::NoRecord);
+    EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Alpha"), true, QString()), EntryOpening::NoRecord);
     EXPECT_EQ(CanOpenEntry(p, c, QStringLiteral("Alpha"), true, QStringLiteral("B")),
               EntryOpening::Allowed);
     c.currentFund = 0;  // slot 0 has an empty name, as an empty list text has

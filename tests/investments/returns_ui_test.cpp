@@ -1,14 +1,15 @@
-// Returns… in the current value table: the sample portfolio's returns on screen, on paper and in a CSV file.
+// Returns… in the current value table: the sample portfolio's returns on screen, on paper and in a
+// CSV file.
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include "investments/current_value_window.h"
-#include "investments/fund_menu_window.h"
-#include "investments/returns_window.h"
-#include "investments/table_window.h"
-#include "investments/table_test_portfolio.h"
+#include "investments/table_test_ui_state.h"
+#include "investments/ui/current_value_window.h"
+#include "investments/ui/fund_menu_window.h"
+#include "investments/ui/returns_window.h"
+#include "investments/ui/table_window.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
 #include "platform/window_registry.h"

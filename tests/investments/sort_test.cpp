@@ -4,7 +4,7 @@
 #include <QRandomGenerator>
 #include <algorithm>
 
-#include "investments/portfolio_sort.h"
+#include "investments/model/portfolio_sort.h"
 #include "investments/table_test_portfolio.h"
 
 using namespace testportfolio;

@@ -1,24 +1,24 @@
 // The table window's printouts as text pages: layouts, page breaks and page numbers.
-#include "investments/table_report.h"
+#include "investments/model/table_report.h"
 
 #include <gtest/gtest.h>
 
 #include "common/number_format.h"
 #include "common/print_device.h"
-#include "investments/current_value.h"
-#include "investments/display_records.h"
+#include "common/printing.h"
+#include "investments/model/current_value.h"
+#include "investments/model/display_records.h"
 #include "investments/table_test_portfolio.h"
-#include "shell/printing.h"
 
 using namespace testportfolio;
 
 namespace {
 
-// What the To Printer action does around a report.
+// What the To Printer action does around a report (a test of the Courier font switches it in
+// its report).
 template <class Report>
 TextDevice Print(Report report) {
     TextDevice d;
-    ApplyChosenPrinterFont(d);
     report(d);
     FinishPrintout(d);
     return d;
@@ -39,7 +39,6 @@ QString PageLine(int n) {
 
 class TableReport : public PortfolioTest {
   protected:
-    void TearDown() override { State().reset(); }
     // The printouts as the To Printer action makes them: the record listing of a fund, the value
     // report of the current value's pages.
     TextDevice PrintRecords(const QString& header, int fund) {
@@ -48,9 +47,10 @@ class TableReport : public PortfolioTest {
         });
     }
     TextDevice PrintValues(const QString& header, const CurrentValueView& v) {
-        return Print([&](PrintDevice& d) { PrintValueReport(d, header, v.page1, v.page2, settings); });
+        return Print(
+            [&](PrintDevice& d) { PrintValueReport(d, header, v.page1, v.page2, settings); });
     }
-    TablePrintSettings settings{cur, 59, false};
+    PersonalSettings settings{.currencySymbol = cur, .linesPerPage = 59};
     QString summary;  // the one-fund price summary
 };
 
@@ -115,10 +115,10 @@ TEST_F(TableReport, LongListingBreaksIntoNumberedPagesThatFit) {
 TEST_F(TableReport, CourierIsSetAgainOnEveryPage) {
     AddFund("Alpha");
     for (int i = 0; i < 150; ++i) AddRecord(1, "B", 1, 1, 0, 0, QDate(1990, 1, 1).addDays(i));
-    State().PrinterFontChoice = 6;
-    settings.courier = true;
+    settings.printerFont = PrinterFont::CourierNew;
     const TextDevice d = Print([&](PrintDevice& device) {
-        settings.linesPerPage = State().LinesPerPage;  // measured in Courier
+        ApplyChosenPrinterFont(device,
+                               settings);  // as the To Printer action does: measured in Courier
         PrintRecordReport(device, "H", p, totals, 1, summary, settings);
     });
     const auto pages = Pages(d);

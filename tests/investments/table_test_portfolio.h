@@ -1,5 +1,5 @@
-// Small portfolios built as the record window stores them: as values for the model tests (no
-// test of the model touches State()), or in State() for the window tests.
+// Small portfolios built as the record window stores them, as values (the window tests put them
+// in the program's state with table_test_state.h).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <ostream>
 
-#include "investments/portfolio.h"
+#include "investments/model/portfolio.h"
 #include "support/qt_printers.h"
 
 namespace testportfolio {
@@ -42,24 +42,6 @@ inline int AddRecord(Portfolio& p, int fund, const QString& code, double price, 
     if (code == u"F") rec.BookValue = rec.Fee;
     if (code == u"B" || code == u"S") rec.BookValue = rec.Price * rec.Shares + rec.Fee;
     return r;
-}
-
-// The same in State(): empty tables and "$" as the currency symbol, then funds and records.
-inline void Fresh() {
-    AppState& s = State();
-    ResetTables(s);
-    s.RecordCount = 0;
-    s.FundCount() = 0;
-    s.CurrencySymbol = QStringLiteral("$");
-}
-inline int AddFund(const QString& name) {
-    HeldPortfolio held(State());
-    return AddFund(held.value, name);
-}
-inline int AddRecord(int fund, const QString& code, double price, double shares, double fee,
-                     double cashDiv, const QDate& date) {
-    HeldPortfolio held(State());
-    return AddRecord(held.value, fund, code, price, shares, fee, cashDiv, date);
 }
 
 // A fixture holding a portfolio (empty tables at first), its totals in the nine-column form and

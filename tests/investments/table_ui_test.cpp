@@ -6,16 +6,17 @@
 #include <QTest>
 
 #include "common/number_format.h"
-#include "investments/current_value.h"
-#include "investments/current_value_window.h"
-#include "investments/fund_chooser_window.h"
-#include "investments/table_report.h"
-#include "investments/table_test_portfolio.h"
-#include "investments/table_window.h"
-#include "investments/value_commands.h"
+#include "common/printing.h"
+#include "investments/model/current_value.h"
+#include "investments/model/table_report.h"
+#include "investments/table_test_ui_state.h"
+#include "investments/ui/current_value_window.h"
+#include "investments/ui/fund_chooser_window.h"
+#include "investments/ui/portfolio_state.h"
+#include "investments/ui/table_window.h"
+#include "investments/ui/value_commands.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/printing.h"
 #include "support/ui_test_support.h"
 
 using namespace testportfolio;
@@ -55,7 +56,7 @@ class TablePdf : public WindowTest {
         // Printouts go to a PDF file; the page capacity is measured on it, as at start-up.
         setPrintDeviceFactory([this](const QString& job) -> std::unique_ptr<PrintDevice> {
             auto d = std::make_unique<PrinterDevice>(pdf, job);
-            State().LinesPerPage = MeasureLinesPerPage(*d);
+            State().settings.linesPerPage = MeasureLinesPerPage(*d);
             return d;
         });
         Windows().show("FundMenu");
@@ -91,7 +92,7 @@ TEST_F(TablePdf, RecordListingPagesFitAndAreNumbered) {
     {
         AppState& s = State();
         const QString summary = s.ReportPages.value(1);
-        const TablePrintSettings settings = TablePrintSettingsOf(s);
+        const PersonalSettings settings = s.settings;
         HeldPortfolio held(s);
         PrintRecordReport(text, "All purchases", held.value, s.FundTotals, 1, summary, settings);
     }
@@ -154,4 +155,32 @@ TEST_F(TablePdf, ValueReportColumnsUnderTheirHeadings) {
     EXPECT_EQ(Find(pages[1], "Page 2", m2).start, 40);
     EXPECT_EQ(Find(pages[1], "Fund number 12 (", m2).start, 3);
     EXPECT_EQ(Find(pages[1], "Total:", m2).start, 3);
+}
+
+// The tables of the program's state, and a portfolio held out of it for a while.
+TEST(PortfolioState, ResetEraseAndHoldTheTablesOfTheState) {
+    AppState s;
+    s.FileChanged = 1;
+    s.FundFileName = QStringLiteral("A.WMS");
+    ResetTables(s);
+    EXPECT_EQ(s.Records.size(), 1003u);
+    EXPECT_EQ(s.FundNames.size(), 32u);
+    EXPECT_EQ(s.FundNames[31].FundNumberText, QStringLiteral("31"));
+    EXPECT_EQ(s.FundTotals.cols(), 7);
+    EXPECT_EQ(s.ReportPages.size(), 4);
+    {
+        HeldPortfolio held(s);
+        EXPECT_TRUE(s.Records.empty());
+        held.value.funds[1].FundName = QStringLiteral("Alpha");
+        held.value.fundCount = 1;
+    }
+    EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha"));
+    EXPECT_EQ(s.FundCount(), 1);
+    EraseTables(s);
+    EXPECT_TRUE(s.Records.empty());
+    EXPECT_FALSE(s.FundTotals.created());
+    EXPECT_EQ(s.FileChanged, 0);
+    EXPECT_EQ(s.RecordCount, 0);
+    EXPECT_EQ(s.FundCount(), 0);
+    EXPECT_TRUE(s.FundFileName.isEmpty());
 }

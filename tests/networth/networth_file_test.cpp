@@ -1,11 +1,12 @@
 // The .wmw file: earlier files saved back byte for byte, the sample, numbers, and the refusals.
-#include "networth/networth_file.h"
-#include "support/file_bytes.h"
+#include "networth/model/networth_file.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
+
+#include "support/file_bytes.h"
 
 namespace {
 

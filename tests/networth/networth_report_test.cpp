@@ -1,5 +1,5 @@
 // The net worth printout as whole text pages.
-#include "networth/networth_report.h"
+#include "networth/model/networth_report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The net worth calculation: compacting, sub totals, totals, blank lines and the screen's texts.
-#include "networth/networth_statement.h"
+#include "networth/model/networth_statement.h"
 
 #include <gtest/gtest.h>
 
@@ -43,24 +43,24 @@ class NetWorth : public ::testing::Test {
 
 TEST_F(NetWorth, SubTotalsCompactingAndTotals) {
     fill(s.assets, {{"Cash", 100},
-                       {"sub total", 0},  // any case, and its own value is dropped
-                       {"SUB TOTAL", 999},
-                       {"", 50},  // no name: the row and its value vanish
-                       {"House", 1000.25},
-                       {"Subtotal", 7},  // one word: an ordinary row
-                       {" Sub Total", kNone},
-                       {"Sub Total", kNone},
-                       {" ", kNone},  // a blank row stays
-                       {"Car", kNone}});
+                    {"sub total", 0},  // any case, and its own value is dropped
+                    {"SUB TOTAL", 999},
+                    {"", 50},  // no name: the row and its value vanish
+                    {"House", 1000.25},
+                    {"Subtotal", 7},  // one word: an ordinary row
+                    {" Sub Total", kNone},
+                    {"Sub Total", kNone},
+                    {" ", kNone},  // a blank row stays
+                    {"Car", kNone}});
     s.assets(31, 0) = TextCell(QStringLiteral("beyond the list"));
     fill(s.liabilities, {{"-", 5}, {"Loan", 3000}, {"Card", 0.5}});
     const auto totals = CalcTotals(s);
     ASSERT_TRUE(totals);
     EXPECT_EQ(s.assetCount, 9);
     EXPECT_EQ(shown(s.assets, 9), QStringList({"Cash=100.00", "sub total=100.00",
-                                                  "SUB TOTAL=",  // 0 shows blank
-                                                  "House=1,000.25", "Subtotal=7.00", " Sub Total=",
-                                                  "Sub Total=1,007.25", " =", "Car="}));
+                                               "SUB TOTAL=",  // 0 shows blank
+                                               "House=1,000.25", "Subtotal=7.00",
+                                               " Sub Total=", "Sub Total=1,007.25", " =", "Car="}));
     // Totals count every value row once, never the sub totals.
     EXPECT_EQ(totals->TotalAssets, Money::fromDouble(1107.25));
     EXPECT_EQ(s.liabilityCount, 2);

@@ -9,17 +9,18 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "networth/networth_file.h"
-#include "networth/networth_window.h"
+#include "common/printing.h"
+#include "networth/model/networth_file.h"
+#include "networth/ui/networth_window.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/input_value_window.h"
-#include "shell/name_input_window.h"
-#include "shell/printing.h"
+#include "shell/ui/input_value_window.h"
+#include "shell/ui/name_input_window.h"
 #include "support/file_bytes.h"
 #include "support/ui_test_support.h"
+#include "networth/ui/statement_state.h"
 
 namespace {
 

@@ -1,13 +1,12 @@
 // The calculators' shared pieces: reading a box, the year limit, the grid's rows, the year rows
 // of the grid and of the printout.
-#include "planning/calculator_tables.h"
+#include "planning/model/calculator_tables.h"
 
 #include <gtest/gtest.h>
 
 #include "common/print_device.h"
-#include "planning/calculator_figures.h"
+#include "planning/model/calculator_figures.h"
 #include "support/money_literals.h"
-
 
 TEST(BoxReading, TheBoxesOwnFormsReadAsTheFigureTheyShow) {
     struct Case {
@@ -136,7 +135,8 @@ TEST(CalculatorTables, AYearGridSourceKeepsTheFiguresOfItsCalculation) {
     for (int y = 1; y <= 4; ++y)
         for (int c = 2; c <= 4; ++c) t(y, c) = Money::fromInt(100 * y + c);
     const GridRowSource source = YearGridSource(t, 3, YearGridColumns{}, QStringLiteral("$"));
-    const std::vector<QStringList> made = YearGridRows(t, 3, YearGridColumns{}, QStringLiteral("$"));
+    const std::vector<QStringList> made =
+        YearGridRows(t, 3, YearGridColumns{}, QStringLiteral("$"));
     ASSERT_EQ(source.count, 4);
     for (int y = 1; y <= 4; ++y)
         for (int c = 2; c <= 4; ++c) t(y, c) = Money::fromInt(-1);

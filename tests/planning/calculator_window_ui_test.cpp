@@ -11,13 +11,13 @@
 #include <QTest>
 #include <stdexcept>
 
+#include "common/key_filters.h"
 #include "common/print_device.h"
-#include "planning/calculator_window.h"
+#include "planning/ui/calculator_window.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
-#include "shell/app_state.h"
-#include "shell/key_filters.h"
+#include "shell/ui/app_state.h"
 #include "support/ui_test_support.h"
 
 namespace {

@@ -9,14 +9,14 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "planning/calcyear_window.h"
-#include "planning/savings_plan_window.h"
+#include "planning/ui/calcyear_window.h"
+#include "planning/ui/savings_plan_window.h"
 #include "platform/grid.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
-#include "support/ui_test_support.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/money_literals.h"
+#include "support/ui_test_support.h"
 
 namespace {
 

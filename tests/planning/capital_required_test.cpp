@@ -1,14 +1,14 @@
 // Capital required: the annual investment, the year loop, the table, the printout and the help.
 // Expected figures come from tests/tools/capital_required.py, which works the loop out from the
 // window's rules apart from the program's code.
-#include "planning/capital_required.h"
+#include "planning/model/capital_required.h"
 
 #include <gtest/gtest.h>
 
 #include "common/print_device.h"
-#include "planning/capital_required_help.h"
+#include "planning/model/capital_required_help.h"
+#include "planning/model/capital_required_report.h"
 #include "support/help_text_checks.h"
-#include "planning/capital_required_report.h"
 #include "support/money_literals.h"
 
 namespace {
@@ -136,7 +136,8 @@ TEST(CapitalRequiredReport, NothingCalculatedPrintsTheFiguresTyped) {
     PrintCapitalRequired(d, inputs("1000", "0", "0"), CapitalPlan{}, QStringLiteral("DM"));
     d.endDoc();
     const QStringList lines = d.pages().at(0);
-    EXPECT_TRUE(lines.contains(" Annual Interest/Growth Rate(%).                              .00%"))
+    EXPECT_TRUE(
+        lines.contains(" Annual Interest/Growth Rate(%).                              .00%"))
         << d.pageText(0).toStdString();
     EXPECT_EQ(lines.at(lines.size() - 2), lines.at(10));  // the separator twice, no year between
     EXPECT_EQ(lines.last(),

@@ -9,16 +9,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "charts/chart_window.h"
-#include "planning/capital_required_help.h"
-#include "planning/capital_required_report.h"
-#include "planning/capital_required_window.h"
+#include "charts/ui/chart_window.h"
+#include "planning/model/capital_required_help.h"
+#include "planning/model/capital_required_report.h"
+#include "planning/ui/capital_required_window.h"
 #include "platform/chart_view.h"
 #include "platform/grid.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/calculator_test_support.h"
 #include "support/money_literals.h"
 

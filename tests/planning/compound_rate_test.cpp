@@ -1,12 +1,12 @@
 // The annual compound rate: rates and gains as shown and printed, the year values, the refused
 // figures and the printout page.
-#include "planning/compound_rate.h"
+#include "planning/model/compound_rate.h"
 
 #include <gtest/gtest.h>
 
 #include "common/number_format.h"
 #include "common/print_device.h"
-#include "planning/compound_rate_report.h"
+#include "planning/model/compound_rate_report.h"
 #include "support/money_literals.h"
 
 namespace {

@@ -9,15 +9,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "charts/chart_window.h"
-#include "planning/compound_rate_help.h"
-#include "planning/compound_rate_window.h"
+#include "charts/ui/chart_window.h"
+#include "planning/model/compound_rate_help.h"
+#include "planning/ui/compound_rate_window.h"
 #include "platform/chart_view.h"
 #include "platform/grid.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/calculator_test_support.h"
 #include "support/money_literals.h"
 
@@ -176,7 +176,7 @@ TEST_F(CompoundWindow, AFailedEntryLeavesNothingBehind) {
 }
 
 TEST_F(CompoundWindow, HelpPanelShowsTheTextAndClosesToTheRows) {
-    State().CurrencySymbol = QStringLiteral("€");
+    State().settings.currencySymbol = QStringLiteral("€");
     open();
     entry(QStringLiteral("1000"), QStringLiteral("2000"), QStringLiteral("5"));
     button("Calc1")->click();

@@ -1,13 +1,13 @@
 // The 401(k) plan: the year loop, its single-precision rate of return, the table, the printout and
 // the help. Expected figures come from tests/tools/k401_year_loop.py, which works the loop out from
 // the plan's rules apart from the program's code.
-#include "planning/k401.h"
+#include "planning/model/k401.h"
 
 #include <gtest/gtest.h>
 
 #include "common/print_device.h"
-#include "planning/k401_help.h"
-#include "planning/k401_report.h"
+#include "planning/model/k401_help.h"
+#include "planning/model/k401_report.h"
 #include "support/help_text_checks.h"
 #include "support/money_literals.h"
 
@@ -88,8 +88,8 @@ TEST(K401, TheRateOfReturnIsSinglePrecision) {
     TextDevice d;
     PrintK401(d, in, p, QStringLiteral("$"));
     const QStringList lines = d.pages().at(0);
-    EXPECT_TRUE(lines.contains(
-        "  50              2,345,963.04       766,954,735.39      5,149,553,297.94"))
+    EXPECT_TRUE(
+        lines.contains("  50              2,345,963.04       766,954,735.39      5,149,553,297.94"))
         << d.pageText(0).toStdString();
 }
 

@@ -12,16 +12,16 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "charts/chart_window.h"
-#include "planning/k401_help.h"
-#include "planning/k401_report.h"
-#include "planning/k401_window.h"
+#include "charts/ui/chart_window.h"
+#include "planning/model/k401_help.h"
+#include "planning/model/k401_report.h"
+#include "planning/ui/k401_window.h"
 #include "platform/chart_view.h"
 #include "platform/grid.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/calculator_test_support.h"
 #include "support/money_literals.h"
 

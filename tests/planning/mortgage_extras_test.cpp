@@ -1,6 +1,6 @@
 // The schedule with extra payments. Figures from tests/tools/mortgage_extras.py, which works them
 // out from the window's rules apart from the program.
-#include "planning/mortgage_extras.h"
+#include "planning/model/mortgage_extras.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <random>
 
 #include "common/number_format.h"
-#include "planning/mortgage_extras_help.h"
+#include "planning/model/mortgage_extras_help.h"
 #include "support/money_literals.h"
 
 namespace {

@@ -8,15 +8,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "charts/chart_points.h"
-#include "planning/extra_payments_window.h"
-#include "planning/mortgage_extras_help.h"
-#include "planning/mortgage_help.h"
-#include "planning/mortgage_window.h"
+#include "charts/model/chart_points.h"
+#include "charts/ui/chart_hand_over.h"
+#include "planning/model/mortgage_extras_help.h"
+#include "planning/model/mortgage_help.h"
+#include "planning/ui/extra_payments_window.h"
+#include "planning/ui/mortgage_window.h"
 #include "platform/grid.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 #include "support/calculator_test_support.h"
 
 namespace {
@@ -131,7 +132,7 @@ TEST_F(MortgageExtrasWindow, ExtrasShortenTheMortgageAndEveryTotalReconciles) {
 
 // A loan paid off by a lump sum with the first payment, printed through the real PDF device.
 TEST_F(MortgageExtrasWindow, PrintoutSectionThroughThePdfDevice) {
-    State().LinesPerPage = StartupLinesPerPage();
+    State().settings.linesPerPage = StartupLinesPerPage();
     open(2);
     enter("InTerm", QStringLiteral("48"));
     extras([](ExtraPay* x) {

@@ -1,13 +1,12 @@
 // The mortgage and loan printouts as whole text pages, page breaks included, and the section "With
 // extra payments" after them.
-#include "planning/mortgage_report.h"
+#include "planning/model/mortgage_report.h"
 
 #include <gtest/gtest.h>
 
 #include "common/print_device.h"
-#include "planning/mortgage_extras_report.h"
-#include "shell/app_state.h"
-#include "shell/printing.h"
+#include "common/printing.h"
+#include "planning/model/mortgage_extras_report.h"
 #include "support/money_literals.h"
 
 namespace {
@@ -17,26 +16,22 @@ constexpr int kPageFooter = 3;
 
 class MortgageReport : public ::testing::Test {
   protected:
-    void SetUp() override {
-        State().reset();
-        State().LinesPerPage = 59;
-    }
-    void TearDown() override { State().reset(); }
+    PersonalSettings settings{.currencySymbol = QStringLiteral("$"), .linesPerPage = 59};
 
     // Prints the report as the window does, with its labels' texts; the lines it took.
-    static int print(TextDevice& d, const MortgageInputs& in, const QString& compounding) {
+    int print(TextDevice& d, const MortgageInputs& in, const QString& compounding) {
         const MortgageSchedule s = CalculateMortgage(in);
         const QString $ = QStringLiteral("$");
         return PrintMortgageReport(d, in, s,
                                    {compounding, MonthlyPaymentText(s, $), YearlyPaymentsText(s, $),
                                     AllPaymentsText(s, $)},
-                                   $);
+                                   settings);
     }
     // The printout as the window makes it while extras are set.
-    static ExtraSchedule printWithExtras(TextDevice& d, const MortgageInputs& in,
-                                         const MortgageExtras& x) {
+    ExtraSchedule printWithExtras(TextDevice& d, const MortgageInputs& in,
+                                  const MortgageExtras& x) {
         const ExtraSchedule e = CalculateWithExtras(in, CalculateMortgage(in), x);
-        PrintExtrasSection(d, in.mode, x, e, QStringLiteral("$"),
+        PrintExtrasSection(d, in.mode, x, e, settings,
                            print(d, in, QStringLiteral("      Monthly")));
         return e;
     }
@@ -47,7 +42,7 @@ class MortgageReport : public ::testing::Test {
 // A page of 30 lines: 21 above the table and 9 years, then the page number;
 // the next page repeats the heading and takes the rest and the totals.
 TEST_F(MortgageReport, MortgagePagesWithABreak) {
-    State().LinesPerPage = 30;
+    settings.linesPerPage = 30;
     TextDevice d;
     print(d, {MortgageMode::Mortgage, M(100000), M(10), M(25), 12},
           QStringLiteral("      Monthly"));
@@ -114,7 +109,7 @@ TEST_F(MortgageReport, MortgagePagesWithABreak) {
 
 // A year's loan with another compounding and currency symbol, a break after month 4.
 TEST_F(MortgageReport, LoanPageWithABreak) {
-    State().LinesPerPage = 25;
+    settings.linesPerPage = 25;
     const MortgageInputs in{MortgageMode::Loan, M(10000), M(10), M(12), 2};
     const MortgageSchedule s = CalculateMortgage(in);
     const QString dm = QStringLiteral("DM");
@@ -122,7 +117,7 @@ TEST_F(MortgageReport, LoanPageWithABreak) {
     PrintMortgageReport(d, in, s,
                         {QStringLiteral(" SemiAnnually"), MonthlyPaymentText(s, dm),
                          YearlyPaymentsText(s, dm), AllPaymentsText(s, dm)},
-                        dm);
+                        PersonalSettings{.currencySymbol = dm, .linesPerPage = 25});
     d.endDoc();
     ASSERT_EQ(d.pages().size(), 2u);
     // Figures of months 1 to 5 from tests/tools/mortgage_schedule.py.
@@ -234,11 +229,12 @@ TEST_F(MortgageReport, LongLoansFitTheirPages) {
                      {1, 2, 19, 20, 21, 27, 28, 29, 30, 31, 37, 38, 39, 93, 94, 95, 480}) {
                     SCOPED_TRACE(testing::Message()
                                  << withExtras << " " << font << " " << capacity << " " << term);
-                    State().PrinterFontChoice = static_cast<int16_t>(font);
-                    State().LinesPerPage = static_cast<int16_t>(capacity);
+                    settings.printerFont =
+                        font == 6 ? PrinterFont::CourierNew : PrinterFont::Standard;
+                    settings.linesPerPage = static_cast<int16_t>(capacity);
                     TextDevice d;
-                    ApplyChosenPrinterFont(d);
-                    const int perPage = State().LinesPerPage;
+                    ApplyChosenPrinterFont(d, settings);  // as the To Printer action does
+                    const int perPage = settings.linesPerPage;
                     const MortgageInputs in{MortgageMode::Loan, M(10000), M(10), M(term), 12};
                     int rows = 0, footers = 0, expected = term;
                     if (withExtras)

@@ -1,7 +1,7 @@
 // Mortgage and loan payments and amortization tables. Figures from
 // tests/tools/mortgage_schedule.py, which works them out from the window's
 // rules apart from the program.
-#include "planning/mortgage.h"
+#include "planning/model/mortgage.h"
 
 #include <gtest/gtest.h>
 

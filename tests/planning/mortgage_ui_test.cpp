@@ -10,14 +10,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "charts/chart_points.h"
-#include "planning/mortgage_help.h"
-#include "planning/mortgage_window.h"
+#include "charts/model/chart_points.h"
+#include "charts/ui/chart_hand_over.h"
+#include "planning/model/mortgage_help.h"
+#include "planning/ui/mortgage_window.h"
 #include "platform/grid.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/calculator_test_support.h"
 #include "support/money_literals.h"
 
@@ -38,7 +39,7 @@ class MortgageWindow : public CalculatorTest<CdnMort> {
 }  // namespace
 
 TEST_F(MortgageWindow, OpensInBothModesWithTheirTextsAndDefaults) {
-    State().CurrencySymbol = QStringLiteral("DM");
+    State().settings.currencySymbol = QStringLiteral("DM");
     open(1);
     EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
     EXPECT_EQ(w->windowTitle(), "Mortgage Tables");
@@ -243,7 +244,7 @@ TEST_F(MortgageWindow, PrintoutOfTheLastCalculation) {
 
 TEST_F(MortgageWindow, LoanPrintoutThroughThePdfDevice) {
     // The page capacity as start-up measures it for the PDF device.
-    State().LinesPerPage = StartupLinesPerPage();
+    State().settings.linesPerPage = StartupLinesPerPage();
     open(2);
     enter("InTerm", QStringLiteral("120"));
     button("Calc4")->click();

@@ -1,5 +1,5 @@
 // The retirement income printout of both withdrawal choices as whole text pages.
-#include "planning/retirement_income_report.h"
+#include "planning/model/retirement_income_report.h"
 
 #include <gtest/gtest.h>
 

@@ -4,13 +4,13 @@
 // Every expected figure comes from tests/tools/retirement_income.py, which works the year loops
 // out from their rules with exact decimals (and, for the pinned precision cases, also with double
 // precision to show what the program must not print).
-#include "planning/retirement_income.h"
+#include "planning/model/retirement_income.h"
 
 #include <gtest/gtest.h>
 
 #include "common/number_format.h"
-#include "planning/calculator_tables.h"
-#include "planning/retirement_income_help.h"
+#include "planning/model/calculator_tables.h"
+#include "planning/model/retirement_income_help.h"
 #include "support/help_text_checks.h"
 
 namespace {

@@ -10,15 +10,16 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "charts/chart_points.h"
-#include "planning/retirement_income_help.h"
-#include "planning/retirement_income_window.h"
+#include "charts/model/chart_points.h"
+#include "charts/ui/chart_hand_over.h"
+#include "planning/model/retirement_income_help.h"
+#include "planning/ui/retirement_income_window.h"
 #include "platform/grid.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
-#include "shell/print_action_ui.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
+#include "shell/ui/print_action_ui.h"
 #include "support/calculator_test_support.h"
 #include "support/money_literals.h"
 

@@ -1,12 +1,11 @@
 // The savings plan printouts as whole text pages.
-#include "planning/savings_plan_report.h"
+#include "planning/model/savings_plan_report.h"
 
 #include <gtest/gtest.h>
 
 #include "common/number_format.h"
 #include "common/print_device.h"
 #include "support/money_literals.h"
-
 
 TEST(SavingsPlanReport, CalculationPage) {
     SavingsPlanInputs in;

@@ -1,15 +1,15 @@
 // The savings plan's year loop, its comparison row and the year window's amount.
-#include "planning/savings_plan.h"
+#include "planning/model/savings_plan.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "common/number_format.h"
-#include "planning/calculator_figures.h"
-#include "planning/savings_plan_help.h"
+#include "planning/model/calculator_figures.h"
+#include "planning/model/savings_plan_help.h"
+#include "planning/model/year_end_amount.h"
 #include "support/help_text_checks.h"
-#include "planning/year_end_amount.h"
 #include "support/money_literals.h"
 
 namespace {

@@ -10,14 +10,14 @@
 #include <QTest>
 
 #include "common/number_format.h"
-#include "planning/savings_plan_help.h"
-#include "planning/savings_plan_report.h"
-#include "planning/savings_plan_window.h"
+#include "planning/model/savings_plan_help.h"
+#include "planning/model/savings_plan_report.h"
+#include "planning/ui/savings_plan_window.h"
 #include "platform/grid.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/calculator_test_support.h"
 #include "support/money_literals.h"
 

@@ -4,8 +4,8 @@
 
 #include "common/number_format.h"
 #include "common/print_device.h"
-#include "planning/savings_plan.h"
-#include "planning/savings_plan_report.h"
+#include "planning/model/savings_plan.h"
+#include "planning/model/savings_plan_report.h"
 
 // 1,000.00 a year at 17.5 % for 50 years. 0.175 is not exact in binary: as a
 // 32-bit float it is 0.17499999701976776, as a double 0.17499999999999999.

@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "common/key_filters.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/typed_entry.h"
-#include "shell/input_conventions_ui.h"
-#include "shell/key_filters.h"
+#include "shell/ui/input_conventions_ui.h"
 
 TEST(KeyHook, FiltersReplaceOrDiscardTypedKeysWithABeep) {
     dialogs::Script script;

@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 
 #include "common/number_format.h"
+#include "common/printing.h"
+#include "planning/model/savings_plan.h"
+#include "planning/model/savings_plan_report.h"
 #include "platform/system_printer.h"
-#include "planning/savings_plan.h"
-#include "planning/savings_plan_report.h"
-#include "shell/app_state.h"
-#include "shell/print_action_ui.h"
-#include "shell/printing.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/print_action_ui.h"
 #include "support/full_disk.h"
 #include "support/ui_test_support.h"
 
@@ -113,12 +113,12 @@ TEST_F(PdfPrintout, AnsweringNoOpensNothing) {
 TEST_F(PdfPrintout, CourierElevenLinesUpToo) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("courier.pdf"));
-    State().PrinterFontChoice = 6;
-    State().LinesPerPage = 59;
+    State().settings.printerFont = PrinterFont::CourierNew;
+    State().settings.linesPerPage = 59;
     {
         PrinterDevice device(pdf, QStringLiteral("Courier"));
-        ApplyChosenPrinterFont(device);
-        EXPECT_NE(State().LinesPerPage, 59);  // measured again in the new font
+        ApplyChosenPrinterFont(device, State().settings);
+        EXPECT_NE(State().settings.linesPerPage, 59);  // measured again in the new font
         device.line(QStringLiteral("|"));
         device.at(30, QStringLiteral("Title"));
         device.endLine();
@@ -171,10 +171,10 @@ TEST_F(PdfPrintout, FullPagesOfThePageLogicFitTheirSheetWithEitherFont) {
         int footers = 0;
         {
             PrinterDevice device(pdf, QStringLiteral("Paged"));
-            State().PrinterFontChoice = static_cast<int16_t>(font);
-            State().LinesPerPage = MeasureLinesPerPage(device);
-            ApplyChosenPrinterFont(device);
-            const int perPage = State().LinesPerPage;
+            State().settings.printerFont = static_cast<PrinterFont>(font);
+            State().settings.linesPerPage = MeasureLinesPerPage(device);
+            ApplyChosenPrinterFont(device, State().settings);
+            const int perPage = State().settings.linesPerPage;
             // A long table's page logic: a count of the lines printed; at each
             // multiple of LinesPerPage the footer, a new page, the font again,
             // the headings again, and the count restarts at 3.
@@ -196,7 +196,7 @@ TEST_F(PdfPrintout, FullPagesOfThePageLogicFitTheirSheetWithEitherFont) {
                     PrintPageNumber(device);
                     ++footers;
                     device.newPage();
-                    ApplyChosenPrinterFont(device);
+                    ApplyChosenPrinterFont(device, State().settings);
                     headings();
                 }
             }

@@ -11,11 +11,11 @@
 #include <QSet>
 #include <QTest>
 
-#include "planning/mortgage_window.h"
-#include "planning/savings_plan_window.h"
+#include "planning/ui/mortgage_window.h"
+#include "planning/ui/savings_plan_window.h"
 #include "platform/accessibility.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
+#include "shell/ui/app_state.h"
 #include "support/ui_test_support.h"
 
 namespace {

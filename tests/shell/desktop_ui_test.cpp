@@ -7,15 +7,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "shell/input_value_window.h"
-#include "planning/mortgage_window.h"
+#include "planning/ui/mortgage_window.h"
 #include "platform/keys.h"
 #include "platform/window_registry.h"
 #include "platform/window_rules.h"
-#include "shell/app_state.h"
-#include "shell/file_dialog_window.h"
-#include "shell/main_menu_window.h"
-#include "shell/window_catalog.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/file_dialog_window.h"
+#include "shell/ui/input_value_window.h"
+#include "shell/ui/main_menu_window.h"
+#include "shell/ui/window_catalog.h"
 #include "support/ui_test_support.h"
 
 namespace {

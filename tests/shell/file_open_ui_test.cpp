@@ -1,15 +1,16 @@
 // A file named on the command line opens in its tool, with the tool's own messages when broken.
-#include "shell/file_open_ui.h"
+#include "shell/ui/file_open_ui.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 
-#include "investments/fund_menu_window.h"
-#include "networth/networth_file.h"
+#include "investments/ui/fund_menu_window.h"
+#include "networth/model/networth_file.h"
+#include "networth/ui/statement_state.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/ui_test_support.h"
 
 namespace {

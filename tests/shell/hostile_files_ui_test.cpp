@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "investments/fund_menu_window.h"
-#include "investments/record_entry.h"
+#include "investments/model/record_entry.h"
+#include "investments/ui/fund_menu_window.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/file_open_ui.h"
-#include "shell/main_menu_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/file_open_ui.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/ui_test_support.h"
 
 namespace {

@@ -5,15 +5,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "planning/mortgage_window.h"
-#include "planning/savings_plan_window.h"
+#include "planning/ui/mortgage_window.h"
+#include "planning/ui/savings_plan_window.h"
 #include "platform/help_viewer.h"
 #include "platform/printer_device.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
-#include "shell/program_folder.h"
+#include "shell/model/program_folder.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/ui_test_support.h"
 
 namespace {
@@ -137,13 +137,13 @@ TEST_F(MainMenu, MyNameShowsTheUsersNameOrHides) {
     EXPECT_EQ(m->MyName()->pos(), twips::rect(4725, 6030, 1, 1).topLeft());
     // A long name stays inside the window; one longer than it is shortened.
     for (const int repeat : {3, 12}) {
-        State().UserName = QStringList(repeat, QStringLiteral("Hohenzollern")).join(u' ');
+        State().settings.userName = QStringList(repeat, QStringLiteral("Hohenzollern")).join(u' ');
         m->ShowMyName();
         EXPECT_LE(m->MyName()->geometry().right(), m->width()) << repeat;
         EXPECT_GE(m->MyName()->x(), 0) << repeat;
-        EXPECT_EQ(m->MyName()->text() == State().UserName, repeat == 3);
+        EXPECT_EQ(m->MyName()->text() == State().settings.userName, repeat == 3);
     }
-    State().UserName.clear();
+    State().settings.userName.clear();
     m->ShowMyName();
     EXPECT_FALSE(m->MyName()->isVisible());
 }
@@ -156,14 +156,14 @@ TEST_F(MainMenu, StartUpReadsTheSettingsAndShowsBackdropAndMenu) {
     // The program's folder (here the test binary's, which is writable) is the current folder.
     EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
     EXPECT_EQ(ProgramFolder(), QCoreApplication::applicationDirPath());
-    EXPECT_FALSE(State().CurrencySymbol.isEmpty());  // the settings were read
-    EXPECT_EQ(State().LinesPerPage, 59);             // usable at once
+    EXPECT_FALSE(State().settings.currencySymbol.isEmpty());  // the settings were read
+    EXPECT_EQ(State().settings.linesPerPage, 59);             // usable at once
     // Once the menu has been drawn, the page capacity is that of the printing device.
     m->repaint();
     settle();
     EXPECT_TRUE(Windows().visible(QStringLiteral("bakgnd")));
-    EXPECT_EQ(State().LinesPerPage, StartupLinesPerPage());
-    EXPECT_EQ(m->MyName()->isVisible(), !State().UserName.isEmpty());
+    EXPECT_EQ(State().settings.linesPerPage, StartupLinesPerPage());
+    EXPECT_EQ(m->MyName()->isVisible(), !State().settings.userName.isEmpty());
 }
 
 TEST_F(MainMenu, ExitEndsTheProgramWithEveryWindowClosed) {

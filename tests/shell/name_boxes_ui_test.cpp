@@ -13,11 +13,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "shell/name_input_window.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
-#include "shell/settings_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
+#include "shell/ui/name_input_window.h"
+#include "shell/ui/settings_window.h"
 #include "support/ui_test_support.h"
 
 namespace {
@@ -82,8 +82,8 @@ TEST_F(NameBoxes, PersonalSettingsKeepNamesOnOneLineAndTheSymbolToOneCharacter) 
     });
     m->button(QStringLiteral("InitCurrFont"))->click();
     settle();
-    EXPECT_EQ(State().UserName, "!JoAl X");
-    EXPECT_EQ(State().CurrencySymbol, "M");
+    EXPECT_EQ(State().settings.userName, "!JoAl X");
+    EXPECT_EQ(State().settings.currencySymbol, "M");
     EXPECT_EQ(script.beeps(), 4);  // the quotes
 }
 

@@ -1,10 +1,9 @@
-#include "shell/printing.h"
+#include "common/printing.h"
 
 #include <gtest/gtest.h>
 
+#include "common/key_filters.h"
 #include "common/print_device.h"
-#include "shell/app_state.h"
-#include "shell/key_filters.h"
 
 TEST(KeyFilters, NumericBoxesTakeDigitsPointAndBackspace) {
     for (int key : std::initializer_list<int>{'0', '5', '9', '.', 8, 127})
@@ -29,30 +28,28 @@ TEST(Printing, LinesPerPageFromTheDevicesTextHeight) {
 }
 
 TEST(Printing, CourierSwitchPrintsAnEmptyLineAndMeasuresAgain) {
-    State().reset();
-    State().LinesPerPage = 59;
+    PersonalSettings settings{.linesPerPage = 59};
     TextDevice d;
-    State().PrinterFontChoice = 0;
-    ApplyChosenPrinterFont(d);  // standard font: nothing changes
+    ApplyChosenPrinterFont(d, settings);  // standard font: nothing changes
     EXPECT_EQ(d.fontChanges(), 0);
-    EXPECT_EQ(State().LinesPerPage, 59);
+    EXPECT_EQ(settings.linesPerPage, 59);
 
-    State().PrinterFontChoice = 6;
-    ApplyChosenPrinterFont(d);
+    settings.printerFont = PrinterFont::CourierNew;
+    ApplyChosenPrinterFont(d, settings);
     d.line(QStringLiteral("Title"));
     EXPECT_EQ(d.fontName(), "Courier New");
     EXPECT_EQ(d.fontSize(), 11);
-    EXPECT_EQ(State().LinesPerPage, 65);  // 15840 / 220 - 7
+    EXPECT_EQ(settings.linesPerPage, 65);  // 15840 / 220 - 7
     EXPECT_EQ(d.pageText(0), "\nTitle\n");
 }
 
 TEST(Printing, FontFailureIsSilent) {
-    State().reset();
-    State().LinesPerPage = 59;
+    PersonalSettings settings{.printerFont = PrinterFont::CourierNew, .linesPerPage = 59};
     TextDevice d;
     d.setMeasurable(false);
-    SetPrinterFont(d);
-    EXPECT_EQ(State().LinesPerPage, 59);
+    EXPECT_EQ(SetPrinterFont(d), 0);
+    ApplyChosenPrinterFont(d, settings);
+    EXPECT_EQ(settings.linesPerPage, 59);
 }
 
 TEST(Printing, PageNumberLineAndTheEndOfAPrintout) {
@@ -87,16 +84,13 @@ TEST(Printing, APageBreakMakesAPageOnlyWhenSomethingFollows) {
 
 TEST(Printing, LinesPerPageLeavesRoomForTheFooterWithEitherFont) {
     // A sheet with 10 printable inches (Letter with half-inch margins).
-    State().reset();
     TextDevice d;
     d.setSheetHeight(14400);
     // 12-point lines: 60 fit; 59 counted lines and the 3 footer lines would not.
     EXPECT_EQ(MeasureLinesPerPage(d), 57);
-    State().PrinterFontChoice = 6;
-    SetPrinterFont(d);
     // 11-point lines (220 twips) after the 12-point set-up line: 64 fit beside
     // it, less the footer: 61, where the page formula alone gives 65.
-    EXPECT_EQ(State().LinesPerPage, 61);
+    EXPECT_EQ(SetPrinterFont(d), 61);
     // A sheet with room to spare leaves the page formula alone.
     TextDevice tall;
     tall.setSheetHeight(15840);

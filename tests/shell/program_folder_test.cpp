@@ -1,5 +1,4 @@
-#include "shell/program_folder.h"
-#include "support/file_bytes.h"
+#include "shell/model/program_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include "support/file_bytes.h"
 
 TEST(ProgramFolder,
      PortableCopiesKeepEverythingBesideTheExecutableInstalledOnesUseTheUsersFolders) {
@@ -66,7 +67,8 @@ TEST(ProgramFolder, SamplesAreCopiedOnceAndNeverOverTheUsersFiles) {
     // A link planted where the mark goes is not written through.
     QTemporaryDir planted, elsewhere;
     const QString outside = elsewhere.filePath(QStringLiteral("made-outside"));
-    ASSERT_TRUE(QFile::link(outside, planted.filePath(QStringLiteral(".vantora95-samples-copied"))));
+    ASSERT_TRUE(
+        QFile::link(outside, planted.filePath(QStringLiteral(".vantora95-samples-copied"))));
     CopySampleFilesOnce(installed.path(), planted.path());
     EXPECT_FALSE(QFileInfo::exists(outside));
 }

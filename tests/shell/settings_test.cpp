@@ -1,4 +1,4 @@
-#include "shell/settings.h"
+#include "shell/model/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -6,16 +6,11 @@
 #include <QTemporaryDir>
 #include <vector>
 
-#include "shell/app_state.h"
-
 namespace {
 
 class SettingsFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        State().reset();
-        ASSERT_TRUE(dir.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString path() const { return dir.filePath(QStringLiteral("Personal.vtp")); }
     void write(const QByteArray& bytes) const {
         QFile f(path());
@@ -27,64 +22,65 @@ class SettingsFile : public ::testing::Test {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     QTemporaryDir dir;
+    PersonalSettings s;  // what was read, and what is written
 };
 
 }  // namespace
 
 TEST_F(SettingsFile, NoFileGivesTheDefaultsSilently) {
-    LoadPersonalSettingsFile(path());
-    EXPECT_EQ(State().CurrencySymbol, "$");
-    EXPECT_EQ(State().PrinterFontChoice, 0);
-    EXPECT_EQ(State().UserName, "");
+    LoadPersonalSettingsFile(path(), s);
+    EXPECT_EQ(s.currencySymbol, "$");
+    EXPECT_EQ(s.printerFont, PrinterFont::Standard);
+    EXPECT_EQ(s.userName, "");
 }
 
 TEST_F(SettingsFile, RoundTripKeepsANameWithAComma) {
-    State().CurrencySymbol = QStringLiteral("£");
-    State().PrinterFontChoice = 6;
-    State().UserName = QStringLiteral("Smith, Jane");
-    ASSERT_TRUE(SavePersonalSettingsFile(path()));
+    s.currencySymbol = QStringLiteral("£");
+    s.printerFont = PrinterFont::CourierNew;
+    s.userName = QStringLiteral("Smith, Jane");
+    ASSERT_TRUE(SavePersonalSettingsFile(path(), s));
     EXPECT_EQ(read(), QByteArray("\"\xa3\",6,\"Smith, Jane\"\r\n"));
-    State().reset();
-    LoadPersonalSettingsFile(path());
-    EXPECT_EQ(State().CurrencySymbol, "£");
-    EXPECT_EQ(State().PrinterFontChoice, 6);
-    EXPECT_EQ(State().UserName, "Smith, Jane");
+    s = PersonalSettings();
+    LoadPersonalSettingsFile(path(), s);
+    EXPECT_EQ(s.currencySymbol, "£");
+    EXPECT_EQ(s.printerFont, PrinterFont::CourierNew);
+    EXPECT_EQ(s.userName, "Smith, Jane");
 }
 
 TEST_F(SettingsFile, EmptyNameAndEmptySymbolAreWrittenQuoted) {
-    State().CurrencySymbol = QString();
-    State().UserName = QString();
-    ASSERT_TRUE(SavePersonalSettingsFile(path()));
+    s.currencySymbol = QString();
+    s.userName = QString();
+    ASSERT_TRUE(SavePersonalSettingsFile(path(), s));
     EXPECT_EQ(read(), QByteArray("\"\",0,\"\"\r\n"));
-    LoadPersonalSettingsFile(path());
-    EXPECT_EQ(State().CurrencySymbol, "$");  // an empty symbol reads back as "$"
+    LoadPersonalSettingsFile(path(), s);
+    EXPECT_EQ(s.currencySymbol, "$");  // an empty symbol reads back as "$"
 }
 
 TEST_F(SettingsFile, DamagedFileKeepsWhatWasReadBeforeTheFault) {
     write("\"E\",6");  // the name is missing
-    LoadPersonalSettingsFile(path());
-    EXPECT_EQ(State().CurrencySymbol, "E");
-    EXPECT_EQ(State().PrinterFontChoice, 6);
-    EXPECT_EQ(State().UserName, "");
+    LoadPersonalSettingsFile(path(), s);
+    EXPECT_EQ(s.currencySymbol, "E");
+    EXPECT_EQ(s.printerFont, PrinterFont::CourierNew);
+    EXPECT_EQ(s.userName, "");
 
-    State().reset();
+    s = PersonalSettings();
     write("garbage\"\r\n");
-    LoadPersonalSettingsFile(path());
-    EXPECT_EQ(State().CurrencySymbol, "$");  // more than the symbol box could hold
-    EXPECT_EQ(State().PrinterFontChoice, 0);
+    LoadPersonalSettingsFile(path(), s);
+    EXPECT_EQ(s.currencySymbol, "$");  // more than the symbol box could hold
+    EXPECT_EQ(s.printerFont, PrinterFont::Standard);
 
-    State().reset();
+    s = PersonalSettings();
     write("\"E\",7,\"Ann\"\r\n");  // only 0 and 6 are font choices
-    LoadPersonalSettingsFile(path());
-    EXPECT_EQ(State().PrinterFontChoice, 0);
-    EXPECT_EQ(State().UserName, "Ann");
+    LoadPersonalSettingsFile(path(), s);
+    EXPECT_EQ(s.printerFont, PrinterFont::Standard);
+    EXPECT_EQ(s.userName, "Ann");
 }
 
 TEST_F(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
     write("\"E\",0,\"Ann\"\r\n");
-    State().UserName = QStringLiteral("Bob");
+    s.userName = QStringLiteral("Bob");
     // A folder where the file should be makes every write fail.
-    EXPECT_FALSE(SavePersonalSettingsFile(dir.filePath(QStringLiteral("missing/Personal.vtp"))));
+    EXPECT_FALSE(SavePersonalSettingsFile(dir.filePath(QStringLiteral("missing/Personal.vtp")), s));
     EXPECT_EQ(read(), QByteArray("\"E\",0,\"Ann\"\r\n"));
 }
 
@@ -102,13 +98,13 @@ TEST_F(SettingsFile, AHandEditedFieldTheBoxCouldNotHoldTakesItsDefault) {
         {"\"$$\",0,\"Ann\x01\"\r\n", "$", "Ann"},
     };
     for (const Case& c : cases) {
-        State().reset();
+        s = PersonalSettings();
         write(c.line);
-        LoadPersonalSettingsFile(path());
-        EXPECT_EQ(State().CurrencySymbol, c.symbol) << c.line.left(40).toStdString();
-        EXPECT_EQ(State().UserName, c.name) << c.line.left(40).toStdString();
+        LoadPersonalSettingsFile(path(), s);
+        EXPECT_EQ(s.currencySymbol, c.symbol) << c.line.left(40).toStdString();
+        EXPECT_EQ(s.userName, c.name) << c.line.left(40).toStdString();
     }
     // What was read is what is written back.
-    ASSERT_TRUE(SavePersonalSettingsFile(path()));
+    ASSERT_TRUE(SavePersonalSettingsFile(path(), s));
     EXPECT_EQ(read(), QByteArray("\"$\",0,\"Ann\"\r\n"));
 }

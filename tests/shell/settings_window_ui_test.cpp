@@ -8,9 +8,9 @@
 
 #include "platform/keys.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
-#include "shell/settings_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
+#include "shell/ui/settings_window.h"
 #include "support/ui_test_support.h"
 
 namespace {
@@ -34,8 +34,8 @@ class Personalize : public WindowTest {
 }  // namespace
 
 TEST_F(Personalize, ShowsTheSettingsAndSavesWhatTheUserTyped) {
-    State().UserName = QStringLiteral("Ann");
-    State().PrinterFontChoice = 6;
+    State().settings.userName = QStringLiteral("Ann");
+    State().settings.printerFont = PrinterFont::CourierNew;
     openFromMenu([](SymbolFonts* w) {
         ASSERT_TRUE(w);
         EXPECT_EQ(w->windowTitle(), "Personalize");
@@ -43,7 +43,7 @@ TEST_F(Personalize, ShowsTheSettingsAndSavesWhatTheUserTyped) {
         EXPECT_EQ(w->InCurrency()->text(), "$");
         EXPECT_EQ(w->InMyName()->text(), "Ann");
         QTest::mouseClick(w->Option1(), Qt::LeftButton);
-        EXPECT_EQ(State().PrinterFontChoice, 0);  // at once
+        EXPECT_EQ(State().settings.printerFont, PrinterFont::Standard);  // at once
         QTest::keyClicks(w->InCurrency(), QStringLiteral("E"));
         QTest::keyClicks(w->InCurrency(), QStringLiteral("U"));
         EXPECT_EQ(w->InCurrency()->text(), "U");  // only the last key stays
@@ -54,7 +54,7 @@ TEST_F(Personalize, ShowsTheSettingsAndSavesWhatTheUserTyped) {
     });
     EXPECT_EQ(script.beeps(), 2);
     EXPECT_EQ(fileBytes(), QByteArray("\"U\",0,\"Jo, Al\"\r\n"));
-    EXPECT_EQ(State().CurrencySymbol, "U");
+    EXPECT_EQ(State().settings.currencySymbol, "U");
     auto* m = Windows().get<MenuMain>(QStringLiteral("MenuMain"));
     EXPECT_TRUE(m->isVisible());
     EXPECT_TRUE(m->MyName()->isVisible());
@@ -63,7 +63,7 @@ TEST_F(Personalize, ShowsTheSettingsAndSavesWhatTheUserTyped) {
 }
 
 TEST_F(Personalize, ClearingTheNameHidesItAndBackspaceEmptiesTheSymbol) {
-    State().UserName = QStringLiteral("Ann");
+    State().settings.userName = QStringLiteral("Ann");
     openFromMenu([](SymbolFonts* w) {
         w->InMyName()->clear();
         QTest::keyClick(w->InCurrency(), Qt::Key_Backspace);
@@ -71,7 +71,7 @@ TEST_F(Personalize, ClearingTheNameHidesItAndBackspaceEmptiesTheSymbol) {
         w->ExitFonts()->click();
     });
     EXPECT_EQ(fileBytes(), QByteArray("\"\",0,\"\"\r\n"));
-    EXPECT_EQ(State().CurrencySymbol, "");  // stays empty until the next start reads "$"
+    EXPECT_EQ(State().settings.currencySymbol, "");  // stays empty until the next start reads "$"
     EXPECT_FALSE(Windows().get<MenuMain>(QStringLiteral("MenuMain"))->MyName()->isVisible());
 }
 
@@ -89,5 +89,5 @@ TEST_F(Personalize, AFailedWriteIsNotReportedAndStillReturns) {
     openFromMenu([](SymbolFonts* w) { w->ExitFonts()->click(); });
     EXPECT_TRUE(script.messages().empty());
     EXPECT_TRUE(Windows().get(QStringLiteral("MenuMain"))->isVisible());
-    EXPECT_GT(State().LinesPerPage, 0);
+    EXPECT_GT(State().settings.linesPerPage, 0);
 }

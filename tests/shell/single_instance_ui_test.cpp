@@ -1,5 +1,5 @@
 // A second start of the program hands its file to the one running, and ends.
-#include "shell/single_instance_ui.h"
+#include "shell/ui/single_instance_ui.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -11,8 +11,8 @@
 #include "platform/grid.h"
 #include "platform/window_places.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/file_dialog_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/file_dialog_window.h"
 #include "support/ui_test_support.h"
 
 namespace {
@@ -40,9 +40,9 @@ TEST_F(WindowPlaces, WindowsWithAGridGrowWithItAndNothingComesToOverlap) {
     const struct {
         const char* window;
         bool wide;
-    } windows[] = {{"CalcInpt", true}, {"CalCaptl", true}, {"Income", true}, {"PlanK", true},
-                   {"CdnMort", true},  {"FindComp", true}, {"Table1", true}, {"CurrValue", true},
-                   {"DispNet", false}};
+    } windows[] = {{"CalcInpt", true}, {"CalCaptl", true},  {"Income", true},
+                   {"PlanK", true},    {"CdnMort", true},   {"FindComp", true},
+                   {"Table1", true},   {"CurrValue", true}, {"DispNet", false}};
     for (const auto& [name, wide] : windows) {
         SCOPED_TRACE(name);
         QWidget* w = open(name);

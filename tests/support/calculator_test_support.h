@@ -18,8 +18,8 @@
 
 #include "platform/grid.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_window.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/main_menu_window.h"
 #include "support/ui_test_support.h"
 
 // `Window` is the calculator's class, `Box` the kind of its input boxes

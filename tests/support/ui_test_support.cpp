@@ -12,8 +12,8 @@
 #include "platform/twips.h"
 #include "platform/window_places.h"
 #include "platform/window_registry.h"
-#include "shell/app_state.h"
-#include "shell/window_catalog.h"
+#include "shell/ui/app_state.h"
+#include "shell/ui/window_catalog.h"
 
 namespace {
 std::vector<std::shared_ptr<TextDevice>> g_printouts;
@@ -42,8 +42,8 @@ void WindowTest::SetUp() {
     QDir::setCurrent(folder.path());
     window_places::setFile(folder.filePath(QStringLiteral("places.ini")));
     State().reset();
-    State().CurrencySymbol = QStringLiteral("$");
-    State().LinesPerPage = 59;
+    State().settings.currencySymbol = QStringLiteral("$");
+    State().settings.linesPerPage = 59;
     DefineWindows();
     g_printouts.clear();
     setPrintDeviceFactory([](const QString&) -> std::unique_ptr<PrintDevice> {

@@ -1,7 +1,0 @@
-#include "charts/chart_window.h"
-#include "platform/window_registry.h"
-#include "shell/window_catalog.h"
-
-void DefineChartWindow() {
-    Windows().define(QStringLiteral("Form1"), [] { return new Form1; });
-}

@@ -1,0 +1,94 @@
+#include "planning/model/mortgage_report.h"
+
+#include "common/number_format.h"
+#include "common/print_device.h"
+#include "common/printing.h"
+#include "planning/model/calculator_figures.h"
+#include "planning/model/calculator_tables.h"
+
+namespace {
+
+// Period, interest paid, principal paid and balance.
+const YearPrintLayout kTableLayout{{2, 3}, {{15, 14}, {40, 14}, {63, 14}}};
+constexpr int kValueColumn = 47;
+// Lines printed above the first row of the table.
+constexpr int kLinesBeforeTable = 21;
+// A continuation page: the blank line, the heading and the rule.
+constexpr int kLinesAfterBreak = 3;
+// The page capacity assumed when none has been measured.
+constexpr int kAssumedLinesPerPage = 59;
+
+void item(PrintDevice& d, const QString& label, const QString& value) {
+    d.at(2, label);
+    d.at(kValueColumn, value);
+    d.endLine();
+    d.line();
+}
+
+void heading(PrintDevice& d, bool loan) {
+    d.at(2,
+         loan ? QStringLiteral(
+                    "Month         Interest Paid           Principal Paid                Balance")
+              : QStringLiteral(
+                    "Year          Interest Paid           Principal Paid                Balance"));
+    d.endLine();
+    d.at(2, QString(75, u'_'));
+    d.endLine();
+}
+
+}  // namespace
+
+int PrintMortgageReport(PrintDevice& d, const MortgageInputs& in, const MortgageSchedule& s,
+                        const MortgageReportTexts& texts, const PersonalSettings& settings) {
+    const QString& symbol = settings.currencySymbol;
+    PersonalSettings printing = settings;  // the font set again on a new page measures again
+    const bool loan = in.mode == MortgageMode::Loan;
+    d.line();
+    if (loan)
+        d.at(28, QStringLiteral("Monthly Payments on a Loan"));
+    else
+        d.at(32, QStringLiteral(" Mortgage Table"));
+    d.endLine();
+    d.line();
+    item(d,
+         loan ? QStringLiteral("Principal Amount of Loan") : QStringLiteral("Amount of Mortgate"),
+         RightJustifyWhole(symbol + Format(in.amount, u"#####,,###.00"), 14));
+    item(d, QStringLiteral("Annual Interest Rate (%)"),
+         RightJustifyWhole(Format(static_cast<double>(s.rate), u"###.00%"), 15));
+    item(d, loan ? QStringLiteral("Term in Months") : QStringLiteral("Term in Years"),
+         RightJustifyWhole(Format(in.term, u"###"), 14));
+    item(d, QStringLiteral("Compounding Periods"), RightJustify(texts.compounding, 14));
+    item(d, QStringLiteral("Monthly Principal and Interest Payment"),
+         RightJustifyWhole(texts.monthlyPayment, 14));
+    item(d, QStringLiteral("Total of Monthly Payments over One Year"),
+         RightJustifyWhole(texts.yearlyPayments, 14));
+    item(d, QStringLiteral("Total of All Payments"), RightJustifyWhole(texts.allPayments, 14));
+    d.line();
+    heading(d, loan);
+    d.line();
+
+    // The font set again on a new page measures the page again.
+    auto perPage = [&printing] {
+        return printing.linesPerPage > 0 ? printing.linesPerPage : kAssumedLinesPerPage;
+    };
+    int counted = kLinesBeforeTable;
+    for (const AmortizationRow& row : s.rows) {
+        PrintYearLine(d, kTableLayout, row.period, {row.interest, row.principal, row.balance});
+        ++counted;
+        if (counted % perPage() == 0) {
+            PrintPageNumber(d);
+            d.newPage();
+            ApplyChosenPrinterFont(d, printing);
+            d.line();
+            heading(d, loan);
+            counted = kLinesAfterBreak;
+        }
+    }
+    d.at(2, QString(75, u'_'));
+    d.endLine();
+    d.line();
+    PrintTotalLine(
+        d, kTableLayout,
+        {Money::fromDouble(s.totalInterest), Money::fromDouble(s.totalPrincipal), Money()}, symbol);
+    return counted + 3;
+}

@@ -1,0 +1,88 @@
+// AppState: the globals and global tables that several windows share, under their own names.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+#include "charts/model/chart_points.h"
+#include "common/money.h"
+#include "common/personal_settings.h"
+#include "common/shared_table.h"
+#include "investments/model/portfolio.h"
+#include "networth/model/net_cell.h"
+#include "planning/model/calculator_tables.h"
+
+struct AppState {
+    // Shell and personal settings.
+    int16_t CallMode = 0;
+    QString InputReply;
+    QString ChosenPath;
+    QString FundFileName;
+    // The folder of the file last opened or saved: where the next file dialog
+    // starts ("" = the program's folder).
+    QString FileFolder;
+    // The personal settings and the lines per page of the printing device.
+    PersonalSettings settings;
+    int16_t HelpShown = 0;
+    int16_t InputEdited = 0;
+
+    // Chart hand-over. GraphPoints is also the investment manager's FundCount.
+    ChartSource GraphSource = ChartSource::Investments;
+    int16_t GraphPoints = 0;
+    QString GraphTitle;
+    int16_t& FundCount() { return GraphPoints; }
+    int16_t FundCount() const { return GraphPoints; }
+
+    // Investment manager state.
+    int16_t RecordCount = 0;
+    int16_t CurrentFund = 0;
+    int16_t BrowseFund = 0;
+    int16_t BrowsePos = 0;
+    int16_t ShownRecord = 0;
+    int16_t FileChanged = 0;
+    QString DateExample;
+
+    // Investment manager tables (index 0 unused): Records rows 0..1002,
+    // FundNames rows 0..31, FundTotals rows 0..31 x columns 0..8.
+    std::vector<FundRecord> Records;
+    std::vector<FundNameRow> FundNames;
+    SharedTable<Money> FundTotals;
+    // The two four-entry report lists: the calculators' ReportText and the
+    // table window's printable pages.
+    QStringList ReportText;
+    QStringList ReportPages;
+
+    // Net worth statement: NetAssets and NetLiabilities rows 0..31 x columns
+    // 0..1 (name, value); the counts of the last calculation; NetChanged = 1
+    // while the statement holds changes not saved.
+    SharedTable<NetCell> NetAssets;
+    SharedTable<NetCell> NetLiabilities;
+    int16_t AssetCount = 0;
+    int16_t LiabilityCount = 0;
+    int16_t NetChanged = 0;
+
+    // Calculator tables, each calculator in its own shape (CalculatorTableShape):
+    // CalcInputs 0..lastInput, YearTable 0..lastYearRow x 0..5, ComparisonTable
+    // 0..lastComparisonRow x 0..lastComparisonCol, ComparisonLabels 0..lastComparisonRow x 0..1.
+    std::vector<Money> CalcInputs;  // read with .at(i)
+    SharedTable<Money> YearTable;
+    SharedTable<Money> ComparisonTable;
+    SharedTable<QString> ComparisonLabels;
+
+    // Creates the calculators' tables (empty) in `shape` and the report lists.
+    void createCalculatorTables(const CalculatorTableShape& shape);
+    void createCalculatorTables();  // the savings plan's shape
+    void releaseCalculatorTables();
+
+    // Back to the start-of-run state (tests call this between cases).
+    void reset() { *this = AppState(); }
+};
+
+// The one instance.
+AppState& State();
