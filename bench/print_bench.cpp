@@ -68,7 +68,7 @@ BENCHMARK(BM_LoanPrintout480Months)->Unit(benchmark::kMicrosecond);
 void BM_LoanPrintToPdf480Months(benchmark::State& state) {
     State().reset();
     State().settings.linesPerPage = 59;
-    State().settings.printerFont = static_cast<int16_t>(state.range(0));
+    State().settings.printerFont = static_cast<PrinterFont>(state.range(0));
     const LongestLoan loan;
     printToPdf(state, [&](PrintDevice& d) { loan.print(d); });
 }
@@ -78,7 +78,7 @@ BENCHMARK(BM_LoanPrintToPdf480Months)->Arg(0)->Arg(6)->Unit(benchmark::kMillisec
 void BM_RecordListingPrintToPdf1000(benchmark::State& state) {
     FillFullPortfolio();
     State().settings.linesPerPage = 59;
-    State().settings.printerFont = static_cast<int16_t>(state.range(0));
+    State().settings.printerFont = static_cast<PrinterFont>(state.range(0));
     AppState& s = State();
     HeldPortfolio held(s);
     BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.settings.currencySymbol);
