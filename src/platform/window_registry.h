@@ -30,10 +30,15 @@ class WindowRegistry {
     // not exist, or when it stands in another mode (that one is unloaded first).
     template <class W, class Mode>
     W* showIn(const QString& name, Mode mode) {
-        if (auto* w = qobject_cast<W*>(windows_.value(name)); w && w->mode() != mode) unload(name);
-        auto* w = qobject_cast<W*>(exists(name) ? get(name) : add(name, new W(mode)));
+        W* w = getIn<W>(name, mode);
         show(name);
         return w;
+    }
+    // The same, made but not shown.
+    template <class W, class Mode>
+    W* getIn(const QString& name, Mode mode) {
+        if (auto* w = qobject_cast<W*>(windows_.value(name)); w && w->mode() != mode) unload(name);
+        return qobject_cast<W*>(exists(name) ? get(name) : add(name, new W(mode)));
     }
     // Takes `w`, made by its opener, as the window of this name, in place of
     // the defined way of making it. The name must not be in use.

@@ -527,13 +527,7 @@ TEST_F(ChartFromSavingsPlan, ComparisonRowsChartAsValues) {
 
 namespace {
 
-class ChartFromCurrentValue : public WindowTest {
-  protected:
-    void TearDown() override {
-        TableMode = 0;
-        WindowTest::TearDown();
-    }
-};
+class ChartFromCurrentValue : public WindowTest {};
 
 TEST_F(ChartFromCurrentValue, ShowGraphChartsTheFundsAndReturnsToTheTable) {
     State().FundNames.assign(32, FundNameRow());
@@ -544,9 +538,7 @@ TEST_F(ChartFromCurrentValue, ShowGraphChartsTheFundsAndReturnsToTheTable) {
     State().FundTotals(2, 5) = Money::fromDouble(-5);
     State().FundCount() = 2;
     State().GraphSource = ChartSource::RetirementFixedAmount;  // left over from a calculator
-    TableMode = 1;
-    Windows().show(QStringLiteral("Table1"));
-    auto* table = Windows().get<Table1>(QStringLiteral("Table1"));
+    auto* table = Windows().showIn<Table1>(QStringLiteral("Table1"), TableView::CurrentValue);
     table->DrwGraph()->click();
     auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
     ASSERT_TRUE(f->isVisible());

@@ -2,18 +2,24 @@
 #include "shell/ui/help_key_ui.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
-#include <tuple>
 
+#include "investments/table_test_ui_state.h"
+#include "investments/ui/current_value_window.h"
+#include "investments/ui/fund_chooser_window.h"
 #include "investments/ui/table_window.h"
+#include "investments/ui/value_commands.h"
 #include "planning/ui/mortgage_window.h"
 #include "planning/ui/savings_plan_window.h"
 #include "platform/help_viewer.h"
 #include "platform/window_registry.h"
 #include "shell/ui/app_state.h"
 #include "support/ui_test_support.h"
+
+using namespace testportfolio;
 
 namespace {
 
@@ -101,22 +107,29 @@ TEST_F(HelpKey, OverAModalWindowTheManualOpensModalAndCanBeClosed) {
     w->setWindowModality(Qt::NonModal);
 }
 
-TEST_F(HelpKey, TheTableWindowFindsItsSectionByItsOwnMode) {
-    // A fund's records stay the records' section whatever CallMode the
-    // buttons in it leave behind.
-    for (const auto& [tableMode, callMode, anchor] :
-         {std::tuple{2, 0, "display"}, std::tuple{2, 2, "display"},
-          std::tuple{1, 0, "currentvalue"}}) {
-        TableMode = static_cast<int16_t>(tableMode);
-        State().CallMode = static_cast<int16_t>(callMode);
+// The table window reached as the user reaches it: Display Data with a fund chosen shows the fund's
+// records, Compute Current Value the value of every fund; F1 follows what it shows.
+TEST_F(HelpKey, TheTableWindowOpensTheSectionOfWhatItShows) {
+    Fresh();
+    AddFund(QStringLiteral("Alpha"));
+    AddRecord(1, QStringLiteral("B"), 10, 100, 0, 0, QDate(1996, 3, 15));
+    script.onModal([](QWidget* w) {
+        auto* chooser = qobject_cast<FunChose*>(w);
+        ASSERT_TRUE(chooser);
+        chooser->Fund()->setCurrentRow(0);
+        QTest::keyClick(chooser->Fund(), Qt::Key_Return);
+    });
+    DisplayDataCommand();
+    State().settings.printerFont = PrinterFont::Standard;
+    State().FundTotals(1, 2) = Money::fromInt(12);  // the price typed for the current value
+    for (const char* anchor : {"display", "currentvalue"}) {
+        if (QString::fromLatin1(anchor) == u"currentvalue") ASSERT_TRUE(ComputeCurrentValue());
         QWidget* w = Windows().get(QStringLiteral("Table1"));
-        w->show();
+        ASSERT_TRUE(w && w->isVisible());
         PressF1In(w);
         settle();
         ASSERT_EQ(Viewers().size(), 1);
-        EXPECT_EQ(Viewers()[0]->currentSection(), QString::fromLatin1(anchor)) << tableMode;
-        Windows().unload(QStringLiteral("Table1"));
-        settle();
+        EXPECT_EQ(Viewers()[0]->currentSection(), QString::fromLatin1(anchor));
     }
 }
 

@@ -132,7 +132,6 @@ TEST_F(TablePdf, ValueReportColumnsUnderTheirHeadings) {
         HeldPortfolio held(State());
         AccumulateHoldings(held.value, State().FundTotals);
     }
-    TableMode = 1;
     ASSERT_TRUE(ComputeCurrentValue());
     auto* table = Windows().get<Table1>("Table1");
     AnswerHeader("Year end");

@@ -167,9 +167,7 @@ void CurrValue::Calculate() {
         ClearComputedTotals(totals);
         return;
     }
-    TableMode = 1;
     if (!ComputeCurrentValue()) {
-        TableMode = 0;
         ClearComputedTotals(State().FundTotals);
         return;
     }
@@ -222,7 +220,7 @@ bool ComputeCurrentValue() {
     }
     dialogs::WaitCursor wait;
     Windows().unload(QStringLiteral("Table1"));
-    auto* table = Windows().get<Table1>(QStringLiteral("Table1"));
+    auto* table = Windows().getIn<Table1>(QStringLiteral("Table1"), TableView::CurrentValue);
     table->ShowValues(view);
     Windows().show(QStringLiteral("Table1"));
     return true;

@@ -26,13 +26,11 @@
 #include "shell/ui/name_input_window.h"
 #include "shell/ui/print_action_ui.h"
 
-int16_t TableMode = 0;
-
 namespace {
 const QString kName = QStringLiteral("Table1");
 }
 
-Table1::Table1(QWidget* parent) : QWidget(parent) {
+Table1::Table1(TableView view, QWidget* parent) : QWidget(parent), view_(view) {
     twips::setClientSize(this, 9480, 6360);
     setBackColour(this, colours::Grey);
     grid5_ = new Grid(this);
@@ -58,8 +56,10 @@ Table1::Table1(QWidget* parent) : QWidget(parent) {
     grid5_->setRowHeight(0, 500);
     // Underlines and labels wider than their cells are cut, not replaced by "...".
     grid5_->setTextElideMode(Qt::ElideNone);
-    setProperty(kHelpModeProperty, static_cast<int>(TableMode));  // F1 follows the view
-    if (TableMode == 1) {
+    // F1 opens the section of the view.
+    if (view_ == TableView::Records)
+        setProperty(kHelpSectionProperty, QLatin1String(kFundRecordsHelp));
+    if (view_ == TableView::CurrentValue) {
         setColumns({2000, 1200, 1150, 1100, 1200, 1150, 1100});
     } else {
         setColumns({1150, 1200, 1100, 1100, 1050, 1050, 1000, 1200});
@@ -70,7 +70,7 @@ Table1::Table1(QWidget* parent) : QWidget(parent) {
 
     connect(printr_, &QPushButton::clicked, this, &Table1::Print);
     connect(drwGraph_, &QPushButton::clicked, this, [this] {
-        if (TableMode == 1) {
+        if (view_ == TableView::CurrentValue) {
             ShowGraph();
         } else {
             PriceShownFund();
@@ -154,7 +154,7 @@ void Table1::Print() {
     AppState& s = State();
     const int fund = s.CurrentFund;
     // The settings as the chosen printer font left them (Courier measures its own lines).
-    if (TableMode == 1) {
+    if (view_ == TableView::CurrentValue) {
         PrintReport(QStringLiteral("Current Value of all Funds"), [&](PrintDevice& d) {
             PrintValueReport(d, header, s.ReportPages.value(1), s.ReportPages.value(2), s.settings);
         });
@@ -174,7 +174,6 @@ void Table1::Print() {
 
 void Table1::ExitToMenu() {
     AppState& s = State();
-    TableMode = 0;
     drwGraph_->show();
     // The lists stay four entries long: other windows index them.
     s.ReportText = QStringList(4);

@@ -10,13 +10,14 @@ class QPushButton;
 struct CurrentValueView;
 struct RecordView;
 
-// 1 while Table1 shows current values, 0 while it shows records.
-extern int16_t TableMode;
+// What Table1 shows: a fund's records (or all records), or the current value of every fund.
+enum class TableView { Records, CurrentValue };
 
 class Table1 : public QWidget {
     Q_OBJECT
   public:
-    explicit Table1(QWidget* parent = nullptr);
+    explicit Table1(TableView view = TableView::Records, QWidget* parent = nullptr);
+    TableView mode() const { return view_; }
 
     Grid* Grid5() const { return grid5_; }
     QPushButton* Printr() const { return printr_; }
@@ -43,6 +44,7 @@ class Table1 : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    TableView view_;
     void setColumns(const QList<int>& widths);
     Grid* grid5_;
     QPushButton* printr_;

@@ -53,9 +53,8 @@ void DisplayDataCommand() {
     Windows().showModal(QStringLiteral("FunChose"));
     if (State().CurrentFund == 0) return;
     Windows().hide(QStringLiteral("FundMenu"));
-    TableMode = 0;
     Windows().unload(QStringLiteral("Table1"));
-    Windows().get(QStringLiteral("Table1"));
+    Windows().getIn<Table1>(QStringLiteral("Table1"), TableView::Records);
     if (!DisplayRecords()) {
         Windows().unload(QStringLiteral("Table1"));
         Windows().show(QStringLiteral("FundMenu"));

@@ -48,7 +48,7 @@ CdnMort::CdnMort(MortgageMode mode, QWidget* parent)
       mode_(mode) {
     const bool loan = mode == MortgageMode::Loan;
     // F1 opens the manual at the section of this use of the window.
-    setProperty(kHelpModeProperty, static_cast<int>(mode));
+    if (loan) setProperty(kHelpSectionProperty, QLatin1String(kLoansHelp));
     setWindowTitle(loan ? QStringLiteral("Monthly Payments on a Loan")
                         : QStringLiteral("Mortgage Tables"));
     twips::setClientSize(this, kClientWidth, kClientHeight);

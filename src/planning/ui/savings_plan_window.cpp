@@ -40,7 +40,8 @@ CalcInpt::CalcInpt(SavingsMode mode, QWidget* parent)
     // The chart window tells the year chart from the comparisons by CallMode,
     // and F1 opens the manual at this use's section.
     State().CallMode = static_cast<int16_t>(mode);
-    setProperty(kHelpModeProperty, static_cast<int>(mode));
+    if (mode == SavingsMode::Comparisons)
+        setProperty(kHelpSectionProperty, QLatin1String(kComparisonsHelp));
     setWindowTitle(comparing() ? QStringLiteral("Investment Growth Comparisons")
                                : QStringLiteral("Investment Growth Calculations"));
     twips::setClientSize(this, kClientWidth, kClientHeight);

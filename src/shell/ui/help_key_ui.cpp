@@ -25,9 +25,9 @@ QString ManualPath() {
 QString AnchorForWidget(QWidget* w) {
     for (QWidget* top = w ? w->window() : nullptr; top;
          top = top->parentWidget() ? top->parentWidget()->window() : nullptr) {
-        // A window of two uses names the one it is in by its "helpMode" property.
-        const QVariant own = top->property(kHelpModeProperty);
-        const QString anchor = HelpAnchorFor(top->objectName(), own.isValid() ? own.toInt() : -1);
+        // A window of two uses names the section of the one it serves.
+        const QString own = top->property(kHelpSectionProperty).toString();
+        const QString anchor = own.isEmpty() ? HelpAnchorFor(top->objectName()) : own;
         if (!anchor.isEmpty()) return anchor;
     }
     return {};
