@@ -1,17 +1,12 @@
 #include "platform/chart_paint.h"
 
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QPaintEngine>
+#include <QPaintDevice>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-#include "platform/framed_rects.h"
 
 namespace cs = chart_style;
 
@@ -52,40 +47,16 @@ QRectF titleLine(const QRectF& area, const ChartContent& c, const QFont& font, d
     return r;
 }
 
-// Sets `f` as the painter's font at the size the chart was laid out for: its texts are measured
-// on the screen, and a device of another resolution (a printer) would make a point of text more
-// or fewer of its dots.
+// Sets `f` as the painter's font at the size the chart was laid out for: the layout measures
+// its texts at the font's own resolution (the widget's screen), and a device of another
+// resolution (a printer) would make a point of text more or fewer of its dots.
 void useFont(QPainter& p, QFont f) {
     const QPaintDevice* device = p.device();
     const int deviceDpi = device ? device->logicalDpiY() : 0;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int screenDpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi) || !screen
-                              ? 96
-                              : static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
-    if (deviceDpi > 0 && deviceDpi != screenDpi && f.pointSizeF() > 0)
-        f.setPointSizeF(f.pointSizeF() * screenDpi / deviceDpi);
+    const qreal measuredDpi = QFontMetricsF(f).fontDpi();
+    if (deviceDpi > 0 && measuredDpi > 0 && deviceDpi != measuredDpi && f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * measuredDpi / deviceDpi);
     p.setFont(f);
-}
-
-// What the layout needs to know of the point labels: the widest one's width in the chart's font,
-// and whether all are numbers. The last answer is kept: a chart is laid out again at every paint
-// and every tooltip, with the same hundreds of labels.
-struct LabelSizes {
-    double widest = 0;
-    bool numbered = false;
-};
-LabelSizes MeasureLabels(const QStringList& labels, const QFont& font) {
-    static QStringList lastLabels;
-    static QFont lastFont;
-    static LabelSizes last;
-    static bool known = false;
-    if (known && labels == lastLabels && font == lastFont) return last;
-    const QFontMetricsF fm(font);
-    LabelSizes sizes;
-    for (const QString& l : labels) sizes.widest = std::max(sizes.widest, fm.horizontalAdvance(l));
-    sizes.numbered = cs::numberedLabels(labels);
-    lastLabels = labels, lastFont = font, last = sizes, known = true;
-    return sizes;
 }
 
 // The blank point that pads a single one: no figure, no label, no tip.
@@ -125,9 +96,9 @@ BarLayout LayoutBars(const QRectF& area, const ChartContent& c, const QFont& fon
 
     const double axisTitleW =
         c.axisTitle.trimmed().isEmpty() ? 0 : QFontMetricsF(boldFont(font)).height() + m * 0.5;
-    const LabelSizes labelSizes = MeasureLabels(c.labels, font);
-    const double labelW = labelSizes.widest;
-    const bool numbered = labelSizes.numbered;
+    double labelW = 0;
+    for (const QString& l : c.labels) labelW = std::max(labelW, fm.horizontalAdvance(l));
+    const bool numbered = cs::numberedLabels(c.labels);
     const double gap = std::max(lineH * 0.8, 8.0);
 
     // The scale, its tick texts and the labels under the bars depend on one
@@ -216,44 +187,9 @@ void paintTitle(QPainter& p, const QRectF& place, const QString& title, const QF
                QFontMetricsF(titleFont).elidedText(title.trimmed(), Qt::ElideRight, place.width()));
 }
 
-// Fills `area` white but for the whole pixels `cover` will fill (opaque) all over: a maximized
-// chart's back wall is most of its picture, not worth filling twice.
-void fillWhiteAround(QPainter& p, const QRectF& area, const QRectF& cover) {
-    const QTransform toDevice = p.deviceTransform();
-    const QRectF a = toDevice.mapRect(area), w = toDevice.mapRect(cover);
-    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
-    if (!raster || toDevice.type() > QTransform::TxScale || cover.isEmpty() ||
-        a != QRectF(a.toAlignedRect()) || !std::isfinite(w.width() + w.height() + w.x() + w.y())) {
-        p.fillRect(area, Qt::white);
-        return;
-    }
-    const QRect outer = a.toAlignedRect();
-    const int left = std::max(outer.left(), static_cast<int>(std::ceil(w.left())));
-    const int top = std::max(outer.top(), static_cast<int>(std::ceil(w.top())));
-    const int right = std::min(outer.right() + 1, static_cast<int>(std::floor(w.right())));
-    const int bottom = std::min(outer.bottom() + 1, static_cast<int>(std::floor(w.bottom())));
-    if (right <= left || bottom <= top) {
-        p.fillRect(area, Qt::white);
-        return;
-    }
-    p.save();
-    p.setTransform(toDevice.inverted() * p.transform());
-    p.fillRect(QRect(outer.left(), outer.top(), outer.width(), top - outer.top()), Qt::white);
-    p.fillRect(QRect(outer.left(), bottom, outer.width(), outer.bottom() + 1 - bottom), Qt::white);
-    p.fillRect(QRect(outer.left(), top, left - outer.left(), bottom - top), Qt::white);
-    p.fillRect(QRect(right, top, outer.right() + 1 - right, bottom - top), Qt::white);
-    p.restore();
-}
-
 void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFont& font,
                bool threeD) {
     const BarLayout L = LayoutBars(area, c, font, threeD);
-    {
-        // The back wall (below) fills its inside, within half its pen.
-        const bool wall = threeD && L.plot.width() >= 4 && L.plot.height() >= 4;
-        const QRectF back = L.plot.translated(L.depth, -L.depth).adjusted(0.5, 0.5, -0.5, -0.5);
-        fillWhiteAround(p, area, wall ? back : QRectF());
-    }
     const QFontMetricsF fm(font);
     const double lineH = fm.height();
     paintTitle(p, L.title, c.title, font);
@@ -282,35 +218,46 @@ void paintBars(QPainter& p, const QRectF& area, const ChartContent& c, const QFo
         const double y = L.y(v);
         const bool zero = std::abs(v) < 1e-12;
         const QPen gridPen(zero ? QColor(0x40, 0x40, 0x40) : QColor(0xc8, 0xc8, 0xc8), 1);
+        p.setPen(gridPen);
         if (threeD) {
-            p.setPen(gridPen);
             p.drawLine(QPointF(plot.left(), y), QPointF(plot.left(), y) + back);
-            DrawStraightLine(p, QPointF(plot.left(), y) + back, QPointF(plot.right(), y) + back,
-                             gridPen);
+            p.drawLine(QPointF(plot.left(), y) + back, QPointF(plot.right(), y) + back);
         } else {
-            DrawStraightLine(p, QPointF(plot.left(), y), QPointF(plot.right(), y), gridPen);
+            p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         }
         p.setPen(Qt::black);
         const QRectF r(plot.left() - fm.height() * 0.25 - L.tickWidth - 2, y - lineH / 2,
                        L.tickWidth + 2, lineH);
         p.drawText(r, Qt::AlignRight | Qt::AlignVCenter, L.ticks.value(t));
     }
-    if (!threeD)
-        DrawStraightLine(p, plot.topLeft(), plot.bottomLeft(), QPen(QColor(0x40, 0x40, 0x40), 1));
+    if (!threeD) {
+        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+        p.drawLine(plot.topLeft(), plot.bottomLeft());
+    }
 
-    // The bars, left to right so that in 3D each covers its left neighbour's side; their faces
-    // all together on a raster device (FramedRects), where a side never reaches the next face.
+    // The bars, left to right so that in 3D each covers its left neighbour's side: a 3D bar's
+    // right side and top reach back, up and to the right of its face.
     const QBrush front = cs::barBrush(c.colour);
     const QColor base = front.color();
     const QColor topColour = c.colour ? base.lighter(135) : QColor(225, 225, 225);
     const QColor sideColour = c.colour ? cs::shade(base, 30) : QColor(140, 140, 140);
     const QPen outline = cs::outlinePen(c.colour);
     const double shift = threeD ? (L.depth - L.barDepth) / 2 : 0;
-    FramedRects faces(p);
-    for (const QRectF& bar : L.bars)
-        faces.addBox(bar.translated(shift, 0), front.color(), outline.color(), outline.widthF(),
-                     threeD ? L.barDepth : 0, sideColour, topColour);
-    faces.paint();
+    const QPointF barBack(L.barDepth, -L.barDepth);
+    p.setPen(outline);
+    for (const QRectF& bar : L.bars) {
+        const QRectF face = bar.translated(shift, 0);
+        if (threeD && L.barDepth > 0) {
+            p.setBrush(sideColour);
+            p.drawPolygon(QPolygonF({face.topRight(), face.topRight() + barBack,
+                                     face.bottomRight() + barBack, face.bottomRight()}));
+            p.setBrush(topColour);
+            p.drawPolygon(QPolygonF({face.topLeft(), face.topLeft() + barBack,
+                                     face.topRight() + barBack, face.topRight()}));
+        }
+        p.setBrush(front);
+        p.drawRect(face);
+    }
 
     // Each bar's figure over it (under it when below 0).
     for (size_t i = 0; L.figures && i < L.bars.size(); ++i) {
@@ -457,7 +404,6 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
                        L.centre.y() - L.ry * std::sin(radians(deg)) + drop);
     };
     const QPen edge = c.colour ? QPen(Qt::white, 1) : QPen(Qt::black, 1);
-    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
 
     // In 3D the front wall: the part of each slice between nine and three
     // o'clock below the centre (angles -180..0).
@@ -471,20 +417,8 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
         for (int j = steps; j >= 0; --j)
             wallShape << edgePoint(lo + (hi - lo) * j / steps, L.depth);
         const QColor wallColour = cs::sliceWallColour(static_cast<int>(k), c.colour);
-        const QPen wallPen = c.colour ? QPen(cs::shade(wallColour, 20), 1) : edge;
-        if (raster) {
-            // As the top: filled without antialiasing, its outline antialiased over the steps.
-            p.setPen(Qt::NoPen);
-            p.setBrush(wallColour);
-            p.setRenderHint(QPainter::Antialiasing, false);
-            p.drawPolygon(wallShape);
-            p.setRenderHint(QPainter::Antialiasing, true);
-            p.setPen(wallPen);
-            p.setBrush(Qt::NoBrush);
-        } else {
-            p.setPen(wallPen);
-            p.setBrush(wallColour);
-        }
+        p.setPen(c.colour ? QPen(cs::shade(wallColour, 20), 1) : edge);
+        p.setBrush(wallColour);
         p.drawPolygon(wallShape);
     }
     // The top: each slice from its start, in sixteenths of a degree as the painter takes them.
@@ -498,35 +432,13 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
         p.setPen(edge);
         p.setBrush(cs::sliceBrush(0, c.colour));
         p.drawEllipse(disc);
-    } else if (!raster) {
+    } else {
         for (size_t k = 0; k < L.slices.size(); ++k) {
             p.setPen(edge);
             p.setBrush(cs::sliceBrush(static_cast<int>(k), c.colour));
             const auto [start, span] = sliceArc(k);
             p.drawPie(disc, start, span);
         }
-    } else {
-        // An antialiased shape costs the painter for every row it covers, and thirty slices so
-        // painted cost ten times one disc. On the screen the top is one antialiased disc in the
-        // first slice's fill with the others filled over it without antialiasing; the lines
-        // between the slices and the rim, drawn antialiased over their edges, smooth them as
-        // each slice's own outline did.
-        p.setPen(Qt::NoPen);
-        p.setBrush(cs::sliceBrush(0, c.colour));
-        p.drawEllipse(disc);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        for (size_t k = 1; k < L.slices.size(); ++k) {
-            const auto [start, span] = sliceArc(k);
-            p.setBrush(cs::sliceBrush(static_cast<int>(k), c.colour));
-            p.drawPie(disc, start, span);
-        }
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(edge);
-        p.setBrush(Qt::NoBrush);
-        // A slice ends where the one before it starts (the last where the first ends).
-        for (size_t k = 0; k < L.slices.size(); ++k)
-            p.drawLine(L.centre, edgePoint(sliceArc(k).first / 16.0, 0));
-        p.drawEllipse(disc);
     }
     if (!c.colour) {
         p.setPen(QPen(Qt::black, 1));
@@ -571,8 +483,6 @@ void paintPie(QPainter& p, const QRectF& area, const ChartContent& c, const QFon
         const double ly = L.legendBox.top() + row * L.rowHeight;
         const QRectF swatch(lx, ly + (L.rowHeight - box) / 2, box, box);
         if (c.colour) {
-            // Without an outline a plain fill: the same pixels, at a fraction of a drawn shape's
-            // cost.
             p.fillRect(swatch, cs::sliceBrush(static_cast<int>(k), c.colour));
         } else {
             p.setPen(QPen(Qt::black, 1));
@@ -594,12 +504,11 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartContent& c, co
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    if (c.kind == ChartContent::Kind::Pie) {
-        painter.fillRect(area, Qt::white);
+    painter.fillRect(area, Qt::white);
+    if (c.kind == ChartContent::Kind::Pie)
         paintPie(painter, area, c, font, threeD);
-    } else {
-        paintBars(painter, area, c, font, threeD);  // white under all but the back wall
-    }
+    else
+        paintBars(painter, area, c, font, threeD);
     painter.restore();
 }
 

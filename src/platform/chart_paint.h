@@ -57,7 +57,9 @@ PieLayout LayoutPie(const QRectF& area, const ChartContent& c, const QFont& font
 // larger and bold, the axis title bold.
 QFont ChartTitleFont(const QFont& base);
 
-// Paints the chart into `area`.
+// Paints the chart into `area`. Texts are laid out at `font`'s own resolution (a font made for the
+// widget's screen: QFont(font, widget)); on a device of another resolution (a printer) they are
+// drawn to take the room so measured.
 void PaintChart(QPainter& painter, const QRectF& area, const ChartContent& c, const QFont& font,
                 bool threeD);
 // The point whose bar or slice is at `at`, or -1.

@@ -51,29 +51,35 @@ void ChartView::draw() {
     update();
 }
 
+QFont ChartView::chartFont() const {
+    return QFont(font(), this);
+}
+
 QStringList ChartView::shownBarLabels() const {
     QStringList shown;
     if (shown_.kind != Kind::Bars) return shown;
-    for (int i : LayoutBars(rect(), shown_, font(), shownThreeD_).labelled)
+    for (int i : LayoutBars(rect(), shown_, chartFont(), shownThreeD_).labelled)
         shown << shown_.labels.value(i);
     return shown;
 }
 
 QStringList ChartView::axisTexts() const {
     if (shown_.kind != Kind::Bars) return {};
-    return LayoutBars(rect(), shown_, font(), shownThreeD_).ticks;
+    return LayoutBars(rect(), shown_, chartFont(), shownThreeD_).ticks;
 }
 
 bool ChartView::labelsUpright() const {
-    return shown_.kind == Kind::Bars && LayoutBars(rect(), shown_, font(), shownThreeD_).upright;
+    return shown_.kind == Kind::Bars &&
+           LayoutBars(rect(), shown_, chartFont(), shownThreeD_).upright;
 }
 
 QString ChartView::toolTipAt(const QPoint& at) const {
-    return chart_style::toolTipText(shown_, ChartPointAt(rect(), shown_, font(), shownThreeD_, at));
+    return chart_style::toolTipText(shown_,
+                                    ChartPointAt(rect(), shown_, chartFont(), shownThreeD_, at));
 }
 
 void ChartView::paint(QPainter& painter) const {
-    PaintChart(painter, rect(), shown_, font(), shownThreeD_);
+    PaintChart(painter, rect(), shown_, chartFont(), shownThreeD_);
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
@@ -81,10 +87,15 @@ void ChartView::paintEvent(QPaintEvent*) {
     // does, and most repaints (an expose, a tooltip going away) show the same picture again.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (painted_.size() != pixels || painted_.devicePixelRatio() != ratio) {
-        // Opaque, as the screen's pictures are: copied to the screen, not blended.
+    const int dpmX = qRound(logicalDpiX() / 0.0254), dpmY = qRound(logicalDpiY() / 0.0254);
+    if (painted_.size() != pixels || painted_.devicePixelRatio() != ratio ||
+        painted_.dotsPerMeterX() != dpmX || painted_.dotsPerMeterY() != dpmY) {
+        // Opaque, as the screen's pictures are: copied to the screen, not blended. At the
+        // resolution of the widget's screen, which its texts are measured at.
         painted_ = QImage(pixels, QImage::Format_RGB32);
         painted_.setDevicePixelRatio(ratio);
+        painted_.setDotsPerMeterX(dpmX);
+        painted_.setDotsPerMeterY(dpmY);
         QPainter p(&painted_);
         paint(p);
         ++screenPaints_;

@@ -63,9 +63,11 @@ class ChartView : public QWidget {
     ChartContent shown_;    // as drawn
     bool threeD_ = false;
     bool shownThreeD_ = false;
+    // The widget's font, made for the screen the widget is on: the chart is measured with it.
+    QFont chartFont() const;
+
     // The chart as last painted for the screen, at its size in device pixels; null once the
-    // chart, its font or its size changes. An image: the bars are worked out straight into its
-    // pixels.
+    // chart, its font or its size changes.
     QImage painted_;
     int screenPaints_ = 0;
 };

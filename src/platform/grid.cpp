@@ -6,13 +6,8 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QScreen>
 #include <QStyledItemDelegate>
-#include <QTextLayout>
 #include <algorithm>
-#include <memory>
-#include <unordered_map>
 
 #include "platform/controls.h"
 #include "platform/keys.h"
@@ -255,215 +250,26 @@ class GridModel final : public QAbstractTableModel {
 
 namespace {
 
-// Draws a cell as the style's item view does (panel, text, focus frame), with a figure that is
-// too wide for its cell in a smaller font.
-//
-// A cell in no special state (not selected, current or under the mouse) whose text fits is drawn
-// straight from the model: its column's background, then its text laid out once for the grid's
-// font and kept, drawn where QPainter::drawText would put it. A scroll by a page draws about 150
-// such cells, and laying out each text twice (once to measure, once to draw) and asking the
-// model for every role of every cell was most of the repaint. Everything else, and every cell
-// when direct painting is off, takes the general path below, which the tests compare with.
+// Draws a cell as the style's item view does, but for a figure too wide for its cell: that is
+// drawn in a smaller font (FontToFitFigure), never cut.
 class FittingDelegate : public QStyledItemDelegate {
   public:
-    FittingDelegate(const GridModel* cells, QObject* parent)
-        : QStyledItemDelegate(parent), cells_(cells) {}
+    using QStyledItemDelegate::QStyledItemDelegate;
 
-    bool direct = true;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        if (!direct || !paintDirect(painter, option, index)) paintGeneral(painter, option, index);
-    }
-
-  private:
-    // A text laid out on one line as QPainter::drawText lays it out, kept for drawing again.
-    struct LaidOut {
-        QTextLayout layout;
-        qreal width = 0;    // as QFontMetricsF measures it
-        qreal natural = 0;  // the line's natural width, which places the text
-        qreal advance = 0;
-        qreal height = 0;
-    };
-    // The texts of a dozen screens of cells (about 1 KB each); past it the kept texts are
-    // dropped.
-    static constexpr size_t kMostKept = 2048;
-
-    static bool plainText(const QString& text) {
-        // Line breaks, tabs and length variants are rewritten by drawText, and right-to-left or
-        // complex scripts take the general path.
-        return std::all_of(text.begin(), text.end(), [](QChar c) {
-            const char16_t u = c.unicode();
-            return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x0590);
-        });
-    }
-
-    // Kept for one font, resolution and direction (left to right, or found from a text that
-    // has only left-to-right letters: the same).
-    const LaidOut& laidOut(const QString& text, const QFont& font, int dpi,
-                           Qt::LayoutDirection direction) const {
-        if (dpi != keptDpi_ || direction != keptDirection_ || !(font == keptFont_)) {
-            kept_.clear();
-            keptFont_ = font;
-            keptDpi_ = dpi;
-            keptDirection_ = direction;
-        }
-        auto at = kept_.find(text);
-        if (at != kept_.end()) return *at->second;
-        if (kept_.size() >= kMostKept) kept_.clear();
-        auto made = std::make_unique<LaidOut>();
-        QTextLayout& layout = made->layout;
-        layout.setText(text);
-        layout.setFont(font);
-        QTextOption option;
-        option.setTextDirection(direction);
-        option.setAlignment(Qt::AlignLeft);
-        layout.setTextOption(option);
-        layout.setCacheEnabled(true);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLineWidth(0x01000000);
-        line.setPosition(QPointF(0, 0));
-        layout.endLayout();
-        made->natural = line.naturalTextWidth();
-        made->advance = line.horizontalAdvance();
-        made->height = line.ascent() + line.descent();
-        // The natural width leaves out trailing blanks, which a measure counts.
-        made->width = text.back().isSpace() ? QFontMetricsF(font).horizontalAdvance(text)
-                                            : made->natural;
-        return *kept_.emplace(text, std::move(made)).first->second;
-    }
-
-    // The resolution fonts are measured at when no device is given.
-    static int screenDpi() {
-        if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) return 96;
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen ? qRound(screen->logicalDotsPerInchY()) : 100;
-    }
-
-    bool paintDirect(QPainter* painter, const QStyleOptionViewItem& option,
-                     const QModelIndex& index) const {
-        constexpr QStyle::State special =
-            QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver;
-        if ((option.state & special) || index.model() != cells_ ||
-            !cells_->inside(index.row(), index.column()) ||
-            painter->layoutDirection() == Qt::RightToLeft)
-            return false;
-        const QFont& font = option.font;
-        if (font.underline() || font.strikeOut() || font.overline()) return false;
-        const int row = index.row(), col = index.column();
-        const QString& text = cells_->text(row, col);
-        if (!plainText(text)) return false;
-        const QWidget* widget = option.widget;
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->text.isEmpty() || option->rect.isEmpty()) return;
+        const QWidget* widget = option->widget;
         const QStyle* style = widget ? widget->style() : QApplication::style();
+        // The style writes the text within a margin of its place.
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-        const QRectF room = option.rect.adjusted(margin, 0, -margin, 0);
-        const LaidOut* shown = nullptr;
-        if (!text.isEmpty()) {
-            // The general path measures at the screen's resolution and draws at the device's;
-            // where they differ (a printer) it decides.
-            const int dpi = painter->device()->logicalDpiY();
-            if (dpi != screenDpi()) return false;
-            // Set as the general path sets it: a painter's first font may compare equal and
-            // still be made for another resolution.
-            painter->setFont(font);
-            shown = &laidOut(text, painter->font(), dpi, painter->layoutDirection());
-            if (shown->width > room.width()) return false;  // fitted or cut: the general path
-        }
-
-        const QColor& background = cells_->background(col);
-        if (background.isValid()) painter->fillRect(option.rect, background);
-        if (!shown) return true;
-
-        QPalette::ColorGroup group =
-            option.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
-        if (group == QPalette::Normal && !(option.state & QStyle::State_Active))
-            group = QPalette::Inactive;
-        const QColor& own = cells_->textColour(col);
-        const QColor& pen = own.isValid() ? own : option.palette.color(group, QPalette::Text);
-        if (painter->pen().color() != pen || painter->pen().style() != Qt::SolidLine ||
-            painter->pen().brush().style() != Qt::SolidPattern)
-            painter->setPen(pen);
-
-        // Placed as drawText places one line: the bounds from the natural width and the height
-        // of the font, the line from its advance.
-        const Qt::Alignment align =
-            QStyle::visualAlignment(Qt::LeftToRight, cells_->alignment(col));
-        qreal y = 0;
-        if (align & Qt::AlignBottom)
-            y = room.height() - shown->height;
-        else if (align & Qt::AlignVCenter)
-            y = (room.height() - shown->height) / 2;
-        qreal boundsX = 0, x = 0;
-        if (align & Qt::AlignRight) {
-            boundsX = room.width() - shown->natural;
-            x = room.width() - shown->advance;
-        } else if (align & Qt::AlignHCenter) {
-            boundsX = (room.width() - shown->natural) / 2;
-            x = (room.width() - shown->advance) / 2;
-        }
-        const bool clip = !room.contains(QRectF(room.x() + boundsX, room.y() + y, shown->natural,
-                                                shown->height));
-        if (clip) {
-            painter->save();
-            painter->setClipRect(room, Qt::IntersectClip);
-        }
-        shown->layout.lineAt(0).draw(painter, QPointF(room.x() + x, room.y() + y));
-        if (clip) painter->restore();
-        return true;
+        const int room =
+            style->subElementRect(QStyle::SE_ItemViewItemText, option, widget).width() - 2 * margin;
+        if (QFontMetricsF(option->font).horizontalAdvance(option->text) <= room) return;
+        option->font = FontToFitFigure(option->font, option->text, room, Grid::kLeastFigureScale);
+        option->fontMetrics = QFontMetrics(option->font);
     }
-
-    void paintGeneral(QPainter* painter, const QStyleOptionViewItem& option,
-                      const QModelIndex& index) const {
-        QStyleOptionViewItem o(option);
-        initStyleOption(&o, index);
-        const QWidget* widget = o.widget;
-        const QStyle* style = widget ? widget->style() : QApplication::style();
-        painter->save();
-        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &o, painter, widget);
-
-        QPalette::ColorGroup group =
-            o.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
-        if (group == QPalette::Normal && !(o.state & QStyle::State_Active))
-            group = QPalette::Inactive;
-        if (!o.text.isEmpty()) {
-            const int margin =
-                style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-            const QRect room = o.rect.adjusted(margin, 0, -margin, 0);
-            // Most texts fit: they are measured once. One that does not is drawn smaller if it is
-            // a figure, and cut short with an ellipsis if even that does not fit.
-            QFont font = o.font;
-            QString shown = o.text;
-            if (QFontMetricsF(font).horizontalAdvance(shown) > room.width()) {
-                font = FontToFitFigure(o.font, o.text, room.width(), Grid::kLeastFigureScale);
-                const QFontMetrics fitted(font);
-                if (fitted.horizontalAdvance(shown) > room.width())
-                    shown = fitted.elidedText(shown, o.textElideMode, room.width());
-            }
-            painter->setFont(font);
-            painter->setPen(o.palette.color(
-                group, o.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                        : QPalette::Text));
-            painter->drawText(room, static_cast<int>(o.displayAlignment) | Qt::TextSingleLine,
-                              shown);
-        }
-        if (o.state & QStyle::State_HasFocus) {
-            QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(o);
-            focus.rect = o.rect;
-            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-            focus.backgroundColor = o.palette.color(
-                group, o.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Window);
-            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
-        }
-        painter->restore();
-    }
-
-    const GridModel* cells_;
-    mutable std::unordered_map<QString, std::unique_ptr<LaidOut>> kept_;
-    mutable QFont keptFont_;
-    mutable int keptDpi_ = 0;
-    mutable Qt::LayoutDirection keptDirection_ = Qt::LeftToRight;
 };
 
 }  // namespace
@@ -486,8 +292,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent), cells_(new GridModel(this)) {
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setFixedHeight(twips::px(kDefaultRowHeight));
     setWordWrap(false);
-    setItemDelegate(new FittingDelegate(cells_, this));
-    setGridStyle(Qt::NoPen);  // paintEvent draws the grid lines
+    setItemDelegate(new FittingDelegate(this));
     setCornerButtonEnabled(false);
     setTabKeyNavigation(false);
     cells_->setRowCount(1);
@@ -633,82 +438,6 @@ void Grid::clearBody() {
 
 void Grid::setRowSource(int firstRow, int count, std::function<QStringList(int)> cells) {
     cells_->setRowSource(firstRow - 1, count, std::move(cells));
-}
-
-void Grid::setDirectPainting(bool on) {
-    direct_ = on;
-    static_cast<FittingDelegate*>(itemDelegate())->direct = on;
-    setGridStyle(on ? Qt::NoPen : Qt::SolidLine);
-    viewport()->update();
-}
-
-// The view lays out its cells one pixel short of each row and column for the grid lines and
-// strokes each line with a pen; here they are filled as one-pixel rectangles at the same places,
-// which costs a small part of stroking them.
-void Grid::paintEvent(QPaintEvent* e) {
-    QTableView::paintEvent(e);
-    if (!direct_ || !showGrid()) return;
-    const QHeaderView* across = horizontalHeader();
-    const QHeaderView* down = verticalHeader();
-    if (across->count() == 0 || down->count() == 0) return;
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    const QColor colour = QColor::fromRgba(
-        static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
-    const bool rightToLeft = isRightToLeft();
-    const bool leftLine =
-        down->isHidden() &&
-        style()->styleHint(QStyle::SH_Table_AlwaysDrawLeftTopGridLines, &option, this);
-    const bool topLine =
-        across->isHidden() &&
-        style()->styleHint(QStyle::SH_Table_AlwaysDrawLeftTopGridLines, &option, this);
-    const int lastX = across->length() - across->offset() - (rightToLeft ? 0 : 1);
-    const int lastY = down->length() - down->offset() - 1;
-    QPainter painter(viewport());
-    for (QRect area : e->region()) {
-        area.setBottom(std::min(area.bottom(), lastY));
-        if (rightToLeft)
-            area.setLeft(std::max(area.left(), viewport()->width() - lastX));
-        else
-            area.setRight(std::min(area.right(), lastX));
-        if (!area.isValid()) continue;
-        int left = across->visualIndexAt(area.left()), right = across->visualIndexAt(area.right());
-        if (rightToLeft) std::swap(left, right);
-        if (left == -1) left = 0;
-        if (right == -1) right = across->count() - 1;
-        int bottom = down->visualIndexAt(area.bottom());
-        if (bottom == -1) bottom = down->count() - 1;
-        const int top = down->visualIndexAt(area.top());
-        if (top == -1 || top > bottom) continue;
-        while (bottom > 0 && down->isSectionHidden(down->logicalIndex(bottom))) --bottom;
-        for (int v = top; v <= bottom; ++v) {
-            const int row = down->logicalIndex(v);
-            if (down->isSectionHidden(row)) continue;
-            const int y = rowViewportPosition(row) + rowHeight(row) - 1;
-            painter.fillRect(QRect(area.left(), y, area.width(), 1), colour);
-        }
-        for (int h = left; h <= right; ++h) {
-            const int col = across->logicalIndex(h);
-            if (across->isSectionHidden(col)) continue;
-            int x = columnViewportPosition(col);
-            if (!rightToLeft) x += columnWidth(col) - 1;
-            painter.fillRect(QRect(x, area.top(), 1, area.height()), colour);
-        }
-        if (topLine) {
-            const int row = down->logicalIndex(top);
-            if (!down->isSectionHidden(row) && rowViewportPosition(row) == area.top())
-                painter.fillRect(QRect(area.left(), area.top(), area.width(), 1), colour);
-        }
-        if (leftLine) {
-            const int col = across->logicalIndex(left);
-            if (!across->isSectionHidden(col)) {
-                int x = columnViewportPosition(col);
-                if (rightToLeft) x += columnWidth(left) - 1;
-                if (x == (rightToLeft ? area.right() : area.left()))
-                    painter.fillRect(QRect(x, area.top(), 1, area.height()), colour);
-            }
-        }
-    }
 }
 
 void Grid::focusInEvent(QFocusEvent* e) {

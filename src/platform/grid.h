@@ -116,12 +116,6 @@ class Grid : public QTableView {
     std::function<void(int& keyCode)> onKeyDown;
     std::function<int(int keyAscii)> onKeyPress;
 
-    // Cells in no special state are drawn straight from the model and the grid lines filled
-    // (on by default); off, every cell takes the style's path and the view strokes the lines,
-    // which the tests compare the direct drawing with.
-    void setDirectPainting(bool on);
-    bool directPainting() const { return direct_; }
-
   signals:
     void rowColChanged();  // the current cell moved (mouse or arrow keys)
     void gotFocus();
@@ -132,7 +126,6 @@ class Grid : public QTableView {
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
   private:
     int bodyRows() const;
@@ -144,5 +137,4 @@ class Grid : public QTableView {
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 0, selEndCol_ = 0;
     int fillStyle_ = 0;
     bool syncing_ = false;
-    bool direct_ = true;
 };

@@ -11,8 +11,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -356,66 +360,132 @@ TEST(Grid, ColumnsCarryTheirColoursAndAHeadingNeverSetStaysBlank) {
     EXPECT_EQ(changes[0][1].toModelIndex(), m->index(1, 2));
 }
 
-// Cells are drawn straight from the model unless selected, current or too wide for their
-// column; the picture must be the one the style's path and the view's own grid lines give, at
-// every font size and alignment.
-TEST(Grid, DirectPaintingDrawsWhatTheStylePathDraws) {
-    const QStringList texts = {"Buy",  "12/31/1999",     "  1,234.5678", "0.00",
-                               "Fund 17 Income", "AV Wa Ty 7.1", "-40.00 ",
-                               "",     "1,234,568,799.99", "x&y"};
-    // Sizes where centring a line on whole pixels or not differs, rows lower than the text (it
-    // is clipped), bold, and the grid drawn alone and with its window.
-    const char* const families[] = {"Liberation Sans", "Liberation Serif", "Liberation Mono",
-                                    "DejaVu Sans"};
-    int n = 0;
-    for (double points : {6.8, 8.0, 9.5, 10.05, 12.0, 13.5, 16.55, 20.45}) {
-        ++n;
-        const int rowTwips = 150 + 90 * (n % 3);
-        const bool inWindow = n % 2 == 0;  // as a tool window's grid is drawn
-        SCOPED_TRACE(std::string(families[n % 4]) + " " + std::to_string(points));
-        QFont font(families[n % 4]);
-        font.setPointSizeF(points);
-        font.setBold(n % 3 == 0);
-        auto draw = [&](bool direct) {
-            QWidget window;
-            Grid& g = *new Grid(&window);
-            window.resize(660, 320);
-            g.move(10, 10);
-            g.setFont(font);
-            g.resize(640, 300);
-            g.setRows(12);
-            g.setCols(6);
-            for (int c = 0; c < 6; ++c) g.setColWidth(c, 700 + 150 * c);
-            g.setColAlignment(1, 1);
-            g.setColAlignment(2, 2);
-            g.setColAlignment(4, 1);
-            g.setColColours(3, QColor(0, 0, 160), QColor(255, 255, 200));
-            g.setColColours(5, QColor(160, 0, 0), QColor());
-            for (int r = 1; r < 12; ++r) {
-                g.setRowHeight(r, rowTwips);
-                for (int c = 0; c < 6; ++c)
-                    g.setCellText(r, c, texts[(r * 3 + c) % texts.size()].repeated(1 + c % 2));
+// The grid draws its cells as a stock table view under the same style draws the same cells, at
+// a device pixel ratio of 1 and 2: colours per column, alignments, the selection and the current
+// cell's focus frame. The one difference of its own, a figure too wide for its cell drawn
+// smaller, the stock view is given as those cells' fonts.
+TEST(Grid, CellsLookAsAStockTableViewDrawsThem) {
+    const QStringList texts = {"Buy", "12/31/1999", "  1,234.5678", "0.00", "Fund 17 Income",
+                               "AV Wa Ty 7.1", "-40.00 ", "", "x&y"};
+    const QString wide = QStringLiteral("1,234,568,799.99");
+    constexpr int kRows = 11, kCols = 5;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(9.5);
+    for (const QString styleName : {"Fusion", "Windows"})
+        for (qreal ratio : {1.0, 2.0}) {
+            SCOPED_TRACE(styleName.toStdString() + " at " + std::to_string(ratio));
+            const std::unique_ptr<QStyle> style(QStyleFactory::create(styleName));
+            ASSERT_TRUE(style);
+            // Drawn as the window shows it, with the focus in the view.
+            auto draw = [&](QTableView& view) {
+                QWidget window;
+                view.setParent(&window);
+                view.setStyle(style.get());
+                view.setFont(font);
+                view.setGeometry(10, 10, 560, 260);
+                window.resize(580, 280);
+                window.show();
+                view.setFocus();
+                view.setCurrentIndex(view.model()->index(2, 1));
+                view.selectionModel()->select(
+                    QItemSelection(view.model()->index(4, 0), view.model()->index(5, 3)),
+                    QItemSelectionModel::Select);
+                QCoreApplication::processEvents();
+                QImage image((QSizeF(view.viewport()->size()) * ratio).toSize(),
+                             QImage::Format_ARGB32_Premultiplied);
+                image.setDevicePixelRatio(ratio);
+                image.fill(Qt::white);
+                view.viewport()->render(&image);
+                view.setParent(nullptr);
+                return image;
+            };
+            Grid g;
+            g.setRows(kRows + 1);
+            g.setCols(kCols);
+            QStandardItemModel model(kRows, kCols);
+            QTableView stock;
+            stock.setModel(&model);
+            stock.verticalHeader()->hide();
+            stock.verticalHeader()->setMinimumSectionSize(1);
+            stock.horizontalHeader()->setMinimumSectionSize(1);
+            stock.setWordWrap(false);
+            stock.setSelectionMode(QAbstractItemView::ContiguousSelection);
+            stock.horizontalHeader()->setFixedHeight(g.horizontalHeader()->height());
+            const int alignments[kCols] = {0, 1, 2, 0, 1};
+            const QColor textColours[kCols] = {{}, {}, {}, {0, 0, 160}, {160, 0, 0}};
+            const QColor backgrounds[kCols] = {{}, {}, {}, {255, 255, 200}, {}};
+            for (int c = 0; c < kCols; ++c) {
+                g.setColWidth(c, 700 + 250 * c);
+                stock.setColumnWidth(c, g.columnWidth(c));
+                g.setColAlignment(c, alignments[c]);
+                g.setColColours(c, textColours[c], backgrounds[c]);
             }
-            g.setDirectPainting(direct);
-            window.show();
-            g.setFocus();
-            g.setCurrentCell(2, 1);  // the current cell with its focus frame
-            g.selectionModel()->select(
-                QItemSelection(g.model()->index(4, 0), g.model()->index(5, 3)),
-                QItemSelectionModel::Select);
-            QCoreApplication::processEvents();
-            QWidget& drawn = inWindow ? window : static_cast<QWidget&>(g);
-            QImage image(drawn.size(), QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::white);
-            drawn.render(&image);
-            return image;
-        };
-        const QImage direct = draw(true), general = draw(false);
-        ASSERT_EQ(direct.size(), general.size());
-        int differing = 0;
-        for (int y = 0; y < direct.height(); ++y)
-            for (int x = 0; x < direct.width(); ++x)
-                differing += direct.pixel(x, y) != general.pixel(x, y);
-        EXPECT_EQ(differing, 0);
-    }
+            for (int r = 0; r < kRows; ++r) {
+                g.setRowHeight(r + 1, 180 + 60 * (r % 3));
+                stock.setRowHeight(r, g.rowHeight(r));
+                for (int c = 0; c < kCols; ++c) {
+                    const QString text =
+                        r == 3 && c == 0 ? wide : texts[(r * 3 + c) % texts.size()];
+                    g.setCellText(r + 1, c, text);
+                    auto* item = new QStandardItem(text);
+                    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                    item->setTextAlignment(g.item(r, c)->textAlignment());
+                    if (textColours[c].isValid()) item->setForeground(textColours[c]);
+                    if (backgrounds[c].isValid()) item->setBackground(backgrounds[c]);
+                    model.setItem(r, c, item);
+                }
+            }
+            // Figures too wide for their cells (a date, a name with a number in it too) in the
+            // font the grid fits them to.
+            const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+            int fittedCells = 0;
+            for (int r = 0; r < kRows; ++r)
+                for (int c = 0; c < kCols; ++c) {
+                    const int room = g.visualRect(g.model()->index(r, c)).width() - 2 * margin;
+                    const QString text = model.item(r, c)->text();
+                    const QFont fitted = FontToFitFigure(font, text, room, Grid::kLeastFigureScale);
+                    if (fitted == font) continue;
+                    model.item(r, c)->setFont(fitted);
+                    ++fittedCells;
+                }
+            EXPECT_GE(fittedCells, 3);
+
+            const QImage ours = draw(g), theirs = draw(stock);
+            ASSERT_EQ(ours.size(), theirs.size());
+            int differing = 0;
+            for (int y = 0; y < ours.height(); ++y)
+                for (int x = 0; x < ours.width(); ++x)
+                    differing += ours.pixel(x, y) != theirs.pixel(x, y);
+            EXPECT_EQ(differing, 0);
+        }
+}
+
+// A style that paints item backgrounds (a panel under every item) has it under every cell, not
+// only under the selected or current one.
+TEST(Grid, AStylesItemPanelIsDrawnUnderEveryCell) {
+    struct PanelStyle : QProxyStyle {
+        PanelStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+        void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                           const QWidget* widget) const override {
+            if (element == PE_PanelItemViewItem)
+                painter->fillRect(option->rect, QColor(255, 0, 255));
+            else
+                QProxyStyle::drawPrimitive(element, option, painter, widget);
+        }
+    } style;
+    Grid g;
+    g.setStyle(&style);
+    fill(g, 6, 3);
+    g.resize(400, 200);
+    g.show();
+    QCoreApplication::processEvents();
+    const QImage image = g.viewport()->grab().toImage();
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const QRect cell = g.visualRect(g.model()->index(r, c));
+            // (The current cell's may be shaded a little.)
+            const QColor shown = image.pixelColor(cell.bottomRight() - QPoint(3, 3));
+            EXPECT_TRUE(shown.red() > 200 && shown.green() < 40 && shown.blue() > 200)
+                << r << "," << c << " " << shown.name().toStdString();
+        }
 }
