@@ -106,10 +106,6 @@ QString ProgramFolder() {
     return folders().user;
 }
 
-bool IsPortableCopy() {
-    return folders().portable;
-}
-
 QString SettingsFile() {
     const QString name = QString::fromLatin1(kSettingsFileName);
     return folders().portable ? name : folders().settings + u'/' + name;

@@ -22,7 +22,6 @@ ProgramFolders ChooseProgramFolders(const QString& exeFolder, const QString& con
 
 // The program's folder (ChooseProgramFolders's `user`) for this copy.
 QString ProgramFolder();
-bool IsPortableCopy();
 
 // Makes the program's folder the current folder. For an installed copy, it and the settings
 // folder are created, and the installed sample files are copied into it the first time (never
