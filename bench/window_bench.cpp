@@ -10,7 +10,6 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
 
@@ -100,30 +99,6 @@ void BM_HelpViewerAtSection(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HelpViewerAtSection)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-// The same, to the whole manual in the viewer (put in after the first frame), at the section.
-void BM_HelpViewerWholeManual(benchmark::State& state) {
-    if (!QFile::exists(manual())) state.SkipWithError("no manual");
-    auto openOnce = [] {
-        const double start = cpuSeconds();
-        HelpViewer* viewer = HelpViewer::open(manual(), QStringLiteral("Vantora 95 Help"),
-                                              QStringLiteral("glossary"));
-        while (!viewer->wholeDocumentShown()) QCoreApplication::processEvents();
-        QCoreApplication::processEvents();  // its paint
-        const double seconds = cpuSeconds() - start;
-        const bool there = viewer->currentSection() == u"glossary";
-        viewer->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return there ? seconds : -1;
-    };
-    openOnce();
-    for (auto _ : state) {
-        const double seconds = openOnce();
-        if (seconds < 0) state.SkipWithError("not at the section");
-        state.SetIterationTime(std::max(seconds, 0.0));
-    }
-}
-BENCHMARK(BM_HelpViewerWholeManual)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // A folder holding the program's files and 1000 database files.
 struct FullFolder {
