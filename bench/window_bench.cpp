@@ -8,13 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
 
 #include "platform/dialogs.h"
-#include "platform/file_kinds.h"
 #include "platform/help_viewer.h"
 
 namespace {
@@ -136,9 +134,9 @@ double openDialogIn(const QString& folder) {
     return !chosen && watch.painted ? watch.seconds : -1;
 }
 
-// The same, to the whole list: every file in it with its kind (found after the first frame),
-// painted. The processor time of the whole program (the threads that list the folder and find
-// the kinds among it), or -1 when the dialog did not show.
+// The same, to the whole list: every file in it with its kind, painted. The processor time of
+// the whole program (the threads that list the folder among it), or -1 when the dialog did not
+// show.
 double wholeListIn(const QString& folder, int files) {
     const double start = cpuSeconds();
     double seconds = -1;
@@ -147,8 +145,8 @@ double wholeListIn(const QString& folder, int files) {
         QFileDialog* dialog = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) dialog = d;
-        auto* view = dialog ? dialog->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
-        if (!view || dialogs::fileKindsBeingFound()) return;
+        auto* view = dialog ? dialog->findChild<QTreeView*>() : nullptr;
+        if (!view) return;
         const QAbstractItemModel* model = view->model();
         const QModelIndex root = view->rootIndex();
         if (model->rowCount(root) < files) return;

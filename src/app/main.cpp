@@ -8,7 +8,6 @@
 #include <QTextStream>
 
 #include "common/safe_read.h"
-#include "platform/dialogs.h"
 #include "platform/system_printer.h"
 #include "platform/window_registry.h"
 #include "shell/file_open_ui.h"
@@ -26,7 +25,6 @@ int main(int argc, char* argv[]) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(9);
     QApplication::setFont(font);
-    dialogs::keepStandardIcons();
     if (argc > 1 && QByteArray(argv[1]) == "--folders") {
         // Where this copy keeps its files and finds its help (the sample files are copied on
         // the first start, this one too).
