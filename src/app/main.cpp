@@ -8,7 +8,6 @@
 #include <QTextStream>
 
 #include "common/safe_read.h"
-#include "platform/system_printer.h"
 #include "platform/window_registry.h"
 #include "shell/file_open_ui.h"
 #include "shell/help_key_ui.h"
@@ -32,11 +31,7 @@ int main(int argc, char* argv[]) {
         QTextStream(stdout) << "Program folder: " << ProgramFolder()
                             << "\nSettings file: " << QFileInfo(SettingsFile()).absoluteFilePath()
                             << "\nPrintout folder: " << PrintoutFolder()
-                            << "\nHelp folder: " << HelpFolder() << "\nPrinting module: "
-                            << (system_printer::modulePath().isEmpty()
-                                    ? system_printer::loadError()
-                                    : system_printer::modulePath())
-                            << "\n";
+                            << "\nHelp folder: " << HelpFolder() << "\n";
         return 0;
     }
     // A file opened from the desktop: the first argument (Qt has taken its own options out).
