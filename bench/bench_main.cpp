@@ -6,14 +6,12 @@
 #include <QLocale>
 
 #include "common/dates.h"
-#include "platform/dialogs.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     dates::setShortFormat(QStringLiteral("M/d/yyyy"));
     QApplication app(argc, argv);
-    dialogs::keepStandardIcons();  // as the program does
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -93,7 +93,6 @@ int runOnce(int argc, char** argv, const QString& portfolio) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(9);
     QApplication::setFont(font);
-    dialogs::keepStandardIcons();  // as the program does
     PaintWatch watch;
     QWidget* shown = nullptr;
     {

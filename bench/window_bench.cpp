@@ -8,14 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
 
 #include "platform/dialogs.h"
-#include "platform/file_kinds.h"
 #include "platform/help_viewer.h"
 
 namespace {
@@ -101,30 +98,6 @@ void BM_HelpViewerAtSection(benchmark::State& state) {
 }
 BENCHMARK(BM_HelpViewerAtSection)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The same, to the whole manual in the viewer (put in after the first frame), at the section.
-void BM_HelpViewerWholeManual(benchmark::State& state) {
-    if (!QFile::exists(manual())) state.SkipWithError("no manual");
-    auto openOnce = [] {
-        const double start = cpuSeconds();
-        HelpViewer* viewer = HelpViewer::open(manual(), QStringLiteral("Vantora 95 Help"),
-                                              QStringLiteral("glossary"));
-        while (!viewer->wholeDocumentShown()) QCoreApplication::processEvents();
-        QCoreApplication::processEvents();  // its paint
-        const double seconds = cpuSeconds() - start;
-        const bool there = viewer->currentSection() == u"glossary";
-        viewer->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return there ? seconds : -1;
-    };
-    openOnce();
-    for (auto _ : state) {
-        const double seconds = openOnce();
-        if (seconds < 0) state.SkipWithError("not at the section");
-        state.SetIterationTime(std::max(seconds, 0.0));
-    }
-}
-BENCHMARK(BM_HelpViewerWholeManual)->UseManualTime()->Unit(benchmark::kMillisecond);
-
 // A folder holding the program's files and 1000 database files.
 struct FullFolder {
     QTemporaryDir dir;
@@ -161,9 +134,9 @@ double openDialogIn(const QString& folder) {
     return !chosen && watch.painted ? watch.seconds : -1;
 }
 
-// The same, to the whole list: every file in it with its kind (found after the first frame),
-// painted. The processor time of the whole program (the threads that list the folder and find
-// the kinds among it), or -1 when the dialog did not show.
+// The same, to the whole list: every file in it with its kind, painted. The processor time of
+// the whole program (the threads that list the folder among it), or -1 when the dialog did not
+// show.
 double wholeListIn(const QString& folder, int files) {
     const double start = cpuSeconds();
     double seconds = -1;
@@ -172,8 +145,8 @@ double wholeListIn(const QString& folder, int files) {
         QFileDialog* dialog = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) dialog = d;
-        auto* view = dialog ? dialog->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
-        if (!view || dialogs::fileKindsBeingFound()) return;
+        auto* view = dialog ? dialog->findChild<QTreeView*>() : nullptr;
+        if (!view) return;
         const QAbstractItemModel* model = view->model();
         const QModelIndex root = view->rootIndex();
         if (model->rowCount(root) < files) return;

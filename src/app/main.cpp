@@ -8,8 +8,6 @@
 #include <QTextStream>
 
 #include "common/safe_read.h"
-#include "platform/dialogs.h"
-#include "platform/system_printer.h"
 #include "platform/window_registry.h"
 #include "shell/model/program_folder.h"
 #include "shell/ui/file_open_ui.h"
@@ -26,7 +24,6 @@ int main(int argc, char* argv[]) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(9);
     QApplication::setFont(font);
-    dialogs::keepStandardIcons();
     if (argc > 1 && QByteArray(argv[1]) == "--folders") {
         // Where this copy keeps its files and finds its help (the sample files are copied on
         // the first start, this one too).
@@ -34,11 +31,7 @@ int main(int argc, char* argv[]) {
         QTextStream(stdout) << "Program folder: " << ProgramFolder()
                             << "\nSettings file: " << QFileInfo(SettingsFile()).absoluteFilePath()
                             << "\nPrintout folder: " << PrintoutFolder()
-                            << "\nHelp folder: " << HelpFolder() << "\nPrinting module: "
-                            << (system_printer::modulePath().isEmpty()
-                                    ? system_printer::loadError()
-                                    : system_printer::modulePath())
-                            << "\n";
+                            << "\nHelp folder: " << HelpFolder() << "\n";
         return 0;
     }
     // A file opened from the desktop: the first argument (Qt has taken its own options out).

@@ -1,36 +1,23 @@
 #include "platform/dialogs.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
-#include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QProxyStyle>
-#include <QFileIconProvider>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QHash>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QMutex>
 #include <QPointer>
-#include <QSet>
-#include <QThreadPool>
-#include <QTimer>
-#include <QToolButton>
-#include <QTreeView>
 #include <QUrl>
 #include <QWidget>
 
 #include "platform/accessibility.h"
-#include "platform/file_kinds.h"
 #include "platform/window_rules.h"
 
 namespace dialogs {
@@ -291,247 +278,47 @@ void showModal(QWidget* window) {
 
 namespace {
 
-// Sizes, kinds and dates as wide as the rows in view write them; the names take the rest. Fitted
-// when files come in or are sorted, and when kinds are found: a column left to fit itself would
-// measure its rows again at every change of the list's layout, a dozen times while a folder of
-// many files comes in.
-void fitColumns(QTreeView* view) {
-    QHeaderView* header = view->header();
-    int others = 0;
-    for (int c = 1; c < header->count(); ++c) {
-        view->resizeColumnToContents(c);
-        if (!header->isSectionHidden(c)) others += header->sectionSize(c);
+// The list beside `caption` in the same row of the dialog's grid, where the dialog puts each
+// caption to the left of what it names; null when there is not exactly one.
+QComboBox* listBeside(QWidget& dialog, QLabel* caption) {
+    for (QGridLayout* grid : dialog.findChildren<QGridLayout*>()) {
+        const int index = grid->indexOf(caption);
+        if (index < 0) continue;
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(index, &row, &column, &rows, &columns);
+        QList<QComboBox*> lists;
+        QLayoutItem* last = nullptr;  // an item spanning columns is met once per column
+        for (int c = column + columns; c < grid->columnCount(); ++c) {
+            QLayoutItem* item = grid->itemAtPosition(row, c);
+            if (!item || item == last) continue;
+            last = item;
+            QList<QLayoutItem*> items{item};
+            while (!items.isEmpty()) {
+                QLayoutItem* it = items.takeFirst();
+                if (auto* list = qobject_cast<QComboBox*>(it->widget())) lists << list;
+                if (QLayout* inner = it->layout())
+                    for (int i = 0; i < inner->count(); ++i) items << inner->itemAt(i);
+            }
+        }
+        return lists.size() == 1 ? lists.front() : nullptr;
     }
-    // The rest for the names, so that the dates are read without scrolling, but never less than
-    // the longest name in view.
-    const QAbstractItemView* list = view;  // where the measure is public
-    header->resizeSection(0, std::max(list->sizeHintForColumn(0),
-                                      view->viewport()->width() - others));
+    return nullptr;
 }
 
-// The file dialogs made so far that are still there (one open, one kept for its folder).
-std::vector<QPointer<QFileDialog>> g_dialogs;
-
-// The file dialog's icons and kinds of file. Naming a file's kind means matching its name against
-// every pattern of the system's file types (and reading its first bytes when no pattern decides),
-// which costs more than everything else the dialog does for a folder of many files (1000 files:
-// three times the rest): a kind found is kept for that file while its size and time are the
-// same, and while a dialog opens a kind not known yet is left blank and found on another thread
-// once the dialog is on the screen, as a file manager fills in what it takes long to find. The
-// dialogs then show the kinds found (in the order of their kinds, when they are listed by kind).
-class KindKeepingIconProvider : public QFileIconProvider {
-  public:
-    QString type(const QFileInfo& info) const override {
-        if (!info.isFile()) return QFileIconProvider::type(info);
-        {
-            // In a folder with no kind found yet there is nothing to look up: the key (the file's
-            // time, in local time and back) costs more than the rest of the dialog's work for it.
-            QMutexLocker lock(&mutex_);
-            if (later_ && !folders_.contains(info.absolutePath())) {
-                leaveForLater(info);
-                return kBlank;
-            }
-        }
-        const QString key = keyOf(info);
-        {
-            QMutexLocker lock(&mutex_);
-            if (const auto found = kinds_.constFind(key); found != kinds_.cend()) return *found;
-            if (later_) {
-                leaveForLater(info);
-                return kBlank;
-            }
-        }
-        return kindOf(info, key);
-    }
-
-    // From a file dialog's request until it is closed, kinds not known are found later.
-    void findLater(bool later) {
-        {
-            QMutexLocker lock(&mutex_);
-            later_ = later;
-            shown_ = false;
-        }
-        if (!later) findPending();
-    }
-    // The dialog has drawn its first frame: the kinds left blank are found now.
-    void dialogShown() {
-        {
-            QMutexLocker lock(&mutex_);
-            shown_ = true;
-        }
-        findPending();
-    }
-    bool finding() const {
-        QMutexLocker lock(&mutex_);
-        return running_ > 0 || queued_ || !pending_.isEmpty();
-    }
-
-  private:
-    // Leaves the kind of `info` to be found once the dialog is on the screen (under the lock).
-    void leaveForLater(const QFileInfo& info) const {
-        pending_.append(info.absoluteFilePath());
-        if (shown_ && !queued_) {
-            queued_ = true;
-            QMetaObject::invokeMethod(qApp, [this] { findPending(); }, Qt::QueuedConnection);
-        }
-    }
-    static QString keyOf(const QFileInfo& info) {
-        return info.absoluteFilePath() + u'\n' + QString::number(info.size()) + u'\n' +
-               QString::number(info.lastModified().toMSecsSinceEpoch());
-    }
-    QString kindOf(const QFileInfo& info, const QString& key) const {
-        const QString kind = QFileIconProvider::type(info);
-        QMutexLocker lock(&mutex_);
-        if (kinds_.size() >= kKept) {
-            kinds_.clear();
-            folders_.clear();
-        }
-        kinds_.insert(key, kind);
-        folders_.insert(info.absolutePath());
-        return kind;
-    }
-
-    void findPending() const {
-        QStringList paths;
-        {
-            QMutexLocker lock(&mutex_);
-            queued_ = false;
-            paths.swap(pending_);
-            if (paths.isEmpty()) return;
-            ++running_;
-        }
-        QThreadPool::globalInstance()->start([this, paths] {
-            for (const QString& path : paths)
-                if (const QFileInfo info(path); info.isFile()) kindOf(info, keyOf(info));
-            QMetaObject::invokeMethod(qApp, [this] { showKinds(); }, Qt::QueuedConnection);
-        });
-    }
-
-    // Every dialog's model names the kinds again (from what is kept now), and its views show them.
-    void showKinds() const {
-        std::erase_if(g_dialogs, [](const QPointer<QFileDialog>& d) { return d.isNull(); });
-        for (const QPointer<QFileDialog>& dialog : g_dialogs) {
-            auto* model = dialog->findChild<QFileSystemModel*>();
-            auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
-            if (!model || !view) continue;
-            // A change of language is when the model names every kind again.
-            QEvent renamed(QEvent::LanguageChange);
-            QCoreApplication::sendEvent(model, &renamed);
-            const QModelIndex folder = view->rootIndex();
-            if (const int rows = model->rowCount(folder); rows > 0)
-                emit model->dataChanged(model->index(0, kKindColumn, folder),
-                                        model->index(rows - 1, kKindColumn, folder),
-                                        {Qt::DisplayRole});
-            fitColumns(view);
-            // The model sorts again only on a change of column or order.
-            const QHeaderView* header = view->header();
-            if (header->sortIndicatorSection() == kKindColumn) {
-                model->sort(0, header->sortIndicatorOrder());
-                model->sort(kKindColumn, header->sortIndicatorOrder());
-            }
-        }
-        QMutexLocker lock(&mutex_);
-        --running_;
-    }
-
-    static constexpr qsizetype kKept = 20000;
-    static constexpr int kKindColumn = 2;
-    // Not empty: the model takes a file whose kind is empty for one it has not named yet, and
-    // would never show it.
-    static inline const QString kBlank = QStringLiteral(" ");
-    mutable QMutex mutex_;
-    mutable QHash<QString, QString> kinds_;
-    mutable QSet<QString> folders_;  // the folders of the files in kinds_
-    mutable QStringList pending_;
-    bool later_ = false, shown_ = false;
-    mutable bool queued_ = false;
-    mutable int running_ = 0;
-};
-
-KindKeepingIconProvider& fileIcons() {
-    static KindKeepingIconProvider icons;
-    return icons;
-}
-
-// Qt's own file dialog opens at a size where names, sizes and dates are cut short: it opens
-// wide enough for them, its columns fit what they show, and its lists are named.
-void fitAndNameFileDialog(QFileDialog& dialog) {
+// Qt's own file dialog opens at a size where names, sizes and dates are cut short: it opens wide
+// enough for them. Its buttons and boxes are named for a screen reader, but not its two lists
+// ("Look in:", "Files of type:"): they take the captions beside them, as the program's own lists
+// do. The desktop's dialog has no widgets of Qt's, and nothing here applies to it.
+void sizeAndNameFileDialog(QFileDialog& dialog) {
     const QFontMetrics fm(dialog.font());
     dialog.resize(std::max(dialog.width(), fm.horizontalAdvance(QLatin1Char('M')) * 62),
                   std::max(dialog.height(), fm.height() * 28));
-    for (QTreeView* view : dialog.findChildren<QTreeView*>()) {
-        // Every file takes one line: the list measures one row, not each row it lays out.
-        view->setUniformRowHeights(true);
-        // Qt keeps the columns' state between runs: left fitting themselves by an earlier
-        // version, they would still measure every change.
-        QHeaderView* header = view->header();
-        for (int c = 0; c < header->count(); ++c)
-            header->setSectionResizeMode(c, QHeaderView::Interactive);
-        header->setResizeContentsPrecision(0);  // the rows in view
-        QObject::connect(view->model(), &QAbstractItemModel::layoutChanged, view,
-                         [view] { fitColumns(view); });
+    for (QLabel* caption : dialog.findChildren<QLabel*>()) {
+        if (caption->text().isEmpty()) continue;
+        auto* list = qobject_cast<QComboBox*>(caption->buddy());
+        if (!list && !caption->buddy()) list = listBeside(dialog, caption);
+        if (list && list->accessibleName().isEmpty()) accessibility::nameByCaption(list, caption);
     }
-    // Qt names the dialog's buttons and boxes for a screen reader, not its two lists: they take
-    // the captions beside them, as the program's own lists do.
-    for (const auto& [list, caption] :
-         {std::pair{"lookInCombo", "lookInLabel"}, std::pair{"fileTypeCombo", "fileTypeLabel"}})
-        accessibility::nameByCaption(dialog.findChild<QWidget*>(QLatin1String(list)),
-                                     dialog.findChild<QLabel*>(QLatin1String(caption)));
-}
-
-// The file dialog of the last request, kept hidden for the next one in the same folder: its
-// files are listed and their kinds known already. It is kept only while nothing tells it from a
-// dialog just made: the reader did not go to another folder in it (Back would lead there), and it
-// belongs to a window (one with no owner would outlive the program's windows).
-struct KeptDialog {
-    QPointer<QFileDialog> dialog;
-    QString folder;
-    QSize size;  // as it opened first
-};
-KeptDialog g_kept;
-
-QFileDialog* keptDialogFor(QWidget* owner, const QString& folder) {
-    QFileDialog* d = g_kept.dialog;
-    if (!d || g_kept.folder != folder || !owner) {
-        delete d;
-        return nullptr;
-    }
-    d->setParent(owner, d->windowFlags());
-    d->setAttribute(Qt::WA_Moved, false);  // placed over its owner again
-    d->resize(g_kept.size);
-    // Nothing chosen yet, the list at its top.
-    if (auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
-    for (const char* name : {"listView", "treeView"}) {
-        if (auto* view = d->findChild<QAbstractItemView*>(QLatin1String(name))) {
-            view->clearSelection();
-            view->scrollToTop();
-        }
-    }
-    return d;
-}
-
-// What a dialog leads to: its folder, where Back and Forward go, the folders it lists as visited.
-struct Whereabouts {
-    QString folder;
-    bool back = false, forward = false;
-    QStringList history;
-    bool operator==(const Whereabouts&) const = default;
-};
-Whereabouts whereabouts(const QFileDialog& dialog) {
-    const auto* back = dialog.findChild<QToolButton*>(QStringLiteral("backButton"));
-    const auto* forward = dialog.findChild<QToolButton*>(QStringLiteral("forwardButton"));
-    return {QDir(dialog.directory()).absolutePath(), back && back->isEnabled(),
-            forward && forward->isEnabled(), dialog.history()};
-}
-
-// Keeps the dialog for the next request unless the reader went elsewhere in it.
-void keepDialog(QFileDialog* dialog, QWidget* owner, const Whereabouts& opened, QSize opening) {
-    if (!owner || whereabouts(*dialog) != opened) {
-        delete dialog;
-        g_kept = {};
-        return;
-    }
-    g_kept = {dialog, opened.folder, opening};
 }
 
 }  // namespace
@@ -559,71 +346,24 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     // A folder that has gone since is no place to start: the current folder is.
     const bool folderThere = !request.folder.isEmpty() && QFileInfo(request.folder).isDir();
     const QString folder = QDir(folderThere ? request.folder : QDir::currentPath()).absolutePath();
-    QFileDialog* dialog = keptDialogFor(owner, folder);
-    const bool fresh = dialog == nullptr;
-    fileIcons().findLater(true);
-    if (fresh) {
-        // Made in its folder, it lists no other first.
-        dialog = new QFileDialog(owner, QString(), folder);
-        dialog->setIconProvider(&fileIcons());
-        g_dialogs.emplace_back(dialog);
-    }
-    const QPointer<QObject> firstFrame =
-        window_rules::afterFirstFrame(dialog, [] { fileIcons().dialogShown(); });
-    const QPointer<QObject> onTop = openOnTop(dialog, owner);
+    // Made in its folder, it lists no other first. On the heap: the window it belongs to may go
+    // away while it is open, and takes it along.
+    auto* dialog = new QFileDialog(owner, QString(), folder);
+    const QPointer<QFileDialog> shown = dialog;
+    openOnTop(dialog, owner);
     dialog->setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
     dialog->setNameFilter(nameFilter);
     dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog->setDefaultSuffix(ext.toLower());
-    dialog->setDirectory(folder);
     if (!request.proposedName.isEmpty()) dialog->selectFile(request.proposedName);
-    if (fresh) fitAndNameFileDialog(*dialog);
-    const QSize opening = fresh ? dialog->size() : g_kept.size;
-    const Whereabouts opened = whereabouts(*dialog);
-    const QPointer<QFileDialog> shown = dialog;
+    sizeAndNameFileDialog(*dialog);
     const bool accepted = dialog->exec() == QDialog::Accepted;
-    fileIcons().findLater(false);
-    delete firstFrame.data();
     if (!shown) return std::nullopt;  // its window went away meanwhile
     const QStringList chosen = dialog->selectedFiles();
-    delete onTop.data();
-    keepDialog(dialog, owner, opened, opening);
+    delete dialog;
     if (!accepted || chosen.isEmpty()) return std::nullopt;
     return chosen.front();
-}
-
-bool fileKindsBeingFound() {
-    return fileIcons().finding();
-}
-
-namespace {
-
-class IconKeepingStyle : public QProxyStyle {
-  public:
-    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
-                       const QWidget* widget) const override {
-        // With an option the icon may depend on its state: asked for afresh.
-        if (option) return QProxyStyle::standardIcon(icon, option, widget);
-        const Qt::LayoutDirection direction =
-            widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
-        const auto key = std::make_pair(static_cast<int>(icon), static_cast<int>(direction));
-        if (const auto found = kept_.constFind(key); found != kept_.cend()) return *found;
-        QIcon made = QProxyStyle::standardIcon(icon, option, widget);
-        kept_.insert(key, made);
-        return made;
-    }
-
-  private:
-    mutable QHash<std::pair<int, int>, QIcon> kept_;
-};
-
-}  // namespace
-
-void keepStandardIcons() {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-        !dynamic_cast<IconKeepingStyle*>(QApplication::style()))
-        QApplication::setStyle(new IconKeepingStyle);
 }
 
 WaitCursor::WaitCursor()

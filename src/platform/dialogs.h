@@ -52,10 +52,6 @@ struct FileRequest {
 };
 std::optional<QString> chooseFile(const FileRequest& request);
 
-// Keeps the style's standard icons once drawn: every new file dialog asks for a dozen of them,
-// and the style decodes each from its image files each time. Called once, before any window.
-void keepStandardIcons();
-
 // The hourglass pointer while an object of this kind lives.
 class WaitCursor {
   public:

@@ -3,7 +3,6 @@
 
 #include <QMainWindow>
 #include <QUrl>
-#include <optional>
 
 class QLineEdit;
 class QTextBrowser;
@@ -21,13 +20,7 @@ class HelpViewer : public QMainWindow {
     // The viewers now open (tests count them).
     static int openCount();
 
-    // The browser, with the whole document in it (loaded now when only the part
-    // around the section is shown yet).
-    QTextBrowser* browser();
-    // True once the whole document is in the browser: at first only the sections
-    // around the one asked for are shown, and the whole document follows after the
-    // first paint (or at once when the reader acts first).
-    bool wholeDocumentShown() const { return whole_; }
+    QTextBrowser* browser() const { return browser_; }
     bool documentFound() const { return found_; }
     // Finds the next occurrence of `text`, wrapping at the end. False when absent.
     bool find(const QString& text);
@@ -37,30 +30,11 @@ class HelpViewer : public QMainWindow {
     // The anchor of the section last shown ("" at the document's top).
     QString currentSection() const;
 
-    // The part of `html` shown first when it opens at `anchor` ("": the top): its head and
-    // whole sections, from the heading of the section `anchor` is in to at least `lines` lines
-    // later, or the last `lines` lines and more when the document ends sooner. Lines are
-    // counted from the markup, at about the least they take: a heading or paragraph is two, a
-    // table row one and a half, a list item, term, description or line break one. Nothing when
-    // the anchor is not in the document's body.
-    struct Part {
-        QString html;
-        bool fromTop = false;  // it starts where the body does
-        bool toEnd = false;    // it ends where the body does
-    };
-    static std::optional<Part> leadingPart(const QString& html, const QString& anchor, int lines);
-
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
-    HelpViewer(const QString& documentPath, const QString& title, const QString& anchor);
-    // Puts the first part in the browser at its section (the window is exposed at its
-    // size), and the whole document after the paint.
-    void showFirstPart();
-    // Puts the whole document in the browser (with its history: the top, then
-    // the section), at the section shown until now.
-    void loadWholeDocument();
+    HelpViewer(const QString& documentPath, const QString& title);
     // The section asked for, kept in view while the window is laid out and
     // maximized, until the reader scrolls or clicks.
     QString pendingSection_;
@@ -69,9 +43,4 @@ class HelpViewer : public QMainWindow {
     QLineEdit* findBox_;
     QLabel* findStatus_;
     bool found_ = false;
-    bool whole_ = true;
-    // The part shown first, until it is put in the browser.
-    Part firstPart_;
-    // The section the first part was opened at.
-    QString firstSection_;
 };

@@ -1,14 +1,10 @@
-// The file dialog kept for the next request, and what it shows and does while it opens.
+// The file dialog: where it opens, what it gives back, and what a screen reader hears in it.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QApplication>
-#include <QStyle>
 #include <QDeadlineTimer>
 #include <QFileDialog>
-#include <QFileIconProvider>
-#include <QFileSystemModel>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -16,108 +12,29 @@
 #include <QTimer>
 #include <QTreeView>
 #include <functional>
+#include <memory>
 
 #include "platform/accessibility.h"
 #include "platform/dialogs.h"
-#include "platform/file_kinds.h"
 
 namespace {
-// Asks for a file in `folder`; `act` runs in the dialog while it is open, then it is cancelled.
-QPointer<QFileDialog> ChooseAndCancel(const QString& folder,
-                                      const std::function<void(QFileDialog*)>& act = {}) {
-    QPointer<QFileDialog> seen;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
-                poll.stop();
-                seen = d;
-                if (act) act(d);
-                d->reject();
-            }
-    });
-    poll.start(5);
-    EXPECT_FALSE(dialogs::chooseFile({.save = false,
-                                      .filter = QStringLiteral("Database (*.wms)|*.wms"),
-                                      .proposedName = QString(),
-                                      .folder = folder}));
-    return seen;
-}
-}  // namespace
-
-TEST(KeptFileDialog, IsKeptForTheNextRequestInItsFolderAndOpensAsANewOne) {
-    QTemporaryDir here, there;
-    auto tool = std::make_unique<QWidget>();
-    tool->show();
-    struct Case {
-        const char* what;
-        QString folder;
-        std::function<void(QFileDialog*)> act;
-        bool same, kept;  // the dialog kept before shown again; this one kept in turn
-    };
-    const Case cases[] = {
-        {"the same folder", here.path(), {}, true, true},
-        {"another folder", there.path(), {}, false, true},
-        {"the reader left the folder", there.path(),
-         [&](QFileDialog* d) { d->setDirectory(here.path()); }, false, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        QSize opening;
-        const QPointer<QFileDialog> before = ChooseAndCancel(here.path(), [&](QFileDialog* d) {
-            // What the reader leaves in it is gone when it opens again.
-            opening = d->size();
-            d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("x"));
-            d->resize(opening + QSize(80, 40));
-        });
-        bool same = false;
-        const QPointer<QFileDialog> shown = ChooseAndCancel(c.folder, [&](QFileDialog* d) {
-            same = d == before;
-            if (same) {
-                EXPECT_EQ(d->size(), opening);
-            }
-            EXPECT_EQ(d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(), "");
-            if (c.act) c.act(d);
-        });
-        EXPECT_EQ(same, c.same);
-        EXPECT_EQ(!shown.isNull(), c.kept);
-    }
-    // With no window to belong to, nothing is kept.
-    tool.reset();
-    EXPECT_TRUE(ChooseAndCancel(here.path()).isNull());
-}
-
-namespace {
-// A folder of database files "Portfolio 0.wms" ... and a few files of other kinds.
-struct FullFolder {
-    QTemporaryDir dir;
-    explicit FullFolder(int count) {
-        for (int i = 0; i < count; ++i) Write(QStringLiteral("Portfolio %1.wms").arg(i), "");
-        Write(QStringLiteral("notes.txt"), "Some notes\n");
-        Write(QStringLiteral("page.html"), "<html><body>x</body></html>\n");
-    }
-    void Write(const QString& name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-};
-
 // Asks for a file in `folder`, proposing `name`; `act` runs in the dialog as soon as it is shown
-// (its list may be filling still) and answers it.
-std::optional<QString> Choose(const QString& folder, const QString& name,
-                              const std::function<void(QFileDialog*)>& act) {
+// (its list may be filling still), and the dialog is cancelled if `act` left it open.
+std::optional<QString> Choose(const QString& folder, const std::function<void(QFileDialog*)>& act,
+                              const QString& name = QString(), bool save = false) {
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
                 poll.stop();
+                const QPointer<QFileDialog> open = d;
                 act(d);
-                if (d->isVisible()) d->reject();
+                if (open && open->isVisible()) open->reject();
+                return;
             }
     });
     poll.start(0);
-    return dialogs::chooseFile({.save = false,
+    return dialogs::chooseFile({.save = save,
                                 .filter = QStringLiteral("Database (*.wms)|*.wms"),
                                 .proposedName = name,
                                 .folder = folder});
@@ -130,20 +47,65 @@ bool WaitUntil(const std::function<bool()>& done) {
     return done();
 }
 
-QAbstractItemModel* ListOf(QFileDialog* d, QModelIndex* folder) {
-    auto* view = d->findChild<QTreeView*>(QStringLiteral("treeView"));
-    *folder = view->rootIndex();
-    return view->model();
+int DialogsLeft() {
+    int left = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) left += qobject_cast<QFileDialog*>(w) != nullptr;
+    return left;
 }
 }  // namespace
+
+TEST(FileDialogOpening, OpensModalOverItsWindowInTheFolderAskedFor) {
+    QTemporaryDir here;
+    auto tool = std::make_unique<QWidget>();
+    tool->show();
+    struct Case {
+        const char* what;
+        bool save;
+        QString folder;    // asked for
+        QString expected;  // where it opens
+        const char* title;
+    };
+    const Case cases[] = {
+        {"open", false, here.path(), here.path(), "Open"},
+        {"save", true, here.path(), here.path(), "Save As"},
+        {"a folder gone since", false, here.filePath(QStringLiteral("gone")), QDir::currentPath(),
+         "Open"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bool seen = false;
+        Choose(
+            c.folder,
+            [&](QFileDialog* d) {
+                seen = true;
+                EXPECT_EQ(d->windowTitle(), QString::fromLatin1(c.title));
+                EXPECT_EQ(d->directory().absolutePath(), QDir(c.expected).absolutePath());
+                EXPECT_EQ(d->acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+                EXPECT_EQ(d->nameFilters(), QStringList{QStringLiteral("Database (*.wms)")});
+                EXPECT_EQ(d->parentWidget(), tool.get());
+                EXPECT_TRUE(d->isModal());
+            },
+            QString(), c.save);
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(DialogsLeft(), 0);  // each request has a dialog of its own, gone once answered
+    }
+    // The window it belongs to going away while it is open takes it along: nothing is chosen.
+    const auto chosen = Choose(here.path(), [&](QFileDialog*) { tool.reset(); });
+    EXPECT_FALSE(chosen);
+    EXPECT_EQ(DialogsLeft(), 0);
+}
 
 TEST(FileDialogOpening, WhatIsTypedAsItOpensGivesWhatItWouldOnceListed) {
     auto tool = std::make_unique<QWidget>();
     tool->show();
-    FullFolder folder(400);
+    QTemporaryDir dir;
+    for (int i = 0; i < 400; ++i) {
+        QFile f(dir.filePath(QStringLiteral("Portfolio %1.wms").arg(i)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
     struct Case {
         const char* what;
-        bool listed;  // the reader waits for the whole list, the kinds found
+        bool listed;  // the reader waits for the whole list
         QString keys;
         QString chosen;
     };
@@ -155,21 +117,20 @@ TEST(FileDialogOpening, WhatIsTypedAsItOpensGivesWhatItWouldOnceListed) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto chosen =
-            Choose(folder.dir.path(), QStringLiteral("Portfolio 7.wms"), [&](QFileDialog* d) {
-                auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                ASSERT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == name; }));
-                QModelIndex root;
-                QAbstractItemModel* model = ListOf(d, &root);
+        const auto chosen = Choose(
+            dir.path(),
+            [&](QFileDialog* d) {
+                // The name box has the focus, with the proposed name in it.
+                QLineEdit* name = nullptr;
+                ASSERT_TRUE(WaitUntil([&] {
+                    name = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                    return name && name->window() == d;
+                }));
                 if (c.listed) {
-                    ASSERT_TRUE(WaitUntil([&] {
-                        return model->rowCount(root) == 400 && !dialogs::fileKindsBeingFound();
-                    }));
-                    // The proposed file is the one chosen in the list.
-                    const auto rows =
-                        d->findChild<QTreeView*>(QStringLiteral("treeView"))->selectionModel()->selectedRows();
-                    ASSERT_EQ(rows.size(), 1);
-                    EXPECT_EQ(rows.front().data().toString(), "Portfolio 7.wms");
+                    auto* view = d->findChild<QTreeView*>();
+                    ASSERT_NE(view, nullptr);
+                    ASSERT_TRUE(
+                        WaitUntil([&] { return view->model()->rowCount(view->rootIndex()) == 400; }));
                 }
                 EXPECT_EQ(name->text(), "Portfolio 7.wms");
                 if (!c.keys.isEmpty()) {
@@ -177,58 +138,19 @@ TEST(FileDialogOpening, WhatIsTypedAsItOpensGivesWhatItWouldOnceListed) {
                     QTest::keyClicks(name, c.keys);
                 }
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            });
-        EXPECT_EQ(chosen, folder.dir.filePath(c.chosen));
+            },
+            QStringLiteral("Portfolio 7.wms"));
+        EXPECT_EQ(chosen, dir.filePath(c.chosen));
     }
 }
 
-TEST(FileDialogOpening, ShowsTheKindOfEveryFileOnceFoundInColumnsThatFitWhatTheyShow) {
-    auto tool = std::make_unique<QWidget>();
-    tool->show();
-    FullFolder folder(300);
-    Choose(folder.dir.path(), QString(), [&](QFileDialog* d) {
-        d->setNameFilter(QStringLiteral("All (*)"));
-        QModelIndex root;
-        QAbstractItemModel* model = ListOf(d, &root);
-        ASSERT_TRUE(WaitUntil(
-            [&] { return model->rowCount(root) == 302 && !dialogs::fileKindsBeingFound(); }));
-        const QFileIconProvider kinds;
-        for (int r = 0; r < model->rowCount(root); ++r) {
-            const QString path = model->index(r, 0, root).data(QFileSystemModel::FilePathRole).toString();
-            EXPECT_EQ(model->index(r, 2, root).data().toString(), kinds.type(QFileInfo(path))) << path.toStdString();
-        }
-        // Names, sizes, kinds (longer than their heading, and found after the dialog showed) and
-        // dates are not cut short, the dates need no scrolling to be seen, and the reader can
-        // still drag the columns wider.
-        QAbstractItemView* view = d->findChild<QTreeView*>(QStringLiteral("treeView"));
-        const QHeaderView* header = static_cast<QTreeView*>(view)->header();
-        for (int c = 0; c < header->count(); ++c) {
-            SCOPED_TRACE(c);
-            EXPECT_GE(header->sectionSize(c), view->sizeHintForColumn(c));
-            EXPECT_EQ(header->sectionResizeMode(c), QHeaderView::Interactive);
-        }
-        EXPECT_LE(header->length(), view->viewport()->width());
-    });
-}
-
-// Every new file dialog asks the style for its standard icons: they are decoded once a run.
-TEST(FileDialogOpening, TheStyleKeepsItsStandardIcons) {
-    dialogs::keepStandardIcons();
-    QStyle* style = QApplication::style();
-    for (const auto icon : {QStyle::SP_ArrowBack, QStyle::SP_FileDialogNewFolder}) {
-        const QIcon first = style->standardIcon(icon);
-        EXPECT_FALSE(first.isNull());
-        EXPECT_EQ(first.cacheKey(), style->standardIcon(icon).cacheKey());
-    }
-}
-
-// A screen reader hears a name for every control of the dialog that takes the focus, and for
-// the entries of its lists.
+// A screen reader hears a name for every control of the dialog that takes the focus, the two
+// lists by their captions.
 TEST(FileDialogOpening, NamesEveryControlForAScreenReader) {
     accessibility::install();  // as the program's windows do
     QTemporaryDir dir;
     QStringList heard;
-    ChooseAndCancel(dir.path(), [&](QFileDialog* d) {
+    Choose(dir.path(), [&](QFileDialog* d) {
         for (QWidget* w : d->findChildren<QWidget*>()) {
             if (w->focusPolicy() == Qt::NoFocus) continue;
             QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QPagedPaintDevice>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -324,9 +325,8 @@ TEST_F(PdfPrintout, IsOnThePaperOfTheLocaleAndMeasuredOnIt) {
     }
 }
 
-// Printing is loaded on demand: a build or an install that cannot find its module would send
-// every printout to a PDF file with a printer on the desk.
-TEST(PrintingModule, IsFoundBesideTheProgramAndLoads) {
-    EXPECT_FALSE(system_printer::modulePath().isEmpty()) << qPrintable(system_printer::loadError());
-    EXPECT_TRUE(system_printer::loadError().isEmpty());
+// The system's default printer, asked directly: a device exactly when there is one.
+TEST(SystemPrinter, GivesADeviceExactlyWhenThereIsADefaultPrinter) {
+    EXPECT_EQ(system_printer::open(QStringLiteral("Vantora 95")) != nullptr,
+              system_printer::available());
 }

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include "common/dates.h"
-#include "platform/dialogs.h"
 #include "platform/window_places.h"
 
 int main(int argc, char** argv) {
@@ -27,6 +26,5 @@ int main(int argc, char** argv) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(9);
     QApplication::setFont(font);
-    dialogs::keepStandardIcons();  // as the program does
     return RUN_ALL_TESTS();
 }
