@@ -123,10 +123,6 @@ QWidget* ownerWindow() {
     return ownerExcept(nullptr);
 }
 
-Script* activeScript() {
-    return g_script;
-}
-
 Script::Script() {
     g_script = this;
 }

@@ -115,7 +115,5 @@ class Script {
     int beeps_ = 0;
 };
 
-// The script in force, or null.
-Script* activeScript();
 
 }  // namespace dialogs

@@ -338,21 +338,6 @@ void noteWindowImage(PrintDevice& device, QSize size) {
 
 }  // namespace
 
-bool PrintImage(const QImage& image, const QString& jobName) {
-    try {
-        auto device = OpenPrintDevice(jobName);
-        if (auto* printer = dynamic_cast<PrinterDevice*>(device.get())) {
-            printer->drawImage(image);
-        } else {
-            noteWindowImage(*device, image.size());
-        }
-        device->endDoc();
-        return true;
-    } catch (const PrintError&) {
-        return false;
-    }
-}
-
 bool PrintWindowForPage(const QString& jobName,
                         const std::function<WindowPage(double pageInches)>& prepare,
                         const std::function<void()>& restore) {

@@ -93,9 +93,6 @@ bool HaveSystemPrinter();
 // it cannot be measured.
 int16_t StartupLinesPerPage();
 
-// Prints a window image on the device for the next printout (the chart
-// window). Returns false when nothing could be printed.
-bool PrintImage(const QImage& image, const QString& jobName);
 
 // A window as it is printed: its size in its own pixels, and how it paints itself on a painter
 // that maps those pixels onto the page. What it paints as an image it makes `imageScale` image
