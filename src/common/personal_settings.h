@@ -8,9 +8,9 @@
 enum class PrinterFont : int16_t { Standard = 0, CourierNew = 6 };
 
 struct PersonalSettings {
-    QString currencySymbol;
+    QString currencySymbol{};
     PrinterFont printerFont = PrinterFont::Standard;
-    QString userName;
+    QString userName{};
     // Printed lines a page holds, measured on the printing device (0 before it is measured);
     // not stored in the file.
     int16_t linesPerPage = 0;
