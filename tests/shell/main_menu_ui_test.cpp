@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "planning/ui/mortgage_window.h"
 #include "planning/ui/savings_plan_window.h"
@@ -166,6 +168,21 @@ TEST_F(MainMenu, StartUpReadsTheSettingsAndShowsBackdropAndMenu) {
     EXPECT_EQ(m->MyName()->isVisible(), !State().settings.userName.isEmpty());
 }
 
+namespace {
+
+// The program was asked to end: an event loop started now stops at once. The request is then
+// cleared by running the application's own loop for a moment, so that the modal windows of the
+// tests after this one wait for their answers.
+void ExpectTheProgramToEnd() {
+    QEventLoop loop;
+    QTimer::singleShot(1000, &loop, [&loop] { loop.exit(1); });
+    EXPECT_EQ(loop.exec(), -1);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
+}  // namespace
+
 TEST_F(MainMenu, ExitEndsTheProgramWithEveryWindowClosed) {
     MenuMain* m = menu();
     Windows().show(QStringLiteral("bakgnd"));
@@ -174,10 +191,12 @@ TEST_F(MainMenu, ExitEndsTheProgramWithEveryWindowClosed) {
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     EXPECT_TRUE(script.messages().empty());  // no question, nothing saved
+    ExpectTheProgramToEnd();
 
     // Closing the menu's frame does the same: the backdrop is never left alone.
     m->show();
     Windows().show(QStringLiteral("bakgnd"));
     m->close();
     EXPECT_FALSE(Windows().visible(QStringLiteral("bakgnd")));
+    ExpectTheProgramToEnd();
 }
