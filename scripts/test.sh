@@ -14,6 +14,18 @@ ctest_log=$(mktemp)
 (cd build-test && ctest --output-on-failure -j "$jobs" --timeout 300) | tee "$ctest_log"
 total=$(sed -n 's/.* tests failed out of \([0-9]*\).*/\1/p' "$ctest_log" | tail -n 1)
 rm -f "$ctest_log"
+# Each test binary once more as one process, its tests in a random order: no test may lean on
+# what another leaves behind. The seed is printed so that a failing order can be run again.
+seed=${VANTORA_TEST_SEED:-$((RANDOM % 99999 + 1))}
+echo "Both test binaries shuffled, seed $seed (VANTORA_TEST_SEED=$seed repeats the order)"
+(
+  cd build-test
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1
+  export LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp:print_suppressions=0
+  export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  ./model_tests --gtest_shuffle --gtest_random_seed="$seed" --gtest_brief=1
+  ./ui_tests --gtest_shuffle --gtest_random_seed="$seed" --gtest_brief=1
+)
 # The real program on a virtual display under a window manager: what the user sees first.
 scripts/desktop_smoke.sh build-test/vantora
 # The same program as a screen reader reads it: every control named by its caption.
