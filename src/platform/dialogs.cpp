@@ -11,9 +11,11 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTreeView>
 #include <QUrl>
 #include <QWidget>
 
@@ -314,6 +316,15 @@ void sizeAndNameFileDialog(QFileDialog& dialog) {
         auto* list = qobject_cast<QComboBox*>(caption->buddy());
         if (!list && !caption->buddy()) list = listBeside(dialog, caption);
         if (list && list->accessibleName().isEmpty()) accessibility::nameByCaption(list, caption);
+    }
+    // Its detailed list shows sizes, kinds and dates as wide as the rows in view write them, and
+    // gives the names the rest (Qt would open them at widths of its own, cutting "Plain text
+    // document" short and hiding the dates behind a scroll bar).
+    for (QTreeView* list : dialog.findChildren<QTreeView*>()) {
+        QHeaderView* header = list->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
     }
 }
 

@@ -4,9 +4,13 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -49,7 +53,8 @@ bool WaitUntil(const std::function<bool()>& done) {
 
 int DialogsLeft() {
     int left = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) left += qobject_cast<QFileDialog*>(w) != nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        left += qobject_cast<QFileDialog*>(w) != nullptr;
     return left;
 }
 }  // namespace
@@ -80,7 +85,8 @@ TEST(FileDialogOpening, OpensModalOverItsWindowInTheFolderAskedFor) {
                 seen = true;
                 EXPECT_EQ(d->windowTitle(), QString::fromLatin1(c.title));
                 EXPECT_EQ(d->directory().absolutePath(), QDir(c.expected).absolutePath());
-                EXPECT_EQ(d->acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+                EXPECT_EQ(d->acceptMode(),
+                          c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
                 EXPECT_EQ(d->nameFilters(), QStringList{QStringLiteral("Database (*.wms)")});
                 EXPECT_EQ(d->parentWidget(), tool.get());
                 EXPECT_TRUE(d->isModal());
@@ -129,8 +135,8 @@ TEST(FileDialogOpening, WhatIsTypedAsItOpensGivesWhatItWouldOnceListed) {
                 if (c.listed) {
                     auto* view = d->findChild<QTreeView*>();
                     ASSERT_NE(view, nullptr);
-                    ASSERT_TRUE(
-                        WaitUntil([&] { return view->model()->rowCount(view->rootIndex()) == 400; }));
+                    ASSERT_TRUE(WaitUntil(
+                        [&] { return view->model()->rowCount(view->rootIndex()) == 400; }));
                 }
                 EXPECT_EQ(name->text(), "Portfolio 7.wms");
                 if (!c.keys.isEmpty()) {
@@ -162,4 +168,36 @@ TEST(FileDialogOpening, NamesEveryControlForAScreenReader) {
     });
     EXPECT_TRUE(heard.contains(QStringLiteral("Look in:")));
     EXPECT_TRUE(heard.contains(QStringLiteral("Files of type:")));
+}
+
+// The detailed list shows every size, kind and date whole, the names taking the room left, with
+// no scroll bar across: Qt's own widths cut "plain text document" short and hid the dates.
+TEST(FileDialogOpening, ShowsSizesKindsAndDatesWhole) {
+    QTemporaryDir dir;
+    for (const char* name : {"Portfolio.wms", "notes.txt", "A rather long portfolio name.wms"}) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("96 bytes or so of text\n");
+    }
+    bool checked = false;
+    Choose(dir.path(), [&](QFileDialog* d) {
+        d->setNameFilter(QStringLiteral("All (*)"));
+        auto* list = d->findChild<QTreeView*>();
+        ASSERT_NE(list, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return list->model()->rowCount(list->rootIndex()) == 3; }));
+        QTest::qWait(50);  // the kinds and sizes of the rows come in after the names
+        QHeaderView* header = list->header();
+        const QFontMetrics fm(list->font());
+        QAbstractItemModel* model = list->model();
+        for (int r = 0; r < model->rowCount(list->rootIndex()); ++r)
+            for (int c = 1; c < header->count(); ++c) {
+                const QString text = model->index(r, c, list->rootIndex()).data().toString();
+                if (header->isSectionHidden(c) || text.isEmpty()) continue;
+                EXPECT_GT(header->sectionSize(c), fm.horizontalAdvance(text)) << text.toStdString();
+            }
+        EXPECT_GE(header->sectionSize(0), 2 * QFontMetrics(list->font()).averageCharWidth() * 8);
+        EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+        checked = true;
+    });
+    EXPECT_TRUE(checked);
 }
