@@ -6,22 +6,22 @@
 
 #include "investments/model/current_value.h"
 #include "investments/model/portfolio.h"
-#include "investments/ui/portfolio_state.h"
+#include "investments/model/portfolio_document.h"
+#include "investments/ui/fund_menu_window.h"
 #include "shell/ui/app_state.h"
 
-inline void FillFullPortfolio() {
-    State().reset();
-    ResetTables(State());
-    AppState& s = State();
-    s.settings.currencySymbol = QStringLiteral("$");
+// Fills `doc` (made fresh) with it.
+inline void FillFullPortfolio(PortfolioDocument& doc) {
+    doc = PortfolioDocument();
+    Portfolio& s = doc.portfolio;
     for (int k = 1; k <= kMaxFunds; ++k)
-        s.FundNames[k] = {QStringLiteral("Fund %1 Income").arg((k * 17) % 31),
-                          QStringLiteral(" %1").arg(k)};
-    s.FundCount() = kMaxFunds;
+        s.funds[k] = {QStringLiteral("Fund %1 Income").arg((k * 17) % 31),
+                      QStringLiteral(" %1").arg(k)};
+    s.fundCount = kMaxFunds;
     QRandomGenerator rng(42);
     const char* codes[] = {"B", "B", "S", "C", "D", "U"};
     for (int r = 1; r <= kMaxRecords; ++r) {
-        FundRecord& rec = s.Records[r];
+        FundRecord& rec = s.records[r];
         rec.FundNo = Money::fromInt(1 + rng.bounded(kMaxFunds));
         rec.TypeCode = QString::fromLatin1(codes[r % 6]);
         rec.TradeDate = QDate(1985, 1, 1).addDays(rng.bounded(9000));
@@ -37,7 +37,17 @@ inline void FillFullPortfolio() {
             rec.BookValue = rec.Price * rec.Shares + rec.Fee;
         }
     }
-    s.RecordCount = kMaxRecords;
-    PrepareFundTotals(State().FundTotals);
-    for (int k = 1; k <= kMaxFunds; ++k) s.FundTotals(k, 2) = Money::fromDouble(20);
+    s.recordCount = kMaxRecords;
+    PrepareFundTotals(doc.totals);
+    for (int k = 1; k <= kMaxFunds; ++k) doc.totals(k, 2) = Money::fromDouble(20);
+}
+
+// The program's state made fresh ("$" as the currency symbol) and the portfolio in the fund
+// menu's document (the windows must be defined).
+inline PortfolioDocument& FillFullPortfolio() {
+    State().reset();
+    State().settings.currencySymbol = QStringLiteral("$");
+    PortfolioDocument& doc = FundMenuDocument();
+    FillFullPortfolio(doc);
+    return doc;
 }

@@ -23,7 +23,13 @@ namespace {
 
 // The investment manager's hand-over: 30 funds, each with a gain and a value.
 void fundHandOver() {
-    FillFullPortfolio();
+    State().reset();
+    PortfolioDocument doc;
+    FillFullPortfolio(doc);
+    // The charts' copy of the funds, as the current value leaves it.
+    State().FundNames = doc.portfolio.funds;
+    State().FundTotals = doc.totals;
+    State().FundCount() = static_cast<int16_t>(doc.portfolio.fundCount);
     for (int k = 1; k <= kMaxFunds; ++k) {
         State().FundTotals(k, 5) = Money::fromDouble((k * 37 % 200) - 60.5);
         State().FundTotals(k, 3) = Money::fromDouble(1000.0 * k + 0.25);

@@ -10,7 +10,6 @@
 #include "common/print_device.h"
 #include "investments/model/display_records.h"
 #include "investments/model/table_report.h"
-#include "investments/ui/portfolio_state.h"
 #include "planning/model/mortgage.h"
 #include "planning/model/mortgage_report.h"
 #include "platform/dialogs.h"
@@ -76,15 +75,17 @@ void BM_LoanPrintToPdf480Months(benchmark::State& state) {
 BENCHMARK(BM_LoanPrintToPdf480Months)->Arg(0)->Arg(6)->Unit(benchmark::kMillisecond);
 
 void BM_RecordListingPrintToPdf1000(benchmark::State& state) {
-    FillFullPortfolio();
+    State().reset();
+    State().settings.currencySymbol = QStringLiteral("$");
     State().settings.linesPerPage = 59;
     State().settings.printerFont = static_cast<PrinterFont>(state.range(0));
-    AppState& s = State();
-    HeldPortfolio held(s);
-    BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.settings.currencySymbol);
+    const AppState& s = State();
+    PortfolioDocument doc;
+    FillFullPortfolio(doc);
+    BuildRecordView(doc.portfolio, doc.totals, kAllRecordsSlot, s.settings.currencySymbol);
     const QString header = QStringLiteral("Every transaction");
     printToPdf(state, [&](PrintDevice& d) {
-        PrintRecordReport(d, header, held.value, s.FundTotals, kAllRecordsSlot, QString(),
+        PrintRecordReport(d, header, doc.portfolio, doc.totals, kAllRecordsSlot, QString(),
                           s.settings);
     });
 }

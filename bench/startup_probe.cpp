@@ -23,8 +23,8 @@
 
 #include "bench_portfolio.h"
 #include "investments/model/current_value.h"
+#include "investments/model/portfolio_document.h"
 #include "investments/ui/current_value_window.h"
-#include "investments/ui/portfolio_state.h"
 #include "investments/ui/table_window.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
@@ -68,14 +68,11 @@ int openLargestPortfolio(const QString& path) {
         std::fprintf(stderr, "the portfolio did not open\n");
         return 1;
     }
-    InstallPortfolio(State(), std::move(*portfolio));
-    for (int k = 1; k <= State().FundCount(); ++k) State().FundTotals(k, 2) = Money::fromInt(20);
-    {
-        HeldPortfolio held(State());
-        AccumulateHoldings(held.value, State().FundTotals);
-    }
-    TableMode = 1;
-    if (!ComputeCurrentValue()) return 1;
+    PortfolioDocument& doc = FundMenuDocument();
+    doc.portfolio = std::move(*portfolio);
+    for (int k = 1; k <= doc.portfolio.fundCount; ++k) doc.totals(k, 2) = Money::fromInt(20);
+    AccumulateHoldings(doc.portfolio, doc.totals);
+    if (!ComputeCurrentValue(doc)) return 1;
     // The chart paints its children (the window itself has nothing of its own to paint).
     PaintWatch watch(Windows().get(QStringLiteral("Form1")));
     qApp->installEventFilter(&watch);
@@ -159,12 +156,9 @@ constexpr double kPortfolioMemoryLimit = 1.5;
 int compare(int runs) {
     QTemporaryDir dir;
     const QString portfolio = dir.filePath(QStringLiteral("Largest.wms"));
-    FillFullPortfolio();
-    bool written = false;
-    {
-        HeldPortfolio held(State());
-        written = WritePortfolioFile(portfolio, held.value);
-    }
+    PortfolioDocument doc;
+    FillFullPortfolio(doc);
+    const bool written = WritePortfolioFile(portfolio, doc.portfolio);
     if (!written) {
         std::fprintf(stderr, "the largest portfolio could not be written\n");
         return 1;

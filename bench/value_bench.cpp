@@ -11,7 +11,6 @@
 #include "investments/model/portfolio.h"
 #include "investments/model/portfolio_sort.h"
 #include "investments/ui/current_value_window.h"
-#include "investments/ui/portfolio_state.h"
 #include "investments/ui/table_window.h"
 #include "platform/grid.h"
 #include "platform/window_registry.h"
@@ -28,13 +27,11 @@ void dropUnloadedWindows() {
 }
 
 void BM_CurrentValueFigures(benchmark::State& state) {
-    FillFullPortfolio();
-    AppState& s = State();
-    HeldPortfolio held(s);
+    PortfolioDocument doc;
+    FillFullPortfolio(doc);
     for (auto _ : state) {
-        AccumulateHoldings(held.value, s.FundTotals);
-        benchmark::DoNotOptimize(
-            ComputeFundValues(held.value, s.FundTotals, s.settings.currencySymbol));
+        AccumulateHoldings(doc.portfolio, doc.totals);
+        benchmark::DoNotOptimize(ComputeFundValues(doc.portfolio, doc.totals, QStringLiteral("$")));
     }
 }
 BENCHMARK(BM_CurrentValueFigures)->Unit(benchmark::kMillisecond);
@@ -42,15 +39,11 @@ BENCHMARK(BM_CurrentValueFigures)->Unit(benchmark::kMillisecond);
 // "&Calculate" as the user sees it: the figures, and the table window filled, shown and drawn.
 void BM_CurrentValueTable(benchmark::State& state) {
     dropUnloadedWindows();
-    FillFullPortfolio();
     DefineWindows();
+    PortfolioDocument& doc = FillFullPortfolio();
     for (auto _ : state) {
-        {
-            HeldPortfolio held(State());
-            AccumulateHoldings(held.value, State().FundTotals);
-        }
-        TableMode = 1;
-        if (!ComputeCurrentValue()) state.SkipWithError("not calculated");
+        AccumulateHoldings(doc.portfolio, doc.totals);
+        if (!ComputeCurrentValue(doc)) state.SkipWithError("not calculated");
         QCoreApplication::processEvents();  // as the event loop does after the click
     }
     Windows().unloadAll();
@@ -59,39 +52,35 @@ BENCHMARK(BM_CurrentValueTable)->Unit(benchmark::kMillisecond);
 
 // "S&ort Records": funds by name, then records by date, from the unsorted table each time.
 void BM_SortFundsAndRecords(benchmark::State& state) {
-    FillFullPortfolio();
-    const std::vector<FundRecord> records = State().Records;
-    const std::vector<FundNameRow> funds = State().FundNames;
+    PortfolioDocument doc;
+    FillFullPortfolio(doc);
+    const Portfolio unsorted = doc.portfolio;
     for (auto _ : state) {
         state.PauseTiming();
-        State().Records = records;
-        State().FundNames = funds;
+        Portfolio p = unsorted;
         state.ResumeTiming();
-        HeldPortfolio held(State());
-        SortFunds(held.value);
-        if (!SortRecordsByDate(held.value)) state.SkipWithError("date did not convert");
+        SortFunds(p);
+        if (!SortRecordsByDate(p)) state.SkipWithError("date did not convert");
     }
 }
 BENCHMARK(BM_SortFundsAndRecords)->Unit(benchmark::kMillisecond);
 
 void BM_DisplayAllRecordsFigures(benchmark::State& state) {
-    FillFullPortfolio();
-    AppState& s = State();
-    HeldPortfolio held(s);
+    PortfolioDocument doc;
+    FillFullPortfolio(doc);
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            BuildRecordView(held.value, s.FundTotals, kAllRecordsSlot, s.settings.currencySymbol));
+            BuildRecordView(doc.portfolio, doc.totals, kAllRecordsSlot, QStringLiteral("$")));
 }
 BENCHMARK(BM_DisplayAllRecordsFigures)->Unit(benchmark::kMillisecond);
 
 // "&Display Data": the records of `fund` into the table window's grid.
 void BM_DisplayTable(benchmark::State& state) {
     dropUnloadedWindows();
-    FillFullPortfolio();
     DefineWindows();
-    TableMode = 0;
-    State().CurrentFund = static_cast<int>(state.range(0));
-    Windows().get<Table1>(QStringLiteral("Table1"));
+    PortfolioDocument& doc = FillFullPortfolio();
+    doc.cursor.currentFund = static_cast<int16_t>(state.range(0));
+    OpenTable(doc, TableView::Records);
     for (auto _ : state) {
         DisplayRecords();
         QCoreApplication::processEvents();
@@ -105,11 +94,10 @@ BENCHMARK(BM_DisplayTable)->Arg(kAllRecordsSlot)->Arg(7)->Unit(benchmark::kMilli
 // the rows in view are drawn, and each row's texts are made the first time it is drawn.
 void BM_DisplayTableRepaint(benchmark::State& state) {
     dropUnloadedWindows();
-    FillFullPortfolio();
     DefineWindows();
-    TableMode = 0;
-    State().CurrentFund = kAllRecordsSlot;
-    auto* table = Windows().get<Table1>(QStringLiteral("Table1"));
+    PortfolioDocument& doc = FillFullPortfolio();
+    doc.cursor.currentFund = kAllRecordsSlot;
+    auto* table = OpenTable(doc, TableView::Records);
     DisplayRecords();
     Grid* grid = table->Grid5();
     QImage image(grid->size(), QImage::Format_ARGB32_Premultiplied);

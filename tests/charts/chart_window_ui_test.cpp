@@ -9,6 +9,9 @@
 #include "charts/model/chart_points.h"
 #include "charts/ui/chart_hand_over.h"
 #include "charts/ui/chart_window.h"
+#include "investments/model/current_value.h"
+#include "investments/table_test_ui_state.h"
+#include "investments/ui/current_value_window.h"
 #include "investments/ui/table_window.h"
 #include "planning/ui/savings_plan_window.h"
 #include "platform/chart_view.h"
@@ -530,15 +533,19 @@ namespace {
 class ChartFromCurrentValue : public WindowTest {};
 
 TEST_F(ChartFromCurrentValue, ShowGraphChartsTheFundsAndReturnsToTheTable) {
-    State().FundNames.assign(32, FundNameRow());
-    State().FundTotals.create(32, 9);
-    State().FundNames[1].FundName = QStringLiteral("Growth Fund");
-    State().FundNames[2].FundName = QStringLiteral("Bond Fund");
-    State().FundTotals(1, 5) = Money::fromDouble(50);  // 1000 grown to 1500
-    State().FundTotals(2, 5) = Money::fromDouble(-5);
-    State().FundCount() = 2;
+    using namespace testportfolio;
+    Fresh();
+    AddFund(QStringLiteral("Growth Fund"));
+    AddFund(QStringLiteral("Bond Fund"));
+    AddRecord(1, "B", 10, 100, 0, 0, QDate(1996, 1, 2));
+    AddRecord(2, "B", 10, 100, 0, 0, QDate(1996, 1, 2));
+    PrepareFundTotals(Doc().totals);
+    Doc().totals(1, 2) = M(15);  // 1000 grown to 1500
+    Doc().totals(2, 2) = M(9.5);
+    AccumulateHoldings(Doc().portfolio, Doc().totals);
     State().GraphSource = ChartSource::RetirementFixedAmount;  // left over from a calculator
-    auto* table = Windows().showIn<Table1>(QStringLiteral("Table1"), TableView::CurrentValue);
+    ASSERT_TRUE(ComputeCurrentValue(Doc()));
+    auto* table = Windows().get<Table1>(QStringLiteral("Table1"));
     table->DrwGraph()->click();
     auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
     ASSERT_TRUE(f->isVisible());

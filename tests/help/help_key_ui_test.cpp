@@ -119,11 +119,11 @@ TEST_F(HelpKey, TheTableWindowOpensTheSectionOfWhatItShows) {
         chooser->Fund()->setCurrentRow(0);
         QTest::keyClick(chooser->Fund(), Qt::Key_Return);
     });
-    DisplayDataCommand();
+    DisplayDataCommand(Doc());
     State().settings.printerFont = PrinterFont::Standard;
-    State().FundTotals(1, 2) = Money::fromInt(12);  // the price typed for the current value
+    Doc().totals(1, 2) = Money::fromInt(12);  // the price typed for the current value
     for (const char* anchor : {"display", "currentvalue"}) {
-        if (QString::fromLatin1(anchor) == u"currentvalue") ASSERT_TRUE(ComputeCurrentValue());
+        if (QString::fromLatin1(anchor) == u"currentvalue") ASSERT_TRUE(ComputeCurrentValue(Doc()));
         QWidget* w = Windows().get(QStringLiteral("Table1"));
         ASSERT_TRUE(w && w->isVisible());
         PressF1In(w);

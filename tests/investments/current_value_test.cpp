@@ -29,18 +29,23 @@ class CurrentValue : public PortfolioTest {
 TEST_F(CurrentValue, GainOfFiveHundredOnBookOfThousandIsFiftyPerCent) {
     AddFund(QStringLiteral("Alpha"));
     AddRecord(1, "B", 10, 90, 100, 0, d1);  // 900 + fee 100 = book 1000
-    const CurrentValueView v = Value({1500.0 / 90});
-    const auto& t = totals;
-    EXPECT_EQ(t(1, 1), M(1000));
-    EXPECT_EQ(t(1, 4), t(1, 3) - M(1000));
-    EXPECT_EQ(t(1, 5), Money::fromDouble(t(1, 4).toDouble() / 10));
+    const FundValue a = Value({1500.0 / 90}).values.funds[0];
+    EXPECT_EQ(a.bookCost, M(1000));
+    EXPECT_EQ(a.gain, a.value - M(1000));
+    EXPECT_EQ(a.gainPercent, Money::fromDouble(a.gain.toDouble() / 10));
 
     AddFund(QStringLiteral("Beta"));
     AddRecord(2, "B", 10, 100, 0, 0, d1);
     const CurrentValueView w = Value({1500.0 / 90, 15});
+    const FundValue& b = w.values.funds[1];
+    EXPECT_EQ(b.value, M(1500));
+    EXPECT_EQ(b.gain, M(500));
+    EXPECT_EQ(b.gainPercent, M(50));
+    // The figures are kept in the totals too (columns 3, 4, 5; the total in row 31).
     EXPECT_EQ(totals(2, 3), M(1500));
     EXPECT_EQ(totals(2, 4), M(500));
     EXPECT_EQ(totals(2, 5), M(50));
+    EXPECT_EQ(totals(31, 3), w.values.total.value);
     EXPECT_EQ(w.rows[1], (QStringList{"Beta", "100.0000", "1,000.00", "$15.00", "1,500.00",
                                       "500.00", "50.00%"}));
 }
@@ -48,24 +53,24 @@ TEST_F(CurrentValue, GainOfFiveHundredOnBookOfThousandIsFiftyPerCent) {
 // Worked case: sales returned more than was paid; the gain is measured against the money put in.
 TEST_F(CurrentValue, NegativeBookCostIsMeasuredAgainstMoneyPutIn) {
     AddFund(QStringLiteral("Alpha"));
-    AddRecord(1, "B", 10, 100, 0, 0, d1);  // book 1000, money put in 1000
-    AddRecord(1, "S", 15, 80, 0, 0, d2);   // book -1200
-    Value({15});                           // 20 shares left, worth 300
-    const auto& t = totals;
-    EXPECT_EQ(t(1, 1), M(-200));
-    EXPECT_EQ(t(1, 6), M(1000));
-    EXPECT_EQ(t(1, 3), M(300));
-    EXPECT_EQ(t(1, 4), M(500));
-    EXPECT_EQ(t(1, 5), M(50));
-    EXPECT_EQ(t(31, 5), M(50));  // the total follows the same rule
+    AddRecord(1, "B", 10, 100, 0, 0, d1);        // book 1000, money put in 1000
+    AddRecord(1, "S", 15, 80, 0, 0, d2);         // book -1200
+    const CurrentValues v = Value({15}).values;  // 20 shares left, worth 300
+    const FundValue& a = v.funds[0];
+    EXPECT_EQ(a.bookCost, M(-200));
+    EXPECT_EQ(a.moneyIn, M(1000));
+    EXPECT_EQ(a.value, M(300));
+    EXPECT_EQ(a.gain, M(500));
+    EXPECT_EQ(a.gainPercent, M(50));
+    EXPECT_EQ(v.total.gainPercent, M(50));  // the total follows the same rule
 }
 
 TEST_F(CurrentValue, FundWithoutBookCostOrMoneyPutInGainsHundredPerCent) {
     AddFund(QStringLiteral("Gift"));
     AddRecord(1, "D", 10, 10, 0, 0, d1);  // shares received, book 0
-    Value({12});
-    EXPECT_EQ(totals(1, 5), M(100));
-    EXPECT_EQ(totals(31, 5), M(0));  // no book cost in the whole portfolio
+    const CurrentValues v = Value({12}).values;
+    EXPECT_EQ(v.funds[0].gainPercent, M(100));
+    EXPECT_EQ(v.total.gainPercent, M(0));  // no book cost in the whole portfolio
 }
 
 TEST_F(CurrentValue, OnlyHeldFundsNeedAPrice) {

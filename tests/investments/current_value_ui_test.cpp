@@ -24,7 +24,7 @@ namespace {
 const QDate d1(1996, 3, 15), d2(1996, 9, 1);
 
 CurrValue* OpenPrices() {
-    CompValueCommand();
+    CompValueCommand(Doc());
     return Windows().visible("CurrValue") ? Windows().get<CurrValue>("CurrValue") : nullptr;
 }
 
@@ -38,9 +38,8 @@ class PriceGrid : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Fresh();
         Windows().show("FundMenu");
-        Fresh();  // the fund menu made its own empty tables
+        Fresh();
         AddFund("Alpha");
         AddFund("Beta");
         AddRecord(1, "B", 10, 100, 0, 0, d1);
@@ -59,13 +58,13 @@ TEST_F(PriceGrid, TypingBackspaceDeleteAndEnter) {
 
     keys::type(g, "12.5");
     EXPECT_EQ(g->cellText(1, 1), "12.50");
-    EXPECT_EQ(State().FundTotals(1, 2), M(12.5));
+    EXPECT_EQ(Doc().totals(1, 2), M(12.5));
     keys::type(g, "x");
     EXPECT_EQ(script.beeps(), 1);
     EXPECT_EQ(g->cellText(1, 1), "12.50");
     Key(g, Qt::Key_Backspace);
     EXPECT_EQ(g->cellText(1, 1), "");
-    EXPECT_EQ(State().FundTotals(1, 2), M(0));
+    EXPECT_EQ(Doc().totals(1, 2), M(0));
 
     keys::type(g, "1234.5\r");  // Enter moves down a row
     EXPECT_EQ(g->cellText(1, 1), "1,234.50");
@@ -74,8 +73,8 @@ TEST_F(PriceGrid, TypingBackspaceDeleteAndEnter) {
     EXPECT_EQ(g->cellText(2, 1), "3.00");
     Key(g, Qt::Key_Delete);
     EXPECT_EQ(g->cellText(2, 1), "");
-    EXPECT_EQ(State().FundTotals(2, 2), M(0));
-    EXPECT_EQ(State().FundTotals(1, 2), M(1234.5));
+    EXPECT_EQ(Doc().totals(2, 2), M(0));
+    EXPECT_EQ(Doc().totals(1, 2), M(1234.5));
 }
 
 TEST_F(PriceGrid, NameColumnTakesNoKeys) {
@@ -86,7 +85,7 @@ TEST_F(PriceGrid, NameColumnTakesNoKeys) {
     keys::type(g, "5");
     Key(g, Qt::Key_Delete);
     EXPECT_EQ(g->cellText(1, 0), "Alpha");
-    EXPECT_EQ(State().FundTotals(1, 2), M(0));
+    EXPECT_EQ(Doc().totals(1, 2), M(0));
 }
 
 TEST_F(PriceGrid, RowsBeyondThirtyRefuseEveryKey) {
@@ -121,8 +120,8 @@ TEST_F(PriceGrid, MissingPriceIsReportedAndTheWindowStays) {
     EXPECT_EQ(script.lastMessage().title, "Entry Error");
     EXPECT_TRUE(Windows().visible("CurrValue"));
     EXPECT_FALSE(Windows().exists("Table1"));
-    EXPECT_EQ(State().FundTotals(1, 0), M(0));   // totals cleared
-    EXPECT_EQ(State().FundTotals(1, 2), M(15));  // the typed price stays
+    EXPECT_EQ(Doc().totals(1, 0), M(0));   // totals cleared
+    EXPECT_EQ(Doc().totals(1, 2), M(15));  // the typed price stays
 }
 
 TEST_F(PriceGrid, PricesSurviveLeavingAndComingBack) {
@@ -144,7 +143,7 @@ TEST_F(PriceGrid, CommandRefusesEmptyMemoryAndEmptyFunds) {
     EXPECT_EQ(script.lastMessage().text,
               "You have Added a Fund Name but have not entered a record in it. Either delete the "
               "Fund name or add a record. I cannot work with an empty Fund.");
-    EXPECT_TRUE(CheckEmptyFunds());
+    EXPECT_TRUE(CheckEmptyFunds(Doc()));
     Fresh();
     EXPECT_EQ(OpenPrices(), nullptr);
     EXPECT_EQ(script.lastMessage().text, "No Records in Memory");
@@ -171,7 +170,7 @@ TEST_F(PriceGrid, CalculateShowsTheValueTable) {
               (QStringList{"Alpha", "20.0000", "-200.00", "$15.00", "300.00", "500.00", "50.00%"}));
     // Book cost 0 in all: the total per cent stays 0.
     EXPECT_EQ(total, (QStringList{"Total:", "30.0000", "$.00", "", "$400.00", "$400.00", ".00%"}));
-    EXPECT_FALSE(State().ReportPages[1].isEmpty());
+    EXPECT_FALSE(Doc().reportPages[1].isEmpty());
 }
 
 // The sample portfolio, every price typed as 20.00 as its help message says,
@@ -184,8 +183,8 @@ TEST_F(SamplePortfolio, TwentyAShareEndToEnd) {
     script.chooseFile(QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS"));
     menu->button("Loadfile")->click();
     settle();
-    ASSERT_GT(State().RecordCount, 0);
-    const int funds = State().FundCount();
+    ASSERT_GT(Doc().portfolio.recordCount, 0);
+    const int funds = Doc().portfolio.fundCount;
 
     menu->button("CompCurr")->click();
     auto* prices = Windows().get<CurrValue>("CurrValue");
@@ -201,8 +200,9 @@ TEST_F(SamplePortfolio, TwentyAShareEndToEnd) {
     Money total;
     for (int f = 1; f <= funds; ++f) {
         Money shares;
-        for (int r = 1; r <= State().RecordCount; ++r)
-            if (State().Records[r].FundNo == Money::fromInt(f)) shares += State().Records[r].Shares;
+        for (int r = 1; r <= Doc().portfolio.recordCount; ++r)
+            if (Doc().portfolio.records[r].FundNo == Money::fromInt(f))
+                shares += Doc().portfolio.records[r].Shares;
         EXPECT_EQ(table->Grid5()->cellText(f, 4), Format(shares * M(20), u"####,,###.00")) << f;
         EXPECT_EQ(table->Grid5()->cellText(f, 3), "$20.00");
         total += shares * M(20);

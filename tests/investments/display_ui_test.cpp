@@ -81,15 +81,15 @@ TEST_F(DisplayData, ChooserListsTheFundsAndCancelDoesNothing) {
         EXPECT_EQ(chooser->Fund()->currentRow(), 0);
         chooser->Command2()->click();
     });
-    DisplayDataCommand();
-    EXPECT_EQ(State().CurrentFund, 0);
+    DisplayDataCommand(Doc());
+    EXPECT_EQ(Doc().cursor.currentFund, 0);
     EXPECT_FALSE(Windows().exists("Table1"));
     EXPECT_TRUE(Windows().visible("FundMenu"));
 }
 
 TEST_F(DisplayData, OneFundWithTotalsAndPricing) {
     script.onModal(Choose(1));
-    DisplayDataCommand();
+    DisplayDataCommand(Doc());
     ASSERT_TRUE(Windows().visible("Table1"));
     EXPECT_FALSE(Windows().visible("FundMenu"));
     Table1* t = table();
@@ -112,7 +112,7 @@ TEST_F(DisplayData, OneFundWithTotalsAndPricing) {
     EXPECT_EQ(Row(g, 9, 2, 4),
               (QStringList{"Current   ", "Total      ", "Gain or   ", "Gain or   "}));
     EXPECT_EQ(Row(g, 12, 2, 4), (QStringList{"15.00", "300.00", "500.00", "50.00%"}));
-    EXPECT_TRUE(State().ReportPages[1].startsWith(" Current Price"));
+    EXPECT_TRUE(Doc().reportPages[1].startsWith(" Current Price"));
 
     script.onModal(Price("99", false));  // Cancel changes nothing
     t->DrwGraph()->click();
@@ -123,7 +123,7 @@ TEST_F(DisplayData, PricingWithoutABaseSaysItCannotCalculate) {
     AddFund("Gift");
     AddRecord(3, "D", 10, 10, 0, 0, QDate(1996, 3, 1));
     script.onModal(Choose(3));
-    DisplayDataCommand();
+    DisplayDataCommand(Doc());
     script.onModal(Price("12"));
     table()->DrwGraph()->click();
     EXPECT_EQ(script.lastMessage().text, "Cannot calculate.");
@@ -132,7 +132,7 @@ TEST_F(DisplayData, PricingWithoutABaseSaysItCannotCalculate) {
 
 TEST_F(DisplayData, AllRecordsHidesPricing) {
     script.onModal(Choose(31));
-    DisplayDataCommand();
+    DisplayDataCommand(Doc());
     Table1* t = table();
     EXPECT_EQ(t->windowTitle(), "All Records");
     EXPECT_FALSE(t->DrwGraph()->isVisible());
@@ -141,13 +141,13 @@ TEST_F(DisplayData, AllRecordsHidesPricing) {
     t->ExitBut()->click();
     settle();
     EXPECT_TRUE(Windows().visible("FundMenu"));
-    EXPECT_EQ(State().CurrentFund, 0);
-    EXPECT_EQ(State().ReportPages.size(), 4);
+    EXPECT_EQ(Doc().cursor.currentFund, 0);
+    EXPECT_EQ(Doc().reportPages.size(), 4);
 }
 
 TEST_F(DisplayData, PrintingTheRecordViewAsksForAHeader) {
     script.onModal(Choose(1));
-    DisplayDataCommand();
+    DisplayDataCommand(Doc());
     script.onModal([](QWidget* w) {
         auto* input = w->findChild<QLineEdit*>("InFName");
         ASSERT_TRUE(input);
@@ -170,31 +170,31 @@ TEST_F(DisplayData, PrintingTheRecordViewAsksForAHeader) {
 }
 
 TEST_F(DisplayData, SortFromTheMenu) {
-    State().FundNames[1].FundName = "Zulu";
-    State().FundTotals(1, 2) = M(9);
+    Doc().portfolio.funds[1].FundName = "Zulu";
+    Doc().totals(1, 2) = M(9);
     auto* menu = Windows().get<FundMenu>("FundMenu");
     menu->button("SortRec")->click();
-    EXPECT_EQ(State().FundNames[1].FundName, "Beta");
-    EXPECT_EQ(State().Records[1].FundNo, M(2));  // Zulu's purchase, now in slot 2
-    EXPECT_EQ(State().Records[2].FundNo, M(1));
-    EXPECT_EQ(State().FileChanged, 1);
-    EXPECT_EQ(State().FundTotals(1, 2), M(0));  // the prices go with the old order
+    EXPECT_EQ(Doc().portfolio.funds[1].FundName, "Beta");
+    EXPECT_EQ(Doc().portfolio.records[1].FundNo, M(2));  // Zulu's purchase, now in slot 2
+    EXPECT_EQ(Doc().portfolio.records[2].FundNo, M(1));
+    EXPECT_TRUE(Doc().changed);
+    EXPECT_EQ(Doc().totals(1, 2), M(0));  // the prices go with the old order
     EXPECT_EQ(menu->InfoBox()->text(), " Funds = 2    Records = 3 ");
 }
 
 TEST_F(DisplayData, SortWithABadDateSaysSoAndKeepsTheRecords) {
     State().DateExample = "12/31/1996";
-    State().Records[2].TradeDate = QStringLiteral("not a date");
-    SortRecordsCommand();
+    Doc().portfolio.records[2].TradeDate = QStringLiteral("not a date");
+    SortRecordsCommand(Doc());
     EXPECT_EQ(script.lastMessage().text,
               "Cannot sort file as dates are different format. Should be 12/31/1996");
     EXPECT_EQ(script.lastMessage().title, "Help");
-    EXPECT_EQ(State().Records[3].TypeCode, "S");
+    EXPECT_EQ(Doc().portfolio.records[3].TypeCode, "S");
 }
 
 TEST_F(DisplayData, NothingToDisplay) {
     Fresh();
-    DisplayDataCommand();
+    DisplayDataCommand(Doc());
     EXPECT_EQ(script.lastMessage().text, "No Records in Memory");
     EXPECT_TRUE(script.modalWindows().empty());
 }
@@ -203,7 +203,7 @@ TEST_F(DisplayData, TotalsBeyondTheMoneyRangeCannotCalculate) {
     AddRecord(2, "B", 1, 6e14, 0, 0, QDate(1997, 1, 1));
     AddRecord(2, "B", 1, 6e14, 0, 0, QDate(1997, 1, 2));
     script.onModal(Choose(2));
-    DisplayDataCommand();
+    DisplayDataCommand(Doc());
     settle();
     EXPECT_EQ(script.lastMessage().text, "Cannot calculate.");
     EXPECT_FALSE(Windows().exists("Table1"));

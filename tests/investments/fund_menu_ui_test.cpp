@@ -11,6 +11,7 @@
 
 #include "investments/model/portfolio.h"
 #include "investments/model/record_entry.h"
+#include "investments/table_test_ui_state.h"
 #include "investments/ui/fund_menu_window.h"
 #include "investments/ui/record_entry_window.h"
 #include "platform/window_registry.h"
@@ -21,6 +22,8 @@
 #include "support/ui_test_support.h"
 
 namespace {
+
+using testportfolio::Doc;
 
 const QString kSample = QStringLiteral(VANTORA_SAMPLES "/Dtasampl.WMS");
 const QString kLoadError =
@@ -49,14 +52,14 @@ class FundMenuTest : public WindowTest {
     }
     // One purchase in one fund, as the record window leaves it: changed, unsaved.
     static void typedPortfolio() {
-        AppState& s = State();
-        s.FundCount() = 1;
-        s.FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
-        s.Records[1] =
+        PortfolioDocument& doc = Doc();
+        doc.portfolio.fundCount = 1;
+        doc.portfolio.funds[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
+        doc.portfolio.records[1] =
             MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
                        {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
-        s.RecordCount = 1;
-        s.FileChanged = 1;
+        doc.portfolio.recordCount = 1;
+        doc.changed = true;
     }
 };
 
@@ -76,8 +79,8 @@ TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
                        {"Exitbutton", "E&xit to Main Menu", {5040, 2790, 3450, 450}},
                        {"Label1", "   Information", {990, 4020, 7500, 300}},
                        {"InfoBox", " Funds = 0    Records = 0 ", {990, 4320, 7500, 420}}});
-    EXPECT_EQ(State().Records.size(), 1003u);
-    EXPECT_EQ(State().FundNames[31].FundName, "All Records");
+    EXPECT_EQ(Doc().portfolio.records.size(), 1003u);
+    EXPECT_EQ(Doc().portfolio.funds[31].FundName, "All Records");
     EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     click("Help7");
     EXPECT_EQ(script.lastMessage().title, "Help");
@@ -89,17 +92,17 @@ TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
 
 TEST_F(FundMenuTest, OpeningTheSampleFillsTheTablesAndTheStatusLine) {
     openMenu();
-    State().FundTotals(1, 2) = Money::fromInt(20);  // a typed price is lost by a load
+    Doc().totals(1, 2) = Money::fromInt(20);  // a typed price is lost by a load
     openSample();
     EXPECT_TRUE(script.messages().empty()) << script.lastMessage().text.toStdString();
     ASSERT_EQ(script.fileRequests().size(), 1u);
     EXPECT_FALSE(script.fileRequests()[0].save);
     EXPECT_EQ(info(), " Dtasampl.WMS    Funds = 5    Records = 23 ");
-    EXPECT_EQ(State().FundFileName, "Dtasampl.WMS");
+    EXPECT_EQ(Doc().fileName, "Dtasampl.WMS");
     EXPECT_EQ(State().CallMode, 0);
     EXPECT_EQ(State().ChosenPath, "");
-    EXPECT_EQ(State().FileChanged, 0);
-    EXPECT_EQ(State().FundTotals(1, 2), Money());
+    EXPECT_FALSE(Doc().changed);
+    EXPECT_EQ(Doc().totals(1, 2), Money());
     EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
     EXPECT_TRUE(Windows().visible(QStringLiteral("bakgnd")));
 }
@@ -114,7 +117,7 @@ TEST_F(FundMenuTest, LoadThenSaveGivesBackTheSameBytes) {
     EXPECT_TRUE(script.fileRequests().back().save);
     EXPECT_EQ(script.fileRequests().back().proposedName, "Dtasampl.WMS");
     EXPECT_EQ(readFile(copy), readFile(kSample));
-    EXPECT_EQ(State().FundFileName, "Copy.WMS");
+    EXPECT_EQ(Doc().fileName, "Copy.WMS");
     EXPECT_EQ(info(), " Copy.WMS    Funds = 5    Records = 23 ");
 }
 
@@ -128,12 +131,12 @@ TEST_F(FundMenuTest, ABrokenFileIsRefusedWithTheLoadMessageAndEmptyTables) {
     click("Loadfile");
     EXPECT_EQ(script.lastMessage().text, kLoadError);
     EXPECT_EQ(script.lastMessage().title, "Load File");
-    EXPECT_EQ(State().RecordCount, 0);
-    EXPECT_EQ(State().FundCount(), 0);
-    EXPECT_EQ(State().FundFileName, "");
+    EXPECT_EQ(Doc().portfolio.recordCount, 0);
+    EXPECT_EQ(Doc().portfolio.fundCount, 0);
+    EXPECT_EQ(Doc().fileName, "");
     EXPECT_EQ(State().GraphSource, ChartSource::Investments);
-    EXPECT_TRUE(State().FundNames[1].FundName.isEmpty());
-    EXPECT_EQ(State().FundNames[31].FundNumberText, "31");
+    EXPECT_TRUE(Doc().portfolio.funds[1].FundName.isEmpty());
+    EXPECT_EQ(Doc().portfolio.funds[31].FundNumberText, "31");
     EXPECT_EQ(info(), " Funds = 0    Records = 0 ");
 
     script.chooseFile(folder.filePath(QStringLiteral("missing.wms")));
@@ -144,20 +147,20 @@ TEST_F(FundMenuTest, ABrokenFileIsRefusedWithTheLoadMessageAndEmptyTables) {
 TEST_F(FundMenuTest, CancellingTheDialogChangesNothing) {
     openMenu();
     openSample();
-    State().FileChanged = 1;
+    Doc().changed = true;
     script.answer(dialogs::Answer::No);  // drop the changes
     script.chooseFile(std::nullopt);
     click("Loadfile");
-    EXPECT_EQ(State().RecordCount, 23);
-    EXPECT_EQ(State().FundFileName, "Dtasampl.WMS");
+    EXPECT_EQ(Doc().portfolio.recordCount, 23);
+    EXPECT_EQ(Doc().fileName, "Dtasampl.WMS");
     EXPECT_EQ(State().CallMode, 0);
     script.clear();
     script.chooseFile(std::nullopt);
     click("SaveFile");
     EXPECT_TRUE(script.messages().empty());
-    EXPECT_EQ(State().RecordCount, 23);
+    EXPECT_EQ(Doc().portfolio.recordCount, 23);
     // Nothing was written, so the portfolio still counts as unsaved.
-    EXPECT_EQ(State().FileChanged, 1);
+    EXPECT_TRUE(Doc().changed);
 }
 
 // A date of the year 50 would load, and then every save would fail.
@@ -173,13 +176,13 @@ TEST_F(FundMenuTest, AFileWithDatesThatCouldNotBeSavedAgainIsRefusedWhole) {
     EXPECT_EQ(script.lastMessage().title, "Load File");
     EXPECT_EQ(script.lastMessage().text,
               "File not found or wrong format. Check Filename and/or Directory");
-    EXPECT_EQ(State().RecordCount, 0);
+    EXPECT_EQ(Doc().portfolio.recordCount, 0);
 }
 
 TEST_F(FundMenuTest, OpeningOverUnsavedChangesAsksFirst) {
     openMenu();
     typedPortfolio();
-    State().FundFileName = QStringLiteral("MINE.WMS");
+    Doc().fileName = QStringLiteral("MINE.WMS");
     script.answer(dialogs::Answer::Yes);  // go back and save
     click("Loadfile");
     EXPECT_EQ(script.lastMessage().title, "Changed File in Memory");
@@ -188,13 +191,13 @@ TEST_F(FundMenuTest, OpeningOverUnsavedChangesAsksFirst) {
               "File to Disk?.");
     EXPECT_EQ(script.lastMessage().buttons, dialogs::Buttons::YesNo);
     EXPECT_TRUE(script.fileRequests().empty());
-    EXPECT_EQ(State().RecordCount, 1);
+    EXPECT_EQ(Doc().portfolio.recordCount, 1);
 
     script.answer(dialogs::Answer::No);
     script.chooseFile(kSample);
     click("Loadfile");
-    EXPECT_EQ(State().RecordCount, 23);
-    EXPECT_EQ(State().FileChanged, 0);
+    EXPECT_EQ(Doc().portfolio.recordCount, 23);
+    EXPECT_FALSE(Doc().changed);
 }
 
 TEST_F(FundMenuTest, SavingWithoutRecordsWritesNothing) {
@@ -209,17 +212,17 @@ TEST_F(FundMenuTest, SavingWithoutRecordsWritesNothing) {
 TEST_F(FundMenuTest, AFailedSaveShowsTheMessageAndKeepsTheFileAndTheChanges) {
     openMenu();
     typedPortfolio();
-    State().FundFileName = QStringLiteral("MINE.WMS");
+    Doc().fileName = QStringLiteral("MINE.WMS");
     const QString target = folder.filePath(QStringLiteral("MINE.WMS"));
     writeFile(target, "the old file");
     // A record whose date cannot be written makes the save fail half way.
-    State().Records[1].TradeDate = QStringLiteral("13/45/1999");
+    Doc().portfolio.records[1].TradeDate = QStringLiteral("13/45/1999");
     script.chooseFile(target);
     click("SaveFile");
     EXPECT_EQ(script.lastMessage().text, "MINE.WMS Bad filename, must be in the form MYFILE.WMS");
     EXPECT_EQ(script.lastMessage().title, "Saving Error");
     EXPECT_EQ(readFile(target), "the old file");
-    EXPECT_EQ(State().FileChanged, 1);
+    EXPECT_TRUE(Doc().changed);
     EXPECT_EQ(State().CallMode, 0);
     EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
 }
@@ -231,15 +234,16 @@ TEST_F(FundMenuTest, ExitAsksAboutUnsavedChanges) {
     click("Exitbutton");
     EXPECT_EQ(script.lastMessage().title, "Changed File in Memory");
     EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
-    EXPECT_EQ(State().RecordCount, 1);
+    EXPECT_EQ(Doc().portfolio.recordCount, 1);
 
     script.answer(dialogs::Answer::No);
     click("Exitbutton");
     settle();
     EXPECT_FALSE(Windows().exists(QStringLiteral("FundMenu")));
     EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
-    EXPECT_TRUE(State().Records.empty());
-    EXPECT_EQ(State().FileChanged, 0);
+    // The portfolio went with the menu: the next visit starts without one.
+    EXPECT_EQ(Doc().portfolio.recordCount, 0);
+    EXPECT_FALSE(Doc().changed);
 }
 
 TEST_F(FundMenuTest, ExitWithoutChangesAsksNothing) {
@@ -248,22 +252,22 @@ TEST_F(FundMenuTest, ExitWithoutChangesAsksNothing) {
     click("Exitbutton");
     EXPECT_TRUE(script.messages().empty());
     EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
-    EXPECT_EQ(State().RecordCount, 0);
-    EXPECT_EQ(State().FundFileName, "");
+    EXPECT_EQ(Doc().portfolio.recordCount, 0);
+    EXPECT_EQ(Doc().fileName, "");
 }
 
 TEST_F(FundMenuTest, LeavingWithEveryRecordDeletedLeavesNoNamelessFundsBehind) {
     openMenu();
     openSample();
-    State().RecordCount = 0;  // every record deleted; the funds are left empty
-    State().FileChanged = 1;
+    Doc().portfolio.recordCount = 0;  // every record deleted; the funds are left empty
+    Doc().changed = true;
     click("Exitbutton");
     EXPECT_TRUE(script.messages().empty());  // nothing that could be saved
     settle();
     EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
     openMenu();
     EXPECT_EQ(info(), " Funds = 0    Records = 0 ");
-    EXPECT_EQ(State().FundCount(), 0);
+    EXPECT_EQ(Doc().portfolio.fundCount, 0);
 }
 
 TEST_F(FundMenuTest, AUserStartsAPortfolioSavesItQuitsAndOpensItAgain) {

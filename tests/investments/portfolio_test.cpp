@@ -10,6 +10,7 @@
 #include "common/dates.h"
 #include "investments/model/current_value.h"
 #include "investments/model/display_records.h"
+#include "investments/model/portfolio_document.h"
 #include "investments/model/record_entry.h"
 #include "investments/table_test_portfolio.h"
 #include "support/file_bytes.h"
@@ -188,6 +189,19 @@ TEST_F(PortfolioFile, StatusLineWithAndWithoutAFileName) {
     EXPECT_EQ(FileInfoText("", 2, 2), QStringLiteral(" Funds = 2    Records = 2 "));
     EXPECT_EQ(FileInfoText("MINE.WMS", 2, 2),
               QStringLiteral(" MINE.WMS    Funds = 2    Records = 2 "));
+}
+
+// A new document: no file, nothing changed, the empty tables in their shapes.
+TEST(PortfolioDocumentTest, ANewDocumentHoldsEmptyTables) {
+    const PortfolioDocument doc;
+    EXPECT_EQ(doc.portfolio.records.size(), 1003u);
+    EXPECT_EQ(doc.portfolio.funds.size(), 32u);
+    EXPECT_EQ(doc.portfolio.funds[31].FundNumberText, QStringLiteral("31"));
+    EXPECT_EQ(doc.portfolio.recordCount + doc.portfolio.fundCount, 0);
+    EXPECT_EQ(doc.totals.cols(), 7);
+    EXPECT_EQ(doc.reportPages.size(), 4);
+    EXPECT_TRUE(doc.fileName.isEmpty());
+    EXPECT_FALSE(doc.changed);
 }
 
 TEST_F(PortfolioFile, TypeDescriptions) {

@@ -10,6 +10,7 @@
 
 #include "investments/model/portfolio.h"
 #include "investments/model/record_entry.h"
+#include "investments/table_test_ui_state.h"
 #include "investments/ui/fund_menu_window.h"
 #include "investments/ui/record_entry_window.h"
 #include "platform/window_registry.h"
@@ -20,6 +21,8 @@
 
 namespace {
 
+using testportfolio::Doc;
+
 const QString kNotSaved = QStringLiteral(
     "Record not Saved. Entries must be exactly\r\nas shown in Entry Help. Select it,\r\nthen Pg/Dn "
     "to your transaction type.");
@@ -28,7 +31,7 @@ class RecordWindow : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        auto* menu = Windows().get<FundMenu>(QStringLiteral("FundMenu"));  // creates the tables
+        auto* menu = Windows().get<FundMenu>(QStringLiteral("FundMenu"));  // holds the portfolio
         menu->show();
     }
 
@@ -45,14 +48,14 @@ class RecordWindow : public WindowTest {
     }
 
     static void addFund(const QString& name, int slot) {
-        AppState& s = State();
-        s.FundNames[slot] = {name, QStringLiteral(" %1").arg(slot)};
-        s.FundCount() = std::max<int16_t>(s.FundCount(), static_cast<int16_t>(slot));
+        Portfolio& p = Doc().portfolio;
+        p.funds[slot] = {name, QStringLiteral(" %1").arg(slot)};
+        p.fundCount = std::max(p.fundCount, slot);
     }
     static void addRecord(int fund, const char* code, QDate date, EntryFigures f) {
-        AppState& s = State();
-        s.RecordCount += 1;
-        s.Records[s.RecordCount] = MakeRecord(fund, QString::fromLatin1(code), date, f);
+        Portfolio& p = Doc().portfolio;
+        p.recordCount += 1;
+        p.records[p.recordCount] = MakeRecord(fund, QString::fromLatin1(code), date, f);
     }
 
     // Keys typed go wherever the focus is, as on the keyboard.
@@ -108,9 +111,9 @@ TEST_F(RecordWindow, ASaleTypedByTheUserIsStoredNegativeAndShownAgainAsTyped) {
     RecordEntry* w = open();
     nameTheNewFund(QStringLiteral("Alpha Fund"));
     QTest::mouseClick(w->createfund(), Qt::LeftButton);
-    ASSERT_EQ(State().FundCount(), 1);
-    EXPECT_EQ(State().FundNames[1].FundName, "Alpha Fund");
-    EXPECT_EQ(State().FundNames[1].FundNumberText, " 1");
+    ASSERT_EQ(Doc().portfolio.fundCount, 1);
+    EXPECT_EQ(Doc().portfolio.funds[1].FundName, "Alpha Fund");
+    EXPECT_EQ(Doc().portfolio.funds[1].FundNumberText, " 1");
     EXPECT_EQ(w->Funds()->currentText(), "Alpha Fund");
     // The entry is open: only the save button is left, the focus is on the code.
     EXPECT_EQ(w->AddaRec()->text(), "&Save Record");
@@ -146,8 +149,8 @@ TEST_F(RecordWindow, ASaleTypedByTheUserIsStoredNegativeAndShownAgainAsTyped) {
     EXPECT_EQ(focused(), "AddaRec");
     save(w);
 
-    ASSERT_EQ(State().RecordCount, 1);
-    const FundRecord& r = State().Records[1];
+    ASSERT_EQ(Doc().portfolio.recordCount, 1);
+    const FundRecord& r = Doc().portfolio.records[1];
     EXPECT_EQ(r.TypeCode, "S");
     EXPECT_EQ(r.Shares, M(-100));
     EXPECT_EQ(r.BookValue, M(-950));
@@ -167,7 +170,7 @@ TEST_F(RecordWindow, ASaleTypedByTheUserIsStoredNegativeAndShownAgainAsTyped) {
     EXPECT_TRUE(w->DelRec()->isVisible());
     EXPECT_FALSE(w->correcting());
     // The completion blink: the change is recorded at once, the text comes back afterwards.
-    EXPECT_EQ(State().FileChanged, 1);
+    EXPECT_TRUE(Doc().changed);
     EXPECT_EQ(w->label("Done")->text(), " Instruction completed");
     EXPECT_TRUE(w->flashing());
     EXPECT_TRUE(QTest::qWaitFor([w] { return !w->flashing(); }, 3000));
@@ -196,9 +199,9 @@ TEST_F(RecordWindow, PastedFiguresMeetTheRulesOfTypedOnes) {
     enter();
     enter();
     save(w);
-    ASSERT_EQ(State().RecordCount, 1);
-    EXPECT_EQ(State().Records[1].Price, M(25));
-    EXPECT_EQ(State().Records[1].Shares, M(10));
+    ASSERT_EQ(Doc().portfolio.recordCount, 1);
+    EXPECT_EQ(Doc().portfolio.records[1].Price, M(25));
+    EXPECT_EQ(Doc().portfolio.records[1].Shares, M(10));
 }
 
 TEST_F(RecordWindow, LowerCaseCodesAreStoredInCapitalsAndUnitFeesNegative) {
@@ -219,10 +222,10 @@ TEST_F(RecordWindow, LowerCaseCodesAreStoredInCapitalsAndUnitFeesNegative) {
     enter();
     EXPECT_EQ(focused(), "AddaRec");  // D and U need no fee
     save(w);
-    ASSERT_EQ(State().RecordCount, 1);
-    EXPECT_EQ(State().Records[1].TypeCode, "U");
-    EXPECT_EQ(State().Records[1].Shares, M(-5));
-    EXPECT_EQ(State().Records[1].BookValue, M(0.0));
+    ASSERT_EQ(Doc().portfolio.recordCount, 1);
+    EXPECT_EQ(Doc().portfolio.records[1].TypeCode, "U");
+    EXPECT_EQ(Doc().portfolio.records[1].Shares, M(-5));
+    EXPECT_EQ(Doc().portfolio.records[1].BookValue, M(0.0));
     EXPECT_EQ(w->InTrans()->text(), "Unit Fee");
     EXPECT_EQ(w->InNumber()->text(), "5.0000");
 
@@ -237,9 +240,9 @@ TEST_F(RecordWindow, LowerCaseCodesAreStoredInCapitalsAndUnitFeesNegative) {
     enter();
     enter();  // no fee
     save(w);
-    ASSERT_EQ(State().RecordCount, 2);
-    EXPECT_EQ(State().Records[2].TypeCode, "B");
-    EXPECT_EQ(State().Records[2].BookValue, M(2469));
+    ASSERT_EQ(Doc().portfolio.recordCount, 2);
+    EXPECT_EQ(Doc().portfolio.records[2].TypeCode, "B");
+    EXPECT_EQ(Doc().portfolio.records[2].BookValue, M(2469));
     EXPECT_EQ(w->InPrice()->text(), "$1,234.5000");
     EXPECT_EQ(w->label("Label8")->text(), " 2");
 }
@@ -267,7 +270,7 @@ TEST_F(RecordWindow, EntriesThatBreakTheRulesAreRejectedAndDropped) {
     save(w);
     EXPECT_EQ(script.lastMessage().title, "Entry Error");
     EXPECT_EQ(script.lastMessage().text, kNotSaved);
-    EXPECT_EQ(State().RecordCount, 0);
+    EXPECT_EQ(Doc().portfolio.recordCount, 0);
     EXPECT_EQ(w->InNumber()->text(), "");
     EXPECT_EQ(w->AddaRec()->text(), "&Add Record");
     EXPECT_FALSE(w->InTrans()->isEnabled());
@@ -281,7 +284,7 @@ TEST_F(RecordWindow, EntriesThatBreakTheRulesAreRejectedAndDropped) {
     type(QStringLiteral("100"));
     save(w);
     EXPECT_EQ(script.lastMessage().text, "Record not saved. Must have a date.");
-    EXPECT_EQ(State().RecordCount, 0);
+    EXPECT_EQ(Doc().portfolio.recordCount, 0);
     // A date the system cannot read is refused when the box is left.
     QTest::mouseClick(w->AddaRec(), Qt::LeftButton);
     type(QStringLiteral("c"));
@@ -319,7 +322,7 @@ TEST_F(RecordWindow, TheThirtyFirstFundAndTheThousandAndFirstRecordAreRefused) {
     EXPECT_EQ(script.lastMessage().title, "Help");
     EXPECT_EQ(script.lastMessage().text,
               "Funds are limited to 30. \r\nYou will have to start a new\r\n File.");
-    EXPECT_EQ(State().FundCount(), 30);
+    EXPECT_EQ(Doc().portfolio.fundCount, 30);
     EXPECT_EQ(w->Funds()->count(), 30);
 
     w->ChooseFund(1);  // Fund 2 has no records: an entry opens
@@ -332,7 +335,7 @@ TEST_F(RecordWindow, TheThirtyFirstFundAndTheThousandAndFirstRecordAreRefused) {
     save(w);
     EXPECT_EQ(script.lastMessage().text,
               "Files are limited to 1000 records\r\nYou will have to start a new\r\nFile.");
-    EXPECT_EQ(State().RecordCount, 1000);
+    EXPECT_EQ(Doc().portfolio.recordCount, 1000);
     EXPECT_FALSE(w->correcting());
 
     // Correcting is no adding: a full file can still be corrected.
@@ -349,9 +352,9 @@ TEST_F(RecordWindow, TheThirtyFirstFundAndTheThousandAndFirstRecordAreRefused) {
     EXPECT_EQ(focused(), "InComm");
     EXPECT_EQ(w->InNumber()->text(), "1.0000");
     save(w);
-    EXPECT_EQ(State().RecordCount, 1000);
-    EXPECT_EQ(State().Records[1].Price, M(3));
-    EXPECT_EQ(State().Records[1].BookValue, M(3));
+    EXPECT_EQ(Doc().portfolio.recordCount, 1000);
+    EXPECT_EQ(Doc().portfolio.records[1].Price, M(3));
+    EXPECT_EQ(Doc().portfolio.records[1].BookValue, M(3));
     EXPECT_EQ(w->InPrice()->text(), "$3.0000");
 }
 
@@ -380,7 +383,7 @@ TEST_F(RecordWindow, BrowsingStepsThroughOneFundAndBeepsAtTheEnds) {
     QTest::mouseClick(w->NextRec(), Qt::LeftButton);
     EXPECT_EQ(script.beeps(), 1);
     EXPECT_FALSE(w->NextRec()->isEnabled());
-    EXPECT_EQ(State().BrowsePos, 4);
+    EXPECT_EQ(Doc().cursor.browsePos, 4);
     QTest::mouseClick(w->PrevRec(), Qt::LeftButton);
     QTest::mouseClick(w->PrevRec(), Qt::LeftButton);
     EXPECT_EQ(w->label("Label8")->text(), " 1");
@@ -398,10 +401,10 @@ TEST_F(RecordWindow, TwoFundsOfTheSameNameCanBothBeReached) {
     addRecord(2, "B", QDate(2000, 1, 4), {M(20), M(1), {}, {}});
     RecordEntry* w = open();
     w->ChooseFund(0);
-    EXPECT_EQ(State().CurrentFund, 1);
+    EXPECT_EQ(Doc().cursor.currentFund, 1);
     EXPECT_EQ(w->InPrice()->text(), "$10.0000");
     w->ChooseFund(1);
-    EXPECT_EQ(State().CurrentFund, 2);
+    EXPECT_EQ(Doc().cursor.currentFund, 2);
     EXPECT_EQ(w->InPrice()->text(), "$20.0000");
 }
 
@@ -414,7 +417,7 @@ TEST_F(RecordWindow, TheFundCannotChangeWhileAnEntryIsOpen) {
     w->Funds()->setCurrentIndex(1);
     w->ChooseFund(1);
     EXPECT_EQ(script.lastMessage().text, "Save Record before changing Fund.");
-    EXPECT_EQ(State().CurrentFund, 1);
+    EXPECT_EQ(Doc().cursor.currentFund, 1);
     EXPECT_EQ(w->Funds()->currentText(), "Alpha");
 }
 
@@ -429,26 +432,26 @@ TEST_F(RecordWindow, DeletingTheLastRecordKeepsTheFundThenTheFundGoes) {
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
     EXPECT_EQ(script.lastMessage().text, "Are you sure you wish to delete the current record.");
     EXPECT_EQ(script.lastMessage().buttons, dialogs::Buttons::OkCancel);
-    EXPECT_EQ(State().RecordCount, 2);
+    EXPECT_EQ(Doc().portfolio.recordCount, 2);
 
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
-    EXPECT_EQ(State().RecordCount, 1);
-    EXPECT_EQ(State().Records[1].FundNo, M(1));
-    EXPECT_EQ(State().FundCount(), 2);
+    EXPECT_EQ(Doc().portfolio.recordCount, 1);
+    EXPECT_EQ(Doc().portfolio.records[1].FundNo, M(1));
+    EXPECT_EQ(Doc().portfolio.fundCount, 2);
     EXPECT_EQ(w->InTrans()->text(), "");
-    EXPECT_EQ(State().BrowsePos, 0);
-    EXPECT_EQ(State().FileChanged, 1);
+    EXPECT_EQ(Doc().cursor.browsePos, 0);
+    EXPECT_TRUE(Doc().changed);
     EXPECT_EQ(w->label("NumRec")->text(), " 1");
 
-    State().FileChanged = 0;
+    Doc().changed = false;
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
     settle();
     EXPECT_FALSE(Windows().exists(QStringLiteral("RecordEntry")));
     EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
-    EXPECT_EQ(State().FundCount(), 1);
-    EXPECT_EQ(State().FundNames[1].FundName, "Alpha");
-    EXPECT_EQ(State().FundNames[2].FundName, "");
-    EXPECT_EQ(State().FileChanged, 1);  // the file still holds the fund: leaving must ask
+    EXPECT_EQ(Doc().portfolio.fundCount, 1);
+    EXPECT_EQ(Doc().portfolio.funds[1].FundName, "Alpha");
+    EXPECT_EQ(Doc().portfolio.funds[2].FundName, "");
+    EXPECT_TRUE(Doc().changed);  // the file still holds the fund: leaving must ask
     EXPECT_EQ(Windows().get<FundMenu>(QStringLiteral("FundMenu"))->InfoBox()->text(),
               " Funds = 1    Records = 1 ");
 }
@@ -463,10 +466,10 @@ TEST_F(RecordWindow, DeleteRemovesTheRecordShownEvenBesideAFarFutureDate) {
     w->ChooseFund(0);
     ASSERT_EQ(w->InPrice()->text(), "$10.0000");
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
-    ASSERT_EQ(State().RecordCount, 2);
+    ASSERT_EQ(Doc().portfolio.recordCount, 2);
     // The shown record went; the others are left in date order.
-    EXPECT_EQ(State().Records[1].Price, M(30));
-    EXPECT_EQ(State().Records[2].Price, M(20));
+    EXPECT_EQ(Doc().portfolio.records[1].Price, M(30));
+    EXPECT_EQ(Doc().portfolio.records[2].Price, M(20));
     EXPECT_EQ(w->InPrice()->text(), "$30.0000");
     EXPECT_EQ(w->label("Label8")->text(), " 1");
     EXPECT_EQ(w->label("Done")->text(), " Instruction completed");
@@ -484,9 +487,9 @@ TEST_F(RecordWindow, DeleteRemovesTheRecordShownEvenWhenADateDoesNotConvert) {
     ASSERT_EQ(w->InPrice()->text(), "$30.0000");
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
     EXPECT_TRUE(script.lastMessage().text.startsWith("Cannot sort file as dates are different"));
-    ASSERT_EQ(State().RecordCount, 2);
-    EXPECT_EQ(State().Records[1].Price, M(20));
-    EXPECT_EQ(State().Records[2].Price, M(10));
+    ASSERT_EQ(Doc().portfolio.recordCount, 2);
+    EXPECT_EQ(Doc().portfolio.records[1].Price, M(20));
+    EXPECT_EQ(Doc().portfolio.records[2].Price, M(10));
     EXPECT_EQ(w->InPrice()->text(), "$10.0000");
 }
 
@@ -503,27 +506,27 @@ TEST_F(RecordWindow, DeletingAnEmptyFundRemovesThatFundWhateverTheOtherNames) {
     QTest::mouseClick(w->DelRec(), Qt::LeftButton);
     settle();
     EXPECT_FALSE(Windows().exists(QStringLiteral("RecordEntry")));
-    AppState& s = State();
-    ASSERT_EQ(s.FundCount(), 2);
-    QStringList names{s.FundNames[1].FundName, s.FundNames[2].FundName};
+    const Portfolio& s = Doc().portfolio;
+    ASSERT_EQ(s.fundCount, 2);
+    QStringList names{s.funds[1].FundName, s.funds[2].FundName};
     EXPECT_FALSE(names.contains("Empty"));
     EXPECT_TRUE(names.contains("~Tilde"));
     EXPECT_TRUE(names.contains(QString::fromUtf8("\u00c9toile")));
     // Each fund kept its own records.
     for (int k = 1; k <= 2; ++k) {
-        ASSERT_EQ(std::count_if(s.Records.begin() + 1, s.Records.begin() + s.RecordCount + 1,
+        ASSERT_EQ(std::count_if(s.records.begin() + 1, s.records.begin() + s.recordCount + 1,
                                 [k](const FundRecord& r) { return r.FundNo == Money::fromInt(k); }),
                   1);
-        const Money price = s.FundNames[k].FundName == "~Tilde" ? M(10) : M(30);
-        for (int r = 1; r <= s.RecordCount; ++r) {
-            if (s.Records[r].FundNo == Money::fromInt(k)) {
-                EXPECT_EQ(s.Records[r].Price, price);
+        const Money price = s.funds[k].FundName == "~Tilde" ? M(10) : M(30);
+        for (int r = 1; r <= s.recordCount; ++r) {
+            if (s.records[r].FundNo == Money::fromInt(k)) {
+                EXPECT_EQ(s.records[r].Price, price);
             }
         }
     }
-    EXPECT_EQ(s.FundNames[1].FundNumberText, " 1");
-    EXPECT_EQ(s.FundNames[2].FundNumberText, " 2");
-    EXPECT_TRUE(s.FundNames[3].FundName.isEmpty());
+    EXPECT_EQ(s.funds[1].FundNumberText, " 1");
+    EXPECT_EQ(s.funds[2].FundNumberText, " 2");
+    EXPECT_TRUE(s.funds[3].FundName.isEmpty());
 }
 
 TEST_F(RecordWindow, FundNamesTakeNoDoubleQuote) {
@@ -539,7 +542,7 @@ TEST_F(RecordWindow, FundNamesTakeNoDoubleQuote) {
         n->Acept()->click();
     });
     QTest::mouseClick(w->createfund(), Qt::LeftButton);
-    EXPECT_EQ(State().FundNames[1].FundName, "Big Q Co");
+    EXPECT_EQ(Doc().portfolio.funds[1].FundName, "Big Q Co");
     EXPECT_EQ(script.beeps(), 2);
 }
 
@@ -548,19 +551,19 @@ TEST_F(RecordWindow, CancellingTheNameAddsNoFund) {
     script.onModal([](QWidget* win) { qobject_cast<NamInput*>(win)->NAcept()->click(); });
     QTest::mouseClick(w->createfund(), Qt::LeftButton);
     EXPECT_EQ(State().InputReply, "1");
-    EXPECT_EQ(State().FundCount(), 0);
+    EXPECT_EQ(Doc().portfolio.fundCount, 0);
     EXPECT_EQ(w->AddaRec()->text(), "&Add Record");
 }
 
 TEST_F(RecordWindow, ExitGoesBackToTheFundMenu) {
     RecordEntry* w = open();
-    State().BrowsePos = 3;
+    Doc().cursor.browsePos = 3;
     QTest::mouseClick(w->ExBut(), Qt::LeftButton);
     settle();
     EXPECT_FALSE(Windows().exists(QStringLiteral("RecordEntry")));
     EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
-    EXPECT_EQ(State().BrowsePos, 0);
-    EXPECT_EQ(State().ShownRecord, 0);
+    EXPECT_EQ(Doc().cursor.browsePos, 0);
+    EXPECT_EQ(Doc().cursor.shownRecord, 0);
 }
 
 }  // namespace

@@ -17,6 +17,8 @@
 
 namespace {
 
+using testportfolio::Doc;
+
 // The sample at 20.00 a share on 12/31/1998, as tests/tools/annual_return.py works it out.
 const QStringList kTotal{"Total:",    "25,075.00", "3,789.00", "31,505.00",
                          "10,219.00", "2.96",      "16.16%",   "year"};
@@ -35,7 +37,7 @@ class ReturnsWindow : public WindowTest {
         settle();
         menu->button("CompCurr")->click();
         auto* prices = Windows().get<CurrValue>("CurrValue");
-        for (int f = 0; f < State().FundCount(); ++f) keys::type(prices->Grid8(), "20.00\r");
+        for (int f = 0; f < Doc().portfolio.fundCount; ++f) keys::type(prices->Grid8(), "20.00\r");
         prices->findChild<QPushButton*>("CurValOK")->click();
         settle();
         return Windows().get<Table1>("Table1");

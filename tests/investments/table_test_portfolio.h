@@ -1,5 +1,5 @@
 // Small portfolios built as the record window stores them, as values (the window tests put them
-// in the program's state with table_test_state.h).
+// in the fund menu's document with table_test_ui_state.h).
 #pragma once
 
 #include <gtest/gtest.h>

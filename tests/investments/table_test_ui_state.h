@@ -1,27 +1,31 @@
-// The small test portfolios put in the program's shared state, for the window tests.
+// The small test portfolios put in the fund menu's document, for the window tests.
 #pragma once
 
+#include "investments/model/portfolio_document.h"
 #include "investments/table_test_portfolio.h"
-#include "investments/ui/portfolio_state.h"
+#include "investments/ui/fund_menu_window.h"
+#include "shell/ui/app_state.h"
 
 namespace testportfolio {
 
-// The same in State(): empty tables and "$" as the currency symbol, then funds and records.
+// The fund menu's portfolio (the menu made, hidden, when it does not exist yet).
+inline PortfolioDocument& Doc() {
+    return FundMenuDocument();
+}
+
+// A new document in the fund menu (no file, empty tables) and "$" as the currency symbol; then
+// funds and records as the record window stores them.
 inline void Fresh() {
-    AppState& s = State();
-    ResetTables(s);
-    s.RecordCount = 0;
-    s.FundCount() = 0;
-    s.settings.currencySymbol = QStringLiteral("$");
+    Doc() = PortfolioDocument();
+    State().ReportText = QStringList(4);
+    State().settings.currencySymbol = QStringLiteral("$");
 }
 inline int AddFund(const QString& name) {
-    HeldPortfolio held(State());
-    return AddFund(held.value, name);
+    return AddFund(Doc().portfolio, name);
 }
 inline int AddRecord(int fund, const QString& code, double price, double shares, double fee,
                      double cashDiv, const QDate& date) {
-    HeldPortfolio held(State());
-    return AddRecord(held.value, fund, code, price, shares, fee, cashDiv, date);
+    return AddRecord(Doc().portfolio, fund, code, price, shares, fee, cashDiv, date);
 }
 
 }  // namespace testportfolio

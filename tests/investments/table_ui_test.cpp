@@ -12,7 +12,6 @@
 #include "investments/table_test_ui_state.h"
 #include "investments/ui/current_value_window.h"
 #include "investments/ui/fund_chooser_window.h"
-#include "investments/ui/portfolio_state.h"
 #include "investments/ui/table_window.h"
 #include "investments/ui/value_commands.h"
 #include "platform/printer_device.h"
@@ -81,7 +80,7 @@ TEST_F(TablePdf, RecordListingPagesFitAndAreNumbered) {
         chooser->Fund()->setCurrentRow(0);
         QTest::keyClick(chooser->Fund(), Qt::Key_Return);
     });
-    DisplayDataCommand();
+    DisplayDataCommand(Doc());
     auto* table = Windows().get<Table1>("Table1");
     ASSERT_TRUE(table->isVisible());
     AnswerHeader("All purchases");
@@ -89,13 +88,8 @@ TEST_F(TablePdf, RecordListingPagesFitAndAreNumbered) {
 
     // The same listing as text pages with the capacity the PDF device gave.
     TextDevice text;
-    {
-        AppState& s = State();
-        const QString summary = s.ReportPages.value(1);
-        const PersonalSettings settings = s.settings;
-        HeldPortfolio held(s);
-        PrintRecordReport(text, "All purchases", held.value, s.FundTotals, 1, summary, settings);
-    }
+    PrintRecordReport(text, "All purchases", Doc().portfolio, Doc().totals, 1,
+                      Doc().reportPages.value(1), State().settings);
     std::vector<QStringList> expected = text.pages();
 
     const QStringList pages = pdfPages(pdf);
@@ -126,13 +120,10 @@ TEST_F(TablePdf, ValueReportColumnsUnderTheirHeadings) {
         AddFund(QStringLiteral("Fund number %1").arg(f));
         AddRecord(f, "B", 10, 100 * f, 25, 0, QDate(1996, 1, f));
     }
-    PrepareFundTotals(State().FundTotals);
-    for (int f = 1; f <= 14; ++f) State().FundTotals(f, 2) = M(12.5);
-    {
-        HeldPortfolio held(State());
-        AccumulateHoldings(held.value, State().FundTotals);
-    }
-    ASSERT_TRUE(ComputeCurrentValue());
+    PrepareFundTotals(Doc().totals);
+    for (int f = 1; f <= 14; ++f) Doc().totals(f, 2) = M(12.5);
+    AccumulateHoldings(Doc().portfolio, Doc().totals);
+    ASSERT_TRUE(ComputeCurrentValue(Doc()));
     auto* table = Windows().get<Table1>("Table1");
     AnswerHeader("Year end");
     table->Printr()->click();
@@ -154,32 +145,4 @@ TEST_F(TablePdf, ValueReportColumnsUnderTheirHeadings) {
     EXPECT_EQ(Find(pages[1], "Page 2", m2).start, 40);
     EXPECT_EQ(Find(pages[1], "Fund number 12 (", m2).start, 3);
     EXPECT_EQ(Find(pages[1], "Total:", m2).start, 3);
-}
-
-// The tables of the program's state, and a portfolio held out of it for a while.
-TEST(PortfolioState, ResetEraseAndHoldTheTablesOfTheState) {
-    AppState s;
-    s.FileChanged = 1;
-    s.FundFileName = QStringLiteral("A.WMS");
-    ResetTables(s);
-    EXPECT_EQ(s.Records.size(), 1003u);
-    EXPECT_EQ(s.FundNames.size(), 32u);
-    EXPECT_EQ(s.FundNames[31].FundNumberText, QStringLiteral("31"));
-    EXPECT_EQ(s.FundTotals.cols(), 7);
-    EXPECT_EQ(s.ReportPages.size(), 4);
-    {
-        HeldPortfolio held(s);
-        EXPECT_TRUE(s.Records.empty());
-        held.value.funds[1].FundName = QStringLiteral("Alpha");
-        held.value.fundCount = 1;
-    }
-    EXPECT_EQ(s.FundNames[1].FundName, QStringLiteral("Alpha"));
-    EXPECT_EQ(s.FundCount(), 1);
-    EraseTables(s);
-    EXPECT_TRUE(s.Records.empty());
-    EXPECT_FALSE(s.FundTotals.created());
-    EXPECT_EQ(s.FileChanged, 0);
-    EXPECT_EQ(s.RecordCount, 0);
-    EXPECT_EQ(s.FundCount(), 0);
-    EXPECT_TRUE(s.FundFileName.isEmpty());
 }

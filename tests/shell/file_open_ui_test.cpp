@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 
+#include "investments/table_test_ui_state.h"
 #include "investments/ui/fund_menu_window.h"
 #include "networth/model/networth_file.h"
 #include "networth/ui/statement_state.h"
@@ -14,6 +15,8 @@
 #include "support/ui_test_support.h"
 
 namespace {
+
+using testportfolio::Doc;
 
 class FileOpenTest : public WindowTest {
   protected:
@@ -34,8 +37,8 @@ TEST_F(FileOpenTest, APortfolioOpensInTheFundMenuFromTheFolderTheProgramStartedI
     EXPECT_TRUE(script.messages().empty());
     EXPECT_TRUE(fundMenuShown());
     EXPECT_FALSE(Windows().get<QWidget>(QStringLiteral("MenuMain"))->isVisible());
-    EXPECT_EQ(State().FundFileName, "Mine.WMS");
-    EXPECT_EQ(State().FundCount(), 5);
+    EXPECT_EQ(Doc().fileName, "Mine.WMS");
+    EXPECT_EQ(Doc().portfolio.fundCount, 5);
 }
 
 TEST_F(FileOpenTest, ABrokenOrUnknownFileGetsTheMessagesOfTheOpenCommand) {
@@ -49,7 +52,7 @@ TEST_F(FileOpenTest, ABrokenOrUnknownFileGetsTheMessagesOfTheOpenCommand) {
     EXPECT_EQ(script.lastMessage().text,
               "File not found or wrong format. Check Filename and/or Directory");
     EXPECT_EQ(script.lastMessage().title, "Load File");
-    EXPECT_EQ(State().RecordCount, 0);
+    EXPECT_EQ(Doc().portfolio.recordCount, 0);
     EXPECT_TRUE(fundMenuShown());
 
     script.clear();

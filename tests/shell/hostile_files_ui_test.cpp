@@ -78,25 +78,26 @@ TEST_F(HostileFiles, AFailedWriteSaysWhyAndKeepsTheFileNameInMemory) {
     ASSERT_EQ(::chmod(QFile::encodeName(readOnly).constData(), 0444), 0);
 
     Windows().get<MenuMain>(QStringLiteral("MenuMain"))->OpenTool(QStringLiteral("FundMenu"));
-    AppState& s = State();
-    s.FundCount() = 1;
-    s.FundNames[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
-    s.Records[1] = MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
-                              {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
-    s.RecordCount = 1;
-    s.FileChanged = 1;
+    PortfolioDocument& doc = FundMenuDocument();
+    doc.portfolio.fundCount = 1;
+    doc.portfolio.funds[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
+    doc.portfolio.records[1] =
+        MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
+                   {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
+    doc.portfolio.recordCount = 1;
+    doc.changed = true;
     script.chooseFile(kept);
     clickIn(QStringLiteral("FundMenu"), "SaveFile");
-    ASSERT_EQ(s.FundFileName, "Kept.wms");
+    ASSERT_EQ(doc.fileName, "Kept.wms");
 
     script.clear();
-    s.FileChanged = 1;
+    doc.changed = true;
     script.chooseFile(readOnly);
     clickIn(QStringLiteral("FundMenu"), "SaveFile");
     EXPECT_EQ(script.lastMessage().text, "Cannot save over " + readOnly + ": it is read-only.");
     EXPECT_EQ(script.lastMessage().title, "Saving Error");
-    EXPECT_EQ(s.FundFileName, "Kept.wms");
-    EXPECT_EQ(s.FileChanged, 1);
+    EXPECT_EQ(doc.fileName, "Kept.wms");
+    EXPECT_TRUE(doc.changed);
     EXPECT_TRUE(Windows()
                     .get<FundMenu>(QStringLiteral("FundMenu"))
                     ->InfoBox()
@@ -107,6 +108,7 @@ TEST_F(HostileFiles, AFailedWriteSaysWhyAndKeepsTheFileNameInMemory) {
     const QString netReadOnly = folder.filePath(QStringLiteral("x.wmw"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORA_SAMPLES "/NetSampl.WMW"), netReadOnly));
     ASSERT_TRUE(OpenFileInItsTool(netReadOnly, QString()));
+    AppState& s = State();
     ASSERT_EQ(s.FundFileName, "x.wmw");
     ASSERT_EQ(::chmod(QFile::encodeName(netReadOnly).constData(), 0444), 0);
     script.clear();

@@ -115,65 +115,103 @@ QStringList ValueReportHeadings(const QString& currency) {
         QStringLiteral("  ") + QString(77, u'_')};
 }
 
-CurrentValueView ComputeFundValues(const Portfolio& p, FundTotalsTable& fundTotals,
-                                   const QString& cur) {
-    FundTotalsTable t = fundTotals;  // worked on a copy: a failure changes nothing
-    const int funds = lastFund(p);
-
-    for (int c : {0, 1, 3, 4, 5, 6}) t(kTotalRow, c) = Money();
-    for (int f = 1; f <= funds; ++f) {
-        t(f, 3) = t(f, 0) * t(f, 2);
-        t(f, 4) = t(f, 3) - t(f, 1);
-        t(f, 5) = FundGainPercent(t(f, 4), t(f, 1), t(f, 6));
-        for (int c : {0, 1, 3, 4, 6}) t(kTotalRow, c) += t(f, c);
+CurrentValues ValueFunds(const Portfolio& p, const FundTotalsTable& t) {
+    CurrentValues v;
+    FundValue& total = v.total;
+    for (int f = 1; f <= lastFund(p); ++f) {
+        FundValue fund{fundName(p, f), t(f, 0), t(f, 1), t(f, 2), {}, {}, {}, t(f, 6)};
+        fund.value = fund.shares * fund.price;
+        fund.gain = fund.value - fund.bookCost;
+        fund.gainPercent = FundGainPercent(fund.gain, fund.bookCost, fund.moneyIn);
+        total.shares += fund.shares;
+        total.bookCost += fund.bookCost;
+        total.value += fund.value;
+        total.gain += fund.gain;
+        total.moneyIn += fund.moneyIn;
+        v.funds.push_back(std::move(fund));
     }
-    t(kTotalRow, 5) = TotalGainPercent(t(kTotalRow, 4), t(kTotalRow, 1), t(kTotalRow, 6));
+    total.gainPercent = TotalGainPercent(total.gain, total.bookCost, total.moneyIn);
+    return v;
+}
 
-    CurrentValueView view;
+std::vector<QStringList> ValueGridRows(const CurrentValues& v, const QString& cur) {
+    std::vector<QStringList> rows;
+    for (const FundValue& f : v.funds)
+        rows.push_back({f.name, Format(f.shares, u"####,,###.0000"),
+                        Format(f.bookCost, u"####,,###.00"), cur + Format(f.price, u"####,,###.00"),
+                        Format(f.value, u"####,,###.00"), Format(f.gain, u"####,,###.00"),
+                        Format(f.gainPercent, u"####,,###.00") + u'%'});
+    const FundValue& t = v.total;
+    rows.push_back(QStringList(7));
+    rows.push_back({QStringLiteral("Total:"), Format(t.shares, u"####,,###.0000"),
+                    cur + Format(t.bookCost, u"####,,###.00"), QString(),
+                    cur + Format(t.value, u"####,,###.00"), cur + Format(t.gain, u"####,,###.00"),
+                    Format(t.gainPercent, u"####,,###.00") + u'%'});
+    return rows;
+}
+
+ValueReportPages ValueReport(const CurrentValues& v, const QString& cur) {
     QStringList first = {QStringLiteral("                           Current Value of all Funds."),
                          QString()};
     first += ValueReportHeadings(cur);
     QStringList second;
-    for (int f = 1; f <= funds; ++f) {
-        view.rows.push_back(
-            {fundName(p, f), Format(t(f, 0), u"####,,###.0000"), Format(t(f, 1), u"####,,###.00"),
-             cur + Format(t(f, 2), u"####,,###.00"), Format(t(f, 3), u"####,,###.00"),
-             Format(t(f, 4), u"####,,###.00"), Format(t(f, 5), u"####,,###.00") + u'%'});
-        const Money share = PortfolioShare(t(f, 3), t(kTotalRow, 3));
-        QStringList& page = f <= 11 ? first : second;
-        page << QStringLiteral("  ") + fundName(p, f) + QStringLiteral(" (") +
+    for (size_t i = 0; i < v.funds.size(); ++i) {
+        const FundValue& f = v.funds[i];
+        const Money share = PortfolioShare(f.value, v.total.value);
+        QStringList& page = i < 11 ? first : second;
+        page << QStringLiteral("  ") + f.name + QStringLiteral(" (") +
                     NumText(share.toDouble()).trimmed() + QStringLiteral("%)");
         // Fields end at columns 21, 34, 45, 58, 70 and 79; a wide figure reaches
         // into the blanks before it and stays whole.
         ColumnText line;
-        line.right(10, 12, Format(t(f, 0), u"##,,###.0000"));
-        line.right(22, 13, Format(t(f, 1), u"####,,###.00"));
-        line.right(35, 11, Format(t(f, 2), u"###.0000"));
-        line.right(46, 13, Format(t(f, 3), u"###,,###.00"));
-        line.right(59, 12, Format(t(f, 4), u"##,,###.00"));
-        line.right(71, 9, Format(t(f, 5), u"##.00") + u'%');
+        line.right(10, 12, Format(f.shares, u"##,,###.0000"));
+        line.right(22, 13, Format(f.bookCost, u"####,,###.00"));
+        line.right(35, 11, Format(f.price, u"###.0000"));
+        line.right(46, 13, Format(f.value, u"###,,###.00"));
+        line.right(59, 12, Format(f.gain, u"##,,###.00"));
+        line.right(71, 9, Format(f.gainPercent, u"##.00") + u'%');
         page << line.text();
         page << QString();
     }
-    view.rows.push_back(QStringList(7));
-    view.rows.push_back({QStringLiteral("Total:"), Format(t(kTotalRow, 0), u"####,,###.0000"),
-                         cur + Format(t(kTotalRow, 1), u"####,,###.00"), QString(),
-                         cur + Format(t(kTotalRow, 3), u"####,,###.00"),
-                         cur + Format(t(kTotalRow, 4), u"####,,###.00"),
-                         Format(t(kTotalRow, 5), u"####,,###.00") + u'%'});
 
     // The totals line keeps the columns of the fund lines above it.
+    const FundValue& t = v.total;
     ColumnText totals;
     totals.at(3, QStringLiteral("Total:"));
-    totals.right(10, 12, Format(t(kTotalRow, 0), u"###,,###.0000"));
-    totals.right(22, 13, cur + Format(t(kTotalRow, 1), u"###,,###.00"));
-    totals.right(45, 14, cur + Format(t(kTotalRow, 3), u"###,,###.00"));
-    totals.right(59, 12, cur + Format(t(kTotalRow, 4), u"###,,###.00"));
-    totals.right(71, 9, Format(t(kTotalRow, 5), u"##0.00") + u'%');
+    totals.right(10, 12, Format(t.shares, u"###,,###.0000"));
+    totals.right(22, 13, cur + Format(t.bookCost, u"###,,###.00"));
+    totals.right(45, 14, cur + Format(t.value, u"###,,###.00"));
+    totals.right(59, 12, cur + Format(t.gain, u"###,,###.00"));
+    totals.right(71, 9, Format(t.gainPercent, u"##0.00") + u'%');
     (second.isEmpty() ? first : second) << totals.text();
 
-    view.page1 = crlfJoin(first);
-    view.page2 = second.isEmpty() ? QString() : crlfJoin(second);
-    fundTotals = t;
+    return {crlfJoin(first), second.isEmpty() ? QString() : crlfJoin(second)};
+}
+
+void StoreFundValues(const CurrentValues& v, FundTotalsTable& t) {
+    for (size_t i = 0; i < v.funds.size(); ++i) {
+        const int f = static_cast<int>(i) + 1;
+        t(f, 3) = v.funds[i].value;
+        t(f, 4) = v.funds[i].gain;
+        t(f, 5) = v.funds[i].gainPercent;
+    }
+    const FundValue& total = v.total;
+    t(kTotalRow, 0) = total.shares;
+    t(kTotalRow, 1) = total.bookCost;
+    t(kTotalRow, 3) = total.value;
+    t(kTotalRow, 4) = total.gain;
+    t(kTotalRow, 5) = total.gainPercent;
+    t(kTotalRow, 6) = total.moneyIn;
+}
+
+CurrentValueView ComputeFundValues(const Portfolio& p, FundTotalsTable& totals,
+                                   const QString& cur) {
+    CurrentValueView view;
+    view.values = ValueFunds(p, totals);
+    view.rows = ValueGridRows(view.values, cur);
+    ValueReportPages pages = ValueReport(view.values, cur);
+    view.page1 = std::move(pages.page1);
+    view.page2 = std::move(pages.page2);
+    StoreFundValues(view.values, totals);
     return view;
 }

@@ -34,19 +34,47 @@ Money TotalGainPercent(Money gain, Money book, Money putIn);
 // decimals; 0 when the fund or the whole portfolio is worth nothing.
 Money PortfolioShare(Money value, Money total);
 
-// What "&Calculate" shows and prints.
-struct CurrentValueView {
-    // Table rows 1.. (seven cells each): one per fund slot, an empty row and the total row.
-    std::vector<QStringList> rows;
-    // The printable report: entry 1 (heading and funds 1 to 11) and entry 2
-    // (funds 12 and later); the totals block ends the last non-empty one.
+// One fund's line of the current value, or the portfolio's total: the shares held, their book
+// cost, the price typed, the value at that price, the gain or loss in money and in per cent, and
+// the money put in (book value of the records that are not sales).
+struct FundValue {
+    QString name;
+    Money shares, bookCost, price, value, gain, gainPercent, moneyIn;
+};
+
+// The current value of every fund slot (slot 1 first) and of the whole portfolio.
+struct CurrentValues {
+    std::vector<FundValue> funds;
+    FundValue total;
+};
+
+// Values every fund at its price from the holdings (columns 0, 1 and 6 of `totals`) and the
+// prices typed (column 2). Throws MoneyOverflow when a figure leaves the money range.
+CurrentValues ValueFunds(const Portfolio& p, const FundTotalsTable& totals);
+// The table's rows 1.. (seven cells each): one per fund slot, an empty row and the total row,
+// figures of money after `currency`.
+std::vector<QStringList> ValueGridRows(const CurrentValues& v, const QString& currency);
+// The printable report: page 1 (heading and funds 1 to 11) and page 2 (funds 12 and later, ""
+// when there are none); the totals block ends the last non-empty one.
+struct ValueReportPages {
     QString page1;
     QString page2;
 };
+ValueReportPages ValueReport(const CurrentValues& v, const QString& currency);
+// Writes the values into `totals`: columns 3, 4 and 5 of every fund and columns 0, 1, 3, 4, 5
+// and 6 of the total row 31.
+void StoreFundValues(const CurrentValues& v, FundTotalsTable& totals);
 
-// Values every fund at its price: columns 3, 4 and 5 and the total row 31, then
-// the table and the report, figures of money after `currency`. Throws
-// MoneyOverflow (the totals unchanged) when a figure leaves the money range.
+// What "&Calculate" shows and prints.
+struct CurrentValueView {
+    CurrentValues values;
+    std::vector<QStringList> rows;  // ValueGridRows
+    QString page1;                  // ValueReport
+    QString page2;
+};
+
+// The values, the table and the report at once; the values are stored in `totals` only when
+// every figure could be formed (MoneyOverflow is thrown with the totals unchanged).
 CurrentValueView ComputeFundValues(const Portfolio& p, FundTotalsTable& totals,
                                    const QString& currency);
 

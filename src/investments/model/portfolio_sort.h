@@ -7,11 +7,6 @@
 // with their slots) and relabels every record to follow its fund.
 void SortFunds(Portfolio& p);
 
-// Orders the records of the portfolio in State() by trade date, then writes the fund menu's status
-// line. Returns false, after showing the message, when a record's date does not convert; the
-// records are then left as they were.
-bool SortRecords();
-
 // The ordering step of SortRecords, without messages: false (records left as
 // they were) when a record's date does not convert.
 bool SortRecordsByDate(Portfolio& p);

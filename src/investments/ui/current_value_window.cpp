@@ -8,7 +8,7 @@
 #include "common/number_format.h"
 #include "investments/model/current_value.h"
 #include "investments/model/portfolio.h"
-#include "investments/ui/portfolio_state.h"
+#include "investments/model/portfolio_document.h"
 #include "investments/ui/table_window.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -25,7 +25,7 @@ const QString kName = QStringLiteral("CurrValue");
 constexpr int kPriceRows = 30;  // rows that take a price
 }  // namespace
 
-CurrValue::CurrValue(QWidget* parent) : QWidget(parent) {
+CurrValue::CurrValue(PortfolioDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     setWindowTitle(QStringLiteral("Current Prices"));
     twips::setClientSize(this, 5040, 6360);
     setBackColour(this, colours::Grey);
@@ -60,13 +60,12 @@ CurrValue::CurrValue(QWidget* parent) : QWidget(parent) {
     setBoxColour(grid8_, colours::Yellow);
 
     // Typed prices stay; everything computed from them is cleared.
-    PrepareFundTotals(State().FundTotals);
-    const AppState& s = State();
-    const int funds = std::min<int>(
-        {static_cast<int>(s.FundCount()), kMaxFunds, static_cast<int>(s.FundNames.size()) - 1});
+    PrepareFundTotals(doc_.totals);
+    const Portfolio& p = doc_.portfolio;
+    const int funds = std::min<int>({p.fundCount, kMaxFunds, static_cast<int>(p.funds.size()) - 1});
     for (int k = 1; k <= funds; ++k) {
-        grid8_->setCellText(k, 0, s.FundNames[static_cast<size_t>(k)].FundName);
-        const Money price = s.FundTotals(k, 2);
+        grid8_->setCellText(k, 0, p.funds[static_cast<size_t>(k)].FundName);
+        const Money price = doc_.totals(k, 2);
         if (!price.isZero()) grid8_->setCellText(k, 1, Format(price, u"####,,###.00"));
     }
     // The price of the first fund is the cell to type into first.
@@ -110,7 +109,7 @@ bool CurrValue::rowLimitReached() {
 
 void CurrValue::clearPrice() {
     grid8_->setCellText(CellRow, CellCol, QString());
-    if (CellRow >= 1) State().FundTotals(CellRow, 2) = Money();
+    if (CellRow >= 1) doc_.totals(CellRow, 2) = Money();
     TypedText.clear();
 }
 
@@ -141,7 +140,7 @@ int CurrValue::keyPress(int key) {
     const QString typed = TypedText + QChar(key);
     try {
         const Money price = Money::fromDouble(LeadingNumber(typed));
-        State().FundTotals(CellRow, 2) = price;
+        doc_.totals(CellRow, 2) = price;
         TypedText = typed;
         grid8_->setCellText(CellRow, CellCol, Format(price, u"#,,###.00"));
     } catch (const MoneyOverflow&) {
@@ -151,12 +150,11 @@ int CurrValue::keyPress(int key) {
 }
 
 void CurrValue::Calculate() {
-    FundTotalsTable& totals = State().FundTotals;
+    FundTotalsTable& totals = doc_.totals;
     int unpriced = 0;
     try {
-        HeldPortfolio held(State());
-        AccumulateHoldings(held.value, totals);
-        unpriced = FirstUnpricedHolding(held.value, totals);
+        AccumulateHoldings(doc_.portfolio, totals);
+        unpriced = FirstUnpricedHolding(doc_.portfolio, totals);
     } catch (const MoneyOverflow&) {
         ClearComputedTotals(totals);
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
@@ -167,8 +165,8 @@ void CurrValue::Calculate() {
         ClearComputedTotals(totals);
         return;
     }
-    if (!ComputeCurrentValue()) {
-        ClearComputedTotals(State().FundTotals);
+    if (!ComputeCurrentValue(doc_)) {
+        ClearComputedTotals(totals);
         return;
     }
     leaving_ = true;
@@ -187,13 +185,8 @@ void CurrValue::closeEvent(QCloseEvent* e) {
     if (!leaving_) ExitToMenu();
 }
 
-bool CheckEmptyFunds() {
-    bool allFundsHaveRecords = false;
-    {
-        HeldPortfolio held(State());
-        allFundsHaveRecords = FirstFundWithoutRecords(held.value) == 0;
-    }
-    if (allFundsHaveRecords) return false;
+bool CheckEmptyFunds(const PortfolioDocument& doc) {
+    if (FirstFundWithoutRecords(doc.portfolio) == 0) return false;
     dialogs::message(
         QStringLiteral("You have Added a Fund Name but have not entered a record in it.") +
             QStringLiteral(" Either delete the Fund name or add a record.") +
@@ -202,14 +195,12 @@ bool CheckEmptyFunds() {
     return true;
 }
 
-bool ComputeCurrentValue() {
+bool ComputeCurrentValue(PortfolioDocument& doc) {
     CurrentValueView view;
     {
         dialogs::WaitCursor wait;
         try {
-            AppState& s = State();
-            HeldPortfolio held(s);
-            view = ComputeFundValues(held.value, s.FundTotals, s.settings.currencySymbol);
+            view = ComputeFundValues(doc.portfolio, doc.totals, State().settings.currencySymbol);
         } catch (const MoneyOverflow&) {
             view.rows.clear();
         }
@@ -218,9 +209,13 @@ bool ComputeCurrentValue() {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;
     }
+    // The charts draw the funds from their own copy of the names and totals.
+    AppState& s = State();
+    s.FundNames = doc.portfolio.funds;
+    s.FundTotals = doc.totals;
+    s.FundCount() = static_cast<int16_t>(doc.portfolio.fundCount);
     dialogs::WaitCursor wait;
-    Windows().unload(QStringLiteral("Table1"));
-    auto* table = Windows().getIn<Table1>(QStringLiteral("Table1"), TableView::CurrentValue);
+    Table1* table = OpenTable(doc, TableView::CurrentValue);
     table->ShowValues(view);
     Windows().show(QStringLiteral("Table1"));
     return true;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+struct PortfolioDocument;
 class Grid;
 class QLabel;
 class QPushButton;
@@ -11,7 +12,8 @@ class QPushButton;
 class CurrValue : public QWidget {
     Q_OBJECT
   public:
-    explicit CurrValue(QWidget* parent = nullptr);
+    // The price grid of the funds of `doc`; the prices typed go into its totals.
+    explicit CurrValue(PortfolioDocument& doc, QWidget* parent = nullptr);
 
     Grid* Grid8() const { return grid8_; }
     QPushButton* Help9() const { return help9_; }
@@ -34,6 +36,7 @@ class CurrValue : public QWidget {
     bool rowLimitReached();
     void clearPrice();
 
+    PortfolioDocument& doc_;
     Grid* grid8_;
     QPushButton* help9_;
     QPushButton* cancelBut_;
@@ -47,10 +50,10 @@ class CurrValue : public QWidget {
 
 // Looks for a named fund without records: shows the "Help" message and
 // returns true when there is one.
-bool CheckEmptyFunds();
+bool CheckEmptyFunds(const PortfolioDocument& doc);
 
 // Values every fund at its price and shows the result in Table1 (caption
-// "Current Value of all Funds") with the printable report in ReportPages 1
-// and 2. Returns false, after the "Cannot calculate." message, when a figure
-// leaves the money range; nothing is shown then.
-bool ComputeCurrentValue();
+// "Current Value of all Funds") with the printable report in the document's report pages 1 and 2;
+// the charts' copy of the funds is brought up to date. Returns false, after the "Cannot
+// calculate." message, when a figure leaves the money range; nothing is shown then.
+bool ComputeCurrentValue(PortfolioDocument& doc);

@@ -6,17 +6,16 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "investments/model/portfolio.h"
+#include "investments/model/portfolio_document.h"
 #include "platform/controls.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
-#include "shell/ui/app_state.h"
 
 namespace {
 const QString kName = QStringLiteral("FunChose");
 }
 
-FunChose::FunChose(QWidget* parent) : QWidget(parent) {
+FunChose::FunChose(PortfolioDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     setWindowTitle(QStringLiteral("Select Fund to Display"));
     twips::setClientSize(this, 4560, 5400);
     setBackColour(this, colours::Grey);
@@ -38,10 +37,9 @@ FunChose::FunChose(QWidget* parent) : QWidget(parent) {
     command2_ = makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Cancel"), 2340, 4860,
                            1980, 400);
 
-    const AppState& s = State();
-    const int funds = std::min<int>(
-        {static_cast<int>(s.FundCount()), kMaxFunds, static_cast<int>(s.FundNames.size()) - 1});
-    for (int k = 1; k <= funds; ++k) fund_->addItem(s.FundNames[static_cast<size_t>(k)].FundName);
+    const Portfolio& p = doc_.portfolio;
+    const int funds = std::min<int>({p.fundCount, kMaxFunds, static_cast<int>(p.funds.size()) - 1});
+    for (int k = 1; k <= funds; ++k) fund_->addItem(p.funds[static_cast<size_t>(k)].FundName);
     if (fund_->count() > 0) fund_->setCurrentRow(0);
     fund_->installEventFilter(this);
 
@@ -66,7 +64,7 @@ bool FunChose::eventFilter(QObject* watched, QEvent* event) {
 void FunChose::choose(int fund) {
     if (chosen_) return;
     chosen_ = true;
-    State().CurrentFund = static_cast<int16_t>(fund);
+    doc_.cursor.currentFund = static_cast<int16_t>(fund);
     Windows().unload(kName);
 }
 

@@ -3,16 +3,16 @@
 
 #include <QWidget>
 
+struct PortfolioDocument;
 class QListWidget;
 class QPushButton;
 
-// A double click or Enter on a line sets CurrentFund to that slot, "&All
-// Records" sets it to 31, "&Cancel" (or closing the window) to 0; each closes
-// the window.
+// Lists the funds of `doc`. A double click or Enter on a line sets its current fund to that slot,
+// "&All Records" sets it to 31, "&Cancel" (or closing the window) to 0; each closes the window.
 class FunChose : public QWidget {
     Q_OBJECT
   public:
-    explicit FunChose(QWidget* parent = nullptr);
+    explicit FunChose(PortfolioDocument& doc, QWidget* parent = nullptr);
 
     QListWidget* Fund() const { return fund_; }
     QPushButton* AllRec() const { return allRec_; }
@@ -24,6 +24,7 @@ class FunChose : public QWidget {
 
   private:
     void choose(int fund);
+    PortfolioDocument& doc_;
     QListWidget* fund_;
     QPushButton* allRec_;
     QPushButton* command2_;

@@ -7,7 +7,7 @@
 
 #include "common/dates.h"
 #include "investments/model/portfolio.h"
-#include "investments/ui/portfolio_state.h"
+#include "investments/ui/record_entry_window.h"
 #include "investments/ui/value_commands.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -41,9 +41,8 @@ constexpr MenuButton kButtons[] = {
     {"Exitbutton", "E&xit to Main Menu", 5040, 2790},
 };
 
-QString fileInfo() {
-    const AppState& s = State();
-    return FileInfoText(s.FundFileName, s.FundCount(), s.RecordCount);
+QString fileInfo(const PortfolioDocument& doc) {
+    return FileInfoText(doc.fileName, doc.portfolio.fundCount, doc.portfolio.recordCount);
 }
 
 void showFundMenu() {
@@ -82,11 +81,13 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
     auto on = [this](const char* name, auto action) {
         connect(button(QString::fromLatin1(name)), &QPushButton::clicked, this, action);
     };
-    on("Loadfile", [] { LoadPortfolio(); });
-    on("SaveFile", [] { SavePortfolio(); });
-    on("Editrec", [] {
+    on("Loadfile", [this] { LoadPortfolio(doc_); });
+    on("SaveFile", [this] { SavePortfolio(doc_); });
+    on("Editrec", [this] {
         Windows().hide(kFundMenu);
-        Windows().show(QStringLiteral("RecordEntry"));
+        const QString records = QStringLiteral("RecordEntry");
+        if (!Windows().exists(records)) Windows().add(records, new RecordEntry(doc_));
+        Windows().show(records);
     });
     on("Help7", [] {
         dialogs::message(
@@ -97,14 +98,14 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
                            "Dtasampl.WMS. Load it and try all the various features."),
             QStringLiteral("Help"));
     });
-    on("CompCurr", [] { CompValueCommand(); });
-    on("SortRec", [] { SortRecordsCommand(); });
-    on("Display", [] { DisplayDataCommand(); });
+    on("CompCurr", [this] { CompValueCommand(doc_); });
+    on("SortRec", [this] { SortRecordsCommand(doc_); });
+    on("Display", [this] { DisplayDataCommand(doc_); });
     on("Exitbutton", [this] { ExitToMainMenu(); });
 
-    // Loading: the status line, fresh tables, the charts draw the funds.
-    infoBox_->setText(fileInfo());
-    ResetTables(State());
+    // Loading: the status line, the report lists, the charts draw the funds.
+    infoBox_->setText(fileInfo(doc_));
+    State().ReportText = QStringList(4);
     State().GraphSource = ChartSource::Investments;
 }
 
@@ -112,12 +113,15 @@ QPushButton* FundMenu::button(const QString& name) const {
     return buttons_.value(name);
 }
 
-bool WantsToKeepChanges() {
-    const AppState& s = State();
-    if (s.FileChanged != 1 || s.RecordCount == 0) return false;
+PortfolioDocument& FundMenuDocument() {
+    return Windows().get<FundMenu>(kFundMenu)->document();
+}
+
+bool WantsToKeepChanges(const PortfolioDocument& doc) {
+    if (!doc.changed || doc.portfolio.recordCount == 0) return false;
     return dialogs::message(
-               s.FundFileName + QStringLiteral(" file in memory will be erased. Do you want to go "
-                                               "back and Save Current File to Disk?."),
+               doc.fileName + QStringLiteral(" file in memory will be erased. Do you want to go "
+                                             "back and Save Current File to Disk?."),
                QStringLiteral("Changed File in Memory"),
                dialogs::Buttons::YesNo) == dialogs::Answer::Yes;
 }
@@ -125,8 +129,17 @@ bool WantsToKeepChanges() {
 void FundMenu::ExitToMainMenu() {
     // Without records there is nothing that could be saved: the tables go as
     // well, or the next visit would count funds whose names are gone.
-    if (WantsToKeepChanges()) return;
-    EraseTables(State());
+    if (WantsToKeepChanges(doc_)) return;
+    AppState& s = State();
+    s.ReportText.clear();
+    s.ReportPages.clear();
+    s.FundFileName.clear();
+    // The charts' copy of the funds goes with the portfolio.
+    s.FundNames.clear();
+    s.FundTotals.release();
+    s.FundCount() = 0;
+    for (const char* name : {"RecordEntry", "CurrValue", "Table1", "FunChose", "Returns"})
+        Windows().unload(QString::fromLatin1(name));
     Windows().unload(kFundMenu);
     Windows().show(QStringLiteral("MenuMain"));
 }
@@ -139,39 +152,36 @@ void FundMenu::closeEvent(QCloseEvent* e) {
 
 void ShowFileInfo() {
     if (!Windows().exists(kFundMenu)) return;
-    if (auto* menu = Windows().get<FundMenu>(kFundMenu)) menu->InfoBox()->setText(fileInfo());
+    if (auto* menu = Windows().get<FundMenu>(kFundMenu))
+        menu->InfoBox()->setText(fileInfo(menu->document()));
 }
 
 namespace {
 
-// Reads the file at ChosenPath (nothing when the chooser was cancelled) and brings the menu back
-// with fresh totals; a file that cannot be read leaves an empty portfolio and says so.
-void LoadChosenPortfolio(bool chosen) {
+// Reads the file at ChosenPath (nothing when the chooser was cancelled) into `doc` and brings the
+// menu back with fresh totals; a file that cannot be read leaves an empty portfolio and says so.
+void LoadChosenPortfolio(PortfolioDocument& doc, bool chosen) {
     AppState& s = State();
     if (chosen) {
         dialogs::WaitCursor wait;
         if (auto portfolio = ReadPortfolioFile(s.ChosenPath)) {
-            InstallPortfolio(s, std::move(*portfolio));
-            s.FundFileName = QFileInfo(s.ChosenPath).fileName();
-            s.FileChanged = 0;
+            doc.portfolio = std::move(*portfolio);
+            doc.fileName = QFileInfo(s.ChosenPath).fileName();
+            doc.changed = false;
         } else {
             dialogs::message(
                 QStringLiteral("File not found or wrong format. Check Filename and/or Directory"),
                 QStringLiteral("Load File"));
-            ResetTables(s);
-            s.FundFileName.clear();
-            s.RecordCount = 0;
-            s.FundCount() = 0;
+            doc.portfolio = EmptyPortfolio();
+            doc.reportPages = QStringList(4);
+            s.ReportText = QStringList(4);
+            doc.fileName.clear();
             s.GraphSource = ChartSource::Investments;
         }
+        s.FundFileName = doc.fileName;
     }
     // Every attempt ends here: the date check, fresh totals, the menu back.
-    bool datesConvert = false;
-    {
-        HeldPortfolio held(s);
-        datesConvert = LoadedDatesConvert(held.value);
-    }
-    if (!datesConvert) {
+    if (!LoadedDatesConvert(doc.portfolio)) {
         if (s.DateExample.isEmpty()) s.DateExample = dates::todayText();
         dialogs::message(
             QStringLiteral(
@@ -179,40 +189,45 @@ void LoadChosenPortfolio(bool chosen) {
                 s.DateExample,
             QStringLiteral("Warning"));
     }
-    ResetFundTotals(s.FundTotals);
+    ResetFundTotals(doc.totals);
     s.ChosenPath.clear();
     showFundMenu();
 }
 
 }  // namespace
 
-void LoadPortfolio() {
+void LoadPortfolio(PortfolioDocument& doc) {
     // Opening a file replaces the portfolio in memory: unsaved changes are
     // guarded by the same question as the exit.
-    if (WantsToKeepChanges()) return;
+    if (WantsToKeepChanges(doc)) return;
     hideFundMenuBehindBackdrop();
-    LoadChosenPortfolio(ChooseFile(FileChoice::OpenPortfolio).has_value());
+    // The chooser proposes the portfolio's name and names the file chosen.
+    State().FundFileName = doc.fileName;
+    const bool chosen = ChooseFile(FileChoice::OpenPortfolio).has_value();
+    LoadChosenPortfolio(doc, chosen);
 }
 
 void LoadPortfolioFrom(const QString& path) {
-    AppState& s = State();
-    if (WantsToKeepChanges()) return;
+    PortfolioDocument& doc = FundMenuDocument();
+    if (WantsToKeepChanges(doc)) return;
     hideFundMenuBehindBackdrop();
-    s.ChosenPath = path;
-    LoadChosenPortfolio(true);
+    State().ChosenPath = path;
+    LoadChosenPortfolio(doc, true);
 }
 
-void SavePortfolio() {
+void SavePortfolio(PortfolioDocument& doc) {
     DocumentSave save;
     save.window = kFundMenu;
     save.choice = FileChoice::SavePortfolio;
-    save.hasContent = [] { return State().RecordCount != 0; };
-    save.write = [](const QString& path, SafeWriteFailure* failure) {
-        HeldPortfolio held(State());
-        return WritePortfolioFile(path, held.value, failure);
+    save.hasContent = [&doc] { return doc.portfolio.recordCount != 0; };
+    save.write = [&doc](const QString& path, SafeWriteFailure* failure) {
+        return WritePortfolioFile(path, doc.portfolio, failure);
     };
-    save.saved = [] { State().FileChanged = 0; };
+    save.saved = [&doc] { doc.changed = false; };
     save.failureText = QStringLiteral(" Bad filename, must be in the form MYFILE.WMS");
+    // The save names the file in the shell's shared name; the portfolio takes it from there.
+    State().FundFileName = doc.fileName;
     SaveDocumentAs(save);
+    doc.fileName = State().FundFileName;
     ShowFileInfo();
 }

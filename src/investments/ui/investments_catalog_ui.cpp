@@ -11,10 +11,12 @@
 void DefineInvestmentWindows() {
     WindowRegistry& w = Windows();
     w.define(QStringLiteral("FundMenu"), [] { return new FundMenu; });
-    w.define(QStringLiteral("RecordEntry"), [] { return new RecordEntry; });
-    w.define(QStringLiteral("CurrValue"), [] { return new CurrValue; });
-    w.define(QStringLiteral("Table1"), [] { return new Table1; });
-    w.define(QStringLiteral("FunChose"), [] { return new FunChose; });
-    w.define(QStringLiteral("Returns"), [] { return new Returns; });
+    // The windows that work on the portfolio open on the fund menu's, when made by name.
+    w.define(QStringLiteral("RecordEntry"), [] { return new RecordEntry(FundMenuDocument()); });
+    w.define(QStringLiteral("CurrValue"), [] { return new CurrValue(FundMenuDocument()); });
+    w.define(QStringLiteral("Table1"),
+             [] { return new Table1(TableView::Records, FundMenuDocument()); });
+    w.define(QStringLiteral("FunChose"), [] { return new FunChose(FundMenuDocument()); });
+    w.define(QStringLiteral("Returns"), [] { return new Returns(FundMenuDocument()); });
     DefineFileOpener(QStringLiteral("wms"), QStringLiteral("FundMenu"), LoadPortfolioFrom);
 }

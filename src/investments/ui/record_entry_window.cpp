@@ -12,11 +12,12 @@
 #include "common/dates.h"
 #include "common/number_format.h"
 #include "investments/model/portfolio.h"
+#include "investments/model/portfolio_document.h"
 #include "investments/model/portfolio_sort.h"
 #include "investments/model/record_entry.h"
 #include "investments/model/record_flow.h"
 #include "investments/ui/fund_menu_window.h"
-#include "investments/ui/portfolio_state.h"
+#include "investments/ui/value_commands.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
@@ -31,18 +32,16 @@ const QString kAddCaption = QStringLiteral("&Add Record");
 const QString kSaveCaption = QStringLiteral("&Save Record");
 const QString kCompleted = QStringLiteral(" Instruction completed");
 
-// Runs a step of the record flow on the portfolio and the browse cursor in State().
+// Runs a step of the record flow on the document's portfolio and browse cursor.
 template <class Step>
-auto onFlow(Step step) {
-    HeldRecordFlow held(State());
-    return step(held.value, held.cursor);
+auto onFlow(PortfolioDocument& doc, Step step) {
+    return step(doc.portfolio, doc.cursor);
 }
 
 }  // namespace
 
-RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
+RecordEntry::RecordEntry(PortfolioDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     AppState& s = State();
-    if (s.Records.empty() || s.FundNames.empty()) ResetTables(s);
     setWindowTitle(QStringLiteral("Edit Funds"));
     twips::setClientSize(this, 9480, 6360);
     twips::moveTo(this, 60, 345);
@@ -53,15 +52,15 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
     // the counts, the help.
     s.DateExample = dates::todayText();
     label2_->setText(s.DateExample + QStringLiteral(" Transaction Date."));
-    for (int k = 1; k <= s.FundCount(); ++k)
-        funds_->addItem(s.FundNames[static_cast<size_t>(k)].FundName);
+    for (int k = 1; k <= doc_.portfolio.fundCount; ++k)
+        funds_->addItem(doc_.portfolio.funds[static_cast<size_t>(k)].FundName);
     funds_->setCurrentIndex(-1);
     funds_->setEditText(QStringLiteral("Click Dn/Arrow for Funds List"));
     funds_->lineEdit()->setCursorPosition(0);
-    done_->setText(QStringLiteral("      ") + s.FundFileName);
+    done_->setText(QStringLiteral("      ") + doc_.fileName);
     ShowCounts();
-    s.BrowseFund = 0;
-    s.BrowsePos = 0;
+    doc_.cursor.browseFund = 0;
+    doc_.cursor.browsePos = 0;
     txtBox_->setPlainText(
         EntryHelpText(s.DateExample).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     LockEntryBoxes();
@@ -74,7 +73,7 @@ RecordEntry::RecordEntry(QWidget* parent) : QWidget(parent) {
         ++flashStep_;
         if (flashStep_ >= 4) {
             flash_->stop();
-            done_->setText(QStringLiteral("      ") + State().FundFileName);
+            done_->setText(QStringLiteral("      ") + doc_.fileName);
             return;
         }
         done_->setText(flashStep_ % 2 == 0 ? kCompleted : QString(21, u' '));
@@ -150,8 +149,8 @@ void RecordEntry::ShowBadDate() {
 }
 
 void RecordEntry::ShowCounts() {
-    numFunds_->setText(NumText(State().FundCount()));
-    numRec_->setText(NumText(State().RecordCount));
+    numFunds_->setText(NumText(doc_.portfolio.fundCount));
+    numRec_->setText(NumText(doc_.portfolio.recordCount));
 }
 
 void RecordEntry::ClearEntryBoxes() {
@@ -197,9 +196,8 @@ void RecordEntry::SetToolButtonsVisible(bool visible) {
 }
 
 void RecordEntry::DisplayRecord(int k) {
-    const AppState& s = State();
-    const RecordBoxTexts v =
-        BoxTextsOfRecord(s.Records[static_cast<size_t>(k)], s.settings.currencySymbol);
+    const RecordBoxTexts v = BoxTextsOfRecord(doc_.portfolio.records[static_cast<size_t>(k)],
+                                              State().settings.currencySymbol);
     inTrans_->setText(v.code);
     inDate_->setText(v.date);
     inPrice_->setText(v.price);
@@ -214,26 +212,26 @@ void RecordEntry::DisplayRecord(int k) {
 }
 
 void RecordEntry::ShowNextRecord() {
-    if (const int k = onFlow(FindNextShown)) DisplayRecord(k);
+    if (const int k = onFlow(doc_, FindNextShown)) DisplayRecord(k);
 }
 
 void RecordEntry::ShowRecordPosition() {
-    if (const int PositionCount = onFlow(ShownRecordPosition))
+    if (const int PositionCount = onFlow(doc_, ShownRecordPosition))
         label8_->setText(NumText(PositionCount));
 }
 
 void RecordEntry::ChooseFund(int index) {
-    AppState& s = State();
     if (EntryOpen()) {
         dialogs::message(QStringLiteral("Save Record before changing Fund."),
                          QStringLiteral("Help"));
         const QSignalBlocker block(funds_);
-        funds_->setCurrentIndex(s.CurrentFund - 1);
-        funds_->setEditText(onFlow(CurrentFundName));
+        funds_->setCurrentIndex(doc_.cursor.currentFund - 1);
+        funds_->setEditText(onFlow(doc_, CurrentFundName));
         return;
     }
-    if (!onFlow(
-            [index](const Portfolio& p, BrowseCursor& c) { return ChooseFundLine(p, c, index); }))
+    if (!onFlow(doc_, [index](const Portfolio& p, BrowseCursor& c) {
+            return ChooseFundLine(p, c, index);
+        }))
         return;
     if (funds_->currentIndex() != index) {
         const QSignalBlocker block(funds_);
@@ -244,14 +242,14 @@ void RecordEntry::ChooseFund(int index) {
     ShowNextRecord();
     ShowRecordPosition();
     if (inTrans_->text().isEmpty()) {
-        s.BrowsePos = 0;
+        doc_.cursor.browsePos = 0;
         correcting_ = false;
         BeginEntry();
     }
 }
 
 void RecordEntry::NextRecord() {
-    const BrowseStep step = onFlow(StepForward);
+    const BrowseStep step = onFlow(doc_, StepForward);
     if (step.record) DisplayRecord(step.record);
     ShowRecordPosition();
     prevRec_->setEnabled(true);
@@ -262,7 +260,7 @@ void RecordEntry::NextRecord() {
 }
 
 void RecordEntry::PreviousRecord() {
-    const BrowseStep step = onFlow(StepBack);
+    const BrowseStep step = onFlow(doc_, StepBack);
     if (step.record) DisplayRecord(step.record);
     ShowRecordPosition();
     nextRec_->setEnabled(true);
@@ -276,7 +274,8 @@ void RecordEntry::PreviousRecord() {
 void RecordEntry::AddNewFund() {
     correcting_ = false;
     const QString reply = AskName(QString(), this);
-    switch (onFlow([&reply](Portfolio& p, BrowseCursor& c) { return AddFundNamed(p, c, reply); })) {
+    switch (onFlow(doc_,
+                   [&reply](Portfolio& p, BrowseCursor& c) { return AddFundNamed(p, c, reply); })) {
         case NewFund::Cancelled:
             return;
         case NewFund::Full:
@@ -290,7 +289,7 @@ void RecordEntry::AddNewFund() {
     EnableEntryBoxes();
     {
         const QSignalBlocker block(funds_);
-        funds_->addItem(onFlow(CurrentFundName));
+        funds_->addItem(onFlow(doc_, CurrentFundName));
         funds_->setCurrentIndex(funds_->count() - 1);
     }
     ClearEntryBoxes();
@@ -302,7 +301,7 @@ void RecordEntry::BeginEntry() {
     const bool correcting = correcting_;
     if (!EntryOpen()) {
         const QString fund = funds_->currentText(), code = inTrans_->text();
-        switch (onFlow([&](const Portfolio& p, const BrowseCursor& c) {
+        switch (onFlow(doc_, [&](const Portfolio& p, const BrowseCursor& c) {
             return CanOpenEntry(p, c, fund, correcting, code);
         })) {
             case EntryOpening::NoFund:
@@ -357,7 +356,7 @@ void RecordEntry::StoreRecord() {
     EntryFailed = 0;
     const RecordInput entry{CodeText(), inDate_->text(), TypedFigures(), funds_->currentText()};
     switch (onFlow(
-        [&](Portfolio& p, BrowseCursor& c) { return StoreEntry(p, c, entry, correcting); })) {
+        doc_, [&](Portfolio& p, BrowseCursor& c) { return StoreEntry(p, c, entry, correcting); })) {
         case StoreResult::Stored:
             break;
         case StoreResult::NoDate:
@@ -401,7 +400,7 @@ void RecordEntry::StoreRecord() {
 
 void RecordEntry::DeleteRecord() {
     const QString fund = funds_->currentText();
-    if (!onFlow([&fund](const Portfolio& p, const BrowseCursor& c) {
+    if (!onFlow(doc_, [&fund](const Portfolio& p, const BrowseCursor& c) {
             return FundSelected(p, c, fund);
         })) {
         dialogs::message(QStringLiteral("No Record Selected. See Entry Help."),
@@ -411,14 +410,14 @@ void RecordEntry::DeleteRecord() {
     if (dialogs::message(QStringLiteral("Are you sure you wish to delete the current record."),
                          QStringLiteral("Help"), dialogs::Buttons::OkCancel) != dialogs::Answer::Ok)
         return;
-    switch (onFlow(DeleteShown)) {
+    switch (onFlow(doc_, DeleteShown)) {
         case Deletion::NoRecord:
             dialogs::message(QStringLiteral("No Record Selected. See Entry Help."),
                              QStringLiteral("Delete Record"));
             return;
         case Deletion::FundGone:
             // The file has lost a fund: leaving without saving must ask.
-            State().FileChanged = 1;
+            doc_.changed = true;
             Windows().unload(kRecordEntry);
             Windows().show(QStringLiteral("FundMenu"));
             ShowFileInfo();
@@ -426,32 +425,32 @@ void RecordEntry::DeleteRecord() {
         case Deletion::RecordGone:
             break;
     }
-    SortRecords();
+    SortRecords(doc_);
     ShowCounts();
     ShowFileInfo();
     ClearEntryBoxes();
     FlashDone();
     ShowNextRecord();
     ShowRecordPosition();
-    if (inTrans_->text().isEmpty()) State().BrowsePos = 0;
+    if (inTrans_->text().isEmpty()) doc_.cursor.browsePos = 0;
 }
 
 void RecordEntry::FlashDone() {
     // The portfolio is changed at once; the blink runs on without holding up the user.
-    State().FileChanged = 1;
+    doc_.changed = true;
     flashStep_ = 0;
     done_->setText(kCompleted);
     flash_->start();
 }
 
 void RecordEntry::ExitToMenu() {
-    AppState& s = State();
+    PortfolioDocument& doc = doc_;  // the window goes before the cursor is put back
     correcting_ = false;
     Windows().unload(kRecordEntry);
     Windows().show(QStringLiteral("FundMenu"));
     ShowFileInfo();
-    s.BrowsePos = 0;
-    s.ShownRecord = 0;
+    doc.cursor.browsePos = 0;
+    doc.cursor.shownRecord = 0;
 }
 
 void RecordEntry::closeEvent(QCloseEvent* e) {

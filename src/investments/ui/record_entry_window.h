@@ -8,6 +8,7 @@
 #include "common/money.h"
 #include "investments/model/record_entry.h"
 
+struct PortfolioDocument;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -18,7 +19,8 @@ class QTimer;
 class RecordEntry : public QWidget {
     Q_OBJECT
   public:
-    explicit RecordEntry(QWidget* parent = nullptr);
+    // The record window over the portfolio of `doc`.
+    explicit RecordEntry(PortfolioDocument& doc, QWidget* parent = nullptr);
 
     // Controls by their names.
     QPushButton* Correctrec() const { return correctrec_; }
@@ -59,6 +61,7 @@ class RecordEntry : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    PortfolioDocument& doc_;
     // The controls in their places (record_entry_form_ui.cpp).
     void BuildForm();
     // What each box takes from the keyboard (record_entry_keys_ui.cpp).

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "investments/model/portfolio.h"
+#include "investments/model/portfolio_document.h"
 #include "investments/model/table_report.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -17,7 +18,7 @@ namespace {
 const QString kName = QStringLiteral("Returns");
 }
 
-Returns::Returns(QWidget* parent) : QWidget(parent) {
+Returns::Returns(PortfolioDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     setWindowTitle(QStringLiteral("Annual Return of all Funds"));
     twips::setClientSize(this, 9480, 6360);
     setBackColour(this, colours::Grey);
@@ -48,12 +49,12 @@ Returns::Returns(QWidget* parent) : QWidget(parent) {
 }
 
 bool Returns::ShowReturns(const QDate& priceDate) {
-    const AppState& s = State();
+    const Portfolio& p = doc_.portfolio;
     std::vector<Money> prices(kFundRows);
-    for (int k = 1; k < kFundRows && k < s.FundTotals.rows(); ++k) prices[k] = s.FundTotals(k, 2);
+    for (int k = 1; k < kFundRows && k < doc_.totals.rows(); ++k) prices[k] = doc_.totals(k, 2);
     try {
         returns_ =
-            WorkOutReturns(s.FundNames, s.FundCount(), s.Records, s.RecordCount, prices, priceDate);
+            WorkOutReturns(p.funds, p.fundCount, p.records, p.recordCount, prices, priceDate);
     } catch (const MoneyOverflow&) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;
@@ -78,9 +79,9 @@ void Returns::Print() {
     });
 }
 
-void ShowReturnsWindow() {
+void ShowReturnsWindow(PortfolioDocument& doc) {
     Windows().unload(kName);
-    auto* w = Windows().get<Returns>(kName);
+    auto* w = qobject_cast<Returns*>(Windows().add(kName, new Returns(doc)));
     if (!w->ShowReturns(QDate::currentDate())) {
         Windows().unload(kName);
         return;

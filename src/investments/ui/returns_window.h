@@ -6,6 +6,7 @@
 
 #include "investments/model/annual_return.h"
 
+struct PortfolioDocument;
 class Grid;
 class QLabel;
 class QPushButton;
@@ -13,7 +14,8 @@ class QPushButton;
 class Returns : public QWidget {
     Q_OBJECT
   public:
-    explicit Returns(QWidget* parent = nullptr);
+    // The returns of the portfolio of `doc` at the prices typed into its totals.
+    explicit Returns(PortfolioDocument& doc, QWidget* parent = nullptr);
 
     Grid* Grid1() const { return grid1_; }
     QLabel* Label1() const { return label1_; }
@@ -27,6 +29,7 @@ class Returns : public QWidget {
     void Print();
 
   private:
+    PortfolioDocument& doc_;
     Grid* grid1_;
     QLabel* label1_;
     QLabel* note_;
@@ -35,5 +38,6 @@ class Returns : public QWidget {
     PortfolioReturns returns_;
 };
 
-// Opens Returns over the window that asks, valued today, and closes it when the user leaves it.
-void ShowReturnsWindow();
+// Opens Returns on `doc` over the window that asks, valued today, and closes it when the user
+// leaves it.
+void ShowReturnsWindow(PortfolioDocument& doc);

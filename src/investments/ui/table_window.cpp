@@ -11,8 +11,8 @@
 #include "investments/model/current_value.h"
 #include "investments/model/display_records.h"
 #include "investments/model/portfolio.h"
+#include "investments/model/portfolio_document.h"
 #include "investments/model/table_report.h"
-#include "investments/ui/portfolio_state.h"
 #include "investments/ui/returns_window.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -30,7 +30,8 @@ namespace {
 const QString kName = QStringLiteral("Table1");
 }
 
-Table1::Table1(TableView view, QWidget* parent) : QWidget(parent), view_(view) {
+Table1::Table1(TableView view, PortfolioDocument& doc, QWidget* parent)
+    : QWidget(parent), view_(view), doc_(doc) {
     twips::setClientSize(this, 9480, 6360);
     setBackColour(this, colours::Grey);
     grid5_ = new Grid(this);
@@ -51,7 +52,7 @@ Table1::Table1(TableView view, QWidget* parent) : QWidget(parent), view_(view) {
 
     // Opening: empty report lists, the first free row, the grid of the view.
     State().ReportText = QStringList(4);
-    State().ReportPages = QStringList(4);
+    doc_.reportPages = QStringList(4);
     TableRow = 2;
     grid5_->setRowHeight(0, 500);
     // Underlines and labels wider than their cells are cut, not replaced by "...".
@@ -65,7 +66,7 @@ Table1::Table1(TableView view, QWidget* parent) : QWidget(parent), view_(view) {
         setColumns({1150, 1200, 1100, 1100, 1050, 1050, 1000, 1200});
         returnsBut_->hide();
         drwGraph_->setText(QStringLiteral("&Current Value"));
-        if (State().CurrentFund == kAllRecordsSlot) drwGraph_->hide();
+        if (doc_.cursor.currentFund == kAllRecordsSlot) drwGraph_->hide();
     }
 
     connect(printr_, &QPushButton::clicked, this, &Table1::Print);
@@ -77,7 +78,7 @@ Table1::Table1(TableView view, QWidget* parent) : QWidget(parent), view_(view) {
         }
     });
     connect(exitBut_, &QPushButton::clicked, this, &Table1::ExitToMenu);
-    connect(returnsBut_, &QPushButton::clicked, this, [] { ShowReturnsWindow(); });
+    connect(returnsBut_, &QPushButton::clicked, this, [this] { ShowReturnsWindow(doc_); });
 }
 
 void Table1::setColumns(const QList<int>& widths) {
@@ -100,8 +101,8 @@ void Table1::ShowValues(const CurrentValueView& view) {
     for (size_t r = 0; r < view.rows.size(); ++r)
         for (int c = 0; c < view.rows[r].size() && c < grid5_->Cols(); ++c)
             grid5_->setCellText(static_cast<int>(r) + 1, c, view.rows[r][c]);
-    State().ReportPages[1] = view.page1;
-    State().ReportPages[2] = view.page2;
+    doc_.reportPages[1] = view.page1;
+    doc_.reportPages[2] = view.page2;
     grid5_->setSelEndRow(1);
     grid5_->setSelEndCol(0);
 }
@@ -126,8 +127,7 @@ void Table1::PriceShownFund() {
     if (reply.isEmpty()) return;
     FundPricing pricing;
     try {
-        const AppState& s = State();
-        pricing = PriceFund(s.FundTotals, LeadingNumber(reply), s.settings.currencySymbol);
+        pricing = PriceFund(doc_.totals, LeadingNumber(reply), State().settings.currencySymbol);
     } catch (const MoneyOverflow&) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return;
@@ -138,7 +138,7 @@ void Table1::PriceShownFund() {
     for (size_t r = 0; r < pricing.rows.size(); ++r)
         for (int c = 0; c < pricing.rows[r].size(); ++c)
             grid5_->setCellText(first + static_cast<int>(r), 2 + c, pricing.rows[r][c]);
-    State().ReportPages[1] = pricing.summary;
+    doc_.reportPages[1] = pricing.summary;
 }
 
 void Table1::ShowGraph() {
@@ -152,19 +152,19 @@ void Table1::Print() {
     const QString header = AskName(QStringLiteral("Enter Printout Header"));
     if (header == u"1") return;  // Cancel
     AppState& s = State();
-    const int fund = s.CurrentFund;
+    const int fund = doc_.cursor.currentFund;
     // The settings as the chosen printer font left them (Courier measures its own lines).
     if (view_ == TableView::CurrentValue) {
         PrintReport(QStringLiteral("Current Value of all Funds"), [&](PrintDevice& d) {
-            PrintValueReport(d, header, s.ReportPages.value(1), s.ReportPages.value(2), s.settings);
+            PrintValueReport(d, header, doc_.reportPages.value(1), doc_.reportPages.value(2),
+                             s.settings);
         });
     } else {
         PrintReport(windowTitle(), [&](PrintDevice& d) {
             try {
                 const PersonalSettings settings = s.settings;
-                const QString summary = s.ReportPages.value(1);
-                HeldPortfolio held(s);
-                PrintRecordReport(d, header, held.value, s.FundTotals, fund, summary, settings);
+                const QString summary = doc_.reportPages.value(1);
+                PrintRecordReport(d, header, doc_.portfolio, doc_.totals, fund, summary, settings);
             } catch (const MoneyOverflow&) {
                 d.line(QStringLiteral("Cannot calculate."));
             }
@@ -177,8 +177,8 @@ void Table1::ExitToMenu() {
     drwGraph_->show();
     // The lists stay four entries long: other windows index them.
     s.ReportText = QStringList(4);
-    s.ReportPages = QStringList(4);
-    s.CurrentFund = 0;
+    doc_.reportPages = QStringList(4);
+    doc_.cursor.currentFund = 0;
     leaving_ = true;
     Windows().unload(kName);
     Windows().show(QStringLiteral("FundMenu"));
@@ -190,16 +190,20 @@ void Table1::closeEvent(QCloseEvent* e) {
     if (!leaving_) ExitToMenu();
 }
 
+Table1* OpenTable(PortfolioDocument& doc, TableView view) {
+    Windows().unload(kName);
+    return qobject_cast<Table1*>(Windows().add(kName, new Table1(view, doc)));
+}
+
 bool DisplayRecords() {
     auto* table = Windows().get<Table1>(kName);
     table->DrwGraph()->hide();
-    const int fund = State().CurrentFund;
+    PortfolioDocument& doc = table->document();
+    const int fund = doc.cursor.currentFund;
     RecordView view;
     try {
         dialogs::WaitCursor wait;
-        AppState& s = State();
-        HeldPortfolio held(s);
-        view = BuildRecordView(held.value, s.FundTotals, fund, s.settings.currencySymbol);
+        view = BuildRecordView(doc.portfolio, doc.totals, fund, State().settings.currencySymbol);
     } catch (const MoneyOverflow&) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;

@@ -8,6 +8,7 @@ class Grid;
 class QLabel;
 class QPushButton;
 struct CurrentValueView;
+struct PortfolioDocument;
 struct RecordView;
 
 // What Table1 shows: a fund's records (or all records), or the current value of every fund.
@@ -16,8 +17,10 @@ enum class TableView { Records, CurrentValue };
 class Table1 : public QWidget {
     Q_OBJECT
   public:
-    explicit Table1(TableView view = TableView::Records, QWidget* parent = nullptr);
+    // The table of `view` over the portfolio of `doc`.
+    Table1(TableView view, PortfolioDocument& doc, QWidget* parent = nullptr);
     TableView mode() const { return view_; }
+    PortfolioDocument& document() const { return doc_; }
 
     Grid* Grid5() const { return grid5_; }
     QPushButton* Printr() const { return printr_; }
@@ -45,6 +48,7 @@ class Table1 : public QWidget {
 
   private:
     TableView view_;
+    PortfolioDocument& doc_;
     void setColumns(const QList<int>& widths);
     Grid* grid5_;
     QPushButton* printr_;
@@ -56,7 +60,10 @@ class Table1 : public QWidget {
     bool leaving_ = false;
 };
 
-// Fills Table1 with the records of CurrentFund (31 = all records) and their
+// Table1 made anew in `view` over `doc` (the one there before unloaded), not shown yet.
+Table1* OpenTable(PortfolioDocument& doc, TableView view);
+
+// Fills Table1 with the records of its document's current fund (31 = all records) and their
 // totals. Returns false, after the "Cannot calculate." message, when the totals
 // leave the money range.
 bool DisplayRecords();

@@ -1,10 +1,11 @@
 #include <QLabel>
 
 #include "investments/model/portfolio.h"
+#include "investments/model/portfolio_document.h"
 #include "investments/model/portfolio_sort.h"
 #include "investments/ui/current_value_window.h"
+#include "investments/ui/fund_chooser_window.h"
 #include "investments/ui/fund_menu_window.h"
-#include "investments/ui/portfolio_state.h"
 #include "investments/ui/table_window.h"
 #include "investments/ui/value_commands.h"
 #include "platform/dialogs.h"
@@ -13,48 +14,47 @@
 
 namespace {
 
-bool haveRecords() {
-    const AppState& s = State();
-    if (s.Records.size() > 1 && !s.Records[1].TypeCode.isEmpty()) return true;
+bool haveRecords(const PortfolioDocument& doc) {
+    const std::vector<FundRecord>& records = doc.portfolio.records;
+    if (records.size() > 1 && !records[1].TypeCode.isEmpty()) return true;
     dialogs::message(QStringLiteral("No Records in Memory"), QStringLiteral("Help"));
     return false;
 }
 
 }  // namespace
 
-void CompValueCommand() {
-    if (!haveRecords()) return;
-    if (CheckEmptyFunds()) return;
+void CompValueCommand(PortfolioDocument& doc) {
+    if (!haveRecords(doc)) return;
+    if (CheckEmptyFunds(doc)) return;
     Windows().hide(QStringLiteral("FundMenu"));
     Windows().unload(QStringLiteral("CurrValue"));
+    Windows().add(QStringLiteral("CurrValue"), new CurrValue(doc));
     Windows().show(QStringLiteral("CurrValue"));
 }
 
-void SortRecordsCommand() {
-    AppState& s = State();
-    s.FileChanged = 1;
-    ResetFundTotals(s.FundTotals, 7);
+void SortRecordsCommand(PortfolioDocument& doc) {
+    doc.changed = true;
+    ResetFundTotals(doc.totals, 7);
     if (Windows().exists(QStringLiteral("FundMenu"))) {
         if (auto* menu = Windows().get<FundMenu>(QStringLiteral("FundMenu")))
             menu->InfoBox()->setText(QStringLiteral(" Sorting Funds and Records. "));
     }
     {
         dialogs::WaitCursor wait;
-        HeldPortfolio held(s);
-        SortFunds(held.value);
+        SortFunds(doc.portfolio);
     }
-    SortRecords();
+    SortRecords(doc);
 }
 
-void DisplayDataCommand() {
-    if (!haveRecords()) return;
-    State().CurrentFund = 0;
+void DisplayDataCommand(PortfolioDocument& doc) {
+    if (!haveRecords(doc)) return;
+    doc.cursor.currentFund = 0;
     Windows().unload(QStringLiteral("FunChose"));
+    Windows().add(QStringLiteral("FunChose"), new FunChose(doc));
     Windows().showModal(QStringLiteral("FunChose"));
-    if (State().CurrentFund == 0) return;
+    if (doc.cursor.currentFund == 0) return;
     Windows().hide(QStringLiteral("FundMenu"));
-    Windows().unload(QStringLiteral("Table1"));
-    Windows().getIn<Table1>(QStringLiteral("Table1"), TableView::Records);
+    OpenTable(doc, TableView::Records);
     if (!DisplayRecords()) {
         Windows().unload(QStringLiteral("Table1"));
         Windows().show(QStringLiteral("FundMenu"));

@@ -39,22 +39,16 @@ struct AppState {
     int16_t& FundCount() { return GraphPoints; }
     int16_t FundCount() const { return GraphPoints; }
 
-    // Investment manager state.
-    int16_t RecordCount = 0;
-    int16_t CurrentFund = 0;
-    int16_t BrowseFund = 0;
-    int16_t BrowsePos = 0;
-    int16_t ShownRecord = 0;
-    int16_t FileChanged = 0;
+    // The date form the record window shows as its example (today in the system's short form).
     QString DateExample;
 
-    // Investment manager tables (index 0 unused): Records rows 0..1002,
-    // FundNames rows 0..31, FundTotals rows 0..31 x columns 0..8.
-    std::vector<FundRecord> Records;
+    // The charts' copy of the investment manager's funds as the current value last left them
+    // (the fund menu's portfolio document holds the data): FundNames rows 0..31, FundTotals
+    // rows 0..31 x columns 0..8.
     std::vector<FundNameRow> FundNames;
     SharedTable<Money> FundTotals;
     // The two four-entry report lists: the calculators' ReportText and the
-    // table window's printable pages.
+    // net worth statement's printable pages.
     QStringList ReportText;
     QStringList ReportPages;
 
