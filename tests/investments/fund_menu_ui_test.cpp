@@ -61,7 +61,6 @@ class FundMenuTest : public WindowTest {
 };
 
 TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
-    State().GraphSource = ChartSource::RetirementFixedAmount;
     FundMenu* menu = openMenu();
     ASSERT_TRUE(menu);
     EXPECT_TRUE(menu->isVisible());
@@ -78,7 +77,6 @@ TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
                        {"InfoBox", " Funds = 0    Records = 0 ", {990, 4320, 7500, 420}}});
     EXPECT_EQ(State().Records.size(), 1003u);
     EXPECT_EQ(State().FundNames[31].FundName, "All Records");
-    EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     click("Help7");
     EXPECT_EQ(script.lastMessage().title, "Help");
     EXPECT_TRUE(script.lastMessage().text.startsWith(
@@ -123,7 +121,6 @@ TEST_F(FundMenuTest, ABrokenFileIsRefusedWithTheLoadMessageAndEmptyTables) {
     openSample();
     const QString bad = folder.filePath(QStringLiteral("bad.wms"));
     writeFile(bad, "1001,2,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n");
-    State().GraphSource = ChartSource::Mortgage;
     script.chooseFile(bad);
     click("Loadfile");
     EXPECT_EQ(script.lastMessage().text, kLoadError);
@@ -131,7 +128,6 @@ TEST_F(FundMenuTest, ABrokenFileIsRefusedWithTheLoadMessageAndEmptyTables) {
     EXPECT_EQ(State().RecordCount, 0);
     EXPECT_EQ(State().FundCount(), 0);
     EXPECT_EQ(State().FundFileName, "");
-    EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     EXPECT_TRUE(State().FundNames[1].FundName.isEmpty());
     EXPECT_EQ(State().FundNames[31].FundNumberText, "31");
     EXPECT_EQ(info(), " Funds = 0    Records = 0 ");

@@ -102,10 +102,9 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
     on("Display", [] { DisplayDataCommand(); });
     on("Exitbutton", [this] { ExitToMainMenu(); });
 
-    // Loading: the status line, fresh tables, the charts draw the funds.
+    // Loading: the status line and fresh tables.
     infoBox_->setText(fileInfo());
     ResetTables(State());
-    State().GraphSource = ChartSource::Investments;
 }
 
 QPushButton* FundMenu::button(const QString& name) const {
@@ -162,7 +161,6 @@ void LoadChosenPortfolio(bool chosen) {
             s.FundFileName.clear();
             s.RecordCount = 0;
             s.FundCount() = 0;
-            s.GraphSource = ChartSource::Investments;
         }
     }
     // Every attempt ends here: the date check, fresh totals, the menu back.
