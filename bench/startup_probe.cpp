@@ -74,7 +74,6 @@ int openLargestPortfolio(const QString& path) {
         HeldPortfolio held(State());
         AccumulateHoldings(held.value, State().FundTotals);
     }
-    TableMode = 1;
     if (!ComputeCurrentValue()) return 1;
     // The chart paints its children (the window itself has nothing of its own to paint).
     PaintWatch watch(Windows().get(QStringLiteral("Form1")));

@@ -49,7 +49,6 @@ void BM_CurrentValueTable(benchmark::State& state) {
             HeldPortfolio held(State());
             AccumulateHoldings(held.value, State().FundTotals);
         }
-        TableMode = 1;
         if (!ComputeCurrentValue()) state.SkipWithError("not calculated");
         QCoreApplication::processEvents();  // as the event loop does after the click
     }
@@ -89,7 +88,6 @@ void BM_DisplayTable(benchmark::State& state) {
     dropUnloadedWindows();
     FillFullPortfolio();
     DefineWindows();
-    TableMode = 0;
     State().CurrentFund = static_cast<int>(state.range(0));
     Windows().get<Table1>(QStringLiteral("Table1"));
     for (auto _ : state) {
@@ -107,7 +105,6 @@ void BM_DisplayTableRepaint(benchmark::State& state) {
     dropUnloadedWindows();
     FillFullPortfolio();
     DefineWindows();
-    TableMode = 0;
     State().CurrentFund = kAllRecordsSlot;
     auto* table = Windows().get<Table1>(QStringLiteral("Table1"));
     DisplayRecords();
