@@ -215,15 +215,6 @@ TEST(ChartData, SinglePointsGetAnEmptySecondOne) {
     EXPECT_EQ(d.points.labels, QStringList({"Only Fund", ""}));
     EXPECT_EQ(d.points.values, (std::vector<double>{100, 0}));
     EXPECT_EQ(d.fundValues.values, (std::vector<double>{1, 0}));
-
-    for (size_t n : {0u, 2u, 50u}) {
-        ChartPoints p;
-        p.values.assign(n, 1.0);
-        for (size_t i = 0; i < n; ++i) p.labels << QString();
-        PadSinglePoint(p);
-        EXPECT_EQ(p.values.size(), n);
-        EXPECT_EQ(p.labels.size(), static_cast<qsizetype>(n));
-    }
 }
 
 TEST(ChartData, CountsBeyondTheResultStopAtItsEdge) {
