@@ -12,6 +12,8 @@
 
 #include "bench_portfolio.h"
 #include "charts/ui/chart_window.h"
+#include "investments/model/fund_charts.h"
+#include "planning/model/calculator_charts.h"
 #include "platform/chart_view.h"
 #include "platform/dialogs.h"
 #include "platform/printer_device.h"
@@ -21,7 +23,10 @@
 
 namespace {
 
-// The investment manager's hand-over: 30 funds, each with a gain and a value.
+// The chart the next openChart opens.
+ChartData handedOver;
+
+// The investment manager's chart: 30 funds, each with a gain and a value.
 void fundHandOver() {
     State().reset();
     PortfolioDocument doc;
@@ -34,50 +39,44 @@ void fundHandOver() {
         State().FundTotals(k, 5) = Money::fromDouble((k * 37 % 200) - 60.5);
         State().FundTotals(k, 3) = Money::fromDouble(1000.0 * k + 0.25);
     }
-    State().GraphSource = static_cast<ChartSource>(0);
+    handedOver = FundCharts(State().FundTotals, State().FundNames, State().FundCount(),
+                            State().settings.currencySymbol);
 }
 
 // A savings plan of `years` years (1,000.00 a year at 8 %).
 void yearHandOver(int years) {
     State().reset();
-    State().settings.currencySymbol = QStringLiteral("$");
-    State().createCalculatorTables();
+    SavingsPlan plan;
+    plan.years = plan.yearsComputed = years;
     double v = 0;
     for (int y = 1; y <= years; ++y) {
         v = (v + 1000) * 1.08;
-        State().YearTable(y, 1) = Money::fromInt(y);
-        State().YearTable(y, 4) = Money::fromDouble(v);
+        plan.rows.push_back({y, {}, {}, Money::fromDouble(v)});
     }
-    State().CallMode = 1;
-    State().GraphSource = static_cast<ChartSource>(1);
-    State().GraphPoints = static_cast<int16_t>(years);
-    State().GraphTitle = QStringLiteral("Investment value at end of each Year");
+    handedOver = YearChart(plan, QStringLiteral("$"));
 }
 
 // A loan of 100,000.00 at 9 % over `months` months: one bar a month.
 void loanHandOver(int months) {
     State().reset();
-    State().settings.currencySymbol = QStringLiteral("$");
-    State().createCalculatorTables(CalculatorTableShape{.lastInput = 5, .lastYearRow = 500});
+    MortgageInputs in;
+    in.mode = MortgageMode::Loan;
+    in.amount = Money::fromInt(100000);
+    MortgageSchedule schedule;
+    schedule.periods = months;
     const double rate = 0.09 / 12;
     const double payment = 100000 * rate / (1 - std::pow(1 + rate, -months));
     double balance = 100000;
     for (int m = 1; m <= months; ++m) {
         balance = balance * (1 + rate) - payment;
-        State().YearTable(m, 1) = Money::fromInt(m);
-        State().YearTable(m, 4) = Money::fromDouble(std::max(balance, 0.0));
+        schedule.rows.push_back({m, {}, {}, Money::fromDouble(std::max(balance, 0.0))});
     }
-    State().CalcInputs.at(1) = Money::fromInt(100000);
-    State().CallMode = 2;
-    State().GraphSource = static_cast<ChartSource>(4);
-    State().GraphPoints = static_cast<int16_t>(months);
-    State().GraphTitle = QStringLiteral("Loan balance at start of each Month");
+    handedOver = YearChart(schedule, in, QStringLiteral("$"));
 }
 
 Form1* openChart(bool threeD, bool maximized) {
     DefineWindows();
-    Windows().show(QStringLiteral("Form1"));
-    auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
+    Form1* f = Form1::open(handedOver);
     if (threeD) f->button(QStringLiteral("ThreeDee"))->click();
     if (maximized) f->resize(1920, 1080);
     QCoreApplication::processEvents();

@@ -6,13 +6,13 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "charts/model/chart_points.h"
-#include "charts/ui/chart_hand_over.h"
 #include "charts/ui/chart_window.h"
 #include "investments/model/current_value.h"
 #include "investments/table_test_ui_state.h"
 #include "investments/ui/current_value_window.h"
+#include "investments/model/fund_charts.h"
 #include "investments/ui/table_window.h"
+#include "planning/model/calculator_charts.h"
 #include "planning/ui/savings_plan_window.h"
 #include "platform/chart_view.h"
 #include "platform/printer_device.h"
@@ -34,51 +34,69 @@ class ChartWindowTest : public WindowTest {
             Windows().define(QString::fromLatin1(name), [] { return new QWidget; });
     }
 
-    void funds(const QStringList& names, const std::vector<double>& gains,
-               const std::vector<double>& values) {
-        State().FundNames.assign(32, FundNameRow());
-        State().FundTotals.create(32, 9);
+    static ChartData funds(const QStringList& names, const std::vector<double>& gains,
+                           const std::vector<double>& values) {
+        std::vector<FundNameRow> rows(32);
+        SharedTable<Money> totals;
+        totals.create(32, 9);
         for (int k = 1; k <= names.size(); ++k) {
-            State().FundNames[static_cast<size_t>(k)].FundName = names[k - 1];
-            State().FundTotals(k, 5) = Money::fromDouble(gains[static_cast<size_t>(k - 1)]);
-            State().FundTotals(k, 3) = Money::fromDouble(values[static_cast<size_t>(k - 1)]);
+            rows[static_cast<size_t>(k)].FundName = names[k - 1];
+            totals(k, 5) = Money::fromDouble(gains[static_cast<size_t>(k - 1)]);
+            totals(k, 3) = Money::fromDouble(values[static_cast<size_t>(k - 1)]);
         }
-        State().FundCount() = static_cast<int16_t>(names.size());
-        State().GraphSource = ChartSource::Investments;
+        ChartData chart =
+            FundCharts(totals, rows, static_cast<int>(names.size()), QStringLiteral("$"));
+        chart.opener = QStringLiteral("Table1");
+        return chart;
     }
 
     // The savings plan's defaults (1,000.00 a year at 20 %), `years` of them.
-    void savingsYears(int years) {
-        State().createCalculatorTables();
+    static ChartData savingsYears(int years, const QString& symbol = QStringLiteral("$")) {
+        SavingsPlan plan;
+        plan.years = plan.yearsComputed = years;
         double v = 0;
         for (int y = 1; y <= years; ++y) {
             v = (v + 1000) * 1.2;
-            State().YearTable(y, 1) = Money::fromInt(y);
-            State().YearTable(y, 4) = Money::fromDouble(v);
+            plan.rows.push_back({y, {}, {}, Money::fromDouble(v)});
         }
-        State().CallMode = 1;
-        State().GraphSource = ChartSource::Savings;
-        State().GraphPoints = static_cast<int16_t>(years);
-        State().GraphTitle = QStringLiteral("Investment value at end of each Year");
+        ChartData chart = YearChart(plan, symbol);
+        chart.opener = QStringLiteral("CalcInpt");
+        return chart;
     }
 
-    void comparisons(int rows, int source, int callMode) {
-        State().createCalculatorTables();
-        for (int k = 1; k <= rows; ++k) {
-            State().ComparisonLabels(k, 0) =
-                QStringLiteral("Row ") + QString::number(k).prepend(' ');
-            State().ComparisonTable(k, 5) = Money::fromDouble(1000.0 * k);
-        }
-        State().GraphPoints = static_cast<int16_t>(rows);
-        State().GraphSource = static_cast<ChartSource>(source);
-        State().CallMode = static_cast<int16_t>(callMode);
-        State().GraphTitle = source == 6 ? QStringLiteral("Annual compound growth comparisons")
-                                         : QStringLiteral("Savings Comparisons");
+    // `rows` comparison rows of 1,000.00 x k: the savings plan's or the compound rate tool's.
+    static ChartData comparisons(int rows, bool savings,
+                                 const QString& symbol = QStringLiteral("$")) {
+        std::vector<Money> values;
+        for (int k = 1; k <= rows; ++k) values.push_back(Money::fromDouble(1000.0 * k));
+        return savings ? SavingsComparisonChart(values, symbol) : CompoundRateChart(values, symbol);
     }
 
-    Form1* open() {
-        Windows().show(QStringLiteral("Form1"));
-        return Windows().get<Form1>(QStringLiteral("Form1"));
+    // 25 years falling from 100,000.00 by 4,000.00 a year, charted from the start of each.
+    static ChartData startingAmountBars(bool mortgage,
+                                        const QString& symbol = QStringLiteral("$")) {
+        if (mortgage) {
+            MortgageSchedule s;
+            MortgageInputs in;
+            in.amount = Money::fromDouble(100000);
+            s.periods = 25;
+            for (int t = 1; t <= 25; ++t)
+                s.rows.push_back({t, Money(), Money(), Money::fromDouble(100000 - 4000.0 * t)});
+            return YearChart(s, in, symbol);
+        }
+        RetirementIncome r;
+        RetirementIncomeInputs in;
+        in.choice = WithdrawalChoice::FixedAmount;
+        in.capital = Money::fromDouble(100000);
+        for (int t = 1; t <= 25; ++t)
+            r.rows.push_back({t, Money(), Money(), Money::fromDouble(100000 - 4000.0 * t)});
+        return YearChart(r, in, symbol);
+    }
+
+    static Form1* open(const ChartData& chart) { return Form1::open(chart); }
+    // The chart on screen and its form.
+    static bool showing(Form1* f, ChartKind kind, bool threeD) {
+        return f->chartShown() == kind && f->threeD() == threeD;
     }
 
     static void click(Form1* f, const char* name) { f->button(QString::fromLatin1(name))->click(); }
@@ -101,12 +119,12 @@ class ChartWindowTest : public WindowTest {
 };
 
 TEST_F(ChartWindowTest, InvestmentChartsSwitchBetweenPerCentValueAnd3D) {
-    funds({"Growth Fund", "Bond Fund", "Index Fund"}, {50, -12.5, 100}, {1500.75, 980.2, 2000});
-    Form1* f = open();
+    Form1* f = open(funds({"Growth Fund", "Bond Fund", "Index Fund"}, {50, -12.5, 100},
+                          {1500.75, 980.2, 2000}));
     ChartView* g = f->graph();
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Charts"));
-    EXPECT_EQ(f->chartShown(), 1);
-    EXPECT_EQ(f->chartColour(), 0);
+    EXPECT_TRUE(showing(f, ChartKind::FundGain, false));
+    EXPECT_FALSE(f->printsInColour());
     EXPECT_EQ(g->title(), QStringLiteral("Current Value "));
     EXPECT_EQ(g->axisTitle(), QStringLiteral("Gain %"));
     EXPECT_EQ(g->kind(), ChartView::Kind::Bars);
@@ -118,63 +136,60 @@ TEST_F(ChartWindowTest, InvestmentChartsSwitchBetweenPerCentValueAnd3D) {
     EXPECT_TRUE(enabled(f, "ThreeDee"));
 
     click(f, "Pie2d");
-    EXPECT_EQ(f->chartShown(), 2);
+    EXPECT_TRUE(showing(f, ChartKind::FundValues, false));
     EXPECT_EQ(g->title(), QStringLiteral("Distribution"));
     EXPECT_EQ(g->axisTitle(), QStringLiteral("Value"));
     EXPECT_EQ(g->kind(), ChartView::Kind::Pie);
     EXPECT_EQ(values(g), (std::vector<double>{1500, 980, 2000}));
 
     click(f, "ThreeDee");
-    EXPECT_EQ(f->chartShown(), 4);
+    EXPECT_TRUE(showing(f, ChartKind::FundValues, true));
     EXPECT_TRUE(g->threeD());
     EXPECT_EQ(g->kind(), ChartView::Kind::Pie);  // the same chart, not reloaded
     EXPECT_FALSE(enabled(f, "ThreeDee"));
     EXPECT_EQ(f->focusWidget(), f->button(QStringLiteral("Pie2d")));
 
     click(f, "Oned");
-    EXPECT_EQ(f->chartShown(), 1);
+    EXPECT_TRUE(showing(f, ChartKind::FundGain, false));
     EXPECT_FALSE(g->threeD());
     EXPECT_EQ(g->kind(), ChartView::Kind::Bars);
     EXPECT_TRUE(enabled(f, "ThreeDee"));
     click(f, "ThreeDee");
-    EXPECT_EQ(f->chartShown(), 4);
+    EXPECT_TRUE(showing(f, ChartKind::FundGain, true));
     EXPECT_EQ(g->kind(), ChartView::Kind::Bars);
     EXPECT_TRUE(g->threeD());
 }
 
 TEST_F(ChartWindowTest, SingleFundChartsTwoPoints) {
-    funds({"Only Fund"}, {100}, {1000});
-    ChartView* g = open()->graph();
+    ChartView* g = open(funds({"Only Fund"}, {100}, {1000}))->graph();
     EXPECT_EQ(labels(g), QStringList({"Only Fund", ""}));
     EXPECT_EQ(values(g), (std::vector<double>{100, 0}));
 }
 
 TEST_F(ChartWindowTest, YearChartTogglesItsFlatAnd3DForms) {
-    savingsYears(25);
-    Form1* f = open();
+    Form1* f = open(savingsYears(25));
     ChartView* g = f->graph();
-    EXPECT_EQ(f->chartShown(), 3);
+    EXPECT_TRUE(showing(f, ChartKind::YearBars, false));
     EXPECT_EQ(g->title(), QStringLiteral("Investment value at end of each Year"));
     ASSERT_EQ(g->pointCount(), 25);
     EXPECT_EQ(g->label(0), QStringLiteral("1"));
     EXPECT_EQ(g->label(24), QStringLiteral("25"));
     EXPECT_EQ(g->value(0), 1200);  // 1,000.00 at 20 %
     EXPECT_EQ(g->value(1), 2640);  // (1,200.00 + 1,000.00) at 20 %
-    EXPECT_EQ(State().YearTable(25, 5), State().YearTable(25, 4));
     EXPECT_FALSE(shown(f, "Oned") || shown(f, "Pie2d"));
     EXPECT_TRUE(shown(f, "Sav2D"));
     EXPECT_FALSE(enabled(f, "Sav2D"));
     EXPECT_TRUE(enabled(f, "ThreeDee"));
 
     click(f, "ThreeDee");
-    EXPECT_EQ(f->chartShown(), 5);
+    EXPECT_TRUE(showing(f, ChartKind::YearBars, true));
     EXPECT_TRUE(g->threeD());
     EXPECT_TRUE(enabled(f, "Sav2D"));
     EXPECT_FALSE(enabled(f, "ThreeDee"));
     EXPECT_EQ(f->focusWidget(), f->button(QStringLiteral("Sav2D")));
 
     click(f, "Sav2D");
-    EXPECT_EQ(f->chartShown(), 3);  // so that a printout redraws the flat chart
+    EXPECT_TRUE(showing(f, ChartKind::YearBars, false));  // a printout redraws the flat chart
     EXPECT_FALSE(g->threeD());
     EXPECT_FALSE(enabled(f, "Sav2D"));
     EXPECT_TRUE(enabled(f, "ThreeDee"));
@@ -183,52 +198,39 @@ TEST_F(ChartWindowTest, YearChartTogglesItsFlatAnd3DForms) {
 }
 
 TEST_F(ChartWindowTest, ComparisonChartsOfBothTools) {
-    comparisons(3, 1, 2);
-    Form1* f = open();
+    Form1* f = open(comparisons(3, true));
     ChartView* g = f->graph();
-    EXPECT_EQ(f->chartShown(), 6);
+    EXPECT_TRUE(showing(f, ChartKind::ComparisonBars, false));
     EXPECT_EQ(g->title(), QStringLiteral("Savings Comparisons"));
     EXPECT_EQ(g->axisTitle(), QStringLiteral("Value $"));
     EXPECT_EQ(labels(g), QStringList({"Row  1", "Row  2", "Row  3"}));
     EXPECT_EQ(values(g), (std::vector<double>{1000, 2000, 3000}));
     click(f, "ThreeDee");
-    EXPECT_EQ(f->chartShown(), 7);
+    EXPECT_TRUE(showing(f, ChartKind::ComparisonBars, true));
     EXPECT_TRUE(g->threeD());
     click(f, "Sav2D");
-    EXPECT_EQ(f->chartShown(), 6);
+    EXPECT_TRUE(showing(f, ChartKind::ComparisonBars, false));
     EXPECT_FALSE(g->threeD());
     click(f, "ExitBut");
     settle();
 
-    comparisons(1, 6, 0);
-    f = open();
+    f = open(comparisons(1, false));
     g = f->graph();
-    EXPECT_EQ(f->chartShown(), 6);
+    EXPECT_TRUE(showing(f, ChartKind::ComparisonBars, false));
     EXPECT_EQ(g->axisTitle(), QStringLiteral("Gain %"));
     EXPECT_EQ(labels(g), QStringList({"Row  1", ""}));
     EXPECT_EQ(values(g), (std::vector<double>{1000, 0}));
 }
 
 TEST_F(ChartWindowTest, MortgageAndRetirementBarsStartWithTheStartingAmount) {
-    for (int source : {3, 4}) {
-        State().YearTable.create(501, 6);
-        State().CalcInputs.assign(6, Money());
-        State().CalcInputs[1] = Money::fromDouble(100000);
-        for (int t = 1; t <= 25; ++t) {
-            State().YearTable(t, 1) = Money::fromInt(t);
-            State().YearTable(t, 4) = Money::fromDouble(100000 - 4000.0 * t);
-        }
-        State().GraphSource = static_cast<ChartSource>(source);
-        State().CallMode = 1;
-        State().GraphPoints = 25;
-        State().GraphTitle = QStringLiteral("Mortgage balance at start of each Year");
-        Form1* f = open();
+    for (bool mortgage : {false, true}) {
+        Form1* f = open(startingAmountBars(mortgage));
         ChartView* g = f->graph();
-        EXPECT_EQ(f->chartShown(), 3);
+        EXPECT_TRUE(showing(f, ChartKind::YearBars, false));
         ASSERT_EQ(g->pointCount(), 25);
-        EXPECT_EQ(g->value(0), 100000) << "source " << source;
-        EXPECT_EQ(g->value(24), 4000) << "source " << source;  // the start of year 25
-        // Drawing it again in 2D uses the values already prepared.
+        EXPECT_EQ(g->value(0), 100000) << "mortgage " << mortgage;
+        EXPECT_EQ(g->value(24), 4000) << "mortgage " << mortgage;  // the start of year 25
+        // Drawing it again in 2D draws the same bars.
         click(f, "ThreeDee");
         click(f, "Sav2D");
         EXPECT_EQ(g->value(0), 100000);
@@ -240,26 +242,26 @@ TEST_F(ChartWindowTest, MortgageAndRetirementBarsStartWithTheStartingAmount) {
 
 TEST_F(ChartWindowTest, ExitReturnsToTheOpener) {
     const struct {
-        int source;
         const char* opener;
-    } cases[] = {{0, "Table1"},   {1, "CalcInpt"}, {2, "Income"}, {3, "Income"},   {4, "CdnMort"},
-                 {5, "CalCaptl"}, {6, "FindComp"}, {7, "PlanK"},  {12, "MenuMain"}};
+        const char* shown;
+    } cases[] = {{"Table1", "Table1"},   {"CalcInpt", "CalcInpt"}, {"Income", "Income"},
+                 {"CdnMort", "CdnMort"}, {"CalCaptl", "CalCaptl"}, {"FindComp", "FindComp"},
+                 {"PlanK", "PlanK"},     {"", "MenuMain"},         {"NoSuchWindow", "MenuMain"}};
     for (const auto& c : cases) {
-        savingsYears(3);
-        State().GraphSource = static_cast<ChartSource>(c.source);
-        Form1* f = open();
+        ChartData chart = savingsYears(3);
+        chart.opener = QString::fromLatin1(c.opener);
+        Form1* f = open(chart);
         click(f, "ExitBut");
         settle();
-        EXPECT_FALSE(Windows().exists(QStringLiteral("Form1"))) << c.source;
-        EXPECT_TRUE(Windows().visible(QString::fromLatin1(c.opener))) << c.source;
+        EXPECT_FALSE(Windows().exists(QStringLiteral("Form1"))) << c.opener;
+        EXPECT_TRUE(Windows().visible(QString::fromLatin1(c.shown))) << c.opener;
         Windows().unloadAll();
         settle();
     }
 }
 
 TEST_F(ChartWindowTest, ClosingTheFrameLeavesLikeTheExitButton) {
-    funds({"A", "B"}, {1, 2}, {3, 4});
-    Form1* f = open();
+    Form1* f = open(funds({"A", "B"}, {1, 2}, {3, 4}));
     f->close();
     settle();
     EXPECT_FALSE(Windows().exists(QStringLiteral("Form1")));
@@ -267,14 +269,12 @@ TEST_F(ChartWindowTest, ClosingTheFrameLeavesLikeTheExitButton) {
 }
 
 TEST_F(ChartWindowTest, ReopenedWindowStartsAfresh) {
-    funds({"A", "B"}, {1, 2}, {3, 4});
-    Form1* f = open();
+    Form1* f = open(funds({"A", "B"}, {1, 2}, {3, 4}));
     click(f, "Pie2d");
     click(f, "ThreeDee");
     Windows().hide(QStringLiteral("Form1"));
-    savingsYears(5);
-    f = open();
-    EXPECT_EQ(f->chartShown(), 3);
+    f = open(savingsYears(5));
+    EXPECT_TRUE(showing(f, ChartKind::YearBars, false));
     EXPECT_FALSE(f->graph()->threeD());
     EXPECT_EQ(f->graph()->pointCount(), 5);
     EXPECT_TRUE(enabled(f, "ThreeDee"));
@@ -308,8 +308,7 @@ class PrintWatch : public QObject {
 };
 
 TEST_F(ChartWindowTest, PrinterQuestionsSetTheColourAndPrintTheWideWindow) {
-    savingsYears(10);
-    Form1* f = open();
+    Form1* f = open(savingsYears(10));
     click(f, "ThreeDee");
     const int normalWidth = f->width();
     EXPECT_EQ(normalWidth, twips::px(6765));
@@ -318,7 +317,7 @@ TEST_F(ChartWindowTest, PrinterQuestionsSetTheColourAndPrintTheWideWindow) {
     script.answer(dialogs::Answer::No);  // "Continue with Printout."
     click(f, "Ptr");
     EXPECT_TRUE(printouts().empty());
-    EXPECT_EQ(f->chartColour(), 0);
+    EXPECT_FALSE(f->printsInColour());
 
     // A text device that leaves its text behind when the printout is done with it.
     struct KeptText : TextDevice {
@@ -341,7 +340,7 @@ TEST_F(ChartWindowTest, PrinterQuestionsSetTheColourAndPrintTheWideWindow) {
     EXPECT_EQ(script.messages()[1].text, QStringLiteral("Print in Color."));
     EXPECT_EQ(script.messages()[1].title, QStringLiteral("Printer"));
     EXPECT_EQ(script.messages()[1].buttons, dialogs::Buttons::YesNo);
-    EXPECT_EQ(f->chartColour(), 0);
+    EXPECT_FALSE(f->printsInColour());
     EXPECT_FALSE(watch.colour);
     EXPECT_EQ(watch.width, static_cast<int>(f->screen()->geometry().width() * 0.88));
     // Scaled to the 7.5 inches of a Letter page, the text is 9 points or more.
@@ -352,7 +351,7 @@ TEST_F(ChartWindowTest, PrinterQuestionsSetTheColourAndPrintTheWideWindow) {
     EXPECT_EQ(f->width(), normalWidth);
     EXPECT_EQ(f->graph()->font(), screenFont);
     EXPECT_TRUE(f->graph()->colour());  // black and white was for the paper only
-    EXPECT_EQ(f->chartShown(), 5);
+    EXPECT_TRUE(showing(f, ChartKind::YearBars, true));
     EXPECT_TRUE(f->graph()->threeD());
 
     script.clear();
@@ -360,13 +359,12 @@ TEST_F(ChartWindowTest, PrinterQuestionsSetTheColourAndPrintTheWideWindow) {
     script.answer(dialogs::Answer::Yes);
     watch.width = 0;
     click(f, "Ptr");
-    EXPECT_EQ(f->chartColour(), 1);
+    EXPECT_TRUE(f->printsInColour());
     EXPECT_TRUE(watch.colour);
 }
 
 TEST_F(ChartWindowTest, PrintedChartIsDrawnOnThePageAndFillsItsWidth) {
-    funds({"Growth Fund", "Bond Fund"}, {50, -10}, {1500, 900});
-    Form1* f = open();
+    Form1* f = open(funds({"Growth Fund", "Bond Fund"}, {50, -10}, {1500, 900}));
     QTemporaryDir out;
     for (bool colour : {true, false}) {
         const QString pdf =
@@ -419,36 +417,30 @@ TEST_F(ChartWindowTest, PrintedChartIsDrawnOnThePageAndFillsItsWidth) {
 }
 
 TEST_F(ChartWindowTest, ValueAxisShowsTheCurrencyForAmountsAndPerCentForRates) {
-    State().settings.currencySymbol = QStringLiteral("£");
+    const QString pound = QStringLiteral("£");
     const struct {
-        int source, mode;
+        const char* chart;
+        ChartData data;
         bool rate;
-    } cases[] = {{1, 1, false}, {1, 2, false}, {2, 1, false}, {3, 1, false},
-                 {4, 1, false}, {5, 1, false}, {6, 0, true},  {7, 1, false}};
+    } cases[] = {{"savings years", savingsYears(10, pound), false},
+                 {"savings comparisons", comparisons(3, true, pound), false},
+                 {"mortgage", startingAmountBars(true, pound), false},
+                 {"retirement", startingAmountBars(false, pound), false},
+                 {"compound rates", comparisons(3, false, pound), true}};
     for (const auto& c : cases) {
-        savingsYears(10);
-        for (int k = 1; k <= 3; ++k) {
-            State().ComparisonLabels(k, 0) = QStringLiteral("Row  ") + QString::number(k);
-            State().ComparisonTable(k, 5) = Money::fromDouble(12.5 * k);
-        }
-        State().CalcInputs.assign(6, Money::fromDouble(1000));
-        State().GraphSource = static_cast<ChartSource>(c.source);
-        State().CallMode = static_cast<int16_t>(c.mode);
-        if (ShowsComparisons(State())) State().GraphPoints = 3;
-        Form1* f = open();
+        Form1* f = open(c.data);
         const QStringList ticks = f->graph()->axisTexts();
-        ASSERT_GE(ticks.size(), 2) << c.source;
+        ASSERT_GE(ticks.size(), 2) << c.chart;
         for (const QString& t : ticks) {
             if (c.rate)
-                EXPECT_TRUE(t.endsWith(u'%')) << c.source << " " << t.toStdString();
+                EXPECT_TRUE(t.endsWith(u'%')) << c.chart << " " << t.toStdString();
             else
-                EXPECT_TRUE(t.startsWith(u'£')) << c.source << " " << t.toStdString();
+                EXPECT_TRUE(t.startsWith(u'£')) << c.chart << " " << t.toStdString();
         }
         click(f, "ExitBut");
         settle();
     }
-    funds({"Growth Fund", "Bond Fund"}, {1250, -10}, {1500, 900});
-    Form1* f = open();
+    Form1* f = open(funds({"Growth Fund", "Bond Fund"}, {1250, -10}, {1500, 900}));
     // Rates above a thousand per cent are grouped as the table shows them.
     const QRegularExpression grouped(QStringLiteral("^\\d{1,3}(,\\d{3})+%$"));
     EXPECT_FALSE(f->graph()->axisTexts().filter(grouped).isEmpty())
@@ -456,8 +448,7 @@ TEST_F(ChartWindowTest, ValueAxisShowsTheCurrencyForAmountsAndPerCentForRates) {
 }
 
 TEST_F(ChartWindowTest, WindowOpensAtItsSizeAndTheChartGrowsWithIt) {
-    savingsYears(25);
-    Form1* f = open();
+    Form1* f = open(savingsYears(25));
     EXPECT_EQ(f->size(), QSize(twips::px(6765), twips::px(6360)));
     // Not a fixed-size window: it can be resized and maximized.
     EXPECT_NE(f->minimumSize(), f->maximumSize());
@@ -499,7 +490,7 @@ TEST_F(ChartFromSavingsPlan, YearChartOfTheDefaultsAndBack) {
     EXPECT_FALSE(plan->isVisible());
     auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
     ChartView* g = f->graph();
-    EXPECT_EQ(f->chartShown(), 3);
+    EXPECT_EQ(f->chartShown(), ChartKind::YearBars);
     EXPECT_EQ(g->title(), QStringLiteral("Investment value at end of each Year"));
     ASSERT_EQ(g->pointCount(), 25);
     EXPECT_EQ(g->value(0), 1200);  // 1,000.00 a year at 20 %
@@ -517,7 +508,7 @@ TEST_F(ChartFromSavingsPlan, ComparisonRowsChartAsValues) {
     press(plan, "Graphs");
     auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
     ASSERT_TRUE(f->isVisible());
-    EXPECT_EQ(f->chartShown(), 6);
+    EXPECT_EQ(f->chartShown(), ChartKind::ComparisonBars);
     EXPECT_EQ(f->graph()->axisTitle(), QStringLiteral("Value $"));
     EXPECT_EQ(f->graph()->title(), QStringLiteral("Savings Comparisons"));
     ASSERT_EQ(f->graph()->pointCount(), 2);
@@ -543,14 +534,15 @@ TEST_F(ChartFromCurrentValue, ShowGraphChartsTheFundsAndReturnsToTheTable) {
     Doc().totals(1, 2) = M(15);  // 1000 grown to 1500
     Doc().totals(2, 2) = M(9.5);
     AccumulateHoldings(Doc().portfolio, Doc().totals);
-    State().GraphSource = ChartSource::RetirementFixedAmount;  // left over from a calculator
+    State().GraphPoints = 7;  // left over from a calculator: the funds have their own count
     ASSERT_TRUE(ComputeCurrentValue(Doc()));
     auto* table = Windows().get<Table1>(QStringLiteral("Table1"));
     table->DrwGraph()->click();
     auto* f = Windows().get<Form1>(QStringLiteral("Form1"));
     ASSERT_TRUE(f->isVisible());
     EXPECT_FALSE(table->isVisible());
-    EXPECT_EQ(f->chartShown(), 1);
+    EXPECT_EQ(f->chartShown(), ChartKind::FundGain);
+    EXPECT_EQ(f->graph()->pointCount(), 2);
     EXPECT_EQ(f->graph()->label(0), QStringLiteral("Growth Fund"));
     EXPECT_EQ(f->graph()->value(1), -5);
     f->button(QStringLiteral("ExitBut"))->click();

@@ -212,7 +212,6 @@ TEST_F(SamplePortfolio, TwentyAShareEndToEnd) {
     // The charts take over and give the table back.
     table->DrwGraph()->click();
     settle();
-    EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     EXPECT_TRUE(Windows().visible("Form1"));
     EXPECT_FALSE(Windows().visible("Table1"));
     auto* exit = Windows().get("Form1")->findChild<QPushButton*>("ExitBut");

@@ -64,7 +64,6 @@ class FundMenuTest : public WindowTest {
 };
 
 TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
-    State().GraphSource = ChartSource::RetirementFixedAmount;
     FundMenu* menu = openMenu();
     ASSERT_TRUE(menu);
     EXPECT_TRUE(menu->isVisible());
@@ -81,7 +80,6 @@ TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
                        {"InfoBox", " Funds = 0    Records = 0 ", {990, 4320, 7500, 420}}});
     EXPECT_EQ(Doc().portfolio.records.size(), 1003u);
     EXPECT_EQ(Doc().portfolio.funds[31].FundName, "All Records");
-    EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     click("Help7");
     EXPECT_EQ(script.lastMessage().title, "Help");
     EXPECT_TRUE(script.lastMessage().text.startsWith(
@@ -126,7 +124,6 @@ TEST_F(FundMenuTest, ABrokenFileIsRefusedWithTheLoadMessageAndEmptyTables) {
     openSample();
     const QString bad = folder.filePath(QStringLiteral("bad.wms"));
     writeFile(bad, "1001,2,\"All Records\",\"31\"\r\n\"A\",\" 1\"\r\n");
-    State().GraphSource = ChartSource::Mortgage;
     script.chooseFile(bad);
     click("Loadfile");
     EXPECT_EQ(script.lastMessage().text, kLoadError);
@@ -134,7 +131,6 @@ TEST_F(FundMenuTest, ABrokenFileIsRefusedWithTheLoadMessageAndEmptyTables) {
     EXPECT_EQ(Doc().portfolio.recordCount, 0);
     EXPECT_EQ(Doc().portfolio.fundCount, 0);
     EXPECT_EQ(Doc().fileName, "");
-    EXPECT_EQ(State().GraphSource, ChartSource::Investments);
     EXPECT_TRUE(Doc().portfolio.funds[1].FundName.isEmpty());
     EXPECT_EQ(Doc().portfolio.funds[31].FundNumberText, "31");
     EXPECT_EQ(info(), " Funds = 0    Records = 0 ");

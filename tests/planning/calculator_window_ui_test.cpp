@@ -11,12 +11,16 @@
 #include <QTest>
 #include <stdexcept>
 
+#include "charts/ui/chart_window.h"
 #include "common/key_filters.h"
 #include "common/print_device.h"
+#include "planning/model/calculator_charts.h"
 #include "planning/ui/calculator_window.h"
+#include "platform/chart_view.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
+#include "platform/window_registry.h"
 #include "shell/ui/app_state.h"
 #include "support/ui_test_support.h"
 
@@ -97,7 +101,11 @@ class ProbeCalculator : public ProbeWindow {
         result->setText(QStringLiteral("new"));
     }
     void printReport(PrintDevice& d) override { d.line(QStringLiteral("probe")); }
-    GraphHandOver graphHandOver() const override { return {}; }
+    ChartData graphHandOver() const override {
+        ChartData chart;
+        chart.points.title = QStringLiteral("probe");
+        return chart;
+    }
     bool graphPointsCountEntries() const override { return true; }
     bool blanksGridOnReset() const override { return State().GraphPoints == 0; }
     void clearResultLabels() override { result->clear(); }
@@ -160,10 +168,11 @@ TEST_F(CalculatorBase, KeptEntriesSurviveResetsAndAFailureLeavesTheMessage) {
     EXPECT_EQ(script.lastMessage().title, "Help");
     EXPECT_EQ(State().GraphPoints, 2);
 
-    // Show Graph leaves GraphSource as the calculation set it.
-    State().GraphSource = ChartSource::RetirementFixedAmount;
+    // Show Graph opens the chart of the last result.
     w->ShowGraph();
-    EXPECT_EQ(State().GraphSource, ChartSource::RetirementFixedAmount);
+    auto* chart = Windows().get<Form1>(QStringLiteral("Form1"));
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_EQ(chart->graph()->title(), "probe");
 }
 
 TEST_F(CalculatorBase, HelpTextCanBeRebuiltWhileOpen) {
@@ -242,8 +251,8 @@ class ShapedProbe : public ProbeWindow {
         s.GraphPoints = static_cast<int16_t>(t);
     }
     void printReport(PrintDevice& d) override { d.line(reportText()); }
-    GraphHandOver graphHandOver() const override {
-        return {ChartSource::CompoundRate, QStringLiteral("Annual compound growth comparisons")};
+    ChartData graphHandOver() const override {
+        return CompoundRateChart(comparisonValues(), QStringLiteral("$"));
     }
 };
 
@@ -307,8 +316,10 @@ TEST_F(CalculatorPieces, ComparisonRowsKeepTwentyThreeEntries) {
     EXPECT_EQ(State().ComparisonTable(23, 5), Money::fromInt(7));
     EXPECT_EQ(State().ReportText.at(1).count(QStringLiteral("entry")), 23);
     w->ShowGraph();
-    EXPECT_EQ(State().GraphSource, ChartSource::CompoundRate);
-    EXPECT_EQ(State().GraphTitle, "Annual compound growth comparisons");
+    const ChartView* g = Windows().get<Form1>(QStringLiteral("Form1"))->graph();
+    ASSERT_EQ(g->pointCount(), 23);
+    EXPECT_EQ(g->label(22), "Row  23");
+    EXPECT_EQ(g->value(22), 7);
 
     // While rows are kept an edit leaves them on screen.
     w->term->setFocus();

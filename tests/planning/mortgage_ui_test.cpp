@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "charts/model/chart_points.h"
-#include "charts/ui/chart_hand_over.h"
 #include "planning/model/mortgage_help.h"
 #include "planning/ui/mortgage_window.h"
 #include "platform/grid.h"
@@ -100,7 +98,6 @@ TEST_F(MortgageWindow, AUserComputesAMortgage) {
     EXPECT_EQ(row(1), (QStringList{"1", "9,957.37", "947.03", "99,052.97"}));
     EXPECT_EQ(row(26), (QStringList{"Total:", "$172,610.23", "$100,000.00", "$.00"}));
     EXPECT_EQ(State().GraphPoints, 25);
-    EXPECT_EQ(State().GraphTitle, "Mortgage balance at start of each Year");
 
     // A key in the choice-only list beeps, is swallowed and clears the results.
     box("Comperiod")->setFocus();
@@ -201,23 +198,23 @@ TEST_F(MortgageWindow, HelpPanelChartAndExit) {
 
     enter("InTerm", QStringLiteral("36"));
     button("Calc4")->click();
-    button("Graphs")->click();
-    EXPECT_EQ(State().GraphSource, ChartSource::Mortgage);
-    EXPECT_TRUE(Windows().visible(QStringLiteral("Form1")));
+    Form1* chart = showGraph();
+    ASSERT_TRUE(chart);
     EXPECT_FALSE(w->isVisible());
     // The chart shows the balance at the start of each month: the amount
     // borrowed first, then the balance after each month before the last.
-    const ChartPoints p = YearPoints(State());
-    ASSERT_EQ(p.values.size(), 36u);
-    EXPECT_EQ(p.title, "Loan balance at start of each Month");
-    EXPECT_EQ(p.labels.front(), "1");
-    EXPECT_EQ(p.values[0], 10000.0);
-    EXPECT_EQ(p.values[1], State().YearTable(1, 4).toDouble());
-    EXPECT_EQ(p.values[35], State().YearTable(35, 4).toDouble());
-    EXPECT_EQ(State().YearTable(37, 3), M(10000));  // the total row keeps its figures
-
-    Windows().hide(QStringLiteral("Form1"));
-    Windows().show(QStringLiteral("CdnMort"));
+    const ChartView* g = chart->graph();
+    ASSERT_EQ(g->pointCount(), 36);
+    EXPECT_EQ(g->title(), "Loan balance at start of each Month");
+    EXPECT_EQ(g->label(0), "1");
+    EXPECT_EQ(g->value(0), 10000.0);
+    EXPECT_EQ(g->value(1), State().YearTable(1, 4).toDouble());
+    EXPECT_EQ(g->value(35), State().YearTable(35, 4).toDouble());
+    EXPECT_EQ(State().YearTable(1, 5), Money());    // the chart leaves the table alone
+    EXPECT_EQ(State().YearTable(37, 3), M(10000));  // and the total row keeps its figures
+    chart->button(QStringLiteral("ExitBut"))->click();
+    settle();
+    EXPECT_TRUE(w->isVisible());  // back to the window that opened the chart
     exitToMenu();
     EXPECT_FALSE(State().YearTable.created());
 }

@@ -35,7 +35,7 @@ class SavingsWindow : public CalculatorTest<CalcInpt> {
 TEST_F(SavingsWindow, OpensInBothModesWithBoxesListsLabelsAndGrid) {
     open(1);
     EXPECT_FALSE(Windows().visible(QStringLiteral("MenuMain")));
-    EXPECT_EQ(State().CallMode, 1);
+    EXPECT_EQ(w->mode(), SavingsMode::Calculations);
     EXPECT_EQ(w->windowTitle(), "Investment Growth Calculations");
     expectTexts(
         {{"InLumpInv",
@@ -63,7 +63,7 @@ TEST_F(SavingsWindow, OpensInBothModesWithBoxesListsLabelsAndGrid) {
     settle();
     open(2);
     EXPECT_EQ(w->windowTitle(), "Investment Growth Comparisons");
-    EXPECT_EQ(State().CallMode, 2);  // the chart tells the comparisons by it
+    EXPECT_EQ(w->mode(), SavingsMode::Comparisons);
     EXPECT_EQ(grid()->Rows(), 24);
     EXPECT_EQ(grid()->Cols(), 8);
     EXPECT_EQ(grid()->cellText(0, 7), "Current  Value");
@@ -139,7 +139,6 @@ TEST_F(SavingsWindow, CalculatesYearsIntoTheGridAndTheSharedTables) {
     EXPECT_EQ(row(26), (QStringList{"Total:", "$25,000.00", "$541,377.32", "$566,377.32"}));
     EXPECT_EQ(row(27), (QStringList{"", "", "", ""}));
     EXPECT_EQ(State().GraphPoints, 25);
-    EXPECT_EQ(State().GraphTitle, "Investment value at end of each Year");
     EXPECT_EQ(State().YearTable(2, 4), M(2640));
     EXPECT_EQ(State().YearTable(26, 2), M(25000));
     EXPECT_EQ(grid()->selEndRow(), 1);
@@ -188,7 +187,6 @@ TEST_F(SavingsWindow, ComparisonsKeepTwentyThreeRowsAndRefuseTheTwentyFourth) {
     EXPECT_EQ(State().ComparisonLabels(23, 0), "Row  23");
     EXPECT_EQ(Format(State().ComparisonTable(1, 5), u"0.00"), "566377.32");
     EXPECT_EQ(State().GraphPoints, 23);
-    EXPECT_EQ(State().GraphTitle, "Savings Comparisons");
     EXPECT_TRUE(script.messages().empty());
 
     button("Calc")->click();
@@ -284,7 +282,6 @@ TEST_F(SavingsWindow, ShowGraphHandsOverAndExitReleasesTheTables) {
     EXPECT_EQ(script.lastMessage().text, "No Data to work with. Calculate.");
     button("Calc")->click();
     button("Graphs")->click();
-    EXPECT_EQ(State().GraphSource, ChartSource::Savings);
     EXPECT_EQ(State().GraphPoints, 25);
     EXPECT_TRUE(Windows().visible(QStringLiteral("Form1")));
     EXPECT_FALSE(w->isVisible());

@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "charts/model/chart_points.h"
-#include "charts/ui/chart_hand_over.h"
 #include "platform/chart_style.h"
 #include "platform/chart_view.h"
 #include "platform/controls.h"
@@ -19,7 +17,6 @@
 #include "platform/printer_device.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
-#include "shell/ui/app_state.h"
 
 namespace {
 
@@ -67,6 +64,15 @@ Form1::Form1() {
     arrangeButtons();
 }
 
+Form1* Form1::open(ChartData chart) {
+    auto* w = Windows().get<Form1>(QStringLiteral("Form1"));
+    w->chart_ = std::move(chart);
+    w->opened_ = false;
+    Windows().show(QStringLiteral("Form1"));
+    if (!w->opened_) w->drawOpeningChart();  // it was on screen already
+    return w;
+}
+
 QPushButton* Form1::button(const QString& name) const {
     for (QPushButton* b : {Oned, Pie2d, Sav2D, ThreeDee, Ptr, ExitBut})
         if (b->objectName() == name) return b;
@@ -75,22 +81,22 @@ QPushButton* Form1::button(const QString& name) const {
 
 void Form1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!opened_) open();
+    if (!opened_) drawOpeningChart();
 }
 
 void Form1::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    // Shown again after a hide (not a minimise), the window reads the hand-over anew.
+    // Shown again after a hide (not a minimise), the window opens its chart anew.
     if (!event->spontaneous()) opened_ = false;
 }
 
-void Form1::open() {
+void Form1::drawOpeningChart() {
     opened_ = true;
-    ChartShown = 0;
-    ChartColour = 0;
+    shown_ = chart_.kind;
+    threeD_ = false;
+    printInColour_ = false;
     drawInColour_ = true;
-    const AppState& s = State();
-    const bool funds = s.GraphSource == ChartSource::Investments;
+    const bool funds = chart_.funds();
     // The investment charts switch between per cent and value; the
     // calculators' charts between their flat and 3D forms.
     Oned->setVisible(funds);
@@ -98,23 +104,7 @@ void Form1::open() {
     Sav2D->setVisible(!funds);
     ThreeDee->setEnabled(true);
     Sav2D->setEnabled(false);
-    switch (OpeningChart(s)) {
-        case chart_shown::PerCent:
-            ChartShown = chart_shown::PerCent;
-            perCentChart();
-            break;
-        case chart_shown::Year:
-            PrepareYearValues(State());
-            ChartShown = chart_shown::Year;
-            yearChart();
-            break;
-        case chart_shown::Comparison:
-            ChartShown = chart_shown::Comparison;
-            comparisonChart();
-            break;
-        default:
-            break;  // an unknown source: nothing to draw
-    }
+    redrawShown();
     arrangeButtons();
 }
 
@@ -123,9 +113,9 @@ void Form1::showPoints(const ChartPoints& points, bool pie) {
     Graph1->setTitle(points.title);
     Graph1->setAxisTitle(points.axisTitle);
     Graph1->setKind(pie ? ChartView::Kind::Pie : ChartView::Kind::Bars);
-    Graph1->setUnit(points.unit == ChartPoints::Unit::Percent ? ChartView::Unit::Percent
-                                                              : ChartView::Unit::Money,
-                    points.currencySymbol);
+    Graph1->setUnit(
+        points.unit == ChartUnit::Percent ? ChartView::Unit::Percent : ChartView::Unit::Money,
+        chart_.currencySymbol);
     Graph1->setThreeD(false);
     Graph1->setColour(drawInColour_);
     Graph1->draw();
@@ -133,12 +123,12 @@ void Form1::showPoints(const ChartPoints& points, bool pie) {
 
 void Form1::perCentChart() {
     ThreeDee->setEnabled(true);
-    showPoints(PerCentPoints(State()), false);
+    showPoints(chart_.points, false);
 }
 
 void Form1::valueChart() {
     ThreeDee->setEnabled(true);
-    showPoints(ValuePoints(State()), true);
+    showPoints(chart_.fundValues, true);
 }
 
 void Form1::fundThreeD() {
@@ -162,14 +152,9 @@ void Form1::calculatorFlatButtons() {
     Pie2d->hide();
 }
 
-void Form1::yearChart() {
+void Form1::calculatorChart() {
     calculatorFlatButtons();
-    showPoints(YearPoints(State()), false);
-}
-
-void Form1::comparisonChart() {
-    calculatorFlatButtons();
-    showPoints(ComparisonPoints(State()), false);
+    showPoints(chart_.points, false);
 }
 
 void Form1::calculatorThreeD() {
@@ -186,67 +171,59 @@ void Form1::calculatorThreeD() {
 }
 
 void Form1::redrawShown() {
-    switch (ChartShown) {
-        case chart_shown::PerCent:
+    if (threeD_) {
+        // The 3D form of the chart on screen, as it stands.
+        if (chart_.funds())
+            fundThreeD();
+        else
+            calculatorThreeD();
+        return;
+    }
+    switch (shown_) {
+        case ChartKind::FundGain:
             perCentChart();
             break;
-        case chart_shown::Value:
+        case ChartKind::FundValues:
             valueChart();
             break;
-        case chart_shown::Year:
-            yearChart();
-            break;
-        case chart_shown::Fund3D:
-            fundThreeD();
-            break;
-        case chart_shown::Year3D:
-        case chart_shown::Comparison3D:
-            calculatorThreeD();
-            break;
-        case chart_shown::Comparison:
-            comparisonChart();
-            break;
-        default:
+        case ChartKind::YearBars:
+        case ChartKind::ComparisonBars:
+            calculatorChart();
             break;
     }
 }
 
 void Form1::onOned() {
-    ChartShown = chart_shown::PerCent;
+    shown_ = ChartKind::FundGain;
+    threeD_ = false;
     perCentChart();
 }
 
 void Form1::onPie2d() {
-    ChartShown = chart_shown::Value;
+    shown_ = ChartKind::FundValues;
+    threeD_ = false;
     valueChart();
 }
 
 void Form1::onThreeDee() {
-    if (State().GraphSource == ChartSource::Investments) {
-        ChartShown = chart_shown::Fund3D;
+    threeD_ = true;
+    if (chart_.funds())
         fundThreeD();
-        return;
-    }
-    ChartShown = ShowsComparisons(State()) ? chart_shown::Comparison3D : chart_shown::Year3D;
-    calculatorThreeD();
+    else
+        calculatorThreeD();
 }
 
 void Form1::onSav2D() {
-    if (State().GraphSource == ChartSource::Investments) return;
-    if (ShowsComparisons(State())) {
-        ChartShown = chart_shown::Comparison;
-        comparisonChart();
-    } else {
-        ChartShown = chart_shown::Year;
-        yearChart();
-    }
+    if (chart_.funds()) return;
+    threeD_ = false;
+    calculatorChart();
 }
 
 void Form1::onPtr() {
     if (!dialogs::confirmPrintout()) return;
     const auto answer = dialogs::message(QStringLiteral("Print in Color."),
                                          QStringLiteral("Printer"), dialogs::Buttons::YesNo);
-    ChartColour = answer == dialogs::Answer::Yes ? 1 : 0;
+    printInColour_ = answer == dialogs::Answer::Yes;
     bool printed = false;
     {
         dialogs::WaitCursor wait;
@@ -289,7 +266,7 @@ WindowPage Form1::prepareForPage(double pageInches) {
     paperFont.setPointSizeF(
         std::max(onScreen_.font.pointSizeF(), std::ceil(points * 4) / 4 + 0.25));
     setFont(paperFont);
-    drawInColour_ = ChartColour == 1;
+    drawInColour_ = printInColour_;
     redrawShown();
     settleLayout();
     // A window manager may have answered with a size of its own meanwhile.
@@ -339,7 +316,7 @@ void Form1::settleLayout() {
 }
 
 void Form1::onExitBut() {
-    QString opener = ChartOpener(State().GraphSource);
+    QString opener = chart_.opener;
     if (opener.isEmpty() || !Windows().defined(opener)) opener = QStringLiteral("MenuMain");
     Windows().unload(QStringLiteral("Form1"));
     Windows().show(opener);

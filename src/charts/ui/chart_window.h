@@ -1,26 +1,30 @@
-// The chart window Form1 ("Charts"): draws what the opening tool left in the shared tables and
-// returns to it.
+// The chart window Form1 ("Charts"): draws the chart its opener hands it and returns to the
+// opener.
 #pragma once
 
 #include <QFont>
 #include <QWidget>
 
+#include "common/chart_data.h"
+
 class ChartView;
 class QLabel;
 class QPainter;
 class QPushButton;
-struct ChartPoints;
 struct WindowPage;
 
 class Form1 : public QWidget {
     Q_OBJECT
   public:
     Form1();
+    // Shows the chart window with `chart`, opening with the chart it names.
+    static Form1* open(ChartData chart);
 
-    // Which chart is on screen (1..7, 0 before the first) and the colour
-    // setting chosen for printing (1 colour, 0 black and white).
-    int chartShown() const { return ChartShown; }
-    int chartColour() const { return ChartColour; }
+    // Which chart is on screen, in its flat or 3D form, and whether the last printout was
+    // asked for in colour.
+    ChartKind chartShown() const { return shown_; }
+    bool threeD() const { return threeD_; }
+    bool printsInColour() const { return printInColour_; }
     ChartView* graph() const { return Graph1; }
     QPushButton* button(const QString& name) const;
 
@@ -31,14 +35,13 @@ class Form1 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Reads the hand-over and draws the opening chart.
-    void open();
+    // Draws the chart the window opens with.
+    void drawOpeningChart();
     void perCentChart();
     void valueChart();
     void fundThreeD();
     void calculatorFlatButtons();
-    void yearChart();
-    void comparisonChart();
+    void calculatorChart();
     void calculatorThreeD();
     void redrawShown();
     void showPoints(const ChartPoints& points, bool pie);
@@ -56,8 +59,10 @@ class Form1 : public QWidget {
     void onPtr();
     void onExitBut();
 
-    int ChartShown = 0;
-    int ChartColour = 0;
+    ChartData chart_;
+    ChartKind shown_ = ChartKind::YearBars;
+    bool threeD_ = false;
+    bool printInColour_ = false;
     // Colour on screen; black and white only while a black-and-white copy is printed.
     bool drawInColour_ = true;
     bool opened_ = false;

@@ -103,10 +103,9 @@ FundMenu::FundMenu(QWidget* parent) : QWidget(parent) {
     on("Display", [this] { DisplayDataCommand(doc_); });
     on("Exitbutton", [this] { ExitToMainMenu(); });
 
-    // Loading: the status line, the report lists, the charts draw the funds.
+    // Loading: the status line and the report lists.
     infoBox_->setText(fileInfo(doc_));
     State().ReportText = QStringList(4);
-    State().GraphSource = ChartSource::Investments;
 }
 
 QPushButton* FundMenu::button(const QString& name) const {
@@ -176,7 +175,6 @@ void LoadChosenPortfolio(PortfolioDocument& doc, bool chosen) {
             doc.reportPages = QStringList(4);
             s.ReportText = QStringList(4);
             doc.fileName.clear();
-            s.GraphSource = ChartSource::Investments;
         }
         s.FundFileName = doc.fileName;
     }

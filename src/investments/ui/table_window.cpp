@@ -5,11 +5,13 @@
 #include <QPushButton>
 #include <memory>
 
+#include "charts/ui/chart_window.h"
 #include "common/money.h"
 #include "common/number_format.h"
 #include "common/print_device.h"
 #include "investments/model/current_value.h"
 #include "investments/model/display_records.h"
+#include "investments/model/fund_charts.h"
 #include "investments/model/portfolio.h"
 #include "investments/model/portfolio_document.h"
 #include "investments/model/table_report.h"
@@ -142,8 +144,11 @@ void Table1::PriceShownFund() {
 }
 
 void Table1::ShowGraph() {
-    State().GraphSource = ChartSource::Investments;
-    Windows().show(QStringLiteral("Form1"));
+    const AppState& s = State();
+    ChartData chart =
+        FundCharts(s.FundTotals, s.FundNames, s.FundCount(), s.settings.currencySymbol);
+    chart.opener = kName;
+    Form1::open(std::move(chart));
     Windows().hide(kName);
 }
 

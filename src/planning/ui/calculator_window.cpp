@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "charts/ui/chart_window.h"
 #include "common/key_filters.h"
 #include "common/number_format.h"
 #include "platform/accessibility.h"
@@ -397,10 +398,9 @@ void CalculatorWindow::ShowGraph() {
                          QStringLiteral("Advisory"));
         return;
     }
-    const GraphHandOver handOver = graphHandOver();
-    if (handOver.source) s.GraphSource = *handOver.source;
-    if (!handOver.title.isEmpty()) s.GraphTitle = handOver.title;
-    Windows().show(QStringLiteral("Form1"));
+    ChartData chart = graphHandOver();
+    chart.opener = objectName();
+    Form1::open(std::move(chart));
     Windows().hide(objectName());
 }
 
@@ -457,6 +457,7 @@ int CalculatorWindow::addComparisonRow(const QStringList& cells, Money chartValu
     s.ComparisonTable(k, 5) = chartValue;
     s.ComparisonLabels(k, 0) = ComparisonRowLabel(k);
     reportText() += reportEntry;
+    comparisonValues_.push_back(chartValue);
     comparisonCount_ = k;
     for (int c = 0; c < cells.size(); ++c) grid()->setCellText(k, c, cells.at(c));
     return k;
@@ -473,7 +474,6 @@ void CalculatorWindow::ExitToMenu() {
     releaseTables();
     s.CallMode = 0;
     s.GraphPoints = 0;
-    s.GraphSource = ChartSource::Investments;
     Windows().unload(objectName());
     Windows().show(QStringLiteral("MenuMain"));
 }

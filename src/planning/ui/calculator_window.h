@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/chart_data.h"
 #include "common/money.h"
 #include "planning/model/calculator_figures.h"
 #include "planning/model/calculator_tables.h"
@@ -60,18 +61,10 @@ struct CalculatorInputOptions {
     bool deleteEmpties = false;  // the Delete key also empties the box
 };
 
-// What Show Graph hands the chart window besides the tables: GraphSource and
-// GraphTitle, set after the "No Data" check and before the chart opens. No
-// source or an empty title leaves the global as Calculate set it.
-struct GraphHandOver {
-    std::optional<ChartSource> source;
-    QString title;
-};
-
 // A calculator window names only what differs: its table shape, its controls
 // and their places, its input boxes (in Enter order) with their filters and
 // display formats, the grid layout, the calculation, the help text, the
-// printout and what Show Graph hands over. This base runs the rest: the key
+// printout and the chart of its last result. This base runs the rest: the key
 // protocol of the boxes (every paste, drop and Delete counts as typing does),
 // reading the boxes, ResetResults, the help panel, Show Graph, To Printer, Exit
 // to Menu, Calculate's failure message, the year limit, the year grid and the
@@ -206,10 +199,13 @@ class CalculatorWindow : public QWidget {
     void resetGridSelection();
     // The comparison rows. A new row k = comparisonCount() + 1 fills grid row k
     // with `cells`, ComparisonLabels(k, 0) with "Row  k", ComparisonTable(k, 5)
-    // with `chartValue`, and appends `reportEntry` to reportText(); returns k.
+    // and comparisonValues() with `chartValue`, and appends `reportEntry` to reportText();
+    // returns k.
     // Check comparisonsFull() first (23 rows kept).
     int addComparisonRow(const QStringList& cells, Money chartValue, const QString& reportEntry);
     bool comparisonsFull() const { return comparisonCount_ >= kComparisonLimit; }
+    // The chart values of the comparison rows kept, row 1 first.
+    const std::vector<Money>& comparisonValues() const { return comparisonValues_; }
     // ReportText element 1: the accumulated printable entries.
     QString& reportText();
 
@@ -220,8 +216,9 @@ class CalculatorWindow : public QWidget {
     // Any exception it raises ends it with "Wrong entry, try again".
     virtual void calculation() = 0;
     virtual void printReport(PrintDevice& device) = 0;
-    // What Show Graph sets before the chart window opens.
-    virtual GraphHandOver graphHandOver() const = 0;
+    // The chart of the last result, which Show Graph opens the chart window with once
+    // GraphPoints says there is one.
+    virtual ChartData graphHandOver() const = 0;
     // ResetResults blanks the grid body only when this says so (by default
     // while no comparison row is kept).
     virtual bool blanksGridOnReset() const { return comparisonCount_ == 0; }
@@ -256,5 +253,6 @@ class CalculatorWindow : public QWidget {
     std::unique_ptr<HelpPanel> help_;
     Input* pending_ = nullptr;  // the box typed into since it was last read
     int comparisonCount_ = 0;
+    std::vector<Money> comparisonValues_;
     bool exiting_ = false;
 };

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "common/key_filters.h"
+#include "planning/model/calculator_charts.h"
 #include "planning/model/calculator_figures.h"
 #include "planning/model/capital_required_help.h"
 #include "planning/model/capital_required_report.h"
@@ -108,8 +109,11 @@ void CalCaptl::calculation() {
     StoreCapitalYearTable(plan, s.YearTable);
     fillYearGrid(plan.years, kCapitalGridColumns);
     s.GraphPoints = static_cast<int16_t>(plan.years);
-    s.GraphTitle = QStringLiteral("Investment value at end of each Year");
     last_ = Calculated{in, plan};
+}
+
+ChartData CalCaptl::graphHandOver() const {
+    return last_ ? YearChart(last_->plan, State().settings.currencySymbol) : ChartData{};
 }
 
 void CalCaptl::printReport(PrintDevice& device) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "common/key_filters.h"
+#include "planning/model/calculator_charts.h"
 #include "planning/model/compound_rate.h"
 #include "planning/model/compound_rate_help.h"
 #include "planning/model/compound_rate_report.h"
@@ -142,6 +143,6 @@ void FindComp::printReport(PrintDevice& device) {
     PrintCompoundRates(device, reportText());
 }
 
-GraphHandOver FindComp::graphHandOver() const {
-    return {ChartSource::CompoundRate, QStringLiteral("Annual compound growth comparisons")};
+ChartData FindComp::graphHandOver() const {
+    return CompoundRateChart(comparisonValues(), State().settings.currencySymbol);
 }

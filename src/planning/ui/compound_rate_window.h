@@ -18,7 +18,7 @@ class FindComp : public CalculatorWindow {
     QString helpText() const override;
     void calculation() override;
     void printReport(PrintDevice& device) override;
-    GraphHandOver graphHandOver() const override;
+    ChartData graphHandOver() const override;
     // GraphPoints counts the entries: an edit or a Calculate keeps it.
     bool graphPointsCountEntries() const override { return true; }
 

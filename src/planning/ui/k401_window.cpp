@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "common/key_filters.h"
+#include "planning/model/calculator_charts.h"
 #include "planning/model/calculator_figures.h"
 #include "planning/model/k401_help.h"
 #include "planning/model/k401_report.h"
@@ -117,8 +118,11 @@ void PlanK::calculation() {
     fillGrid(1, K401GridSource(plan, s.settings.currencySymbol));
     resetGridSelection();
     s.GraphPoints = static_cast<int16_t>(plan.years);
-    s.GraphTitle = QStringLiteral("Investment value at end of each Year");
     last_ = Calculated{in, plan};
+}
+
+ChartData PlanK::graphHandOver() const {
+    return last_ ? YearChart(last_->plan, State().settings.currencySymbol) : ChartData{};
 }
 
 void PlanK::printReport(PrintDevice& device) {

@@ -15,7 +15,7 @@ class PlanK : public CalculatorWindow {
     QString helpText() const override;
     void calculation() override;
     void printReport(PrintDevice& device) override;
-    GraphHandOver graphHandOver() const override { return {ChartSource::K401, {}}; }
+    ChartData graphHandOver() const override;
     // No comparison rows here: every reset blanks the grid body.
     bool blanksGridOnReset() const override { return true; }
 

@@ -8,6 +8,7 @@
 
 #include "common/key_filters.h"
 #include "common/number_format.h"
+#include "planning/model/calculator_charts.h"
 #include "planning/model/mortgage_extras_help.h"
 #include "planning/model/mortgage_extras_report.h"
 #include "planning/model/mortgage_help.h"
@@ -198,12 +199,17 @@ void CdnMort::calculation() {
     resetGridSelection();
     s.GraphPoints =
         static_cast<int16_t>(withExtras ? withExtras->totals.period : RoundedYears(in.term));
-    s.GraphTitle = loan ? QStringLiteral("Loan balance at start of each Month")
-                        : QStringLiteral("Mortgage balance at start of each Year");
     last_ = Calculated{in, schedule,
                        MortgageReportTexts{comperiod_->currentText(), monthPI_->text(),
                                            totYear_->text(), allPayments_->text()},
                        extras_, withExtras};
+}
+
+ChartData CdnMort::graphHandOver() const {
+    if (!last_) return {};
+    const QString& symbol = State().settings.currencySymbol;
+    return last_->withExtras ? YearChart(*last_->withExtras, last_->inputs, symbol)
+                             : YearChart(last_->schedule, last_->inputs, symbol);
 }
 
 void CdnMort::printReport(PrintDevice& device) {

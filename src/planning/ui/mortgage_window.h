@@ -25,7 +25,7 @@ class CdnMort : public CalculatorWindow {
     QString helpText() const override;
     void calculation() override;
     void printReport(PrintDevice& device) override;
-    GraphHandOver graphHandOver() const override { return {ChartSource::Mortgage, {}}; }
+    ChartData graphHandOver() const override;
     // Unlike the savings plan, the grid body is blanked on every reset.
     bool blanksGridOnReset() const override { return true; }
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "common/key_filters.h"
+#include "planning/model/calculator_charts.h"
 #include "planning/model/calculator_figures.h"
 #include "planning/model/calculator_tables.h"
 #include "planning/model/retirement_income_help.h"
@@ -178,14 +179,12 @@ void Income::calculation() {
     prepareGrid(years, 4);
     fillYearGrid(years, YearGridColumns{});
     s.GraphPoints = static_cast<int16_t>(years);
-    if (in.choice == WithdrawalChoice::FixedAmount) {
-        s.GraphSource = ChartSource::RetirementFixedAmount;
-        s.GraphTitle = QStringLiteral("Retirement value at start of each Year");
-    } else {
-        s.GraphSource = ChartSource::RetirementPercentage;
-        s.GraphTitle = QStringLiteral("Retirement value at end of each Year");
-    }
     last_ = Calculated{in, result};
+}
+
+ChartData Income::graphHandOver() const {
+    return last_ ? YearChart(last_->result, last_->inputs, State().settings.currencySymbol)
+                 : ChartData{};
 }
 
 void Income::printReport(PrintDevice& device) {

@@ -26,8 +26,7 @@ class Income : public CalculatorWindow {
     QString helpText() const override;
     void calculation() override;
     void printReport(PrintDevice& device) override;
-    // Calculate sets GraphSource and GraphTitle; Show Graph leaves them.
-    GraphHandOver graphHandOver() const override { return {}; }
+    ChartData graphHandOver() const override;
     bool blanksGridOnReset() const override { return true; }
 
   private:

@@ -7,6 +7,7 @@
 
 #include "common/key_filters.h"
 #include "common/number_format.h"
+#include "planning/model/calculator_charts.h"
 #include "planning/model/calculator_figures.h"
 #include "planning/model/savings_plan_help.h"
 #include "planning/model/savings_plan_report.h"
@@ -37,9 +38,7 @@ CalcInpt* CalcInpt::open(SavingsMode mode) {
 
 CalcInpt::CalcInpt(SavingsMode mode, QWidget* parent)
     : CalculatorWindow(CalculatorTableShape{}, parent), mode_(mode) {
-    // The chart window tells the year chart from the comparisons by CallMode,
-    // and F1 opens the manual at this use's section.
-    State().CallMode = static_cast<int16_t>(mode);
+    // F1 opens the manual at this use's section.
     if (mode == SavingsMode::Comparisons)
         setProperty(kHelpSectionProperty, QLatin1String(kComparisonsHelp));
     setWindowTitle(comparing() ? QStringLiteral("Investment Growth Comparisons")
@@ -172,11 +171,9 @@ void CalcInpt::calculation() {
         addComparisonRow(ComparisonCells(in, plan), plan.finalValue,
                          ComparisonReportEntry(in, plan));
         s.GraphPoints = static_cast<int16_t>(comparisonCount());
-        s.GraphTitle = QStringLiteral("Savings Comparisons");
     } else {
         fillYearGrid(plan.yearsComputed, kSavingsGridColumns);
         s.GraphPoints = static_cast<int16_t>(plan.years);
-        s.GraphTitle = QStringLiteral("Investment value at end of each Year");
     }
     resetGridSelection();
     last_ = Calculated{in, plan};
@@ -194,6 +191,12 @@ void CalcInpt::printReport(PrintDevice& device) {
         PrintSavingsCalculation(device, SavingsPlanInputs::fromCalcInputs(State().CalcInputs),
                                 SavingsPlan{}, State().settings.currencySymbol);
     }
+}
+
+ChartData CalcInpt::graphHandOver() const {
+    const QString& symbol = State().settings.currencySymbol;
+    if (comparing()) return SavingsComparisonChart(comparisonValues(), symbol);
+    return last_ ? YearChart(last_->plan, symbol) : ChartData{};
 }
 
 void CalcInpt::afterPrintout() {

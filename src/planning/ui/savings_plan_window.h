@@ -27,7 +27,7 @@ class CalcInpt : public CalculatorWindow {
     QString helpText() const override;
     void calculation() override;
     void printReport(PrintDevice& device) override;
-    GraphHandOver graphHandOver() const override { return {ChartSource::Savings, {}}; }
+    ChartData graphHandOver() const override;
     void afterPrintout() override;
 
   private:

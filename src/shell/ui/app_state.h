@@ -10,7 +10,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "charts/model/chart_points.h"
 #include "common/money.h"
 #include "common/personal_settings.h"
 #include "common/shared_table.h"
@@ -32,12 +31,12 @@ struct AppState {
     int16_t HelpShown = 0;
     int16_t InputEdited = 0;
 
-    // Chart hand-over. GraphPoints is also the investment manager's FundCount.
-    ChartSource GraphSource = ChartSource::Investments;
+    // The points of the calculator's last result (0: nothing to chart), and the investment
+    // manager's count of fund slots.
     int16_t GraphPoints = 0;
-    QString GraphTitle;
-    int16_t& FundCount() { return GraphPoints; }
-    int16_t FundCount() const { return GraphPoints; }
+    int16_t FundSlots = 0;
+    int16_t& FundCount() { return FundSlots; }
+    int16_t FundCount() const { return FundSlots; }
 
     // The date form the record window shows as its example (today in the system's short form).
     QString DateExample;
