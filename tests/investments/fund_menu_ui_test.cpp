@@ -97,7 +97,6 @@ TEST_F(FundMenuTest, OpeningTheSampleFillsTheTablesAndTheStatusLine) {
     EXPECT_EQ(info(), " Dtasampl.WMS    Funds = 5    Records = 23 ");
     EXPECT_EQ(State().FundFileName, "Dtasampl.WMS");
     EXPECT_EQ(State().CallMode, 0);
-    EXPECT_EQ(State().ChosenPath, "");
     EXPECT_EQ(State().FileChanged, 0);
     EXPECT_EQ(State().FundTotals(1, 2), Money());
     EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));

@@ -144,15 +144,15 @@ void ShowFileInfo() {
 
 namespace {
 
-// Reads the file at ChosenPath (nothing when the chooser was cancelled) and brings the menu back
+// Reads the file at `path` (nothing when the chooser was cancelled) and brings the menu back
 // with fresh totals; a file that cannot be read leaves an empty portfolio and says so.
-void LoadChosenPortfolio(bool chosen) {
+void LoadChosenPortfolio(const std::optional<QString>& path) {
     AppState& s = State();
-    if (chosen) {
+    if (path) {
         dialogs::WaitCursor wait;
-        if (auto portfolio = ReadPortfolioFile(s.ChosenPath)) {
+        if (auto portfolio = ReadPortfolioFile(*path)) {
             InstallPortfolio(s, std::move(*portfolio));
-            s.FundFileName = QFileInfo(s.ChosenPath).fileName();
+            s.FundFileName = QFileInfo(*path).fileName();
             s.FileChanged = 0;
         } else {
             dialogs::message(
@@ -180,7 +180,6 @@ void LoadChosenPortfolio(bool chosen) {
             QStringLiteral("Warning"));
     }
     ResetFundTotals(s.FundTotals);
-    s.ChosenPath.clear();
     showFundMenu();
 }
 
@@ -191,15 +190,13 @@ void LoadPortfolio() {
     // guarded by the same question as the exit.
     if (WantsToKeepChanges()) return;
     hideFundMenuBehindBackdrop();
-    LoadChosenPortfolio(ChooseFile(FileChoice::OpenPortfolio).has_value());
+    LoadChosenPortfolio(ChooseFile(FileChoice::OpenPortfolio));
 }
 
 void LoadPortfolioFrom(const QString& path) {
-    AppState& s = State();
     if (WantsToKeepChanges()) return;
     hideFundMenuBehindBackdrop();
-    s.ChosenPath = path;
-    LoadChosenPortfolio(true);
+    LoadChosenPortfolio(path);
 }
 
 void SavePortfolio() {

@@ -302,11 +302,6 @@ void DispNet::InsertLine(bool liabilities) {
     calculate();
 }
 
-void DispNet::showAgain() {
-    State().ChosenPath.clear();
-    Windows().show(kName);
-}
-
 void DispNet::SaveStatement() {
     AppState& s = State();
     // Typed rows are saved as the screen will show them once calculated.
@@ -350,23 +345,23 @@ void DispNet::OpenStatement() {
     Windows().show(QStringLiteral("bakgnd"));
     Windows().hide(kName);
     const QString previousName = s.FundFileName;
-    if (ChooseFile(FileChoice::OpenStatement)) openChosenStatement(previousName);
-    showAgain();
+    if (const std::optional<QString> path = ChooseFile(FileChoice::OpenStatement))
+        openChosenStatement(*path, previousName);
+    Windows().show(kName);
 }
 
 void DispNet::OpenStatementFrom(const QString& path) {
     AppState& s = State();
     if (keepsUnsavedChanges()) return;
-    s.ChosenPath = path;
-    openChosenStatement(s.FundFileName);
+    openChosenStatement(path, s.FundFileName);
 }
 
-void DispNet::openChosenStatement(const QString& previousName) {
+void DispNet::openChosenStatement(const QString& path, const QString& previousName) {
     AppState& s = State();
     dialogs::WaitCursor wait;
-    if (auto opened = OpenNetWorthFile(s.ChosenPath)) {
+    if (auto opened = OpenNetWorthFile(path)) {
         InstallNetWorth(s, std::move(opened->tables));
-        s.FundFileName = QFileInfo(s.ChosenPath).fileName();
+        s.FundFileName = QFileInfo(path).fileName();
         totals_ = opened->totals;
         editedSinceCalculation_ = false;
         ShowNetWorth();

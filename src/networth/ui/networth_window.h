@@ -64,8 +64,7 @@ class DispNet : public QWidget {
     // True when the statement in memory holds a name or a value.
     static bool hasData();
     bool keepsUnsavedChanges();
-    void openChosenStatement(const QString& previousName);
-    void showAgain();
+    void openChosenStatement(const QString& path, const QString& previousName);
 
     List assets_, liabilities_;
     QHash<QString, QPushButton*> buttons_;  // the button row and the two insert buttons by name

@@ -21,8 +21,6 @@
 struct AppState {
     // Shell and personal settings.
     int16_t CallMode = 0;
-    QString InputReply;
-    QString ChosenPath;
     QString FundFileName;
     // The folder of the file last opened or saved: where the next file dialog
     // starts ("" = the program's folder).
