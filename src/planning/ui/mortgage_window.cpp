@@ -200,26 +200,18 @@ void CdnMort::calculation() {
         static_cast<int16_t>(withExtras ? withExtras->totals.period : RoundedYears(in.term));
     s.GraphTitle = loan ? QStringLiteral("Loan balance at start of each Month")
                         : QStringLiteral("Mortgage balance at start of each Year");
-    last_ = Calculated{in, schedule,
-                       MortgageReportTexts{comperiod_->currentText(), monthPI_->text(),
-                                           totYear_->text(), allPayments_->text()},
-                       extras_, withExtras};
+    last_ = Calculated{in, schedule, extras_, withExtras};
 }
 
 void CdnMort::printReport(PrintDevice& device) {
     const AppState& s = State();
     // The last calculation, as it was shown; before any, the inputs alone.
     if (last_) {
-        const int lines =
-            PrintMortgageReport(device, last_->inputs, last_->schedule, last_->texts, s.settings);
+        const int lines = PrintMortgageReport(device, last_->inputs, &last_->schedule, s.settings);
         if (last_->withExtras)
             PrintExtrasSection(device, last_->inputs.mode, last_->extras, *last_->withExtras,
                                s.settings, lines);
     } else {
-        const MortgageInputs in = inputs();
-        MortgageSchedule none;
-        none.rate = static_cast<float>(in.ratePercent.toDouble() / 100);
-        PrintMortgageReport(device, in, none,
-                            MortgageReportTexts{comperiod_->currentText(), {}, {}, {}}, s.settings);
+        PrintMortgageReport(device, inputs(), nullptr, s.settings);
     }
 }
