@@ -255,7 +255,7 @@ void DispNet::showList(const List& list) {
     g->setUpdatesEnabled(false);
     g->setRows(kGridRows);
     g->clearBody();
-    g->setColAlignment(1, 1);
+    g->setColAlignment(1, Grid::CellAlign::Right);
     g->setCellText(0, 0,
                    list.liabilities ? QStringLiteral(" Liabilities") : QStringLiteral(" Assets"));
     g->setCellText(0, 1, QString());

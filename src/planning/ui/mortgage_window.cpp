@@ -120,7 +120,7 @@ CdnMort::CdnMort(MortgageMode mode, QWidget* parent)
         term,
         loan ? QStringList{QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("48")}
              : QStringList{QStringLiteral("20 "), QStringLiteral("25 "), QStringLiteral("30 ")});
-    State().InputEdited = 0;
+    clearInputEdited();
 }
 
 void CdnMort::SetupGrid() {
@@ -139,7 +139,7 @@ void CdnMort::SetupGrid() {
 }
 
 QString CdnMort::helpText() const {
-    const QString help = MortgageHelpText(static_cast<int>(mode()));
+    const QString help = MortgageHelpText(mode());
     return extras_.any() ? WithExtrasHelp(help) : help;
 }
 

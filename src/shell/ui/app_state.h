@@ -27,8 +27,6 @@ struct AppState {
     QString FileFolder;
     // The personal settings and the lines per page of the printing device.
     PersonalSettings settings;
-    int16_t HelpShown = 0;
-    int16_t InputEdited = 0;
 
     // Chart hand-over. GraphPoints is also the investment manager's FundCount.
     ChartSource GraphSource = ChartSource::Investments;
