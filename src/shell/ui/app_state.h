@@ -54,15 +54,6 @@ struct AppState {
     QStringList ReportText;
     QStringList ReportPages;
 
-    // Net worth statement: NetAssets and NetLiabilities rows 0..31 x columns
-    // 0..1 (name, value); the counts of the last calculation; NetChanged = 1
-    // while the statement holds changes not saved.
-    SharedTable<NetCell> NetAssets;
-    SharedTable<NetCell> NetLiabilities;
-    int16_t AssetCount = 0;
-    int16_t LiabilityCount = 0;
-    int16_t NetChanged = 0;
-
     // Calculator tables, each calculator in its own shape (CalculatorTableShape):
     // CalcInputs 0..lastInput, YearTable 0..lastYearRow x 0..5, ComparisonTable
     // 0..lastComparisonRow x 0..lastComparisonCol, ComparisonLabels 0..lastComparisonRow x 0..1.
