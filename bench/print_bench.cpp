@@ -41,12 +41,8 @@ struct LongestLoan {
     MortgageInputs in{MortgageMode::Loan, Money::fromInt(10000), Money::fromInt(10),
                       Money::fromInt(480), 12};
     MortgageSchedule s = CalculateMortgage(in);
-    MortgageReportTexts texts{
-        QStringLiteral("      Monthly"), MonthlyPaymentText(s, QStringLiteral("$")),
-        YearlyPaymentsText(s, QStringLiteral("$")), AllPaymentsText(s, QStringLiteral("$"))};
     void print(PrintDevice& d) const {
-        PrintMortgageReport(d, in, s, texts,
-                            PersonalSettings{.currencySymbol = QStringLiteral("$")});
+        PrintMortgageReport(d, in, &s, PersonalSettings{.currencySymbol = QStringLiteral("$")});
     }
 };
 

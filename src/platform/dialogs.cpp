@@ -359,6 +359,7 @@ std::optional<QString> chooseFile(const FileRequest& request) {
     const QPointer<QFileDialog> shown = dialog;
     openOnTop(dialog, owner);
     dialog->setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
+    if (!request.windowName.isEmpty()) dialog->setObjectName(request.windowName);
     dialog->setNameFilter(nameFilter);
     dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -48,7 +48,8 @@ struct FileRequest {
     bool save = false;
     QString filter;
     QString proposedName;
-    QString folder;  // "" = the current folder
+    QString folder;      // "" = the current folder
+    QString windowName;  // the dialog's object name, which F1 finds its help section by
 };
 std::optional<QString> chooseFile(const FileRequest& request);
 
@@ -114,6 +115,5 @@ class Script {
     std::vector<QString> openedDocuments_;
     int beeps_ = 0;
 };
-
 
 }  // namespace dialogs

@@ -15,15 +15,16 @@
 
 namespace {
 
-Qt::Alignment toQt(int a) {
+Qt::Alignment toQt(Grid::CellAlign a) {
     switch (a) {
-        case 1:
+        case Grid::CellAlign::Right:
             return Qt::AlignRight | Qt::AlignVCenter;
-        case 2:
+        case Grid::CellAlign::Centre:
             return Qt::AlignHCenter | Qt::AlignVCenter;
-        default:
-            return Qt::AlignLeft | Qt::AlignVCenter;
+        case Grid::CellAlign::Left:
+            break;
     }
+    return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 const Qt::Alignment kHeadingAlignment = Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap);
@@ -82,7 +83,8 @@ class GridModel final : public QAbstractTableModel {
         if (section < 0 || section >= rows_ || columns_.empty()) return QVariant();
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return QVariant();
         const QString first = text(section, 0).simplified();
-        if (first.isEmpty() || !first.front().isDigit() || columns_[0].shown.isEmpty()) return first;
+        if (first.isEmpty() || !first.front().isDigit() || columns_[0].shown.isEmpty())
+            return first;
         return columns_[0].shown + u' ' + first;
     }
 
@@ -226,7 +228,8 @@ class GridModel final : public QAbstractTableModel {
         if (!pending_) {
             pending_ = true;
             top_ = top, left_ = left, bottom_ = bottom, right_ = right;
-            QMetaObject::invokeMethod(this, [this] { tellChanges(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { tellChanges(); }, Qt::QueuedConnection);
             return;
         }
         top_ = std::min(top_, top), left_ = std::min(left_, left);
@@ -234,7 +237,8 @@ class GridModel final : public QAbstractTableModel {
     }
     void tellChanges() {
         pending_ = false;
-        const int bottom = std::min(bottom_, rows_ - 1), right = std::min(right_, columnCount() - 1);
+        const int bottom = std::min(bottom_, rows_ - 1),
+                  right = std::min(right_, columnCount() - 1);
         if (top_ > bottom || left_ > right) return;
         emit dataChanged(index(top_, left_), index(bottom, right), {Qt::DisplayRole});
         if (left_ == 0) emit headerDataChanged(Qt::Vertical, top_, bottom);
@@ -345,12 +349,12 @@ void Grid::setRowHeight(int row, int twipsHeight) {
     }
 }
 
-void Grid::setColAlignment(int col, int alignment) {
+void Grid::setColAlignment(int col, CellAlign alignment) {
     if (col < 0 || col >= Cols()) return;
     cells_->setAlignment(col, toQt(alignment));
 }
 
-void Grid::setFixedAlignment(int col, int alignment) {
+void Grid::setFixedAlignment(int col, CellAlign alignment) {
     if (col < 0 || col >= Cols()) return;
     cells_->setHeadingAlignment(col, toQt(alignment) | Qt::Alignment(Qt::TextWordWrap));
 }
@@ -422,7 +426,7 @@ std::optional<Grid::ShownCell> Grid::horizontalHeaderItem(int col) const {
 }
 
 void Grid::setText(const QString& text) {
-    if (fillStyle_ != 1) {
+    if (fillStyle_ != FillStyle::Selection) {
         setCellText(row_, col_, text);
         return;
     }

@@ -43,9 +43,11 @@ class Grid : public QTableView {
     void setColWidth(int col, int twips);
     int colWidth(int col) const;  // twips
     void setRowHeight(int row, int twips);
-    // 0 left, 1 right, 2 centre.
-    void setColAlignment(int col, int alignment);
-    void setFixedAlignment(int col, int alignment);
+    // Where a column's text stands in its cells (all vertically centred).
+    enum class CellAlign { Left, Right, Centre };
+    void setColAlignment(int col, CellAlign alignment);
+    // The same for the column's heading, which also wraps.
+    void setFixedAlignment(int col, CellAlign alignment);
     // The text and background colours of a column's body cells (an invalid colour: the grid's own).
     void setColColours(int col, const QColor& text, const QColor& background);
 
@@ -54,7 +56,9 @@ class Grid : public QTableView {
     int Col() const { return col_; }
     void setRow(int row);
     void setCol(int col);
-    // Writes the current cell, or every cell of the selection block when FillStyle is 1.
+    // What setText writes: the current cell, or every cell of the selection block.
+    enum class FillStyle { CurrentCell, Selection };
+    // Writes the current cell, or every cell of the selection block under FillStyle::Selection.
     void setText(const QString& text);
     QString text() const { return cellText(row_, col_); }
 
@@ -85,8 +89,8 @@ class Grid : public QTableView {
     int selEndRow() const { return selEndRow_; }
     int selStartCol() const { return selStartCol_; }
     int selEndCol() const { return selEndCol_; }
-    void setFillStyle(int style) { fillStyle_ = style; }
-    int fillStyle() const { return fillStyle_; }
+    void setFillStyle(FillStyle style) { fillStyle_ = style; }
+    FillStyle fillStyle() const { return fillStyle_; }
 
     // Blanks the body rows 1 to the last, every column (the heading row stays).
     void clearBody();
@@ -135,6 +139,6 @@ class Grid : public QTableView {
     GridModel* cells_;
     int row_ = 1, col_ = 0;
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 0, selEndCol_ = 0;
-    int fillStyle_ = 0;
+    FillStyle fillStyle_ = FillStyle::CurrentCell;
     bool syncing_ = false;
 };

@@ -98,7 +98,6 @@ TEST_F(FundMenuTest, OpeningTheSampleFillsTheTablesAndTheStatusLine) {
     EXPECT_EQ(info(), " Dtasampl.WMS    Funds = 5    Records = 23 ");
     EXPECT_EQ(Doc().fileName, "Dtasampl.WMS");
     EXPECT_EQ(State().CallMode, 0);
-    EXPECT_EQ(State().ChosenPath, "");
     EXPECT_FALSE(Doc().changed);
     EXPECT_EQ(Doc().totals(1, 2), Money());
     EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));

@@ -16,11 +16,11 @@
 #include "platform/keys.h"
 #include "platform/printer_device.h"
 #include "platform/window_registry.h"
+#include "shell/ui/app_state.h"
 #include "shell/ui/input_value_window.h"
 #include "shell/ui/name_input_window.h"
 #include "support/file_bytes.h"
 #include "support/ui_test_support.h"
-#include "networth/ui/statement_state.h"
 
 namespace {
 
@@ -71,7 +71,6 @@ TEST_F(NetWorthWindow, LoadsEmpty) {
 // The cell protocol, key by key, as typed into the real grid.
 TEST_F(NetWorthWindow, TypingIntoTheGrid) {
     Grid* g = w->Grid6();
-    AppState& s = State();
     pick(g, 1, 0);
     type(g, "Hou\"se");  // the quote cannot be stored: refused
     EXPECT_EQ(script.beeps(), 1);
@@ -79,16 +78,16 @@ TEST_F(NetWorthWindow, TypingIntoTheGrid) {
     EXPECT_FALSE(w->NetInfo()->isHidden());
     QTest::keyClick(g, Qt::Key_Backspace);
     type(g, "e!");
-    EXPECT_EQ(CellName(s.NetAssets(1, 0)), "House!");
+    EXPECT_EQ(CellName(w->statement().tables.assets(1, 0)), "House!");
     pick(g, 1, 1);
     type(g, "12.345");  // at most two decimals
     EXPECT_EQ(g->cellText(1, 1), "12.34");
-    EXPECT_EQ(s.NetAssets(1, 1).number, 12.34);
+    EXPECT_EQ(w->statement().tables.assets(1, 1).number, 12.34);
     QTest::keyClick(g, Qt::Key_Backspace);  // clears the whole value
     EXPECT_EQ(g->cellText(1, 1), "");
-    EXPECT_EQ(s.NetAssets(1, 1).kind, NetCell::Kind::Empty);
+    EXPECT_EQ(w->statement().tables.assets(1, 1).kind, NetCell::Kind::Empty);
     type(g, "1.2.3");  // the second point is kept, the 3 is not
-    EXPECT_EQ(s.NetAssets(1, 1).number, 1.2);
+    EXPECT_EQ(w->statement().tables.assets(1, 1).number, 1.2);
     EXPECT_EQ(g->cellText(1, 1), "1.20");
     type(g, "x-");  // figures and the point only
     EXPECT_EQ(script.beeps(), 3);
@@ -97,9 +96,9 @@ TEST_F(NetWorthWindow, TypingIntoTheGrid) {
     // Beyond the money range (15 digits of 9): refused, the value before stays.
     type(g, "9999999999999999");
     EXPECT_EQ(script.beeps(), 5);
-    EXPECT_EQ(s.NetAssets(2, 1).number, 99999999999999.0);
+    EXPECT_EQ(w->statement().tables.assets(2, 1).number, 99999999999999.0);
     QTest::keyClick(g, Qt::Key_Delete);
-    EXPECT_EQ(s.NetAssets(2, 1).kind, NetCell::Kind::Empty);
+    EXPECT_EQ(w->statement().tables.assets(2, 1).kind, NetCell::Kind::Empty);
     EXPECT_EQ(g->cellText(2, 1), "");
 
     // Under a language with a decimal comma the comma is the point, in values only.
@@ -109,8 +108,8 @@ TEST_F(NetWorthWindow, TypingIntoTheGrid) {
     pick(g, 4, 0);
     type(g, "Boat, old");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(s.NetAssets(4, 1).number, 7.5);
-    EXPECT_EQ(CellName(s.NetAssets(4, 0)), "Boat, old");
+    EXPECT_EQ(w->statement().tables.assets(4, 1).number, 7.5);
+    EXPECT_EQ(CellName(w->statement().tables.assets(4, 0)), "Boat, old");
     QTest::keyClick(g, Qt::Key_Delete);
     pick(g, 4, 1);
     QTest::keyClick(g, Qt::Key_Delete);
@@ -121,14 +120,14 @@ TEST_F(NetWorthWindow, TypingIntoTheGrid) {
     EXPECT_EQ(g->cellText(1, 0), "Home");
     // A control character never becomes part of a name.
     keys::type(g, QString(QChar(127)) + QChar(QChar::LineSeparator));
-    EXPECT_EQ(CellName(s.NetAssets(1, 0)), "Home");
+    EXPECT_EQ(CellName(w->statement().tables.assets(1, 0)), "Home");
 
     // Below row 30 nothing is typed.
     pick(g, 31, 0);
     type(g, "x");
     EXPECT_EQ(script.lastMessage().text, "30 Row limit.");
     EXPECT_EQ(script.lastMessage().title, "Help");
-    EXPECT_EQ(s.NetAssets(31, 0).kind, NetCell::Kind::Empty);
+    EXPECT_EQ(w->statement().tables.assets(31, 0).kind, NetCell::Kind::Empty);
 
     // The grid keeps its cell while another control has the focus.
     pick(w->Grid7(), 3, 1);
@@ -171,7 +170,7 @@ TEST_F(NetWorthWindow, SampleOpenInsertSaveAndReopen) {
     });
     click("InsertAss");
     EXPECT_EQ(State().CallMode, 0);
-    EXPECT_EQ(State().AssetCount, 15);
+    EXPECT_EQ(w->statement().tables.assetCount, 15);
     EXPECT_EQ(w->Grid6()->cellText(5, 0), "BlankLine");
     EXPECT_EQ(w->Grid6()->cellText(6, 0), " ");
     // Out of range: nothing.
@@ -180,7 +179,7 @@ TEST_F(NetWorthWindow, SampleOpenInsertSaveAndReopen) {
         qobject_cast<InCurVal*>(window)->Accept()->click();
     });
     click("InsertLiab");
-    EXPECT_EQ(State().LiabilityCount, 7);
+    EXPECT_EQ(w->statement().tables.liabilityCount, 7);
 
     const QString saved = folder.filePath("Mine.wmw");
     script.chooseFile(saved);
@@ -188,7 +187,8 @@ TEST_F(NetWorthWindow, SampleOpenInsertSaveAndReopen) {
     EXPECT_TRUE(script.fileRequests().back().save);
     EXPECT_EQ(script.fileRequests().back().proposedName, "NetSampl.WMW");
     EXPECT_EQ(State().FundFileName, "Mine.wmw");
-    EXPECT_EQ(State().NetChanged, 0);
+    EXPECT_EQ(w->statement().fileName, "Mine.wmw");
+    EXPECT_FALSE(w->statement().changed);
     const QByteArray bytes = readFile(saved);
     EXPECT_TRUE(bytes.startsWith("15,7\r\n\"Checking Account\",2450.75,\"Mortgage\",168400\r\n"));
     EXPECT_TRUE(
@@ -237,7 +237,7 @@ TEST_F(NetWorthWindow, TypedRowsAreKept) {
     EXPECT_TRUE(readFile(path).startsWith("1,0\r\n\"Cash\",10,,\r\n"));
     EXPECT_TRUE(w->NetInfo()->isHidden());
     EXPECT_EQ(w->Grid6()->cellText(3, 1), "$10.00");
-    EXPECT_EQ(State().NetChanged, 0);
+    EXPECT_FALSE(w->statement().changed);
 
     // A statement with nothing in it has nothing to save.
     pick(w->Grid6(), 1, 0);
@@ -254,16 +254,16 @@ TEST_F(NetWorthWindow, UnfinishedSaveKeepsTheChanges) {
     pick(w->Grid6(), 1, 1);
     type(w->Grid6(), "5");
     click("Calc7");
-    EXPECT_EQ(State().NetChanged, 1);
+    EXPECT_TRUE(w->statement().changed);
     script.chooseFile(std::nullopt);
     click("SaveNet");
-    EXPECT_EQ(State().NetChanged, 1);
+    EXPECT_TRUE(w->statement().changed);
     EXPECT_EQ(State().CallMode, 0);
     script.chooseFile(folder.filePath("no/such/folder/x.wmw"));
     click("SaveNet");
     EXPECT_EQ(script.lastMessage().text, " Bad Filename. Must be in the form MYFILE.WMW");
     EXPECT_EQ(script.lastMessage().title, "Saving Error");
-    EXPECT_EQ(State().NetChanged, 1);
+    EXPECT_TRUE(w->statement().changed);
     EXPECT_TRUE(Windows().visible("DispNet"));
     script.answer(dialogs::Answer::No);
     click("Exit1");
@@ -295,7 +295,7 @@ TEST_F(NetWorthWindow, OpeningGuardsTheStatement) {
               "File not found or wrong format. Check Filename and/or Directory.");
     EXPECT_EQ(script.lastMessage().title, "Loading Error");
     EXPECT_EQ(w->Grid6()->cellText(1, 0), "Savings");
-    EXPECT_EQ(CellName(State().NetAssets(1, 0)), "Savings");
+    EXPECT_EQ(CellName(w->statement().tables.assets(1, 0)), "Savings");
     EXPECT_FALSE(w->NetInfo()->isHidden());
     EXPECT_EQ(State().FundFileName, "");
     EXPECT_TRUE(Windows().visible("DispNet"));
@@ -304,8 +304,8 @@ TEST_F(NetWorthWindow, OpeningGuardsTheStatement) {
     script.answer(dialogs::Answer::No);
     script.chooseFile(std::nullopt);
     click("Loadnet");
-    EXPECT_EQ(State().AssetCount, 0);
-    EXPECT_EQ(CellName(State().NetAssets(1, 0)), "Savings");
+    EXPECT_EQ(w->statement().tables.assetCount, 0);
+    EXPECT_EQ(CellName(w->statement().tables.assets(1, 0)), "Savings");
 }
 
 TEST_F(NetWorthWindow, PrintoutWithHeader) {

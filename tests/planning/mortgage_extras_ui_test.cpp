@@ -93,8 +93,8 @@ TEST_F(MortgageExtrasWindow, ExtrasShortenTheMortgageAndEveryTotalReconciles) {
     Windows().show(QStringLiteral("CdnMort"));
     // The help explains the extras while they are set.
     button("Help4")->click();
-    EXPECT_EQ(panel()->toPlainText(),
-              WithExtrasHelp(MortgageHelpText(1)).replace(QStringLiteral("\r\n"), "\n"));
+    EXPECT_EQ(panel()->toPlainText(), WithExtrasHelp(MortgageHelpText(MortgageMode::Mortgage))
+                                          .replace(QStringLiteral("\r\n"), "\n"));
     button("Help4")->click();
 
     // Bad entries change nothing: a lump sum without its payment number, a figure out of range.

@@ -191,7 +191,8 @@ TEST_F(MortgageWindow, HelpPanelChartAndExit) {
     button("Help4")->click();
     auto* panel = this->panel();
     EXPECT_TRUE(panel->isVisible());
-    EXPECT_EQ(panel->toPlainText(), MortgageHelpText(2).replace(QStringLiteral("\r\n"), "\n"));
+    EXPECT_EQ(panel->toPlainText(),
+              MortgageHelpText(MortgageMode::Loan).replace(QStringLiteral("\r\n"), "\n"));
     EXPECT_FALSE(button("Graphs")->isEnabled());
     button("Help4")->click();
     EXPECT_FALSE(panel->isVisible());

@@ -57,7 +57,7 @@ TEST_F(IncomeWindow, OpensWithPercentageChosen) {
     EXPECT_EQ(grid()->Rows(), 25);
     EXPECT_EQ(grid()->cellText(0, 1), "   Interest/Growth    Compounded");
     EXPECT_NEAR(grid()->colWidth(3), Grid::kDefaultColWidth + 1450, 15);
-    EXPECT_EQ(State().InputEdited, 0);
+    EXPECT_FALSE(w->inputEdited());
 
     // A list entry with a blank after it reads as its figure.
     box("InRate")->setFocus();
@@ -85,7 +85,7 @@ TEST_F(IncomeWindow, SwitchingTheChoiceChangesBoxesLabelsEnterOrderAndResults) {
     EXPECT_EQ(State().CalcInputs.at(1), M("100000"));
     EXPECT_EQ(State().CalcInputs.at(3), M("1000"));
     EXPECT_EQ(box("InTerm")->count(), 0);
-    EXPECT_EQ(State().InputEdited, 0);
+    EXPECT_FALSE(w->inputEdited());
 
     // The withdrawal box now shows money, and Enter goes from it straight to Calculate.
     enter("InRateDrawn", QStringLiteral("1500"));

@@ -210,8 +210,10 @@ TEST(YearEndAmount, DepositsMadeDuringTheYear) {
 }
 
 TEST(SavingsPlanHelp, BothModesWordForWord) {
-    const QStringList one = HelpLines(SavingsPlanHelpText(1, QStringLiteral("DM")));
-    const QStringList two = HelpLines(SavingsPlanHelpText(2, QStringLiteral("DM")));
+    const QStringList one =
+        HelpLines(SavingsPlanHelpText(SavingsMode::Calculations, QStringLiteral("DM")));
+    const QStringList two =
+        HelpLines(SavingsPlanHelpText(SavingsMode::Comparisons, QStringLiteral("DM")));
     // The first example's figures, one per input box, four lines apart.
     ExpectHelpText(
         one,

@@ -87,7 +87,7 @@ TEST_F(SavingsWindow, KeyProtocolAsAUserTypes) {
     EXPECT_TRUE(box("InTerm")->hasFocus());
     EXPECT_EQ(State().CalcInputs.at(3), M(12.5));
     EXPECT_EQ(box("InRate")->currentText(), "             12.50%");
-    EXPECT_EQ(State().InputEdited, 0);
+    EXPECT_FALSE(w->inputEdited());
 
     // The term takes no point; "-" goes only into the increase and inflation boxes.
     enter("InTerm", QStringLiteral("1.0"));
@@ -118,7 +118,7 @@ TEST_F(SavingsWindow, DeleteAndPickingAnEntryResetTheResults) {
     QTest::keyClick(box("InInvest"), Qt::Key_Delete);
     EXPECT_TRUE(bodyBlank());
     EXPECT_EQ(State().GraphPoints, 0);
-    EXPECT_EQ(State().InputEdited, 1);
+    EXPECT_TRUE(w->inputEdited());
 
     w->Calculate();
     box("InLumpInv")->setFocus();
@@ -245,9 +245,10 @@ TEST_F(SavingsWindow, HelpPanelOpensClosesAndHoldsWhileTyping) {
     EXPECT_FALSE(button("Graphs")->isEnabled());
     EXPECT_FALSE(grid()->isVisible());
     EXPECT_TRUE(panel()->isVisible());
-    EXPECT_EQ(State().HelpShown, 1);
+    EXPECT_TRUE(w->helpShown());
     EXPECT_EQ(panel()->toPlainText(),
-              SavingsPlanHelpText(1, QStringLiteral("$")).replace(QStringLiteral("\r\n"), "\n"));
+              SavingsPlanHelpText(SavingsMode::Calculations, QStringLiteral("$"))
+                  .replace(QStringLiteral("\r\n"), "\n"));
     EXPECT_TRUE(panel()->toPlainText().endsWith(QString(50, u' ') + "End"));
 
     QTest::keyClicks(panel(), QStringLiteral("a"));
@@ -265,7 +266,7 @@ TEST_F(SavingsWindow, HelpPanelOpensClosesAndHoldsWhileTyping) {
     EXPECT_TRUE(grid()->isVisible());
     EXPECT_FALSE(panel()->isVisible());
     EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().HelpShown, 0);
+    EXPECT_FALSE(w->helpShown());
     EXPECT_EQ(State().CalcInputs.at(1), M(5));
 
     button("ExitButton")->click();

@@ -43,9 +43,9 @@ TEST(Grid, FillOfTheSelectionBlanksTheBodyAndKeepsTheHeadings) {
     g.setSelEndRow(g.Rows() - 1);
     g.setSelStartCol(0);
     g.setSelEndCol(g.Cols() - 1);
-    g.setFillStyle(1);
+    g.setFillStyle(Grid::FillStyle::Selection);
     g.setText(QString());
-    g.setFillStyle(0);
+    g.setFillStyle(Grid::FillStyle::CurrentCell);
     for (int c = 0; c < 4; ++c) {
         EXPECT_EQ(g.cellText(0, c), QStringLiteral("0,%1").arg(c));
         for (int r = 1; r < 25; ++r) EXPECT_EQ(g.cellText(r, c), "");
@@ -123,10 +123,10 @@ TEST(Grid, WidthsInTwipsAndAlignments) {
     EXPECT_EQ(g.columnWidth(1), twips::px(2000));
     g.setRowHeight(0, 500);
     EXPECT_EQ(g.horizontalHeader()->height(), twips::px(500));
-    g.setColAlignment(1, 1);
+    g.setColAlignment(1, Grid::CellAlign::Right);
     g.setCellText(1, 1, QStringLiteral("12.00"));
     EXPECT_TRUE(g.item(0, 1)->textAlignment() & Qt::AlignRight);
-    g.setColAlignment(0, 2);
+    g.setColAlignment(0, Grid::CellAlign::Centre);
     g.setCellText(2, 0, QStringLiteral("c"));
     EXPECT_TRUE(g.item(1, 0)->textAlignment() & Qt::AlignHCenter);
 }
@@ -344,8 +344,7 @@ TEST(Grid, ColumnsCarryTheirColoursAndAHeadingNeverSetStaysBlank) {
     g.setCellText(1, 1, QStringLiteral("5.00"));
     const QAbstractItemModel* m = g.model();
     EXPECT_EQ(m->index(0, 1).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 255));
-    EXPECT_EQ(m->index(1, 1).data(Qt::BackgroundRole).value<QBrush>().color(),
-              QColor(255, 255, 0));
+    EXPECT_EQ(m->index(1, 1).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 255, 0));
     EXPECT_FALSE(m->index(0, 0).data(Qt::BackgroundRole).isValid());  // the grid's own
     for (int c = 0; c < 3; ++c) EXPECT_EQ(m->headerData(c, Qt::Horizontal).toString(), "");
     // The view hears of written cells once control returns to the event loop, and reads them
@@ -365,8 +364,9 @@ TEST(Grid, ColumnsCarryTheirColoursAndAHeadingNeverSetStaysBlank) {
 // cell's focus frame. The one difference of its own, a figure too wide for its cell drawn
 // smaller, the stock view is given as those cells' fonts.
 TEST(Grid, CellsLookAsAStockTableViewDrawsThem) {
-    const QStringList texts = {"Buy", "12/31/1999", "  1,234.5678", "0.00", "Fund 17 Income",
-                               "AV Wa Ty 7.1", "-40.00 ", "", "x&y"};
+    const QStringList texts = {
+        "Buy",     "12/31/1999", "  1,234.5678", "0.00", "Fund 17 Income", "AV Wa Ty 7.1",
+        "-40.00 ", "",           "x&y"};
     const QString wide = QStringLiteral("1,234,568,799.99");
     constexpr int kRows = 11, kCols = 5;
     QFont font(QStringLiteral("Liberation Sans"));
@@ -411,7 +411,8 @@ TEST(Grid, CellsLookAsAStockTableViewDrawsThem) {
             stock.setWordWrap(false);
             stock.setSelectionMode(QAbstractItemView::ContiguousSelection);
             stock.horizontalHeader()->setFixedHeight(g.horizontalHeader()->height());
-            const int alignments[kCols] = {0, 1, 2, 0, 1};
+            using enum Grid::CellAlign;
+            const Grid::CellAlign alignments[kCols] = {Left, Right, Centre, Left, Right};
             const QColor textColours[kCols] = {{}, {}, {}, {0, 0, 160}, {160, 0, 0}};
             const QColor backgrounds[kCols] = {{}, {}, {}, {255, 255, 200}, {}};
             for (int c = 0; c < kCols; ++c) {

@@ -8,7 +8,7 @@
 #include "investments/table_test_ui_state.h"
 #include "investments/ui/fund_menu_window.h"
 #include "networth/model/networth_file.h"
-#include "networth/ui/statement_state.h"
+#include "networth/ui/networth_window.h"
 #include "platform/window_registry.h"
 #include "shell/ui/app_state.h"
 #include "shell/ui/main_menu_window.h"
@@ -69,16 +69,15 @@ TEST_F(FileOpenTest, ANetWorthStatementOpensInItsWindowAndSavesWithABackup) {
     EXPECT_TRUE(script.messages().empty());
     EXPECT_TRUE(Windows().get<QWidget>(QStringLiteral("DispNet"))->isVisible());
     EXPECT_EQ(State().FundFileName, "Home.wmw");
-    EXPECT_GT(State().AssetCount, 0);
+    auto* statement = Windows().get<DispNet>(QStringLiteral("DispNet"));
+    EXPECT_GT(statement->statement().tables.assetCount, 0);
+    EXPECT_EQ(statement->statement().fileName, "Home.wmw");
 
     QFile original(path);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     const QByteArray before = original.readAll();
     original.close();
-    {
-        HeldNetTables held(State());
-        ASSERT_TRUE(WriteNetWorthFile(path, held.value));
-    }
+    ASSERT_TRUE(WriteNetWorthFile(path, statement->statement().tables));
     QFile backup(path + QStringLiteral(".bak"));
     ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
     EXPECT_EQ(backup.readAll(), before);

@@ -99,4 +99,10 @@ TEST_F(NameBoxes, APastedFundNameLosesItsLineBreaks) {
         n->Acept()->click();
     });
     EXPECT_EQ(AskName(QString()), "GlobalGrowth Fund");
+
+    // Cancel, or closing the window, answers "1".
+    script.onModal([](QWidget* win) { qobject_cast<NamInput*>(win)->NAcept()->click(); });
+    EXPECT_EQ(AskName(QString()), "1");
+    script.onModal([](QWidget* win) { win->close(); });
+    EXPECT_EQ(AskName(QString()), "1");
 }

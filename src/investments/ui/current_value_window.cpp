@@ -53,7 +53,7 @@ CurrValue::CurrValue(PortfolioDocument& doc, QWidget* parent) : QWidget(parent),
     grid8_->setCols(2);
     grid8_->setColWidth(0, 3200);
     grid8_->setColWidth(1, 1000);
-    grid8_->setColAlignment(1, 1);
+    grid8_->setColAlignment(1, Grid::CellAlign::Right);
     grid8_->setRowHeight(0, 480);
     grid8_->setCellText(0, 0, QStringLiteral("            Name of Fund/Company"));
     grid8_->setCellText(0, 1, QStringLiteral("  Current Price"));

@@ -157,15 +157,15 @@ void ShowFileInfo() {
 
 namespace {
 
-// Reads the file at ChosenPath (nothing when the chooser was cancelled) into `doc` and brings the
+// Reads the file at `path` (nothing when the chooser was cancelled) into `doc` and brings the
 // menu back with fresh totals; a file that cannot be read leaves an empty portfolio and says so.
-void LoadChosenPortfolio(PortfolioDocument& doc, bool chosen) {
+void LoadChosenPortfolio(PortfolioDocument& doc, const std::optional<QString>& path) {
     AppState& s = State();
-    if (chosen) {
+    if (path) {
         dialogs::WaitCursor wait;
-        if (auto portfolio = ReadPortfolioFile(s.ChosenPath)) {
+        if (auto portfolio = ReadPortfolioFile(*path)) {
             doc.portfolio = std::move(*portfolio);
-            doc.fileName = QFileInfo(s.ChosenPath).fileName();
+            doc.fileName = QFileInfo(*path).fileName();
             doc.changed = false;
         } else {
             dialogs::message(
@@ -188,7 +188,6 @@ void LoadChosenPortfolio(PortfolioDocument& doc, bool chosen) {
             QStringLiteral("Warning"));
     }
     ResetFundTotals(doc.totals);
-    s.ChosenPath.clear();
     showFundMenu();
 }
 
@@ -201,16 +200,14 @@ void LoadPortfolio(PortfolioDocument& doc) {
     hideFundMenuBehindBackdrop();
     // The chooser proposes the portfolio's name and names the file chosen.
     State().FundFileName = doc.fileName;
-    const bool chosen = ChooseFile(FileChoice::OpenPortfolio).has_value();
-    LoadChosenPortfolio(doc, chosen);
+    LoadChosenPortfolio(doc, ChooseFile(FileChoice::OpenPortfolio));
 }
 
 void LoadPortfolioFrom(const QString& path) {
     PortfolioDocument& doc = FundMenuDocument();
     if (WantsToKeepChanges(doc)) return;
     hideFundMenuBehindBackdrop();
-    State().ChosenPath = path;
-    LoadChosenPortfolio(doc, true);
+    LoadChosenPortfolio(doc, path);
 }
 
 void SavePortfolio(PortfolioDocument& doc) {

@@ -40,7 +40,8 @@ Returns::Returns(PortfolioDocument& doc, QWidget* parent) : QWidget(parent), doc
     grid1_->setCols(static_cast<int>(widths.size()));
     for (int c = 0; c < widths.size(); ++c) {
         grid1_->setColWidth(c, widths[c]);
-        grid1_->setColAlignment(c, c == 0 || c == 7 ? 0 : 1);
+        grid1_->setColAlignment(c,
+                                c == 0 || c == 7 ? Grid::CellAlign::Left : Grid::CellAlign::Right);
     }
     grid1_->setRowHeight(0, 500);
 

@@ -87,7 +87,7 @@ void Table1::setColumns(const QList<int>& widths) {
     grid5_->setCols(static_cast<int>(widths.size()));
     for (int c = 0; c < widths.size(); ++c) {
         grid5_->setColWidth(c, widths[c]);
-        grid5_->setColAlignment(c, c == 0 ? 0 : 1);
+        grid5_->setColAlignment(c, c == 0 ? Grid::CellAlign::Left : Grid::CellAlign::Right);
     }
 }
 

@@ -38,6 +38,14 @@ struct NetTables {
 // Both tables empty, both counts 0.
 NetTables EmptyNetTables();
 
+// The statement as a document: its tables, the name of its file ("" until it is opened or saved)
+// and whether it changed since it was last opened, saved or left.
+struct NetStatement {
+    NetTables tables = EmptyNetTables();
+    QString fileName;
+    bool changed = false;
+};
+
 // True when any row of either table holds a name or a value.
 bool NetHasData(const NetTables& t);
 

@@ -12,7 +12,6 @@
 #include "common/number_format.h"
 #include "networth/model/networth_file.h"
 #include "networth/model/networth_report.h"
-#include "networth/ui/statement_state.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/grid.h"
@@ -141,7 +140,9 @@ DispNet::DispNet(QWidget* parent) : QWidget(parent) {
     // Loading: empty tables, the grids set up and shown empty.
     setUpGrid(assets_);
     setUpGrid(liabilities_);
-    CreateNetTables(State());
+    // The two four-entry report lists stand ready while the window is open.
+    State().ReportText = QStringList(4);
+    State().ReportPages = QStringList(4);
     calculate();
     assets_.grid->setFocus();
 }
@@ -190,7 +191,7 @@ bool DispNet::rowLimitReached(const List& list) {
 void DispNet::edited() {
     netInfo_->show();
     editedSinceCalculation_ = true;
-    State().NetChanged = 1;
+    statement_.changed = true;
 }
 
 void DispNet::keyDown(List& list, int& code) {
@@ -198,7 +199,8 @@ void DispNet::keyDown(List& list, int& code) {
     code = 0;
     // The table ends at row 31: below the working rows nothing is deleted.
     if (rowLimitReached(list)) return;
-    SharedTable<NetCell>& table = list.liabilities ? State().NetLiabilities : State().NetAssets;
+    SharedTable<NetCell>& table =
+        list.liabilities ? statement_.tables.liabilities : statement_.tables.assets;
     list.grid->setCellText(list.CellRow, list.CellCol, QString());
     table(list.CellRow, list.CellCol) = EmptyCell();
     list.TypedText.clear();
@@ -212,7 +214,8 @@ int DispNet::keyPress(List& list, int key) {
         return 0;
     }
     if (list.CellRow < 1 || list.CellCol < 0 || list.CellCol > 1) return 0;
-    SharedTable<NetCell>& table = list.liabilities ? State().NetLiabilities : State().NetAssets;
+    SharedTable<NetCell>& table =
+        list.liabilities ? statement_.tables.liabilities : statement_.tables.assets;
     QString shown = list.grid->cellText(list.CellRow, list.CellCol);
     switch (TypeIntoCell(list.CellCol, list.CellCol == 1 ? AsDecimalPoint(key) : key,
                          list.TypedText, table(list.CellRow, list.CellCol), shown)) {
@@ -230,13 +233,7 @@ int DispNet::keyPress(List& list, int key) {
 }
 
 bool DispNet::calculate() {
-    AppState& s = State();
-    if (!s.NetAssets.created() || !s.NetLiabilities.created()) CreateNetTables(s);
-    std::optional<NetTotals> totals;
-    {
-        HeldNetTables held(s);
-        totals = CalcTotals(held.value);
-    }
+    const std::optional<NetTotals> totals = CalcTotals(statement_.tables);
     if (!totals) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;
@@ -249,13 +246,14 @@ bool DispNet::calculate() {
 
 void DispNet::showList(const List& list) {
     const AppState& s = State();
-    const SharedTable<NetCell>& table = list.liabilities ? s.NetLiabilities : s.NetAssets;
-    const int count = list.liabilities ? s.LiabilityCount : s.AssetCount;
+    const NetTables& t = statement_.tables;
+    const SharedTable<NetCell>& table = list.liabilities ? t.liabilities : t.assets;
+    const int count = list.liabilities ? t.liabilityCount : t.assetCount;
     Grid* g = list.grid;
     g->setUpdatesEnabled(false);
     g->setRows(kGridRows);
     g->clearBody();
-    g->setColAlignment(1, 1);
+    g->setColAlignment(1, Grid::CellAlign::Right);
     g->setCellText(0, 0,
                    list.liabilities ? QStringLiteral(" Liabilities") : QStringLiteral(" Assets"));
     g->setCellText(0, 1, QString());
@@ -282,66 +280,55 @@ void DispNet::ShowNetWorth() {
 
 void DispNet::Calculate() {
     if (!calculate()) return;
-    State().NetChanged = 1;
+    statement_.changed = true;
     netInfo_->hide();
 }
 
 void DispNet::InsertLine(bool liabilities) {
-    AppState& s = State();
     const List& list = liabilities ? liabilities_ : assets_;
     const QString reply = AskInsertLine(list.CellRow);
     const double n = std::nearbyint(LeadingNumber(reply));  // a half goes to the even number
     if (!(n >= 1 && n <= kNetLastInsertRow)) return;
-    bool inserted = false;
-    {
-        HeldNetTables held(s);
-        inserted = InsertBlankLine(held.value, liabilities, static_cast<int>(n));
-    }
-    if (!inserted) return;
-    s.NetChanged = 1;
+    if (!InsertBlankLine(statement_.tables, liabilities, static_cast<int>(n))) return;
+    statement_.changed = true;
     calculate();
 }
 
-void DispNet::showAgain() {
-    State().ChosenPath.clear();
-    Windows().show(kName);
-}
-
 void DispNet::SaveStatement() {
-    AppState& s = State();
     // Typed rows are saved as the screen will show them once calculated.
     if (editedSinceCalculation_) {
         if (!calculate()) return;
-        s.NetChanged = 1;
+        statement_.changed = true;
         netInfo_->hide();
     }
     DocumentSave save;
     save.window = kName;
     save.choice = FileChoice::SaveStatement;
-    save.hasContent = [] { return State().AssetCount != 0 || State().LiabilityCount != 0; };
-    save.nothingToSave = [] { State().NetChanged = 0; };
-    save.write = [](const QString& path, SafeWriteFailure* failure) {
-        HeldNetTables held(State());
-        return WriteNetWorthFile(path, held.value, failure);
+    save.hasContent = [this] {
+        return statement_.tables.assetCount != 0 || statement_.tables.liabilityCount != 0;
     };
-    save.saved = [] { State().NetChanged = 0; };
+    save.nothingToSave = [this] { statement_.changed = false; };
+    save.write = [this](const QString& path, SafeWriteFailure* failure) {
+        if (!WriteNetWorthFile(path, statement_.tables, failure)) return false;
+        statement_.fileName = QFileInfo(path).fileName();
+        return true;
+    };
+    save.saved = [this] { statement_.changed = false; };
     save.failureText = QStringLiteral(" Bad Filename. Must be in the form MYFILE.WMW");
     SaveDocumentAs(save);
 }
 
-bool DispNet::hasData() {
-    HeldNetTables held(State());
-    return NetHasData(held.value);
+bool DispNet::hasData() const {
+    return NetHasData(statement_.tables);
 }
 
 bool DispNet::keepsUnsavedChanges() {
-    const AppState& s = State();
-    if (s.NetChanged != 1 || !hasData()) return false;
-    return dialogs::message(
-               s.FundFileName + QStringLiteral(" file in memory will be erased. Do you want to go "
+    if (!statement_.changed || !hasData()) return false;
+    return dialogs::message(statement_.fileName +
+                                QStringLiteral(" file in memory will be erased. Do you want to go "
                                                "back and save it to Disk?."),
-               QStringLiteral("Changed File in Memory"),
-               dialogs::Buttons::YesNo) == dialogs::Answer::Yes;
+                            QStringLiteral("Changed File in Memory"),
+                            dialogs::Buttons::YesNo) == dialogs::Answer::Yes;
 }
 
 void DispNet::OpenStatement() {
@@ -350,27 +337,26 @@ void DispNet::OpenStatement() {
     Windows().show(QStringLiteral("bakgnd"));
     Windows().hide(kName);
     const QString previousName = s.FundFileName;
-    if (ChooseFile(FileChoice::OpenStatement)) openChosenStatement(previousName);
-    showAgain();
+    if (const std::optional<QString> path = ChooseFile(FileChoice::OpenStatement))
+        openChosenStatement(*path, previousName);
+    Windows().show(kName);
 }
 
 void DispNet::OpenStatementFrom(const QString& path) {
     AppState& s = State();
     if (keepsUnsavedChanges()) return;
-    s.ChosenPath = path;
-    openChosenStatement(s.FundFileName);
+    openChosenStatement(path, s.FundFileName);
 }
 
-void DispNet::openChosenStatement(const QString& previousName) {
+void DispNet::openChosenStatement(const QString& path, const QString& previousName) {
     AppState& s = State();
     dialogs::WaitCursor wait;
-    if (auto opened = OpenNetWorthFile(s.ChosenPath)) {
-        InstallNetWorth(s, std::move(opened->tables));
-        s.FundFileName = QFileInfo(s.ChosenPath).fileName();
+    if (auto opened = OpenNetWorthFile(path)) {
+        statement_ = NetStatement{std::move(opened->tables), QFileInfo(path).fileName(), false};
+        s.FundFileName = statement_.fileName;
         totals_ = opened->totals;
         editedSinceCalculation_ = false;
         ShowNetWorth();
-        s.NetChanged = 0;
         netInfo_->hide();
     } else {
         // The statement on screen stays as it was.
@@ -387,10 +373,7 @@ void DispNet::PrintStatement() {
     const QString header = AskName(QStringLiteral("Enter Printout Header"), this);
     const NetTotals totals = totals_;
     PrintReport(windowTitle(), [&](PrintDevice& d) {
-        AppState& s = State();
-        const QString currency = s.settings.currencySymbol;
-        HeldNetTables held(s);
-        PrintNetWorth(d, header, held.value, totals, currency);
+        PrintNetWorth(d, header, statement_.tables, totals, State().settings.currencySymbol);
     });
 }
 
@@ -422,13 +405,13 @@ bool DispNet::eventFilter(QObject* watched, QEvent* e) {
 
 void DispNet::ExitToMenu() {
     AppState& s = State();
-    if (s.NetChanged == 1 && !hasData()) {
+    if (statement_.changed && !hasData()) {
         // An empty statement: nothing to ask about or clear.
     } else {
         if (keepsUnsavedChanges()) return;
-        s.NetChanged = 0;
         s.FundFileName.clear();
-        ReleaseNetTables(s);
+        s.ReportText.clear();
+        s.ReportPages.clear();
     }
     Windows().unload(kName);
     Windows().show(QStringLiteral("MenuMain"));

@@ -25,6 +25,8 @@ class DispNet : public QWidget {
     QPlainTextEdit* HlpTxt() const { return hlpTxt_; }
     QPushButton* button(const QString& name) const;
     const NetTotals& Totals() const { return totals_; }
+    // The statement on screen, which the window owns.
+    const NetStatement& statement() const { return statement_; }
 
     // The buttons' actions.
     void Calculate();
@@ -62,10 +64,9 @@ class DispNet : public QWidget {
     void showList(const List& list);
     void closeHelp();
     // True when the statement in memory holds a name or a value.
-    static bool hasData();
+    bool hasData() const;
     bool keepsUnsavedChanges();
-    void openChosenStatement(const QString& previousName);
-    void showAgain();
+    void openChosenStatement(const QString& path, const QString& previousName);
 
     List assets_, liabilities_;
     QHash<QString, QPushButton*> buttons_;  // the button row and the two insert buttons by name
@@ -73,6 +74,7 @@ class DispNet : public QWidget {
     QLabel* net_;
     QLabel* netInfo_;
     QPlainTextEdit* hlpTxt_;
+    NetStatement statement_;
     NetTotals totals_;
     bool editedSinceCalculation_ = false;
 };

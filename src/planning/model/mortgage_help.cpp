@@ -6,9 +6,9 @@ QString breaks(int count) {
 }
 }  // namespace
 
-QString MortgageHelpText(int mode) {
+QString MortgageHelpText(MortgageMode mode) {
     QString t = breaks(3);
-    if (mode == 2) {
+    if (mode == MortgageMode::Loan) {
         t += QStringLiteral("10,000.00") + breaks(4) + QStringLiteral("        10%") + breaks(5) +
              QStringLiteral("        48") + breaks(4) + QStringLiteral(" BiMonthly") + breaks(4) +
              QStringLiteral(

@@ -36,11 +36,25 @@ void heading(PrintDevice& d, bool loan) {
     d.endLine();
 }
 
+// The compounding list's entry for the periods a year.
+QString compoundingText(int perYear) {
+    for (const Compounding& c : kCompoundings)
+        if (c.perYear == perYear) return QString::fromUtf16(c.text);
+    return QString::fromUtf16(kCompoundings[0].text);
+}
+
 }  // namespace
 
-int PrintMortgageReport(PrintDevice& d, const MortgageInputs& in, const MortgageSchedule& s,
-                        const MortgageReportTexts& texts, const PersonalSettings& settings) {
+int PrintMortgageReport(PrintDevice& d, const MortgageInputs& in,
+                        const MortgageSchedule* calculated, const PersonalSettings& settings) {
     const QString& symbol = settings.currencySymbol;
+    // Before any calculation: the rate as typed, no payments and no table.
+    MortgageSchedule none;
+    none.rate = static_cast<float>(in.ratePercent.toDouble() / 100);
+    const MortgageSchedule& s = calculated ? *calculated : none;
+    auto result = [&](QString (*text)(const MortgageSchedule&, const QString&)) {
+        return RightJustifyWhole(calculated ? text(s, symbol) : QString(), 14);
+    };
     PersonalSettings printing = settings;  // the font set again on a new page measures again
     const bool loan = in.mode == MortgageMode::Loan;
     d.line();
@@ -57,12 +71,10 @@ int PrintMortgageReport(PrintDevice& d, const MortgageInputs& in, const Mortgage
          RightJustifyWhole(Format(static_cast<double>(s.rate), u"###.00%"), 15));
     item(d, loan ? QStringLiteral("Term in Months") : QStringLiteral("Term in Years"),
          RightJustifyWhole(Format(in.term, u"###"), 14));
-    item(d, QStringLiteral("Compounding Periods"), RightJustify(texts.compounding, 14));
-    item(d, QStringLiteral("Monthly Principal and Interest Payment"),
-         RightJustifyWhole(texts.monthlyPayment, 14));
-    item(d, QStringLiteral("Total of Monthly Payments over One Year"),
-         RightJustifyWhole(texts.yearlyPayments, 14));
-    item(d, QStringLiteral("Total of All Payments"), RightJustifyWhole(texts.allPayments, 14));
+    item(d, QStringLiteral("Compounding Periods"), RightJustify(compoundingText(in.perYear), 14));
+    item(d, QStringLiteral("Monthly Principal and Interest Payment"), result(MonthlyPaymentText));
+    item(d, QStringLiteral("Total of Monthly Payments over One Year"), result(YearlyPaymentsText));
+    item(d, QStringLiteral("Total of All Payments"), result(AllPaymentsText));
     d.line();
     heading(d, loan);
     d.line();

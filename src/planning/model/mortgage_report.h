@@ -9,19 +9,12 @@
 
 class PrintDevice;
 
-// What the window shows besides the schedule: the compounding entry's text and
-// the three result labels as they read.
-struct MortgageReportTexts {
-    QString compounding;
-    QString monthlyPayment;
-    QString yearlyPayments;
-    QString allPayments;
-};
-
-// Prints the report of `in` and `s`. Rows are counted from 21 (the lines above
-// the table); when the count reaches a multiple of the lines per page the page ends
-// with "Page n", and the next one starts with the font again (Courier chosen),
-// a blank line, the heading and the rule, counting from 3. Returns the count after the totals:
-// the lines printed on the last page.
-int PrintMortgageReport(PrintDevice& device, const MortgageInputs& in, const MortgageSchedule& s,
-                        const MortgageReportTexts& texts, const PersonalSettings& settings);
+// Prints the report of `in` and its schedule `s`: the inputs (the compounding as the list
+// names it), the three results as the window shows them with the currency symbol, and the
+// table. Before any calculation (`s` null) the inputs alone, the results and the table empty.
+// Rows are counted from 21 (the lines above the table); when the count reaches a multiple of
+// the lines per page the page ends with "Page n", and the next one starts with the font again
+// (Courier chosen), a blank line, the heading and the rule, counting from 3. Returns the count
+// after the totals: the lines printed on the last page.
+int PrintMortgageReport(PrintDevice& device, const MortgageInputs& in, const MortgageSchedule* s,
+                        const PersonalSettings& settings);

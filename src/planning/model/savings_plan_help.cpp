@@ -23,9 +23,9 @@ void addExample(QStringList& lines, const QStringList& figures, const QString& s
 
 }  // namespace
 
-QString SavingsPlanHelpText(int mode, const QString& s) {
+QString SavingsPlanHelpText(SavingsMode mode, const QString& s) {
     QStringList lines;
-    if (mode == 2) {
+    if (mode == SavingsMode::Comparisons) {
         lines << QStringLiteral(
             " Change entries in any Input Box and click Calculate for comparisions.");
     } else {
@@ -81,7 +81,7 @@ QString SavingsPlanHelpText(int mode, const QString& s) {
         "your Annual Amount Invested each Year.");
     addBlank(lines, 1);
 
-    if (mode != 2) {
+    if (mode != SavingsMode::Comparisons) {
         lines << QStringLiteral(
             "As the program is very flexible you can tailor it to meet any situation such as "
             "varying the amounts invested or interest/growth Rates each year.");
@@ -105,7 +105,7 @@ QString SavingsPlanHelpText(int mode, const QString& s) {
             "Another situation may be investing varying amounts each year over 25 years. Enter as "
             "a lump sum each year and calculate for the remaining years (25, 24, ...1).");
     }
-    addBlank(lines, mode == 2 ? 20 : 5);
+    addBlank(lines, mode == SavingsMode::Comparisons ? 20 : 5);
     lines << QString(50, u' ') + QStringLiteral("End");
     return lines.join(QStringLiteral("\r\n"));
 }

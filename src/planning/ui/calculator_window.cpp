@@ -56,8 +56,9 @@ void LayOutCalculatorGrid(Grid* grid, const CalculatorGridLayout& layout) {
     grid->setRowHeight(0, layout.headingHeight);
     for (int c = 0; c < cols; ++c) {
         grid->setColWidth(c, base + layout.widthIncrements[static_cast<size_t>(c)]);
-        grid->setColAlignment(c, c < layout.centredColumns ? 2 : 1);
-        grid->setFixedAlignment(c, 2);
+        grid->setColAlignment(
+            c, c < layout.centredColumns ? Grid::CellAlign::Centre : Grid::CellAlign::Right);
+        grid->setFixedAlignment(c, Grid::CellAlign::Centre);
         grid->setCellText(0, c, c < layout.headings.size() ? layout.headings.at(c) : QString());
     }
     grid->setSelEndRow(1);
@@ -74,10 +75,7 @@ QLabel* StyleInputCaption(QLabel* label) {
 
 CalculatorWindow::CalculatorWindow(const CalculatorTableShape& shape, QWidget* parent)
     : QWidget(parent) {
-    AppState& s = State();
-    s.createCalculatorTables(shape);
-    s.InputEdited = 0;
-    s.HelpShown = 0;
+    State().createCalculatorTables(shape);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -204,7 +202,7 @@ void CalculatorWindow::wireInput(Input& in) {
 
 void CalculatorWindow::edited(Input& in) {
     // A key already counted it (the first-key rule, Delete, "-").
-    if (State().InputEdited == 1 && pending_ == &in) return;
+    if (inputEdited_ && pending_ == &in) return;
     pending_ = &in;
     ResetResults();
 }
@@ -223,7 +221,7 @@ int CalculatorWindow::keyPress(Input& in, int key) {
     }
     const int typed = FilterKey(in.filter, key);
     if (typed == 0) return 0;
-    if (s.InputEdited == 0 || pending_ != &in) {
+    if (!inputEdited_ || pending_ != &in) {
         // The first key typed into a filled box replaces its figure, also when
         // another control (a name box, a choice list) counted the last edit.
         editOf(in)->clear();
@@ -263,7 +261,7 @@ void CalculatorWindow::addNameBox(QLineEdit* box) {
         return key;
     };
     TypedEntry::install(box, [this] {
-        if (State().InputEdited == 0) ResetResults();
+        if (!inputEdited_) ResetResults();
     });
 }
 
@@ -293,8 +291,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Opening the list or leaving the application keeps the box in use.
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-            if (Input* in = find(qobject_cast<QWidget*>(watched)); in && State().InputEdited == 1)
-                commit(*in);
+            if (Input* in = find(qobject_cast<QWidget*>(watched)); in && inputEdited_) commit(*in);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -303,7 +300,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
 void CalculatorWindow::commit(Input& in) {
     AppState& s = State();
     if (in.slot < 0 || static_cast<size_t>(in.slot) >= s.CalcInputs.size()) return;
-    s.InputEdited = 0;
+    inputEdited_ = false;
     pending_ = nullptr;
     Money& figure = s.CalcInputs[static_cast<size_t>(in.slot)];
     const std::optional<Money> typed =
@@ -315,7 +312,7 @@ void CalculatorWindow::commit(Input& in) {
 }
 
 void CalculatorWindow::commitPendingEdit() {
-    if (pending_ && State().InputEdited == 1) commit(*pending_);
+    if (pending_ && inputEdited_) commit(*pending_);
 }
 
 void CalculatorWindow::setInput(int slot, Money value) {
@@ -356,30 +353,30 @@ void CalculatorWindow::ResetResults() {
         accessibility::placeResultInTabOrder(label, nullptr);
     }
     clearResultLabels();
-    s.InputEdited = 1;
-    if (s.HelpShown == 1) return;
+    inputEdited_ = true;
+    if (helpShown_) return;
     help_->clearText();
     if (blanksGridOnReset()) controls_.grid->clearBody();
     if (help_->isOpen()) {
         help_->close();
-        s.InputEdited = 0;
+        inputEdited_ = false;
     }
-    s.HelpShown = 0;
     if (!graphPointsCountEntries()) s.GraphPoints = 0;
 }
 
 void CalculatorWindow::ToggleHelp() {
     commitPendingEdit();
+    helpShown_ = !helpShown_;
     help_->toggle();
 }
 
 void CalculatorWindow::Calculate() {
     AppState& s = State();
     commitPendingEdit();
-    s.HelpShown = 0;
+    helpShown_ = false;
     ResetResults();
     if (!graphPointsCountEntries()) s.GraphPoints = 0;
-    s.InputEdited = 0;
+    inputEdited_ = false;
     try {
         calculation();
         OfferResults(controls_.calculate, resultLabels_);

@@ -96,11 +96,15 @@ class CalculatorWindow : public QWidget {
     QString inputText(int slot) const;
     // The comparison rows kept since the window opened (0..23).
     int comparisonCount() const { return comparisonCount_; }
+    // True while an edit waits to be read, or the results have been reset since the last
+    // calculation; the first key typed into a box then no longer replaces its figure.
+    bool inputEdited() const { return inputEdited_; }
+    // True while the Help button has opened the panel; ResetResults then keeps it open.
+    bool helpShown() const { return helpShown_; }
 
   protected:
-    // Load: creates the shared tables in the window's shape and clears the
-    // window flags. The subclass then builds its controls, adds its boxes,
-    // calls setControls(), lays out the grid and shows its defaults.
+    // Load: creates the shared tables in the window's shape. The subclass then builds its controls,
+    // adds its boxes, calls setControls(), lays out the grid and shows its defaults.
     explicit CalculatorWindow(const CalculatorTableShape& shape = CalculatorTableShape(),
                               QWidget* parent = nullptr);
 
@@ -211,8 +215,8 @@ class CalculatorWindow : public QWidget {
 
     // ---- What each calculator supplies ----
     virtual QString helpText() const = 0;
-    // The calculation proper, after Calculate's common steps (HelpShown 0,
-    // ResetResults, GraphPoints 0 unless entries are counted, InputEdited 0).
+    // The calculation proper, after Calculate's common steps (the help panel closed,
+    // ResetResults, GraphPoints 0 unless entries are counted, no input edited).
     // Any exception it raises ends it with "Wrong entry, try again".
     virtual void calculation() = 0;
     virtual void printReport(PrintDevice& device) = 0;
@@ -231,6 +235,8 @@ class CalculatorWindow : public QWidget {
     virtual void afterPrintout() {}
     // Exit to Menu releases the shared tables.
     virtual void releaseTables();
+    // Once the boxes show their figures: nothing edited.
+    void clearInputEdited() { inputEdited_ = false; }
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -255,4 +261,6 @@ class CalculatorWindow : public QWidget {
     int comparisonCount_ = 0;
     std::vector<Money> comparisonValues_;
     bool exiting_ = false;
+    bool inputEdited_ = false;
+    bool helpShown_ = false;
 };

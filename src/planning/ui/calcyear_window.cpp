@@ -108,12 +108,11 @@ void Calcyear::wireBox(QLineEdit* box, QWidget* next) {
         }
         const int typed = FilterKey(NumericKeyFilter, key);
         if (typed == 0) return 0;
-        AppState& s = State();
-        if (s.InputEdited == 0) {
+        if (!inputEdited_) {
             // The first key typed into a filled box replaces its figure.
             box->clear();
             resultAnt_->clear();
-            s.InputEdited = 1;
+            inputEdited_ = true;
         }
         pending_ = box;
         return typed;
@@ -125,19 +124,19 @@ void Calcyear::wireBox(QLineEdit* box, QWidget* next) {
     // Pasted and dropped text comes in as typed keys; a change made otherwise
     // (the context menu's Cut or Delete, Undo) is an edit as Delete is.
     TypedEntry::install(box, [this, box] {
-        if (State().InputEdited == 1 && pending_ == box) return;  // a key counted it
+        if (inputEdited_ && pending_ == box) return;  // a key counted it
         edited(box);
     });
 }
 
 void Calcyear::edited(QLineEdit* box) {
     resultAnt_->clear();
-    State().InputEdited = 1;
+    inputEdited_ = true;
     pending_ = box;
 }
 
 bool Calcyear::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !closing_ && State().InputEdited == 1) {
+    if (event->type() == QEvent::FocusOut && !closing_ && inputEdited_) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
             if (watched == inDeposit_ || watched == inRate_)
@@ -148,7 +147,7 @@ bool Calcyear::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Calcyear::commit(QLineEdit* box) {
-    State().InputEdited = 0;
+    inputEdited_ = false;
     pending_ = nullptr;
     Money& target = slot(slotOf(box));
     const std::optional<Money> typed =
@@ -166,7 +165,7 @@ int Calcyear::periods() const {
 }
 
 void Calcyear::Calculate() {
-    if (pending_ && State().InputEdited == 1) commit(pending_);
+    if (pending_ && inputEdited_) commit(pending_);
     YearEndAmount = Money();
     const Money deposit = slot(kDepositSlot);
     const Money rate = slot(kRateSlot);

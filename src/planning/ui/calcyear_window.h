@@ -44,6 +44,9 @@ class Calcyear : public QWidget {
     QLabel* resultAnt_;
     QPushButton* calc_;
     QLineEdit* pending_ = nullptr;
+    // True from the first key typed (or any other edit) until the box is read: the first key
+    // typed into a filled box replaces its figure.
+    bool inputEdited_ = false;
     bool closing_ = false;
     Money YearEndAmount;
 };

@@ -23,8 +23,6 @@ const QString kName = QStringLiteral("ExtraPay");
 constexpr int kLastPayment = kMortgageYearLimit * 12;
 constexpr int kRowTop = 1020, kRowStep = 360, kBoxHeight = 330;
 
-std::optional<MortgageExtras> g_reply;
-
 QLabel* aqua(QWidget* parent, const QString& name, const QString& caption, int left, int top,
              int width) {
     QLabel* l = makeLabel(parent, name, caption, left, top, width, 300, false);
@@ -163,7 +161,7 @@ void ExtraPay::Clear() {
 void ExtraPay::finish(std::optional<MortgageExtras> reply) {
     if (finished_) return;
     finished_ = true;
-    g_reply = std::move(reply);
+    emit answered(reply);
     Windows().unload(kName);
 }
 
@@ -176,9 +174,12 @@ void ExtraPay::closeEvent(QCloseEvent* event) {
 std::optional<MortgageExtras> AskExtraPayments(const MortgageExtras& current) {
     Windows().unload(kName);
     Windows().define(kName, [current] { return new ExtraPay(current); });
-    g_reply.reset();
-    Windows().get(kName);
+    std::optional<MortgageExtras> reply;
+    const QMetaObject::Connection answer =
+        QObject::connect(Windows().get<ExtraPay>(kName), &ExtraPay::answered,
+                         [&reply](const std::optional<MortgageExtras>& r) { reply = r; });
     Windows().showModal(kName);
+    QObject::disconnect(answer);
     Windows().unload(kName);
-    return g_reply;
+    return reply;
 }

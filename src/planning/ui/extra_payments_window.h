@@ -28,6 +28,10 @@ class ExtraPay : public QWidget {
     void Cancel();
     void Clear();
 
+  signals:
+    // The extras after OK, nothing after Cancel.
+    void answered(const std::optional<MortgageExtras>& reply);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -121,7 +121,7 @@ CdnMort::CdnMort(MortgageMode mode, QWidget* parent)
         term,
         loan ? QStringList{QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("48")}
              : QStringList{QStringLiteral("20 "), QStringLiteral("25 "), QStringLiteral("30 ")});
-    State().InputEdited = 0;
+    clearInputEdited();
 }
 
 void CdnMort::SetupGrid() {
@@ -140,7 +140,7 @@ void CdnMort::SetupGrid() {
 }
 
 QString CdnMort::helpText() const {
-    const QString help = MortgageHelpText(static_cast<int>(mode()));
+    const QString help = MortgageHelpText(mode());
     return extras_.any() ? WithExtrasHelp(help) : help;
 }
 
@@ -199,10 +199,7 @@ void CdnMort::calculation() {
     resetGridSelection();
     s.GraphPoints =
         static_cast<int16_t>(withExtras ? withExtras->totals.period : RoundedYears(in.term));
-    last_ = Calculated{in, schedule,
-                       MortgageReportTexts{comperiod_->currentText(), monthPI_->text(),
-                                           totYear_->text(), allPayments_->text()},
-                       extras_, withExtras};
+    last_ = Calculated{in, schedule, extras_, withExtras};
 }
 
 ChartData CdnMort::graphHandOver() const {
@@ -216,16 +213,11 @@ void CdnMort::printReport(PrintDevice& device) {
     const AppState& s = State();
     // The last calculation, as it was shown; before any, the inputs alone.
     if (last_) {
-        const int lines =
-            PrintMortgageReport(device, last_->inputs, last_->schedule, last_->texts, s.settings);
+        const int lines = PrintMortgageReport(device, last_->inputs, &last_->schedule, s.settings);
         if (last_->withExtras)
             PrintExtrasSection(device, last_->inputs.mode, last_->extras, *last_->withExtras,
                                s.settings, lines);
     } else {
-        const MortgageInputs in = inputs();
-        MortgageSchedule none;
-        none.rate = static_cast<float>(in.ratePercent.toDouble() / 100);
-        PrintMortgageReport(device, in, none,
-                            MortgageReportTexts{comperiod_->currentText(), {}, {}, {}}, s.settings);
+        PrintMortgageReport(device, inputs(), nullptr, s.settings);
     }
 }

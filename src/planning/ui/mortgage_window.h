@@ -46,7 +46,6 @@ class CdnMort : public CalculatorWindow {
     struct Calculated {
         MortgageInputs inputs;
         MortgageSchedule schedule;
-        MortgageReportTexts texts;
         MortgageExtras extras;                    // as set then
         std::optional<ExtraSchedule> withExtras;  // the schedule shown, while extras are set
     };

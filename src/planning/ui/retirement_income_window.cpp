@@ -150,7 +150,7 @@ void Income::ApplyWithdrawalChoice(WithdrawalChoice choice) {
         setInput(4, Money::fromInt(20));
         setListEntries(term_, entries({"10", "15", "20", "25", "30"}));
     }
-    State().InputEdited = 0;
+    clearInputEdited();
 }
 
 QString Income::helpText() const {

@@ -145,7 +145,7 @@ void CalcInpt::SetupGrid() {
 }
 
 QString CalcInpt::helpText() const {
-    return SavingsPlanHelpText(static_cast<int>(mode_), State().settings.currencySymbol);
+    return SavingsPlanHelpText(mode_, State().settings.currencySymbol);
 }
 
 void CalcInpt::calculation() {
@@ -208,7 +208,7 @@ void CalcInpt::OpenYearWindow() {
     commitPendingEdit();
     Windows().showModal(QStringLiteral("Calcyear"));
     ResetResults();
-    State().InputEdited = 0;
+    clearInputEdited();
 }
 
 void CalcInpt::InsertAnnualAmount(Money amount) {
@@ -218,7 +218,5 @@ void CalcInpt::InsertAnnualAmount(Money amount) {
     setInputText(2, RightJustifyWhole(Format(amount, u"####,,###.00"), 18));
     // A figure a command puts into a box is an edit of it, as a typed one is: the results shown
     // go. The year window above keeps its own edit state.
-    const int16_t yearWindowEdited = s.InputEdited;
     ResetResults();
-    s.InputEdited = yearWindowEdited;
 }

@@ -20,16 +20,12 @@
 struct AppState {
     // Shell and personal settings.
     int16_t CallMode = 0;
-    QString InputReply;
-    QString ChosenPath;
     QString FundFileName;
     // The folder of the file last opened or saved: where the next file dialog
     // starts ("" = the program's folder).
     QString FileFolder;
     // The personal settings and the lines per page of the printing device.
     PersonalSettings settings;
-    int16_t HelpShown = 0;
-    int16_t InputEdited = 0;
 
     // The points of the calculator's last result (0: nothing to chart), and the investment
     // manager's count of fund slots.
@@ -50,15 +46,6 @@ struct AppState {
     // net worth statement's printable pages.
     QStringList ReportText;
     QStringList ReportPages;
-
-    // Net worth statement: NetAssets and NetLiabilities rows 0..31 x columns
-    // 0..1 (name, value); the counts of the last calculation; NetChanged = 1
-    // while the statement holds changes not saved.
-    SharedTable<NetCell> NetAssets;
-    SharedTable<NetCell> NetLiabilities;
-    int16_t AssetCount = 0;
-    int16_t LiabilityCount = 0;
-    int16_t NetChanged = 0;
 
     // Calculator tables, each calculator in its own shape (CalculatorTableShape):
     // CalcInputs 0..lastInput, YearTable 0..lastYearRow x 0..5, ComparisonTable

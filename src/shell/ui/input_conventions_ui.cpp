@@ -10,7 +10,6 @@
 #include "platform/keys.h"
 #include "platform/twips.h"
 #include "platform/typed_entry.h"
-#include "shell/ui/app_state.h"
 
 int AsDecimalPoint(int keyAscii) {
     // Where the desktop's language writes a decimal comma (its keypad types
@@ -125,8 +124,6 @@ bool HelpPanel::isOpen() const {
 }
 
 void HelpPanel::toggle() {
-    AppState& s = State();
-    s.HelpShown = s.HelpShown == 1 ? 0 : 1;
     if (!isOpen()) {
         open();
     } else if (p_.reset) {

@@ -40,8 +40,8 @@ void ApplyNameBoxRules(QLineEdit* box, QWidget* next = nullptr);
 // or dropped; a double quote is refused with the beep, Backspace empties it.
 void ApplySymbolBoxRules(QLineEdit* box);
 
-// The help panel of a calculator window: the Help button flips HelpShown; when
-// it reads "&Help" the panel opens (caption "Close &Help", the print and graph
+// The help panel of a calculator window: when the Help button
+// reads "&Help" the panel opens (caption "Close &Help", the print and graph
 // buttons disabled, the grid hidden, the text shown and focused); otherwise the
 // window's reset routine runs, which closes it through close(). Inside the
 // panel Enter moves to the first input box and every other key beeps.

@@ -11,7 +11,6 @@
 #include "platform/keys.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
-#include "shell/ui/app_state.h"
 #include "shell/ui/input_conventions_ui.h"
 
 namespace {
@@ -53,7 +52,7 @@ InCurVal::InCurVal(std::optional<int> insertLine, QWidget* parent) : QWidget(par
 void InCurVal::finish(const QString& reply) {
     if (finished_) return;
     finished_ = true;
-    State().InputReply = reply;
+    emit answered(reply);
     Windows().unload(kName);
 }
 
@@ -66,10 +65,14 @@ void InCurVal::closeEvent(QCloseEvent* e) {
 namespace {
 QString ask(std::optional<int> insertLine) {
     Windows().unload(kName);
-    State().InputReply.clear();
-    Windows().add(kName, new InCurVal(insertLine));
+    auto* w = new InCurVal(insertLine);
+    QString reply;
+    const QMetaObject::Connection answer =
+        QObject::connect(w, &InCurVal::answered, w, [&reply](const QString& r) { reply = r; });
+    Windows().add(kName, w);
     Windows().showModal(kName);
-    return State().InputReply;
+    QObject::disconnect(answer);  // a window left open answers no one later
+    return reply;
 }
 }  // namespace
 

@@ -9,8 +9,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// "&OK" puts the typed text in InputReply, "&Cancel" (or closing the window)
-// puts "" there; either closes the window. The box takes digits and the point.
+// "&OK" answers the typed text, "&Cancel" (or closing the window) answers ""; either closes
+// the window. The box takes digits and the point.
 class InCurVal : public QWidget {
     Q_OBJECT
   public:
@@ -21,6 +21,9 @@ class InCurVal : public QWidget {
     QLabel* Label1() const { return label1_; }
     QPushButton* Accept() const { return accept_; }
     QPushButton* NoAccept() const { return noAccept_; }
+
+  signals:
+    void answered(const QString& reply);
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -35,8 +38,8 @@ class InCurVal : public QWidget {
     bool finished_ = false;
 };
 
-// Opens InCurVal modally for a current price and returns InputReply.
+// Opens InCurVal modally for a current price and returns its answer.
 QString AskCurrentValue();
 // Opens InCurVal modally, offering a blank line at line `line` of the net worth
-// window, and returns InputReply.
+// window, and returns its answer.
 QString AskInsertLine(int line);

@@ -12,7 +12,6 @@
 #include "platform/keys.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
-#include "shell/ui/app_state.h"
 #include "shell/ui/input_conventions_ui.h"
 
 namespace {
@@ -49,7 +48,7 @@ NamInput::NamInput(QWidget* parent) : QWidget(parent) {
 void NamInput::finish(const QString& reply) {
     if (finished_) return;
     finished_ = true;
-    State().InputReply = reply;
+    emit answered(reply);
     Windows().unload(kName);
 }
 
@@ -64,10 +63,13 @@ QString AskName(const QString& prompt, QWidget* over) {
     Windows().unload(kName);
     auto* w = Windows().get<NamInput>(kName);
     w->FName()->setText(prompt.isEmpty() ? kFundPrompt : prompt);
-    State().InputReply.clear();
+    QString reply;
+    const QMetaObject::Connection answer =
+        QObject::connect(w, &NamInput::answered, w, [&reply](const QString& r) { reply = r; });
     // Over the middle of the window that asks.
     if (!over) over = QApplication::activeWindow();
     if (over && over != w) w->move(over->geometry().center() - w->rect().center());
     Windows().showModal(kName);
-    return State().InputReply;
+    QObject::disconnect(answer);  // a window left open answers no one later
+    return reply;
 }

@@ -7,8 +7,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// OK puts the typed text in InputReply, Cancel puts "1" there; either closes
-// the window. A double quote cannot be typed: the files could not store it.
+// OK answers the typed text, Cancel (or closing the window) answers "1"; either closes the
+// window. A double quote cannot be typed: the files could not store it.
 class NamInput : public QWidget {
     Q_OBJECT
   public:
@@ -18,6 +18,9 @@ class NamInput : public QWidget {
     QLabel* FName() const { return fName_; }
     QPushButton* Acept() const { return acept_; }
     QPushButton* NAcept() const { return nAcept_; }
+
+  signals:
+    void answered(const QString& reply);
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -33,5 +36,5 @@ class NamInput : public QWidget {
 
 // Shows NamInput modally with this prompt (the fund name prompt when empty),
 // over the middle of `over` (the active window when none is given), and
-// returns InputReply.
+// returns its answer ("" when it was closed without one).
 QString AskName(const QString& prompt = QString(), QWidget* over = nullptr);

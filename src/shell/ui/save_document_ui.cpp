@@ -29,11 +29,11 @@ void SaveDocumentAs(const DocumentSave& save) {
         if (save.nothingToSave) save.nothingToSave();
     } else {
         const QString previousName = s.FundFileName;
-        if (ChooseFile(save.choice)) {
+        if (const std::optional<QString> path = ChooseFile(save.choice)) {
             dialogs::WaitCursor wait;
             SafeWriteFailure failure;
-            if (save.write(s.ChosenPath, &failure)) {
-                s.FundFileName = QFileInfo(s.ChosenPath).fileName();
+            if (save.write(*path, &failure)) {
+                s.FundFileName = QFileInfo(*path).fileName();
                 // Only a file really written counts as saved.
                 save.saved();
             } else {
@@ -43,6 +43,5 @@ void SaveDocumentAs(const DocumentSave& save) {
             }
         }
     }
-    s.ChosenPath.clear();
     Windows().show(save.window);
 }

@@ -30,5 +30,5 @@ struct DocumentSave {
 
 // Hides the tool's window, asks for the file name (Cancel writes nothing), writes the document,
 // names the file FundFileName on success and reports a failure (keeping the name the document
-// had); then no ChosenPath, and the tool's window shown again.
+// had); then the tool's window shown again.
 void SaveDocumentAs(const DocumentSave& save);
