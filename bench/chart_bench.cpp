@@ -31,16 +31,12 @@ void fundHandOver() {
     State().reset();
     PortfolioDocument doc;
     FillFullPortfolio(doc);
-    // The charts' copy of the funds, as the current value leaves it.
-    State().FundNames = doc.portfolio.funds;
-    State().FundTotals = doc.totals;
-    State().FundCount() = static_cast<int16_t>(doc.portfolio.fundCount);
     for (int k = 1; k <= kMaxFunds; ++k) {
-        State().FundTotals(k, 5) = Money::fromDouble((k * 37 % 200) - 60.5);
-        State().FundTotals(k, 3) = Money::fromDouble(1000.0 * k + 0.25);
+        doc.totals(k, 5) = Money::fromDouble((k * 37 % 200) - 60.5);
+        doc.totals(k, 3) = Money::fromDouble(1000.0 * k + 0.25);
     }
-    handedOver = FundCharts(State().FundTotals, State().FundNames, State().FundCount(),
-                            State().settings.currencySymbol);
+    handedOver =
+        FundCharts(doc.totals, doc.portfolio.funds, doc.portfolio.fundCount, QStringLiteral("$"));
 }
 
 // A savings plan of `years` years (1,000.00 a year at 8 %).

@@ -97,7 +97,6 @@ TEST_F(FundMenuTest, OpeningTheSampleFillsTheTablesAndTheStatusLine) {
     EXPECT_FALSE(script.fileRequests()[0].save);
     EXPECT_EQ(info(), " Dtasampl.WMS    Funds = 5    Records = 23 ");
     EXPECT_EQ(Doc().fileName, "Dtasampl.WMS");
-    EXPECT_EQ(State().CallMode, 0);
     EXPECT_FALSE(Doc().changed);
     EXPECT_EQ(Doc().totals(1, 2), Money());
     EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
@@ -148,7 +147,6 @@ TEST_F(FundMenuTest, CancellingTheDialogChangesNothing) {
     click("Loadfile");
     EXPECT_EQ(Doc().portfolio.recordCount, 23);
     EXPECT_EQ(Doc().fileName, "Dtasampl.WMS");
-    EXPECT_EQ(State().CallMode, 0);
     script.clear();
     script.chooseFile(std::nullopt);
     click("SaveFile");
@@ -218,7 +216,6 @@ TEST_F(FundMenuTest, AFailedSaveShowsTheMessageAndKeepsTheFileAndTheChanges) {
     EXPECT_EQ(script.lastMessage().title, "Saving Error");
     EXPECT_EQ(readFile(target), "the old file");
     EXPECT_TRUE(Doc().changed);
-    EXPECT_EQ(State().CallMode, 0);
     EXPECT_TRUE(Windows().visible(QStringLiteral("FundMenu")));
 }
 

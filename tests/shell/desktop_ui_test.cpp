@@ -58,7 +58,6 @@ TEST_F(Desktop, ClosingAToolByItsFrameReturnsToTheMenu) {
     settle();
     EXPECT_TRUE(m->isVisible());
     EXPECT_FALSE(Windows().exists(QStringLiteral("CdnMort")));
-    EXPECT_EQ(State().CallMode, 0);  // as its exit button leaves it
 }
 
 TEST_F(Desktop, EnterOnAFocusedMenuButtonPressesIt) {
@@ -71,7 +70,6 @@ TEST_F(Desktop, EnterOnAFocusedMenuButtonPressesIt) {
 }
 
 TEST_F(Desktop, InCurValTakesTheFigureWithTwoEnters) {
-    State().CallMode = 0;
     bool focusedOk = false;
     script.onModal([&](QWidget* w) {
         auto* in = qobject_cast<InCurVal*>(w);
@@ -88,7 +86,6 @@ TEST_F(Desktop, InCurValTakesTheFigureWithTwoEnters) {
 }
 
 TEST_F(Desktop, InCurValTakesAPasteAsTypedKeys) {
-    State().CallMode = 0;
     script.onModal([&](QWidget* w) {
         auto* in = qobject_cast<InCurVal*>(w);
         ASSERT_TRUE(in);
@@ -103,7 +100,6 @@ TEST_F(Desktop, InCurValTakesAPasteAsTypedKeys) {
 }
 
 TEST_F(Desktop, EscapeInAModalWindowIsItsCancel) {
-    State().CallMode = 0;
     script.onModal([&](QWidget* w) {
         auto* in = qobject_cast<InCurVal*>(w);
         ASSERT_TRUE(in);

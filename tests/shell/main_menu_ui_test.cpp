@@ -58,7 +58,6 @@ TEST_F(MainMenu, EveryToolButtonHidesTheMenuAndOpensItsWindowWithItsMode) {
     };
     for (const Route& r : routes) {
         SCOPED_TRACE(r.button);
-        State().CallMode = 77;
         MenuMain* m = menu();
         const QString name = QString::fromLatin1(r.window);
         // A tool of one use is shown by its name; a stand-in shows it was.
@@ -67,9 +66,6 @@ TEST_F(MainMenu, EveryToolButtonHidesTheMenuAndOpensItsWindowWithItsMode) {
         EXPECT_FALSE(m->isVisible());
         EXPECT_TRUE(Windows().visible(name));
         EXPECT_EQ(ModeOf(Windows().get(name)), r.mode);
-        if (r.mode < 0) {
-            EXPECT_EQ(State().CallMode, 77);
-        }
         Windows().unload(name);
         settle();
     }
@@ -77,7 +73,6 @@ TEST_F(MainMenu, EveryToolButtonHidesTheMenuAndOpensItsWindowWithItsMode) {
 
 TEST_F(MainMenu, PlaceholderToolReturnsToTheMenu) {
     MenuMain* m = menu();
-    State().CallMode = 0;
     QTest::mouseClick(m->button(QStringLiteral("LoanPmt")), Qt::LeftButton);
     QWidget* tool = Windows().get(QStringLiteral("CdnMort"));
     ASSERT_TRUE(tool);

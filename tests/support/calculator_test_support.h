@@ -131,7 +131,6 @@ class CalculatorTest : public WindowTest {
         EXPECT_FALSE(Windows().exists(windowName_));
         EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
         EXPECT_TRUE(State().CalcInputs.empty());
-        EXPECT_EQ(State().CallMode, 0);
         EXPECT_EQ(State().GraphPoints, 0);
     }
 

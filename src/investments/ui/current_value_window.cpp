@@ -209,11 +209,6 @@ bool ComputeCurrentValue(PortfolioDocument& doc) {
         dialogs::message(QStringLiteral("Cannot calculate."), QStringLiteral("Error"));
         return false;
     }
-    // The charts draw the funds from their own copy of the names and totals.
-    AppState& s = State();
-    s.FundNames = doc.portfolio.funds;
-    s.FundTotals = doc.totals;
-    s.FundCount() = static_cast<int16_t>(doc.portfolio.fundCount);
     dialogs::WaitCursor wait;
     Table1* table = OpenTable(doc, TableView::CurrentValue);
     table->ShowValues(view);

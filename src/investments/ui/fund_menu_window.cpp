@@ -133,10 +133,6 @@ void FundMenu::ExitToMainMenu() {
     s.ReportText.clear();
     s.ReportPages.clear();
     s.FundFileName.clear();
-    // The charts' copy of the funds goes with the portfolio.
-    s.FundNames.clear();
-    s.FundTotals.release();
-    s.FundCount() = 0;
     for (const char* name : {"RecordEntry", "CurrValue", "Table1", "FunChose", "Returns"})
         Windows().unload(QString::fromLatin1(name));
     Windows().unload(kFundMenu);

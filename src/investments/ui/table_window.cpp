@@ -144,9 +144,8 @@ void Table1::PriceShownFund() {
 }
 
 void Table1::ShowGraph() {
-    const AppState& s = State();
-    ChartData chart =
-        FundCharts(s.FundTotals, s.FundNames, s.FundCount(), s.settings.currencySymbol);
+    ChartData chart = FundCharts(doc_.totals, doc_.portfolio.funds, doc_.portfolio.fundCount,
+                                 State().settings.currencySymbol);
     chart.opener = kName;
     Form1::open(std::move(chart));
     Windows().hide(kName);

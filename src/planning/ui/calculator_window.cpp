@@ -469,7 +469,6 @@ void CalculatorWindow::ExitToMenu() {
     exiting_ = true;
     AppState& s = State();
     releaseTables();
-    s.CallMode = 0;
     s.GraphPoints = 0;
     Windows().unload(objectName());
     Windows().show(QStringLiteral("MenuMain"));

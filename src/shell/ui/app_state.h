@@ -19,7 +19,6 @@
 
 struct AppState {
     // Shell and personal settings.
-    int16_t CallMode = 0;
     QString FundFileName;
     // The folder of the file last opened or saved: where the next file dialog
     // starts ("" = the program's folder).
@@ -27,21 +26,12 @@ struct AppState {
     // The personal settings and the lines per page of the printing device.
     PersonalSettings settings;
 
-    // The points of the calculator's last result (0: nothing to chart), and the investment
-    // manager's count of fund slots.
+    // The points of the calculator's last result (0: nothing to chart).
     int16_t GraphPoints = 0;
-    int16_t FundSlots = 0;
-    int16_t& FundCount() { return FundSlots; }
-    int16_t FundCount() const { return FundSlots; }
 
     // The date form the record window shows as its example (today in the system's short form).
     QString DateExample;
 
-    // The charts' copy of the investment manager's funds as the current value last left them
-    // (the fund menu's portfolio document holds the data): FundNames rows 0..31, FundTotals
-    // rows 0..31 x columns 0..8.
-    std::vector<FundNameRow> FundNames;
-    SharedTable<Money> FundTotals;
     // The two four-entry report lists: the calculators' ReportText and the
     // net worth statement's printable pages.
     QStringList ReportText;
