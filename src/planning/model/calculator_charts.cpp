@@ -45,6 +45,14 @@ ChartData comparisonBars(const std::vector<Money>& values, const QString& title,
     return d;
 }
 
+// The balance of a mortgage or a loan at the start of each period, with or without extras.
+ChartData balanceBars(MortgageMode mode, const QString& symbol) {
+    return yearBars(mode == MortgageMode::Loan
+                        ? QStringLiteral("Loan balance at start of each Month")
+                        : QStringLiteral("Mortgage balance at start of each Year"),
+                    symbol);
+}
+
 }  // namespace
 
 ChartData YearChart(const SavingsPlan& plan, const QString& symbol) {
@@ -55,24 +63,18 @@ ChartData YearChart(const SavingsPlan& plan, const QString& symbol) {
 
 ChartData YearChart(const MortgageSchedule& schedule, const MortgageInputs& in,
                     const QString& symbol) {
-    const bool loan = in.mode == MortgageMode::Loan;
     return withRows(
-        yearBars(loan ? QStringLiteral("Loan balance at start of each Month")
-                      : QStringLiteral("Mortgage balance at start of each Year"),
-                 symbol),
-        schedule.rows, schedule.periods, [](const AmortizationRow& r) { return r.period; },
+        balanceBars(in.mode, symbol), schedule.rows, schedule.periods,
+        [](const AmortizationRow& r) { return r.period; },
         [](const AmortizationRow& r) { return r.balance; }, true, in.amount);
 }
 
 ChartData YearChart(const ExtraSchedule& schedule, const MortgageInputs& in,
                     const QString& symbol) {
-    const bool loan = in.mode == MortgageMode::Loan;
     return withRows(
-        yearBars(loan ? QStringLiteral("Loan balance at start of each Month")
-                      : QStringLiteral("Mortgage balance at start of each Year"),
-                 symbol),
-        schedule.rows, schedule.totals.period, [](const ExtraRow& r) { return r.period; },
-        [](const ExtraRow& r) { return r.balance; }, true, in.amount);
+        balanceBars(in.mode, symbol), schedule.rows, schedule.totals.period,
+        [](const ExtraRow& r) { return r.period; }, [](const ExtraRow& r) { return r.balance; },
+        true, in.amount);
 }
 
 ChartData YearChart(const RetirementIncome& result, const RetirementIncomeInputs& in,
