@@ -38,7 +38,7 @@ inline void timeCalculateAndDraw(benchmark::State& state, CalculatorWindow& wind
                                  int totalRow) {
     CalculatorFrame frame(window);
     for (auto _ : state) frame.calculateAndDraw();
-    if (State().GraphPoints != points || frame.cell(totalRow, 0) != QLatin1String("Total:"))
+    if (window.graphPoints() != points || frame.cell(totalRow, 0) != QLatin1String("Total:"))
         state.SkipWithError("the calculation did not run");
     State().releaseCalculatorTables();
 }

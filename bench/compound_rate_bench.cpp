@@ -39,7 +39,7 @@ void BM_CompoundRateTwentyThreeEntries(benchmark::State& state) {
         state.ResumeTiming();
         for (int i = 0; i < 23; ++i) window->Calculate();
         state.PauseTiming();
-        if (window->rowsUsed() != 23 || State().GraphPoints != 23)
+        if (window->rowsUsed() != 23 || window->graphPoints() != 23)
             state.SkipWithError("the entries were not added");
         window.reset();
         State().releaseCalculatorTables();

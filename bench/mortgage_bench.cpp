@@ -19,7 +19,7 @@ void BM_LoanCalculate480Months(benchmark::State& state) {
     CdnMort window(MortgageMode::Loan);
     window.setInput(3, Money::fromInt(480));
     for (auto _ : state) window.Calculate();
-    if (State().GraphPoints != 480) state.SkipWithError("the calculation did not run");
+    if (window.graphPoints() != 480) state.SkipWithError("the calculation did not run");
     State().releaseCalculatorTables();
 }
 BENCHMARK(BM_LoanCalculate480Months)->Unit(benchmark::kMicrosecond);

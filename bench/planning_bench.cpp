@@ -44,7 +44,7 @@ void BM_SavingsCalculateFiftyYears(benchmark::State& state) {
     CalcInpt window(SavingsMode::Calculations);
     fiftyYearPlan(window);
     for (auto _ : state) window.Calculate();
-    if (State().GraphPoints != 50) state.SkipWithError("the calculation did not run");
+    if (window.graphPoints() != 50) state.SkipWithError("the calculation did not run");
     State().releaseCalculatorTables();
 }
 BENCHMARK(BM_SavingsCalculateFiftyYears)->Unit(benchmark::kMicrosecond);

@@ -34,7 +34,7 @@ void BM_RetirementCalculateFixedAmountWithGrid(benchmark::State& state) {
     window.ChooseWithdrawal(WithdrawalChoice::FixedAmount);
     window.setInput(3, Money::fromInt(700));
     for (auto _ : state) window.Calculate();
-    if (State().GraphPoints != 50) state.SkipWithError("the calculation did not run 50 years");
+    if (window.graphPoints() != 50) state.SkipWithError("the calculation did not run 50 years");
     State().releaseCalculatorTables();
 }
 BENCHMARK(BM_RetirementCalculateFixedAmountWithGrid)->Unit(benchmark::kMicrosecond);

@@ -8,9 +8,9 @@
 
 #include "charts/ui/chart_window.h"
 #include "investments/model/current_value.h"
+#include "investments/model/fund_charts.h"
 #include "investments/table_test_ui_state.h"
 #include "investments/ui/current_value_window.h"
-#include "investments/model/fund_charts.h"
 #include "investments/ui/table_window.h"
 #include "planning/model/calculator_charts.h"
 #include "planning/ui/savings_plan_window.h"
@@ -534,7 +534,6 @@ TEST_F(ChartFromCurrentValue, ShowGraphChartsTheFundsAndReturnsToTheTable) {
     Doc().totals(1, 2) = M(15);  // 1000 grown to 1500
     Doc().totals(2, 2) = M(9.5);
     AccumulateHoldings(Doc().portfolio, Doc().totals);
-    State().GraphPoints = 7;  // left over from a calculator: the funds have their own count
     ASSERT_TRUE(ComputeCurrentValue(Doc()));
     auto* table = Windows().get<Table1>(QStringLiteral("Table1"));
     table->DrwGraph()->click();

@@ -123,7 +123,9 @@ TEST_F(HelpKey, TheTableWindowOpensTheSectionOfWhatItShows) {
     State().settings.printerFont = PrinterFont::Standard;
     Doc().totals(1, 2) = Money::fromInt(12);  // the price typed for the current value
     for (const char* anchor : {"display", "currentvalue"}) {
-        if (QString::fromLatin1(anchor) == u"currentvalue") ASSERT_TRUE(ComputeCurrentValue(Doc()));
+        if (QString::fromLatin1(anchor) == u"currentvalue") {
+            ASSERT_TRUE(ComputeCurrentValue(Doc()));
+        }
         QWidget* w = Windows().get(QStringLiteral("Table1"));
         ASSERT_TRUE(w && w->isVisible());
         PressF1In(w);

@@ -93,12 +93,12 @@ class CalculatorEdits : public WindowTest {
     bool resultsCleared() const {
         for (int r = 1; r < grid()->Rows(); ++r)
             if (!grid()->cellText(r, 1).isEmpty()) return false;
-        return State().GraphPoints == 0;
+        return w->graphPoints() == 0;
     }
     // Calculates with the figures shown, as the button does.
     void calculate() {
         button("Calc")->click();
-        ASSERT_GT(State().GraphPoints, 0);
+        ASSERT_GT(w->graphPoints(), 0);
     }
 
     CalcInpt* w = nullptr;
@@ -126,7 +126,7 @@ TEST_F(CalculatorEdits, APasteByKeysReplacesTheFigureAndCountsEverywhere) {
     EXPECT_EQ(script.beeps(), beeps + 1);
     button("Calc")->click();
     EXPECT_EQ(script.lastMessage().text, "Wrong entry, 50 Years limit.");
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
 }
 
 TEST_F(CalculatorEdits, UnderADecimalCommaLanguageTheCommaKeyIsThePoint) {

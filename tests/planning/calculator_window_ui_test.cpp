@@ -91,13 +91,12 @@ class ProbeCalculator : public ProbeWindow {
   protected:
     QString helpText() const override { return help; }
     void calculation() override {
-        AppState& s = State();
         if (fail) {
             grid()->setCellText(1, 0, QStringLiteral("half"));
             throw std::out_of_range("row past the table");
         }
-        ++s.GraphPoints;
-        grid()->setCellText(s.GraphPoints, 0, QStringLiteral("entry"));
+        setGraphPoints(graphPoints() + 1);
+        grid()->setCellText(graphPoints(), 0, QStringLiteral("entry"));
         result->setText(QStringLiteral("new"));
     }
     void printReport(PrintDevice& d) override { d.line(QStringLiteral("probe")); }
@@ -107,7 +106,7 @@ class ProbeCalculator : public ProbeWindow {
         return chart;
     }
     bool graphPointsCountEntries() const override { return true; }
-    bool blanksGridOnReset() const override { return State().GraphPoints == 0; }
+    bool blanksGridOnReset() const override { return graphPoints() == 0; }
     void clearResultLabels() override { result->clear(); }
 };
 
@@ -155,18 +154,18 @@ TEST_F(CalculatorBase, TextBoxesHiddenBoxesAndChoiceStopsInTheEnterOrder) {
 TEST_F(CalculatorBase, KeptEntriesSurviveResetsAndAFailureLeavesTheMessage) {
     w->Calculate();
     w->Calculate();
-    EXPECT_EQ(State().GraphPoints, 2);
+    EXPECT_EQ(w->graphPoints(), 2);
     EXPECT_EQ(w->result->text(), "new");
     w->amount->setFocus();
     QTest::keyClicks(w->amount, QStringLiteral("5"));
-    EXPECT_EQ(State().GraphPoints, 2);  // entries are counted, not cleared
+    EXPECT_EQ(w->graphPoints(), 2);  // entries are counted, not cleared
     EXPECT_EQ(w->result->text(), "");
 
     w->fail = true;
     w->Calculate();
     EXPECT_EQ(script.lastMessage().text, "Wrong entry, try again");
     EXPECT_EQ(script.lastMessage().title, "Help");
-    EXPECT_EQ(State().GraphPoints, 2);
+    EXPECT_EQ(w->graphPoints(), 2);
 
     // Show Graph opens the chart of the last result.
     w->ShowGraph();
@@ -234,7 +233,7 @@ class ShapedProbe : public ProbeWindow {
             if (!comparisonsFull())
                 addComparisonRow({name->text(), QStringLiteral("x")}, Money::fromInt(7),
                                  QStringLiteral("entry\r\n"));
-            s.GraphPoints = static_cast<int16_t>(comparisonCount());
+            setGraphPoints(comparisonCount());
             return;
         }
         const int t = static_cast<int>(RoundedYears(s.CalcInputs.at(3)));
@@ -248,7 +247,7 @@ class ShapedProbe : public ProbeWindow {
                      YearGridColumns{
                          {4}, {4}, QStringLiteral("####,,###.00"), QStringLiteral("####,,###.00")});
         payment->setText(QStringLiteral("$1.00"));
-        s.GraphPoints = static_cast<int16_t>(t);
+        setGraphPoints(t);
     }
     void printReport(PrintDevice& d) override { d.line(reportText()); }
     ChartData graphHandOver() const override {
@@ -310,7 +309,7 @@ TEST_F(CalculatorPieces, ComparisonRowsKeepTwentyThreeEntries) {
     w->name->setText(QStringLiteral("Fund A"));
     for (int i = 0; i < 25; ++i) w->Calculate();
     EXPECT_EQ(w->comparisonCount(), 23);
-    EXPECT_EQ(State().GraphPoints, 23);
+    EXPECT_EQ(w->graphPoints(), 23);
     EXPECT_EQ(w->table()->cellText(23, 0), "Fund A");
     EXPECT_EQ(State().ComparisonLabels(23, 0), "Row  23");
     EXPECT_EQ(State().ComparisonTable(23, 5), Money::fromInt(7));

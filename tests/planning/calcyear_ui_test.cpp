@@ -102,7 +102,7 @@ TEST_F(YearWindow, EachOptionRecomputesAndInsertFillsTheAnnualAmount) {
               "          1,308.00");
     // Closing the year window resets the savings results and leaves nothing pending.
     EXPECT_EQ(plan->findChild<Grid*>(QStringLiteral("Grid1"))->cellText(1, 1), "");
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(plan->graphPoints(), 0);
     EXPECT_FALSE(plan->inputEdited());
     plan->Calculate();
     EXPECT_EQ(plan->findChild<Grid*>(QStringLiteral("Grid1"))->cellText(1, 1), "1,308.00");

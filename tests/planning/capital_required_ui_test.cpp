@@ -68,7 +68,7 @@ TEST_F(CapitalWindow, CalculatesTheDefaultsIntoTheGridAndTheSharedTables) {
     EXPECT_EQ(row(25), (QStringList{"25", "176.56", "16,666.67", "100,000.00"}));
     EXPECT_EQ(row(26), (QStringList{"Total:", "$4,414.02", "$95,585.98", "$100,000.00"}));
     EXPECT_EQ(row(27), (QStringList{"", "", "", ""}));
-    EXPECT_EQ(State().GraphPoints, 25);
+    EXPECT_EQ(w->graphPoints(), 25);
     EXPECT_EQ(State().YearTable(2, 3), M("77.69"));
     EXPECT_EQ(State().YearTable(26, 1), M("26"));
     EXPECT_EQ(grid()->selEndRow(), 1);
@@ -78,7 +78,7 @@ TEST_F(CapitalWindow, CalculatesTheDefaultsIntoTheGridAndTheSharedTables) {
     box("InRate")->setFocus();
     QTest::keyClicks(box("InRate"), QStringLiteral("1"));
     EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
 }
 
 TEST_F(CapitalWindow, TermsFromOneToTheHundredYearLimitAndTheWrongEntries) {
@@ -87,14 +87,14 @@ TEST_F(CapitalWindow, TermsFromOneToTheHundredYearLimitAndTheWrongEntries) {
     button("Calc")->click();
     EXPECT_EQ(row(1), (QStringList{"1", "83,333.33", "16,666.67", "100,000.00"}));
     EXPECT_EQ(grid()->cellText(2, 0), "Total:");
-    EXPECT_EQ(State().GraphPoints, 1);
+    EXPECT_EQ(w->graphPoints(), 1);
 
     enter("InTerm", QStringLiteral("100"));
     button("Calc")->click();
     EXPECT_EQ(grid()->Rows(), 104);
     EXPECT_EQ(row(100), (QStringList{"100", ".00", "16,666.67", "100,000.00"}));
     EXPECT_EQ(grid()->cellText(101, 0), "Total:");
-    EXPECT_EQ(State().GraphPoints, 100);
+    EXPECT_EQ(w->graphPoints(), 100);
 
     enter("InTerm", QStringLiteral("101"));
     button("Calc")->click();

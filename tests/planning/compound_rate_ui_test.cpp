@@ -75,7 +75,7 @@ TEST_F(CompoundWindow, EntriesAddRowsAndTheFiguresStayInPlace) {
     button("Calc1")->click();
     EXPECT_TRUE(script.messages().empty());
     EXPECT_EQ(row(1), (QStringList{"", "5", "$1,000.00", "$2,000.00", "14.870%", "100.00%"}));
-    EXPECT_EQ(State().GraphPoints, 1);
+    EXPECT_EQ(w->graphPoints(), 1);
     EXPECT_EQ(w->rowsUsed(), 1);
     EXPECT_EQ(State().ComparisonLabels(1, 0), "Row  1");
     EXPECT_EQ(State().ComparisonTable(1, 5), M(14.8698));
@@ -87,7 +87,7 @@ TEST_F(CompoundWindow, EntriesAddRowsAndTheFiguresStayInPlace) {
     QTest::keyClicks(box("InTerm"), QStringLiteral("10"));
     EXPECT_EQ(box("InTerm")->text(), "10");
     EXPECT_EQ(grid()->cellText(1, 4), "14.870%");
-    EXPECT_EQ(State().GraphPoints, 1);
+    EXPECT_EQ(w->graphPoints(), 1);
     button("Calc1")->click();
     EXPECT_EQ(row(2), (QStringList{"", "10", "$1,000.00", "$2,000.00", "7.177%", "100.00%"}));
 
@@ -101,7 +101,7 @@ TEST_F(CompoundWindow, EntriesAddRowsAndTheFiguresStayInPlace) {
     button("Calc1")->click();  // twice: two identical rows
     EXPECT_EQ(row(3), (QStringList{"House", "6", "$1,000.00", "$2,000.00", "12.246%", "100.00%"}));
     EXPECT_EQ(row(4), row(3));
-    EXPECT_EQ(State().GraphPoints, 4);
+    EXPECT_EQ(w->graphPoints(), 4);
     EXPECT_EQ(report().count(QStringLiteral("House")), 2);
 
     // A falling value.
@@ -128,7 +128,7 @@ TEST_F(CompoundWindow, YearLimitComesFirstAndTheTwentyFourthEntryChangesNothing)
     for (int i = 1; i <= 23; ++i) button("Calc1")->click();
     EXPECT_TRUE(script.messages().empty());
     EXPECT_EQ(row(23), (QStringList{"", "60", "$1,000.00", "$2,000.00", "1.162%", "100.00%"}));
-    EXPECT_EQ(State().GraphPoints, 23);
+    EXPECT_EQ(w->graphPoints(), 23);
     EXPECT_EQ(State().ComparisonLabels(23, 0), "Row  23");
     const QString before = report();
 
@@ -136,7 +136,7 @@ TEST_F(CompoundWindow, YearLimitComesFirstAndTheTwentyFourthEntryChangesNothing)
     button("Calc1")->click();
     EXPECT_EQ(script.lastMessage().text, "Limit of 23 entries");
     EXPECT_EQ(script.lastMessage().title, "Help");
-    EXPECT_EQ(State().GraphPoints, 23);
+    EXPECT_EQ(w->graphPoints(), 23);
     EXPECT_EQ(w->rowsUsed(), 23);
     EXPECT_EQ(grid()->Rows(), 24);
     EXPECT_EQ(grid()->cellText(23, 1), "60");
@@ -160,7 +160,7 @@ TEST_F(CompoundWindow, AFailedEntryLeavesNothingBehind) {
     button("Calc1")->click();
     EXPECT_EQ(script.lastMessage().text, "Wrong entry, try again");
 
-    EXPECT_EQ(State().GraphPoints, 1);
+    EXPECT_EQ(w->graphPoints(), 1);
     EXPECT_EQ(w->rowsUsed(), 1);
     EXPECT_EQ(report(), before);
     EXPECT_EQ(row(2), QStringList(6, QString()));
@@ -172,7 +172,7 @@ TEST_F(CompoundWindow, AFailedEntryLeavesNothingBehind) {
     button("Calc1")->click();
     EXPECT_EQ(grid()->cellText(2, 4), "12.246%");
     EXPECT_EQ(State().ComparisonLabels(2, 0), "Row  2");
-    EXPECT_EQ(State().GraphPoints, 2);
+    EXPECT_EQ(w->graphPoints(), 2);
 }
 
 TEST_F(CompoundWindow, HelpPanelShowsTheTextAndClosesToTheRows) {
@@ -203,7 +203,7 @@ TEST_F(CompoundWindow, HelpPanelShowsTheTextAndClosesToTheRows) {
     EXPECT_FALSE(panel()->isVisible());
     EXPECT_TRUE(grid()->isVisible());
     EXPECT_EQ(grid()->cellText(1, 2), "€1,000.00");  // the rows survive the help panel
-    EXPECT_EQ(State().GraphPoints, 1);
+    EXPECT_EQ(w->graphPoints(), 1);
 }
 
 TEST_F(CompoundWindow, ShowGraphDrawsOneBarPerEntryAndComesBack) {
@@ -233,7 +233,7 @@ TEST_F(CompoundWindow, ShowGraphDrawsOneBarPerEntryAndComesBack) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->rowsUsed(), 2);
     button("Calc1")->click();
-    EXPECT_EQ(State().GraphPoints, 3);
+    EXPECT_EQ(w->graphPoints(), 3);
     EXPECT_EQ(grid()->cellText(3, 4), "-12.945%");
 }
 

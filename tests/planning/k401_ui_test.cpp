@@ -87,7 +87,7 @@ TEST_F(K401Window, TypingThroughTheEightBoxes) {
     QTest::keyClick(box("InCurrSal"), Qt::Key_Delete);
     EXPECT_EQ(box("InCurrSal")->text(), "");
     EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
     QTest::keyClick(box("InCurrSal"), Qt::Key_Return);
     EXPECT_EQ(State().CalcInputs.at(2), Money());
     EXPECT_EQ(box("InCurrSal")->text(), "         $.00");
@@ -102,7 +102,7 @@ TEST_F(K401Window, CalculatesTheDefaultsWithTheBalanceRow) {
     EXPECT_EQ(row(2), (QStringList{"1", "50,000.00", "4,500.00", "1,450.00", "15,950.00"}));
     EXPECT_EQ(row(3), (QStringList{"2", "52,000.00", "4,680.00", "2,063.00", "22,693.00"}));
     EXPECT_EQ(row(27), (QStringList{"Total:", "", "$197,406.58", "$584,872.23", "$782,278.81"}));
-    EXPECT_EQ(State().GraphPoints, 25);
+    EXPECT_EQ(w->graphPoints(), 25);
     EXPECT_EQ(State().YearTable(0, 4), M("10000"));
     EXPECT_EQ(State().YearTable(1, 4), M("15950"));
     EXPECT_EQ(grid()->selEndRow(), 1);
@@ -123,7 +123,7 @@ TEST_F(K401Window, CalculatesTheDefaultsWithTheBalanceRow) {
     button("Calc")->click();
     EXPECT_EQ(script.lastMessage().text, "Wrong entry, try again");
     EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
 }
 
 TEST_F(K401Window, HelpPromptsStandLevelWithTheirBoxes) {

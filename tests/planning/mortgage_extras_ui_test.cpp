@@ -84,7 +84,7 @@ TEST_F(MortgageExtrasWindow, ExtrasShortenTheMortgageAndEveryTotalReconciles) {
     EXPECT_EQ(row(17), (QStringList{"Total:", "$93,974.78", "$100,000.00", "$23,700.00", "$.00"}));
     EXPECT_TRUE(row(18).join(QString()).isEmpty());
     // The chart follows the table shown: 16 years, from the amount borrowed down.
-    EXPECT_EQ(State().GraphPoints, 16);
+    EXPECT_EQ(w->graphPoints(), 16);
     Form1* chart = showGraph();
     ASSERT_TRUE(chart);
     ASSERT_EQ(chart->graph()->pointCount(), 16);

@@ -97,7 +97,7 @@ TEST_F(MortgageWindow, AUserComputesAMortgage) {
     EXPECT_EQ(textOf("AllPayments"), " $272,610.23");
     EXPECT_EQ(row(1), (QStringList{"1", "9,957.37", "947.03", "99,052.97"}));
     EXPECT_EQ(row(26), (QStringList{"Total:", "$172,610.23", "$100,000.00", "$.00"}));
-    EXPECT_EQ(State().GraphPoints, 25);
+    EXPECT_EQ(w->graphPoints(), 25);
 
     // A key in the choice-only list beeps, is swallowed and clears the results.
     box("Comperiod")->setFocus();
@@ -106,7 +106,7 @@ TEST_F(MortgageWindow, AUserComputesAMortgage) {
     EXPECT_EQ(box("Comperiod")->currentText(), "      Monthly");
     EXPECT_TRUE(resultsEmpty());
     EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
 
     // Picking semi-annual compounding, as a click would.
     button("Calc4")->click();

@@ -70,12 +70,12 @@ TEST_F(IncomeWindow, OpensWithPercentageChosen) {
 TEST_F(IncomeWindow, SwitchingTheChoiceChangesBoxesLabelsEnterOrderAndResults) {
     open();
     button("Calc")->click();
-    ASSERT_EQ(State().GraphPoints, 20);
+    ASSERT_EQ(w->graphPoints(), 20);
 
     choose("Option2");
     EXPECT_EQ(w->choice(), WithdrawalChoice::FixedAmount);
     EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
     EXPECT_FALSE(box("InTerm")->isVisible());
     EXPECT_FALSE(label("Label3")->isVisible());
     expectTexts({{"Label4", " Monthly Amount of Cash     Withdrawn."},
@@ -141,7 +141,7 @@ TEST_F(IncomeWindow, CalculatesBothChoicesIntoTheGridAndTheChart) {
     EXPECT_EQ(grid()->Rows(), 25);
     EXPECT_EQ(row(1), (QStringList{"1", "50,000.00", "40,000.00", "510,000.00"}));
     EXPECT_EQ(row(21), (QStringList{"Total:", "$1,214,868.43", "$971,894.68", "$742,973.62"}));
-    EXPECT_EQ(State().GraphPoints, 20);
+    EXPECT_EQ(w->graphPoints(), 20);
     EXPECT_EQ(grid()->selEndRow(), 1);
     Form1* chart = showGraph();
     ASSERT_TRUE(chart);
@@ -160,7 +160,7 @@ TEST_F(IncomeWindow, CalculatesBothChoicesIntoTheGridAndTheChart) {
     EXPECT_EQ(row(17), (QStringList{"17", "417.21", "9,975.65", ".00"}));
     // The total row agrees with the last row.
     EXPECT_EQ(row(18), (QStringList{"Total:", "$101,975.65", "$201,975.65", "$0.00"}));
-    EXPECT_EQ(State().GraphPoints, 17);
+    EXPECT_EQ(w->graphPoints(), 17);
     // The first bar is the starting capital, bar i + 1 the value at the end of year i.
     chart = showGraph();
     ASSERT_TRUE(chart);

@@ -73,14 +73,14 @@ TEST_F(SavingsWindow, OpensInBothModesWithBoxesListsLabelsAndGrid) {
 TEST_F(SavingsWindow, KeyProtocolAsAUserTypes) {
     open(1);
     w->Calculate();
-    ASSERT_EQ(State().GraphPoints, 25);
+    ASSERT_EQ(w->graphPoints(), 25);
 
     // The first key replaces the figure and clears the results; Enter reads it.
     box("InRate")->setFocus();
     QTest::keyClicks(box("InRate"), QStringLiteral("1"));
     EXPECT_EQ(box("InRate")->currentText(), "1");
     EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
     QTest::keyClicks(box("InRate"), QStringLiteral("2.5x"));
     EXPECT_EQ(script.beeps(), 1);
     QTest::keyClick(box("InRate"), Qt::Key_Return);
@@ -117,7 +117,7 @@ TEST_F(SavingsWindow, DeleteAndPickingAnEntryResetTheResults) {
     box("InInvest")->setFocus();
     QTest::keyClick(box("InInvest"), Qt::Key_Delete);
     EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
     EXPECT_TRUE(w->inputEdited());
 
     w->Calculate();
@@ -138,7 +138,7 @@ TEST_F(SavingsWindow, CalculatesYearsIntoTheGridAndTheSharedTables) {
     EXPECT_EQ(row(2), (QStringList{"2", "1,000.00", "440.00", "2,640.00"}));
     EXPECT_EQ(row(26), (QStringList{"Total:", "$25,000.00", "$541,377.32", "$566,377.32"}));
     EXPECT_EQ(row(27), (QStringList{"", "", "", ""}));
-    EXPECT_EQ(State().GraphPoints, 25);
+    EXPECT_EQ(w->graphPoints(), 25);
     EXPECT_EQ(State().YearTable(2, 4), M(2640));
     EXPECT_EQ(State().YearTable(26, 2), M(25000));
     EXPECT_EQ(grid()->selEndRow(), 1);
@@ -157,14 +157,14 @@ TEST_F(SavingsWindow, CalculatesYearsIntoTheGridAndTheSharedTables) {
     button("Calc")->click();
     EXPECT_EQ(grid()->Rows(), 25);
     EXPECT_EQ(row(2), (QStringList{"Total:", "$1,000.00", "$200.00", "$1,200.00"}));
-    EXPECT_EQ(State().GraphPoints, 1);
+    EXPECT_EQ(w->graphPoints(), 1);
 
     // A term of 0 computes the same rows but leaves nothing to chart.
     enter("InTerm", QStringLiteral("0"));
     button("Calc")->click();
     EXPECT_EQ(row(1), (QStringList{"1", "1,000.00", "200.00", "1,200.00"}));
     EXPECT_EQ(grid()->cellText(2, 0), "Total:");
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
     script.clear();
     button("Graphs")->click();
     EXPECT_EQ(script.lastMessage().text, "No Data to work with. Calculate.");
@@ -186,14 +186,14 @@ TEST_F(SavingsWindow, ComparisonsKeepTwentyThreeRowsAndRefuseTheTwentyFourth) {
     EXPECT_EQ(grid()->cellText(23, 1), "30,000.00");
     EXPECT_EQ(State().ComparisonLabels(23, 0), "Row  23");
     EXPECT_EQ(Format(State().ComparisonTable(1, 5), u"0.00"), "566377.32");
-    EXPECT_EQ(State().GraphPoints, 23);
+    EXPECT_EQ(w->graphPoints(), 23);
     EXPECT_TRUE(script.messages().empty());
 
     button("Calc")->click();
     EXPECT_EQ(script.lastMessage().text, "Limit is 23 entries");
     EXPECT_EQ(script.lastMessage().title, "Help");
     EXPECT_EQ(w->comparisonCount(), 23);
-    EXPECT_EQ(State().GraphPoints, 23);
+    EXPECT_EQ(w->graphPoints(), 23);
     EXPECT_EQ(grid()->Rows(), 24);
     EXPECT_EQ(State().ReportText.at(1).count(QString(77, u'_')), 23);
 }
@@ -206,7 +206,7 @@ TEST_F(SavingsWindow, HugeFiguresSayWrongEntryAndLeaveNoTableBehind) {
     EXPECT_EQ(script.lastMessage().text, "Wrong entry, try again");
     EXPECT_EQ(script.lastMessage().title, "Help");
     EXPECT_TRUE(bodyBlank());
-    EXPECT_EQ(State().GraphPoints, 0);
+    EXPECT_EQ(w->graphPoints(), 0);
 
     // A figure past the currency's range is refused when the box is left.
     script.clear();
@@ -283,7 +283,7 @@ TEST_F(SavingsWindow, ShowGraphHandsOverAndExitReleasesTheTables) {
     EXPECT_EQ(script.lastMessage().text, "No Data to work with. Calculate.");
     button("Calc")->click();
     button("Graphs")->click();
-    EXPECT_EQ(State().GraphPoints, 25);
+    EXPECT_EQ(w->graphPoints(), 25);
     EXPECT_TRUE(Windows().visible(QStringLiteral("Form1")));
     EXPECT_FALSE(w->isVisible());
 

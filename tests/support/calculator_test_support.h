@@ -79,7 +79,7 @@ class CalculatorTest : public WindowTest {
         EXPECT_EQ(script.lastMessage().text, text);
         EXPECT_EQ(script.lastMessage().title, title);
         EXPECT_TRUE(bodyBlank());
-        EXPECT_EQ(State().GraphPoints, 0);
+        EXPECT_EQ(w->graphPoints(), 0);
     }
 
     // The figures the boxes hold, from slot 1.
@@ -124,14 +124,13 @@ class CalculatorTest : public WindowTest {
         return Windows().get<Form1>(QStringLiteral("Form1"));
     }
     // Leaves by the exit button and checks the calculator left nothing behind:
-    // the window gone, the menu back, no inputs, no mode and no chart points.
+    // the window gone, the menu back, no inputs.
     void exitToMenu(const char* exitButton = "ExitButton") {
         button(exitButton)->click();
         settle();
         EXPECT_FALSE(Windows().exists(windowName_));
         EXPECT_TRUE(Windows().visible(QStringLiteral("MenuMain")));
         EXPECT_TRUE(State().CalcInputs.empty());
-        EXPECT_EQ(State().GraphPoints, 0);
     }
 
     Window* w = nullptr;

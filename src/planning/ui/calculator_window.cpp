@@ -208,7 +208,6 @@ void CalculatorWindow::edited(Input& in) {
 }
 
 int CalculatorWindow::keyPress(Input& in, int key) {
-    AppState& s = State();
     if (key == keycode::Enter) {
         focusNextAfter(in.box);
         return 0;
@@ -347,7 +346,6 @@ QString CalculatorWindow::inputText(int slot) const {
 }
 
 void CalculatorWindow::ResetResults() {
-    AppState& s = State();
     for (QLabel* label : resultLabels_) {
         label->clear();
         accessibility::placeResultInTabOrder(label, nullptr);
@@ -361,7 +359,7 @@ void CalculatorWindow::ResetResults() {
         help_->close();
         inputEdited_ = false;
     }
-    if (!graphPointsCountEntries()) s.GraphPoints = 0;
+    if (!graphPointsCountEntries()) graphPoints_ = 0;
 }
 
 void CalculatorWindow::ToggleHelp() {
@@ -371,11 +369,10 @@ void CalculatorWindow::ToggleHelp() {
 }
 
 void CalculatorWindow::Calculate() {
-    AppState& s = State();
     commitPendingEdit();
     helpShown_ = false;
     ResetResults();
-    if (!graphPointsCountEntries()) s.GraphPoints = 0;
+    if (!graphPointsCountEntries()) graphPoints_ = 0;
     inputEdited_ = false;
     try {
         calculation();
@@ -389,8 +386,7 @@ void CalculatorWindow::Calculate() {
 
 void CalculatorWindow::ShowGraph() {
     commitPendingEdit();
-    AppState& s = State();
-    if (s.GraphPoints == 0) {
+    if (graphPoints_ == 0) {
         dialogs::message(QStringLiteral("No Data to work with. Calculate."),
                          QStringLiteral("Advisory"));
         return;
@@ -467,9 +463,8 @@ void CalculatorWindow::releaseTables() {
 void CalculatorWindow::ExitToMenu() {
     if (exiting_) return;
     exiting_ = true;
-    AppState& s = State();
     releaseTables();
-    s.GraphPoints = 0;
+    graphPoints_ = 0;
     Windows().unload(objectName());
     Windows().show(QStringLiteral("MenuMain"));
 }

@@ -72,6 +72,10 @@ struct CalculatorInputOptions {
 class CalculatorWindow : public QWidget {
     Q_OBJECT
   public:
+    // How many points the last result has for the chart (0: nothing calculated yet, so Show
+    // Graph says "No Data to work with. Calculate."); for a tool that counts its entries, the
+    // entries kept.
+    int graphPoints() const { return graphPoints_; }
     ~CalculatorWindow() override;
 
     // The buttons' actions, as a click runs them.
@@ -208,6 +212,7 @@ class CalculatorWindow : public QWidget {
     // Check comparisonsFull() first (23 rows kept).
     int addComparisonRow(const QStringList& cells, Money chartValue, const QString& reportEntry);
     bool comparisonsFull() const { return comparisonCount_ >= kComparisonLimit; }
+    void setGraphPoints(int points) { graphPoints_ = points; }
     // The chart values of the comparison rows kept, row 1 first.
     const std::vector<Money>& comparisonValues() const { return comparisonValues_; }
     // ReportText element 1: the accumulated printable entries.
@@ -216,17 +221,17 @@ class CalculatorWindow : public QWidget {
     // ---- What each calculator supplies ----
     virtual QString helpText() const = 0;
     // The calculation proper, after Calculate's common steps (the help panel closed,
-    // ResetResults, GraphPoints 0 unless entries are counted, no input edited).
+    // ResetResults, no chart points unless entries are counted, no input edited).
     // Any exception it raises ends it with "Wrong entry, try again".
     virtual void calculation() = 0;
     virtual void printReport(PrintDevice& device) = 0;
     // The chart of the last result, which Show Graph opens the chart window with once
-    // GraphPoints says there is one.
+    // graphPoints() says there is one.
     virtual ChartData graphHandOver() const = 0;
     // ResetResults blanks the grid body only when this says so (by default
     // while no comparison row is kept).
     virtual bool blanksGridOnReset() const { return comparisonCount_ == 0; }
-    // True when GraphPoints counts the entries kept while the window is open
+    // True when graphPoints() counts the entries kept while the window is open
     // (then neither ResetResults nor Calculate clears it).
     virtual bool graphPointsCountEntries() const { return false; }
     // Result labels emptied by ResetResults besides those of addResultLabel().
@@ -259,6 +264,7 @@ class CalculatorWindow : public QWidget {
     std::unique_ptr<HelpPanel> help_;
     Input* pending_ = nullptr;  // the box typed into since it was last read
     int comparisonCount_ = 0;
+    int graphPoints_ = 0;
     std::vector<Money> comparisonValues_;
     bool exiting_ = false;
     bool inputEdited_ = false;

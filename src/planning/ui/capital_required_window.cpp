@@ -108,7 +108,7 @@ void CalCaptl::calculation() {
     const CapitalPlan plan = CalculateCapitalRequired(in);
     StoreCapitalYearTable(plan, s.YearTable);
     fillYearGrid(plan.years, kCapitalGridColumns);
-    s.GraphPoints = static_cast<int16_t>(plan.years);
+    setGraphPoints(static_cast<int>(plan.years));
     last_ = Calculated{in, plan};
 }
 

@@ -135,7 +135,7 @@ void FindComp::calculation() {
         grid()->clearBody();
     }
     StoreCompoundYears(entry, s.YearTable);
-    s.GraphPoints = static_cast<int16_t>(addComparisonRow(cells, entry.ratePercent, reportEntry));
+    setGraphPoints(static_cast<int>(addComparisonRow(cells, entry.ratePercent, reportEntry)));
     resetGridSelection();
 }
 

@@ -19,7 +19,7 @@ class FindComp : public CalculatorWindow {
     void calculation() override;
     void printReport(PrintDevice& device) override;
     ChartData graphHandOver() const override;
-    // GraphPoints counts the entries: an edit or a Calculate keeps it.
+    // graphPoints() counts the entries: an edit or a Calculate keeps it.
     bool graphPointsCountEntries() const override { return true; }
 
   private:

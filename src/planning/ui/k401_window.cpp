@@ -117,7 +117,7 @@ void PlanK::calculation() {
     StoreK401YearTable(plan, s.YearTable);
     fillGrid(1, K401GridSource(plan, s.settings.currencySymbol));
     resetGridSelection();
-    s.GraphPoints = static_cast<int16_t>(plan.years);
+    setGraphPoints(static_cast<int>(plan.years));
     last_ = Calculated{in, plan};
 }
 

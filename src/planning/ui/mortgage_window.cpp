@@ -197,8 +197,8 @@ void CdnMort::calculation() {
         fillGrid(1, MortgageGridSource(schedule, s.settings.currencySymbol));
     }
     resetGridSelection();
-    s.GraphPoints =
-        static_cast<int16_t>(withExtras ? withExtras->totals.period : RoundedYears(in.term));
+    setGraphPoints(
+        static_cast<int>(withExtras ? withExtras->totals.period : RoundedYears(in.term)));
     last_ = Calculated{in, schedule, extras_, withExtras};
 }
 

@@ -178,7 +178,7 @@ void Income::calculation() {
     const int years = static_cast<int>(result.rows.size());
     prepareGrid(years, 4);
     fillYearGrid(years, YearGridColumns{});
-    s.GraphPoints = static_cast<int16_t>(years);
+    setGraphPoints(static_cast<int>(years));
     last_ = Calculated{in, result};
 }
 

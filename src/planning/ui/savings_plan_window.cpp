@@ -152,7 +152,7 @@ void CalcInpt::calculation() {
     AppState& s = State();
     if (comparing() && comparisonsFull()) {
         dialogs::message(QStringLiteral("Limit is 23 entries"), QStringLiteral("Help"));
-        s.GraphPoints = static_cast<int16_t>(comparisonCount());
+        setGraphPoints(static_cast<int>(comparisonCount()));
         return;
     }
     const SavingsPlanInputs in = SavingsPlanInputs::fromCalcInputs(s.CalcInputs);
@@ -170,10 +170,10 @@ void CalcInpt::calculation() {
     if (comparing()) {
         addComparisonRow(ComparisonCells(in, plan), plan.finalValue,
                          ComparisonReportEntry(in, plan));
-        s.GraphPoints = static_cast<int16_t>(comparisonCount());
+        setGraphPoints(static_cast<int>(comparisonCount()));
     } else {
         fillYearGrid(plan.yearsComputed, kSavingsGridColumns);
-        s.GraphPoints = static_cast<int16_t>(plan.years);
+        setGraphPoints(static_cast<int>(plan.years));
     }
     resetGridSelection();
     last_ = Calculated{in, plan};

@@ -26,9 +26,6 @@ struct AppState {
     // The personal settings and the lines per page of the printing device.
     PersonalSettings settings;
 
-    // The points of the calculator's last result (0: nothing to chart).
-    int16_t GraphPoints = 0;
-
     // The date form the record window shows as its example (today in the system's short form).
     QString DateExample;
 
