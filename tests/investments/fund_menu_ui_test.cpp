@@ -50,17 +50,6 @@ class FundMenuTest : public WindowTest {
         script.chooseFile(kSample);
         click("Loadfile");
     }
-    // One purchase in one fund, as the record window leaves it: changed, unsaved.
-    static void typedPortfolio() {
-        PortfolioDocument& doc = Doc();
-        doc.portfolio.fundCount = 1;
-        doc.portfolio.funds[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
-        doc.portfolio.records[1] =
-            MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
-                       {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
-        doc.portfolio.recordCount = 1;
-        doc.changed = true;
-    }
 };
 
 TEST_F(FundMenuTest, OpensWithEmptyTablesAndItsButtons) {
@@ -174,7 +163,7 @@ TEST_F(FundMenuTest, AFileWithDatesThatCouldNotBeSavedAgainIsRefusedWhole) {
 
 TEST_F(FundMenuTest, OpeningOverUnsavedChangesAsksFirst) {
     openMenu();
-    typedPortfolio();
+    testportfolio::TypedPortfolio();
     Doc().fileName = QStringLiteral("MINE.WMS");
     script.answer(dialogs::Answer::Yes);  // go back and save
     click("Loadfile");
@@ -204,7 +193,7 @@ TEST_F(FundMenuTest, SavingWithoutRecordsWritesNothing) {
 
 TEST_F(FundMenuTest, AFailedSaveShowsTheMessageAndKeepsTheFileAndTheChanges) {
     openMenu();
-    typedPortfolio();
+    testportfolio::TypedPortfolio();
     Doc().fileName = QStringLiteral("MINE.WMS");
     const QString target = folder.filePath(QStringLiteral("MINE.WMS"));
     writeFile(target, "the old file");
@@ -221,7 +210,7 @@ TEST_F(FundMenuTest, AFailedSaveShowsTheMessageAndKeepsTheFileAndTheChanges) {
 
 TEST_F(FundMenuTest, ExitAsksAboutUnsavedChanges) {
     openMenu();
-    typedPortfolio();
+    testportfolio::TypedPortfolio();
     script.answer(dialogs::Answer::Yes);
     click("Exitbutton");
     EXPECT_EQ(script.lastMessage().title, "Changed File in Memory");

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "investments/model/record_entry.h"
+#include "investments/table_test_ui_state.h"
 #include "investments/ui/fund_menu_window.h"
 #include "platform/window_registry.h"
 #include "shell/ui/app_state.h"
@@ -78,14 +78,8 @@ TEST_F(HostileFiles, AFailedWriteSaysWhyAndKeepsTheFileNameInMemory) {
     ASSERT_EQ(::chmod(QFile::encodeName(readOnly).constData(), 0444), 0);
 
     Windows().get<MenuMain>(QStringLiteral("MenuMain"))->OpenTool(QStringLiteral("FundMenu"));
+    testportfolio::TypedPortfolio();
     PortfolioDocument& doc = FundMenuDocument();
-    doc.portfolio.fundCount = 1;
-    doc.portfolio.funds[1] = {QStringLiteral("Alpha"), QStringLiteral(" 1")};
-    doc.portfolio.records[1] =
-        MakeRecord(1, QStringLiteral("B"), QDate(1996, 3, 15),
-                   {Money::fromInt(10), Money::fromInt(100), Money::fromInt(50), {}});
-    doc.portfolio.recordCount = 1;
-    doc.changed = true;
     script.chooseFile(kept);
     clickIn(QStringLiteral("FundMenu"), "SaveFile");
     ASSERT_EQ(doc.fileName, "Kept.wms");
